@@ -1,0 +1,32 @@
+#!/bin/sh
+# Sets up, builds, and then runs Vornish ("run") or its tests ("test").
+# Installs the Debian packages it needs when they are missing.
+set -eu
+cd "$(dirname "$0")"
+
+PACKAGES="cmake g++ make qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev libgl-dev
+ poppler-utils fonts-liberation xvfb xauth"
+
+missing=""
+for p in $PACKAGES; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+  SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  $SUDO apt-get update
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends $missing
+fi
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j2
+
+case "${1:-run}" in
+  run)
+    exec ./build/src/vornish ;;
+  test)
+    cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure ;;
+  bench)
+    for b in build/bench/bench_*; do [ -x "$b" ] && QT_QPA_PLATFORM=offscreen "$b"; done ;;
+  *)
+    echo "usage: $0 [run|test|bench]" >&2; exit 2 ;;
+esac

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+// The message service: every message box and question of the program goes
+// through Messages::show. The program installs the Qt implementation; tests
+// install a scripted one that records the requests and answers from a queue.
+namespace Messages {
+
+enum class Icon { None, Exclamation, Critical, Information, Question };
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class Answer { Ok, Cancel, Yes, No };
+
+struct Request
+{
+    QString text;
+    Buttons buttons = Buttons::Ok;
+    Icon icon = Icon::None;
+    QString title;
+};
+
+class Service
+{
+public:
+    virtual ~Service() = default;
+    virtual Answer ask(const Request &request) = 0;
+};
+
+// Replaces the installed service (the previous one is destroyed).
+void install(std::unique_ptr<Service> service);
+
+// Shows a message and returns the pressed button. An empty title means the
+// program's title, "Vornish". Without an installed service the first
+// button is answered.
+Answer show(const QString &text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
+            const QString &title = QString());
+
+// The paragraph break of message texts: CR LF CR LF.
+inline QString paragraph() { return QStringLiteral("\r\n\r\n"); }
+inline QString lineBreak() { return QStringLiteral("\r\n"); }
+
+} // namespace Messages

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+// Numbers as text: the one place that owns the format patterns, the strict
+// numeric test, the leading-number reading and the general text form.
+// What the program writes with these it reads back to the same value in
+// any locale: fields use the locale's decimal separator.
+namespace NumberText {
+
+// Formats v by a pattern: "0" a required digit, "#" an optional digit,
+// "." the decimal point, no grouping (for example "##0.0#####", "#0"),
+// or one of the named formats "Scientific" (1.00E-09) and
+// "General Number" (the general text form).
+QString format(double v, const QString &pattern);
+
+// The strict test: the whole text is a number (optional sign, digits, the
+// locale's decimal separator, optional exponent, blanks around it).
+bool isNumeric(const QString &text);
+
+// The value of a text that passes the strict test. Throws TypeMismatch for
+// any other text and Overflow when the number is out of range.
+double numericValue(const QString &text);
+
+// The number at the start of the text (blanks skipped, "." or the locale's
+// decimal separator, optional exponent); 0 when the text does not start
+// with a number. Throws Overflow when the number is out of range.
+double leadingNumber(const QString &text);
+
+// The general text form: the shortest text with up to 15 significant
+// digits, scientific with "E" for very large or small magnitudes.
+QString generalText(double v);
+
+} // namespace NumberText

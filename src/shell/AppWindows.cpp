@@ -1,0 +1,7 @@
+#include "shell/AppWindows.h"
+
+AppWindows &appWindows()
+{
+    static AppWindows windows;
+    return windows;
+}

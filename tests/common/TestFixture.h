@@ -1,0 +1,32 @@
+#pragma once
+
+#include "ScriptedMessages.h"
+
+#include <QApplication>
+#include <QTest>
+
+// The shared set-up of every test program: the offscreen platform, the
+// settings store and the program folder in temporary folders, the scripted
+// message service, and a guard that closes (and fails on) any real modal
+// dialog instead of hanging.
+namespace TestFixture {
+
+void prepareEnvironment();            // before the application object exists
+void prepareApplication(QApplication &app);
+QString temporaryFolder();            // removed when the program ends
+
+// A fresh empty settings folder and program folder for one test.
+void resetFolders();
+
+} // namespace TestFixture
+
+#define VORNISH_TEST_MAIN(TestClass)                                    \
+    int main(int argc, char *argv[])                                    \
+    {                                                                   \
+        TestFixture::prepareEnvironment();                              \
+        QApplication app(argc, argv);                                   \
+        TestFixture::prepareApplication(app);                           \
+        TestClass test;                                                 \
+        QTEST_SET_MAIN_SOURCE_PATH                                      \
+        return QTest::qExec(&test, argc, argv);                         \
+    }

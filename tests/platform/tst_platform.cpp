@@ -1,0 +1,120 @@
+#include "TestFixture.h"
+
+#include "platform/DocumentLauncher.h"
+#include "platform/NumberText.h"
+#include "platform/RuntimeFault.h"
+#include "platform/SettingsStore.h"
+
+#include <QLocale>
+
+class PlatformTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    void formatPatterns_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("six decimals") << 2.7015621187164243 << "##0.0#####" << "2.701562";
+        QTest::newRow("one required decimal") << 10.0 << "###0.0##" << "10.0";
+        QTest::newRow("half") << 0.5 << "##0.0#####" << "0.5";
+        QTest::newRow("three decimals") << 12.3456 << "###0.0##" << "12.346";
+        QTest::newRow("hundreds") << 150.0 << "#####0.0#" << "150.0";
+        QTest::newRow("zero") << 0.0 << "0" << "0";
+        QTest::newRow("integer") << 2.4 << "#0" << "2";
+        QTest::newRow("negative") << -0.098 << "#####0.0###" << "-0.098";
+        QTest::newRow("negative rounds to zero") << -0.00001 << "##0.0#" << "0.0";
+        QTest::newRow("scientific large") << 25000.0 << "Scientific" << "2.50E+04";
+        QTest::newRow("scientific small") << 0.00005 << "Scientific" << "5.00E-05";
+        QTest::newRow("scientific nano") << 1e-9 << "Scientific" << "1.00E-09";
+        QTest::newRow("general") << 0.1 << "General Number" << "0.1";
+        QTest::newRow("general exponent") << 1e20 << "General Number" << "1E+20";
+    }
+
+    void formatPatterns()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, pattern);
+        QFETCH(QString, expected);
+        QCOMPARE(NumberText::format(value, pattern), expected);
+    }
+
+    void strictTestAndReading()
+    {
+        QVERIFY(NumberText::isNumeric(QStringLiteral(" -5 ")));
+        QVERIFY(NumberText::isNumeric(QStringLiteral("1.5e-3")));
+        QVERIFY(NumberText::isNumeric(QStringLiteral(".5")));
+        QVERIFY(!NumberText::isNumeric(QString()));
+        QVERIFY(!NumberText::isNumeric(QStringLiteral(" ")));
+        QVERIFY(!NumberText::isNumeric(QStringLiteral("abc")));
+        QVERIFY(!NumberText::isNumeric(QStringLiteral("1.2.3")));
+        QVERIFY(!NumberText::isNumeric(QStringLiteral("5 nM")));
+        QCOMPARE(NumberText::numericValue(QStringLiteral(" -5 ")), -5.0);
+        QVERIFY_THROWS_EXCEPTION(RuntimeFault, NumberText::numericValue(QStringLiteral("1e400")));
+        QVERIFY_THROWS_EXCEPTION(RuntimeFault, NumberText::numericValue(QStringLiteral("x")));
+    }
+
+    void leadingNumberReading()
+    {
+        QCOMPARE(NumberText::leadingNumber(QStringLiteral("  12.5abc")), 12.5);
+        QCOMPARE(NumberText::leadingNumber(QStringLiteral("-3e2 nM")), -300.0);
+        QCOMPARE(NumberText::leadingNumber(QStringLiteral("abc")), 0.0);
+        QCOMPARE(NumberText::leadingNumber(QString()), 0.0);
+        QVERIFY_THROWS_EXCEPTION(RuntimeFault, NumberText::leadingNumber(QStringLiteral("1e400")));
+    }
+
+    void decimalCommaLocaleRoundTrips()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const QString shown = NumberText::format(2.7015621187164243, QStringLiteral("##0.0#####"));
+        QCOMPARE(shown, QStringLiteral("2,701562"));
+        QVERIFY(NumberText::isNumeric(shown));
+        QCOMPARE(NumberText::numericValue(shown), 2.701562);
+        QCOMPARE(NumberText::leadingNumber(shown), 2.701562);
+        QCOMPARE(NumberText::format(25000.0, QStringLiteral("Scientific")), QStringLiteral("2,50E+04"));
+        QCOMPARE(NumberText::numericValue(NumberText::generalText(0.125)), 0.125);
+        QVERIFY(!NumberText::isNumeric(QStringLiteral("2.5")));
+    }
+
+    void settingsStoreDefaultsAndBadValues()
+    {
+        TestFixture::resetFolders();
+        const QString app = QStringLiteral("Vornish");
+        QCOMPARE(SettingsStore::read(app, QStringLiteral("Settings"), QStringLiteral("Nope"), QStringLiteral("d")),
+                 QStringLiteral("d"));
+        SettingsStore::write(app, QStringLiteral("Settings"), QStringLiteral("MainLeft"), QStringLiteral("12.5"));
+        QCOMPARE(SettingsStore::readSingle(app, QStringLiteral("Settings"), QStringLiteral("MainLeft"), 0), 12.5f);
+        SettingsStore::write(app, QStringLiteral("Settings"), QStringLiteral("MainTop"), QStringLiteral("junk"));
+        QCOMPARE(SettingsStore::readSingle(app, QStringLiteral("Settings"), QStringLiteral("MainTop"), 7), 7.0f);
+        SettingsStore::write(app, QStringLiteral("RegInfo"), QStringLiteral("Times"), QStringLiteral("99999"));
+        QCOMPARE(SettingsStore::readShort(app, QStringLiteral("RegInfo"), QStringLiteral("Times"), 0), short(0));
+    }
+
+    void launcherFailureMessages()
+    {
+        resetMessages();
+        modVnPublic::SetDocumentOpener([](const QString &) { return modVnPublic::LaunchNoAssociation; });
+        modVnPublic::LaunchDocument(nullptr, QStringLiteral("/x/readme.htm"), 0);
+        modVnPublic::SetDocumentOpener([](const QString &) { return 5; });
+        modVnPublic::LaunchDocument(nullptr, QStringLiteral("/x/readme.htm"), 0);
+        modVnPublic::SetDocumentOpener([](const QString &) { return modVnPublic::LaunchOk; });
+        modVnPublic::LaunchDocument(nullptr, QStringLiteral("/x/readme.htm"), 0);
+        modVnPublic::SetDocumentOpener(nullptr);
+        const auto &shown = scriptedMessages().shown;
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown[0].title, QStringLiteral("Browser Unavailable"));
+        QCOMPARE(shown[0].text, QStringLiteral("Vornish could not find a file association for /x/readme.htm on your "
+                                               "system. You should check that your browser is correctly installed "
+                                               "and associated with this type of file."));
+        QCOMPARE(shown[1].text, QStringLiteral("Vornish had a problem running your web browser. Please check that "
+                                               "your browser is correctly installed.(Error5)"));
+        QCOMPARE(shown[1].icon, Messages::Icon::Exclamation);
+    }
+};
+
+VORNISH_TEST_MAIN(PlatformTest)
+#include "tst_platform.moc"
