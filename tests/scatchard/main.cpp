@@ -11,5 +11,9 @@ int main(int argc, char *argv[])
         StatisticsTest test;
         failed |= QTest::qExec(&test, argc, argv);
     }
+    {
+        EditableGridTest test;
+        failed |= QTest::qExec(&test, argc, argv);
+    }
     return failed;
 }
