@@ -65,7 +65,7 @@ private:
     void BuildMenus();
     void BuildToolBar();
     void BuildStatusBar();
-    // The shared values every run starts from: units, printer echo off.
+    // The shared values every run starts from.
     void SetSharedDefaults();
     void CreateChildWindows();
     void AddChild(ChildWindow *window);
