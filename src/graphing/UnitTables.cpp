@@ -42,17 +42,10 @@ const TimeUnitEntry *FindTimeUnit(const QString &unit)
     return nullptr;
 }
 
-QString EquilibriumHeading(const QString &unit)
-{
-    return QStringLiteral("Component   Concentration /") + QString(23, QLatin1Char(' ')) + QStringLiteral("Value (")
-           + unit + QStringLiteral(")");
-}
-
 ConcentrationUnitTexts UnitTextsFor(const ConcentrationUnitEntry &entry)
 {
     ConcentrationUnitTexts texts;
     texts.unit = entry.unit;
-    texts.equilibriumHeading = EquilibriumHeading(entry.unit);
     texts.scatchardLabel = QStringLiteral("(in ") + entry.unit + QStringLiteral(" )");
     texts.longText = entry.longText;
     texts.dynamicLabel = QStringLiteral("(") + entry.unit + QStringLiteral(")");

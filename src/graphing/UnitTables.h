@@ -25,14 +25,10 @@ struct TimeUnitEntry
 const ConcentrationUnitEntry *FindConcentrationUnit(const QString &unit);
 const TimeUnitEntry *FindTimeUnit(const QString &unit);
 
-// "Component   Concentration /                       Value (nM)"
-QString EquilibriumHeading(const QString &unit);
-
 // The texts a change of concentration unit writes into the tool windows.
 struct ConcentrationUnitTexts
 {
     QString unit;               // "µM"
-    QString equilibriumHeading; // frmVornish lblInputHeading
     QString scatchardLabel;     // frmScatchard lblUnit: "(in µM )"
     QString longText;           // frmScatchTlAssistant lblUnits: "µM (1E-06 Molar)"
     QString dynamicLabel;       // frmDynVornish lblConcentrationUnit(0) and (1): "(µM)"

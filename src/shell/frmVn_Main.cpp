@@ -2,6 +2,8 @@
 
 #include "equilibrium/frmVnTlAssistant.h"
 #include "equilibrium/frmVornish.h"
+#include "graphing/frmGraph.h"
+#include "graphing/frmOptions.h"
 #include "platform/ClipboardCommands.h"
 #include "platform/DocumentLauncher.h"
 #include "platform/Messages.h"
@@ -15,6 +17,7 @@
 #include "shell/frmVnSplash.h"
 #include "shell/frmWaiting.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -84,6 +87,26 @@ void frmVn_Main::CreateChildWindows()
     AddChild(w.vornishAssistant);
     w.waiting = new frmWaiting();
     AddChild(w.waiting);
+    w.graph = new frmGraph();
+    AddChild(w.graph);
+    w.options = new frmOptions();
+    AddChild(w.options);
+    ConnectGraphMenus();
+}
+
+void frmVn_Main::ConnectGraphMenus()
+{
+    frmOptions *options = appWindows().options;
+    connect(action(QStringLiteral("mnuVnOptions")), &QAction::triggered, options,
+            [options] { options->ShowOnTab(frmOptions::TabGeneral); });
+    connect(action(QStringLiteral("mnuEditPref")), &QAction::triggered, options,
+            [options] { options->ShowOnTab(frmOptions::TabPreferences); });
+    connect(action(QStringLiteral("mnuGraphAxis")), &QAction::triggered, options,
+            [options] { options->ShowOnTab(frmOptions::TabAxis); });
+    connect(action(QStringLiteral("mnuGraphDisable")), &QAction::triggered, options,
+            &frmOptions::mnuGraphDisable_Click);
+    connect(action(QStringLiteral("mnuGraphSuperimpose")), &QAction::triggered, options,
+            &frmOptions::mnuGraphSuperimpose_Click);
 }
 
 void frmVn_Main::ShowAfterSplash()
@@ -120,7 +143,8 @@ void frmVn_Main::mnuDynamVn_Click()
 void frmVn_Main::mnuFileNew_Click()
 {
     AppWindows &w = appWindows();
-    for (ChildWindow *window : {static_cast<ChildWindow *>(w.vornish), static_cast<ChildWindow *>(w.vornishAssistant)})
+    for (ChildWindow *window : {static_cast<ChildWindow *>(w.vornish), static_cast<ChildWindow *>(w.vornishAssistant),
+                                static_cast<ChildWindow *>(w.graph)})
         if (window)
             window->hide();
     if (w.startMenu)

@@ -66,6 +66,7 @@ private:
     void BuildToolBar();
     void BuildStatusBar();
     void CreateChildWindows();
+    void ConnectGraphMenus();
     void AddChild(ChildWindow *window);
     void OpenTool(ChildWindow *tool, std::initializer_list<ChildWindow *> assistantsToHide);
     void FillWindowList();
