@@ -2,6 +2,9 @@
 
 #include "equilibrium/frmVnTlAssistant.h"
 #include "equilibrium/frmVornish.h"
+#include "graphing/GraphState.h"
+#include "graphing/PrinterPage.h"
+#include "graphing/Units.h"
 #include "graphing/frmGraph.h"
 #include "graphing/frmOptions.h"
 #include "platform/ClipboardCommands.h"
@@ -60,6 +63,7 @@ frmVn_Main::frmVn_Main(QWidget *parent)
     resize(Twips::toPixelsX(width), Twips::toPixelsY(height));
 
     m_splash = new frmVnSplash(this);
+    SetSharedDefaults();
     CreateChildWindows();
     StatusText::clear();
 }
@@ -68,6 +72,15 @@ frmVn_Main::~frmVn_Main()
 {
     if (appWindows().main == this)
         appWindows() = AppWindows();
+}
+
+void frmVn_Main::SetSharedDefaults()
+{
+    modVnPublic::ConcentrationUnit = QStringLiteral("nM");
+    modVnPublic::ConcentrationFactor = 1E-09;
+    modVnPublic::TimeUnit = QStringLiteral("min.");
+    modVnPublic::TimeFactor = 60.0f;
+    modVnPublic::PrinterEcho = 0;
 }
 
 void frmVn_Main::AddChild(ChildWindow *window)
@@ -251,6 +264,8 @@ void frmVn_Main::CountExit()
 void frmVn_Main::closeEvent(QCloseEvent *event)
 {
     StatusText::set(QStringLiteral("Closing application ..."));
+    if (modVnPublic::PrinterEcho)
+        printerPage().discard(); // superimposed graphs echoed for printing
     for (QMdiSubWindow *w : mdiArea->subWindowList())
         w->hide();
     StorePlacement();

@@ -65,6 +65,8 @@ private:
     void BuildMenus();
     void BuildToolBar();
     void BuildStatusBar();
+    // The shared values every run starts from.
+    void SetSharedDefaults();
     void CreateChildWindows();
     void ConnectGraphMenus();
     void AddChild(ChildWindow *window);
