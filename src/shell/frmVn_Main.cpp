@@ -1,5 +1,6 @@
 #include "shell/frmVn_Main.h"
 
+#include "dynamic/frm_dbResults_DynamVn.h"
 #include "equilibrium/frmVnTlAssistant.h"
 #include "equilibrium/frmVornish.h"
 #include "graphing/GraphState.h"
@@ -98,6 +99,8 @@ void frmVn_Main::CreateChildWindows()
     AddChild(w.vornish);
     w.vornishAssistant = new frmVnTlAssistant();
     AddChild(w.vornishAssistant);
+    w.results = new frm_dbResults_DynamVn();
+    AddChild(w.results);
     w.waiting = new frmWaiting();
     AddChild(w.waiting);
     w.graph = new frmGraph();
