@@ -1,0 +1,283 @@
+#include "dynamic/SimulationEngine.h"
+
+#include "platform/RuntimeFault.h"
+
+#include <cmath>
+#include <limits>
+
+namespace modVornish {
+namespace {
+
+// A floor leaves a thousandth of a species that one step would use up.
+constexpr double FloorFactor = 0.999;
+
+struct Species
+{
+    double A, B, AB, Cp, CpB;
+};
+
+struct ReactionConstants
+{
+    double kAss, kDiss;
+};
+
+// The increments of one integration step at state w.
+//
+// The competitor's B floor shares the floored consumption of B between the
+// two reactions: both reactions' increments are scaled by the same factor so
+// that B keeps a thousandth of itself. Replacing only the total B increment
+// would let [A/B] grow from B that is no longer taken away, creating matter.
+// For the same reason the competitor's own floors change only its own share
+// of B, and they come before the shared B floor so that no later floor can
+// undo it.
+inline Species stepIncrements(const Species &w, double delta, ReactionConstants k, bool competitor)
+{
+    double rA, rB, rAB;
+    ComputeRates(w.A, w.B, w.AB, k.kAss, k.kDiss, rA, rB, rAB);
+    Species inc{delta * rA, delta * rB, delta * rAB, 0.0, 0.0};
+
+    if (inc.A <= -w.A) {
+        inc.A = -FloorFactor * w.A;
+        inc.B = -FloorFactor * w.A;
+        inc.AB = FloorFactor * w.A;
+    }
+    if (inc.B <= -w.B) {
+        inc.B = -FloorFactor * w.B;
+        inc.A = -FloorFactor * w.B;
+        inc.AB = FloorFactor * w.B;
+    }
+    if (inc.AB <= -w.AB) {
+        inc.AB = -FloorFactor * w.AB;
+        inc.A = FloorFactor * w.AB;
+        inc.B = FloorFactor * w.AB;
+    }
+    if (!competitor)
+        return inc;
+
+    double rCp, rBc, rCpB;
+    ComputeRates(w.Cp, w.B, w.CpB, k.kAss, k.kDiss, rCp, rBc, rCpB);
+    inc.Cp = delta * rCp;
+    double incBc = delta * rBc;
+    inc.CpB = delta * rCpB;
+    if (inc.Cp <= -w.Cp) {
+        inc.Cp = -FloorFactor * w.Cp;
+        incBc = -FloorFactor * w.Cp;
+        inc.CpB = FloorFactor * w.Cp;
+    }
+    if (inc.CpB <= -w.CpB) {
+        inc.CpB = -FloorFactor * w.CpB;
+        inc.Cp = FloorFactor * w.CpB;
+        incBc = FloorFactor * w.CpB;
+    }
+    const double totalB = inc.B + incBc;
+    if (totalB <= -w.B) {
+        const double share = totalB < 0.0 ? (-FloorFactor * w.B) / totalB : 0.0;
+        inc.A *= share;
+        inc.B *= share;
+        inc.AB *= share;
+        inc.Cp *= share;
+        incBc *= share;
+        inc.CpB *= share;
+    }
+    inc.B += incBc;
+    return inc;
+}
+
+inline void add(Species &w, const Species &inc)
+{
+    w.A += inc.A;
+    w.B += inc.B;
+    w.AB += inc.AB;
+    w.Cp += inc.Cp;
+    w.CpB += inc.CpB;
+}
+
+ResultRecord sampleAt(double time, const Species &s, ReactionConstants k)
+{
+    ResultRecord r;
+    r.time = time;
+    r.A = s.A;
+    r.B = s.B;
+    r.AB = s.AB;
+    ComputeRates(s.A, s.B, s.AB, k.kAss, k.kDiss, r.rA, r.rB, r.rAB);
+    return r;
+}
+
+// No infinite or undefined value ever reaches the sink.
+void deliver(const RecordSink &record, const ResultRecord &r)
+{
+    for (double v : {r.time, r.A, r.rA, r.B, r.rB, r.AB, r.rAB})
+        fault::checkedFinite(v);
+    record(r);
+}
+
+double clampedAtZero(double v)
+{
+    return v < 0.0 ? 0.0 : v;
+}
+
+// The events of a run with their fired marks and the earliest time still due,
+// so that a step only compares one number while no event is due.
+class EventSchedule
+{
+public:
+    explicit EventSchedule(const std::vector<ProgrammedEvent> &events)
+        : m_events(events), m_fired(events.size(), false)
+    {
+        updateNextTime();
+    }
+
+    double nextTime() const { return m_nextTime; }
+
+    // The first event in table order that has not fired and is due at tau,
+    // marked fired; -1 when none.
+    int fireDue(double tau)
+    {
+        for (std::size_t i = 0; i < m_events.size(); ++i) {
+            if (!m_fired[i] && m_events[i].time <= tau) {
+                m_fired[i] = true;
+                updateNextTime();
+                return static_cast<int>(i);
+            }
+        }
+        return -1;
+    }
+
+    const ProgrammedEvent &event(int i) const { return m_events[static_cast<std::size_t>(i)]; }
+
+private:
+    void updateNextTime()
+    {
+        m_nextTime = std::numeric_limits<double>::infinity();
+        for (std::size_t i = 0; i < m_events.size(); ++i)
+            if (!m_fired[i] && m_events[i].time < m_nextTime)
+                m_nextTime = m_events[i].time;
+    }
+
+    const std::vector<ProgrammedEvent> &m_events;
+    std::vector<bool> m_fired;
+    double m_nextTime = 0.0;
+};
+
+void applyEvent(Species &w, const ProgrammedEvent &e, bool introducesCompetitor)
+{
+    switch (e.target) {
+    case EventTarget::A:
+        if (introducesCompetitor) {
+            w.Cp = std::fabs(e.change);
+            w.CpB = 0.0;
+        } else {
+            w.A = clampedAtZero(w.A + e.change);
+        }
+        break;
+    case EventTarget::B:
+        w.B = clampedAtZero(w.B + e.change);
+        break;
+    case EventTarget::AB:
+        w.AB = clampedAtZero(w.AB + e.change);
+        break;
+    case EventTarget::None:
+        break;
+    }
+}
+
+void checkInputFinite(const SimulationInput &in)
+{
+    for (double v : {in.initialA, in.initialB, in.initialAB, in.kAss, in.kDiss, in.endTime,
+                     in.recordingInterval})
+        fault::checkedFinite(v);
+    for (const ProgrammedEvent &e : in.events) {
+        fault::checkedFinite(e.time);
+        fault::checkedFinite(e.change);
+    }
+}
+
+} // namespace
+
+void ComputeRates(double A, double B, double AB, double kAss, double kDiss,
+                  double &rA, double &rB, double &rAB)
+{
+    const double association = (A * kAss) * B;
+    const double dissociation = AB * kDiss;
+    rA = dissociation - association;
+    rB = dissociation - association;
+    rAB = association - dissociation;
+}
+
+QString SimulationInputRefusal(const SimulationInput &input)
+{
+    if (!(input.endTime > 0.0))
+        return QString();
+    if (!(input.recordingInterval > 0.0))
+        return QStringLiteral("Enter a positive ( >0 ) numeric value for the Recording interval");
+    if (!(input.precisionFactor > 0.0f))
+        return QStringLiteral("Select a Simulation precision.");
+    return QString();
+}
+
+void RunSimulation(const SimulationInput &input, const RecordSink &record, const ProgressSink &progress)
+{
+    if (!SimulationInputRefusal(input).isEmpty())
+        throw RuntimeFault(RuntimeFault::InvalidProcedureCall,
+                           QStringLiteral("Invalid procedure call or argument"));
+    checkInputFinite(input);
+
+    const ReactionConstants k{input.kAss, input.kDiss};
+    const double interval = input.recordingInterval;
+    const double delta = static_cast<double>(input.precisionFactor) * interval;
+    const bool challenge = input.competitorChallenge;
+    EventSchedule events(input.events);
+
+    double t = 0.0;
+    Species s{input.initialA, input.initialB, input.initialAB, 0.0, 0.0};
+    deliver(record, sampleAt(0.0, s, k));
+
+    bool competitorActive = false;
+    while (t < input.endTime) {
+        if (progress.report)
+            progress.report(static_cast<float>(t));
+        if (progress.yieldToUserInterface)
+            progress.yieldToUserInterface();
+
+        Species w = s;
+        const double intervalEnd = t + interval;
+        // Beyond about 1e15 intervals (or 1e11 steps) the time stops advancing
+        // in double precision and the run would never end.
+        if (!(intervalEnd > t) || !(intervalEnd + delta > intervalEnd))
+            throw RuntimeFault::overflow();
+
+        Species inc{0.0, 0.0, 0.0, 0.0, 0.0};
+        for (double tau = t; tau <= intervalEnd; tau += delta) {
+            inc = stepIncrements(w, delta, k, competitorActive);
+            if (tau >= events.nextTime()) {
+                const int fired = events.fireDue(tau);
+                if (progress.yieldToUserInterface)
+                    progress.yieldToUserInterface();
+                deliver(record, sampleAt(tau, w, k));
+                const bool introducesCompetitor = challenge && fired == 0;
+                applyEvent(w, events.event(fired), introducesCompetitor);
+                deliver(record, sampleAt(tau, w, k));
+                // The step goes on from the state just after the event, by the
+                // ordinary rule; a competitor it introduces joins from the next step.
+                inc = stepIncrements(w, delta, k, competitorActive);
+                if (introducesCompetitor)
+                    competitorActive = true;
+            }
+            add(w, inc);
+        }
+
+        t += interval;
+        s = w;
+        ResultRecord r;
+        r.time = t;
+        r.A = s.A;
+        r.B = s.B;
+        r.AB = s.AB;
+        r.rA = inc.A / delta;
+        r.rB = inc.B / delta;
+        r.rAB = inc.AB / delta;
+        deliver(record, r);
+    }
+}
+
+} // namespace modVornish

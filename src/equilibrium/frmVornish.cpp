@@ -1,0 +1,225 @@
+#include "equilibrium/frmVornish.h"
+
+#include "equilibrium/EquilibriumGraph.h"
+#include "equilibrium/SolveEquilibrium.h"
+#include "equilibrium/frmVnTlAssistant.h"
+#include "graphing/ChooseNumberFormat.h"
+#include "graphing/Units.h"
+#include "platform/Messages.h"
+#include "platform/RuntimeFault.h"
+#include "shell/AppWindows.h"
+#include "shell/StatusText.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace modVornish;
+
+namespace {
+
+void showInvalid(const QString &text)
+{
+    Messages::show(text, Messages::Buttons::Ok, Messages::Icon::Exclamation, QStringLiteral("Input is not valid"));
+}
+
+void reportProblem(InputProblem problem)
+{
+    switch (problem) {
+    case InputProblem::None:
+        break;
+    case InputProblem::NoValidCombination:
+        Messages::show(QStringLiteral("Input does not meet program requirements. Do not enter non-numeric data, "
+                                      "and make sure that one of the valid input combinations was used.")
+                           + Messages::paragraph()
+                           + QStringLiteral("Click on 'Help' in the menu bar for more information, or use the "
+                                            "Equilibrium Tool Assistant."),
+                       Messages::Buttons::Ok, Messages::Icon::Exclamation, QStringLiteral("Data Input Error"));
+        break;
+    case InputProblem::NotGreaterThanZero:
+        showInvalid(QStringLiteral("Concentrations should be greater than zero.") + Messages::lineBreak()
+                    + QStringLiteral("Check whether individual concentrations are less than 'Total' (sum)values."));
+        break;
+    case InputProblem::TotalCannotBeLower:
+        showInvalid(QStringLiteral("The concentration of 'Total A' or 'Total B' cannot be lower than or equal to "
+                                   "that of respectively 'A' or 'B'."));
+        break;
+    case InputProblem::TotalAMinusATooLarge:
+        showInvalid(QStringLiteral("The concentration of 'Total A' minus that of 'A' (= 'AB') should be smaller "
+                                   "than 'Total B'."));
+        break;
+    case InputProblem::TotalBMinusBTooLarge:
+        showInvalid(QStringLiteral("The concentration of 'Total B' minus that of 'B' (= 'AB') should be smaller "
+                                   "than 'Total A'."));
+        break;
+    }
+}
+
+} // namespace
+
+frmVornish::frmVornish()
+    : ChildWindow(QStringLiteral("frmVornish"), QStringLiteral("Equilibrium Tool"))
+{
+    BuildControls();
+    Form_Load();
+}
+
+QString frmVornish::InputHeading(const QString &unit)
+{
+    return QStringLiteral("Component   Concentration /                       Value (") + unit + QLatin1Char(')');
+}
+
+void frmVornish::BuildControls()
+{
+    auto *content = new QWidget();
+    auto *outer = new QVBoxLayout(content);
+
+    Frame1 = new QGroupBox(QStringLiteral("A + B <=> [A/B]"));
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    auto *grid = new QGridLayout(Frame1);
+    lblInputHeading = new QLabel();
+    lblInputHeading->setObjectName(QStringLiteral("lblInputHeading"));
+    lblInputHeading->setWordWrap(true);
+    grid->addWidget(lblInputHeading, 0, 0, 1, 2);
+
+    const auto addRow = [&](int row, QLabel *&label, QLineEdit *&field, const char *labelName, const char *fieldName,
+                            const QString &caption) {
+        label = new QLabel(caption);
+        label->setObjectName(QLatin1String(labelName));
+        field = new QLineEdit();
+        field->setObjectName(QLatin1String(fieldName));
+        label->setBuddy(field);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(field, row, 1);
+        connect(field, &QLineEdit::textChanged, this, &frmVornish::FieldChanged);
+        connect(field, &QLineEdit::returnPressed, this, &frmVornish::cmdVornish_Click);
+    };
+    addRow(1, lblA, txtA, "lblA", "txtA", QStringLiteral(" A"));
+    addRow(2, lblA_tot, txtA_tot, "lblA_tot", "txtA_tot", QStringLiteral("Total A (A + AB)"));
+    addRow(3, lblB, txtB, "lblB", "txtB", QStringLiteral(" B"));
+    addRow(4, lblB_tot, txtB_tot, "lblB_tot", "txtB_tot", QStringLiteral("Total B (B+ AB)"));
+    addRow(5, lblAB, txtAB, "lblAB", "txtAB", QStringLiteral("[A/B]"));
+    addRow(6, lblKd, txtKd, "lblKd", "txtKd", QStringLiteral("Kd"));
+    outer->addWidget(Frame1);
+
+    const auto button = [&](const char *name, const QString &caption) {
+        auto *b = new QPushButton(caption);
+        b->setObjectName(QLatin1String(name));
+        return b;
+    };
+    cmdVornish = button("cmdVornish", QStringLiteral("Vornish"));
+    cmdVornish->setDefault(true);
+    cmdOptions = button("cmdOptions", QStringLiteral("Options"));
+    cmdClearForm = button("cmdClearForm", QStringLiteral("Clear Form"));
+    cmdClose = button("cmdClose", QStringLiteral("Close"));
+    cmdVnTlAssistant = button("cmdVnTlAssistant", QStringLiteral("Equilibrium Tool Assistant"));
+    cmdVnTlAssistant->setToolTip(QStringLiteral("How to vornish? The Equilibrium Tool Assistant helps..."));
+
+    auto *row1 = new QHBoxLayout();
+    row1->addWidget(cmdVornish);
+    row1->addWidget(cmdOptions);
+    auto *row2 = new QHBoxLayout();
+    row2->addWidget(cmdClearForm);
+    row2->addWidget(cmdClose);
+    outer->addLayout(row1);
+    outer->addLayout(row2);
+    outer->addWidget(cmdVnTlAssistant);
+    setWidget(content);
+
+    QWidget *order[] = {txtA, txtA_tot, txtB, txtB_tot, txtAB, txtKd,
+                        cmdVornish, cmdOptions, cmdClearForm, cmdClose, cmdVnTlAssistant};
+    for (size_t i = 1; i < sizeof order / sizeof order[0]; ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+
+    connect(cmdVornish, &QPushButton::clicked, this, &frmVornish::cmdVornish_Click);
+    connect(cmdClearForm, &QPushButton::clicked, this, &frmVornish::cmdClearForm_Click);
+    connect(cmdOptions, &QPushButton::clicked, this, &frmVornish::cmdOptions_Click);
+    connect(cmdVnTlAssistant, &QPushButton::clicked, this, &frmVornish::cmdVnTlAssistant_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmVornish::cmdClose_Click);
+    connect(this, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates before, Qt::WindowStates now) {
+        if ((now & Qt::WindowActive) && !(before & Qt::WindowActive))
+            Form_Activate();
+    });
+}
+
+void frmVornish::Form_Load()
+{
+    setTwipsGeometry(0, 0, 5070, 5895);
+    lblInputHeading->setText(InputHeading(modVnPublic::ConcentrationUnit));
+}
+
+void frmVornish::Form_Activate()
+{
+    // The Options window's X-axis labels follow the X scale here once that
+    // window exists.
+}
+
+EquilibriumFields frmVornish::fields() const
+{
+    return {txtA->text(), txtA_tot->text(), txtB->text(), txtB_tot->text(), txtAB->text(), txtKd->text()};
+}
+
+void frmVornish::FieldChanged()
+{
+    frmVnTlAssistant *assistant = appWindows().vornishAssistant;
+    if (assistant && assistant->isVisible())
+        UpdateInputGuidance();
+}
+
+void frmVornish::ShowResults(double A, double Atot, double B, double Btot, double AB, double Kd)
+{
+    const std::pair<QLineEdit *, double> results[] = {{txtA, A},   {txtA_tot, Atot}, {txtB, B},
+                                                      {txtB_tot, Btot}, {txtAB, AB},   {txtKd, Kd}};
+    for (const auto &[field, molar] : results)
+        field->setText(modPlot_Graph::FormatConcentration(fault::divide(molar, modVnPublic::ConcentrationFactor)));
+}
+
+void frmVornish::cmdVornish_Click()
+{
+    StatusText::set(QStringLiteral("Vornishing ..."));
+    try {
+        EquilibriumInput in = ReadEquilibriumInput(fields(), modVnPublic::ConcentrationFactor);
+        if (in.problem != InputProblem::None) {
+            reportProblem(in.problem);
+            StatusText::clear();
+            return;
+        }
+        SolveEquilibrium(in.A, in.Atot, in.B, in.Btot, in.AB, in.Kd, in.code);
+        ShowResults(in.A, in.Atot, in.B, in.Btot, in.AB, in.Kd);
+        DrawEquilibriumGraph(*this, in.Kd);
+    } catch (const RuntimeFault &) {
+        showInvalid(QStringLiteral("Enter numeric values."));
+        StatusText::clear();
+    }
+}
+
+void frmVornish::cmdClearForm_Click()
+{
+    for (QLineEdit *field : {txtA, txtA_tot, txtB, txtB_tot, txtAB, txtKd})
+        field->clear();
+}
+
+void frmVornish::cmdOptions_Click()
+{
+    // Opens the Options window on its "Equilibrium Tool Graph" tab once that
+    // window exists.
+}
+
+void frmVornish::cmdVnTlAssistant_Click()
+{
+    frmVnTlAssistant *assistant = appWindows().vornishAssistant;
+    if (!assistant)
+        return;
+    assistant->hide();
+    assistant->showInFront();
+    UpdateInputGuidance();
+}
+
+void frmVornish::cmdClose_Click()
+{
+    hide();
+}

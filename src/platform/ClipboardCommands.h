@@ -1,0 +1,13 @@
+#pragma once
+
+class QWidget;
+
+// Cut, Copy and Paste on the control that has the focus: a text field, a
+// drop-down list with text, a picture (the graph) or a list.
+namespace ClipboardCommands {
+
+void cut(QWidget *focused);
+void copy(QWidget *focused);
+void paste(QWidget *focused);
+
+} // namespace ClipboardCommands

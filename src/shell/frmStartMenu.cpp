@@ -1,0 +1,92 @@
+#include "shell/frmStartMenu.h"
+
+#include "platform/Twips.h"
+#include "shell/ToolIcons.h"
+#include "shell/frmVn_Main.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QToolButton>
+
+namespace {
+
+constexpr double kWidth = 5415;
+constexpr double kHeight = 3210;
+
+QToolButton *addTool(QGridLayout *grid, int row, const char *name, const QString &pictureKey,
+                     const QString &tip, const QString &heading, const QString &description)
+{
+    auto *button = new QToolButton();
+    button->setObjectName(QLatin1String(name));
+    button->setIcon(ToolIcons::toolPicture(pictureKey, 48));
+    button->setIconSize(QSize(48, 48));
+    button->setToolTip(tip);
+    button->setAutoRaise(false);
+    grid->addWidget(button, row * 2, 0, 2, 1);
+
+    auto *headingLabel = new QLabel(heading);
+    headingLabel->setObjectName(QStringLiteral("lbl") + QLatin1String(name + 3) + QStringLiteral("Heading"));
+    QFont bold = headingLabel->font();
+    bold.setBold(true);
+    headingLabel->setFont(bold);
+    grid->addWidget(headingLabel, row * 2, 1);
+
+    auto *descriptionLabel = new QLabel(description);
+    descriptionLabel->setObjectName(QStringLiteral("lbl") + QLatin1String(name + 3) + QStringLiteral("Description"));
+    descriptionLabel->setWordWrap(true);
+    grid->addWidget(descriptionLabel, row * 2 + 1, 1);
+    return button;
+}
+
+} // namespace
+
+frmStartMenu::frmStartMenu(frmVn_Main *mainWindow)
+    : ChildWindow(QStringLiteral("frmStartMenu"), QStringLiteral("Tool menu"))
+    , m_main(mainWindow)
+{
+    auto *content = new QWidget();
+    auto *grid = new QGridLayout(content);
+    grid->setColumnStretch(1, 1);
+    cmdVnTl = addTool(grid, 0, "cmdVnTl", QStringLiteral("Vornish"),
+                      QStringLiteral("Click here to use the Equilibrium Tool"), QStringLiteral("Equilibrium Tool"),
+                      QStringLiteral("Calculate steady state equilibria of molecules."));
+    cmdScatchTl = addTool(grid, 1, "cmdScatchTl", QStringLiteral("Scatchard Analysis"),
+                          QStringLiteral("Click here to use the Scatchard Analysis Tool"),
+                          QStringLiteral("Scatchard Analysis Tool"),
+                          QStringLiteral("Calculate the dissociation constant (KD), and use statistics to evaluate "
+                                         "the experimental data."));
+    cmdDynamVn = addTool(grid, 2, "cmdDynamVn", QStringLiteral("DynamVn"),
+                         QStringLiteral("Click here to perform real time simulation of equilibria"),
+                         QStringLiteral("Dynamic Equilibrium Tool "),
+                         QStringLiteral("Perform a simulation of a real time dynamic equilibrium."));
+    setWidget(content);
+    connect(cmdVnTl, &QToolButton::clicked, this, &frmStartMenu::cmdVnTl_Click);
+    connect(cmdScatchTl, &QToolButton::clicked, this, &frmStartMenu::cmdScatchTl_Click);
+    connect(cmdDynamVn, &QToolButton::clicked, this, &frmStartMenu::cmdDynamVn_Click);
+    Form_Load();
+}
+
+void frmStartMenu::Form_Load()
+{
+    const double mainWidth = Twips::fromPixelsX(m_main->width());
+    const double mainHeight = Twips::fromPixelsY(m_main->height());
+    setTwipsGeometry((mainWidth - kWidth) / 2, (mainHeight - kHeight - 2000) / 3, kWidth, kHeight);
+}
+
+void frmStartMenu::cmdVnTl_Click()
+{
+    m_main->mnuVnVornish_Click();
+    hide();
+}
+
+void frmStartMenu::cmdScatchTl_Click()
+{
+    m_main->mnuScatchard_Click();
+    hide();
+}
+
+void frmStartMenu::cmdDynamVn_Click()
+{
+    m_main->mnuDynamVn_Click();
+    hide();
+}

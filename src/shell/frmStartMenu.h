@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/ChildWindow.h"
+
+class QLabel;
+class QToolButton;
+class frmVn_Main;
+
+// "Tool menu": three picture buttons that open the tools.
+class frmStartMenu : public ChildWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmStartMenu(frmVn_Main *mainWindow);
+
+    QToolButton *cmdVnTl = nullptr;
+    QToolButton *cmdScatchTl = nullptr;
+    QToolButton *cmdDynamVn = nullptr;
+
+    void cmdVnTl_Click();
+    void cmdScatchTl_Click();
+    void cmdDynamVn_Click();
+
+    // Centred horizontally on the main window, a third of the way down.
+    void Form_Load();
+
+private:
+    frmVn_Main *m_main;
+};

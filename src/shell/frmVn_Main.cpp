@@ -1,0 +1,235 @@
+#include "shell/frmVn_Main.h"
+
+#include "equilibrium/frmVnTlAssistant.h"
+#include "equilibrium/frmVornish.h"
+#include "platform/ClipboardCommands.h"
+#include "platform/DocumentLauncher.h"
+#include "platform/Messages.h"
+#include "platform/PrinterDialog.h"
+#include "platform/ProgramFolder.h"
+#include "platform/SettingsStore.h"
+#include "platform/Twips.h"
+#include "shell/AppWindows.h"
+#include "shell/StatusText.h"
+#include "shell/frmStartMenu.h"
+#include "shell/frmVnSplash.h"
+#include "shell/frmWaiting.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPrinter>
+
+#include <limits>
+
+namespace {
+
+const QString kApp = QStringLiteral("Vornish");
+const QString kSettings = QStringLiteral("Settings");
+const QString kRegInfo = QStringLiteral("RegInfo");
+
+constexpr double kDefaultWidth = 11310;
+constexpr double kDefaultHeight = 7340;
+
+} // namespace
+
+frmVn_Main::frmVn_Main(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmVn_Main"));
+    setWindowTitle(QStringLiteral("Vornish"));
+    appWindows().main = this;
+
+    mdiArea = new QMdiArea(this);
+    mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    setCentralWidget(mdiArea);
+    BuildMenus();
+    BuildToolBar();
+    BuildStatusBar();
+
+    // The placement of the last session, in twips.
+    const double left = SettingsStore::readSingle(kApp, kSettings, QStringLiteral("MainLeft"), 0);
+    const double top = SettingsStore::readSingle(kApp, kSettings, QStringLiteral("MainTop"), 0);
+    const double width = SettingsStore::readSingle(kApp, kSettings, QStringLiteral("MainWidth"), kDefaultWidth);
+    const double height = SettingsStore::readSingle(kApp, kSettings, QStringLiteral("MainHeight"), kDefaultHeight);
+    move(Twips::toPixelsX(left), Twips::toPixelsY(top));
+    resize(Twips::toPixelsX(width), Twips::toPixelsY(height));
+
+    m_splash = new frmVnSplash(this);
+    CreateChildWindows();
+    StatusText::clear();
+}
+
+frmVn_Main::~frmVn_Main()
+{
+    if (appWindows().main == this)
+        appWindows() = AppWindows();
+}
+
+void frmVn_Main::AddChild(ChildWindow *window)
+{
+    mdiArea->addSubWindow(window);
+    window->hide();
+}
+
+void frmVn_Main::CreateChildWindows()
+{
+    AppWindows &w = appWindows();
+    w.startMenu = new frmStartMenu(this);
+    AddChild(w.startMenu);
+    w.vornish = new frmVornish();
+    AddChild(w.vornish);
+    w.vornishAssistant = new frmVnTlAssistant();
+    AddChild(w.vornishAssistant);
+    w.waiting = new frmWaiting();
+    AddChild(w.waiting);
+}
+
+void frmVn_Main::ShowAfterSplash()
+{
+    show();
+    if (appWindows().startMenu)
+        appWindows().startMenu->showInFront();
+}
+
+void frmVn_Main::OpenTool(ChildWindow *tool, std::initializer_list<ChildWindow *> assistantsToHide)
+{
+    if (tool)
+        tool->showInFront();
+    for (ChildWindow *assistant : assistantsToHide)
+        if (assistant && assistant->isVisible())
+            assistant->hide();
+}
+
+void frmVn_Main::mnuVnVornish_Click()
+{
+    OpenTool(appWindows().vornish, {});
+}
+
+void frmVn_Main::mnuScatchard_Click()
+{
+    OpenTool(nullptr, {appWindows().vornishAssistant});
+}
+
+void frmVn_Main::mnuDynamVn_Click()
+{
+    OpenTool(nullptr, {appWindows().vornishAssistant});
+}
+
+void frmVn_Main::mnuFileNew_Click()
+{
+    AppWindows &w = appWindows();
+    for (ChildWindow *window : {static_cast<ChildWindow *>(w.vornish), static_cast<ChildWindow *>(w.vornishAssistant)})
+        if (window)
+            window->hide();
+    if (w.startMenu)
+        w.startMenu->showInFront();
+}
+
+void frmVn_Main::mnuFilePrint_Click()
+{
+    QPrinter printer;
+    if (!PrinterDialog::choose(printer, this))
+        Messages::show(QStringLiteral("Printing is canceled"), Messages::Buttons::Ok, Messages::Icon::None);
+}
+
+void frmVn_Main::mnuEditCut_Click() { ClipboardCommands::cut(QApplication::focusWidget()); }
+void frmVn_Main::mnuEditCopy_Click() { ClipboardCommands::copy(QApplication::focusWidget()); }
+void frmVn_Main::mnuEditPaste_Click() { ClipboardCommands::paste(QApplication::focusWidget()); }
+
+void frmVn_Main::mnuWindowsDocking_Click()
+{
+    if (isMaximized())
+        showNormal();
+    resize(Twips::toPixelsX(kDefaultWidth), Twips::toPixelsY(kDefaultHeight));
+    AppWindows &w = appWindows();
+    if (w.vornish)
+        w.vornish->setTwipsGeometry(0, 0, 5070, 5895);
+    if (w.vornishAssistant)
+        w.vornishAssistant->hide();
+}
+
+void frmVn_Main::mnuReadMe_Click()
+{
+    modVnPublic::LaunchDocument(this, modVnPublic::ProgramFilePath(QStringLiteral("readme.htm")), 0);
+}
+
+void frmVn_Main::tbToolBar_ButtonClick(const QString &key)
+{
+    if (key == QLatin1String("New"))
+        mnuFileNew_Click();
+    else if (key == QLatin1String("Print"))
+        mnuFilePrint_Click();
+    else if (key == QLatin1String("Cut"))
+        mnuEditCut_Click();
+    else if (key == QLatin1String("Copy"))
+        mnuEditCopy_Click();
+    else if (key == QLatin1String("Paste"))
+        mnuEditPaste_Click();
+    else if (key == QLatin1String("Vornish"))
+        mnuVnVornish_Click();
+    else if (key == QLatin1String("Scatchard Analysis"))
+        mnuScatchard_Click();
+    else if (key == QLatin1String("DynamVn"))
+        mnuDynamVn_Click();
+}
+
+void frmVn_Main::TileWindows(Qt::Orientation stacking)
+{
+    QList<QMdiSubWindow *> visible;
+    for (QMdiSubWindow *w : mdiArea->subWindowList())
+        if (w->isVisible() && !w->isMinimized())
+            visible.append(w);
+    if (visible.isEmpty())
+        return;
+    const QRect area = mdiArea->viewport()->rect();
+    const int count = int(visible.size());
+    for (int i = 0; i < count; ++i) {
+        QMdiSubWindow *w = visible[i];
+        if (w->isMaximized())
+            w->showNormal();
+        if (stacking == Qt::Vertical) {
+            const int h = area.height() / count;
+            w->setGeometry(0, i * h, area.width(), h);
+        } else {
+            const int wd = area.width() / count;
+            w->setGeometry(i * wd, 0, wd, area.height());
+        }
+    }
+}
+
+void frmVn_Main::StorePlacement()
+{
+    if (isMinimized())
+        return;
+    const QRect g = geometry();
+    const auto store = [](const char *key, double twips) {
+        SettingsStore::write(kApp, kSettings, QLatin1String(key), QString::number(float(twips), 'g', 9));
+    };
+    store("MainLeft", Twips::fromPixelsX(x()));
+    store("MainTop", Twips::fromPixelsY(y()));
+    store("MainWidth", Twips::fromPixelsX(g.width()));
+    store("MainHeight", Twips::fromPixelsY(g.height()));
+}
+
+void frmVn_Main::CountExit()
+{
+    const short times = SettingsStore::readShort(kApp, kRegInfo, QStringLiteral("Times"), 0);
+    // The count stops at the largest 16-bit value instead of overflowing.
+    const short count = times < std::numeric_limits<short>::max() ? short(times + 1) : times;
+    SettingsStore::write(kApp, kRegInfo, QStringLiteral("Times"), QString::number(count));
+    m_reminderDue = SettingsStore::read(kApp, kRegInfo, QStringLiteral("Ask"), QStringLiteral("Y"))
+                        == QLatin1String("Y")
+                    && count >= 15;
+}
+
+void frmVn_Main::closeEvent(QCloseEvent *event)
+{
+    StatusText::set(QStringLiteral("Closing application ..."));
+    for (QMdiSubWindow *w : mdiArea->subWindowList())
+        w->hide();
+    StorePlacement();
+    CountExit();
+    event->accept();
+}

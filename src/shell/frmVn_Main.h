@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QMainWindow>
+
+class ChildWindow;
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QProgressBar;
+class QTimer;
+class QToolBar;
+class frmVnSplash;
+
+// The frame in which every other window lives: menus, toolbar, status bar
+// and progress bar, window arrangement, start-up and ending of the program.
+class frmVn_Main : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Loads the frame hidden, shows the splash and creates every window.
+    explicit frmVn_Main(QWidget *parent = nullptr);
+    ~frmVn_Main() override;
+
+    QMdiArea *mdiArea = nullptr;
+    QToolBar *tbToolBar = nullptr;
+    QWidget *picContainer = nullptr;
+    QProgressBar *prgMain = nullptr;
+    QMenu *mnuGraph = nullptr; // not in the menu bar: the graph window's context menu
+
+    // Menu items by their names (objectName of each QAction).
+    QAction *action(const QString &name) const;
+
+    void ShowStatusPanels(const QString &panel1, const QString &panel2);
+
+    // Opening a tool: front if visible, else shown; then the other tools'
+    // assistants are hidden.
+    void mnuVnVornish_Click();
+    void mnuScatchard_Click();
+    void mnuDynamVn_Click();
+
+    void mnuFileNew_Click();
+    void mnuFilePrint_Click();
+    void mnuEditCut_Click();
+    void mnuEditCopy_Click();
+    void mnuEditPaste_Click();
+    void mnuWindowsDocking_Click();
+    void mnuReadMe_Click();
+    void tbToolBar_ButtonClick(const QString &key);
+
+    // The end of the splash: the frame and the start menu appear.
+    void ShowAfterSplash();
+
+    frmVnSplash *splash() const { return m_splash; }
+
+    // Whether the contribution reminder is due at this exit; set by the
+    // closing of the frame.
+    bool contributionReminderDue() const { return m_reminderDue; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildStatusBar();
+    void CreateChildWindows();
+    void AddChild(ChildWindow *window);
+    void OpenTool(ChildWindow *tool, std::initializer_list<ChildWindow *> assistantsToHide);
+    void FillWindowList();
+    // Qt::Vertical stacks the visible windows one above the other (Tile
+    // Horizontal); Qt::Horizontal puts them side by side (Tile Vertical).
+    void TileWindows(Qt::Orientation stacking);
+    void StorePlacement();
+    void CountExit();
+
+    QMenu *m_windowMenu = nullptr;
+    QList<QAction *> m_windowListActions;
+    QLabel *m_panel1 = nullptr;
+    QLabel *m_panel2 = nullptr;
+    QLabel *m_datePanel = nullptr;
+    QLabel *m_timePanel = nullptr;
+    QTimer *m_clock = nullptr;
+    frmVnSplash *m_splash = nullptr;
+    bool m_reminderDue = false;
+};
