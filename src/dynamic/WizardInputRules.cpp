@@ -85,9 +85,9 @@ RateConstants SettleRateConstants(const QString &kAssText, const QString &kDissT
 EventsRead ReadProgrammedEvents(const std::vector<EventRowText> &rows, double timeFactor,
                                 double concentrationFactor)
 {
-    static const QString targets[] = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("AB")};
+    static const EventTarget targets[] = {EventTarget::A, EventTarget::B, EventTarget::AB};
     EventsRead read;
-    std::vector<EventReading> counted;
+    std::vector<ProgrammedEvent> counted;
     size_t used = 0;
     for (size_t i = 0; i < rows.size() && i < 4; ++i) {
         const EventRowText &row = rows[i];
@@ -95,7 +95,7 @@ EventsRead ReadProgrammedEvents(const std::vector<EventRowText> &rows, double ti
             break;
         const double time = PositiveValue(row.time);
         read.rewrittenTimes << NumberText::generalText(time);
-        EventReading event;
+        ProgrammedEvent event;
         event.time = fault::checkedFinite(time * timeFactor);
         if (NumberText::isNumeric(row.change)) {
             event.change = fault::checkedFinite(NumberText::numericValue(row.change) * concentrationFactor);

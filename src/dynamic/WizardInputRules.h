@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dynamic/SimulationInput.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -51,16 +53,9 @@ struct EventRowText
     int variableIndex = -1; // 0 "A", 1 "B", 2 "[A/B]", -1 none
 };
 
-struct EventReading
-{
-    double time = 0;   // s
-    double change = 0; // M, signed
-    QString target;    // "A", "B", "AB" or empty
-};
-
 struct EventsRead
 {
-    std::vector<EventReading> events; // the events the run uses, in table order
+    std::vector<ProgrammedEvent> events; // the events the run uses, in table order
     QStringList rewrittenTimes;       // the time cell text of each counted row
     int nonValidRows = 0;             // rows whose change was not a number
 };

@@ -1,6 +1,7 @@
 #include "dynamic/frmDynVornish.h"
 
 #include "dynamic/DynamicFinish.h"
+#include "dynamic/UpdateAssistantGuidance.h"
 #include "dynamic/UseExistingData.h"
 #include "dynamic/WizardChecks.h"
 #include "dynamic/WizardLinks.h"

@@ -133,9 +133,9 @@ void frmDynVornish::buildStep2(QWidget *page)
 
     lblRecordingInterval = place(new QLabel(QStringLiteral("Recording interval "), page),
                                  QStringLiteral("lblRecordingInterval"), 120, 1200, 2700, 255);
-    caption(page, QStringLiteral("Store data points every"), 360, 1650, 1900);
-    txtRecordingInterval = box(page, QStringLiteral("txtRecordingInterval"), 2300, 1620, 800);
-    lblTimeUnit2 = place(new QLabel(page), QStringLiteral("lblTimeUnit2"), 3200, 1650, 1300, 255);
+    caption(page, QStringLiteral("Store data points every"), 360, 1650, 2000);
+    txtRecordingInterval = box(page, QStringLiteral("txtRecordingInterval"), 2460, 1620, 800);
+    lblTimeUnit2 = place(new QLabel(page), QStringLiteral("lblTimeUnit2"), 3360, 1650, 1200, 255);
 
     caption(page, QStringLiteral("Simulation precision"), 120, 2250, 2700);
     cmbSimulationPrecision = place(new QComboBox(page), QStringLiteral("cmbSimulationPrecision"), 360, 2640, 900, 315);
@@ -168,8 +168,11 @@ void frmDynVornish::buildStep3(QWidget *page)
                          120, 2010, 3500, 300);
     chkChallenge->setToolTip(QStringLiteral("Challenge the equilibrium with unlabeled competitor. See Help."));
 
-    lblEventsText = place(new QLabel(page), QStringLiteral("lblEventsText"), 120, 2400, 4560, 1260);
+    lblEventsText = place(new QLabel(page), QStringLiteral("lblEventsText"), 60, 2400, 4620, 1260);
     lblEventsText->setWordWrap(true);
+    QFont smaller = lblEventsText->font();
+    smaller.setPointSizeF(7);
+    lblEventsText->setFont(smaller);
     lblEventsText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblEventsText->setText(
         QStringLiteral("You can program perturbations of the equilibrium in the real time simulation.\n"

@@ -1,5 +1,7 @@
 #include "shell/frmVn_Main.h"
 
+#include "dynamic/frmDynVornish.h"
+#include "dynamic/frmDynamVnTlAssistant.h"
 #include "equilibrium/frmVnTlAssistant.h"
 #include "equilibrium/frmVornish.h"
 #include "platform/ClipboardCommands.h"
@@ -82,6 +84,10 @@ void frmVn_Main::CreateChildWindows()
     AddChild(w.vornish);
     w.vornishAssistant = new frmVnTlAssistant();
     AddChild(w.vornishAssistant);
+    w.dynamic = new frmDynVornish();
+    AddChild(w.dynamic);
+    w.dynamicAssistant = new frmDynamVnTlAssistant();
+    AddChild(w.dynamicAssistant);
     w.waiting = new frmWaiting();
     AddChild(w.waiting);
 }
@@ -114,7 +120,7 @@ void frmVn_Main::mnuScatchard_Click()
 
 void frmVn_Main::mnuDynamVn_Click()
 {
-    OpenTool(nullptr, {appWindows().vornishAssistant});
+    OpenTool(appWindows().dynamic, {appWindows().vornishAssistant});
 }
 
 void frmVn_Main::mnuFileNew_Click()
@@ -148,6 +154,10 @@ void frmVn_Main::mnuWindowsDocking_Click()
         w.vornish->setTwipsGeometry(0, 0, 5070, 5895);
     if (w.vornishAssistant)
         w.vornishAssistant->hide();
+    if (w.dynamic)
+        w.dynamic->setTwipsGeometry(0, 0, 5070, 5895);
+    if (w.dynamicAssistant)
+        w.dynamicAssistant->hide();
 }
 
 void frmVn_Main::mnuReadMe_Click()
