@@ -1,0 +1,423 @@
+#include "TestFixture.h"
+
+#include "dynamic/WizardInputRules.h"
+#include "dynamic/frmDynVornish.h"
+#include "dynamic/frmDynamVnTlAssistant.h"
+#include "graphing/Units.h"
+#include "shell/AppWindows.h"
+#include "shell/StatusText.h"
+#include "shell/frmVn_Main.h"
+#include "shell/frmWaiting.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+
+using Messages::Answer;
+
+namespace {
+
+QStringList shownTexts()
+{
+    QStringList texts;
+    for (const Messages::Request &request : scriptedMessages().shown)
+        texts << request.text;
+    return texts;
+}
+
+} // namespace
+
+class DynamicWizardTest : public QObject
+{
+    Q_OBJECT
+
+    frmVn_Main *m_main = nullptr;
+    frmDynVornish *w = nullptr;
+    frmDynamVnTlAssistant *assistant = nullptr;
+
+    void fillStep1(const QString &a, const QString &b, const QString &ab, const QString &kAss, const QString &kDiss,
+                   const QString &kd)
+    {
+        w->txtA->setText(a);
+        w->txtB->setText(b);
+        w->txtAB->setText(ab);
+        w->txtK_ass_rate->setText(kAss);
+        w->txtK_diss_rate->setText(kDiss);
+        w->txtKd->setText(kd);
+    }
+
+    void finish()
+    {
+        w->ShowStep(2);
+        QTest::mouseClick(w->cmdGo, Qt::LeftButton);
+    }
+
+    // Leaves a box by moving the focus to another one, as the user does.
+    void leave(QLineEdit *box, QWidget *next)
+    {
+        box->setFocus(Qt::MouseFocusReason);
+        QTRY_VERIFY(box->hasFocus());
+        next->setFocus(Qt::MouseFocusReason);
+    }
+
+    void verifyRestored(int tabIndex)
+    {
+        QCOMPARE(w->SSTab1->currentIndex(), tabIndex);
+        QCOMPARE(w->cmdGo->text(), tabIndex == 2 ? QStringLiteral("Finish") : QStringLiteral("Next"));
+        QCOMPARE(w->cmdBack->isEnabled(), tabIndex != 0);
+        QVERIFY(w->cmdGo->isEnabled());
+        QVERIFY(StatusText::current().isEmpty());
+        QVERIFY(StatusText::panel2().isEmpty());
+        QVERIFY(!m_main->prgMain->isVisible());
+        QVERIFY(!appWindows().waiting->isVisible());
+        QVERIFY(!appWindows().waiting->Timer1->isActive());
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_main = new frmVn_Main;
+        m_main->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_main));
+        w = appWindows().dynamic;
+        assistant = appWindows().dynamicAssistant;
+        QVERIFY(w && assistant);
+        m_main->mnuDynamVn_Click();
+        QVERIFY(w->isVisible());
+    }
+
+    void cleanupTestCase() { delete m_main; }
+
+    void init()
+    {
+        assistant->hide();
+        w->cmdClearForm_Click();
+        w->ShowStep(0);
+        w->endTimeWarnings = 0;
+        w->recordingIntervalWarnings = 0;
+        w->recordingIntervalManual = false;
+        modVnPublic::TimeUnit = QStringLiteral("min.");
+        modVnPublic::TimeFactor = 60;
+        resetMessages();
+    }
+
+    void windowCarriesEveryNamedControl()
+    {
+        const char *names[] = {"SSTab1", "lblInputHeading", "Frame1", "txtA", "txtB", "txtAB",
+                               "lblConcentrationUnit(0)", "Frame2", "txtK_ass_rate", "txtK_diss_rate", "txtKd",
+                               "lblStar1", "lblStar2", "txtEndTime", "lblTimeUnit", "txtRecordingInterval",
+                               "lblTimeUnit2", "cmbSimulationPrecision", "cmbTimeUnit", "cmdOptions",
+                               "cmdPlotGraphFromDB", "lblEvents", "flgDynamVn_Events", "cmbSelectChangingVariable(0)",
+                               "cmbSelectChangingVariable(3)", "chkChallenge", "lblEndTime", "lblConcentrationUnit(1)",
+                               "lblEventsText", "lblTip", "lblTipText", "cmdBack", "cmdGo", "cmdClearForm", "cmdClose",
+                               "cmdDynamVnTlAssistant"};
+        for (const char *name : names)
+            QVERIFY2(w->findChild<QWidget *>(QLatin1String(name)), name);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Dynamic Equilibrium Wizard"));
+        QCOMPARE(w->SSTab1->tabText(2), QStringLiteral("Step 3"));
+        QCOMPARE(qRound(w->twipsWidth() / 15), 5070 / 15);
+        QCOMPARE(qRound(w->twipsHeight() / 15), 5895 / 15);
+
+        // Every "-1" of the rate-constant units is raised.
+        const QLabel *kAssUnit = w->findChild<QLabel *>(QStringLiteral("lblK_ass_rateUnit"));
+        QCOMPARE(kAssUnit->text(), QStringLiteral("(M<sup>-1</sup> s<sup>-1</sup>)"));
+        QCOMPARE(kAssUnit->textFormat(), Qt::RichText);
+
+        // The load follows the unit preferences of the start.
+        QCOMPARE(w->lblConcentrationUnit[0]->text(), QStringLiteral("(nM)"));
+        QCOMPARE(w->lblConcentrationUnit[1]->text(), QStringLiteral("(nM)"));
+        QCOMPARE(w->cmbTimeUnit->currentIndex(), 2);
+        QCOMPARE(w->lblTimeUnit->text(), QStringLiteral("minutes"));
+        QCOMPARE(w->cmbSimulationPrecision->currentText(), QStringLiteral("1"));
+        QCOMPARE(w->cmbSelectChangingVariable[3]->count(), 3);
+    }
+
+    void nextBackAndTabPicks()
+    {
+        QTest::mouseClick(w->cmdBack, Qt::LeftButton); // disabled on step 1: nothing
+        w->cmdBack_Click();                            // Back on step 1 only disables Back
+        QCOMPARE(w->CurrentStep(), 1);
+        QVERIFY(!w->cmdBack->isEnabled());
+
+        QTest::mouseClick(w->cmdGo, Qt::LeftButton);
+        QCOMPARE(w->CurrentStep(), 2);
+        QVERIFY(w->cmdBack->isEnabled());
+        QCOMPARE(w->cmdGo->text(), QStringLiteral("Next"));
+        QTest::mouseClick(w->cmdGo, Qt::LeftButton);
+        QCOMPARE(w->CurrentStep(), 3);
+        QCOMPARE(w->cmdGo->text(), QStringLiteral("Finish"));
+        QTest::mouseClick(w->cmdBack, Qt::LeftButton);
+        QCOMPARE(w->CurrentStep(), 2);
+        QCOMPARE(w->cmdGo->text(), QStringLiteral("Next"));
+        QTest::mouseClick(w->cmdBack, Qt::LeftButton);
+        QCOMPARE(w->CurrentStep(), 1);
+        QVERIFY(!w->cmdBack->isEnabled());
+
+        QTabBar *tabs = w->SSTab1->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+        QCOMPARE(w->CurrentStep(), 3);
+        QCOMPARE(w->cmdGo->text(), QStringLiteral("Finish"));
+        QVERIFY(w->cmdBack->isEnabled());
+        QVERIFY(scriptedMessages().shown.isEmpty());
+    }
+
+    void recordingIntervalSuggestion_data()
+    {
+        QTest::addColumn<QString>("endTime");
+        QTest::addColumn<QString>("suggestion");
+        QTest::newRow("600") << "600" << "12";
+        QTest::newRow("7") << "7" << "0.1";
+        QTest::newRow("1") << "1" << "0.02";
+        QTest::newRow("0.2") << "0.2" << "0.004";
+        QTest::newRow("negative") << "-600" << "12";
+        QTest::newRow("exponent") << "1e3" << "20";
+    }
+
+    void recordingIntervalSuggestion()
+    {
+        QFETCH(QString, endTime);
+        QFETCH(QString, suggestion);
+        w->ShowStep(1);
+        w->txtEndTime->clear();
+        QTest::keyClicks(w->txtEndTime, endTime);
+        QCOMPARE(w->txtRecordingInterval->text(), suggestion);
+        // A sign or an exponent still being typed is not an error yet.
+        QVERIFY(scriptedMessages().shown.isEmpty());
+        QCOMPARE(w->lblEndTime->text(), endTime);
+    }
+
+    void typedRecordingIntervalIsKept()
+    {
+        w->ShowStep(1);
+        w->txtRecordingInterval->clear();
+        QTest::keyClicks(w->txtRecordingInterval, QStringLiteral("5"));
+        w->txtEndTime->clear();
+        QTest::keyClicks(w->txtEndTime, QStringLiteral("600"));
+        QCOMPARE(w->txtRecordingInterval->text(), QStringLiteral("5"));
+
+        QTest::keyClicks(w->txtRecordingInterval, QStringLiteral("x"));
+        QCOMPARE(shownTexts(), QStringList{QStringLiteral("Enter a numeric value for the Recording Interval")});
+        resetMessages();
+        w->recordingIntervalManual = false;
+        w->txtEndTime->clear();
+        QTest::keyClicks(w->txtEndTime, QStringLiteral("a"));
+        QCOMPARE(shownTexts(), QStringList{QStringLiteral("Enter a numeric value for the Simulation Time Window")});
+        QCOMPARE(scriptedMessages().shown.first().title, QStringLiteral("Input Error"));
+    }
+
+    void positiveValueWarningsStopAfterThree()
+    {
+        w->ShowStep(1);
+        w->txtEndTime->clear();
+        const QString endTimeWarning =
+            QStringLiteral("Enter a positive ( >0 ) numeric value for the Simulation time window");
+        for (int i = 0; i < 4; ++i) {
+            leave(w->txtEndTime, w->txtRecordingInterval);
+            if (i < 3)
+                QTRY_VERIFY(w->txtEndTime->hasFocus()); // sent back to the box
+        }
+        QCOMPARE(shownTexts(), QStringList(3, endTimeWarning));
+
+        // The recording interval is only checked against a positive end time.
+        resetMessages();
+        w->txtRecordingInterval->setText(QStringLiteral("0"));
+        leave(w->txtRecordingInterval, w->txtEndTime);
+        QVERIFY(scriptedMessages().shown.isEmpty());
+        w->txtEndTime->setText(QStringLiteral("10"));
+        w->ShowStep(0);
+        w->ShowStep(1);
+        leave(w->txtRecordingInterval, w->txtEndTime);
+        QCOMPARE(shownTexts(),
+                 QStringList{QStringLiteral("Enter a positive ( >0 ) numeric value for the Recording interval")});
+        QCOMPARE(w->CurrentStep(), 2);
+        QTRY_VERIFY(w->txtRecordingInterval->hasFocus());
+    }
+
+    void clearFormRestoresTheDefaults()
+    {
+        fillStep1("1", "2", "3", "4", "5", "6");
+        w->txtEndTime->setText(QStringLiteral("7"));
+        w->cmbTimeUnit->setCurrentIndex(0);
+        w->txtRecordingInterval->setText(QStringLiteral("8"));
+        w->cmbSimulationPrecision->setCurrentIndex(4);
+        w->SetEventCell(4, 2, QStringLiteral("9"));
+        w->cmbSelectChangingVariable[2]->setCurrentIndex(2);
+        w->chkChallenge->setChecked(true);
+        assistant->demoStage = 1;
+
+        QTest::mouseClick(w->cmdClearForm, Qt::LeftButton);
+        for (QLineEdit *box : {w->txtA, w->txtB, w->txtAB, w->txtK_ass_rate, w->txtK_diss_rate, w->txtKd})
+            QVERIFY(box->text().isEmpty());
+        QCOMPARE(w->txtEndTime->text(), QStringLiteral("100"));
+        QCOMPARE(w->cmbTimeUnit->currentText(), QStringLiteral("minutes"));
+        QCOMPARE(w->txtRecordingInterval->text(), QStringLiteral("2"));
+        QCOMPARE(w->cmbSimulationPrecision->currentText(), QStringLiteral("1"));
+        QVERIFY(w->EventCell(4, 2).isEmpty());
+        QCOMPARE(w->cmbSelectChangingVariable[2]->currentText(), QStringLiteral("A"));
+        QVERIFY(!w->chkChallenge->isChecked());
+        QVERIFY(w->cmbSelectChangingVariable[0]->isEnabled());
+        QCOMPARE(assistant->demoStage, 0);
+    }
+
+    void challengeLocksTheFirstVariable()
+    {
+        w->cmbSelectChangingVariable[0]->setCurrentIndex(1);
+        QTest::mouseClick(w->chkChallenge, Qt::LeftButton, {}, QPoint(5, w->chkChallenge->height() / 2));
+        QVERIFY(w->chkChallenge->isChecked());
+        QCOMPARE(w->cmbSelectChangingVariable[0]->currentText(), QStringLiteral("A"));
+        QVERIFY(!w->cmbSelectChangingVariable[0]->isEnabled());
+    }
+
+    void finishRefusesInputThatCannotRun_data()
+    {
+        QTest::addColumn<QStringList>("step1");
+        QTest::addColumn<QString>("endTime");
+        QTest::addColumn<QString>("interval");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("restoredTab");
+        const QStringList good = {"0.6", "0.05", "0.4", "5E+06", "", "1.6E-10"};
+        QTest::newRow("concentration missing")
+            << QStringList{"0.6", "", "0.4", "5E+06", "", "1.6E-10"} << "45" << "1"
+            << "Please enter initial concentrations (i.e. concentrations at t = 0) for all the components of the "
+               "equilibrium."
+            << 0;
+        QTest::newRow("text in a concentration")
+            << QStringList{"0.6", "abc", "0.4", "5E+06", "", "1.6E-10"} << "45" << "1"
+            << "Please enter initial concentrations (i.e. concentrations at t = 0) for all the components of the "
+               "equilibrium."
+            << 0;
+        QTest::newRow("one constant") << QStringList{"0.6", "0.05", "0.4", "", "", "1.6E-10"} << "45" << "1"
+                                      << "You need to enter two out of three equilibrium constants." << 0;
+        QTest::newRow("Kd of 0") << QStringList{"0.6", "0.05", "0.4", "5E+06", "1E-03", "0"} << "45" << "1"
+                                 << "Unexpected error #11 occurred: Division by zero" << 0;
+        QTest::newRow("text as Kd") << QStringList{"0.6", "0.05", "0.4", "5E+06", "1E-03", "x"} << "45" << "1"
+                                    << "Unexpected error #11 occurred: Division by zero" << 0;
+        QTest::newRow("k_ass of 0") << QStringList{"0.6", "0.05", "0.4", "0", "1E-03", ""} << "45" << "1"
+                                    << "Unexpected error #11 occurred: Division by zero" << 0;
+        QTest::newRow("end time text") << good << "soon" << "1"
+                                       << "Please enter a simulation end time (see 'Simulation time window')." << 1;
+        QTest::newRow("interval text") << good << "45" << "" << "Please enter a recording interval." << 1;
+    }
+
+    void finishRefusesInputThatCannotRun()
+    {
+        QFETCH(QStringList, step1);
+        QFETCH(QString, endTime);
+        QFETCH(QString, interval);
+        QFETCH(QString, message);
+        QFETCH(int, restoredTab);
+        fillStep1(step1[0], step1[1], step1[2], step1[3], step1[4], step1[5]);
+        w->txtEndTime->setText(endTime);
+        w->txtRecordingInterval->setText(interval);
+        finish();
+        QCOMPARE(shownTexts(), QStringList{message});
+        verifyRestored(restoredTab);
+    }
+
+    void zeroRecordingIntervalIsRefusedBeforeTheRun()
+    {
+        fillStep1("0.6", "0.05", "0.4", "5E+06", "", "1.6E-10");
+        w->txtEndTime->setText(QStringLiteral("45"));
+        w->txtRecordingInterval->setText(QStringLiteral("0"));
+        finish();
+        QCOMPARE(scriptedMessages().shown.size(), 1);
+        QCOMPARE(scriptedMessages().shown.first().title, QStringLiteral("Input Error"));
+        verifyRestored(1);
+    }
+
+    void assistantGuidesStepOne()
+    {
+        QTest::mouseClick(w->cmdDynamVnTlAssistant, Qt::LeftButton);
+        QVERIFY(assistant->isVisible());
+        QCOMPARE(assistant->lblInputSuggestion->text(),
+                 QStringLiteral("Enter the concentration(s) of 3 molecule(s): A, B, [A/B] . \n\n"
+                                "The values represent the concentrations at the beginning of the simulation "
+                                "(t = 0). \n\nEnter these concentrations in nM."));
+        QVERIFY(w->lblStar1->isVisible());
+        QVERIFY(!w->lblStar2->isVisible());
+        QCOMPARE(w->lblStar1->y(), w->txtA->y());
+
+        QTest::keyClicks(w->txtA, QStringLiteral("1"));
+        QTest::keyClicks(w->txtB, QStringLiteral("1"));
+        QVERIFY(assistant->lblInputSuggestion->text().startsWith(
+            QStringLiteral("Enter the concentration(s) of 1 molecule(s): [A/B] . ")));
+        QCOMPARE(w->lblStar1->y(), w->txtAB->y());
+
+        QTest::keyClicks(w->txtAB, QStringLiteral("1"));
+        QTest::keyClicks(w->txtKd, QStringLiteral("1E-9"));
+        QVERIFY(assistant->lblInputSuggestion->text().startsWith(
+            QStringLiteral("Enter the values for 1 of 3 of the equilibrium constants.")));
+        QVERIFY(!w->lblStar1->isVisible());
+        QVERIFY(w->lblStar2->isVisible());
+        QCOMPARE(w->lblStar2->y(), w->txtK_ass_rate->y());
+
+        QTest::keyClicks(w->txtK_diss_rate, QStringLiteral("1"));
+        QCOMPARE(assistant->lblInputSuggestion->text(),
+                 QStringLiteral("Check whether all values are valid and correct. Then click on the 'Next' button "
+                                "for the next step."));
+        QVERIFY(!w->lblStar1->isVisible() && !w->lblStar2->isVisible());
+
+        QTest::mouseClick(w->cmdGo, Qt::LeftButton);
+        QVERIFY(assistant->lblInputSuggestion->text().startsWith(QStringLiteral("Time window: Period of simulation.")));
+        QTest::mouseClick(w->cmdGo, Qt::LeftButton);
+        QVERIFY(assistant->lblInputSuggestion->text().startsWith(
+            QStringLiteral("You may use the Programmed events table")));
+
+        // Closing the assistant takes the stars away.
+        w->ShowStep(0);
+        w->txtA->clear();
+        QVERIFY(w->lblStar1->isVisible());
+        assistant->close();
+        QVERIFY(!assistant->isVisible());
+        QVERIFY(!w->lblStar1->isVisible());
+    }
+
+    void assistantExplainsTheUnits()
+    {
+        QTest::mouseClick(w->cmdDynamVnTlAssistant, Qt::LeftButton);
+        QVERIFY(!assistant->fraWhatAbout->isVisible());
+        const int shortHeight = assistant->height();
+        QTest::mouseClick(assistant->lblWhat_About_Units, Qt::LeftButton);
+        QVERIFY(assistant->fraWhatAbout->isVisible());
+        QVERIFY(assistant->height() > shortHeight);
+        QCOMPARE(assistant->lblWhatAboutTitle->text(), QStringLiteral("Units"));
+        QCOMPARE(assistant->lblWhatAboutText->text(),
+                 QStringLiteral("Concentrations are expressed in nM\n\nTime is expressed in min.\n\n"
+                                "Equilibrium rate constants are expressed in the respective SI units."));
+    }
+
+    void demoFillsTheExampleAndWalksThroughTheSteps()
+    {
+        w->txtA->setText(QStringLiteral("99"));
+        w->ShowStep(2);
+        QTest::mouseClick(w->cmdDynamVnTlAssistant, Qt::LeftButton);
+        QTest::mouseClick(assistant->lblWhat_About_a_Demo, Qt::LeftButton);
+        QCOMPARE(assistant->demoStage, 1);
+        QCOMPARE(w->CurrentStep(), 1);
+        QCOMPARE(w->txtA->text(), QStringLiteral("0.6"));
+        QCOMPARE(w->txtK_ass_rate->text(), QStringLiteral("5.00E+06"));
+        QCOMPARE(w->txtKd->text(), QStringLiteral("1.60E-10"));
+        QVERIFY(w->txtK_diss_rate->text().isEmpty());
+        QCOMPARE(w->EventCell(2, 2), QStringLiteral("-1"));
+        QCOMPARE(w->cmbSelectChangingVariable[1]->currentText(), QStringLiteral("[A/B]"));
+        QCOMPARE(assistant->lblWhatAboutTitle->text(), QStringLiteral("Demo"));
+        QVERIFY(assistant->lblWhatAboutText->text().startsWith(QStringLiteral("Click on the 'Next' button")));
+        QTest::mouseClick(w->cmdGo, Qt::LeftButton);
+        QTest::mouseClick(w->cmdGo, Qt::LeftButton);
+        QVERIFY(assistant->lblWhatAboutText->text().startsWith(QStringLiteral("Click on the 'Finish' button")));
+        QTest::mouseClick(w->cmdBack, Qt::LeftButton);
+        QVERIFY(assistant->lblWhatAboutText->text().startsWith(QStringLiteral("Click on the 'Next' button")));
+        QCOMPARE(w->txtA->text(), QStringLiteral("0.6")); // the example is filled once
+    }
+};
+
+VORNISH_TEST_MAIN(DynamicWizardTest)
+#include "tst_dynamic_wizard.moc"
