@@ -1,5 +1,7 @@
 #include "dynamic/SimulationEngine.h"
 
+#include "dynamic/EulerStep.h"
+
 #include "platform/RuntimeFault.h"
 
 #include <cmath>
@@ -8,81 +10,6 @@
 namespace modVornish {
 namespace {
 
-// A floor leaves a thousandth of a species that one step would use up.
-constexpr double FloorFactor = 0.999;
-
-struct Species
-{
-    double A, B, AB, Cp, CpB;
-};
-
-struct ReactionConstants
-{
-    double kAss, kDiss;
-};
-
-// The increments of one integration step at state w.
-//
-// The competitor's B floor shares the floored consumption of B between the
-// two reactions: both reactions' increments are scaled by the same factor so
-// that B keeps a thousandth of itself. Replacing only the total B increment
-// would let [A/B] grow from B that is no longer taken away, creating matter.
-// For the same reason the competitor's own floors change only its own share
-// of B, and they come before the shared B floor so that no later floor can
-// undo it.
-inline Species stepIncrements(const Species &w, double delta, ReactionConstants k, bool competitor)
-{
-    double rA, rB, rAB;
-    ComputeRates(w.A, w.B, w.AB, k.kAss, k.kDiss, rA, rB, rAB);
-    Species inc{delta * rA, delta * rB, delta * rAB, 0.0, 0.0};
-
-    if (inc.A <= -w.A) {
-        inc.A = -FloorFactor * w.A;
-        inc.B = -FloorFactor * w.A;
-        inc.AB = FloorFactor * w.A;
-    }
-    if (inc.B <= -w.B) {
-        inc.B = -FloorFactor * w.B;
-        inc.A = -FloorFactor * w.B;
-        inc.AB = FloorFactor * w.B;
-    }
-    if (inc.AB <= -w.AB) {
-        inc.AB = -FloorFactor * w.AB;
-        inc.A = FloorFactor * w.AB;
-        inc.B = FloorFactor * w.AB;
-    }
-    if (!competitor)
-        return inc;
-
-    double rCp, rBc, rCpB;
-    ComputeRates(w.Cp, w.B, w.CpB, k.kAss, k.kDiss, rCp, rBc, rCpB);
-    inc.Cp = delta * rCp;
-    double incBc = delta * rBc;
-    inc.CpB = delta * rCpB;
-    if (inc.Cp <= -w.Cp) {
-        inc.Cp = -FloorFactor * w.Cp;
-        incBc = -FloorFactor * w.Cp;
-        inc.CpB = FloorFactor * w.Cp;
-    }
-    if (inc.CpB <= -w.CpB) {
-        inc.CpB = -FloorFactor * w.CpB;
-        inc.Cp = FloorFactor * w.CpB;
-        incBc = FloorFactor * w.CpB;
-    }
-    const double totalB = inc.B + incBc;
-    if (totalB <= -w.B) {
-        const double share = totalB < 0.0 ? (-FloorFactor * w.B) / totalB : 0.0;
-        inc.A *= share;
-        inc.B *= share;
-        inc.AB *= share;
-        inc.Cp *= share;
-        incBc *= share;
-        inc.CpB *= share;
-    }
-    inc.B += incBc;
-    return inc;
-}
-
 inline void add(Species &w, const Species &inc)
 {
     w.A += inc.A;
@@ -90,6 +17,24 @@ inline void add(Species &w, const Species &inc)
     w.AB += inc.AB;
     w.Cp += inc.Cp;
     w.CpB += inc.CpB;
+}
+
+// Integration steps from tau while tau is within the interval and before the
+// next event is due; returns the first step time not taken. One loop per
+// competitor state keeps the step free of tests it does not need.
+template <bool Competitor>
+double integrate(Species &w, Species &inc, double tau, double intervalEnd, double nextEvent,
+                 double delta, ReactionConstants k)
+{
+    Species state = w;
+    Species last = inc;
+    for (; tau <= intervalEnd && tau < nextEvent; tau += delta) {
+        last = StepIncrements(state, delta, k, Competitor);
+        add(state, last);
+    }
+    w = state;
+    inc = last;
+    return tau;
 }
 
 ResultRecord sampleAt(double time, const Species &s, ReactionConstants k)
@@ -194,16 +139,6 @@ void checkInputFinite(const SimulationInput &in)
 
 } // namespace
 
-void ComputeRates(double A, double B, double AB, double kAss, double kDiss,
-                  double &rA, double &rB, double &rAB)
-{
-    const double association = (A * kAss) * B;
-    const double dissociation = AB * kDiss;
-    rA = dissociation - association;
-    rB = dissociation - association;
-    rAB = association - dissociation;
-}
-
 QString SimulationInputRefusal(const SimulationInput &input)
 {
     if (!(input.endTime > 0.0))
@@ -247,23 +182,28 @@ void RunSimulation(const SimulationInput &input, const RecordSink &record, const
             throw RuntimeFault::overflow();
 
         Species inc{0.0, 0.0, 0.0, 0.0, 0.0};
-        for (double tau = t; tau <= intervalEnd; tau += delta) {
-            inc = stepIncrements(w, delta, k, competitorActive);
-            if (tau >= events.nextTime()) {
-                const int fired = events.fireDue(tau);
-                if (progress.yieldToUserInterface)
-                    progress.yieldToUserInterface();
-                deliver(record, sampleAt(tau, w, k));
-                const bool introducesCompetitor = challenge && fired == 0;
-                applyEvent(w, events.event(fired), introducesCompetitor);
-                deliver(record, sampleAt(tau, w, k));
-                // The step goes on from the state just after the event, by the
-                // ordinary rule; a competitor it introduces joins from the next step.
-                inc = stepIncrements(w, delta, k, competitorActive);
-                if (introducesCompetitor)
-                    competitorActive = true;
+        double tau = t;
+        while (tau <= intervalEnd) {
+            if (tau < events.nextTime()) {
+                tau = competitorActive
+                          ? integrate<true>(w, inc, tau, intervalEnd, events.nextTime(), delta, k)
+                          : integrate<false>(w, inc, tau, intervalEnd, events.nextTime(), delta, k);
+                continue;
             }
+            const int fired = events.fireDue(tau);
+            if (progress.yieldToUserInterface)
+                progress.yieldToUserInterface();
+            deliver(record, sampleAt(tau, w, k));
+            const bool introducesCompetitor = challenge && fired == 0;
+            applyEvent(w, events.event(fired), introducesCompetitor);
+            deliver(record, sampleAt(tau, w, k));
+            // The step goes on from the state just after the event, by the
+            // ordinary rule; a competitor it introduces joins from the next step.
+            inc = StepIncrements(w, delta, k, competitorActive);
             add(w, inc);
+            if (introducesCompetitor)
+                competitorActive = true;
+            tau += delta;
         }
 
         t += interval;

@@ -18,8 +18,16 @@ namespace modVornish {
 
 // Association flux = (A * kAss) * B, dissociation flux = AB * kDiss;
 // rA = rB = dissociation - association, rAB = association - dissociation.
-void ComputeRates(double A, double B, double AB, double kAss, double kDiss,
-                  double &rA, double &rB, double &rAB);
+// Inline: it is the arithmetic of every integration step.
+inline void ComputeRates(double A, double B, double AB, double kAss, double kDiss,
+                         double &rA, double &rB, double &rAB)
+{
+    const double association = (A * kAss) * B;
+    const double dissociation = AB * kDiss;
+    rA = dissociation - association;
+    rB = dissociation - association;
+    rAB = association - dissociation;
+}
 
 // Receives every sample in the order produced: one at time 0, one per
 // recording interval, and two (before and after) at each event.

@@ -2,52 +2,50 @@
 
 #include "platform/RuntimeFault.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace modVornish {
 namespace {
 
-// a*b/c without a spurious overflow or underflow in the intermediate.
+// a*b/c with a single scaling at the end: no intermediate overflows, and
+// none loses digits by falling into the subnormal range.
 double productQuotient(double a, double b, double c)
 {
     if (c == 0.0)
         throw RuntimeFault::divisionByZero();
-    const double candidates[] = {a * (b / c), (a / c) * b, b * (a / c), (a * b) / c};
-    for (double v : candidates)
-        if (std::isfinite(v) && (v != 0.0 || a == 0.0 || b == 0.0))
-            return v;
-    return fault::checkedFinite(candidates[0]);
+    int ea = 0, eb = 0, ec = 0;
+    const double ma = std::frexp(a, &ea);
+    const double mb = std::frexp(b, &eb);
+    const double mc = std::frexp(c, &ec);
+    return fault::checkedFinite(std::ldexp(ma * mb / mc, ea + eb - ec));
 }
 
 // The totals-and-Kd case: the smaller root of
 //   x^2 - (Ta + Tb + Kd) x + Ta Tb = 0
 // (the quadratic in the association constant 1/Kd, multiplied by Kd).
-// Every quantity is computed in a form free of cancellation, on values
-// scaled to at most 1 so that no square overflows:
-//   D  = (Ta - Tb)^2 + Kd (Kd + 2 Ta + 2 Tb)
-//   AB = 2 Ta Tb / (Ta + Tb + Kd + sqrt D)
-//   A  solves A^2 + (Tb - Ta + Kd) A - Kd Ta = 0, B likewise.
+// Every quantity is computed in a form free of cancellation, and in halves
+// so that no sum overflows; hypot keeps the root of the discriminant free
+// of overflow and underflow over the whole range of doubles:
+//   sqrt(D)/2 = hypot((Ta - Tb)/2, sqrt(Kd) sqrt(Kd/4 + Ta/2 + Tb/2))
+//   AB        = Ta Tb / ((Ta + Tb + Kd)/2 + sqrt(D)/2)
+//   A         solves A^2 + (Tb - Ta + Kd) A - Kd Ta = 0, B likewise.
 void solveFromTotals(double Ta, double Tb, double Kd, double &A, double &B, double &AB)
 {
-    const double scale = std::max({Ta, Tb, Kd});
-    if (!(scale > 0.0) || !std::isfinite(scale))
-        throw RuntimeFault::overflow();
-    const double ta = Ta / scale, tb = Tb / scale, kd = Kd / scale;
-    const double diff = ta - tb;
-    const double sqrtD = std::sqrt(diff * diff + kd * (kd + 2.0 * ta + 2.0 * tb));
+    const double halfDiff = std::fabs(Ta * 0.5 - Tb * 0.5);
+    const double halfSqrtD = std::hypot(halfDiff, std::sqrt(Kd) * std::sqrt(Kd * 0.25 + Ta * 0.5 + Tb * 0.5));
+    const double halfSum = Ta * 0.5 + Tb * 0.5 + Kd * 0.5;
 
-    AB = 2.0 * ta * Tb / (ta + tb + kd + sqrtD);
+    AB = productQuotient(Ta, Tb, halfSum + halfSqrtD);
 
-    // The free component of a total t beside the other total u.
-    const auto freePart = [&](double t, double u, double T) {
-        const double p = u - t + kd; // scaled
-        if (p > 0.0)
-            return 2.0 * kd * T / (p + sqrtD);
-        return (-p + sqrtD) / 2.0 * scale;
+    // The free part of total T beside the other total U.
+    const auto freePart = [&](double T, double U) {
+        const double halfP = U * 0.5 - T * 0.5 + Kd * 0.5;
+        if (halfP > 0.0)
+            return productQuotient(Kd, T, halfP + halfSqrtD);
+        return halfSqrtD - halfP;
     };
-    A = freePart(ta, tb, Ta);
-    B = freePart(tb, ta, Tb);
+    A = freePart(Ta, Tb);
+    B = freePart(Tb, Ta);
 }
 
 } // namespace

@@ -1,0 +1,90 @@
+#include "scatchard/ScatchardInput.h"
+
+#include "platform/NumberText.h"
+#include "platform/RuntimeFault.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+
+namespace modStatistics {
+
+int CountDataRows(const QList<DataRowText> &rows)
+{
+    int n = 0;
+    while (n < rows.size() && n < MaxDataRows && !rows[n].bound.isEmpty())
+        ++n;
+    return n;
+}
+
+double ReadCellNumber(const QString &text)
+{
+    static const QRegularExpression ignored(QStringLiteral("[ \\t\\n]"));
+    QString compact = text;
+    compact.remove(ignored);
+
+    QString separators = QStringLiteral(".");
+    const QString localeSeparator = QLocale().decimalPoint();
+    if (localeSeparator != separators)
+        separators += localeSeparator;
+    const QString sep = QStringLiteral("[%1]").arg(QRegularExpression::escape(separators));
+    const QRegularExpression number(
+        QStringLiteral("^[+-]?(\\d+(%1\\d*)?|%1\\d+)([EeDd][+-]?\\d+)?").arg(sep));
+    const QRegularExpressionMatch match = number.match(compact);
+    if (!match.hasMatch())
+        return 0.0;
+
+    QString cText = match.captured(0);
+    cText.replace(QRegularExpression(sep), QStringLiteral("."));
+    cText.replace(QRegularExpression(QStringLiteral("[Dd]")), QStringLiteral("E"));
+    return NumberText::leadingNumber(cText);
+}
+
+namespace {
+
+// The assistant's test: the whole text is a number that is not negative.
+bool passesStrictTest(const QString &text)
+{
+    try {
+        return NumberText::numericValue(text) >= 0.0;
+    } catch (const RuntimeFault &) {
+        return false;
+    }
+}
+
+} // namespace
+
+QString InputRequirementsText(const QList<DataRowText> &rows)
+{
+    int filled = 0;
+    while (filled < rows.size() && filled < 3 && !rows[filled].bound.isEmpty())
+        ++filled;
+
+    enum { Ok, NotNumeric, MissingRatio } flag = Ok;
+    for (int i = 0; i < filled; ++i) {
+        if (!passesStrictTest(rows[i].bound))
+            flag = NotNumeric;
+        if (!rows[i].boundFree.isEmpty()) {
+            if (!passesStrictTest(rows[i].boundFree))
+                flag = NotNumeric;
+        } else if (flag == Ok) {
+            flag = MissingRatio;
+        }
+    }
+
+    if (flag == NotNumeric)
+        return QStringLiteral("Enter numeric values greater than zero.");
+    if (flag == MissingRatio)
+        return QStringLiteral("Enter the corresponding Bound/Free ratio for each Bound value.");
+    switch (filled) {
+    case 0:
+        return QStringLiteral("The Scatchard Analysis Tool needs at least three data points         (Bound, Bound/Free).");
+    case 1:
+        return QStringLiteral("Add at least two more data points (Bound, Bound/Free).");
+    case 2:
+        return QStringLiteral("Add at least one more data point (Bound, Bound/Free).");
+    default:
+        return QStringLiteral("Click the Analyze button to perform the Scatchard Analysis.");
+    }
+}
+
+} // namespace modStatistics

@@ -1,0 +1,187 @@
+#include "TestFixture.h"
+
+#include "equilibrium/frmVnTlAssistant.h"
+#include "equilibrium/frmVornish.h"
+#include "graphing/Units.h"
+#include "shell/AppWindows.h"
+#include "shell/StatusText.h"
+#include "shell/frmVn_Main.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+
+#include <memory>
+
+class EquilibriumWindowTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<frmVn_Main> main;
+    frmVornish *tool = nullptr;
+
+    QLineEdit *field(const char *name) { return tool->findChild<QLineEdit *>(QLatin1String(name)); }
+
+    void type(const char *name, const QString &text)
+    {
+        QLineEdit *f = field(name);
+        f->setFocus();
+        f->selectAll();
+        QTest::keyClicks(f, text);
+    }
+
+    QStringList shownFields()
+    {
+        QStringList texts;
+        for (const char *name : {"txtA", "txtA_tot", "txtB", "txtB_tot", "txtAB", "txtKd"})
+            texts << field(name)->text();
+        return texts;
+    }
+
+private slots:
+    void init()
+    {
+        TestFixture::resetFolders();
+        resetMessages();
+        main = std::make_unique<frmVn_Main>();
+        main->ShowAfterSplash();
+        main->mnuVnVornish_Click();
+        tool = appWindows().vornish;
+        QVERIFY(tool && tool->isVisible());
+    }
+
+    void cleanup()
+    {
+        main.reset();
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void controlsCaptionsAndTabOrder()
+    {
+        QCOMPARE(tool->windowTitle(), QStringLiteral("Equilibrium Tool"));
+        QCOMPARE(tool->findChild<QLabel *>("lblInputHeading")->text(),
+                 QStringLiteral("Component   Concentration /                       Value (nM)"));
+        QCOMPARE(tool->findChild<QLabel *>("lblB_tot")->text(), QStringLiteral("Total B (B+ AB)"));
+        QCOMPARE(tool->findChild<QPushButton *>("cmdVnTlAssistant")->toolTip(),
+                 QStringLiteral("How to vornish? The Equilibrium Tool Assistant helps..."));
+        QStringList order;
+        QWidget *w = field("txtA");
+        for (int i = 0; i < 11; ++i, w = w->nextInFocusChain()) {
+            while (w->focusPolicy() == Qt::NoFocus)
+                w = w->nextInFocusChain();
+            order << w->objectName();
+        }
+        QCOMPARE(order, (QStringList{"txtA", "txtA_tot", "txtB", "txtB_tot", "txtAB", "txtKd", "cmdVornish",
+                                     "cmdOptions", "cmdClearForm", "cmdClose", "cmdVnTlAssistant"}));
+    }
+
+    void enterComputesTheWorkedExample()
+    {
+        type("txtA_tot", "10");
+        type("txtB_tot", "10");
+        type("txtKd", "1");
+        QTest::keyClick(field("txtKd"), Qt::Key_Return);
+        QCOMPARE(shownFields(), (QStringList{"2.701562", "10.0", "2.701562", "10.0", "7.298438", "1.0"}));
+        QVERIFY(scriptedMessages().shown.isEmpty());
+        QCOMPARE(StatusText::current(), QString());
+    }
+
+    void negativeInputShowsPositive()
+    {
+        type("txtA", "-5");
+        type("txtB", "2");
+        type("txtAB", "3");
+        QTest::mouseClick(tool->cmdVornish, Qt::LeftButton);
+        QCOMPARE(field("txtA")->text(), QStringLiteral("5.0"));
+        QCOMPARE(field("txtKd")->text(), QStringLiteral("3.333333"));
+    }
+
+    void inputErrorsShowTheirMessagesAndKeepTheFields_data()
+    {
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("start");
+        QTest::newRow("two fields") << QStringList{"", "10", "", "10", "", ""} << "Data Input Error"
+                                    << "Input does not meet program requirements.";
+        QTest::newRow("Kd zero") << QStringList{"", "10", "", "10", "", "0"} << "Input is not valid"
+                                 << "Concentrations should be greater than zero.\r\nCheck whether";
+        QTest::newRow("A equals Total A") << QStringList{"3", "3", "1", "", "", ""} << "Input is not valid"
+                                          << "The concentration of 'Total A' or 'Total B' cannot be lower";
+        QTest::newRow("Total A minus A") << QStringList{"2", "10", "", "5", "", ""} << "Input is not valid"
+                                         << "The concentration of 'Total A' minus that of 'A'";
+        QTest::newRow("huge number") << QStringList{"", "1e400", "", "10", "", "1"} << "Input is not valid"
+                                     << "Enter numeric values.";
+        QTest::newRow("result overflows the unit") << QStringList{"1e300", "", "1e300", "", "", "1e-300"}
+                                                   << "Input is not valid" << "Enter numeric values.";
+    }
+
+    void inputErrorsShowTheirMessagesAndKeepTheFields()
+    {
+        QFETCH(QStringList, texts);
+        QFETCH(QString, title);
+        QFETCH(QString, start);
+        const char *names[] = {"txtA", "txtA_tot", "txtB", "txtB_tot", "txtAB", "txtKd"};
+        for (int i = 0; i < 6; ++i)
+            type(names[i], texts[i]);
+        QTest::mouseClick(tool->cmdVornish, Qt::LeftButton);
+        QCOMPARE(scriptedMessages().shown.size(), 1);
+        const Messages::Request &shown = scriptedMessages().shown.first();
+        QCOMPARE(shown.title, title);
+        QVERIFY2(shown.text.startsWith(start), qPrintable(shown.text));
+        QCOMPARE(shown.icon, Messages::Icon::Exclamation);
+        QCOMPARE(shown.buttons, Messages::Buttons::Ok);
+        QCOMPARE(StatusText::current(), QString());
+        if (start != QLatin1String("Enter numeric values."))
+            QCOMPARE(shownFields(), texts);
+        for (const QString &text : shownFields())
+            QVERIFY(!text.contains("inf", Qt::CaseInsensitive) && !text.contains("nan", Qt::CaseInsensitive));
+    }
+
+    void decimalCommaLocaleReadsBackWhatItWrites()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        type("txtA_tot", "2,5");
+        type("txtB_tot", "10");
+        type("txtKd", "0,5");
+        QTest::keyClick(field("txtKd"), Qt::Key_Return);
+        QCOMPARE(field("txtA_tot")->text(), QStringLiteral("2,5"));
+        const QStringList first = shownFields();
+        QTest::keyClick(field("txtKd"), Qt::Key_Return); // everything it wrote is read back unchanged
+        QCOMPARE(shownFields(), first);
+        QVERIFY(scriptedMessages().shown.isEmpty());
+    }
+
+    void assistantFollowsTheFields()
+    {
+        frmVnTlAssistant *assistant = appWindows().vornishAssistant;
+        QLabel *suggestion = assistant->findChild<QLabel *>("lblInputSuggestion");
+        QTest::mouseClick(tool->cmdVnTlAssistant, Qt::LeftButton);
+        QVERIFY(assistant->isVisible());
+        QVERIFY(suggestion->text().startsWith("Enter values (concentration) for three variables"));
+        type("txtKd", "1");
+        QVERIFY(suggestion->text().contains("e.g. Total A and Total B"));
+        type("txtA", " ");
+        QVERIFY(suggestion->text().startsWith("Enter a value (concentration) for one more variable."));
+        type("txtA_tot", "10");
+        type("txtB_tot", "10");
+        QTest::keyClick(field("txtB_tot"), Qt::Key_Return);
+        QVERIFY(suggestion->text().startsWith("You can make changes and Vornish again."));
+        QTest::mouseClick(tool->cmdClearForm, Qt::LeftButton);
+        QVERIFY(suggestion->text().startsWith("Enter values (concentration) for three variables"));
+        QCOMPARE(shownFields(), QStringList(6));
+    }
+
+    void closeKeepsTheFields()
+    {
+        type("txtKd", "4");
+        QTest::mouseClick(tool->cmdClose, Qt::LeftButton);
+        QVERIFY(!tool->isVisible());
+        main->action("mnuVnVornish")->trigger();
+        QVERIFY(tool->isVisible());
+        QCOMPARE(field("txtKd")->text(), QStringLiteral("4"));
+    }
+};
+
+VORNISH_TEST_MAIN(EquilibriumWindowTest)
+#include "tst_equilibrium_window.moc"

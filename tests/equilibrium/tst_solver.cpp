@@ -1,0 +1,197 @@
+#include "TestFixture.h"
+
+#include "equilibrium/EquilibriumInput.h"
+#include "equilibrium/InputGuidance.h"
+#include "equilibrium/SolveEquilibrium.h"
+#include "platform/RuntimeFault.h"
+
+#include <cmath>
+
+using namespace modVornish;
+
+namespace {
+
+double relativeError(double value, double expected)
+{
+    return std::fabs(value - expected) / std::fabs(expected);
+}
+
+} // namespace
+
+class SolverTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void workedExample()
+    {
+        double A = 0, Atot = 10, B = 0, Btot = 10, AB = 0, Kd = 1;
+        short code = TotalsAndKd;
+        SolveEquilibrium(A, Atot, B, Btot, AB, Kd, code);
+        const double expectedAB = (21 - std::sqrt(41.0)) / 2;
+        QVERIFY(relativeError(AB, expectedAB) < 1e-15);
+        QVERIFY(relativeError(A, 10 - expectedAB) < 1e-15);
+        QCOMPARE(A, B);
+    }
+
+    // Over the whole range a user can type, the totals-and-Kd answer keeps
+    // all its digits: the three relations hold to a few ulps in each
+    // quantity, which pins down A, B and [A/B] separately.
+    void totalsAndKdAreExactOverTheRange()
+    {
+        const double magnitudes[] = {1e-300, 1e-150, 1e-12, 1e-9, 3e-7, 1, 7e4, 1e150, 1e300};
+        for (double Ta : magnitudes)
+            for (double Tb : magnitudes)
+                for (double Kd : magnitudes) {
+                    double A = 0, Atot = Ta, B = 0, Btot = Tb, AB = 0, kd = Kd;
+                    short code = TotalsAndKd;
+                    SolveEquilibrium(A, Atot, B, Btot, AB, kd, code);
+                    const QByteArray where = QByteArray::number(Ta) + " " + QByteArray::number(Tb) + " "
+                                             + QByteArray::number(Kd);
+                    QVERIFY2(std::isfinite(A) && std::isfinite(B) && std::isfinite(AB), where);
+                    QVERIFY2(AB >= 0 && AB <= std::min(Ta, Tb), where);
+                    QVERIFY2(relativeError(A + AB, Ta) < 4e-16, where);
+                    QVERIFY2(relativeError(B + AB, Tb) < 4e-16, where);
+                    if (A > 1e-280 && B > 1e-280 && AB > 1e-280 && A * B > 1e-300 && A * B < 1e300)
+                        QVERIFY2(relativeError(A * B / AB, Kd) < 1e-14, where);
+                }
+    }
+
+    void tightBindingKeepsTheSmallFreePart()
+    {
+        // Kd a million times below the totals: free A is about 1e-6 of Total A;
+        // the naive difference Total A - [A/B] would keep only ten digits.
+        double A = 0, Atot = 1, B = 0, Btot = 1, AB = 0, Kd = 1e-12;
+        short code = TotalsAndKd;
+        SolveEquilibrium(A, Atot, B, Btot, AB, Kd, code);
+        const double exactA = (-1e-12 + std::sqrt(1e-24 + 4e-12)) / 2;
+        QVERIFY(relativeError(A, exactA) < 1e-14);
+    }
+
+    void closedFormCodes_data()
+    {
+        QTest::addColumn<short>("code");
+        QTest::addColumn<QVector<double>>("given"); // A, Atot, B, Btot, AB, Kd (0 = unknown)
+        const double A = 2, B = 3, AB = 6, Kd = A * B / AB, Atot = A + AB, Btot = B + AB;
+        QTest::newRow("2 free and complex") << short(2) << QVector<double>{A, 0, B, 0, AB, 0};
+        QTest::newRow("3 free and Kd") << short(3) << QVector<double>{A, 0, B, 0, 0, Kd};
+        QTest::newRow("4 A complex Kd") << short(4) << QVector<double>{A, 0, 0, 0, AB, Kd};
+        QTest::newRow("5 B complex Kd") << short(5) << QVector<double>{0, 0, B, 0, AB, Kd};
+        QTest::newRow("6 A total A B") << short(6) << QVector<double>{A, Atot, B, 0, 0, 0};
+        QTest::newRow("7 A B total B") << short(7) << QVector<double>{A, 0, B, Btot, 0, 0};
+        QTest::newRow("8 A totals") << short(8) << QVector<double>{A, Atot, 0, Btot, 0, 0};
+        QTest::newRow("9 B totals") << short(9) << QVector<double>{0, Atot, B, Btot, 0, 0};
+    }
+
+    void closedFormCodes()
+    {
+        QFETCH(short, code);
+        QFETCH(QVector<double>, given);
+        double A = given[0], Atot = given[1], B = given[2], Btot = given[3], AB = given[4], Kd = given[5];
+        SolveEquilibrium(A, Atot, B, Btot, AB, Kd, code);
+        QCOMPARE(A, 2.0);
+        QCOMPARE(B, 3.0);
+        QCOMPARE(AB, 6.0);
+        QCOMPARE(Atot, 8.0);
+        QCOMPARE(Btot, 9.0);
+        QCOMPARE(Kd, 1.0);
+    }
+
+    void overflowIsAFaultNotAnInfinity()
+    {
+        double A = 1e300, Atot = 0, B = 1e300, Btot = 0, AB = 0, Kd = 1e-300;
+        short code = FreeAndKd;
+        QVERIFY_THROWS_EXCEPTION(RuntimeFault, SolveEquilibrium(A, Atot, B, Btot, AB, Kd, code));
+        QCOMPARE(A, 1e300); // nothing written
+    }
+
+    void patternsInTheirOrder_data()
+    {
+        QTest::addColumn<QStringList>("texts"); // A, Atot, B, Btot, AB, Kd
+        QTest::addColumn<short>("code");
+        QTest::addColumn<int>("problem");
+        const int none = int(InputProblem::None);
+        QTest::newRow("all six: totals and Kd decide") << QStringList{"1", "10", "1", "10", "1", "1"} << short(1) << none;
+        QTest::newRow("A B AB") << QStringList{"1", "", "2", "", "3", ""} << short(2) << none;
+        QTest::newRow("A B Kd") << QStringList{"1", "", "2", "", "", "3"} << short(3) << none;
+        QTest::newRow("A Atot Kd") << QStringList{"1", "3", "", "", "", "3"} << short(4) << none;
+        QTest::newRow("A AB Kd") << QStringList{"1", "", "", "", "2", "3"} << short(4) << none;
+        QTest::newRow("B Btot Kd") << QStringList{"", "", "1", "3", "", "3"} << short(5) << none;
+        QTest::newRow("B AB Kd") << QStringList{"", "", "1", "", "2", "3"} << short(5) << none;
+        QTest::newRow("A Atot B") << QStringList{"1", "3", "2", "", "", ""} << short(6) << none;
+        QTest::newRow("A B Btot") << QStringList{"1", "", "2", "5", "", ""} << short(7) << none;
+        QTest::newRow("A Atot Btot") << QStringList{"1", "3", "", "5", "", ""} << short(8) << none;
+        QTest::newRow("Atot B Btot") << QStringList{"", "5", "2", "5", "", ""} << short(9) << none;
+        QTest::newRow("Atot Btot AB rejected") << QStringList{"", "3", "", "5", "1", ""} << short(0)
+                                               << int(InputProblem::NoValidCombination);
+        QTest::newRow("two fields") << QStringList{"", "3", "", "5", "", ""} << short(0)
+                                    << int(InputProblem::NoValidCombination);
+        QTest::newRow("letters count as empty") << QStringList{"abc", "10", "", "10", "", "1"} << short(1) << none;
+        QTest::newRow("Kd zero") << QStringList{"", "10", "", "10", "", "0"} << short(1)
+                                 << int(InputProblem::NotGreaterThanZero);
+        QTest::newRow("A equals total A") << QStringList{"4", "4", "2", "", "", ""} << short(6)
+                                          << int(InputProblem::TotalCannotBeLower);
+        QTest::newRow("A above total A with Kd") << QStringList{"5", "4", "", "", "", "2"} << short(4)
+                                                 << int(InputProblem::NotGreaterThanZero);
+        QTest::newRow("Total A minus A") << QStringList{"2", "10", "", "5", "", ""} << short(8)
+                                         << int(InputProblem::TotalAMinusATooLarge);
+        QTest::newRow("Total B minus B") << QStringList{"", "5", "2", "10", "", ""} << short(9)
+                                         << int(InputProblem::TotalBMinusBTooLarge);
+        QTest::newRow("Total B not above B") << QStringList{"1", "", "5", "5", "", ""} << short(7)
+                                             << int(InputProblem::TotalCannotBeLower);
+    }
+
+    void patternsInTheirOrder()
+    {
+        QFETCH(QStringList, texts);
+        QFETCH(short, code);
+        QFETCH(int, problem);
+        const EquilibriumFields fields{texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]};
+        const EquilibriumInput in = ReadEquilibriumInput(fields, 1e-9);
+        QCOMPARE(in.code, code);
+        QCOMPARE(int(in.problem), problem);
+    }
+
+    void negativeInputsCountAsTheirMagnitude()
+    {
+        const EquilibriumInput in = ReadEquilibriumInput({"-5", "", "2", "", "3", ""}, 1e-9);
+        QCOMPARE(in.code, short(FreeAndComplex));
+        QCOMPARE(in.A, 5e-9);
+    }
+
+    void guidanceByFilledFields()
+    {
+        QVERIFY(GuidanceText({}).startsWith("Enter values (concentration) for three variables"));
+        QCOMPARE(GuidanceText({"", "", "", "", "", "1"}),
+                 QStringLiteral("Enter values for two more variables, e.g. Total A and Total B. See below for "
+                                "information on other valid input combinations."));
+        QCOMPARE(GuidanceText({"", "", "", "", "x", ""}),
+                 QStringLiteral("Enter values for two more variables, e.g. A and Kd. See below for information on "
+                                "other valid input combinations."));
+        QVERIFY(GuidanceText({" ", "1", "", "", "", ""}).startsWith("Enter a value (concentration) for one more"));
+        QVERIFY(GuidanceText({"", "1", "", "2", "3", ""}).startsWith("Check in the table below"));
+        QVERIFY(GuidanceText({"1", "1", "", "2", "3", ""}).startsWith("Only three values are required."));
+        QVERIFY(GuidanceText({"1", "1", "1", "2", "3", "1"}).startsWith("You can make changes and Vornish again."));
+    }
+
+    // Every single-field suggestion completes an accepted combination.
+    void suggestionsCompleteAcceptedCombinations()
+    {
+        const QStringList names{"A", "Total A", "B", "Total B", "[A/B]", "Kd"};
+        for (int only = 0; only < 6; ++only) {
+            QStringList texts(6);
+            texts[only] = QStringLiteral("1");
+            const QString text = GuidanceText({texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]});
+            const QString pair = text.section(QStringLiteral("e.g. "), 1).section(QLatin1Char('.'), 0, 0);
+            const QStringList parts = pair.split(QStringLiteral(" and "));
+            for (const QString &part : parts)
+                texts[names.indexOf(part)] = QStringLiteral("2");
+            const EquilibriumInput in =
+                ReadEquilibriumInput({texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]}, 1);
+            QVERIFY2(in.code != 0, qPrintable(names[only]));
+        }
+    }
+};
+
+VORNISH_TEST_MAIN(SolverTest)
+#include "tst_solver.moc"

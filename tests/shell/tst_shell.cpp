@@ -1,0 +1,295 @@
+#include "TestFixture.h"
+
+#include "equilibrium/frmVnTlAssistant.h"
+#include "equilibrium/frmVornish.h"
+#include "platform/PrinterDialog.h"
+#include "platform/SettingsStore.h"
+#include "platform/Twips.h"
+#include "shell/AppWindows.h"
+#include "shell/StatusText.h"
+#include "shell/frmStartMenu.h"
+#include "shell/frmVnSplash.h"
+#include "shell/frmVn_Main.h"
+#include "shell/frmWaiting.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
+#include <memory>
+
+namespace {
+
+const QString kApp = QStringLiteral("Vornish");
+
+QString stored(const char *section, const char *key)
+{
+    return SettingsStore::read(kApp, QLatin1String(section), QLatin1String(key), QStringLiteral("absent"));
+}
+
+} // namespace
+
+class ShellTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<frmVn_Main> main;
+
+    void start()
+    {
+        main = std::make_unique<frmVn_Main>();
+        frmVnSplash *splash = main->splash();
+        QVERIFY(splash->isVisible());
+        QVERIFY(!main->isVisible());
+        splash->Timer1_Timer();
+        splash->Timer1_Timer();
+        QVERIFY(!main->isVisible());
+        splash->Timer1_Timer();
+        QVERIFY(main->isVisible());
+        QVERIFY(appWindows().startMenu->isVisible());
+    }
+
+private slots:
+    void init()
+    {
+        TestFixture::resetFolders();
+        resetMessages();
+    }
+
+    void cleanup()
+    {
+        main.reset();
+        PrinterDialog::setChooser(nullptr);
+    }
+
+    void menusCaptionsShortcutsAndChecks()
+    {
+        start();
+        QStringList bar;
+        for (QAction *menu : main->menuBar()->actions())
+            bar << menu->text();
+        QCOMPARE(bar, (QStringList{"&File", "&Edit", "&View", "&Tools", "&Window", "&Help"}));
+
+        const struct { const char *name, *caption; QKeySequence key; } items[] = {
+            {"mnuFileNew", "&New", QKeySequence("Ctrl+N")},
+            {"mnuFilePrint", "&Print...", QKeySequence("Ctrl+P")},
+            {"mnuFileExit", "E&xit", {}},
+            {"mnuEditCut", "Cu&t", QKeySequence("Ctrl+X")},
+            {"mnuEditCopy", "&Copy", QKeySequence("Ctrl+C")},
+            {"mnuEditPaste", "&Paste", QKeySequence("Ctrl+V")},
+            {"mnuEditPref", "&Preferences...", {}},
+            {"mnuViewToolbar", "&Toolbar", {}},
+            {"mnuViewStatusBar", "Status &Bar", {}},
+            {"mnuVnVornish", "&Equilibrium...", {}},
+            {"mnuDynamVn", "&Dynamic Equilibrium...", {}},
+            {"mnuScatchard", "&Scatchard Analysis...", {}},
+            {"mnuVnOptions", "&Options...", {}},
+            {"mnuWindowNewWindow", "&New Window", {}},
+            {"mnuWindowsDocking", "Default docking", {}},
+            {"mnuWindowCascade", "&Cascade", {}},
+            {"mnuWindowTileHorizontal", "Tile &Horizontal", {}},
+            {"mnuWindowTileVertical", "Tile &Vertical", {}},
+            {"mnuWindowArrangeIcons", "&Arrange Icons", {}},
+            {"mnuHelpContents", "&Help Topics...", {}},
+            {"mnuHelpTrouble", "Help &Problems...", {}},
+            {"mnuReadMe", "&ReadMe (release notes)", {}},
+            {"mnuHelpAbout", "&About Vornish...", {}},
+            {"mnuGraphCopy", "Copy", {}},
+            {"mnuGraphPrint", "Print", {}},
+            {"mnuGraphDisable", "Disable graph plotting", {}},
+            {"mnuGraphSuperimpose", "Superimpose multiple graphs", {}},
+            {"mnuGraphAxis", "Axis Properties...", {}},
+        };
+        for (const auto &item : items) {
+            QAction *a = main->action(QLatin1String(item.name));
+            QVERIFY2(a, item.name);
+            QCOMPARE(a->text(), QLatin1String(item.caption));
+            QCOMPARE(a->shortcut(), item.key);
+        }
+        QVERIFY(main->action("mnuViewToolbar")->isChecked());
+        QVERIFY(main->action("mnuViewStatusBar")->isChecked());
+        QVERIFY(!main->menuBar()->actions().contains(main->mnuGraph->menuAction()));
+
+        main->action("mnuViewToolbar")->trigger();
+        QVERIFY(!main->tbToolBar->isVisible());
+        QVERIFY(!main->action("mnuViewToolbar")->isChecked());
+    }
+
+    void toolbarKeysAndTips()
+    {
+        start();
+        QStringList keys, tips;
+        for (QAction *a : main->tbToolBar->actions())
+            if (!a->isSeparator()) {
+                keys << a->data().toString();
+                tips << a->toolTip();
+            }
+        QCOMPARE(keys, (QStringList{"New", "Print", "Cut", "Copy", "Paste", "Vornish", "Scatchard Analysis",
+                                    "DynamVn"}));
+        QCOMPARE(tips, (QStringList{"New Tool", "Print", "Cut", "Copy", "Paste", "Equilibrium Tool",
+                                    "Scatchard Analysis Tool", "Dynamic Equilibrium Tool"}));
+        main->tbToolBar_ButtonClick("Vornish");
+        QVERIFY(appWindows().vornish->isVisible());
+        main->tbToolBar_ButtonClick("No such key");
+    }
+
+    void firstRunPlacementAndStartMenu()
+    {
+        start();
+        QCOMPARE(main->pos(), QPoint(0, 0));
+        QCOMPARE(main->size(), QSize(Twips::toPixelsX(11310), Twips::toPixelsY(7340)));
+        frmStartMenu *menu = appWindows().startMenu;
+        QCOMPARE(menu->windowTitle(), QStringLiteral("Tool menu"));
+        QCOMPARE(menu->cmdVnTl->toolTip(), QStringLiteral("Click here to use the Equilibrium Tool"));
+        QCOMPARE(menu->cmdScatchTl->toolTip(), QStringLiteral("Click here to use the Scatchard Analysis Tool"));
+        QCOMPARE(menu->cmdDynamVn->toolTip(),
+                 QStringLiteral("Click here to perform real time simulation of equilibria"));
+        QVERIFY(menu->findChild<QLabel *>("lblDynamVnHeading")->text() == "Dynamic Equilibrium Tool ");
+        QTest::mouseClick(menu->cmdVnTl, Qt::LeftButton);
+        QVERIFY(appWindows().vornish->isVisible());
+        QVERIFY(!menu->isVisible());
+    }
+
+    void placementIsStoredUnlessMinimised()
+    {
+        start();
+        main->move(Twips::toPixelsX(1440), Twips::toPixelsY(720));
+        main->close();
+        QCOMPARE(stored("Settings", "MainLeft").toDouble(), 1440.0);
+        QCOMPARE(stored("Settings", "MainTop").toDouble(), 720.0);
+        main.reset();
+
+        start();
+        QCOMPARE(main->pos(), QPoint(Twips::toPixelsX(1440), Twips::toPixelsY(720)));
+        main->showMinimized();
+        main->move(0, 0);
+        main->close();
+        QCOMPARE(stored("Settings", "MainLeft").toDouble(), 1440.0);
+    }
+
+    void unreadableStoredPlacementGivesDefaults()
+    {
+        SettingsStore::write(kApp, "Settings", "MainWidth", "wide");
+        start();
+        QCOMPARE(main->width(), Twips::toPixelsX(11310));
+    }
+
+    void exitCounterAndReminderCondition()
+    {
+        SettingsStore::write(kApp, "RegInfo", "Times", "13");
+        start();
+        main->close();
+        QCOMPARE(stored("RegInfo", "Times"), QStringLiteral("14"));
+        QVERIFY(!main->contributionReminderDue());
+        main.reset();
+
+        start();
+        main->close();
+        QCOMPARE(stored("RegInfo", "Times"), QStringLiteral("15"));
+        QVERIFY(main->contributionReminderDue());
+        main.reset();
+
+        SettingsStore::write(kApp, "RegInfo", "Ask", "y"); // the comparison is case-sensitive
+        SettingsStore::write(kApp, "RegInfo", "Times", "32767");
+        start();
+        main->close();
+        QCOMPARE(stored("RegInfo", "Times"), QStringLiteral("32767"));
+        QVERIFY(!main->contributionReminderDue());
+        QCOMPARE(StatusText::current(), QStringLiteral("Closing application ..."));
+    }
+
+    void openingToolsAndStartingOver()
+    {
+        start();
+        frmVornish *tool = appWindows().vornish;
+        main->action("mnuVnVornish")->trigger();
+        tool->txtKd->setText("3");
+        main->action("mnuVnVornish")->trigger(); // the second time only brings it to the front
+        QCOMPARE(main->mdiArea->activeSubWindow(), tool);
+        QTest::mouseClick(tool->cmdVnTlAssistant, Qt::LeftButton);
+        QVERIFY(appWindows().vornishAssistant->isVisible());
+
+        main->action("mnuDynamVn")->trigger(); // hides the other tools' assistants
+        QVERIFY(!appWindows().vornishAssistant->isVisible());
+
+        main->action("mnuFileNew")->trigger();
+        QVERIFY(!tool->isVisible());
+        QVERIFY(appWindows().startMenu->isVisible());
+        main->action("mnuWindowNewWindow")->trigger();
+        QCOMPARE(tool->txtKd->text(), QStringLiteral("3"));
+    }
+
+    void defaultDockingAndWindowList()
+    {
+        start();
+        main->showMaximized();
+        main->action("mnuVnVornish")->trigger();
+        appWindows().vornish->move(200, 200);
+        main->action("mnuWindowsDocking")->trigger();
+        QVERIFY(!main->isMaximized());
+        QCOMPARE(appWindows().vornish->geometry(), Twips::toPixels(0, 0, 5070, 5895));
+
+        QMenu *windowMenu = main->menuBar()->findChild<QMenu *>("mnuWindow");
+        emit windowMenu->aboutToShow();
+        QStringList listed;
+        for (QAction *a : windowMenu->actions())
+            if (a->text().startsWith('&') && a->text().at(1).isDigit())
+                listed << a->text();
+        QVERIFY(listed.contains("&1 Tool menu") || listed.contains("&2 Equilibrium Tool"));
+        QVERIFY(listed.join(' ').contains("Equilibrium Tool"));
+    }
+
+    void printCancelIsReported()
+    {
+        start();
+        PrinterDialog::setChooser([](QPrinter &) { return false; });
+        main->action("mnuFilePrint")->trigger();
+        QCOMPARE(scriptedMessages().shown.size(), 1);
+        QCOMPARE(scriptedMessages().shown[0].text, QStringLiteral("Printing is canceled"));
+        QCOMPARE(scriptedMessages().shown[0].title, QStringLiteral("Vornish"));
+        QCOMPARE(scriptedMessages().shown[0].icon, Messages::Icon::None);
+    }
+
+    void clipboardOnTheFocusedField()
+    {
+        start();
+        main->action("mnuVnVornish")->trigger();
+        QLineEdit *field = appWindows().vornish->txtA;
+        field->setFocus();
+        field->setText("12.5");
+        field->selectAll();
+        QTRY_VERIFY(QApplication::focusWidget() == field);
+        main->mnuEditCut_Click();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("12.5"));
+        QCOMPARE(field->text(), QString());
+        main->mnuEditPaste_Click();
+        main->mnuEditPaste_Click();
+        QCOMPARE(field->text(), QStringLiteral("12.512.5"));
+    }
+
+    void waitingArrowTurns()
+    {
+        start();
+        frmWaiting *waiting = appWindows().waiting;
+        QCOMPARE(waiting->windowTitle(), QStringLiteral("Simulating..."));
+        QVERIFY(!waiting->Timer1->isActive());
+        QCOMPARE(waiting->Timer1->interval(), 50);
+        QList<short> order;
+        for (int i = 0; i < 5; ++i) {
+            waiting->Timer1_Timer();
+            order << waiting->arrowIndex();
+        }
+        QCOMPARE(order, (QList<short>{1, 2, 3, 0, 1}));
+    }
+};
+
+VORNISH_TEST_MAIN(ShellTest)
+#include "tst_shell.moc"
