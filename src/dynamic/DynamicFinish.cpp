@@ -10,6 +10,7 @@
 #include "dynamic/frmDynamVnTlAssistant.h"
 #include "graphing/Units.h"
 #include "platform/Messages.h"
+#include "platform/EditableGrid.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeFault.h"
 #include "shell/AppWindows.h"
@@ -205,6 +206,8 @@ bool DynamicFinish::readTimes()
 
 void DynamicFinish::readEvents()
 {
+    // A value still in the cell editor counts as typed into its cell.
+    m_wizard.flgDynamVn_Events->CommitEdit();
     std::vector<modVornish::EventRowText> rows;
     for (int row = 1; row <= 4; ++row)
         rows.push_back({m_wizard.EventCell(row, 1), m_wizard.EventCell(row, 2),

@@ -7,6 +7,7 @@
 #include "dynamic/WizardLinks.h"
 #include "dynamic/frmDynamVnTlAssistant.h"
 #include "graphing/Units.h"
+#include "platform/EditableGrid.h"
 #include "platform/Messages.h"
 #include "platform/Twips.h"
 #include "shell/AppWindows.h"
@@ -21,7 +22,6 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTableWidget>
 
 namespace {
 
@@ -90,6 +90,7 @@ void frmDynVornish::Form_Load()
     SelectTimeUnit(modVnPublic::TimeUnit);
     cmbTimeUnit_Click();
     cmbSimulationPrecision->setCurrentIndex(1);
+    txtEdit->clear();
     txtEndTime_Change();
     placeEventsTextOverlays();
 }
@@ -105,13 +106,12 @@ int frmDynVornish::CurrentStep() const { return SSTab1->currentIndex() + 1; }
 
 QString frmDynVornish::EventCell(int row, int column) const
 {
-    const QTableWidgetItem *item = flgDynamVn_Events->item(row - 1, column - 1);
-    return item ? item->text() : QString();
+    return flgDynamVn_Events->TextMatrix(row, column);
 }
 
 void frmDynVornish::SetEventCell(int row, int column, const QString &text)
 {
-    flgDynamVn_Events->setItem(row - 1, column - 1, new QTableWidgetItem(text));
+    flgDynamVn_Events->setTextMatrix(row, column, text);
 }
 
 void frmDynVornish::ShowConcentrationUnit(const QString &unit)
@@ -177,6 +177,8 @@ void frmDynVornish::cmdClearForm_Click()
 {
     for (QLineEdit *box : {txtA, txtB, txtAB, txtK_ass_rate, txtK_diss_rate, txtKd})
         box->clear();
+    // An open cell editor would otherwise write its old text back later.
+    flgDynamVn_Events->CommitEdit();
     txtEndTime->setText(QStringLiteral("100"));
     cmbTimeUnit->setCurrentIndex(2);
     txtRecordingInterval->setText(QStringLiteral("2"));

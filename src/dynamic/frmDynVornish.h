@@ -11,7 +11,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
-class QTableWidget;
+class EditableGrid;
 
 // The Dynamic Equilibrium Wizard: three steps on a tabbed control gather
 // the initial concentrations, the rate constants, the time window and the
@@ -71,7 +71,8 @@ public:
 
     // Step 3
     QLabel *lblEvents;
-    QTableWidget *flgDynamVn_Events;
+    EditableGrid *flgDynamVn_Events;
+    QLineEdit *txtEdit; // the grid's in-cell editor
     std::array<QComboBox *, 4> cmbSelectChangingVariable;
     QCheckBox *chkChallenge;
     QLabel *lblEventsText;

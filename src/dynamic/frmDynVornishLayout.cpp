@@ -3,6 +3,7 @@
 // in twips.
 #include "dynamic/frmDynVornish.h"
 
+#include "platform/EditableGrid.h"
 #include "platform/Twips.h"
 
 #include <QCheckBox>
@@ -13,7 +14,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QTextLayout>
 
 namespace {
@@ -154,12 +154,30 @@ void frmDynVornish::buildStep3(QWidget *page)
     lblEvents = place(new QLabel(QStringLiteral("Programmed events:"), page), QStringLiteral("lblEvents"), 120, 90,
                       2700, 255);
 
-    flgDynamVn_Events = place(new QTableWidget(4, 2, page), QStringLiteral("flgDynamVn_Events"), 120, 360, 2820, 1560);
+    flgDynamVn_Events = new EditableGrid(QStringLiteral("flgDynamVn_Events"),
+                                         QStringLiteral("|^   Time  |^ Change;|1|2|3|4"), page);
+    // Five rows of 300 twips under a fixed column of 400 and two of 1150.
+    const int rowHeight = Twips::toPixelsY(300);
+    flgDynamVn_Events->horizontalHeader()->setFixedHeight(rowHeight);
+    flgDynamVn_Events->verticalHeader()->setFixedWidth(Twips::toPixelsX(400));
+    flgDynamVn_Events->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    flgDynamVn_Events->verticalHeader()->setDefaultSectionSize(rowHeight);
+    for (int column = 0; column < 2; ++column)
+        flgDynamVn_Events->setColumnWidth(column, Twips::toPixelsX(1150));
+    flgDynamVn_Events->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    flgDynamVn_Events->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int frame = flgDynamVn_Events->frameWidth();
+    flgDynamVn_Events->setGeometry(Twips::toPixelsX(120), Twips::toPixelsY(360),
+                                   Twips::toPixelsX(2700) + 2 * frame, 5 * rowHeight + 2 * frame);
+    txtEdit = flgDynamVn_Events->editor();
     flgDynamVn_Events->setToolTip(QStringLiteral("Increase or decrease (by positive and negative 'change' values "
                                                  "respectively) the concentration of a molecule."));
     for (int i = 0; i < 4; ++i) {
-        auto *list = place(new QComboBox(page), QStringLiteral("cmbSelectChangingVariable(%1)").arg(i), 3040,
-                           360 + 300 * (i + 1), 900, 300);
+        // Each list stands beside its row of the grid.
+        auto *list = new QComboBox(page);
+        list->setObjectName(QStringLiteral("cmbSelectChangingVariable(%1)").arg(i));
+        list->setGeometry(flgDynamVn_Events->geometry().right() + Twips::toPixelsX(90),
+                          flgDynamVn_Events->y() + frame + rowHeight * (i + 1), Twips::toPixelsX(900), rowHeight);
         list->addItems({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("[A/B]")});
         cmbSelectChangingVariable[i] = list;
     }
@@ -168,7 +186,7 @@ void frmDynVornish::buildStep3(QWidget *page)
                          120, 2010, 3500, 300);
     chkChallenge->setToolTip(QStringLiteral("Challenge the equilibrium with unlabeled competitor. See Help."));
 
-    lblEventsText = place(new QLabel(page), QStringLiteral("lblEventsText"), 60, 2400, 4620, 1260);
+    lblEventsText = place(new QLabel(page), QStringLiteral("lblEventsText"), 60, 2340, 4620, 1140);
     lblEventsText->setWordWrap(true);
     QFont smaller = lblEventsText->font();
     smaller.setPointSizeF(7);
@@ -182,14 +200,18 @@ void frmDynVornish::buildStep3(QWidget *page)
                        "information."));
     lblEndTime = place(new QLabel(page), QStringLiteral("lblEndTime"), 0, 0, 1500, 255);
     lblConcentrationUnit[1] = place(new QLabel(page), QStringLiteral("lblConcentrationUnit(1)"), 0, 0, 1000, 255);
+    for (QLabel *overlay : {lblEndTime, lblConcentrationUnit[1]}) {
+        overlay->setFont(smaller);
+        overlay->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
 
-    lblTip = place(new QLabel(QStringLiteral("Tip"), page), QStringLiteral("lblTip"), 120, 3720, 450, 255);
+    lblTip = place(new QLabel(QStringLiteral("Tip"), page), QStringLiteral("lblTip"), 120, 3540, 450, 255);
     QFont bold = lblTip->font();
     bold.setBold(true);
     lblTip->setFont(bold);
     lblTipText = place(new QLabel(QStringLiteral("Programmed events is an optional feature. You may leave the table open."),
                               page),
-                       QStringLiteral("lblTipText"), 600, 3720, 3900, 480);
+                       QStringLiteral("lblTipText"), 600, 3540, 3900, 480);
     lblTipText->setWordWrap(true);
     lblTipText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
