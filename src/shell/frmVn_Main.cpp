@@ -4,6 +4,7 @@
 #include "dynamic/frmDynamVnTlAssistant.h"
 #include "equilibrium/frmVnTlAssistant.h"
 #include "equilibrium/frmVornish.h"
+#include "graphing/Units.h"
 #include "platform/ClipboardCommands.h"
 #include "platform/DocumentLauncher.h"
 #include "platform/Messages.h"
@@ -59,6 +60,7 @@ frmVn_Main::frmVn_Main(QWidget *parent)
     resize(Twips::toPixelsX(width), Twips::toPixelsY(height));
 
     m_splash = new frmVnSplash(this);
+    SetSharedDefaults();
     CreateChildWindows();
     StatusText::clear();
 }
@@ -67,6 +69,14 @@ frmVn_Main::~frmVn_Main()
 {
     if (appWindows().main == this)
         appWindows() = AppWindows();
+}
+
+void frmVn_Main::SetSharedDefaults()
+{
+    modVnPublic::ConcentrationUnit = QStringLiteral("nM");
+    modVnPublic::ConcentrationFactor = 1E-09;
+    modVnPublic::TimeUnit = QStringLiteral("min.");
+    modVnPublic::TimeFactor = 60.0f;
 }
 
 void frmVn_Main::AddChild(ChildWindow *window)
