@@ -1,17 +1,22 @@
 #include "dynamic/WizardResults.h"
 
-// Joined to the results store when it arrives.
 namespace WizardResults {
 
-void recreateResultsFile() {}
+void recreateResultsFile() { modVornish::ResetResultsDatabase(modVornish::ResultsFilePath()); }
+
+Recorder::Recorder()
+    : m_appender(modVornish::ResultsFilePath())
+{
+}
 
 modVornish::RecordSink Recorder::sink()
 {
-    return [](const modVornish::ResultRecord &) {};
+    return [this](const modVornish::ResultRecord &record) { m_appender.AppendResultRecord(record); };
 }
 
-void Recorder::finish() {}
+void Recorder::finish() { m_appender.finish(); }
 
+// Joined to the plot hand-over and the results browser when they arrive.
 void plotResults(double) {}
 void plotStoredResults() {}
 void showResultsBrowser() {}

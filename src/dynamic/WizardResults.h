@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dynamic/ResultsStore.h"
 #include "dynamic/SimulationEngine.h"
 
 // The wizard's use of the results file: recreated before a run, filled by
@@ -12,9 +13,13 @@ void recreateResultsFile();
 class Recorder
 {
 public:
+    Recorder();
     modVornish::RecordSink sink();
     // Everything given to the sink is in the file.
     void finish();
+
+private:
+    modVornish::ResultsAppender m_appender;
 };
 
 // The plot hand-over after a run (X from 0 to the end time in seconds) and

@@ -1,5 +1,6 @@
 #include "TestFixture.h"
 
+#include "dynamic/ResultsStore.h"
 #include "dynamic/WizardInputRules.h"
 #include "dynamic/frmDynVornish.h"
 #include "dynamic/frmDynamVnTlAssistant.h"
@@ -20,9 +21,111 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include <sqlite3.h>
+
+#include <cmath>
+
 using Messages::Answer;
 
 namespace {
+
+struct Sample
+{
+    double time, A, rA, B, rB, AB, rAB;
+};
+
+// The samples stored in the results file, read by a connection of their own.
+QList<Sample> storedSamples()
+{
+    QList<Sample> samples;
+    sqlite3 *db = nullptr;
+    const QByteArray path = modVornish::ResultsFilePath().toUtf8();
+    if (sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        QList<QList<double>> columns[3];
+        const char *tables[] = {"A", "B", "AB"};
+        for (int t = 0; t < 3; ++t) {
+            sqlite3_stmt *st = nullptr;
+            const QByteArray sql =
+                QByteArray("select [Time],[Concentration],[Rate (dC/dt)] from [") + tables[t] + "]";
+            if (sqlite3_prepare_v2(db, sql.constData(), -1, &st, nullptr) == SQLITE_OK)
+                while (sqlite3_step(st) == SQLITE_ROW)
+                    columns[t].append({sqlite3_column_double(st, 0), sqlite3_column_double(st, 1),
+                                       sqlite3_column_double(st, 2)});
+            sqlite3_finalize(st);
+        }
+        for (int i = 0; i < columns[0].size() && i < columns[1].size() && i < columns[2].size(); ++i)
+            samples.append({columns[0][i][0], columns[0][i][1], columns[0][i][2], columns[1][i][1],
+                            columns[1][i][2], columns[2][i][1], columns[2][i][2]});
+    }
+    sqlite3_close(db);
+    return samples;
+}
+
+struct ReferenceEvent
+{
+    double time, change;
+    int target; // 0 A, 1 B, 2 AB
+};
+
+// Explicit Euler as the simulation is defined, written out on its own: a
+// step of precision x interval, floors that leave a thousandth of a species,
+// the events' before and after samples, the increments of an event's step
+// taken at the state after the event.
+QList<Sample> referenceEuler(double a0, double b0, double ab0, double kAss, double kDiss, double endTime,
+                             double interval, float precision, const QList<ReferenceEvent> &events)
+{
+    QList<Sample> samples;
+    auto rates = [&](double a, double b, double ab, double &ra, double &rb, double &rab) {
+        const double association = (a * kAss) * b;
+        const double dissociation = ab * kDiss;
+        ra = rb = dissociation - association;
+        rab = association - dissociation;
+    };
+    auto sample = [&](double t, double a, double b, double ab) {
+        Sample s{t, a, 0, b, 0, ab, 0};
+        rates(a, b, ab, s.rA, s.rB, s.rAB);
+        samples.append(s);
+    };
+    const double delta = double(precision) * interval;
+    QList<bool> fired(events.size(), false);
+    double t = 0, A = a0, B = b0, AB = ab0, incA = 0, incB = 0, incAB = 0;
+    sample(0, A, B, AB);
+    while (t < endTime) {
+        double a = A, b = B, ab = AB;
+        const double intervalEnd = t + interval;
+        for (double tau = t; tau <= intervalEnd; tau += delta) {
+            for (int i = 0; i < events.size(); ++i) {
+                if (fired[i] || events[i].time > tau)
+                    continue;
+                sample(tau, a, b, ab);
+                fired[i] = true;
+                double &target = events[i].target == 0 ? a : events[i].target == 1 ? b : ab;
+                target = std::max(0.0, target + events[i].change);
+                sample(tau, a, b, ab);
+                break;
+            }
+            double ra, rb, rab;
+            rates(a, b, ab, ra, rb, rab);
+            incA = delta * ra, incB = delta * rb, incAB = delta * rab;
+            if (incA <= -a)
+                incA = -0.999 * a, incB = -0.999 * a, incAB = 0.999 * a;
+            if (incB <= -b)
+                incB = -0.999 * b, incA = -0.999 * b, incAB = 0.999 * b;
+            if (incAB <= -ab)
+                incAB = -0.999 * ab, incA = 0.999 * ab, incB = 0.999 * ab;
+            a += incA, b += incB, ab += incAB;
+        }
+        t += interval;
+        A = a, B = b, AB = ab;
+        samples.append({t, A, incA / delta, B, incB / delta, AB, incAB / delta});
+    }
+    return samples;
+}
+
+bool close(double stored, double expected)
+{
+    return std::fabs(stored - expected) <= 1e-12 * std::max(std::fabs(expected), 1e-30);
+}
 
 QStringList shownTexts()
 {
@@ -331,6 +434,45 @@ private slots:
         QCOMPARE(scriptedMessages().shown.size(), 1);
         QCOMPARE(scriptedMessages().shown.first().title, QStringLiteral("Input Error"));
         verifyRestored(1);
+    }
+
+    void demoRunsEndToEnd()
+    {
+        QTest::mouseClick(w->cmdDynamVnTlAssistant, Qt::LeftButton);
+        QTest::mouseClick(assistant->lblWhat_About_a_Demo, Qt::LeftButton);
+        QTest::mouseClick(w->cmdGo, Qt::LeftButton);
+        QTest::mouseClick(w->cmdGo, Qt::LeftButton);
+        QTest::mouseClick(w->cmdGo, Qt::LeftButton); // Finish
+        QVERIFY2(scriptedMessages().shown.isEmpty(), qPrintable(shownTexts().join(QLatin1Char('|'))));
+        QCOMPARE(w->txtK_diss_rate->text(), QStringLiteral("8.00E-04"));
+        verifyRestored(2);
+
+        // k_diss is Kd x k_ass; 45 minutes every minute at 1 %; B +30 nM at
+        // 15 minutes and [A/B] -1 nM at 2 minutes.
+        const QList<Sample> expected = referenceEuler(0.6e-9, 0.05e-9, 0.4e-9, 5e6, 1.6e-10 * 5e6, 2700, 60, 0.01f,
+                                                      {{900, 30e-9, 1}, {120, -1e-9, 2}});
+        const QList<Sample> stored = storedSamples();
+        QCOMPARE(stored.size(), 46 + 4);
+        QCOMPARE(stored.size(), expected.size());
+        for (int i = 0; i < stored.size(); ++i) {
+            const Sample &s = stored[i];
+            const Sample &e = expected[i];
+            QCOMPARE(s.time, e.time);
+            for (auto [value, reference] : {std::pair{s.A, e.A}, {s.B, e.B}, {s.AB, e.AB}, {s.rA, e.rA},
+                                            {s.rB, e.rB}, {s.rAB, e.rAB}})
+                QVERIFY2(close(value, reference), qPrintable(QStringLiteral("sample %1: %2 against %3")
+                                                                 .arg(i).arg(value, 0, 'g', 17)
+                                                                 .arg(reference, 0, 'g', 17)));
+        }
+        // Removing 1 nM of [A/B] at 2 minutes empties it; it forms again and
+        // takes up the B added at 15 minutes.
+        QCOMPARE(stored[3].time, 120.0);
+        QCOMPARE(stored[4].time, 120.0);
+        QVERIFY(stored[3].AB > 0);
+        QCOMPARE(stored[4].AB, 0.0);
+        QVERIFY(stored.last().AB > stored[20].AB);
+        QCOMPARE(modVnPublic::TimeUnit, QStringLiteral("min."));
+        QCOMPARE(assistant->demoStage, 0); // the demo ends with the run
     }
 
     void assistantGuidesStepOne()
