@@ -188,7 +188,7 @@ bool DynamicFinish::readTimes()
     if (unit >= 0 && unit < 4) {
         modVnPublic::TimeUnit = QLatin1String(timeUnits[unit].abbreviation);
         modVnPublic::TimeFactor = timeUnits[unit].factor;
-        WizardLinks::showTimeUnitInOptions();
+        WizardLinks::showTimeUnitInOptions(modVnPublic::TimeUnit);
     }
     const double factor = modVnPublic::TimeFactor;
     m_input.endTime = fault::checkedFinite(modVornish::PositiveValue(m_wizard.txtEndTime->text()) * factor);

@@ -1,10 +1,14 @@
 #include "dynamic/WizardLinks.h"
 
+#include "graphing/frmOptions.h"
 #include "shell/AppWindows.h"
 #include "shell/frmVn_Main.h"
 #include "shell/frmWaiting.h"
 
+#include <QCheckBox>
 #include <QProgressBar>
+#include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTimer>
 
 #include <algorithm>
@@ -83,13 +87,35 @@ void stopWaiting()
 
 void showOptions(int tabIndex)
 {
-    Q_UNUSED(tabIndex) // joined when the Options window arrives
+    if (frmOptions *options = appWindows().options)
+        options->ShowOnTab(tabIndex);
 }
 
-void showTimeUnitInOptions() {}
+void showTimeUnitInOptions(const QString &abbreviation)
+{
+    frmOptions *options = appWindows().options;
+    if (!options)
+        return;
+    QRadioButton *option = abbreviation == QLatin1String("ms")   ? options->optMillisec
+                           : abbreviation == QLatin1String("s")  ? options->optSec
+                           : abbreviation == QLatin1String("hr.") ? options->optHour
+                                                                  : options->optMin;
+    // Only the mark follows: the unit is already set, and the settings were
+    // not changed in the Options window.
+    const QSignalBlocker quiet(option);
+    option->setChecked(true);
+}
 
-void showLinearTimeAxisInOptions() {}
+void showLinearTimeAxisInOptions()
+{
+    if (frmOptions *options = appWindows().options)
+        options->ShowXScaleTitles(false);
+}
 
-bool showTableChecked() { return false; }
+bool showTableChecked()
+{
+    frmOptions *options = appWindows().options;
+    return options && options->chkShowTable->isChecked();
+}
 
 } // namespace WizardLinks

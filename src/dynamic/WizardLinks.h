@@ -4,7 +4,7 @@
 
 // What the wizard asks of the windows around it: the main window's
 // progress bar, the waiting window and the Options window. Each call does
-// nothing when that window does not exist (a wizard tested alone).
+// nothing when that window does not exist.
 namespace WizardLinks {
 
 // The progress bar on a scale of the caller's choosing (0 to 1, then 0 to
@@ -24,7 +24,7 @@ void showOptions(int tabIndex);
 
 // The time unit the wizard set is the program's: the Options window's
 // time choice follows it.
-void showTimeUnitInOptions();
+void showTimeUnitInOptions(const QString &abbreviation);
 
 // The wizard's time axis is linear: the Options window's X headings and
 // tips say so while the wizard is active.

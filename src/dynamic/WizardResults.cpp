@@ -1,8 +1,10 @@
 #include "dynamic/WizardResults.h"
 
+#include "dynamic/DynamicResults.h"
+
 namespace WizardResults {
 
-void recreateResultsFile() { modVornish::ResetResultsDatabase(modVornish::ResultsFilePath()); }
+void recreateResultsFile() { modVornish::ResetResultsFile(); }
 
 Recorder::Recorder()
     : m_appender(modVornish::ResultsFilePath())
@@ -16,9 +18,10 @@ modVornish::RecordSink Recorder::sink()
 
 void Recorder::finish() { m_appender.finish(); }
 
-// Joined to the plot hand-over and the results browser when they arrive.
+// Joined to the plot hand-over when it arrives.
 void plotResults(double) {}
 void plotStoredResults() {}
-void showResultsBrowser() {}
+
+void showResultsBrowser() { modVornish::ShowResultsBrowser(); }
 
 } // namespace WizardResults

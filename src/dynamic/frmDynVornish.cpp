@@ -6,6 +6,8 @@
 #include "dynamic/WizardChecks.h"
 #include "dynamic/WizardLinks.h"
 #include "dynamic/frmDynamVnTlAssistant.h"
+#include "graphing/PlotEngine.h"
+#include "graphing/UnitDisplays.h"
 #include "graphing/Units.h"
 #include "platform/EditableGrid.h"
 #include "platform/Messages.h"
@@ -53,7 +55,35 @@ frmDynVornish::frmDynVornish(QWidget *parent)
     txtEndTime->setText(QStringLiteral("100"));
     txtRecordingInterval->setText(QStringLiteral("2"));
     connectHandlers();
+    joinSharedPreferences();
     Form_Load();
+}
+
+void frmDynVornish::joinSharedPreferences()
+{
+    modVnPublic::UnitDisplay display;
+    display.rescaleConcentrations = [this](const modVnPublic::RescaleText &rescale) {
+        for (QLineEdit *box : {txtA, txtB, txtAB})
+            box->setText(rescale(box->text()));
+        for (int row = 1; row <= 4; ++row)
+            SetEventCell(row, 2, rescale(EventCell(row, 2)));
+    };
+    display.showConcentrationUnit = [this](const modVnPublic::ConcentrationUnitTexts &texts) {
+        ShowConcentrationUnit(texts.unit);
+        refreshAssistant();
+    };
+    display.showTimeUnit = [this](int listIndex, const QString &label) {
+        cmbTimeUnit->setCurrentIndex(listIndex);
+        lblTimeUnit->setText(label);
+        lblTimeUnit2->setText(label);
+    };
+    modVnPublic::SetUnitDisplay(modVnPublic::UnitDisplayWindow::Dynamic, display);
+    // Apply in the Options window plots the stored run again.
+    modPlot_Graph::SetReplotHandler(modPlot_Graph::DynamicTool, [this] {
+        modVornish::useExistingData = true;
+        ShowStep(2);
+        cmdGo_Click();
+    });
 }
 
 void frmDynVornish::connectHandlers()

@@ -116,6 +116,7 @@ private:
     void buildStep3(QWidget *page);
     void buildButtons(QWidget *content);
     void connectHandlers();
+    void joinSharedPreferences();
     void afterStepChange();
     void refreshAssistant();
     void placeEventsTextOverlays();

@@ -4,6 +4,7 @@
 #include "dynamic/WizardInputRules.h"
 #include "dynamic/frmDynVornish.h"
 #include "dynamic/frmDynamVnTlAssistant.h"
+#include "platform/EditableGrid.h"
 #include "graphing/Units.h"
 #include "shell/AppWindows.h"
 #include "shell/StatusText.h"
@@ -20,6 +21,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QFile>
 
 #include <sqlite3.h>
 
@@ -154,6 +156,16 @@ class DynamicWizardTest : public QObject
         w->txtK_ass_rate->setText(kAss);
         w->txtK_diss_rate->setText(kDiss);
         w->txtKd->setText(kd);
+    }
+
+    // A run of two one-minute intervals at 5 %: three samples per table
+    // and two more per event.
+    void prepareShortRun()
+    {
+        fillStep1("1", "1", "1", "1E+06", "", "1E-09");
+        w->txtEndTime->setText(QStringLiteral("2"));
+        w->txtRecordingInterval->setText(QStringLiteral("1"));
+        w->cmbSimulationPrecision->setCurrentIndex(0);
     }
 
     void finish()
@@ -473,6 +485,108 @@ private slots:
         QVERIFY(stored.last().AB > stored[20].AB);
         QCOMPARE(modVnPublic::TimeUnit, QStringLiteral("min."));
         QCOMPARE(assistant->demoStage, 0); // the demo ends with the run
+    }
+
+    void rateConstantsAreSettled_data()
+    {
+        QTest::addColumn<QStringList>("constants");
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<QStringList>("settled");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("ran");
+        // k_diss / k_ass = 1E-09 M
+        QTest::newRow("within 0.1 %") << QStringList{"1E+06", "1E-03", "1.0009E-09"} << QList<Answer>{}
+                                      << QStringList{"1E+06", "1E-03", "1.0009E-09"} << false << true;
+        QTest::newRow("0.2 % apart, OK") << QStringList{"1E+06", "1E-03", "1.002E-09"} << QList<Answer>{Answer::Ok}
+                                         << QStringList{"1E+06", "1E-03", "1.00E-09"} << true << true;
+        QTest::newRow("0.2 % apart, Cancel")
+            << QStringList{"1E+06", "1E-03", "0.998E-09"} << QList<Answer>{Answer::Cancel}
+            << QStringList{"1E+06", "1E-03", "0.998E-09"} << true << false;
+        QTest::newRow("negative entries") << QStringList{"-1E+06", "-1E-03", "-1E-09"} << QList<Answer>{}
+                                          << QStringList{"-1E+06", "-1E-03", "-1E-09"} << false << true;
+        QTest::newRow("Kd computed") << QStringList{"2E+06", "1E-03", ""} << QList<Answer>{}
+                                     << QStringList{"2E+06", "1E-03", "5.00E-10"} << false << true;
+        QTest::newRow("k_diss computed") << QStringList{"2E+06", "", "1E-09"} << QList<Answer>{}
+                                         << QStringList{"2E+06", "2.00E-03", "1E-09"} << false << true;
+        QTest::newRow("k_ass computed") << QStringList{"", "1E-03", "-4E-09"} << QList<Answer>{}
+                                        << QStringList{"2.50E+05", "1E-03", "-4E-09"} << false << true;
+    }
+
+    void rateConstantsAreSettled()
+    {
+        QFETCH(QStringList, constants);
+        QFETCH(QList<Answer>, answers);
+        QFETCH(QStringList, settled);
+        QFETCH(bool, asked);
+        QFETCH(bool, ran);
+        prepareShortRun();
+        fillStep1("1", "1", "1", constants[0], constants[1], constants[2]);
+        QFile::remove(modVornish::ResultsFilePath());
+        resetMessages(answers);
+        finish();
+        QCOMPARE(scriptedMessages().shown.size(), asked ? 1 : 0);
+        if (asked) {
+            QVERIFY(scriptedMessages().shown.first().text.startsWith(
+                QStringLiteral("There is a conflict in the values that have been entered")));
+            QCOMPARE(scriptedMessages().shown.first().buttons, Messages::Buttons::OkCancel);
+        }
+        QCOMPARE((QStringList{w->txtK_ass_rate->text(), w->txtK_diss_rate->text(), w->txtKd->text()}), settled);
+        QCOMPARE(storedSamples().size(), ran ? 3 : 0);
+        verifyRestored(ran ? 2 : 0);
+    }
+
+    void programmedEventsAreRead_data()
+    {
+        QTest::addColumn<QStringList>("times");
+        QTest::addColumn<QStringList>("changes");
+        QTest::addColumn<int>("messages");
+        QTest::addColumn<int>("events");
+        QTest::addColumn<QStringList>("timesAfter");
+        QTest::newRow("gap at row 3") << QStringList{"0.5", "1", "", "1.5"} << QStringList{"1", "1", "", "1"} << 0
+                                      << 2 << QStringList{"0.5", "1", "", "1.5"};
+        QTest::newRow("time without change") << QStringList{"0.5", "1", "", ""} << QStringList{"1", "", "", ""} << 1
+                                             << 1 << QStringList{"0.5", "1", "", ""};
+        QTest::newRow("negative time, text change")
+            << QStringList{"-0.5", "1", "1.5", ""} << QStringList{"2", "x", "-1"} << 1 << 3
+            << QStringList{"0.5", "1", "1.5", ""};
+    }
+
+    void programmedEventsAreRead()
+    {
+        QFETCH(QStringList, times);
+        QFETCH(QStringList, changes);
+        QFETCH(int, messages);
+        QFETCH(int, events);
+        QFETCH(QStringList, timesAfter);
+        prepareShortRun();
+        for (int row = 1; row <= 4; ++row) {
+            w->SetEventCell(row, 1, times.value(row - 1));
+            w->SetEventCell(row, 2, changes.value(row - 1));
+        }
+        finish();
+        QCOMPARE(shownTexts(), QStringList(messages, QStringLiteral("Non-valid input in Programmed Events. These "
+                                                                    "values will be ignored in the simulation.")));
+        if (messages)
+            QCOMPARE(scriptedMessages().shown.first().title, QStringLiteral("Input error"));
+        QCOMPARE(storedSamples().size(), 3 + 2 * events);
+        for (int row = 1; row <= 4; ++row)
+            QCOMPARE(w->EventCell(row, 1), timesAfter[row - 1]);
+        verifyRestored(2);
+    }
+
+    void cellBeingEditedCountsAtFinish()
+    {
+        prepareShortRun();
+        w->ShowStep(2);
+        w->SetEventCell(1, 1, QStringLiteral("1.5"));
+        w->flgDynamVn_Events->setCurrent(1, 2);
+        QTest::keyClicks(w->flgDynamVn_Events, QStringLiteral("-"));
+        QVERIFY(w->txtEdit->isVisible());
+        QTest::keyClicks(w->txtEdit, QStringLiteral("0.5"));
+        finish();
+        QVERIFY(scriptedMessages().shown.isEmpty());
+        QCOMPARE(w->EventCell(1, 2), QStringLiteral("-0.5"));
+        QCOMPARE(storedSamples().size(), 5);
     }
 
     void assistantGuidesStepOne()
