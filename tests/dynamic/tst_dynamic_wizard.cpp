@@ -4,6 +4,8 @@
 #include "dynamic/WizardInputRules.h"
 #include "dynamic/frmDynVornish.h"
 #include "dynamic/frmDynamVnTlAssistant.h"
+#include "dynamic/frm_dbResults_DynamVn.h"
+#include "graphing/frmOptions.h"
 #include "platform/EditableGrid.h"
 #include "graphing/Units.h"
 #include "shell/AppWindows.h"
@@ -18,9 +20,11 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QSet>
 #include <QFile>
 
 #include <sqlite3.h>
@@ -587,6 +591,134 @@ private slots:
         QVERIFY(scriptedMessages().shown.isEmpty());
         QCOMPARE(w->EventCell(1, 2), QStringLiteral("-0.5"));
         QCOMPARE(storedSamples().size(), 5);
+    }
+
+    void unitsFollowTheOptionsWindow()
+    {
+        frmOptions *options = appWindows().options;
+        w->txtA->setText(QStringLiteral("1000"));
+        w->txtB->setText(QStringLiteral("letters"));
+        w->SetEventCell(2, 2, QStringLiteral("-500"));
+        w->txtEndTime->setText(QStringLiteral("45"));
+        options->optMicromolar->click();
+        QCOMPARE(w->txtA->text(), QStringLiteral("1.0"));
+        QCOMPARE(w->txtB->text(), QStringLiteral("letters"));
+        QCOMPARE(w->EventCell(2, 2), QStringLiteral("-0.5"));
+        QCOMPARE(w->lblConcentrationUnit[0]->text(), QStringLiteral("(\u00B5M)"));
+        QCOMPARE(w->lblConcentrationUnit[1]->text(), QStringLiteral("(\u00B5M)"));
+        options->optNanomolar->click();
+        QCOMPARE(w->txtA->text(), QStringLiteral("1000.0"));
+
+        options->optSec->click();
+        QCOMPARE(w->cmbTimeUnit->currentIndex(), 1);
+        QCOMPARE(w->lblTimeUnit->text(), QStringLiteral("seconds (s)"));
+        QCOMPARE(w->lblTimeUnit2->text(), QStringLiteral("seconds (s)"));
+        QCOMPARE(w->txtEndTime->text(), QStringLiteral("45")); // not converted
+        options->cmdDefaults_Click();
+        QCOMPARE(w->cmbTimeUnit->currentIndex(), 2);
+        options->hide();
+    }
+
+    void finishSetsTheProgramTimeUnit()
+    {
+        frmOptions *options = appWindows().options;
+        options->cmdDefaults_Click();
+        prepareShortRun();
+        w->cmbTimeUnit->setCurrentIndex(1);
+        finish();
+        QCOMPARE(modVnPublic::TimeUnit, QStringLiteral("s"));
+        QCOMPARE(modVnPublic::TimeFactor, 1.0f);
+        QCOMPARE(storedSamples().last().time, 2.0);
+        QVERIFY(options->optSec->isChecked());
+        QCOMPARE(options->settingsChanged(), QStringLiteral("0"));
+        options->cmdDefaults_Click();
+    }
+
+    void optionsButtonAndActivation()
+    {
+        frmOptions *options = appWindows().options;
+        QTest::mouseClick(w->cmdOptions, Qt::LeftButton);
+        QVERIFY(options->isVisible());
+        QCOMPARE(options->SSTab1->currentIndex(), 4);
+        options->ShowXScaleTitles(true);
+        w->showInFront();
+        QTRY_VERIFY(options->txtX_min->toolTip().isEmpty());
+        QVERIFY(options->lblX_ScaleTitles->text().startsWith(QStringLiteral("Low (Min.)")));
+        options->hide();
+    }
+
+    void resultsTableShownWhenAsked()
+    {
+        frmOptions *options = appWindows().options;
+        options->chkShowTable->setChecked(true);
+        prepareShortRun();
+        finish();
+        QVERIFY(appWindows().results->isVisible());
+        appWindows().results->hide();
+
+        // Not after an input error.
+        w->txtA->clear();
+        finish();
+        QVERIFY(!appWindows().results->isVisible());
+        options->chkShowTable->setChecked(false);
+    }
+
+    void longRunStaysResponsive()
+    {
+        // 10,000 intervals of 10,001 steps each.
+        prepareShortRun();
+        w->txtEndTime->setText(QStringLiteral("10000"));
+        w->cmbTimeUnit->setCurrentIndex(1);
+        w->cmbSimulationPrecision->setCurrentIndex(4);
+        QSet<short> arrows;
+        QList<int> progress;
+        bool goEverEnabled = false;
+        QTimer watcher;
+        connect(&watcher, &QTimer::timeout, this, [&] {
+            arrows.insert(appWindows().waiting->arrowIndex());
+            progress.append(m_main->prgMain->value());
+            goEverEnabled = goEverEnabled || w->cmdGo->isEnabled();
+            QTest::mouseClick(w->cmdGo, Qt::LeftButton); // a second Finish
+            w->cmdGo_Click();
+        });
+        watcher.start(20);
+        finish();
+        watcher.stop();
+        QVERIFY(scriptedMessages().shown.isEmpty());
+        QVERIFY2(arrows.size() > 1, "the waiting arrow did not turn");
+        QVERIFY(progress.size() > 2);
+        QVERIFY(progress.last() > progress.first());
+        QVERIFY(!goEverEnabled);
+        QCOMPARE(storedSamples().size(), 10001); // one run, whole
+        verifyRestored(2);
+    }
+
+    void closingDuringARunWaitsForItsEnd()
+    {
+        prepareShortRun();
+        w->txtEndTime->setText(QStringLiteral("2000"));
+        w->cmbTimeUnit->setCurrentIndex(1);
+        w->cmbSimulationPrecision->setCurrentIndex(4);
+        bool closedDuringRun = false;
+        QTimer watcher;
+        connect(&watcher, &QTimer::timeout, this, [&] {
+            if (closedDuringRun || StatusText::current() != QLatin1String("Performing simulation ..."))
+                return;
+            closedDuringRun = true;
+            w->close();
+            m_main->close();
+        });
+        watcher.start(5);
+        finish();
+        watcher.stop();
+        QVERIFY(closedDuringRun);
+        QVERIFY(scriptedMessages().shown.isEmpty());
+        QCOMPARE(storedSamples().size(), 2001);
+        QVERIFY(w->isVisible()); // the wizard comes back when the run ends
+        QTRY_VERIFY(!m_main->isVisible()); // and then the program closes
+        m_main->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_main));
+        w->showInFront();
     }
 
     void assistantGuidesStepOne()
