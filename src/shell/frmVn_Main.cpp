@@ -1,5 +1,7 @@
 #include "shell/frmVn_Main.h"
 
+#include "dynamic/frmDynVornish.h"
+#include "dynamic/frmDynamVnTlAssistant.h"
 #include "dynamic/frm_dbResults_DynamVn.h"
 #include "equilibrium/frmVnTlAssistant.h"
 #include "equilibrium/frmVornish.h"
@@ -99,6 +101,10 @@ void frmVn_Main::CreateChildWindows()
     AddChild(w.vornish);
     w.vornishAssistant = new frmVnTlAssistant();
     AddChild(w.vornishAssistant);
+    w.dynamic = new frmDynVornish();
+    AddChild(w.dynamic);
+    w.dynamicAssistant = new frmDynamVnTlAssistant();
+    AddChild(w.dynamicAssistant);
     w.results = new frm_dbResults_DynamVn();
     AddChild(w.results);
     w.waiting = new frmWaiting();
@@ -153,7 +159,7 @@ void frmVn_Main::mnuScatchard_Click()
 
 void frmVn_Main::mnuDynamVn_Click()
 {
-    OpenTool(nullptr, {appWindows().vornishAssistant});
+    OpenTool(appWindows().dynamic, {appWindows().vornishAssistant});
 }
 
 void frmVn_Main::mnuFileNew_Click()
@@ -188,6 +194,10 @@ void frmVn_Main::mnuWindowsDocking_Click()
         w.vornish->setTwipsGeometry(0, 0, 5070, 5895);
     if (w.vornishAssistant)
         w.vornishAssistant->hide();
+    if (w.dynamic)
+        w.dynamic->setTwipsGeometry(0, 0, 5070, 5895);
+    if (w.dynamicAssistant)
+        w.dynamicAssistant->hide();
 }
 
 void frmVn_Main::mnuReadMe_Click()
