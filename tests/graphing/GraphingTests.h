@@ -34,6 +34,7 @@ private slots:
     void logScaleSpansFourDecades();
     void manualRangesAndLeftOutPoints();
     void equalManualLimitsEndInTheToolsMessage();
+    void reversedRangesAreSwapped();
     void graphsOffDrawNothing();
     void changedSettingsQuestion();
     void titlesDragAndResize();

@@ -5,6 +5,7 @@
 #include "equilibrium/frmVnTlAssistant.h"
 #include "graphing/AxisTitleLabel.h"
 #include "graphing/GraphState.h"
+#include "graphing/PlotEngine.h"
 #include "graphing/Units.h"
 #include "platform/Twips.h"
 #include "shell/StatusText.h"
@@ -146,6 +147,30 @@ void GraphWindowTest::equalManualLimitsEndInTheToolsMessage()
     QCOMPARE(program.vornish().txtAB->text(), QString("7.298438"));
     QVERIFY(StatusText::current().isEmpty());
     QVERIFY(!program.picture().displayList().items().empty()); // the axis lines drawn stay
+}
+
+void GraphWindowTest::reversedRangesAreSwapped()
+{
+    frmOptions &options = program.options();
+    double xMin = 5, xMax = 2, yMin = 0, yMax = 8;
+    modPlot_Graph::SetUpGraph(xMin, xMax, yMin, yMax, modPlot_Graph::ScatchardTool);
+    QCOMPARE(QPointF(xMin, xMax), QPointF(2, 5));
+    QVERIFY(options.txtX_min->text().isEmpty() && options.txtX_max->text().isEmpty());
+    QCOMPARE(program.graph().lblX_axis->text(), QString("[Bound] (nM)"));
+    QCOMPARE(program.graph().lblY_axis->text(), QString("[Bound] / [Free]"));
+    QCOMPARE(StatusText::current(), QString("Plotting graph ..."));
+
+    options.txtY_min->setText("8");
+    options.txtY_max->setText("0");
+    options.lblY->setText("Mine");
+    xMin = 5, xMax = 2, yMin = 8, yMax = 0;
+    modPlot_Graph::SetUpGraph(xMin, xMax, yMin, yMax, modPlot_Graph::DynamicTool);
+    QCOMPARE(QPointF(yMin, yMax), QPointF(0, 8));
+    QCOMPARE(options.txtY_min->text(), QString("0"));
+    QCOMPARE(options.txtY_max->text(), QString("8"));
+    QVERIFY(options.txtX_min->text().isEmpty());
+    QCOMPARE(program.graph().lblX_axis->text(), QString("Time (min.)"));
+    QCOMPARE(program.graph().lblY_axis->text(), QString("Mine"));
 }
 
 void GraphWindowTest::graphsOffDrawNothing()
