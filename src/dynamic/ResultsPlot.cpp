@@ -7,6 +7,7 @@
 #include "graphing/frmOptions.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
+#include "platform/RuntimeFault.h"
 #include "shell/AppWindows.h"
 #include "shell/StatusText.h"
 
@@ -85,6 +86,19 @@ void openEmptyRange(double &low, double &high)
     }
 }
 
+// Where PlotPoint puts a point on the picture, in whole twips.
+struct TwipsPosition
+{
+    short x = 0, y = 0;
+    bool operator==(const TwipsPosition &o) const { return x == o.x && y == o.y; }
+};
+
+TwipsPosition twipsPosition(double x, double y, double xMin, double xMax, double yMin, double yMax)
+{
+    return {TwipsCoordinate(ScreenLeft + fault::divide((x - xMin) * PlotWidth, xMax - xMin)),
+            TwipsCoordinate(PlotTop + PlotHeight - fault::divide((y - yMin) * PlotHeight, yMax - yMin))};
+}
+
 class ProgressSteps
 {
 public:
@@ -158,15 +172,22 @@ void plotResults(double xMinSeconds, double xMaxSeconds, const PlotProgress &pro
     ProgressSteps steps(progress, xMin, xMax);
     ResultsReader reader(path, query, quantity.field);
     short mode = PlotDot;
+    TwipsPosition last;
     while (reader.next()) {
         const double x = reader.time() / timeFactor;
         if (mode == PlotDot && x < xMin)
             continue;
         if (x > xMax)
             break;
-        PlotPoint(x, reader.value() * quantity.scale, PlotWidth, PlotHeight, xMin, xMax, yMin, yMax, mode,
-                  modVnPublic::PrinterEcho);
+        const double y = reader.value() * quantity.scale;
+        // A row that lands on the twips of the point drawn before it would
+        // draw nothing new: a million rows fall on a few thousand positions.
+        const TwipsPosition at = twipsPosition(x, y, xMin, xMax, yMin, yMax);
+        if (mode == PlotSegment && at == last)
+            continue;
+        PlotPoint(x, y, PlotWidth, PlotHeight, xMin, xMax, yMin, yMax, mode, modVnPublic::PrinterEcho);
         mode = PlotSegment;
+        last = at;
         steps.at(x);
     }
     StatusText::clear();
