@@ -2,6 +2,8 @@
 
 #include "equilibrium/frmVnTlAssistant.h"
 #include "equilibrium/frmVornish.h"
+#include "scatchard/frmScatchTlAssistant.h"
+#include "scatchard/frmScatchard.h"
 #include "platform/ClipboardCommands.h"
 #include "platform/DocumentLauncher.h"
 #include "platform/Messages.h"
@@ -82,6 +84,10 @@ void frmVn_Main::CreateChildWindows()
     AddChild(w.vornish);
     w.vornishAssistant = new frmVnTlAssistant();
     AddChild(w.vornishAssistant);
+    w.scatchard = new frmScatchard();
+    AddChild(w.scatchard);
+    w.scatchardAssistant = new frmScatchTlAssistant();
+    AddChild(w.scatchardAssistant);
     w.waiting = new frmWaiting();
     AddChild(w.waiting);
 }
@@ -104,23 +110,24 @@ void frmVn_Main::OpenTool(ChildWindow *tool, std::initializer_list<ChildWindow *
 
 void frmVn_Main::mnuVnVornish_Click()
 {
-    OpenTool(appWindows().vornish, {});
+    OpenTool(appWindows().vornish, {appWindows().scatchardAssistant});
 }
 
 void frmVn_Main::mnuScatchard_Click()
 {
-    OpenTool(nullptr, {appWindows().vornishAssistant});
+    OpenTool(appWindows().scatchard, {appWindows().vornishAssistant});
 }
 
 void frmVn_Main::mnuDynamVn_Click()
 {
-    OpenTool(nullptr, {appWindows().vornishAssistant});
+    OpenTool(nullptr, {appWindows().vornishAssistant, appWindows().scatchardAssistant});
 }
 
 void frmVn_Main::mnuFileNew_Click()
 {
     AppWindows &w = appWindows();
-    for (ChildWindow *window : {static_cast<ChildWindow *>(w.vornish), static_cast<ChildWindow *>(w.vornishAssistant)})
+    for (ChildWindow *window : {static_cast<ChildWindow *>(w.vornish), static_cast<ChildWindow *>(w.vornishAssistant),
+                                static_cast<ChildWindow *>(w.scatchard), static_cast<ChildWindow *>(w.scatchardAssistant)})
         if (window)
             window->hide();
     if (w.startMenu)
@@ -148,6 +155,10 @@ void frmVn_Main::mnuWindowsDocking_Click()
         w.vornish->setTwipsGeometry(0, 0, 5070, 5895);
     if (w.vornishAssistant)
         w.vornishAssistant->hide();
+    if (w.scatchard)
+        w.scatchard->setTwipsGeometry(0, 0, 5070, 5895);
+    if (w.scatchardAssistant)
+        w.scatchardAssistant->hide();
 }
 
 void frmVn_Main::mnuReadMe_Click()

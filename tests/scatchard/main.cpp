@@ -15,5 +15,9 @@ int main(int argc, char *argv[])
         EditableGridTest test;
         failed |= QTest::qExec(&test, argc, argv);
     }
+    {
+        ScatchardWindowTest test;
+        failed |= QTest::qExec(&test, argc, argv);
+    }
     return failed;
 }
