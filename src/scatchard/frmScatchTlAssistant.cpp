@@ -36,40 +36,45 @@ frmScatchTlAssistant::frmScatchTlAssistant()
     : ChildWindow(QStringLiteral("frmScatchTlAssistant"), QStringLiteral("Scatchard Analysis Assistant"))
 {
     auto *content = new QWidget();
+    // The layout's twips sizes are made for an 8-point dialog font.
+    QFont small = content->font();
+    small.setPointSize(8);
+    content->setFont(small);
     fraAssistant = new QGroupBox(QStringLiteral("Assistant:"), content);
     fraAssistant->setObjectName(QStringLiteral("fraAssistant"));
-    place(fraAssistant, 60, 60, 2985, 1320);
+    place(fraAssistant, 60, 60, 2985, 1140);
     lblInputRequirements =
         label(fraAssistant, "lblInputRequirements",
               QStringLiteral("The Scatchard Analysis Tool needs at least three data points         (Bound, Bound/Free)."),
-              120, 270, 2745, 990);
+              120, 270, 2745, 810);
 
     fraWhatAbout = new QGroupBox(QStringLiteral("What about ..."), content);
     fraWhatAbout->setObjectName(QStringLiteral("fraWhatAbout"));
-    place(fraWhatAbout, 60, 1440, 2985, 1200);
+    place(fraWhatAbout, 60, 1260, 2985, 1080);
     lblBoundAndBoundFree =
-        label(fraWhatAbout, "lblBoundAndBoundFree", QStringLiteral("Bound and Bound/Free?"), 240, 300, 2600, 255);
-    lblUnitsTopic = label(fraWhatAbout, "lblUnitsTopic", QStringLiteral("Units?"), 240, 600, 2600, 255);
-    lblNavigation = label(fraWhatAbout, "lblNavigation", QStringLiteral("Navigation?"), 240, 900, 2600, 255);
+        label(fraWhatAbout, "lblBoundAndBoundFree", QStringLiteral("Bound and Bound/Free?"), 240, 270, 2600, 255);
+    lblUnitsTopic = label(fraWhatAbout, "lblUnitsTopic", QStringLiteral("Units?"), 240, 540, 2600, 255);
+    lblNavigation = label(fraWhatAbout, "lblNavigation", QStringLiteral("Navigation?"), 240, 810, 2600, 255);
     for (QLabel *topic : {lblBoundAndBoundFree, lblUnitsTopic, lblNavigation}) {
         QFont link = topic->font();
         link.setUnderline(true);
         topic->setFont(link);
         topic->setStyleSheet(QStringLiteral("color: #0000c0"));
         topic->setCursor(Qt::PointingHandCursor);
+        topic->setWordWrap(false);
         topic->adjustSize();
         topic->installEventFilter(this);
     }
 
     fraTopic = new QGroupBox(content);
     fraTopic->setObjectName(QStringLiteral("fraTopic"));
-    place(fraTopic, 60, 2700, 2985, 2040);
+    place(fraTopic, 60, 2400, 2985, 2400);
     lblTitle = label(fraTopic, "lblTitle", QString(), 120, 120, 2745, 255);
     QFont bold = lblTitle->font();
     bold.setBold(true);
     lblTitle->setFont(bold);
-    lblText = label(fraTopic, "lblText", QString(), 120, 420, 2745, 1260);
-    lblUnits = label(fraTopic, "lblUnits", QString(), 120, 1700, 2745, 255);
+    lblText = label(fraTopic, "lblText", QString(), 120, 400, 2745, 1560);
+    lblUnits = label(fraTopic, "lblUnits", QString(), 120, 2000, 2745, 255);
     setWidget(content);
     Form_Load();
 }

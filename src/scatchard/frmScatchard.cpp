@@ -69,6 +69,10 @@ QString frmScatchard::UnitLabel(const QString &unit)
 void frmScatchard::BuildControls()
 {
     auto *content = new QWidget();
+    // The layout's twips sizes are made for an 8-point dialog font.
+    QFont small = content->font();
+    small.setPointSize(8);
+    content->setFont(small);
     lblReactionEquation = label(content, "lblReactionEquation", QStringLiteral("A + B <==> [A/B]"), 120, 60, 4700, 300);
     lblReactionEquation->setAlignment(Qt::AlignCenter);
     QFont bold = lblReactionEquation->font();
@@ -98,21 +102,21 @@ void frmScatchard::BuildInputFrame(QWidget *content)
 {
     // The frame is the container of the grid and its editor.
     fraInput = frame(content, "fraInput", QStringLiteral("Input"), 120, 360, 2250, 3900);
-    lblInputHeading = label(fraInput, "lblInputHeading", QStringLiteral("No. Bound Bound/Free"), 195, 300, 1815);
-    lblUnit = label(fraInput, "lblUnit", QStringLiteral("(in nM)"), 195, 540, 1815);
+    lblInputHeading = label(fraInput, "lblInputHeading", QStringLiteral("No. Bound Bound/Free"), 195, 300, 1935);
+    lblUnit = label(fraInput, "lblUnit", QStringLiteral("(in nM)"), 195, 540, 1935);
 
     flgInputScatchard = new EditableGrid(QStringLiteral("flgInputScatchard"), kGridFormat, fraInput);
-    place(flgInputScatchard, 195, 840, 1815, 2655);
+    place(flgInputScatchard, 195, 840, 1935, 2655);
     flgInputScatchard->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     flgInputScatchard->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     flgInputScatchard->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     flgInputScatchard->verticalHeader()->setMinimumSectionSize(Twips::toPixelsY(240));
     flgInputScatchard->verticalHeader()->setDefaultSectionSize(Twips::toPixelsY(255));
-    flgInputScatchard->verticalHeader()->setFixedWidth(Twips::toPixelsX(390));
+    flgInputScatchard->verticalHeader()->setFixedWidth(Twips::toPixelsX(330));
     txtEdit = flgInputScatchard->editor();
 
     cmdScatchardAssistant = button(fraInput, "cmdScatchardAssistant", QStringLiteral("Scatchard Assistant"), 195,
-                                   3540, 1815, 300);
+                                   3540, 1935, 300);
     cmdScatchardAssistant->setToolTip(
         QStringLiteral("How to enter the Scatchard Analysis data? The Scatchard Assistant helps..."));
 }
