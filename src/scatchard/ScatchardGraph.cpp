@@ -1,7 +1,9 @@
 #include "scatchard/ScatchardGraph.h"
 
 #include "graphing/PlotEngine.h"
+#include "graphing/UnitDisplays.h"
 #include "graphing/frmOptions.h"
+#include "platform/EditableGrid.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeFault.h"
 #include "scatchard/frmScatchTlAssistant.h"
@@ -9,6 +11,7 @@
 #include "shell/AppWindows.h"
 #include "shell/StatusText.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 #include <algorithm>
@@ -92,9 +95,32 @@ void ShowScatchardGraphOptions()
         options->ShowOnTab(frmOptions::TabScatchard);
 }
 
-void RegisterScatchardHooks(frmScatchard &form)
+void RegisterScatchardHooks(frmScatchard &)
 {
-    SetReplotHandler(ScatchardTool, [&form] { form.cmdScatchard->click(); });
+    // The hooks find the window through the registry, which forgets it
+    // when the main window ends.
+    SetReplotHandler(ScatchardTool, [] {
+        if (frmScatchard *form = appWindows().scatchard)
+            form->cmdScatchard->click();
+    });
+
+    modVnPublic::UnitDisplay display;
+    display.rescaleConcentrations = [](const modVnPublic::RescaleText &rescale) {
+        frmScatchard *form = appWindows().scatchard;
+        if (!form)
+            return;
+        EditableGrid &grid = *form->flgInputScatchard;
+        grid.CommitEdit(); // a Bound still being typed is in the old unit too
+        for (int row = 1; row < grid.Rows() && !grid.TextMatrix(row, 1).isEmpty(); ++row)
+            grid.setTextMatrix(row, 1, rescale(grid.TextMatrix(row, 1)));
+    };
+    display.showConcentrationUnit = [](const modVnPublic::ConcentrationUnitTexts &texts) {
+        if (frmScatchard *form = appWindows().scatchard)
+            form->lblUnit->setText(texts.scatchardLabel);
+        if (frmScatchTlAssistant *assistant = appWindows().scatchardAssistant)
+            assistant->lblUnits->setText(texts.longText);
+    };
+    modVnPublic::SetUnitDisplay(modVnPublic::UnitDisplayWindow::Scatchard, display);
 }
 
 } // namespace modStatistics
