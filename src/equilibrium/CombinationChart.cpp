@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr int kColumnWidth = 14;
+constexpr int kColumnWidth = 11;
 constexpr int kHeaderHeight = 16;
 
 } // namespace
@@ -32,7 +32,7 @@ void CombinationChart::paintEvent(QPaintEvent *)
     const auto patterns = modVornish::AcceptedInputPatterns();
 
     QFont small = font();
-    small.setPixelSize(9);
+    small.setPixelSize(8);
     p.setFont(small);
     for (int c = 0; c < patterns.size(); ++c) {
         const QRect header(1 + c * kColumnWidth, 0, kColumnWidth, kHeaderHeight);
@@ -54,7 +54,7 @@ void CombinationChart::paintEvent(QPaintEvent *)
             if (patterns[c][r])
                 p.drawEllipse(QPointF(1 + c * kColumnWidth + kColumnWidth / 2.0,
                                       kHeaderHeight + r * rowHeight + rowHeight / 2.0),
-                              4.0, 4.0);
+                              3.5, 3.5);
     p.setPen(Qt::gray);
     p.setBrush(Qt::NoBrush);
     p.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -15,28 +15,31 @@ QString GuidanceText(const EquilibriumFields &fields)
         if (!text->isEmpty())
             filled.append(QLatin1String(name));
 
-    const QString seeBelow = QStringLiteral(" See below for information on other valid input combinations.");
     switch (filled.size()) {
     case 0:
         return QStringLiteral("Enter values (concentration) for three variables, e.g. Total A, Total B and Kd. "
                               "See below for information on other valid input combinations. The Equilibrium "
                               "Tool will calculate the three remaining values.");
     case 1: {
+        // Each suggestion names a pair that completes an accepted combination.
         const QString &only = filled.first();
-        QString pair;
         if (only == QLatin1String("A"))
-            pair = QStringLiteral("B and [A/B]");
-        else if (only == QLatin1String("A_tot"))
-            pair = QStringLiteral("Total B and Kd");
-        else if (only == QLatin1String("B"))
-            pair = QStringLiteral("[A/B] and Kd");
-        else if (only == QLatin1String("B_tot"))
-            pair = QStringLiteral("Total A and Kd");
-        else if (only == QLatin1String("AB"))
-            pair = QStringLiteral("A and Kd");
-        else
-            pair = QStringLiteral("Total A and Total B");
-        return QStringLiteral("Enter values for two more variables, e.g. ") + pair + QLatin1Char('.') + seeBelow;
+            return QStringLiteral("Enter values for two more variables, e.g. B and [A/B]. See below for "
+                                  "information on other valid input combinations.");
+        if (only == QLatin1String("A_tot"))
+            return QStringLiteral("Enter values for two more variables, e.g. Total B and Kd. See below for "
+                                  "information on other valid input combinations.");
+        if (only == QLatin1String("B"))
+            return QStringLiteral("Enter values for two more variables, e.g. [A/B] and Kd. See below for "
+                                  "information on other valid input combinations.");
+        if (only == QLatin1String("B_tot"))
+            return QStringLiteral("Enter values for two more variables, e.g. Total A and Kd. See below for "
+                                  "information on other valid input combinations.");
+        if (only == QLatin1String("AB"))
+            return QStringLiteral("Enter values for two more variables, e.g. A and Kd. See below for "
+                                  "information on other valid input combinations.");
+        return QStringLiteral("Enter values for two more variables, e.g. Total A and Total B. See below for "
+                              "information on other valid input combinations.");
     }
     case 2:
         return QStringLiteral("Enter a value (concentration) for one more variable. See below for information on "

@@ -15,11 +15,14 @@ frmVnTlAssistant::frmVnTlAssistant()
 {
     auto *content = new QWidget();
     auto *outer = new QVBoxLayout(content);
+    outer->setContentsMargins(6, 6, 6, 6);
 
     fraInputCombinations = new QGroupBox(QStringLiteral("Valid Input Combinations:"));
     fraInputCombinations->setObjectName(QStringLiteral("fraInputCombinations"));
     auto *chartGrid = new QGridLayout(fraInputCombinations);
     chartGrid->setVerticalSpacing(0);
+    chartGrid->setHorizontalSpacing(4);
+    chartGrid->setContentsMargins(4, 4, 4, 4);
     auto *chart = new CombinationChart();
     Picture1 = chart;
     // The row labels sit beside the chart's rows, below its header line.

@@ -87,7 +87,7 @@ void frmVornish::BuildControls()
     grid->addWidget(lblInputHeading, 0, 0, 1, 2);
 
     const auto addRow = [&](int row, QLabel *&label, QLineEdit *&field, const char *labelName, const char *fieldName,
-                            const QString &caption) {
+                            const QString &caption, void (frmVornish::*changeHandler)()) {
         label = new QLabel(caption);
         label->setObjectName(QLatin1String(labelName));
         field = new QLineEdit();
@@ -95,15 +95,15 @@ void frmVornish::BuildControls()
         label->setBuddy(field);
         grid->addWidget(label, row, 0);
         grid->addWidget(field, row, 1);
-        connect(field, &QLineEdit::textChanged, this, &frmVornish::FieldChanged);
+        connect(field, &QLineEdit::textChanged, this, changeHandler);
         connect(field, &QLineEdit::returnPressed, this, &frmVornish::cmdVornish_Click);
     };
-    addRow(1, lblA, txtA, "lblA", "txtA", QStringLiteral(" A"));
-    addRow(2, lblA_tot, txtA_tot, "lblA_tot", "txtA_tot", QStringLiteral("Total A (A + AB)"));
-    addRow(3, lblB, txtB, "lblB", "txtB", QStringLiteral(" B"));
-    addRow(4, lblB_tot, txtB_tot, "lblB_tot", "txtB_tot", QStringLiteral("Total B (B+ AB)"));
-    addRow(5, lblAB, txtAB, "lblAB", "txtAB", QStringLiteral("[A/B]"));
-    addRow(6, lblKd, txtKd, "lblKd", "txtKd", QStringLiteral("Kd"));
+    addRow(1, lblA, txtA, "lblA", "txtA", QStringLiteral(" A"), &frmVornish::txtA_Change);
+    addRow(2, lblA_tot, txtA_tot, "lblA_tot", "txtA_tot", QStringLiteral("Total A (A + AB)"), &frmVornish::txtA_tot_Change);
+    addRow(3, lblB, txtB, "lblB", "txtB", QStringLiteral(" B"), &frmVornish::txtB_Change);
+    addRow(4, lblB_tot, txtB_tot, "lblB_tot", "txtB_tot", QStringLiteral("Total B (B+ AB)"), &frmVornish::txtB_tot_Change);
+    addRow(5, lblAB, txtAB, "lblAB", "txtAB", QStringLiteral("[A/B]"), &frmVornish::txtAB_Change);
+    addRow(6, lblKd, txtKd, "lblKd", "txtKd", QStringLiteral("Kd"), &frmVornish::txtKd_Change);
     outer->addWidget(Frame1);
 
     const auto button = [&](const char *name, const QString &caption) {
@@ -163,7 +163,14 @@ EquilibriumFields frmVornish::fields() const
     return {txtA->text(), txtA_tot->text(), txtB->text(), txtB_tot->text(), txtAB->text(), txtKd->text()};
 }
 
-void frmVornish::FieldChanged()
+void frmVornish::txtA_Change() { RefreshGuidance(); }
+void frmVornish::txtA_tot_Change() { RefreshGuidance(); }
+void frmVornish::txtB_Change() { RefreshGuidance(); }
+void frmVornish::txtB_tot_Change() { RefreshGuidance(); }
+void frmVornish::txtAB_Change() { RefreshGuidance(); }
+void frmVornish::txtKd_Change() { RefreshGuidance(); }
+
+void frmVornish::RefreshGuidance()
 {
     frmVnTlAssistant *assistant = appWindows().vornishAssistant;
     if (assistant && assistant->isVisible())

@@ -36,6 +36,12 @@ public:
 
     void Form_Load();
     void Form_Activate();
+    void txtA_Change();
+    void txtA_tot_Change();
+    void txtB_Change();
+    void txtB_tot_Change();
+    void txtAB_Change();
+    void txtKd_Change();
     void cmdVornish_Click();
     void cmdClearForm_Click();
     void cmdOptions_Click();
@@ -44,6 +50,6 @@ public:
 
 private:
     void BuildControls();
-    void FieldChanged();
+    void RefreshGuidance();
     void ShowResults(double A, double Atot, double B, double Btot, double AB, double Kd);
 };

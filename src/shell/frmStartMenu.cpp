@@ -18,8 +18,8 @@ QToolButton *addTool(QGridLayout *grid, int row, const char *name, const QString
 {
     auto *button = new QToolButton();
     button->setObjectName(QLatin1String(name));
-    button->setIcon(ToolIcons::toolPicture(pictureKey, 48));
-    button->setIconSize(QSize(48, 48));
+    button->setIcon(ToolIcons::toolPicture(pictureKey, 36));
+    button->setIconSize(QSize(36, 36));
     button->setToolTip(tip);
     button->setAutoRaise(false);
     grid->addWidget(button, row * 2, 0, 2, 1);
@@ -34,6 +34,9 @@ QToolButton *addTool(QGridLayout *grid, int row, const char *name, const QString
     auto *descriptionLabel = new QLabel(description);
     descriptionLabel->setObjectName(QStringLiteral("lbl") + QLatin1String(name + 3) + QStringLiteral("Description"));
     descriptionLabel->setWordWrap(true);
+    QFont small = descriptionLabel->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    descriptionLabel->setFont(small);
     grid->addWidget(descriptionLabel, row * 2 + 1, 1);
     return button;
 }
@@ -47,6 +50,8 @@ frmStartMenu::frmStartMenu(frmVn_Main *mainWindow)
     auto *content = new QWidget();
     auto *grid = new QGridLayout(content);
     grid->setColumnStretch(1, 1);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setVerticalSpacing(0);
     cmdVnTl = addTool(grid, 0, "cmdVnTl", QStringLiteral("Vornish"),
                       QStringLiteral("Click here to use the Equilibrium Tool"), QStringLiteral("Equilibrium Tool"),
                       QStringLiteral("Calculate steady state equilibria of molecules."));

@@ -1,9 +1,9 @@
 #include "shell/frmVn_Main.h"
 
+#include "dynamic/frm_dbResults_DynamVn.h"
 #include "equilibrium/frmVnTlAssistant.h"
 #include "equilibrium/frmVornish.h"
-#include "scatchard/frmScatchTlAssistant.h"
-#include "scatchard/frmScatchard.h"
+#include "graphing/Units.h"
 #include "platform/ClipboardCommands.h"
 #include "platform/DocumentLauncher.h"
 #include "platform/Messages.h"
@@ -11,6 +11,8 @@
 #include "platform/ProgramFolder.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
+#include "scatchard/frmScatchTlAssistant.h"
+#include "scatchard/frmScatchard.h"
 #include "shell/AppWindows.h"
 #include "shell/StatusText.h"
 #include "shell/frmStartMenu.h"
@@ -59,6 +61,7 @@ frmVn_Main::frmVn_Main(QWidget *parent)
     resize(Twips::toPixelsX(width), Twips::toPixelsY(height));
 
     m_splash = new frmVnSplash(this);
+    SetSharedDefaults();
     CreateChildWindows();
     StatusText::clear();
 }
@@ -67,6 +70,14 @@ frmVn_Main::~frmVn_Main()
 {
     if (appWindows().main == this)
         appWindows() = AppWindows();
+}
+
+void frmVn_Main::SetSharedDefaults()
+{
+    modVnPublic::ConcentrationUnit = QStringLiteral("nM");
+    modVnPublic::ConcentrationFactor = 1E-09;
+    modVnPublic::TimeUnit = QStringLiteral("min.");
+    modVnPublic::TimeFactor = 60.0f;
 }
 
 void frmVn_Main::AddChild(ChildWindow *window)
@@ -88,6 +99,8 @@ void frmVn_Main::CreateChildWindows()
     AddChild(w.scatchard);
     w.scatchardAssistant = new frmScatchTlAssistant();
     AddChild(w.scatchardAssistant);
+    w.results = new frm_dbResults_DynamVn();
+    AddChild(w.results);
     w.waiting = new frmWaiting();
     AddChild(w.waiting);
 }

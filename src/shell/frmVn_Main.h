@@ -65,6 +65,8 @@ private:
     void BuildMenus();
     void BuildToolBar();
     void BuildStatusBar();
+    // The shared values every run starts from.
+    void SetSharedDefaults();
     void CreateChildWindows();
     void AddChild(ChildWindow *window);
     void OpenTool(ChildWindow *tool, std::initializer_list<ChildWindow *> assistantsToHide);

@@ -76,6 +76,21 @@ private slots:
                                      "cmdOptions", "cmdClearForm", "cmdClose", "cmdVnTlAssistant"}));
     }
 
+    void everyNamedControlExists()
+    {
+        for (const char *name : {"Frame1", "lblInputHeading", "lblA", "txtA", "lblA_tot", "txtA_tot", "lblB", "txtB",
+                                 "lblB_tot", "txtB_tot", "lblAB", "txtAB", "lblKd", "txtKd", "cmdVornish",
+                                 "cmdClearForm", "cmdOptions", "cmdVnTlAssistant", "cmdClose"})
+            QVERIFY2(tool->findChild<QWidget *>(QLatin1String(name)), name);
+        frmVnTlAssistant *assistant = appWindows().vornishAssistant;
+        QCOMPARE(assistant->windowTitle(), QStringLiteral("Equilibrium Tool Assistant"));
+        for (const char *name : {"fraInputCombinations", "Picture1", "lblA", "lblA_tot", "lblB", "lblB_tot", "lblAB",
+                                 "lblKd", "fraVnToolHelp", "lblInputSuggestion"})
+            QVERIFY2(assistant->findChild<QWidget *>(QLatin1String(name)), name);
+        QCOMPARE(assistant->findChild<QLabel *>("lblA_tot")->text(), QStringLiteral("Total A"));
+        QVERIFY(tool->cmdVornish->isDefault());
+    }
+
     void enterComputesTheWorkedExample()
     {
         type("txtA_tot", "10");

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "dynamic/SimulationInput.h"
+
+#include <QString>
+
+#include <memory>
+
+// The results file "Temp.mdb" of the last simulation: three tables "A", "B"
+// and "AB", each with the double fields "Time" (s), "Concentration" (M) and
+// "Rate (dC/dt)" (M/s), one row per table for every sample, in the order the
+// engine produced them. Users and stored files rely on these names and on the
+// three query texts. Every use goes through the one shared connection.
+namespace modVornish {
+
+enum class ResultsTable { A, B, AB };
+
+inline const QString TimeField = QStringLiteral("Time");
+inline const QString ConcentrationField = QStringLiteral("Concentration");
+inline const QString RateField = QStringLiteral("Rate (dC/dt)");
+
+// "select [Time],[Concentration],[Rate (dC/dt)] from [A]" and so on.
+QString ResultsQuery(ResultsTable table);
+
+// The file in the program folder when that folder is writable, otherwise in
+// the per-user data folder, so that an installed, read-only program works.
+QString ResultsFilePath();
+
+// A new file at path with the three empty tables; the file must not exist.
+void CreateResultsDatabase(const QString &path);
+
+// Lets go of the file: the browser's grid and the connection release it.
+void ReleaseResultsFile();
+
+// Before a run: releases and deletes any file at path, then creates it anew.
+void ResetResultsDatabase(const QString &path);
+
+// Appends the samples of one run to the file at path. Rows are committed in
+// batches, at finish() and, when a fault ends the run, on destruction, so
+// that the file keeps every sample appended before the fault and stays a
+// valid database. A sample whose rows cannot all be written is taken out,
+// so the three tables keep equal row counts.
+class ResultsAppender
+{
+public:
+    explicit ResultsAppender(const QString &path);
+    ~ResultsAppender();
+    ResultsAppender(const ResultsAppender &) = delete;
+    ResultsAppender &operator=(const ResultsAppender &) = delete;
+
+    void AppendResultRecord(const ResultRecord &record);
+
+    // Commits what is appended; throws when the file cannot take it.
+    void finish();
+
+private:
+    struct Statements;
+    std::unique_ptr<Statements> m_statements;
+    int m_uncommitted = 0;
+    bool m_inTransaction = false;
+};
+
+} // namespace modVornish

@@ -1,0 +1,132 @@
+#include "dynamic/frm_dbResults_DynamVn.h"
+
+#include "dynamic/ResultsStore.h"
+#include "platform/Messages.h"
+#include "platform/NumberText.h"
+#include "platform/Twips.h"
+#include "shell/AppWindows.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+// A grid column that shows its numbers in one format pattern.
+class NumberFormatDelegate : public QStyledItemDelegate
+{
+public:
+    NumberFormatDelegate(QString pattern, QObject *parent)
+        : QStyledItemDelegate(parent), m_pattern(std::move(pattern))
+    {
+    }
+
+    QString displayText(const QVariant &value, const QLocale &locale) const override
+    {
+        bool numeric = false;
+        const double v = value.toDouble(&numeric);
+        return numeric ? NumberText::format(v, m_pattern) : QStyledItemDelegate::displayText(value, locale);
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->displayAlignment = Qt::AlignRight | Qt::AlignVCenter;
+    }
+
+private:
+    QString m_pattern;
+};
+
+struct TableChoice
+{
+    modVornish::ResultsTable table;
+    const char *caption;
+};
+
+const TableChoice Choices[] = {
+    {modVornish::ResultsTable::A, "Results table for A"},
+    {modVornish::ResultsTable::B, "Results table for B"},
+    {modVornish::ResultsTable::AB, "Results table for [A/B]"},
+};
+
+} // namespace
+
+frm_dbResults_DynamVn::frm_dbResults_DynamVn()
+    : ChildWindow(QStringLiteral("frm_dbResults_DynamVn"), QString::fromLatin1(Choices[0].caption))
+{
+    auto *content = new QWidget();
+    auto *layout = new QVBoxLayout(content);
+
+    lblReactionEquation = new QLabel(QStringLiteral("A + B <==> [A/B]"), content);
+    lblReactionEquation->setObjectName(QStringLiteral("lblReactionEquation"));
+    layout->addWidget(lblReactionEquation);
+
+    cmbWhichTable = new QComboBox(content);
+    cmbWhichTable->setObjectName(QStringLiteral("cmbWhichTable"));
+    cmbWhichTable->addItems({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("[A/B]")});
+    layout->addWidget(cmbWhichTable);
+
+    grdDataGrid = new QTableView(content);
+    grdDataGrid->setObjectName(QStringLiteral("grdDataGrid"));
+    grdDataGrid->setModel(datPrimaryRS.model());
+    grdDataGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdDataGrid->setItemDelegateForColumn(0, new NumberFormatDelegate(QStringLiteral("General Number"), grdDataGrid));
+    grdDataGrid->setItemDelegateForColumn(1, new NumberFormatDelegate(QStringLiteral("Scientific"), grdDataGrid));
+    grdDataGrid->setItemDelegateForColumn(2, new NumberFormatDelegate(QStringLiteral("Scientific"), grdDataGrid));
+    grdDataGrid->verticalHeader()->setDefaultSectionSize(grdDataGrid->fontMetrics().height() + 4);
+    layout->addWidget(grdDataGrid, 1);
+    setWidget(content);
+
+    datPrimaryRS.RecordSource = modVornish::ResultsQuery(modVornish::ResultsTable::A);
+    datPrimaryRS.onError = [this](const QString &text) { datPrimaryRS_Error(text); };
+    connect(cmbWhichTable, &QComboBox::currentIndexChanged, this, &frm_dbResults_DynamVn::cmbWhichTable_Click);
+}
+
+void frm_dbResults_DynamVn::Form_Load()
+{
+    m_loaded = true;
+    const double width = 5445;
+    const double height = 5235;
+    double left = 0;
+    double top = 0;
+    if (QWidget *frame = parentWidget()) {
+        left = (Twips::fromPixelsX(frame->width()) - width) / 2;
+        top = (Twips::fromPixelsY(frame->height()) - height - 2000) / 2;
+    }
+    setTwipsGeometry(left < 0 ? 0 : left, top < 0 ? 0 : top, width, height);
+}
+
+void frm_dbResults_DynamVn::ShowResults()
+{
+    if (!m_loaded)
+        Form_Load();
+    datPrimaryRS.DatabaseName = modVornish::ResultsFilePath();
+    datPrimaryRS.RecordSource = modVornish::ResultsQuery(modVornish::ResultsTable::A);
+    datPrimaryRS.Refresh();
+    if (cmbWhichTable->currentIndex() == 0)
+        setWindowTitle(QString::fromLatin1(Choices[0].caption));
+    else
+        cmbWhichTable->setCurrentIndex(0); // its handler shows table A again
+    showInFront();
+}
+
+void frm_dbResults_DynamVn::cmbWhichTable_Click()
+{
+    const int index = cmbWhichTable->currentIndex();
+    if (index < 0 || index > 2)
+        return;
+    setWindowTitle(QString::fromLatin1(Choices[index].caption));
+    datPrimaryRS.DatabaseName = modVornish::ResultsFilePath();
+    datPrimaryRS.RecordSource = modVornish::ResultsQuery(Choices[index].table);
+    datPrimaryRS.Refresh();
+}
+
+void frm_dbResults_DynamVn::datPrimaryRS_Error(const QString &errorText)
+{
+    Messages::show(QStringLiteral("Data error event hit err:") + errorText);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/ChildWindow.h"
+#include "platform/DataControl.h"
+
+class QComboBox;
+class QLabel;
+class QTableView;
+
+// The results browser: one table of the results file in a data-bound grid,
+// with a list to switch between the tables of A, B and [A/B]. It shows the
+// stored values as they are: seconds, molar, molar per second.
+class frm_dbResults_DynamVn : public ChildWindow
+{
+    Q_OBJECT
+
+public:
+    frm_dbResults_DynamVn();
+
+    QLabel *lblReactionEquation = nullptr;
+    QComboBox *cmbWhichTable = nullptr;
+    DataControl datPrimaryRS;
+    QTableView *grdDataGrid = nullptr;
+
+    // After a run: the results file on table A, list index 0, shown in front.
+    void ShowResults();
+
+    void cmbWhichTable_Click();
+    void datPrimaryRS_Error(const QString &errorText);
+
+private:
+    void Form_Load();
+
+    bool m_loaded = false;
+};
