@@ -4,6 +4,7 @@
 #include "equilibrium/SolveEquilibrium.h"
 #include "equilibrium/frmVnTlAssistant.h"
 #include "graphing/ChooseNumberFormat.h"
+#include "graphing/frmOptions.h"
 #include "graphing/Units.h"
 #include "platform/Messages.h"
 #include "platform/RuntimeFault.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 using namespace modVornish;
@@ -154,8 +156,10 @@ void frmVornish::Form_Load()
 
 void frmVornish::Form_Activate()
 {
-    // The Options window's X-axis labels follow the X scale here once that
-    // window exists.
+    // The log scale belongs to this tool's graph: the Options window's X
+    // fields speak of exponents while it is chosen.
+    if (frmOptions *options = appWindows().options)
+        options->ShowXScaleTitles(!options->optLinear->isChecked());
 }
 
 EquilibriumFields frmVornish::fields() const
@@ -197,7 +201,7 @@ void frmVornish::cmdVornish_Click()
         }
         SolveEquilibrium(in.A, in.Atot, in.B, in.Btot, in.AB, in.Kd, in.code);
         ShowResults(in.A, in.Atot, in.B, in.Btot, in.AB, in.Kd);
-        DrawEquilibriumGraph(*this, in.Kd);
+        DrawEquilibriumGraph(*this, in.Atot, in.Btot, in.Kd);
     } catch (const RuntimeFault &) {
         showInvalid(QStringLiteral("Enter numeric values."));
         StatusText::clear();
@@ -212,8 +216,8 @@ void frmVornish::cmdClearForm_Click()
 
 void frmVornish::cmdOptions_Click()
 {
-    // Opens the Options window on its "Equilibrium Tool Graph" tab once that
-    // window exists.
+    if (frmOptions *options = appWindows().options)
+        options->ShowOnTab(frmOptions::TabEquilibrium);
 }
 
 void frmVornish::cmdVnTlAssistant_Click()

@@ -1,9 +1,15 @@
 #include "shell/frmVn_Main.h"
 
+#include "dynamic/frmDynVornish.h"
+#include "dynamic/frmDynamVnTlAssistant.h"
 #include "dynamic/frm_dbResults_DynamVn.h"
 #include "equilibrium/frmVnTlAssistant.h"
 #include "equilibrium/frmVornish.h"
+#include "graphing/GraphState.h"
+#include "graphing/PrinterPage.h"
 #include "graphing/Units.h"
+#include "graphing/frmGraph.h"
+#include "graphing/frmOptions.h"
 #include "platform/ClipboardCommands.h"
 #include "platform/DocumentLauncher.h"
 #include "platform/Messages.h"
@@ -19,6 +25,7 @@
 #include "shell/frmVnSplash.h"
 #include "shell/frmWaiting.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -78,6 +85,7 @@ void frmVn_Main::SetSharedDefaults()
     modVnPublic::ConcentrationFactor = 1E-09;
     modVnPublic::TimeUnit = QStringLiteral("min.");
     modVnPublic::TimeFactor = 60.0f;
+    modVnPublic::PrinterEcho = 0;
 }
 
 void frmVn_Main::AddChild(ChildWindow *window)
@@ -99,10 +107,34 @@ void frmVn_Main::CreateChildWindows()
     AddChild(w.scatchard);
     w.scatchardAssistant = new frmScatchTlAssistant();
     AddChild(w.scatchardAssistant);
+    w.dynamic = new frmDynVornish();
+    AddChild(w.dynamic);
+    w.dynamicAssistant = new frmDynamVnTlAssistant();
+    AddChild(w.dynamicAssistant);
     w.results = new frm_dbResults_DynamVn();
     AddChild(w.results);
     w.waiting = new frmWaiting();
     AddChild(w.waiting);
+    w.graph = new frmGraph();
+    AddChild(w.graph);
+    w.options = new frmOptions();
+    AddChild(w.options);
+    ConnectGraphMenus();
+}
+
+void frmVn_Main::ConnectGraphMenus()
+{
+    frmOptions *options = appWindows().options;
+    connect(action(QStringLiteral("mnuVnOptions")), &QAction::triggered, options,
+            [options] { options->ShowOnTab(frmOptions::TabGeneral); });
+    connect(action(QStringLiteral("mnuEditPref")), &QAction::triggered, options,
+            [options] { options->ShowOnTab(frmOptions::TabPreferences); });
+    connect(action(QStringLiteral("mnuGraphAxis")), &QAction::triggered, options,
+            [options] { options->ShowOnTab(frmOptions::TabAxis); });
+    connect(action(QStringLiteral("mnuGraphDisable")), &QAction::triggered, options,
+            &frmOptions::mnuGraphDisable_Click);
+    connect(action(QStringLiteral("mnuGraphSuperimpose")), &QAction::triggered, options,
+            &frmOptions::mnuGraphSuperimpose_Click);
 }
 
 void frmVn_Main::ShowAfterSplash()
@@ -133,14 +165,15 @@ void frmVn_Main::mnuScatchard_Click()
 
 void frmVn_Main::mnuDynamVn_Click()
 {
-    OpenTool(nullptr, {appWindows().vornishAssistant, appWindows().scatchardAssistant});
+    OpenTool(appWindows().dynamic, {appWindows().vornishAssistant, appWindows().scatchardAssistant});
 }
 
 void frmVn_Main::mnuFileNew_Click()
 {
     AppWindows &w = appWindows();
     for (ChildWindow *window : {static_cast<ChildWindow *>(w.vornish), static_cast<ChildWindow *>(w.vornishAssistant),
-                                static_cast<ChildWindow *>(w.scatchard), static_cast<ChildWindow *>(w.scatchardAssistant)})
+                                static_cast<ChildWindow *>(w.graph), static_cast<ChildWindow *>(w.scatchard),
+                                static_cast<ChildWindow *>(w.scatchardAssistant)})
         if (window)
             window->hide();
     if (w.startMenu)
@@ -172,6 +205,10 @@ void frmVn_Main::mnuWindowsDocking_Click()
         w.scatchard->setTwipsGeometry(0, 0, 5070, 5895);
     if (w.scatchardAssistant)
         w.scatchardAssistant->hide();
+    if (w.dynamic)
+        w.dynamic->setTwipsGeometry(0, 0, 5070, 5895);
+    if (w.dynamicAssistant)
+        w.dynamicAssistant->hide();
 }
 
 void frmVn_Main::mnuReadMe_Click()
@@ -251,6 +288,8 @@ void frmVn_Main::CountExit()
 void frmVn_Main::closeEvent(QCloseEvent *event)
 {
     StatusText::set(QStringLiteral("Closing application ..."));
+    if (modVnPublic::PrinterEcho)
+        printerPage().discard(); // superimposed graphs echoed for printing
     for (QMdiSubWindow *w : mdiArea->subWindowList())
         w->hide();
     StorePlacement();

@@ -68,6 +68,7 @@ private:
     // The shared values every run starts from.
     void SetSharedDefaults();
     void CreateChildWindows();
+    void ConnectGraphMenus();
     void AddChild(ChildWindow *window);
     void OpenTool(ChildWindow *tool, std::initializer_list<ChildWindow *> assistantsToHide);
     void FillWindowList();

@@ -182,6 +182,8 @@ private slots:
         type("txtB_tot", "10");
         QTest::keyClick(field("txtB_tot"), Qt::Key_Return);
         QVERIFY(suggestion->text().startsWith("You can make changes and Vornish again."));
+        QVERIFY(!assistant->isVisible()); // the graph hides it when drawn
+        QTest::mouseClick(tool->cmdVnTlAssistant, Qt::LeftButton);
         QTest::mouseClick(tool->cmdClearForm, Qt::LeftButton);
         QVERIFY(suggestion->text().startsWith("Enter values (concentration) for three variables"));
         QCOMPARE(shownFields(), QStringList(6));

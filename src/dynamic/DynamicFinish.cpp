@@ -1,0 +1,292 @@
+#include "dynamic/DynamicFinish.h"
+
+#include "dynamic/SimulationEngine.h"
+#include "dynamic/UpdateAssistantGuidance.h"
+#include "dynamic/UseExistingData.h"
+#include "dynamic/WizardInputRules.h"
+#include "dynamic/WizardLinks.h"
+#include "dynamic/WizardResults.h"
+#include "dynamic/frmDynVornish.h"
+#include "dynamic/frmDynamVnTlAssistant.h"
+#include "graphing/Units.h"
+#include "platform/Messages.h"
+#include "platform/EditableGrid.h"
+#include "platform/NumberText.h"
+#include "platform/RuntimeFault.h"
+#include "shell/AppWindows.h"
+#include "shell/StatusText.h"
+#include "shell/frmVn_Main.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <new>
+
+namespace {
+
+const QString startingText = QStringLiteral("Starting simulation engine ...");
+bool g_running = false;
+
+void inputError(const QString &text, const QString &title = QStringLiteral("Input Error"))
+{
+    Messages::show(text, Messages::Buttons::Ok, Messages::Icon::Exclamation, title);
+}
+
+QString scientific(double v) { return NumberText::format(v, QStringLiteral("Scientific")); }
+
+double concentration(const QLineEdit *box)
+{
+    return fault::checkedFinite(modVornish::PositiveValue(box->text()) * modVnPublic::ConcentrationFactor);
+}
+
+// The time list's rows: abbreviation and seconds per unit.
+struct TimeUnitRow
+{
+    const char *abbreviation;
+    float factor;
+};
+constexpr TimeUnitRow timeUnits[] = {{"ms", 0.001f}, {"s", 1.0f}, {"min.", 60.0f}, {"hr.", 3600.0f}};
+
+} // namespace
+
+DynamicFinish::DynamicFinish(frmDynVornish &wizard)
+    : m_wizard(wizard)
+{
+}
+
+bool DynamicFinish::running() { return g_running; }
+
+void DynamicFinish::run()
+{
+    if (g_running)
+        return;
+    g_running = true;
+    begin();
+    try {
+        if (modVornish::useExistingData) {
+            plotStoredResults();
+        } else {
+            m_wizard.stepToRestore = 0;
+            if (readConcentrations() && settleRateConstants()) {
+                WizardLinks::setProgress(0.25);
+                m_wizard.stepToRestore = 1;
+                if (readTimes()) {
+                    WizardLinks::setProgress(0.5);
+                    m_wizard.stepToRestore = 2;
+                    readEvents();
+                    simulate();
+                }
+            }
+        }
+    } catch (const RuntimeFault &failure) {
+        Messages::show(QStringLiteral("Unexpected error #") + QString::number(failure.number())
+                           + QStringLiteral(" occurred: ") + failure.description(),
+                       Messages::Buttons::Ok, Messages::Icon::Critical);
+    } catch (const std::bad_alloc &) {
+        Messages::show(QStringLiteral("Unexpected error #7 occurred: Out of memory"), Messages::Buttons::Ok,
+                       Messages::Icon::Critical);
+    }
+    restore();
+    g_running = false;
+}
+
+void DynamicFinish::begin()
+{
+    m_wizard.cmdBack->setEnabled(true);
+    m_wizard.cmdGo->setEnabled(false);
+    WizardLinks::showProgress(0, 1, 0.1);
+    StatusText::set(startingText);
+    StatusText::setPanel2(QStringLiteral("Please wait."));
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    WizardLinks::startWaiting();
+    if (frmVn_Main *main = appWindows().main)
+        main->installEventFilter(this);
+    QCoreApplication::processEvents();
+}
+
+void DynamicFinish::plotStoredResults()
+{
+    StatusText::set(QStringLiteral("Loading simulation data ..."));
+    m_wizard.stepToRestore = 1;
+    WizardResults::plotStoredResults();
+}
+
+bool DynamicFinish::readConcentrations()
+{
+    for (const QLineEdit *box : {m_wizard.txtA, m_wizard.txtB, m_wizard.txtAB}) {
+        if (!NumberText::isNumeric(box->text())) {
+            inputError(QStringLiteral("Please enter initial concentrations (i.e. concentrations at t = 0) for all "
+                                      "the components of the equilibrium."));
+            return false;
+        }
+    }
+    m_input.initialA = concentration(m_wizard.txtA);
+    m_input.initialB = concentration(m_wizard.txtB);
+    m_input.initialAB = concentration(m_wizard.txtAB);
+    return true;
+}
+
+bool DynamicFinish::settleRateConstants()
+{
+    using Outcome = modVornish::RateConstants::Outcome;
+    const modVornish::RateConstants constants = modVornish::SettleRateConstants(
+        m_wizard.txtK_ass_rate->text(), m_wizard.txtK_diss_rate->text(), m_wizard.txtKd->text());
+    switch (constants.outcome) {
+    case Outcome::KdComputed:
+        m_wizard.txtKd->setText(scientific(constants.kd));
+        break;
+    case Outcome::KdConsistent:
+        break;
+    case Outcome::KdConflict: {
+        const QString question =
+            QStringLiteral("There is a conflict in the values that have been entered for the equilibrium constants.")
+            + Messages::paragraph()
+            + QStringLiteral("You need to enter only two out of three equilibrium constants. ") + Messages::lineBreak()
+            + QStringLiteral("If all three constants are entered, make sure that ") + Messages::lineBreak()
+            + QStringLiteral("Kd = (K-diss.rate) / (K-ass.rate)") + Messages::paragraph()
+            + QStringLiteral("Do you want Vornish to calculate the Kd according to the formula above (OK), or do you "
+                             "want to adjust the values yourself (Cancel)?");
+        if (Messages::show(question, Messages::Buttons::OkCancel, Messages::Icon::Exclamation,
+                           QStringLiteral("Input Error"))
+            != Messages::Answer::Ok)
+            return false;
+        m_wizard.txtKd->setText(scientific(constants.kd));
+        break;
+    }
+    case Outcome::KDissComputed:
+        m_wizard.txtK_diss_rate->setText(scientific(constants.kDiss));
+        break;
+    case Outcome::KAssComputed:
+        m_wizard.txtK_ass_rate->setText(scientific(constants.kAss));
+        break;
+    case Outcome::MissingConstants:
+        inputError(QStringLiteral("You need to enter two out of three equilibrium constants."));
+        return false;
+    }
+    m_input.kAss = constants.kAss;
+    m_input.kDiss = constants.kDiss;
+    return true;
+}
+
+bool DynamicFinish::readTimes()
+{
+    if (!NumberText::isNumeric(m_wizard.txtEndTime->text())) {
+        inputError(QStringLiteral("Please enter a simulation end time (see 'Simulation time window')."));
+        return false;
+    }
+    if (!NumberText::isNumeric(m_wizard.txtRecordingInterval->text())) {
+        inputError(QStringLiteral("Please enter a recording interval."));
+        return false;
+    }
+    const int unit = m_wizard.cmbTimeUnit->currentIndex();
+    if (unit >= 0 && unit < 4) {
+        modVnPublic::TimeUnit = QLatin1String(timeUnits[unit].abbreviation);
+        modVnPublic::TimeFactor = timeUnits[unit].factor;
+        WizardLinks::showTimeUnitInOptions(modVnPublic::TimeUnit);
+    }
+    const double factor = modVnPublic::TimeFactor;
+    m_input.endTime = fault::checkedFinite(modVornish::PositiveValue(m_wizard.txtEndTime->text()) * factor);
+    m_input.recordingInterval =
+        fault::checkedFinite(modVornish::PositiveValue(m_wizard.txtRecordingInterval->text()) * factor);
+    m_input.precisionFactor = modVornish::PrecisionFactor(m_wizard.cmbSimulationPrecision->currentIndex());
+    // A run that could never end is refused before the results file is touched.
+    const QString refusal = modVornish::SimulationInputRefusal(m_input);
+    if (!refusal.isEmpty()) {
+        inputError(refusal);
+        return false;
+    }
+    return true;
+}
+
+void DynamicFinish::readEvents()
+{
+    // A value still in the cell editor counts as typed into its cell.
+    m_wizard.flgDynamVn_Events->CommitEdit();
+    std::vector<modVornish::EventRowText> rows;
+    for (int row = 1; row <= 4; ++row)
+        rows.push_back({m_wizard.EventCell(row, 1), m_wizard.EventCell(row, 2),
+                        m_wizard.cmbSelectChangingVariable[row - 1]->currentIndex()});
+    const modVornish::EventsRead read =
+        modVornish::ReadProgrammedEvents(rows, modVnPublic::TimeFactor, modVnPublic::ConcentrationFactor);
+    for (int i = 0; i < read.rewrittenTimes.size(); ++i)
+        m_wizard.SetEventCell(i + 1, 1, read.rewrittenTimes[i]);
+    for (int i = 0; i < read.nonValidRows; ++i)
+        inputError(QStringLiteral("Non-valid input in Programmed Events. These values will be ignored in the "
+                                  "simulation."),
+                   QStringLiteral("Input error"));
+    m_input.events = read.events;
+    m_input.competitorChallenge = m_wizard.chkChallenge->isChecked();
+}
+
+void DynamicFinish::simulate()
+{
+    WizardLinks::setProgress(0.75);
+    WizardResults::recreateResultsFile();
+    WizardLinks::setProgress(1.0);
+
+    StatusText::set(QStringLiteral("Performing simulation ..."));
+    WizardLinks::showProgress(0, float(m_input.endTime), 0);
+    // The user interface is served every few milliseconds, not at every
+    // interval, so that a run of many short intervals is not slowed down
+    // by the yields while the waiting arrow keeps turning.
+    QElapsedTimer sinceYield;
+    sinceYield.start();
+    modVornish::ProgressSink progress;
+    progress.report = [](float t) { WizardLinks::setProgress(t); };
+    progress.yieldToUserInterface = [&sinceYield] {
+        if (sinceYield.elapsed() >= 15) {
+            QCoreApplication::processEvents();
+            sinceYield.restart();
+        }
+    };
+    WizardResults::Recorder recorder;
+    modVornish::RunSimulation(m_input, recorder.sink(), progress);
+    recorder.finish();
+
+    WizardLinks::showProgress(0, 1, 0.1);
+    WizardResults::plotResults(m_input.endTime);
+    frmDynamVnTlAssistant *assistant = appWindows().dynamicAssistant;
+    if (assistant && assistant->isVisible())
+        assistant->EndDemo();
+}
+
+void DynamicFinish::restore()
+{
+    m_wizard.showInFront();
+    m_wizard.ShowStep(m_wizard.stepToRestore);
+    m_wizard.cmdGo->setEnabled(true);
+    if (WizardLinks::showTableChecked() && StatusText::current() != startingText)
+        WizardResults::showResultsBrowser();
+    frmDynamVnTlAssistant *assistant = appWindows().dynamicAssistant;
+    if (assistant && assistant->isVisible())
+        modVornish::UpdateAssistantGuidance();
+    StatusText::clear();
+    StatusText::setPanel2(QString());
+    WizardLinks::hideProgress();
+    QApplication::restoreOverrideCursor();
+    WizardLinks::stopWaiting();
+    modVornish::useExistingData = false;
+    if (frmVn_Main *main = appWindows().main) {
+        main->removeEventFilter(this);
+        if (m_closeRequested)
+            QTimer::singleShot(0, main, &QWidget::close);
+    }
+}
+
+bool DynamicFinish::eventFilter(QObject *watched, QEvent *event)
+{
+    // Closing the program in the middle of a run would destroy the windows
+    // the run still writes to: the close waits until the run has ended.
+    if (event->type() == QEvent::Close && watched == appWindows().main) {
+        event->ignore();
+        m_closeRequested = true;
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}

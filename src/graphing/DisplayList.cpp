@@ -1,0 +1,148 @@
+#include "graphing/DisplayList.h"
+
+#include <algorithm>
+
+namespace {
+
+// Points to twips: the size a font has on a surface measured in twips.
+constexpr double twipsPerPoint = 20.0;
+
+} // namespace
+
+DisplayList::DisplayList()
+    : m_fonts{SurfaceFont()}, m_metrics(twipsFont(SurfaceFont()))
+{
+}
+
+QFont DisplayList::twipsFont(const SurfaceFont &font)
+{
+    QFont qfont(font.name);
+    qfont.setPixelSize(std::max(1, qRound(font.size * twipsPerPoint)));
+    qfont.setBold(font.bold);
+    qfont.setHintingPreference(QFont::PreferNoHinting);
+    return qfont;
+}
+
+void DisplayList::append(const DisplayItem &item)
+{
+    m_items.push_back(item);
+}
+
+void DisplayList::drawLine(QPointF from, QPointF to, QColor color)
+{
+    DisplayItem item;
+    item.kind = DisplayItem::Line;
+    item.x1 = float(from.x());
+    item.y1 = float(from.y());
+    item.x2 = float(to.x());
+    item.y2 = float(to.y());
+    item.color = color.rgba();
+    item.lineWidth = quint8(m_lineWidth);
+    append(item);
+    m_pen = to;
+}
+
+void DisplayList::drawPoint(QPointF at, QColor color)
+{
+    DisplayItem item;
+    item.kind = DisplayItem::Point;
+    item.x1 = float(at.x());
+    item.y1 = float(at.y());
+    item.color = color.rgba();
+    item.lineWidth = quint8(m_lineWidth);
+    append(item);
+    m_pen = at;
+}
+
+void DisplayList::drawCircle(QPointF centre, double radius, QColor outline, bool filled, QColor fill,
+                             int lineWidth)
+{
+    DisplayItem item;
+    item.kind = DisplayItem::Circle;
+    item.x1 = float(centre.x());
+    item.y1 = float(centre.y());
+    item.x2 = float(radius);
+    item.color = outline.rgba();
+    item.filled = filled;
+    item.fill = fill.rgba();
+    item.lineWidth = quint8(lineWidth > 0 ? lineWidth : m_lineWidth);
+    append(item);
+    m_pen = centre;
+}
+
+void DisplayList::drawBox(QPointF corner1, QPointF corner2, QColor outline, bool filled, QColor fill)
+{
+    DisplayItem item;
+    item.kind = DisplayItem::Box;
+    item.x1 = float(corner1.x());
+    item.y1 = float(corner1.y());
+    item.x2 = float(corner2.x());
+    item.y2 = float(corner2.y());
+    item.color = outline.rgba();
+    item.filled = filled;
+    item.fill = fill.rgba();
+    item.lineWidth = quint8(m_lineWidth);
+    append(item);
+    m_pen = corner2;
+}
+
+void DisplayList::printText(const QString &text, bool endLine)
+{
+    DisplayItem item;
+    item.kind = DisplayItem::Text;
+    item.x1 = float(m_pen.x());
+    item.y1 = float(m_pen.y());
+    item.font = m_font;
+    item.text = qint32(m_texts.size());
+    m_texts.push_back(text);
+    append(item);
+    if (endLine)
+        m_pen = QPointF(0, m_pen.y() + textHeight());
+    else
+        m_pen.rx() += textWidth(text);
+}
+
+double DisplayList::textWidth(const QString &text) const
+{
+    return m_metrics.horizontalAdvance(text);
+}
+
+double DisplayList::textHeight() const
+{
+    return m_metrics.height();
+}
+
+void DisplayList::setFont(const QString &name, double sizePoints, bool bold)
+{
+    const SurfaceFont font{name, sizePoints, bold};
+    const auto found = std::find(m_fonts.begin(), m_fonts.end(), font);
+    if (found != m_fonts.end()) {
+        m_font = quint16(found - m_fonts.begin());
+    } else {
+        m_font = quint16(m_fonts.size());
+        m_fonts.push_back(font);
+    }
+    m_metrics = QFontMetricsF(twipsFont(font));
+}
+
+void DisplayList::setLineWidth(int width)
+{
+    m_lineWidth = std::clamp(width, 1, 255);
+}
+
+void DisplayList::clear()
+{
+    m_items.clear();
+    m_texts.clear();
+    m_pen = QPointF();
+}
+
+QString DisplayList::textOf(const DisplayItem &item) const
+{
+    return item.text >= 0 && size_t(item.text) < m_texts.size() ? m_texts[size_t(item.text)] : QString();
+}
+
+SurfaceFont DisplayList::fontOf(const DisplayItem &item) const
+{
+    return item.font < m_fonts.size() ? m_fonts[item.font] : SurfaceFont();
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "graphing/DisplayList.h"
+#include "platform/ClipboardPicture.h"
+
+#include <QWidget>
+
+// PicGraph: the picture the plot engine draws on. It records the drawing
+// in twips and paints it scaled to the screen over a white background and
+// any pasted picture. Its tag is the graph source: "0" none, "1"
+// Equilibrium Tool, "2" Scatchard Analysis Tool, "3" Dynamic Equilibrium Tool.
+class GraphPicture : public QWidget, public DrawingSurface, public ClipboardPicture
+{
+    Q_OBJECT
+
+public:
+    explicit GraphPicture(QWidget *parent = nullptr);
+
+    QString tag() const { return m_tag; }
+    void setTag(const QString &tag) { m_tag = tag; }
+
+    void setTwipsSize(double width, double height);
+
+    const DisplayList &displayList() const { return m_list; }
+
+    // Drawing surface: each drawing is recorded and repainted.
+    QPointF penPosition() const override { return m_list.penPosition(); }
+    void setPenPosition(QPointF position) override { m_list.setPenPosition(position); }
+    void drawLine(QPointF from, QPointF to, QColor color) override;
+    void drawPoint(QPointF at, QColor color) override;
+    void drawCircle(QPointF centre, double radius, QColor outline, bool filled, QColor fill,
+                    int lineWidth = 0) override;
+    void drawBox(QPointF corner1, QPointF corner2, QColor outline, bool filled, QColor fill) override;
+    void printText(const QString &text, bool endLine) override;
+    double textWidth(const QString &text) const override { return m_list.textWidth(text); }
+    double textHeight() const override { return m_list.textHeight(); }
+    void setFont(const QString &name, double sizePoints, bool bold) override;
+    void setLineWidth(int width) override { m_list.setLineWidth(width); }
+    int lineWidth() const override { return m_list.lineWidth(); }
+    // Erases the drawing; a pasted picture stays.
+    void clear() override;
+
+    // Clipboard: the graph as shown, titles included; cutting removes the
+    // pasted picture and the drawing; pasting puts a picture under the drawing.
+    QImage pictureImage() const override;
+    void clearPicture() override;
+    void setPicture(const QImage &image) override;
+    bool hasPastedPicture() const { return !m_pasted.isNull(); }
+
+signals:
+    // Mouse events in twips of the picture.
+    void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, QPointF at);
+    void mouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF at);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    DisplayList m_list;
+    QImage m_pasted;
+    QString m_tag = QStringLiteral("0");
+};
+
+// A position in widget pixels as twips.
+QPointF pixelsToTwips(QPointF pixels);

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+namespace modPlot_Graph {
+
+enum class EquilibriumX { TotalA, TotalB };
+enum class EquilibriumY { A, B, AB };
+enum class DynamicY { A, B, AB, dAdt, dBdt, dABdt };
+
+// Tool codes of SetUpGraph; as text they are the graph source.
+enum ToolCode : short { NoTool = 0, EquilibriumTool = 1, ScatchardTool = 2, DynamicTool = 3 };
+
+// A snapshot of the graph preferences the Options window holds. Texts are
+// as typed: an empty axis text means automatic, an empty title the
+// composed one.
+struct GraphPreferences
+{
+    int toPlotOrNot = 1;    // "Show data in graph"
+    int clearPrevGraph = 1; // 1 clear, 0 superimpose, 2 greyed while graphs are off
+    int showTable = 0;
+    int doNotRemind = 0;
+    QString xMin, xMax, xTick, yMin, yMax, yTick;
+    QString xTitle, yTitle;
+    bool logScale = false; // decimal-log X axis, Equilibrium Tool graph only
+    EquilibriumX equilibriumX = EquilibriumX::TotalA;
+    EquilibriumY equilibriumY = EquilibriumY::AB;
+    DynamicY dynamicY = DynamicY::AB;
+    short scatchardSymbol = 21; // PlotPoint mode of the data points
+    QString settingsChanged = QStringLiteral("0");
+};
+
+struct AxisTitles
+{
+    QString x;
+    QString y;
+};
+
+// The axis titles of a tool's graph in the given units; the manual titles
+// of the preferences replace them when filled.
+AxisTitles ComposeAxisTitles(short toolCode, const GraphPreferences &preferences,
+                             const QString &concentrationUnit, const QString &timeUnit);
+
+} // namespace modPlot_Graph
