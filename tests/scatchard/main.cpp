@@ -19,5 +19,9 @@ int main(int argc, char *argv[])
         ScatchardWindowTest test;
         failed |= QTest::qExec(&test, argc, argv);
     }
+    {
+        ScatchardGraphTest test;
+        failed |= QTest::qExec(&test, argc, argv);
+    }
     return failed;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TestFixture.h"
+#include "graphing/DisplayList.h"
 #include "shell/frmVn_Main.h"
 
 #include <QObject>
@@ -10,6 +11,7 @@
 
 class EditableGrid;
 class frmScatchard;
+class frmOptions;
 
 // Types the text key by key into whichever widget has the focus, as a user would.
 void typeIntoFocus(const QString &text);
@@ -72,4 +74,27 @@ private:
     std::unique_ptr<frmVn_Main> main;
     frmScatchard *tool = nullptr;
     EditableGrid *grid = nullptr;
+};
+
+class ScatchardGraphTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void lineAndPointsOfTheWorkedExample();
+    void symbolAndAxisOverrides();
+    void graphsOffOrCancelledDrawNothing();
+    void applyRunsTheAnalysisAgain();
+    void optionsButtonAndActivation();
+    void unitChangesRescaleBoundOnly();
+
+private:
+    void analyze(const QList<QStringList> &rows);
+    QList<QPointF> symbolCentres(DisplayItem::Kind kind) const;
+
+    std::unique_ptr<frmVn_Main> main;
+    frmScatchard *tool = nullptr;
+    frmOptions *options = nullptr;
 };
