@@ -89,11 +89,9 @@ void DrawEquilibriumGraph(frmVornish &form, double totalAMolar, double totalBMol
         if (linear && x < 0)
             continue;
         const double swept = linear ? x * factor : fault::checkedFinite(std::pow(10.0, x));
-        short mode = PlotSegment;
-        if (x == xMin || firstPoint) {
-            mode = PlotDot;
-            firstPoint = false;
-        }
+        // The curve starts with the first point drawn: points left out before
+        // it must not turn it into a segment from wherever the pen was.
+        const short mode = firstPoint ? PlotDot : PlotSegment;
         // At x = 0 the solve is exact too: it gives the full other total
         // for the free component of the other side, so the curve of free B
         // over Total A starts at Total B rather than at the origin.
@@ -106,8 +104,10 @@ void DrawEquilibriumGraph(frmVornish &form, double totalAMolar, double totalBMol
                               : prefs.equilibriumY == EquilibriumY::B ? B
                                                                       : AB;
         const double y = chosen / factor;
-        if (y * 1.01 >= yMin && y * 0.99 <= yMax)
+        if (y * 1.01 >= yMin && y * 0.99 <= yMax) {
             PlotPoint(x, y, PlotWidth, PlotHeight, xMin, xMax, yMin, yMax, mode, modVnPublic::PrinterEcho);
+            firstPoint = false;
+        }
     }
 
     StatusText::clear();

@@ -23,23 +23,25 @@ long lastTickIndex(double range, double tick)
     return static_cast<long>(last);
 }
 
-// The next tick value. A sum that should be zero but carries the rounding
-// of the additions (a minimum of -0.3 plus three ticks of 0.1) is zero,
-// so its label reads 0 instead of a tiny number.
+double roundedToSignificantDigits(double value, int digits)
+{
+    return QString::number(value, 'g', digits).toDouble();
+}
+
+// The next tick value, without the noise the additions accumulate: -0.3
+// plus two ticks of 0.1 is -0.1 (not -0.0999..., labelled "-0.10"), plus
+// three is 0 (not 5.55E-17).
 double nextTick(double value, double tick)
 {
     const double next = value + tick;
-    return std::fabs(next) < std::fabs(tick) * 1e-9 ? 0.0 : next;
+    if (std::fabs(next) < std::fabs(tick) * 1e-9)
+        return 0.0;
+    return roundedToSignificantDigits(next, 15);
 }
 
 QString labelText(double value, const QString &format)
 {
     return format.isEmpty() ? NumberText::generalText(value) : NumberText::format(value, format);
-}
-
-double roundedToSignificantDigits(double value, int digits)
-{
-    return QString::number(value, 'g', digits).toDouble();
 }
 
 } // namespace

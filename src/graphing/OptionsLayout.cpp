@@ -42,6 +42,8 @@ QGroupBox *frame(const char *name, const QString &caption)
 void frmOptions::BuildControls()
 {
     auto *content = new QWidget();
+    // The window is small (6495 x 5100 twips): its texts are set in a narrow 8 point face.
+    content->setFont(QFont(QStringLiteral("Arial"), 8));
     auto *outer = new QVBoxLayout(content);
     SSTab1 = named(new QTabWidget(), "SSTab1");
     outer->addWidget(SSTab1);
@@ -93,6 +95,8 @@ void frmOptions::BuildControls()
         title = named(new QLineEdit(), titleName);
         grid->addWidget(title, 0, 1, 1, 3);
         heading = named(new QLabel(OptionsTexts::linearScaleHeading()), headingName);
+        // Its blanks line the words up over the three fields at this size.
+        heading->setFont(QFont(QStringLiteral("Arial"), 7));
         grid->addWidget(heading, 1, 1, 1, 3);
         grid->addWidget(new QLabel(QStringLiteral("Scale")), 2, 0);
         low = named(new QLineEdit(), lowName);
@@ -111,6 +115,7 @@ void frmOptions::BuildControls()
     lblTip1 = named(new QLabel(QStringLiteral("Tip")), "lblTip1");
     lblTip2 = named(new QLabel(QStringLiteral("The program calculates values for these fields  if you leave them open")),
                     "lblTip2");
+    lblTip2->setWordWrap(true);
     tipRow->addWidget(lblTip1);
     tipRow->addWidget(lblTip2, 1);
     axesLayout->addLayout(tipRow);

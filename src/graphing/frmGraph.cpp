@@ -130,16 +130,16 @@ void frmGraph::lblX_axis_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, double 
 {
     if (!lblX_axis->inResizeMode())
         return;
-    lblX_axis->setBorderStyle(0);
     TitleFollowPointer(lblX_axis, x, y);
+    lblX_axis->setBorderStyle(0);
 }
 
 void frmGraph::lblY_axis_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, double x, double y)
 {
     if (!lblY_axis->inResizeMode())
         return;
-    lblY_axis->setBorderStyle(0);
     TitleFollowPointer(lblY_axis, x, y);
+    lblY_axis->setBorderStyle(0);
 }
 
 void frmGraph::PicGraph_DragDrop(AxisTitleLabel *source, double x, double y)
