@@ -209,6 +209,8 @@ void frmVn_Main::mnuWindowsDocking_Click()
         w.dynamic->setTwipsGeometry(0, 0, 5070, 5895);
     if (w.dynamicAssistant)
         w.dynamicAssistant->hide();
+    if (w.graph)
+        w.graph->setTwipsGeometry(5070, 0, 6060, 5895);
 }
 
 void frmVn_Main::mnuReadMe_Click()
