@@ -25,6 +25,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include <utility>
+
 namespace {
 
 const QStringList timeUnitAbbreviations = {QStringLiteral("ms"), QStringLiteral("s"), QStringLiteral("min."),
@@ -98,6 +100,10 @@ void frmDynVornish::connectHandlers()
     connect(cmbTimeUnit, &QComboBox::currentIndexChanged, this, &frmDynVornish::cmbTimeUnit_Click);
     connect(chkChallenge, &QCheckBox::toggled, this, &frmDynVornish::chkChallenge_Click);
     connect(txtEndTime, &QLineEdit::textChanged, this, &frmDynVornish::txtEndTime_Change);
+    // The key-up checks answer typing only: a Tab or an arrow key released
+    // in a time box leaves the boxes as they are.
+    connect(txtEndTime, &QLineEdit::textEdited, this, [this] { m_endTimeTyped = true; });
+    connect(txtRecordingInterval, &QLineEdit::textEdited, this, [this] { m_recordingIntervalTyped = true; });
     // A tab picked with the keyboard shows its step's buttons as well.
     connect(SSTab1, &QTabWidget::currentChanged, this, [this](int index) {
         if (cmdGo->isEnabled())
@@ -306,12 +312,12 @@ bool frmDynVornish::eventFilter(QObject *watched, QEvent *event)
                             && static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason
                             && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason;
     if (watched == txtEndTime) {
-        if (type == QEvent::KeyRelease)
+        if (type == QEvent::KeyRelease && std::exchange(m_endTimeTyped, false))
             txtEndTime_KeyUp();
         else if (leftByUser)
             txtEndTime_LostFocus();
     } else if (watched == txtRecordingInterval) {
-        if (type == QEvent::KeyRelease)
+        if (type == QEvent::KeyRelease && std::exchange(m_recordingIntervalTyped, false))
             txtRecordingInterval_KeyUp();
         else if (leftByUser)
             txtRecordingInterval_LostFocus();

@@ -120,4 +120,7 @@ private:
     void afterStepChange();
     void refreshAssistant();
     void placeEventsTextOverlays();
+
+    bool m_endTimeTyped = false;
+    bool m_recordingIntervalTyped = false;
 };

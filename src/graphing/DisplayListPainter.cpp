@@ -51,11 +51,13 @@ private:
 
 } // namespace
 
-void paintDisplayList(QPainter &painter, const DisplayList &list, double pixelsPerLineWidth)
+void paintDisplayList(QPainter &painter, const DisplayList &list, double pixelsPerLineWidth, std::size_t first)
 {
     painter.save();
     LineBatch lines(painter, pixelsPerLineWidth);
-    for (const DisplayItem &item : list.items()) {
+    const std::vector<DisplayItem> &items = list.items();
+    for (std::size_t i = first; i < items.size(); ++i) {
+        const DisplayItem &item = items[i];
         if (item.kind == DisplayItem::Line) {
             lines.add(item);
             continue;

@@ -64,6 +64,7 @@ void GraphPicture::setFont(const QString &name, double sizePoints, bool bold)
 void GraphPicture::clear()
 {
     m_list.clear();
+    invalidateRendering();
     update();
 }
 
@@ -76,26 +77,53 @@ void GraphPicture::clearPicture()
 {
     m_pasted = QImage();
     m_list.clear();
+    invalidateRendering();
     update();
 }
 
 void GraphPicture::setPicture(const QImage &image)
 {
     m_pasted = image;
+    invalidateRendering();
     modVnPublic::GraphPicturePasted = 1;
     update();
 }
 
-void GraphPicture::paintEvent(QPaintEvent *)
+void GraphPicture::invalidateRendering()
 {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    if (!m_pasted.isNull())
-        painter.drawImage(QPointF(0, 0), m_pasted);
+    m_rendered = QImage();
+    m_renderedItems = 0;
+}
+
+void GraphPicture::renderPending()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_rendered.size() != pixels || m_renderedItems > m_list.items().size()) {
+        m_rendered = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        m_rendered.setDevicePixelRatio(ratio);
+        m_rendered.fill(Qt::white);
+        m_renderedItems = 0;
+        if (!m_pasted.isNull()) {
+            QPainter pasted(&m_rendered);
+            pasted.drawImage(QPointF(0, 0), m_pasted);
+        }
+    }
+    if (m_renderedItems == m_list.items().size())
+        return;
+    QPainter painter(&m_rendered);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.scale(Twips::dpiX() / Twips::perInch, Twips::dpiY() / Twips::perInch);
-    paintDisplayList(painter, m_list);
+    paintDisplayList(painter, m_list, 1.0, m_renderedItems);
+    m_renderedItems = m_list.items().size();
+}
+
+void GraphPicture::paintEvent(QPaintEvent *)
+{
+    renderPending();
+    QPainter painter(this);
+    painter.drawImage(QPointF(0, 0), m_rendered);
 }
 
 void GraphPicture::mouseMoveEvent(QMouseEvent *event)

@@ -7,7 +7,8 @@
 
 // PicGraph: the picture the plot engine draws on. It records the drawing
 // in twips and paints it scaled to the screen over a white background and
-// any pasted picture. Its tag is the graph source: "0" none, "1"
+// any pasted picture. Like a persistent bitmap, the rendered picture is
+// kept: a repaint renders only what was drawn since, then copies the image. Its tag is the graph source: "0" none, "1"
 // Equilibrium Tool, "2" Scatchard Analysis Tool, "3" Dynamic Equilibrium Tool.
 class GraphPicture : public QWidget, public DrawingSurface, public ClipboardPicture
 {
@@ -58,7 +59,14 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    // Renders the items drawn since the last paint into the kept image, or
+    // everything again after a clear, a paste or a change of size.
+    void renderPending();
+    void invalidateRendering();
+
     DisplayList m_list;
+    QImage m_rendered;
+    std::size_t m_renderedItems = 0;
     QImage m_pasted;
     QString m_tag = QStringLiteral("0");
 };

@@ -17,6 +17,8 @@
 #include "platform/ProgramFolder.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
+#include "scatchard/frmScatchTlAssistant.h"
+#include "scatchard/frmScatchard.h"
 #include "shell/AppWindows.h"
 #include "shell/StatusText.h"
 #include "shell/frmStartMenu.h"
@@ -101,6 +103,10 @@ void frmVn_Main::CreateChildWindows()
     AddChild(w.vornish);
     w.vornishAssistant = new frmVnTlAssistant();
     AddChild(w.vornishAssistant);
+    w.scatchard = new frmScatchard();
+    AddChild(w.scatchard);
+    w.scatchardAssistant = new frmScatchTlAssistant();
+    AddChild(w.scatchardAssistant);
     w.dynamic = new frmDynVornish();
     AddChild(w.dynamic);
     w.dynamicAssistant = new frmDynamVnTlAssistant();
@@ -149,24 +155,25 @@ void frmVn_Main::OpenTool(ChildWindow *tool, std::initializer_list<ChildWindow *
 
 void frmVn_Main::mnuVnVornish_Click()
 {
-    OpenTool(appWindows().vornish, {});
+    OpenTool(appWindows().vornish, {appWindows().scatchardAssistant});
 }
 
 void frmVn_Main::mnuScatchard_Click()
 {
-    OpenTool(nullptr, {appWindows().vornishAssistant});
+    OpenTool(appWindows().scatchard, {appWindows().vornishAssistant});
 }
 
 void frmVn_Main::mnuDynamVn_Click()
 {
-    OpenTool(appWindows().dynamic, {appWindows().vornishAssistant});
+    OpenTool(appWindows().dynamic, {appWindows().vornishAssistant, appWindows().scatchardAssistant});
 }
 
 void frmVn_Main::mnuFileNew_Click()
 {
     AppWindows &w = appWindows();
     for (ChildWindow *window : {static_cast<ChildWindow *>(w.vornish), static_cast<ChildWindow *>(w.vornishAssistant),
-                                static_cast<ChildWindow *>(w.graph)})
+                                static_cast<ChildWindow *>(w.graph), static_cast<ChildWindow *>(w.scatchard),
+                                static_cast<ChildWindow *>(w.scatchardAssistant)})
         if (window)
             window->hide();
     if (w.startMenu)
@@ -194,10 +201,16 @@ void frmVn_Main::mnuWindowsDocking_Click()
         w.vornish->setTwipsGeometry(0, 0, 5070, 5895);
     if (w.vornishAssistant)
         w.vornishAssistant->hide();
+    if (w.scatchard)
+        w.scatchard->setTwipsGeometry(0, 0, 5070, 5895);
+    if (w.scatchardAssistant)
+        w.scatchardAssistant->hide();
     if (w.dynamic)
         w.dynamic->setTwipsGeometry(0, 0, 5070, 5895);
     if (w.dynamicAssistant)
         w.dynamicAssistant->hide();
+    if (w.graph)
+        w.graph->setTwipsGeometry(5070, 0, 6060, 5895);
 }
 
 void frmVn_Main::mnuReadMe_Click()

@@ -321,6 +321,10 @@ private slots:
         w->txtEndTime->clear();
         QTest::keyClicks(w->txtEndTime, QStringLiteral("600"));
         QCOMPARE(w->txtRecordingInterval->text(), QStringLiteral("5"));
+        // Moving through the end-time box suggests nothing.
+        w->recordingIntervalManual = false;
+        QTest::keyClick(w->txtEndTime, Qt::Key_Left);
+        QCOMPARE(w->txtRecordingInterval->text(), QStringLiteral("5"));
 
         QTest::keyClicks(w->txtRecordingInterval, QStringLiteral("x"));
         QCOMPARE(shownTexts(), QStringList{QStringLiteral("Enter a numeric value for the Recording Interval")});

@@ -15,5 +15,13 @@ int main(int argc, char *argv[])
         EditableGridTest test;
         failed |= QTest::qExec(&test, argc, argv);
     }
+    {
+        ScatchardWindowTest test;
+        failed |= QTest::qExec(&test, argc, argv);
+    }
+    {
+        ScatchardGraphTest test;
+        failed |= QTest::qExec(&test, argc, argv);
+    }
     return failed;
 }

@@ -1,0 +1,125 @@
+#include "scatchard/ScatchardAnalysis.h"
+
+#include "graphing/Units.h"
+#include "platform/EditableGrid.h"
+#include "platform/Messages.h"
+#include "platform/NumberText.h"
+#include "platform/RuntimeFault.h"
+#include "scatchard/KdInterval.h"
+#include "scatchard/LinearRegression.h"
+#include "scatchard/ScatchardGraph.h"
+#include "scatchard/ScatchardInput.h"
+#include "scatchard/StudentT.h"
+#include "scatchard/frmScatchard.h"
+#include "shell/StatusText.h"
+
+#include <QLabel>
+
+namespace modStatistics {
+namespace {
+
+const QString kHelpHint =
+    QStringLiteral("Click on 'Help' in the menu bar for more information, or use the Scatchard Assistant.");
+
+void showInvalidInput()
+{
+    Messages::show(QStringLiteral("Input is not valid. Enter numeric values greater than zero for at least three "
+                                  "data points.")
+                       + Messages::paragraph() + kHelpHint,
+                   Messages::Buttons::Ok, Messages::Icon::Exclamation, QStringLiteral("Data Input Error"));
+}
+
+void showInsufficientInput()
+{
+    Messages::show(QStringLiteral("You need at least three data points for statistical analysis of your data.")
+                       + Messages::paragraph() + kHelpHint,
+                   Messages::Buttons::Ok, Messages::Icon::None, QStringLiteral("Error: insufficient input"));
+}
+
+void showPositiveSlope()
+{
+    Messages::show(QStringLiteral("The slope of the linear regression of the data is positive ( > 0 ). This "
+                                  "corresponds to a negative dissociation constant ( Kd < 0 ). ")
+                       + Messages::paragraph()
+                       + QStringLiteral("Please check whether your data were entered properly. Alternatively, your "
+                                        "data might be statistically inconclusive."),
+                   Messages::Buttons::Ok, Messages::Icon::Exclamation, QStringLiteral("Warning"));
+}
+
+void showInconclusiveData()
+{
+    Messages::show(QStringLiteral("The 95% confidence interval of the slope of linear regression contains positive "
+                                  "and negative boundaries. Consequently, the 95% confidence interval of the "
+                                  "dissociation constant (Kd) includes plus infinite. ")
+                       + Messages::paragraph()
+                       + QStringLiteral("If the data were entered properly, and you would like to obtain a "
+                                        "statistically more reliable estimate of the Kd, consider obtaining more "
+                                        "data points, or obtaining other data that is statistically more "
+                                        "conclusive."),
+                   Messages::Buttons::Ok, Messages::Icon::Exclamation,
+                   QStringLiteral("Warning: Data are statistically inconclusive"));
+}
+
+// Reads one cell for the analysis, with the current cell on it; a value
+// that is not greater than zero is reported and still used.
+double readCell(EditableGrid &grid, int row, int col)
+{
+    grid.setCurrent(row, col);
+    const double value = ReadCellNumber(grid.TextMatrix(row, col));
+    if (value <= 0)
+        showInvalidInput();
+    return value;
+}
+
+} // namespace
+
+void AnalyzeScatchard(frmScatchard &form)
+{
+    StatusText::set(QStringLiteral("Calculating  Kd..."));
+    EditableGrid &grid = *form.flgInputScatchard;
+    // A value still in the editor is part of the data.
+    grid.CommitEdit();
+    const int n = CountDataRows(form.gridRows());
+    if (n == 0) {
+        grid.setCurrent(1, 1);
+        showInvalidInput();
+        StatusText::clear();
+        return;
+    }
+    try {
+        std::vector<double> x(n), y(n);
+        for (int i = 0; i < n; ++i) {
+            x[i] = readCell(grid, i + 1, 1);
+            y[i] = readCell(grid, i + 1, 2);
+        }
+        if (n < 3) {
+            showInsufficientInput();
+            StatusText::clear();
+            return;
+        }
+
+        double intercept = 0, slope = 0, seSlope = 0, t = 0;
+        LinearRegression(quint8(n), x, y, intercept, slope, seSlope);
+        StudentT(0.025, n, t);
+        form.lblOutputIntercept->setText(OutputNumberText(intercept));
+        form.lblOutputSlope->setText(OutputNumberText(slope));
+        form.lblOutputSEb->setText(OutputNumberText(seSlope));
+        form.lblOutputdf->setText(NumberText::format(n - 2, QStringLiteral("#0")));
+
+        const QString unit = modVnPublic::ConcentrationUnit;
+        form.lblOutputKd->setText(OutputNumberText(KdOfSlope(slope)) + QLatin1Char(' ') + unit);
+        if (slope >= 0)
+            showPositiveSlope();
+        const KdInterval interval = KdConfidenceInterval(slope, seSlope, t);
+        if (interval.kind == KdInterval::OpenAbove)
+            showInconclusiveData();
+        form.lblOutputCI->setText(KdIntervalText(interval, unit));
+
+        PlotScatchardGraph(x, y, slope, intercept);
+    } catch (const RuntimeFault &) {
+        showInvalidInput();
+        StatusText::clear();
+    }
+}
+
+} // namespace modStatistics

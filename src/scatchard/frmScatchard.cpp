@@ -1,0 +1,213 @@
+#include "scatchard/frmScatchard.h"
+
+#include "graphing/Units.h"
+#include "platform/EditableGrid.h"
+#include "platform/Twips.h"
+#include "scatchard/ScatchardAnalysis.h"
+#include "scatchard/ScatchardGraph.h"
+#include "scatchard/frmScatchTlAssistant.h"
+#include "shell/AppWindows.h"
+
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const QString kGridFormat =
+    QStringLiteral("|^   [AB]  |^[AB]/[A];|1|2|3|4|5|6|7|8|9|10|11|12|13|14|15|16|17|18|19|20");
+
+void place(QWidget *widget, double left, double top, double width, double height)
+{
+    widget->setGeometry(Twips::toPixels(left, top, width, height));
+}
+
+QLabel *label(QWidget *parent, const char *name, const QString &text, double left, double top, double width,
+              double height = 255)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    place(l, left, top, width, height);
+    return l;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, double left, double top,
+                    double width, double height = 375)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    place(b, left, top, width, height);
+    return b;
+}
+
+QGroupBox *frame(QWidget *parent, const char *name, const QString &caption, double left, double top, double width,
+                 double height)
+{
+    auto *f = new QGroupBox(caption, parent);
+    f->setObjectName(QLatin1String(name));
+    place(f, left, top, width, height);
+    return f;
+}
+
+} // namespace
+
+frmScatchard::frmScatchard()
+    : ChildWindow(QStringLiteral("frmScatchard"), QStringLiteral("Scatchard Analysis"))
+{
+    BuildControls();
+    Form_Load();
+    modStatistics::RegisterScatchardHooks(*this);
+}
+
+QString frmScatchard::UnitLabel(const QString &unit)
+{
+    return QStringLiteral("(in ") + unit + QStringLiteral(" )");
+}
+
+void frmScatchard::BuildControls()
+{
+    auto *content = new QWidget();
+    // The layout's twips sizes are made for an 8-point dialog font.
+    QFont small = content->font();
+    small.setPointSize(8);
+    content->setFont(small);
+    lblReactionEquation = label(content, "lblReactionEquation", QStringLiteral("A + B <==> [A/B]"), 120, 60, 4700, 300);
+    lblReactionEquation->setAlignment(Qt::AlignCenter);
+    QFont bold = lblReactionEquation->font();
+    bold.setBold(true);
+    lblReactionEquation->setFont(bold);
+    BuildInputFrame(content);
+    BuildOutputs(content);
+    setWidget(content);
+
+    QWidget *order[] = {flgInputScatchard, cmdScatchardAssistant, cmdScatchard, cmdClearForm, cmdOptions, cmdClose};
+    for (size_t i = 1; i < sizeof order / sizeof order[0]; ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+
+    connect(cmdScatchard, &QPushButton::clicked, this, &frmScatchard::cmdScatchard_Click);
+    connect(cmdClearForm, &QPushButton::clicked, this, &frmScatchard::cmdClearForm_Click);
+    connect(cmdOptions, &QPushButton::clicked, this, &frmScatchard::cmdOptions_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmScatchard::cmdClose_Click);
+    connect(cmdScatchardAssistant, &QPushButton::clicked, this, &frmScatchard::cmdScatchardAssistant_Click);
+    connect(flgInputScatchard, &EditableGrid::cellCommitted, this, &frmScatchard::flgInputScatchard_CellCommitted);
+    connect(this, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates before, Qt::WindowStates now) {
+        if ((now & Qt::WindowActive) && !(before & Qt::WindowActive))
+            Form_Activate();
+    });
+}
+
+void frmScatchard::BuildInputFrame(QWidget *content)
+{
+    // The frame is the container of the grid and its editor.
+    fraInput = frame(content, "fraInput", QStringLiteral("Input"), 120, 360, 2250, 3900);
+    lblInputHeading = label(fraInput, "lblInputHeading", QStringLiteral("No. Bound Bound/Free"), 195, 300, 1935);
+    lblUnit = label(fraInput, "lblUnit", QStringLiteral("(in nM)"), 195, 540, 1935);
+
+    flgInputScatchard = new EditableGrid(QStringLiteral("flgInputScatchard"), kGridFormat, fraInput);
+    place(flgInputScatchard, 195, 840, 1935, 2655);
+    flgInputScatchard->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    flgInputScatchard->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    flgInputScatchard->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    flgInputScatchard->verticalHeader()->setMinimumSectionSize(Twips::toPixelsY(240));
+    flgInputScatchard->verticalHeader()->setDefaultSectionSize(Twips::toPixelsY(255));
+    flgInputScatchard->verticalHeader()->setFixedWidth(Twips::toPixelsX(330));
+    txtEdit = flgInputScatchard->editor();
+
+    cmdScatchardAssistant = button(fraInput, "cmdScatchardAssistant", QStringLiteral("Scatchard Assistant"), 195,
+                                   3540, 1935, 300);
+    cmdScatchardAssistant->setToolTip(
+        QStringLiteral("How to enter the Scatchard Analysis data? The Scatchard Assistant helps..."));
+}
+
+void frmScatchard::BuildOutputs(QWidget *content)
+{
+    const double left = 2490, width = 2400;
+    lblBestFitTitle = label(content, "lblBestFitTitle", QStringLiteral("Linear Regression"), left, 420, width);
+    QFont bold = lblBestFitTitle->font();
+    bold.setBold(true);
+    lblBestFitTitle->setFont(bold);
+    lblBestFit = label(content, "lblBestFit", QStringLiteral("Intercept:     Slope:"), left, 700, width);
+    lblOutputIntercept = label(content, "lblOutputIntercept", QStringLiteral("a"), left, 960, 1140);
+    lblOutputSlope = label(content, "lblOutputSlope", QStringLiteral("b"), left + 1200, 960, width - 1200);
+    lblSEb = label(content, "lblSEb", QStringLiteral("Standard Error of the slope:"), left, 1320, width);
+    lblOutputSEb = label(content, "lblOutputSEb", QStringLiteral("SE(b)"), left, 1560, width);
+    lbldf = label(content, "lbldf", QStringLiteral("Degrees of freedom (df):"), left, 1920, width);
+    lblOutputdf = label(content, "lblOutputdf", QStringLiteral("df"), left, 2160, width);
+
+    cmdScatchard = button(content, "cmdScatchard", QStringLiteral("Analyze data"), left, 2640, width, 420);
+    cmdClearForm = button(content, "cmdClearForm", QStringLiteral("Clear Form"), left, 3150, 1170);
+    cmdOptions = button(content, "cmdOptions", QStringLiteral("Options"), left + 1230, 3150, 1170);
+    cmdClose = button(content, "cmdClose", QStringLiteral("Close"), left, 3600, width);
+
+    fraResults = frame(content, "fraResults", QStringLiteral("Results"), 120, 4320, 4770, 1080);
+    lblKd = label(fraResults, "lblKd", QStringLiteral("Calculated  Kd:"), 120, 270, 1500);
+    lblOutputKd = label(fraResults, "lblOutputKd", QStringLiteral("Kd"), 1680, 270, 2970);
+    lblKdConfidence =
+        label(fraResults, "lblKdConfidence", QStringLiteral("95% Confidence interval for Kd:"), 120, 530, 4530);
+    lblOutputCI = label(fraResults, "lblOutputCI", QStringLiteral("xxx < Kd < xxx"), 360, 780, 4290);
+    for (QLabel *output : {lblOutputIntercept, lblOutputSlope, lblOutputSEb, lblOutputdf, lblOutputKd, lblOutputCI})
+        output->setTextInteractionFlags(Qt::TextSelectableByMouse);
+}
+
+void frmScatchard::Form_Load()
+{
+    setTwipsGeometry(0, 0, 5070, 5895);
+    lblUnit->setText(UnitLabel(modVnPublic::ConcentrationUnit));
+    txtEdit->setText(QString());
+}
+
+void frmScatchard::Form_Activate()
+{
+    modStatistics::ShowLinearScaleTitles();
+}
+
+QList<modStatistics::DataRowText> frmScatchard::gridRows() const
+{
+    QList<modStatistics::DataRowText> rows;
+    for (int row = 1; row < flgInputScatchard->Rows(); ++row)
+        rows.append({flgInputScatchard->TextMatrix(row, 1), flgInputScatchard->TextMatrix(row, 2)});
+    return rows;
+}
+
+void frmScatchard::cmdScatchard_Click()
+{
+    modStatistics::AnalyzeScatchard(*this);
+}
+
+void frmScatchard::cmdClearForm_Click()
+{
+    flgInputScatchard->CommitEdit();
+    for (int row = 1; row < flgInputScatchard->Rows(); ++row) {
+        flgInputScatchard->setTextMatrix(row, 1, QString());
+        flgInputScatchard->setTextMatrix(row, 2, QString());
+    }
+    flgInputScatchard->setCurrent(flgInputScatchard->Rows() - 1, 2);
+}
+
+void frmScatchard::cmdOptions_Click()
+{
+    modStatistics::ShowScatchardGraphOptions();
+}
+
+void frmScatchard::cmdClose_Click()
+{
+    hide();
+}
+
+void frmScatchard::cmdScatchardAssistant_Click()
+{
+    if (frmScatchTlAssistant *assistant = appWindows().scatchardAssistant) {
+        assistant->hide();
+        assistant->showInFront();
+    }
+    modStatistics::ShowInputRequirements();
+}
+
+void frmScatchard::flgInputScatchard_CellCommitted()
+{
+    // Every value the editor writes (on leaving the cell, on Space or an
+    // arrow key, on a click back into the grid) refreshes the guidance.
+    modStatistics::RefreshInputRequirements();
+}
