@@ -12,7 +12,7 @@ class frm_dbResults_DynamVn;
 class frmWaiting;
 class frmGraph;
 class frmOptions;
-class frmPrint;
+class frmPrintOptions;
 class frmVnAbout;
 class frmContribute;
 
@@ -33,7 +33,7 @@ struct AppWindows
     frmWaiting *waiting = nullptr;
     frmGraph *graph = nullptr;
     frmOptions *options = nullptr;
-    frmPrint *print = nullptr;
+    frmPrintOptions *print = nullptr;
     frmVnAbout *about = nullptr;
     frmContribute *contribute = nullptr;
 };

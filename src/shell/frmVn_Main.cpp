@@ -13,10 +13,12 @@
 #include "platform/ClipboardCommands.h"
 #include "platform/DocumentLauncher.h"
 #include "platform/Messages.h"
+#include "platform/PagePrinter.h"
 #include "platform/PrinterDialog.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
+#include "printing/frmPrintOptions.h"
 #include "scatchard/frmScatchTlAssistant.h"
 #include "scatchard/frmScatchard.h"
 #include "shell/AppWindows.h"
@@ -30,7 +32,6 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPrinter>
 
 #include <limits>
 
@@ -119,6 +120,8 @@ void frmVn_Main::CreateChildWindows()
     AddChild(w.graph);
     w.options = new frmOptions();
     AddChild(w.options);
+    w.print = new frmPrintOptions();
+    AddChild(w.print);
     ConnectGraphMenus();
 }
 
@@ -182,9 +185,12 @@ void frmVn_Main::mnuFileNew_Click()
 
 void frmVn_Main::mnuFilePrint_Click()
 {
-    QPrinter printer;
-    if (!PrinterDialog::choose(printer, this))
+    if (!PrinterDialog::choose(PagePrinter::printer(), this)) {
         Messages::show(QStringLiteral("Printing is canceled"), Messages::Buttons::Ok, Messages::Icon::None);
+        return;
+    }
+    if (appWindows().print)
+        appWindows().print->showInFront();
 }
 
 void frmVn_Main::mnuEditCut_Click() { ClipboardCommands::cut(QApplication::focusWidget()); }

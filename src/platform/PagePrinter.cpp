@@ -1,0 +1,26 @@
+#include "platform/PagePrinter.h"
+
+#include <QPainter>
+#include <QPrinter>
+
+namespace PagePrinter {
+
+QPrinter &printer()
+{
+    // Never destroyed: a printer outliving the application object must not
+    // tear down the print system's plugins at exit.
+    static QPrinter *chosen = new QPrinter();
+    return *chosen;
+}
+
+bool printPage(const std::function<void(QPainter &painter, const QPaintDevice &device)> &paint)
+{
+    QPrinter &device = printer();
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    paint(painter, device);
+    return painter.end();
+}
+
+} // namespace PagePrinter
