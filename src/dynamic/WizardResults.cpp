@@ -1,6 +1,8 @@
 #include "dynamic/WizardResults.h"
 
 #include "dynamic/DynamicResults.h"
+#include "dynamic/ResultsPlot.h"
+#include "dynamic/WizardLinks.h"
 
 namespace WizardResults {
 
@@ -18,9 +20,15 @@ modVornish::RecordSink Recorder::sink()
 
 void Recorder::finish() { m_appender.finish(); }
 
-// Joined to the plot hand-over when it arrives.
-void plotResults(double) {}
-void plotStoredResults() {}
+void plotResults(double endTime)
+{
+    modVornish::PlotSimulationResults(endTime, [](double value) { WizardLinks::setProgress(value); });
+}
+
+void plotStoredResults()
+{
+    modVornish::PlotStoredResults([](double value) { WizardLinks::setProgress(value); });
+}
 
 void showResultsBrowser() { modVornish::ShowResultsBrowser(); }
 

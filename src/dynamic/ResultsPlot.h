@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+// The plot hand-over of the Dynamic Equilibrium Tool: the quantity that the
+// Options window's dynamic Y choice names, read back from the results file
+// and drawn against time by the plot engine, in the current units. Runs
+// inside the wizard's fault handler: faults of the file or of the drawing
+// propagate as RuntimeFault.
+namespace modVornish {
+
+// Receives the plot's share of the progress bar: 0.2 before drawing, then
+// 0.2 + 0.8 x (x - xMin) / (xMax - xMin) while the points are drawn, a
+// hundred times at most.
+using PlotProgress = std::function<void(double value)>;
+
+// After a run of endTime seconds: X from 0 to the end time.
+void PlotSimulationResults(double endTime, const PlotProgress &progress = {});
+
+// "Use existing simulation data": X over the stored times.
+void PlotStoredResults(const PlotProgress &progress = {});
+
+} // namespace modVornish
