@@ -21,6 +21,8 @@
 #include "scatchard/frmScatchard.h"
 #include "shell/AppWindows.h"
 #include "shell/StatusText.h"
+#include "shell/frmContribute.h"
+#include "shell/frmVnAbout.h"
 #include "shell/frmStartMenu.h"
 #include "shell/frmVnSplash.h"
 #include "shell/frmWaiting.h"
@@ -119,6 +121,9 @@ void frmVn_Main::CreateChildWindows()
     AddChild(w.graph);
     w.options = new frmOptions();
     AddChild(w.options);
+    w.about = new frmVnAbout(this);
+    AddChild(w.about);
+    w.contribute = new frmContribute(this);
     ConnectGraphMenus();
 }
 
@@ -296,5 +301,9 @@ void frmVn_Main::closeEvent(QCloseEvent *event)
         w->hide();
     StorePlacement();
     CountExit();
+    if (m_reminderDue && appWindows().contribute) {
+        hide(); // the reminder comes after the main window has gone
+        appWindows().contribute->ShowAtExit();
+    }
     event->accept();
 }
