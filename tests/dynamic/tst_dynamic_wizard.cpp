@@ -5,6 +5,8 @@
 #include "dynamic/frmDynVornish.h"
 #include "dynamic/frmDynamVnTlAssistant.h"
 #include "dynamic/frm_dbResults_DynamVn.h"
+#include "graphing/PlotEngine.h"
+#include "graphing/frmGraph.h"
 #include "graphing/frmOptions.h"
 #include "platform/EditableGrid.h"
 #include "graphing/Units.h"
@@ -492,7 +494,9 @@ private slots:
         QCOMPARE(stored[4].AB, 0.0);
         QVERIFY(stored.last().AB > stored[20].AB);
         QCOMPARE(modVnPublic::TimeUnit, QStringLiteral("min."));
-        QCOMPARE(assistant->demoStage, 0); // the demo ends with the run
+        QVERIFY(appWindows().graph->isVisible());
+        QCOMPARE(modPlot_Graph::GraphSource(), QStringLiteral("3"));
+        QCOMPARE(assistant->demoStage, 0); // the demo ends with the plotted run
     }
 
     void rateConstantsAreSettled_data()
@@ -595,6 +599,39 @@ private slots:
         QVERIFY(scriptedMessages().shown.isEmpty());
         QCOMPARE(w->EventCell(1, 2), QStringLiteral("-0.5"));
         QCOMPARE(storedSamples().size(), 5);
+    }
+
+    void storedRunIsPlottedAgain()
+    {
+        prepareShortRun();
+        finish();
+        const QList<Sample> run = storedSamples();
+        QCOMPARE(run.size(), 3);
+        appWindows().graph->hide();
+        w->cmdClearForm_Click(); // the wizard's boxes are not read
+        w->txtEndTime->clear();
+
+        resetMessages({Answer::No});
+        QTest::mouseClick(w->cmdPlotGraphFromDB, Qt::LeftButton);
+        QCOMPARE(scriptedMessages().shown.size(), 1);
+        QVERIFY(!appWindows().graph->isVisible());
+
+        resetMessages({Answer::Yes});
+        QTest::mouseClick(w->cmdPlotGraphFromDB, Qt::LeftButton);
+        QCOMPARE(scriptedMessages().shown.size(), 1);
+        QCOMPARE(scriptedMessages().shown.first().title, QStringLiteral("Warning"));
+        QVERIFY(appWindows().graph->isVisible());
+        QCOMPARE(storedSamples().size(), run.size());
+        QCOMPARE(storedSamples().last().AB, run.last().AB);
+        verifyRestored(1);
+
+        // Apply in the Options window does the same.
+        appWindows().graph->hide();
+        resetMessages();
+        appWindows().options->cmdApply_Click();
+        QVERIFY(scriptedMessages().shown.isEmpty());
+        QVERIFY(appWindows().graph->isVisible());
+        verifyRestored(1);
     }
 
     void unitsFollowTheOptionsWindow()
