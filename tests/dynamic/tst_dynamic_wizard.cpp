@@ -635,6 +635,24 @@ private slots:
         QVERIFY(scriptedMessages().shown.isEmpty());
         QVERIFY(appWindows().graph->isVisible());
         verifyRestored(1);
+
+        // No stored run: a message, and the wizard is back as it was.
+        modVornish::ReleaseResultsFile();
+        QVERIFY(QFile::remove(modVornish::ResultsFilePath()));
+        resetMessages({Answer::Yes});
+        QTest::mouseClick(w->cmdPlotGraphFromDB, Qt::LeftButton);
+        QCOMPARE(scriptedMessages().shown.size(), 2);
+        verifyRestored(1);
+    }
+
+    void defaultDockingPlacesTheWizard()
+    {
+        w->move(200, 100);
+        assistant->showInFront();
+        m_main->mnuWindowsDocking_Click();
+        QCOMPARE(w->pos(), QPoint(0, 0));
+        QCOMPARE(qRound(w->twipsWidth() / 15), 5070 / 15);
+        QVERIFY(!assistant->isVisible());
     }
 
     void unitsFollowTheOptionsWindow()
