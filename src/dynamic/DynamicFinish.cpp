@@ -60,8 +60,6 @@ DynamicFinish::DynamicFinish(frmDynVornish &wizard)
 {
 }
 
-bool DynamicFinish::running() { return g_running; }
-
 void DynamicFinish::run()
 {
     if (g_running)

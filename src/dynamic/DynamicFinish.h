@@ -15,11 +15,9 @@ class DynamicFinish : public QObject
 {
 public:
     explicit DynamicFinish(frmDynVornish &wizard);
+    // One Finish at a time; while it runs, closing the program's main
+    // window waits until it has ended.
     void run();
-
-    // True while a Finish is under way; the program's main window cannot be
-    // closed until it has ended.
-    static bool running();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

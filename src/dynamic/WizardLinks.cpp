@@ -66,9 +66,6 @@ void hideProgress()
         progress->hide();
 }
 
-double progressValue() { return g_value; }
-double progressMaximum() { return g_maximum; }
-
 void startWaiting()
 {
     if (frmWaiting *waiting = appWindows().waiting) {

@@ -12,8 +12,6 @@ namespace WizardLinks {
 void showProgress(double minimum, double maximum, double value);
 void setProgress(double value);
 void hideProgress();
-double progressValue();   // on the caller's scale
-double progressMaximum();
 
 // The waiting window with its turning arrow.
 void startWaiting();

@@ -165,6 +165,8 @@ void EditableGrid::openEditor(const QString &text, int caret)
     m_editor->setCursorPosition(qMin(caret, int(text.size())));
 
     const QModelIndex cell = currentIndex();
+    if (const QTableWidgetItem *shown = currentItem())
+        m_editor->setAlignment(Qt::Alignment(shown->textAlignment()) & Qt::AlignHorizontal_Mask);
     scrollTo(cell);
     const QRect area = visualRect(cell);
     const QPoint topLeft = viewport()->mapTo(m_editor->parentWidget(), area.topLeft());

@@ -111,13 +111,16 @@ void frmVn_Main::BuildMenus()
     connect(m_windowMenu, &QMenu::aboutToShow, this, &frmVn_Main::FillWindowList);
 
     QMenu *help = addMenu(bar, "mnuHelp", QStringLiteral("&Help"));
-    addItem(help, "mnuHelpContents", QStringLiteral("&Help Topics..."));
-    addItem(help, "mnuHelpTrouble", QStringLiteral("Help &Problems..."));
+    connect(addItem(help, "mnuHelpContents", QStringLiteral("&Help Topics...")), &QAction::triggered, this,
+            &frmVn_Main::mnuHelpContents_Click);
+    connect(addItem(help, "mnuHelpTrouble", QStringLiteral("Help &Problems...")), &QAction::triggered, this,
+            &frmVn_Main::mnuHelpTrouble_Click);
     addBar(help, "mnuHelpBar1");
     connect(addItem(help, "mnuReadMe", QStringLiteral("&ReadMe (release notes)")), &QAction::triggered, this,
             &frmVn_Main::mnuReadMe_Click);
     addBar(help, "mnuHelpBar2");
-    addItem(help, "mnuHelpAbout", QStringLiteral("&About Vornish..."));
+    connect(addItem(help, "mnuHelpAbout", QStringLiteral("&About Vornish...")), &QAction::triggered, this,
+            &frmVn_Main::mnuHelpAbout_Click);
 
     // The Graph menu is never in the menu bar; the graph window pops it up.
     mnuGraph = new QMenu(QStringLiteral("Graph"), this);

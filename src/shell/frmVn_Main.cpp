@@ -23,6 +23,8 @@
 #include "scatchard/frmScatchard.h"
 #include "shell/AppWindows.h"
 #include "shell/StatusText.h"
+#include "shell/frmContribute.h"
+#include "shell/frmVnAbout.h"
 #include "shell/frmStartMenu.h"
 #include "shell/frmVnSplash.h"
 #include "shell/frmWaiting.h"
@@ -122,6 +124,9 @@ void frmVn_Main::CreateChildWindows()
     AddChild(w.options);
     w.print = new frmPrintOptions();
     AddChild(w.print);
+    w.about = new frmVnAbout(this);
+    AddChild(w.about);
+    w.contribute = new frmContribute(this);
     ConnectGraphMenus();
 }
 
@@ -302,5 +307,9 @@ void frmVn_Main::closeEvent(QCloseEvent *event)
         w->hide();
     StorePlacement();
     CountExit();
+    if (m_reminderDue && appWindows().contribute) {
+        hide(); // the reminder comes after the main window has gone
+        appWindows().contribute->ShowAtExit();
+    }
     event->accept();
 }

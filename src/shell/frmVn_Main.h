@@ -47,6 +47,10 @@ public:
     void mnuEditPaste_Click();
     void mnuWindowsDocking_Click();
     void mnuReadMe_Click();
+    // Help: the help file, trouble-shooting a missing help viewer, About.
+    void mnuHelpContents_Click();
+    void mnuHelpTrouble_Click();
+    void mnuHelpAbout_Click();
     void tbToolBar_ButtonClick(const QString &key);
 
     // The end of the splash: the frame and the start menu appear.

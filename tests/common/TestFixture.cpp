@@ -1,5 +1,6 @@
 #include "TestFixture.h"
 
+#include "platform/ModalDialog.h"
 #include "platform/ProgramFolder.h"
 
 #include <QDialog>
@@ -60,9 +61,18 @@ void resetFolders()
     modVnPublic::SetProgramFolder(base + QStringLiteral("/program"));
 }
 
+void dismissModalWindows()
+{
+    ModalDialog::setRunner([](QDialog &dialog) {
+        dialog.reject();
+        return dialog.result();
+    });
+}
+
 void prepareApplication(QApplication &app)
 {
     resetFolders();
+    dismissModalWindows();
     scriptedMessages();
     auto *guard = new QTimer(&app);
     QObject::connect(guard, &QTimer::timeout, &closeStrayModalDialogs);

@@ -5,12 +5,15 @@
 #include "dynamic/frmDynVornish.h"
 #include "dynamic/frmDynamVnTlAssistant.h"
 #include "dynamic/frm_dbResults_DynamVn.h"
+#include "graphing/PlotEngine.h"
+#include "graphing/frmGraph.h"
 #include "graphing/frmOptions.h"
 #include "platform/EditableGrid.h"
 #include "graphing/Units.h"
 #include "shell/AppWindows.h"
 #include "shell/StatusText.h"
 #include "shell/frmVn_Main.h"
+#include "shell/frmVnSplash.h"
 #include "shell/frmWaiting.h"
 
 #include <QCheckBox>
@@ -204,7 +207,9 @@ private slots:
     void initTestCase()
     {
         m_main = new frmVn_Main;
-        m_main->show();
+        // The splash ends now rather than three seconds into the tests.
+        for (int tick = 0; tick < 3; ++tick)
+            m_main->splash()->Timer1_Timer();
         QVERIFY(QTest::qWaitForWindowActive(m_main));
         w = appWindows().dynamic;
         assistant = appWindows().dynamicAssistant;
@@ -492,7 +497,9 @@ private slots:
         QCOMPARE(stored[4].AB, 0.0);
         QVERIFY(stored.last().AB > stored[20].AB);
         QCOMPARE(modVnPublic::TimeUnit, QStringLiteral("min."));
-        QCOMPARE(assistant->demoStage, 0); // the demo ends with the run
+        QVERIFY(appWindows().graph->isVisible());
+        QCOMPARE(modPlot_Graph::GraphSource(), QStringLiteral("3"));
+        QCOMPARE(assistant->demoStage, 0); // the demo ends with the plotted run
     }
 
     void rateConstantsAreSettled_data()
@@ -595,6 +602,57 @@ private slots:
         QVERIFY(scriptedMessages().shown.isEmpty());
         QCOMPARE(w->EventCell(1, 2), QStringLiteral("-0.5"));
         QCOMPARE(storedSamples().size(), 5);
+    }
+
+    void storedRunIsPlottedAgain()
+    {
+        prepareShortRun();
+        finish();
+        const QList<Sample> run = storedSamples();
+        QCOMPARE(run.size(), 3);
+        appWindows().graph->hide();
+        w->cmdClearForm_Click(); // the wizard's boxes are not read
+        w->txtEndTime->clear();
+
+        resetMessages({Answer::No});
+        QTest::mouseClick(w->cmdPlotGraphFromDB, Qt::LeftButton);
+        QCOMPARE(scriptedMessages().shown.size(), 1);
+        QVERIFY(!appWindows().graph->isVisible());
+
+        resetMessages({Answer::Yes});
+        QTest::mouseClick(w->cmdPlotGraphFromDB, Qt::LeftButton);
+        QCOMPARE(scriptedMessages().shown.size(), 1);
+        QCOMPARE(scriptedMessages().shown.first().title, QStringLiteral("Warning"));
+        QVERIFY(appWindows().graph->isVisible());
+        QCOMPARE(storedSamples().size(), run.size());
+        QCOMPARE(storedSamples().last().AB, run.last().AB);
+        verifyRestored(1);
+
+        // Apply in the Options window does the same.
+        appWindows().graph->hide();
+        resetMessages();
+        appWindows().options->cmdApply_Click();
+        QVERIFY(scriptedMessages().shown.isEmpty());
+        QVERIFY(appWindows().graph->isVisible());
+        verifyRestored(1);
+
+        // No stored run: a message, and the wizard is back as it was.
+        modVornish::ReleaseResultsFile();
+        QVERIFY(QFile::remove(modVornish::ResultsFilePath()));
+        resetMessages({Answer::Yes});
+        QTest::mouseClick(w->cmdPlotGraphFromDB, Qt::LeftButton);
+        QCOMPARE(scriptedMessages().shown.size(), 2);
+        verifyRestored(1);
+    }
+
+    void defaultDockingPlacesTheWizard()
+    {
+        w->move(200, 100);
+        assistant->showInFront();
+        m_main->mnuWindowsDocking_Click();
+        QCOMPARE(w->pos(), QPoint(0, 0));
+        QCOMPARE(qRound(w->twipsWidth() / 15), 5070 / 15);
+        QVERIFY(!assistant->isVisible());
     }
 
     void unitsFollowTheOptionsWindow()

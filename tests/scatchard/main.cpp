@@ -1,27 +1,18 @@
-#include "tst_scatchard.h"
+#include "TestFixture.h"
 
-// One program for the folder, running each test class in turn.
+// The test classes of the folder, each in its own file.
+int runStatisticsTests(int argc, char *argv[]);
+int runEditableGridTests(int argc, char *argv[]);
+int runScatchardWindowTests(int argc, char *argv[]);
+int runScatchardGraphTests(int argc, char *argv[]);
+
 int main(int argc, char *argv[])
 {
     TestFixture::prepareEnvironment();
     QApplication app(argc, argv);
     TestFixture::prepareApplication(app);
     int failed = 0;
-    {
-        StatisticsTest test;
-        failed |= QTest::qExec(&test, argc, argv);
-    }
-    {
-        EditableGridTest test;
-        failed |= QTest::qExec(&test, argc, argv);
-    }
-    {
-        ScatchardWindowTest test;
-        failed |= QTest::qExec(&test, argc, argv);
-    }
-    {
-        ScatchardGraphTest test;
-        failed |= QTest::qExec(&test, argc, argv);
-    }
+    for (auto run : {runStatisticsTests, runEditableGridTests, runScatchardWindowTests, runScatchardGraphTests})
+        failed |= run(argc, argv);
     return failed;
 }

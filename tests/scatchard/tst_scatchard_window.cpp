@@ -1,6 +1,5 @@
-#include "tst_scatchard.h"
+#include "ScatchardTesting.h"
 
-#include "graphing/Units.h"
 #include "platform/EditableGrid.h"
 #include "scatchard/KdInterval.h"
 #include "scatchard/LinearRegression.h"
@@ -8,18 +7,19 @@
 #include "scatchard/frmScatchard.h"
 #include "shell/AppWindows.h"
 #include "shell/StatusText.h"
+#include "shell/frmStartMenu.h"
 #include "shell/frmVn_Main.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QToolButton>
 
 namespace {
 
-const QString kInvalidTitle = QStringLiteral("Data Input Error");
+const QString kInvalid = QStringLiteral("Data Input Error");
 
 QStringList titlesShown()
 {
@@ -31,259 +31,243 @@ QStringList titlesShown()
 
 } // namespace
 
-void ScatchardWindowTest::init()
+class ScatchardWindowTest : public QObject
 {
-    TestFixture::resetFolders();
-    resetMessages();
-    main = std::make_unique<frmVn_Main>();
-    main->ShowAfterSplash();
-    main->action(QStringLiteral("mnuScatchard"))->trigger();
-    tool = appWindows().scatchard;
-    QVERIFY(tool && tool->isVisible());
-    QApplication::setActiveWindow(main.get());
-    QVERIFY(QTest::qWaitForWindowActive(main.get()));
-    grid = tool->flgInputScatchard;
-}
+    Q_OBJECT
 
-void ScatchardWindowTest::cleanup()
-{
-    main.reset();
-}
+    std::unique_ptr<frmVn_Main> main;
+    frmScatchard *tool = nullptr;
+    EditableGrid *grid = nullptr;
 
-void ScatchardWindowTest::fill(const QList<QStringList> &rows)
-{
-    for (int r = 0; r < rows.size(); ++r)
-        for (int c = 0; c < rows[r].size(); ++c)
-            grid->setTextMatrix(r + 1, c + 1, rows[r][c]);
-}
+    QStringList outputs() const
+    {
+        return {tool->lblOutputIntercept->text(), tool->lblOutputSlope->text(), tool->lblOutputSEb->text(),
+                tool->lblOutputdf->text(),        tool->lblOutputKd->text(),    tool->lblOutputCI->text()};
+    }
 
-void ScatchardWindowTest::clickCell(int row, int col)
-{
-    grid->scrollTo(grid->model()->index(row - 1, col - 1));
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                      grid->visualRect(grid->model()->index(row - 1, col - 1)).center());
-}
+    void analyze(const QList<QStringList> &rows)
+    {
+        resetMessages();
+        fillGrid(*grid, rows);
+        QTest::mouseClick(tool->cmdScatchard, Qt::LeftButton);
+    }
 
-QStringList ScatchardWindowTest::outputs() const
-{
-    return {tool->lblOutputIntercept->text(), tool->lblOutputSlope->text(), tool->lblOutputSEb->text(),
-            tool->lblOutputdf->text(),        tool->lblOutputKd->text(),    tool->lblOutputCI->text()};
-}
+private slots:
+    void init()
+    {
+        TestFixture::resetFolders();
+        resetMessages();
+        main = std::make_unique<frmVn_Main>();
+        main->ShowAfterSplash();
+        main->action(QStringLiteral("mnuScatchard"))->trigger();
+        tool = appWindows().scatchard;
+        QVERIFY(tool && tool->isVisible());
+        QApplication::setActiveWindow(main.get());
+        QVERIFY(QTest::qWaitForWindowActive(main.get()));
+        grid = tool->flgInputScatchard;
+    }
 
-void ScatchardWindowTest::windowTextsAndStartState()
-{
-    QCOMPARE(tool->windowTitle(), QStringLiteral("Scatchard Analysis"));
-    QCOMPARE(tool->lblUnit->text(), QStringLiteral("(in nM )"));
-    QCOMPARE(tool->findChild<QLabel *>("lblBestFit")->text(), QStringLiteral("Intercept:     Slope:"));
-    QCOMPARE(tool->findChild<QLabel *>("lblKd")->text(), QStringLiteral("Calculated  Kd:"));
-    QCOMPARE(tool->findChild<QPushButton *>("cmdScatchard")->text(), QStringLiteral("Analyze data"));
-    QCOMPARE(tool->findChild<QPushButton *>("cmdScatchardAssistant")->toolTip(),
-             QStringLiteral("How to enter the Scatchard Analysis data? The Scatchard Assistant helps..."));
-    QCOMPARE(outputs(), (QStringList{"a", "b", "SE(b)", "df", "Kd", "xxx < Kd < xxx"}));
-    QCOMPARE(tool->findChild<EditableGrid *>("flgInputScatchard"), grid);
-    QCOMPARE(tool->findChild<QLineEdit *>("txtEdit"), tool->txtEdit);
-    QCOMPARE(grid->TextMatrix(0, 1), QStringLiteral("   [AB]  "));
-    QCOMPARE(grid->Rows(), 21);
-    QCOMPARE(main->mdiArea->activeSubWindow(), tool);
-}
+    void cleanup() { main.reset(); }
 
-void ScatchardWindowTest::workedExampleTypedIntoTheGrid()
-{
-    const QStringList pairs[] = {{"1", "0.9"}, {"2", "0.8"}, {"3", "0.72"}, {"4", "0.6"}};
-    clickCell(1, 1);
-    for (const QStringList &pair : pairs) {
-        typeIntoFocus(pair[0]);
-        QTest::keyClick(tool->txtEdit, Qt::Key_Right);
-        typeIntoFocus(pair[1]);
-        if (&pair != &pairs[3]) {
-            QTest::keyClick(tool->txtEdit, Qt::Key_Down);
-            QTest::keyClick(grid, Qt::Key_Left); // plain grid navigation
+    void workedExampleTypedIntoTheGrid()
+    {
+        QCOMPARE(tool->lblUnit->text(), QStringLiteral("(in nM )"));
+        const QStringList pairs[] = {{"1", "0.9"}, {"2", "0.8"}, {"3", "0.72"}, {"4", "0.6"}};
+        clickCell(*grid, 1, 1);
+        for (const QStringList &pair : pairs) {
+            typeIntoFocus(pair[0]);
+            QTest::keyClick(tool->txtEdit, Qt::Key_Right);
+            typeIntoFocus(pair[1]);
+            if (&pair != &pairs[3]) {
+                QTest::keyClick(tool->txtEdit, Qt::Key_Down);
+                QTest::keyClick(grid, Qt::Key_Left); // the grid's own navigation
+            }
         }
+        // The last value is still in the editor: Analyze data commits it first.
+        QVERIFY(tool->txtEdit->isVisible());
+        QTest::mouseClick(tool->cmdScatchard, Qt::LeftButton);
+        QVERIFY2(scriptedMessages().shown.isEmpty(), qPrintable(titlesShown().join(", ")));
+        QCOMPARE(outputs(),
+                 (QStringList{"1.0", "-0.098", "0.0053", "2", "10.2041 nM", "8.2804 nM < Kd < 13.2922 nM"}));
+        QCOMPARE(StatusText::current(), QString());
+        QCOMPARE(grid->Row(), 4);
+        QCOMPARE(grid->Col(), 2);
     }
-    // The last value is still in the editor: Analyze data commits it first.
-    QVERIFY(tool->txtEdit->isVisible());
-    QTest::mouseClick(tool->cmdScatchard, Qt::LeftButton);
-    QCOMPARE(grid->TextMatrix(4, 2), QStringLiteral("0.6"));
-    QVERIFY2(scriptedMessages().shown.isEmpty(), qPrintable(titlesShown().join(", ")));
-    QCOMPARE(outputs(), (QStringList{"1.0", "-0.098", "0.0053", "2", "10.2041 nM", "8.2804 nM < Kd < 13.2922 nM"}));
-    QCOMPARE(StatusText::current(), QString());
-    QCOMPARE(grid->Row(), 4);
-    QCOMPARE(grid->Col(), 2);
-}
 
-void ScatchardWindowTest::messagesOfTheRun_data()
-{
-    QTest::addColumn<QList<QStringList>>("rows");
-    QTest::addColumn<QStringList>("titles");
-    QTest::addColumn<bool>("outputsWritten");
-    const QString insufficient = QStringLiteral("Error: insufficient input");
-    const QString perfect = QStringLiteral("Statistical analysis not necessary");
-    const QString warning = QStringLiteral("Warning");
-    QTest::newRow("no rows") << QList<QStringList>{} << QStringList{kInvalidTitle} << false;
-    QTest::newRow("two rows, one zero") << QList<QStringList>{{"1", "0"}, {"2", "0.5"}}
-                                        << QStringList{kInvalidTitle, insufficient} << false;
-    const QString inconclusive = QStringLiteral("Warning: Data are statistically inconclusive");
-    QTest::newRow("empty ratio reads 0 and the run goes on")
-        << QList<QStringList>{{"1", "0.9"}, {"2", ""}, {"3", "0.7"}} << QStringList{kInvalidTitle, inconclusive}
-        << true;
-    QTest::newRow("letters and a negative value")
-        << QList<QStringList>{{"1", "0.9"}, {"abc", "0.8"}, {"-3", "0.7"}, {"4", "0.6"}}
-        << QStringList{kInvalidTitle, kInvalidTitle, inconclusive} << true;
-    // The blank Bound is a data row reading 0; equal ratios fit perfectly
-    // with slope 0, whose Kd is a division fault after the first outputs.
-    QTest::newRow("blank Bound, equal ratios") << QList<QStringList>{{"1", "1"}, {" ", "1"}, {"3", "1"}}
-                                               << QStringList{kInvalidTitle, perfect, kInvalidTitle} << true;
-    QTest::newRow("number out of range") << QList<QStringList>{{"1", "0.9"}, {"1e400", "0.8"}, {"3", "0.7"}}
-                                         << QStringList{kInvalidTitle} << false;
-    QTest::newRow("all Bound equal") << QList<QStringList>{{"5", "0.9"}, {"5", "0.8"}, {"5", "0.7"}}
-                                     << QStringList{kInvalidTitle} << false;
-    QTest::newRow("perfect fit") << QList<QStringList>{{"1", "3"}, {"2", "2"}, {"3", "1"}} << QStringList{perfect}
-                                 << true;
-    QTest::newRow("positive slope") << QList<QStringList>{{"1", "0.1"}, {"2", "0.25"}, {"3", "0.3"}}
-                                    << QStringList{warning} << true;
-    QTest::newRow("zero slope") << QList<QStringList>{{"1", "0.5"}, {"2", "0.7"}, {"3", "0.5"}}
-                                << QStringList{kInvalidTitle} << true;
-    QTest::newRow("inconclusive")
-        << QList<QStringList>{{"1", "0.9"}, {"2", "0.3"}, {"3", "1.0"}, {"4", "0.5"}}
-        << QStringList{inconclusive} << true;
-}
-
-void ScatchardWindowTest::messagesOfTheRun()
-{
-    QFETCH(QList<QStringList>, rows);
-    QFETCH(QStringList, titles);
-    QFETCH(bool, outputsWritten);
-    fill(rows);
-    QTest::mouseClick(tool->cmdScatchard, Qt::LeftButton);
-    QVERIFY2(titlesShown() == titles, qPrintable(titlesShown().join(" | ")));
-    QCOMPARE(StatusText::current(), QString());
-    const QStringList shown = outputs();
-    QCOMPARE(shown.first() != QLatin1String("a"), outputsWritten);
-    const QRegularExpression notANumber(QStringLiteral("\\b(inf|nan)\\b"), QRegularExpression::CaseInsensitiveOption);
-    for (const QString &text : shown)
-        QVERIFY2(!notANumber.match(text).hasMatch(), qPrintable(text));
-    for (const Messages::Request &request : scriptedMessages().shown) {
-        if (request.title == kInvalidTitle)
-            QCOMPARE(request.text, QStringLiteral("Input is not valid. Enter numeric values greater than zero for at "
-                                                  "least three data points.\r\n\r\nClick on 'Help' in the menu bar "
-                                                  "for more information, or use the Scatchard Assistant."));
+    void messagesOfTheRun_data()
+    {
+        QTest::addColumn<QList<QStringList>>("rows");
+        QTest::addColumn<QStringList>("titles");
+        QTest::addColumn<bool>("outputsWritten");
+        const QString insufficient = QStringLiteral("Error: insufficient input");
+        const QString perfect = QStringLiteral("Statistical analysis not necessary");
+        const QString inconclusive = QStringLiteral("Warning: Data are statistically inconclusive");
+        using Rows = QList<QStringList>;
+        QTest::newRow("no rows") << Rows{} << QStringList{kInvalid} << false;
+        QTest::newRow("two rows, one zero") << Rows{{"1", "0"}, {"2", "0.5"}} << QStringList{kInvalid, insufficient}
+                                            << false;
+        QTest::newRow("empty ratio reads 0, the run goes on") << Rows{{"1", "0.9"}, {"2", ""}, {"3", "0.7"}}
+                                                              << QStringList{kInvalid, inconclusive} << true;
+        QTest::newRow("letters and a negative value") << Rows{{"1", "0.9"}, {"abc", "0.8"}, {"-3", "0.7"}, {"4", "0.6"}}
+                                                      << QStringList{kInvalid, kInvalid, inconclusive} << true;
+        // A blank Bound is a data row reading 0; equal ratios fit perfectly
+        // with slope 0, whose Kd is a division fault after the first outputs.
+        QTest::newRow("blank Bound, equal ratios") << Rows{{"1", "1"}, {" ", "1"}, {"3", "1"}}
+                                                   << QStringList{kInvalid, perfect, kInvalid} << true;
+        QTest::newRow("number out of range") << Rows{{"1", "0.9"}, {"1e400", "0.8"}, {"3", "0.7"}}
+                                             << QStringList{kInvalid} << false;
+        QTest::newRow("all Bound equal") << Rows{{"5", "0.9"}, {"5", "0.8"}, {"5", "0.7"}} << QStringList{kInvalid}
+                                         << false;
+        QTest::newRow("positive slope") << Rows{{"1", "0.1"}, {"2", "0.25"}, {"3", "0.3"}}
+                                        << QStringList{QStringLiteral("Warning")} << true;
     }
-}
 
-void ScatchardWindowTest::resultTextsOfTheIntervalCases()
-{
-    fill({{"1", "3"}, {"2", "2"}, {"3", "1"}});
-    QTest::mouseClick(tool->cmdScatchard, Qt::LeftButton);
-    QCOMPARE(outputs(), (QStringList{"4.0", "-1.0", "0.0", "1", "1.0 nM", "1.0 nM < Kd < 1.0 nM"}));
-
-    resetMessages();
-    fill({{"1", "0.1"}, {"2", "0.25"}, {"3", "0.3"}});
-    QTest::mouseClick(tool->cmdScatchard, Qt::LeftButton);
-    QCOMPARE(tool->lblOutputKd->text(), QStringLiteral("-10.0 nM"));
-    QCOMPARE(tool->lblOutputCI->text(), QStringLiteral("Invalid"));
-    QVERIFY(scriptedMessages().shown.first().text.startsWith(
-        "The slope of the linear regression of the data is positive ( > 0 ). This corresponds to a negative "
-        "dissociation constant ( Kd < 0 ). \r\n\r\nPlease check"));
-
-    resetMessages();
-    fill({{"1", "0.9"}, {"2", "0.3"}, {"3", "1.0"}, {"4", "0.5"}});
-    QTest::mouseClick(tool->cmdScatchard, Qt::LeftButton);
-    QVERIFY(tool->lblOutputCI->text().endsWith(" nM < Kd < plus infinite"));
-    QVERIFY(scriptedMessages().shown.first().text.contains("includes plus infinite. \r\n\r\nIf the data"));
-
-    // With all 20 rows, df is 18 and t 2.1009; a filled row below an empty Bound is ignored.
-    QList<QStringList> rows;
-    std::vector<double> x, y;
-    for (int i = 1; i <= 20; ++i) {
-        const double ratio = 1.0 - 0.04 * i + ((i % 3) - 1) * 0.01;
-        rows << QStringList{QString::number(i), QString::number(ratio)};
-        x.push_back(i);
-        y.push_back(QString::number(ratio).toDouble());
+    void messagesOfTheRun()
+    {
+        QFETCH(QList<QStringList>, rows);
+        QFETCH(QStringList, titles);
+        QFETCH(bool, outputsWritten);
+        analyze(rows);
+        QVERIFY2(titlesShown() == titles, qPrintable(titlesShown().join(" | ")));
+        QCOMPARE(StatusText::current(), QString());
+        QCOMPARE(tool->lblOutputIntercept->text() != QLatin1String("a"), outputsWritten);
+        const QRegularExpression notANumber(QStringLiteral("\\b(inf|nan)\\b"), QRegularExpression::CaseInsensitiveOption);
+        for (const QString &text : outputs())
+            QVERIFY2(!notANumber.match(text).hasMatch(), qPrintable(text));
+        if (titles.first() == kInvalid)
+            QCOMPARE(scriptedMessages().shown.first().text,
+                     QStringLiteral("Input is not valid. Enter numeric values greater than zero for at least three "
+                                    "data points.\r\n\r\nClick on 'Help' in the menu bar for more information, or "
+                                    "use the Scatchard Assistant."));
     }
-    fill(rows);
-    QTest::mouseClick(tool->cmdScatchard, Qt::LeftButton);
-    const modStatistics::LineFit fit = modStatistics::FitLine(20, x, y);
-    QCOMPARE(tool->lblOutputdf->text(), QStringLiteral("18"));
-    QCOMPARE(tool->lblOutputCI->text(),
-             modStatistics::KdIntervalText(modStatistics::KdConfidenceInterval(fit.slope, fit.seSlope, 2.1009), "nM"));
 
-    resetMessages();
-    fill({{"1", "0.9"}, {"2", "0.8"}, {"3", "0.7"}, {"", ""}, {"abc", "0"}});
-    QTest::mouseClick(tool->cmdScatchard, Qt::LeftButton);
-    QVERIFY(scriptedMessages().shown.isEmpty());
-    QCOMPARE(tool->lblOutputdf->text(), QStringLiteral("1"));
-}
+    void resultTextsOfTheIntervalCases()
+    {
+        analyze({{"1", "3"}, {"2", "2"}, {"3", "1"}});
+        QCOMPARE(outputs(), (QStringList{"4.0", "-1.0", "0.0", "1", "1.0 nM", "1.0 nM < Kd < 1.0 nM"}));
 
-void ScatchardWindowTest::clearFormAndClose()
+        analyze({{"1", "0.1"}, {"2", "0.25"}, {"3", "0.3"}});
+        QCOMPARE(tool->lblOutputKd->text(), QStringLiteral("-10.0 nM"));
+        QCOMPARE(tool->lblOutputCI->text(), QStringLiteral("Invalid"));
+        QVERIFY(scriptedMessages().shown.first().text.startsWith(
+            "The slope of the linear regression of the data is positive ( > 0 ). This corresponds to a negative "
+            "dissociation constant ( Kd < 0 ). \r\n\r\nPlease check"));
+
+        analyze({{"1", "0.9"}, {"2", "0.3"}, {"3", "1.0"}, {"4", "0.5"}});
+        QCOMPARE(tool->lblOutputCI->text(), QStringLiteral("1.229 nM < Kd < plus infinite"));
+        QVERIFY(scriptedMessages().shown.first().text.contains("includes plus infinite. \r\n\r\nIf the data"));
+
+        // With all 20 rows, df is 18 and t 2.1009.
+        QList<QStringList> rows;
+        std::vector<double> x, y;
+        for (int i = 1; i <= 20; ++i) {
+            x.push_back(i);
+            y.push_back(1.0 - 0.04 * i + ((i % 3) - 1) * 0.01);
+            rows << QStringList{QString::number(x.back(), 'g', 17), QString::number(y.back(), 'g', 17)};
+        }
+        analyze(rows);
+        const modStatistics::LineFit fit = modStatistics::FitLine(20, x, y);
+        QCOMPARE(tool->lblOutputdf->text(), QStringLiteral("18"));
+        QCOMPARE(tool->lblOutputCI->text(),
+                 modStatistics::KdIntervalText(modStatistics::KdConfidenceInterval(fit.slope, fit.seSlope, 2.1009), "nM"));
+
+        // Rows below the first empty Bound are ignored.
+        analyze({{"1", "0.9"}, {"2", "0.8"}, {"3", "0.7"}, {"", ""}, {"abc", "0"}});
+        QVERIFY(scriptedMessages().shown.isEmpty());
+        QCOMPARE(tool->lblOutputdf->text(), QStringLiteral("1"));
+    }
+
+    void clearFormKeepsTheResults()
+    {
+        analyze({{"1", "0.9"}, {"2", "0.8"}, {"3", "0.72"}});
+        const QStringList results = outputs();
+        clickCell(*grid, 2, 2);
+        typeIntoFocus("55");
+        QTest::mouseClick(tool->cmdClearForm, Qt::LeftButton);
+        QVERIFY(!tool->txtEdit->isVisible());
+        for (int row = 1; row <= 20; ++row)
+            QVERIFY(grid->TextMatrix(row, 1).isEmpty() && grid->TextMatrix(row, 2).isEmpty());
+        QCOMPARE(grid->Row(), 20);
+        QCOMPARE(grid->Col(), 2);
+        QCOMPARE(outputs(), results);
+    }
+
+    void assistantFollowsTheGrid()
+    {
+        frmScatchTlAssistant *assistant = appWindows().scatchardAssistant;
+        QLabel *requirements = assistant->lblInputRequirements;
+        QTest::mouseClick(tool->cmdScatchardAssistant, Qt::LeftButton);
+        QVERIFY(assistant->isVisible());
+        QCOMPARE(requirements->text(), QStringLiteral("The Scatchard Analysis Tool needs at least three data points "
+                                                      "        (Bound, Bound/Free)."));
+        // The editor's arrow keys and Space refresh the guidance.
+        clickCell(*grid, 1, 1);
+        typeIntoFocus("2");
+        QTest::keyClick(tool->txtEdit, Qt::Key_Right);
+        const QString missingRatio = QStringLiteral("Enter the corresponding Bound/Free ratio for each Bound value.");
+        QCOMPARE(requirements->text(), missingRatio);
+        typeIntoFocus("0.5");
+        QTest::keyClick(tool->txtEdit, Qt::Key_Down);
+        QCOMPARE(requirements->text(), QStringLiteral("Add at least two more data points (Bound, Bound/Free)."));
+        QTest::keyClick(grid, Qt::Key_Left);
+        typeIntoFocus("3");
+        QTest::keyClick(tool->txtEdit, Qt::Key_Space);
+        QCOMPARE(requirements->text(), missingRatio);
+        // So does a click on another cell with the editor open; Esc does not.
+        QTest::keyClick(grid, Qt::Key_A);
+        clickCell(*grid, 3, 1);
+        QCOMPARE(requirements->text(), QStringLiteral("Enter numeric values greater than zero."));
+        QCOMPARE(grid->Row(), 3);
+        typeIntoFocus("4");
+        QTest::keyClick(tool->txtEdit, Qt::Key_Escape);
+        QCOMPARE(requirements->text(), QStringLiteral("Enter numeric values greater than zero."));
+
+        // Topics.
+        QCOMPARE(assistant->twipsHeight(), 3135.0);
+        QTest::mouseClick(assistant->lblUnitsTopic, Qt::LeftButton);
+        QVERIFY(qAbs(assistant->twipsHeight() - 5205) < 20);
+        QVERIFY(assistant->lblUnits->isVisible());
+        QCOMPARE(assistant->lblUnits->text(), QStringLiteral("nM (1E-09 Molar)"));
+        QTest::mouseClick(assistant->lblNavigation, Qt::LeftButton);
+        QVERIFY(!assistant->lblUnits->isVisible());
+
+        // Opening the Equilibrium Tool hides this assistant.
+        main->mnuVnVornish_Click();
+        QVERIFY(!assistant->isVisible());
+    }
+
+    void openedAndPlacedByTheMainWindow()
+    {
+        frmScatchTlAssistant *assistant = appWindows().scatchardAssistant;
+        fillGrid(*grid, {{"7", "0.1"}});
+        QTest::mouseClick(tool->cmdClose, Qt::LeftButton);
+        QVERIFY(!tool->isVisible());
+        main->tbToolBar_ButtonClick(QStringLiteral("Scatchard Analysis"));
+        QVERIFY(tool->isVisible());
+        QCOMPARE(grid->TextMatrix(1, 1), QStringLiteral("7"));
+        main->mnuFileNew_Click();
+        QVERIFY(!tool->isVisible());
+        frmStartMenu *menu = appWindows().startMenu;
+        QTest::mouseClick(menu->cmdScatchTl, Qt::LeftButton);
+        QVERIFY(tool->isVisible() && !menu->isVisible());
+
+        tool->cmdScatchardAssistant->click();
+        tool->move(200, 120);
+        main->mnuWindowsDocking_Click();
+        QCOMPARE(tool->pos(), QPoint(0, 0));
+        QVERIFY(qAbs(tool->twipsWidth() - 5070) < 20 && qAbs(tool->twipsHeight() - 5895) < 20);
+        QVERIFY(!assistant->isVisible());
+
+        tool->cmdScatchardAssistant->click();
+        main->mnuFileNew_Click();
+        QVERIFY(!tool->isVisible() && !assistant->isVisible());
+    }
+};
+
+int runScatchardWindowTests(int argc, char *argv[])
 {
-    fill({{"1", "0.9"}, {"2", "0.8"}, {"3", "0.72"}});
-    QTest::mouseClick(tool->cmdScatchard, Qt::LeftButton);
-    const QStringList results = outputs();
-    clickCell(2, 2);
-    typeIntoFocus("55");
-    QTest::mouseClick(tool->cmdClearForm, Qt::LeftButton);
-    QVERIFY(!tool->txtEdit->isVisible());
-    for (int row = 1; row <= 20; ++row)
-        QVERIFY(grid->TextMatrix(row, 1).isEmpty() && grid->TextMatrix(row, 2).isEmpty());
-    QCOMPARE(grid->Row(), 20);
-    QCOMPARE(grid->Col(), 2);
-    QCOMPARE(outputs(), results);
-
-    fill({{"7", "0.1"}});
-    QTest::mouseClick(tool->cmdClose, Qt::LeftButton);
-    QVERIFY(!tool->isVisible());
-    main->tbToolBar_ButtonClick(QStringLiteral("Scatchard Analysis"));
-    QVERIFY(tool->isVisible());
-    QCOMPARE(grid->TextMatrix(1, 1), QStringLiteral("7"));
+    ScatchardWindowTest test;
+    return QTest::qExec(&test, argc, argv);
 }
 
-void ScatchardWindowTest::assistantFollowsTheGrid()
-{
-    frmScatchTlAssistant *assistant = appWindows().scatchardAssistant;
-    QLabel *requirements = assistant->lblInputRequirements;
-    QTest::mouseClick(tool->cmdScatchardAssistant, Qt::LeftButton);
-    QVERIFY(assistant->isVisible());
-    QCOMPARE(requirements->text(),
-             QStringLiteral("The Scatchard Analysis Tool needs at least three data points         (Bound, Bound/Free)."));
-
-    // Arrow keys in the editor refresh the guidance.
-    clickCell(1, 1);
-    typeIntoFocus("2");
-    QTest::keyClick(tool->txtEdit, Qt::Key_Right);
-    QCOMPARE(requirements->text(), QStringLiteral("Enter the corresponding Bound/Free ratio for each Bound value."));
-    typeIntoFocus("0.5");
-    QTest::keyClick(tool->txtEdit, Qt::Key_Down);
-    QCOMPARE(requirements->text(), QStringLiteral("Add at least two more data points (Bound, Bound/Free)."));
-    QTest::keyClick(grid, Qt::Key_Left);
-    typeIntoFocus("3");
-    QTest::keyClick(tool->txtEdit, Qt::Key_Space);
-    QCOMPARE(requirements->text(), QStringLiteral("Enter the corresponding Bound/Free ratio for each Bound value."));
-
-    // A click on another cell with the editor open refreshes it too (the
-    // grid commits on getting the focus); Esc does not.
-    QTest::keyClick(grid, Qt::Key_A);
-    clickCell(3, 1);
-    QCOMPARE(grid->TextMatrix(2, 1), QStringLiteral("a"));
-    QCOMPARE(requirements->text(), QStringLiteral("Enter numeric values greater than zero."));
-    QCOMPARE(grid->Row(), 3);
-    typeIntoFocus("4");
-    QTest::keyClick(tool->txtEdit, Qt::Key_Escape);
-    QCOMPARE(requirements->text(), QStringLiteral("Enter numeric values greater than zero."));
-
-    // Topics.
-    QCOMPARE(assistant->twipsHeight(), 3135.0);
-    QVERIFY(!assistant->lblUnits->isVisible());
-    QTest::mouseClick(assistant->lblUnitsTopic, Qt::LeftButton);
-    QVERIFY(qAbs(assistant->twipsHeight() - 5205) < 20);
-    QCOMPARE(assistant->lblTitle->text(), QStringLiteral("Units"));
-    QVERIFY(assistant->lblUnits->isVisible());
-    QCOMPARE(assistant->lblUnits->text(), QStringLiteral("nM (1E-09 Molar)"));
-    QTest::mouseClick(assistant->lblNavigation, Qt::LeftButton);
-    QCOMPARE(assistant->lblTitle->text(), QStringLiteral("Navigation"));
-    QVERIFY(!assistant->lblUnits->isVisible());
-    QVERIFY(assistant->lblText->text().startsWith("Click on a cell in the grid to select it"));
-
-    // Opening the Equilibrium Tool hides this assistant.
-    main->mnuVnVornish_Click();
-    QVERIFY(!assistant->isVisible());
-}
+#include "tst_scatchard_window.moc"

@@ -291,5 +291,10 @@ private slots:
     }
 };
 
-VORNISH_TEST_MAIN(ShellTest)
+int runShellTests(int argc, char *argv[])
+{
+    ShellTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_shell.moc"

@@ -1,0 +1,303 @@
+#include "TestFixture.h"
+
+#include "platform/DocumentLauncher.h"
+#include "platform/HelpViewer.h"
+#include "platform/ModalDialog.h"
+#include "platform/ProgramFolder.h"
+#include "platform/SettingsStore.h"
+#include "platform/Twips.h"
+#include "shell/AppWindows.h"
+#include "shell/StatusText.h"
+#include "shell/WebAddresses.h"
+#include "shell/frmContribute.h"
+#include "shell/frmVnAbout.h"
+#include "shell/frmVnSplash.h"
+#include "shell/frmVn_Main.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+const QString kPleaseWait = QStringLiteral("Please wait for web page to load ...");
+
+QString storedAsk()
+{
+    return SettingsStore::read("Vornish", "RegInfo", "Ask", "absent");
+}
+
+// A message request in one line: buttons, icon, title, text.
+QString described(const Messages::Request &r)
+{
+    return QStringLiteral("%1 %2 %3: %4").arg(int(r.buttons)).arg(int(r.icon)).arg(r.title, r.text);
+}
+
+// What the launcher was given, and the status text and pointer at that moment.
+QString launch(const QString &document, const QString &status, bool busy)
+{
+    return document + " | " + status + (busy ? " | busy" : "");
+}
+
+} // namespace
+
+class HelpAboutTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<frmVn_Main> main;
+    QStringList launches;
+    QStringList helpOpened;
+    bool helpViewerWorks = false;
+
+    void start()
+    {
+        main = std::make_unique<frmVn_Main>();
+        for (int tick = 0; tick < 3; ++tick)
+            main->splash()->Timer1_Timer();
+    }
+
+    // Closes the main window; a reminder that appears is answered by `answer`.
+    // Returns how many times the reminder appeared.
+    int closeAnswering(std::function<void(frmContribute &)> answer)
+    {
+        int shown = 0;
+        ModalDialog::setRunner([&](QDialog &dialog) {
+            ++shown;
+            [&] { QVERIFY(!main->isVisible()); }(); // the main window has gone first
+            dialog.show();
+            answer(static_cast<frmContribute &>(dialog));
+            return dialog.result();
+        });
+        main->close();
+        TestFixture::dismissModalWindows();
+        [&] { QVERIFY(!appWindows().contribute->isVisible()); }();
+        return shown;
+    }
+
+private slots:
+    void init()
+    {
+        TestFixture::resetFolders();
+        resetMessages();
+        launches.clear();
+        helpOpened.clear();
+        helpViewerWorks = false;
+        modVnPublic::SetDocumentOpener([this](const QString &document) {
+            launches << launch(document, StatusText::current(), QApplication::overrideCursor());
+            return modVnPublic::LaunchOk;
+        });
+        modVnPublic::SetHelpOpener([this](const QString &helpFile) {
+            helpOpened << helpFile;
+            return helpViewerWorks;
+        });
+    }
+
+    void cleanup()
+    {
+        main.reset();
+        modVnPublic::SetDocumentOpener(nullptr);
+        modVnPublic::SetHelpOpener(nullptr);
+        TestFixture::dismissModalWindows();
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void helpTopicsWithoutViewerLeadsToHelpProblems()
+    {
+        start();
+        resetMessages({Messages::Answer::Ok, Messages::Answer::Cancel});
+        main->action("mnuHelpContents")->trigger();
+        QCOMPARE(helpOpened, QStringList{modVnPublic::ProgramFilePath("Vn_html_hlp.chm")});
+        const auto &shown = scriptedMessages().shown;
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(described(shown[0]), "0 0 HTML Help problem: Chances are that you need to install or update HTML "
+                                      "Help on your machine. \r\n\r\nClick 'OK' to obtain more information.");
+        QCOMPARE(described(shown[1]),
+                 "1 0 HTML Help problem: The Help feature requires that HTML Help has been installed on your "
+                 "computer. If your computer is not HTML Help-enabled, the Vornish Help feature will not work "
+                 "properly, and you may need to install or update HTML Help on your machine.\r\n\r\n To enable HTML "
+                 "Help on your machine, the following is needed: \r\n 1 - Locate and download a utility called "
+                 "'hhupd.exe'.\r\n     You can download this file (465 kb) from the internet.\r\n 2 - Run the "
+                 "'hhupd.exe' utility.\r\n 3 - Restart Vornish.\r\n\r\nVornish can locate the hhupd.exe file for "
+                 "you. Do you want to close Vornish and open an Vornish Help page that is installed on your computer "
+                 "to assist you in finding the update utility? \r\n- Click 'OK' to end the program, and open the "
+                 "Help page using your default internet browser.\r\n- Click 'Cancel' to close this message box.");
+        QVERIFY(launches.isEmpty()); // Cancel leaves the program running
+        QVERIFY(main->isVisible());
+
+        // The system viewer fails, without asking the desktop, on a missing file.
+        modVnPublic::SetHelpOpener(nullptr);
+        QVERIFY(!modVnPublic::OpenHelpFile(main.get(), modVnPublic::HelpFilePath()));
+    }
+
+    void helpFileIsFoundWhateverTheCaseOfItsName()
+    {
+        start();
+        const QString lowerCase = modVnPublic::ProgramFilePath("vn_html_hlp.chm");
+        QFile(lowerCase).open(QIODevice::WriteOnly);
+        helpViewerWorks = true;
+        main->action("mnuHelpContents")->trigger();
+        QCOMPARE(helpOpened, QStringList{lowerCase});
+        QVERIFY(scriptedMessages().shown.isEmpty());
+    }
+
+    void okInHelpProblemsOpensTheUpdatePageAndEnds()
+    {
+        start();
+        main->action("mnuReadMe")->trigger();
+        resetMessages({Messages::Answer::Ok});
+        main->action("mnuHelpTrouble")->trigger();
+        QCOMPARE(launches, (QStringList{launch(modVnPublic::ProgramFilePath("readme.htm"), "", false),
+                                        launch(modVnPublic::ProgramFilePath("hhupdate.htm"), kPleaseWait, true)}));
+        QVERIFY(!main->isVisible());
+        QCOMPARE(SettingsStore::read("Vornish", "RegInfo", "Times", ""), QStringLiteral("1")); // as File > Exit
+    }
+
+    void aboutWindowAndItsClosing()
+    {
+        start();
+        frmVnAbout *about = appWindows().about;
+        QVERIFY(!about->isVisible());
+        QVERIFY(about->windowTitle().isEmpty() && (about->windowFlags() & Qt::FramelessWindowHint));
+        // Centred across the default 11310 x 7340 frame, 2000 twips above half-way.
+        QCOMPARE(about->geometry(), Twips::toPixels(2625, 1605, 6060, 2130));
+        QCOMPARE(about->lblProductName->text(), QStringLiteral("Vornish"));
+        QCOMPARE(about->lblVersion->text(), QStringLiteral("Version %1.%2.%3")
+                                                .arg(VORNISH_VERSION_MAJOR)
+                                                .arg(VORNISH_VERSION_MINOR)
+                                                .arg(VORNISH_VERSION_PATCH));
+        QCOMPARE(about->AboutTimer->interval(), 1000);
+
+        main->action("mnuHelpAbout")->trigger();
+        QVERIFY(about->isVisible() && about->AboutTimer->isActive());
+        for (int tick = 0; tick < 19; ++tick)
+            about->AboutTimer_Timer();
+        QVERIFY(about->isVisible());
+        about->AboutTimer_Timer();
+        QVERIFY(!about->isVisible() && !about->AboutTimer->isActive());
+        QCOMPARE(about->tickCount(), 0);
+
+        for (QWidget *part : std::initializer_list<QWidget *>{about->widget(), about->fraAbout, about->picSplash,
+                                                              about->lblProductName, about->lblVersion,
+                                                              about->lblDescription}) {
+            main->action("mnuHelpAbout")->trigger();
+            about->AboutTimer_Timer();
+            QTest::mouseClick(part, Qt::LeftButton, {}, QPoint(2, 2));
+            QVERIFY2(!about->isVisible() && !about->AboutTimer->isActive(), qPrintable(part->objectName()));
+            QCOMPARE(about->tickCount(), 0);
+        }
+        QVERIFY(launches.isEmpty());
+    }
+
+    void contactLinesOpenTheirPages()
+    {
+        start();
+        frmVnAbout *about = appWindows().about;
+        for (QLabel *line : {about->lblContactInfo1, about->lblContactInfo2}) {
+            QCOMPARE(line->toolTip(),
+                     QStringLiteral("Click to load the Vornish web site in your default internet browser."));
+            main->action("mnuHelpAbout")->trigger();
+            about->AboutTimer_Timer();
+            QTest::mouseClick(line, Qt::LeftButton);
+            QCOMPARE(launches.last(), launch(line->text(), kPleaseWait, true));
+            QVERIFY(!about->isVisible() && !about->AboutTimer->isActive());
+            QCOMPARE(about->tickCount(), 0);
+            QCOMPARE(StatusText::current(), QString());
+        }
+        QCOMPARE(launches.size(), 2);
+        QVERIFY(launches[0] != launches[1]);
+    }
+
+    void reminderAsksAgainUnlessTicked()
+    {
+        SettingsStore::write("Vornish", "RegInfo", "Times", "14");
+        start();
+        frmContribute *reminder = appWindows().contribute;
+        QCOMPARE(reminder->windowTitle(), QStringLiteral("Vornish $$$"));
+        QCOMPARE(reminder->lblContribMessage->text(),
+                 "\r\nThank you for using Vornish.\r\n\r\nThis software is provided free of charge to ensure its "
+                 "availability and accessibility. However, the development of Vornish required considerable "
+                 "resources, an investment of time and finances. If you find this program useful, consider "
+                 "contributing towards its development and improvement.\r\n\r\nPlease contribute a small amount of "
+                 "money ($ 15.00 is suggested) for your use of the software.\r\n\r\nIn doing so you ensure the "
+                 "continuity of a freely available, continually improving and expanding research and education "
+                 "tool.\r\n\r\nYour support today will make a difference.");
+        QCOMPARE(reminder->chkDontBugMe->text(), QStringLiteral("Do not ask me again"));
+        QCOMPARE(reminder->cmdContribute->text(), QStringLiteral("Yes, I want to contribute "));
+        QCOMPARE(reminder->cmdNo->text(), QStringLiteral("No"));
+        QCOMPARE(closeAnswering([](frmContribute &r) { QTest::mouseClick(r.cmdNo, Qt::LeftButton); }), 1);
+        QCOMPARE(storedAsk(), QStringLiteral("absent"));
+        main.reset();
+
+        // Escape is "No": with the box ticked the reminder stops asking.
+        start();
+        QCOMPARE(closeAnswering([](frmContribute &r) {
+                     r.chkDontBugMe->setChecked(true);
+                     QTest::keyClick(&r, Qt::Key_Escape);
+                 }),
+                 1);
+        QCOMPARE(storedAsk(), QStringLiteral("N"));
+        main.reset();
+
+        start();
+        QCOMPARE(closeAnswering([](frmContribute &) {}), 0);
+        QVERIFY(launches.isEmpty());
+    }
+
+    void contributing()
+    {
+        SettingsStore::write("Vornish", "RegInfo", "Times", "20");
+        start();
+        resetMessages({Messages::Answer::Cancel});
+        closeAnswering([](frmContribute &r) {
+            r.chkDontBugMe->setChecked(true);
+            QTest::keyClick(&r, Qt::Key_Return); // the default button
+        });
+        QCOMPARE(scriptedMessages().shown.size(), 2);
+        QCOMPARE(described(scriptedMessages().shown[0]),
+                 "1 0 Vornish: Vornish will attempt to connect to the internet to retrieve information.");
+        QCOMPARE(described(scriptedMessages().shown[1]),
+                 "0 0 Vornish: You can always try to connect to the Vornish web site at another time.");
+        QVERIFY(launches.isEmpty());
+        QCOMPARE(storedAsk(), QStringLiteral("absent")); // Cancel does not stop the asking
+        main.reset();
+
+        start();
+        resetMessages({Messages::Answer::Ok});
+        closeAnswering([](frmContribute &r) {
+            r.chkDontBugMe->setChecked(true);
+            QTest::mouseClick(r.cmdContribute, Qt::LeftButton);
+        });
+        QCOMPARE(launches, QStringList{launch(WebAddresses::contributionPage(), "Closing application ...", true)});
+        QCOMPARE(storedAsk(), QStringLiteral("N"));
+    }
+
+    void reminderWaitsInARealModalLoop()
+    {
+        SettingsStore::write("Vornish", "RegInfo", "Times", "30");
+        start();
+        ModalDialog::setRunner(nullptr);
+        bool waitedModally = false;
+        QTimer::singleShot(0, this, [&] {
+            frmContribute *reminder = appWindows().contribute;
+            waitedModally = reminder->isVisible() && reminder->isModal();
+            QTest::mouseClick(reminder->cmdNo, Qt::LeftButton);
+        });
+        main->close();
+        QVERIFY(waitedModally);
+    }
+};
+
+int runHelpAboutTests(int argc, char *argv[])
+{
+    HelpAboutTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_help_about.moc"
