@@ -141,7 +141,7 @@ void frmVn_Main::FillWindowList()
     m_windowListActions.clear();
     int number = 0;
     for (QMdiSubWindow *w : mdiArea->subWindowList()) {
-        if (!w->isVisible())
+        if (!w->isVisible() || w->windowTitle().isEmpty())
             continue;
         if (number == 0)
             m_windowListActions.append(m_windowMenu->addSeparator());
