@@ -65,8 +65,3 @@ PdfWord findWord(const QList<PdfWord> &words, const QString &text)
             return word;
     return PdfWord();
 }
-
-int countWords(const QList<PdfWord> &words, const QString &text)
-{
-    return int(std::count_if(words.begin(), words.end(), [&text](const PdfWord &w) { return w.text == text; }));
-}

@@ -20,4 +20,3 @@ QList<PdfWord> wordsOnLine(const QList<PdfWord> &words, double top, double toler
 QString lineText(const QList<PdfWord> &words, double top, double tolerance = 60);
 // The first word with this text (a default word with an empty text if none).
 PdfWord findWord(const QList<PdfWord> &words, const QString &text);
-int countWords(const QList<PdfWord> &words, const QString &text);

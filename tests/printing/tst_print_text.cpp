@@ -7,122 +7,67 @@ using namespace PrintText;
 
 namespace {
 
-struct PrintedLine
+// The printed lines of a surface: text, x and y.
+QList<std::tuple<QString, float, float>> linesOf(const DisplayList &list)
 {
-    QString text;
-    float x = 0, y = 0;
-};
-
-QList<PrintedLine> linesOf(const DisplayList &list)
-{
-    QList<PrintedLine> lines;
+    QList<std::tuple<QString, float, float>> lines;
     for (const DisplayItem &item : list.items())
         if (item.kind == DisplayItem::Text)
-            lines << PrintedLine{list.textOf(item), item.x1, item.y1};
+            lines << std::make_tuple(list.textOf(item), item.x1, item.y1);
     return lines;
-}
-
-DisplayList titleSurface()
-{
-    DisplayList list;
-    list.setFont(QStringLiteral("Arial"), 9, true);
-    return list;
 }
 
 } // namespace
 
-void PrintTextTest::wrappedTextBreaksBetweenWords()
+void PrintTextTest::wrappedTextBreaksBetweenWordsAndAligns()
 {
-    DisplayList page = titleSurface();
+    DisplayList page;
+    page.setFont(QStringLiteral("Arial"), 9, true);
     const double h = page.textHeight();
-    // The box just holds "aaa bbb " (a line keeps 10 twips clear of the edge).
-    const double width = page.textWidth(QStringLiteral("aaa bbb ")) + 10;
-    PrintWrappedText(page, QStringLiteral("aaa bbb    ccc ddd"), 500, 2000, width, 300, AlignLeft);
-    QList<PrintedLine> lines = linesOf(page);
-    QCOMPARE(lines.size(), 2);
-    QCOMPARE(lines[0].text, QStringLiteral("aaa bbb "));
-    QCOMPARE(lines[1].text, QStringLiteral("ccc ddd")); // the blanks after the break are dropped
-    QCOMPARE(lines[0].x, 500.0f);
-    QCOMPARE(lines[1].x, 500.0f);
-    QCOMPARE(lines[0].y, 2000.0f);
-    QCOMPARE(lines[1].y, float(2000 + h));
-    QCOMPARE(page.penPosition(), QPointF(0, 2000 + 2 * h));
+    const auto w = [&page](const char *text) { return page.textWidth(QLatin1String(text)); };
+    // The box just holds "aaa bbb " (a line keeps 10 twips clear of the edge);
+    // the blanks after a break are dropped; each line aligns by its own width.
+    const double width = w("aaa bbb ") + 10;
+    PrintWrappedText(page, QStringLiteral("aaa bbb    ccc d"), 500, 2000, width, 300, AlignLeft);
+    PrintWrappedText(page, QStringLiteral("aaa bbb c"), 500, 3000, width, 300, AlignRight);
+    PrintWrappedText(page, QStringLiteral("aaa"), 500, 4000, width, 300, AlignCentre);
+    QCOMPARE(linesOf(page), (QList<std::tuple<QString, float, float>>{
+                                {"aaa bbb ", 500, 2000},
+                                {"ccc d", 500, float(2000 + h)},
+                                {"aaa bbb ", float(500 + width - w("aaa bbb ")), 3000},
+                                {"c", float(500 + width - w("c")), float(3000 + h)},
+                                {"aaa", float(500 + float((width - w("aaa")) / 2)), 4000},
+                            }));
+    QCOMPARE(page.penPosition(), QPointF(0, 4000 + h));
 
-    // A text that fits stays whole, blanks and all; an empty text is one empty line.
+    // A word wider than the box stands alone instead of stopping the
+    // breaking; an empty text is one empty line.
     page.clear();
-    PrintWrappedText(page, QStringLiteral("aaa bbb"), 500, 0, width, 300, AlignLeft);
-    PrintWrappedText(page, QString(), 500, 1000, width, 300, AlignLeft);
-    lines = linesOf(page);
-    QCOMPARE(lines.size(), 2);
-    QCOMPARE(lines[0].text, QStringLiteral("aaa bbb"));
-    QCOMPARE(lines[1].text, QString());
-    QCOMPARE(page.penPosition().y(), 1000 + h);
-}
-
-void PrintTextTest::wrappedTextAlignsEachLine()
-{
-    DisplayList page = titleSurface();
-    const QString title = QStringLiteral("Time (min.)");
-    const double w = page.textWidth(title);
-    PrintWrappedText(page, title, 3000, 4500, 2000, 300, AlignCentre);
-    PrintWrappedText(page, title, 3000, 5000, 2000, 300, AlignRight);
-    const QList<PrintedLine> lines = linesOf(page);
-    QCOMPARE(lines.size(), 2);
-    QCOMPARE(lines[0].x, float(3000 + float((2000 - w) / 2)));
-    QCOMPARE(lines[1].x, float(3000 + 2000 - w));
-
-    // Each wrapped line is aligned by its own width, trailing blank included.
-    page.clear();
-    const double width = page.textWidth(QStringLiteral("aaa bbb ")) + 10;
-    PrintWrappedText(page, QStringLiteral("aaa bbb c"), 0, 0, width, 300, AlignRight);
-    const QList<PrintedLine> wrapped = linesOf(page);
-    QCOMPARE(wrapped.size(), 2);
-    QCOMPARE(wrapped[0].x, float(width - page.textWidth(QStringLiteral("aaa bbb "))));
-    QCOMPARE(wrapped[1].x, float(width - page.textWidth(QStringLiteral("c"))));
-}
-
-void PrintTextTest::wrappedTextPutsAnOverwideWordOnItsOwnLine()
-{
-    DisplayList page = titleSurface();
     PrintWrappedText(page, QStringLiteral("Concentration of [A/B]"), 0, 0, 200, 300, AlignLeft);
+    PrintWrappedText(page, QString(), 0, 1000, 200, 300, AlignLeft);
     QStringList texts;
-    for (const PrintedLine &line : linesOf(page))
-        texts << line.text;
-    QCOMPARE(texts, QStringList({"Concentration ", "of ", "[A/B]"}));
-
-    page.clear();
-    PrintWrappedText(page, QStringLiteral("Concentration"), 0, 0, 5, 300, AlignCentre);
-    QCOMPARE(linesOf(page).size(), 1);
+    for (const auto &line : linesOf(page))
+        texts << std::get<0>(line);
+    QCOMPARE(texts, QStringList({"Concentration ", "of ", "[A/B]", ""}));
 }
 
-void PrintTextTest::textLinesSplitAtLineBreaks()
+void PrintTextTest::textLinesSplitAtLineBreaksAndAlign()
 {
     DisplayList page;
     const double h = page.textHeight();
+    // Blanks are dropped after a line break only; a final break adds no line.
     PrintTextLines(page, QStringLiteral("  one\r\n   two\r\n\r\nfour\r\n"), 1000, 6000, AlignLeft);
-    const QList<PrintedLine> lines = linesOf(page);
-    QCOMPARE(lines.size(), 4); // a final line break adds no line
-    const QStringList expected{"  one", "two", "", "four"};
-    for (int i = 0; i < lines.size(); ++i) {
-        QCOMPARE(lines[i].text, expected[i]);
-        QCOMPARE(lines[i].x, 1000.0f);
-        QCOMPARE(lines[i].y, float(6000 + i * h));
-    }
-    QCOMPARE(page.penPosition(), QPointF(0, 6000 + 4 * h));
-
-    page.clear();
+    PrintTextLines(page, QStringLiteral("Kd:"), 3000, 0, AlignCentre);
+    PrintTextLines(page, QStringLiteral("Kd:"), 3000, 500, AlignRight);
     PrintTextLines(page, QString(), 1000, 1000, AlignLeft);
-    QCOMPARE(linesOf(page).size(), 1);
-    QCOMPARE(page.penPosition().y(), 1000 + h);
-}
-
-void PrintTextTest::textLinesAlignOnX()
-{
-    DisplayList page;
-    PrintTextLines(page, QStringLiteral("Kd:\r\nTotal A:"), 3000, 0, AlignCentre);
-    PrintTextLines(page, QStringLiteral("Kd:"), 3000, 1000, AlignRight);
-    const QList<PrintedLine> lines = linesOf(page);
-    QCOMPARE(lines[0].x, float(3000 - page.textWidth(QStringLiteral("Kd:")) / 2));
-    QCOMPARE(lines[1].x, float(3000 - page.textWidth(QStringLiteral("Total A:")) / 2));
-    QCOMPARE(lines[2].x, float(3000 - page.textWidth(QStringLiteral("Kd:"))));
+    const double kd = page.textWidth(QStringLiteral("Kd:"));
+    QCOMPARE(linesOf(page), (QList<std::tuple<QString, float, float>>{
+                                {"  one", 1000, 6000},
+                                {"two", 1000, float(6000 + h)},
+                                {"", 1000, float(6000 + 2 * h)},
+                                {"four", 1000, float(6000 + 3 * h)},
+                                {"Kd:", float(3000 + float(-kd / 2)), 0},
+                                {"Kd:", float(3000 - kd), 500},
+                                {"", 1000, 1000},
+                            }));
 }

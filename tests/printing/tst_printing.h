@@ -16,11 +16,8 @@ class PrintTextTest : public QObject
     Q_OBJECT
 
 private slots:
-    void wrappedTextBreaksBetweenWords();
-    void wrappedTextAlignsEachLine();
-    void wrappedTextPutsAnOverwideWordOnItsOwnLine();
-    void textLinesSplitAtLineBreaks();
-    void textLinesAlignOnX();
+    void wrappedTextBreaksBetweenWordsAndAligns();
+    void textLinesSplitAtLineBreaksAndAlign();
 };
 
 class PrintReportTest : public QObject
@@ -30,7 +27,7 @@ class PrintReportTest : public QObject
 private slots:
     void init();
     void cleanup();
-    void printWindowLoadsWithItsChoices();
+    void commentBoxTakesEnterWhileAnnotating();
     void cancellingPrintsNothing();
     void equilibriumReportPrintsGraphTitlesAndFields();
     void scatchardReportRunsTheAnalysisAgain();
@@ -46,10 +43,9 @@ private:
     frmPrintOptions &openPrintWindow();
     // Ticks the three choices and presses Print.
     void print(bool graph, bool info, bool comment, const QString &commentText = QString());
-    QList<PdfWord> printed() const { return readPdfWords(pdfPath); }
-    double lineHeight() const;
 
     std::unique_ptr<frmVn_Main> main;
     std::unique_ptr<QTemporaryDir> folder;
     QString pdfPath;
+    double lineHeight = 0; // of the report's font
 };
