@@ -118,7 +118,6 @@ Outcome PrintReport(const Choices &choices)
         page.discard();
     // Re-plotting brings the graph window to the front: the active tool first.
     const short activeTool = ReportTool::ActiveToolWindow();
-    setReportFont(page, true);
 
     if (choices.printGraph) {
         StatusText::set(kPrinting);
@@ -136,7 +135,7 @@ Outcome PrintReport(const Choices &choices)
             StatusText::clear();
             return Outcome::NoGraph;
         }
-        setReportFont(page, true); // the titles are bold, whatever the graph left
+        setReportFont(page, true); // bold titles, whatever font the graph left
         PrintAxisTitles(page);
     }
 
