@@ -1,4 +1,4 @@
-#include "TestFixture.h"
+#include "DynamicTesting.h"
 
 #include "dynamic/EulerStep.h"
 #include "dynamic/SimulationEngine.h"
@@ -8,36 +8,9 @@
 
 using namespace modVornish;
 
+using namespace DynamicTesting;
+
 namespace {
-
-SimulationInput baseInput()
-{
-    SimulationInput in;
-    in.initialA = 1e-9;
-    in.initialB = 2e-9;
-    in.initialAB = 0.5e-9;
-    in.kAss = 1e6;
-    in.kDiss = 1e-3;
-    in.endTime = 10.0;
-    in.recordingInterval = 3.0;
-    in.precisionFactor = PrecisionFactor(0);
-    return in;
-}
-
-QList<ResultRecord> run(const SimulationInput &in)
-{
-    QList<ResultRecord> samples;
-    RunSimulation(in, [&](const ResultRecord &r) { samples.append(r); });
-    return samples;
-}
-
-QList<double> timesOf(const QList<ResultRecord> &samples)
-{
-    QList<double> times;
-    for (const ResultRecord &r : samples)
-        times.append(r.time);
-    return times;
-}
 
 bool near(double a, double b, double scale = 1e-9)
 {
@@ -72,20 +45,11 @@ class SimulationEngineTest : public QObject
     Q_OBJECT
 
 private slots:
-    void ratesFollowTheTwoFluxes()
-    {
-        double rA = 0, rB = 0, rAB = 0;
-        ComputeRates(2.0, 3.0, 4.0, 5.0, 0.5, rA, rB, rAB);
-        QCOMPARE(rA, 2.0 - 30.0);
-        QCOMPARE(rB, rA);
-        QCOMPARE(rAB, 28.0);
-    }
-
     void sampleTimesEndAtTheFirstMultipleNotBelowTheEndTime()
     {
-        QCOMPARE(timesOf(run(baseInput())), (QList<double>{0, 3, 6, 9, 12}));
+        QCOMPARE(timesOf(run(tenSecondsEveryThree())), (QList<double>{0, 3, 6, 9, 12}));
 
-        SimulationInput atZero = baseInput();
+        SimulationInput atZero = tenSecondsEveryThree();
         atZero.endTime = 0.0;
         atZero.recordingInterval = 0.0; // nothing to run, so nothing to refuse
         atZero.precisionFactor = 0.0f;
@@ -116,7 +80,7 @@ private slots:
 
     void zeroConcentrationsStayZero()
     {
-        SimulationInput in = baseInput();
+        SimulationInput in = tenSecondsEveryThree();
         in.initialA = in.initialB = in.initialAB = 0.0;
         for (const ResultRecord &r : run(in)) {
             for (double v : {r.A, r.rA, r.B, r.rB, r.AB, r.rAB})
@@ -193,7 +157,7 @@ private slots:
 
     void eventsFireWithSamplesBeforeAndAfter()
     {
-        SimulationInput in = baseInput();
+        SimulationInput in = tenSecondsEveryThree();
         in.events = {{4.0, 1e-9, EventTarget::A}, {4.0, -5e-9, EventTarget::B},
                      {4.0, 0.0, EventTarget::None}, {100.0, 1e-9, EventTarget::AB}};
         const QList<ResultRecord> s = run(in);
@@ -227,11 +191,8 @@ private slots:
             QVERIFY(near(s[i].A + s[i].AB, totalA));
         for (int i = 6; i < s.size(); ++i)
             QVERIFY(near(s[i].B + s[i].AB, totalB));
-    }
 
-    void anEventAtTimeZeroGivesThreeSamplesAtZero()
-    {
-        SimulationInput in = baseInput();
+        // An event at time 0 fires in the first step: three samples at 0.
         in.events = {{0.0, 1e-9, EventTarget::AB}};
         QCOMPARE(timesOf(run(in)).mid(0, 4), (QList<double>{0, 0, 0, 3}));
     }
@@ -241,7 +202,7 @@ private slots:
     // recorded rates are the rates at the perturbed state.
     void theStepOfAnEventStartsFromThePerturbedState()
     {
-        SimulationInput in = baseInput();
+        SimulationInput in = tenSecondsEveryThree();
         in.recordingInterval = 1.0;
         in.endTime = 1.0;
         const double step = double(PrecisionFactor(0));
@@ -256,7 +217,7 @@ private slots:
 
     void theCompetitorTakesBFromTheNextStepOn()
     {
-        SimulationInput plain = baseInput();
+        SimulationInput plain = tenSecondsEveryThree();
         plain.endTime = 30.0;
         plain.events = {{4.0, 0.0, EventTarget::None}};
         SimulationInput challenged = plain;
@@ -281,7 +242,7 @@ private slots:
 
     void progressAndYieldsOncePerIntervalAndEvent()
     {
-        SimulationInput in = baseInput();
+        SimulationInput in = tenSecondsEveryThree();
         in.events = {{4.0, 1e-9, EventTarget::A}};
         QList<float> reported;
         int yields = 0;
@@ -291,41 +252,35 @@ private slots:
         QCOMPARE(yields, 4 + 1);
     }
 
-    void inputThatWouldNeverEndIsRefused()
+    // Input that would never end is refused before any sample; values that
+    // overflow stop the run before they reach the sink.
+    void inputThatCannotRunStopsBeforeTheSink()
     {
-        SimulationInput noInterval = baseInput();
+        SimulationInput noInterval = tenSecondsEveryThree();
         noInterval.recordingInterval = 0.0;
-        SimulationInput noPrecision = baseInput();
+        SimulationInput noPrecision = tenSecondsEveryThree();
         noPrecision.precisionFactor = PrecisionFactor(-1);
-        QVERIFY(SimulationInputRefusal(baseInput()).isEmpty());
-        for (const SimulationInput &in : {noInterval, noPrecision}) {
-            QVERIFY(!SimulationInputRefusal(in).isEmpty());
+        SimulationInput overflowing = tenSecondsEveryThree();
+        overflowing.initialAB = 1e300;
+        overflowing.kDiss = 1e300;
+        QVERIFY(SimulationInputRefusal(tenSecondsEveryThree()).isEmpty());
+        QVERIFY(!SimulationInputRefusal(noInterval).isEmpty());
+        QVERIFY(!SimulationInputRefusal(noPrecision).isEmpty());
+        const std::pair<SimulationInput, int> cases[] = {{noInterval, RuntimeFault::InvalidProcedureCall},
+                                                         {noPrecision, RuntimeFault::InvalidProcedureCall},
+                                                         {overflowing, RuntimeFault::Overflow}};
+        for (const auto &[in, fault] : cases) {
             int samples = 0;
-            try {
-                RunSimulation(in, [&](const ResultRecord &) { ++samples; });
-                QFAIL("a refused input ran");
-            } catch (const RuntimeFault &f) {
-                QCOMPARE(f.number(), int(RuntimeFault::InvalidProcedureCall));
-            }
+            QCOMPARE(faultNumberOf([&] { RunSimulation(in, [&](const ResultRecord &) { ++samples; }); }), fault);
             QCOMPARE(samples, 0);
         }
     }
-
-    void valuesThatOverflowStopTheRunBeforeTheSink()
-    {
-        SimulationInput in = baseInput();
-        in.initialAB = 1e300;
-        in.kDiss = 1e300;
-        QList<ResultRecord> samples;
-        try {
-            RunSimulation(in, [&](const ResultRecord &r) { samples.append(r); });
-            QFAIL("no overflow");
-        } catch (const RuntimeFault &f) {
-            QCOMPARE(f.number(), int(RuntimeFault::Overflow));
-        }
-        QVERIFY(samples.isEmpty());
-    }
 };
 
-VORNISH_TEST_MAIN(SimulationEngineTest)
+int runSimulationEngineTests(int argc, char *argv[])
+{
+    SimulationEngineTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_simulation_engine.moc"

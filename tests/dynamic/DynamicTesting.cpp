@@ -1,0 +1,84 @@
+#include "DynamicTesting.h"
+
+#include "dynamic/ResultsStore.h"
+#include "dynamic/SimulationEngine.h"
+#include "platform/RuntimeFault.h"
+
+#include <sqlite3.h>
+
+using namespace modVornish;
+
+namespace DynamicTesting {
+
+SimulationInput tenSecondsEveryThree(int precisionIndex)
+{
+    SimulationInput in;
+    in.initialA = 1e-9;
+    in.initialB = 2e-9;
+    in.initialAB = 0.5e-9;
+    in.kAss = 1e6;
+    in.kDiss = 1e-3;
+    in.endTime = 10.0;
+    in.recordingInterval = 3.0;
+    in.precisionFactor = PrecisionFactor(precisionIndex);
+    return in;
+}
+
+QList<ResultRecord> run(const SimulationInput &input)
+{
+    QList<ResultRecord> samples;
+    RunSimulation(input, [&](const ResultRecord &r) { samples.append(r); });
+    return samples;
+}
+
+QList<ResultRecord> runIntoResultsFile(const SimulationInput &input)
+{
+    const QString path = ResultsFilePath();
+    ResetResultsDatabase(path);
+    QList<ResultRecord> samples;
+    ResultsAppender appender(path);
+    RunSimulation(input, [&](const ResultRecord &r) {
+        appender.AppendResultRecord(r);
+        samples.append(r);
+    });
+    appender.finish();
+    return samples;
+}
+
+QList<StoredRow> storedRows(const char *table)
+{
+    QList<StoredRow> rows;
+    sqlite3 *db = nullptr;
+    if (sqlite3_open_v2(ResultsFilePath().toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        const QByteArray sql = QByteArray("select [Time],[Concentration],[Rate (dC/dt)] from [") + table + "]";
+        sqlite3_stmt *st = nullptr;
+        if (sqlite3_prepare_v2(db, sql.constData(), -1, &st, nullptr) == SQLITE_OK)
+            while (sqlite3_step(st) == SQLITE_ROW)
+                rows.append({sqlite3_column_double(st, 0), sqlite3_column_double(st, 1), sqlite3_column_double(st, 2)});
+        sqlite3_finalize(st);
+    }
+    sqlite3_close(db);
+    return rows;
+}
+
+QList<ResultRecord> storedSamples()
+{
+    const QList<StoredRow> a = storedRows("A"), b = storedRows("B"), ab = storedRows("AB");
+    QList<ResultRecord> samples;
+    for (int i = 0; i < a.size() && i < b.size() && i < ab.size(); ++i)
+        samples.append({a[i].time, a[i].concentration, a[i].rate, b[i].concentration, b[i].rate,
+                        ab[i].concentration, ab[i].rate});
+    return samples;
+}
+
+int faultNumberOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const RuntimeFault &f) {
+        return f.number();
+    }
+    return 0;
+}
+
+} // namespace DynamicTesting

@@ -1,0 +1,365 @@
+#include "DynamicTesting.h"
+
+#include "dynamic/DynamicResults.h"
+#include "dynamic/ResultsPlot.h"
+#include "dynamic/ResultsReading.h"
+#include "dynamic/ResultsStore.h"
+#include "dynamic/SimulationEngine.h"
+#include "dynamic/frm_dbResults_DynamVn.h"
+#include "graphing/AxisRounding.h"
+#include "graphing/GraphPicture.h"
+#include "graphing/PlotEngine.h"
+#include "graphing/Units.h"
+#include "graphing/frmGraph.h"
+#include "graphing/frmOptions.h"
+#include "platform/DatabaseConnection.h"
+#include "platform/ProgramFolder.h"
+#include "platform/RuntimeFault.h"
+#include "shell/AppWindows.h"
+#include "shell/frmVn_Main.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QStyledItemDelegate>
+#include <QTableView>
+
+#include <sqlite3.h>
+
+using namespace modVornish;
+using namespace DynamicTesting;
+
+namespace {
+
+const DisplayList &picture()
+{
+    return appWindows().graph->PicGraph->displayList();
+}
+
+// Where the curve's points were drawn: the dot's last point, then the end of
+// each segment (a black line after its two light shadow lines).
+QList<QPointF> curvePoints()
+{
+    QList<QPointF> points;
+    const QRgb light = qRgb(204, 204, 204);
+    const std::vector<DisplayItem> &items = picture().items();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const DisplayItem &item = items[i];
+        const bool lastOfDot = i + 1 == items.size() || items[i + 1].kind != DisplayItem::Point;
+        if (item.kind == DisplayItem::Point && lastOfDot)
+            points.append(QPointF(item.x1, item.y1));
+        if (item.kind == DisplayItem::Line && item.color != light && i > 0 && items[i - 1].color == light)
+            points.append(QPointF(item.x2, item.y2));
+    }
+    return points;
+}
+
+// Where the plot puts (x, y) on the axes X 0..xMax and Y over the rounded
+// range of values.
+QPointF expectedAt(double x, double y, double xMax, QList<double> values)
+{
+    double yMin = *std::min_element(values.begin(), values.end());
+    double yMax = *std::max_element(values.begin(), values.end());
+    modPlot_Graph::RoundDownAxisMinimum(yMin);
+    modPlot_Graph::RoundUpAxisMaximum(yMax);
+    return QPointF(qRound(2100 + x * 3200 / xMax), qRound(800 + 3200 - (y - yMin) * 3200 / (yMax - yMin)));
+}
+
+void writeForeignFile()
+{
+    QFile foreign(ResultsFilePath());
+    QVERIFY(foreign.open(QIODevice::WriteOnly));
+    foreign.write(QByteArray(4096, 'x'));
+}
+
+QString shownText(QTableView *grid, int row, int column)
+{
+    auto *delegate = static_cast<QStyledItemDelegate *>(grid->itemDelegateForColumn(column));
+    return delegate->displayText(grid->model()->index(row, column).data(), QLocale());
+}
+
+} // namespace
+
+// The results file: stored, scanned, browsed and plotted.
+class ResultsFileTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<frmVn_Main> m_main;
+    frmOptions *options = nullptr;
+    frm_dbResults_DynamVn *browser = nullptr;
+
+private slots:
+    void initTestCase()
+    {
+        m_main = std::make_unique<frmVn_Main>();
+        m_main->ShowAfterSplash();
+        options = appWindows().options;
+        browser = appWindows().results;
+    }
+
+    void cleanupTestCase()
+    {
+        ReleaseResultsFile();
+        m_main.reset();
+    }
+
+    void init()
+    {
+        ReleaseResultsFile();
+        TestFixture::resetFolders();
+        resetMessages();
+        options->RestoreDefaults();
+        options->setSettingsChanged(QStringLiteral("0"));
+        modVnPublic::TimeUnit = QStringLiteral("s");
+        modVnPublic::TimeFactor = 1.0f;
+    }
+
+    void theFileLivesInTheProgramFolderOrElseTheUsersDataFolder()
+    {
+        QCOMPARE(ResultsFilePath(), modVnPublic::ProgramFilePath(QStringLiteral("Temp.mdb")));
+        QStandardPaths::setTestModeEnabled(true);
+        modVnPublic::SetProgramFolder(TestFixture::temporaryFolder() + QStringLiteral("/no such folder"));
+        const QString userPath = ResultsFilePath();
+        QCOMPARE(userPath, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                               + QStringLiteral("/Vornish/Temp.mdb"));
+        ResetResultsDatabase(userPath);
+        QVERIFY(QFile::exists(userPath));
+        ReleaseResultsFile();
+        QFile::remove(userPath);
+        QStandardPaths::setTestModeEnabled(false);
+    }
+
+    // One row per table for each sample, in the order given, the event's
+    // two rows between those of 3 and 6 s.
+    void eachSampleIsOneRowPerTableInOrder()
+    {
+        SimulationInput in = tenSecondsEveryThree(1);
+        in.events = {{4.0, 1e-9, EventTarget::B}};
+        const QList<ResultRecord> samples = runIntoResultsFile(in);
+        ReleaseResultsFile();
+        const QList<ResultRecord> stored = storedSamples();
+        QCOMPARE(storedRows("B").size(), 7);
+        QCOMPARE(stored.size(), samples.size());
+        for (int i = 0; i < samples.size(); ++i) {
+            const ResultRecord &s = samples[i], &f = stored[i];
+            QVERIFY(f.time == s.time && f.A == s.A && f.rA == s.rA && f.B == s.B && f.rB == s.rB && f.AB == s.AB
+                    && f.rAB == s.rAB);
+        }
+        const QList<double> times = timesOf(stored);
+        QVERIFY(times[2] >= 4.0 && times[2] < 6.0 && times[3] == times[2] && times[4] == 6.0);
+    }
+
+    void aSecondRunReplacesTheFirst()
+    {
+        runIntoResultsFile(tenSecondsEveryThree());
+        // The first run's file is still open for reading when the second starts.
+        double low = 0, high = 0;
+        modPlot_Graph::ScanFieldRange(ResultsFilePath(), ResultsQuery(ResultsTable::A), TimeField, low, high);
+        SimulationInput shorter = tenSecondsEveryThree();
+        shorter.endTime = 3.0;
+        runIntoResultsFile(shorter);
+        for (const char *table : {"A", "B", "AB"})
+            QCOMPARE(timesOf(storedRows(table)), (QList<double>{0, 3}));
+    }
+
+    void scanningFindsTheRangeOrLeavesItAlone()
+    {
+        const QString path = ResultsFilePath();
+        const QList<ResultRecord> samples = runIntoResultsFile(tenSecondsEveryThree());
+        double low = -1, high = -1;
+        modPlot_Graph::ScanFieldRange(path, ResultsQuery(ResultsTable::AB), TimeField, low, high);
+        QVERIFY(low == 0.0 && high == 12.0);
+        modPlot_Graph::ScanFieldRange(path, ResultsQuery(ResultsTable::A), ConcentrationField, low, high);
+        QVERIFY(high == samples[0].A && low == samples.last().A); // A only falls here
+
+        // All equal values give that value twice.
+        SimulationInput still = tenSecondsEveryThree();
+        still.initialA = 5e-9;
+        still.initialB = still.initialAB = 0;
+        runIntoResultsFile(still);
+        modPlot_Graph::ScanFieldRange(path, ResultsQuery(ResultsTable::A), ConcentrationField, low, high);
+        QVERIFY(low == 5e-9 && high == 5e-9);
+
+        // An empty table leaves the caller's values.
+        ResetResultsDatabase(path);
+        low = 7;
+        high = 8;
+        modPlot_Graph::ScanFieldRange(path, ResultsQuery(ResultsTable::A), RateField, low, high);
+        QVERIFY(low == 7.0 && high == 8.0);
+    }
+
+    // A fault ends the run with every whole sample appended before it kept,
+    // and the file stays a database.
+    void aFaultKeepsTheSamplesBeforeIt()
+    {
+        SimulationInput overflowing = tenSecondsEveryThree(1);
+        overflowing.kDiss = 10.0;
+        overflowing.events = {{4.0, 1e308, EventTarget::AB}}; // the rates after it overflow
+        QCOMPARE(faultNumberOf([&] { runIntoResultsFile(overflowing); }), int(RuntimeFault::Overflow));
+        ReleaseResultsFile();
+        for (const char *table : {"A", "B", "AB"})
+            QCOMPARE(storedRows(table).size(), 3); // 0 s, 3 s, before the event
+
+        // A table that can no longer be written: no sample is kept in part.
+        ResetResultsDatabase(ResultsFilePath());
+        int appended = 0;
+        const int number = faultNumberOf([&] {
+            ResultsAppender appender(ResultsFilePath());
+            RunSimulation(tenSecondsEveryThree(), [&](const ResultRecord &r) {
+                if (appended++ == 2)
+                    DatabaseConnection::shared().execute(QStringLiteral("drop table [B]"));
+                appender.AppendResultRecord(r);
+            });
+        });
+        QCOMPARE(number, SQLITE_ERROR);
+        ReleaseResultsFile();
+        QCOMPARE(timesOf(storedRows("A")), (QList<double>{0, 3}));
+        QCOMPARE(timesOf(storedRows("AB")), (QList<double>{0, 3}));
+    }
+
+    void filesThatAreMissingEmptyOrForeignFailCleanly()
+    {
+        const QString path = ResultsFilePath();
+        const QString query = ResultsQuery(ResultsTable::AB);
+        double low = 0, high = 0;
+        QCOMPARE(faultNumberOf([&] { modPlot_Graph::ScanFieldRange(path, query, TimeField, low, high); }), 53);
+        QVERIFY(!QFile::exists(path)); // reading never creates the file
+
+        QFile empty(path);
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.close();
+        QVERIFY(IsResultsTableEmpty(path, query));
+        ReleaseResultsFile();
+
+        writeForeignFile();
+        QCOMPARE(faultNumberOf([&] { IsResultsTableEmpty(path, query); }), SQLITE_NOTADB);
+        ReleaseResultsFile();
+        // The browser reports it as a data error, once, and shows no rows.
+        browser->ShowResults();
+        QCOMPARE(scriptedMessages().shown.size(), 1);
+        QVERIFY(scriptedMessages().shown[0].text.startsWith(QStringLiteral("Data error event hit err:")));
+        QCOMPARE(browser->grdDataGrid->model()->rowCount(), 0);
+        browser->hide();
+    }
+
+    void theBrowserShowsEachTableAndLetsGoForANewRun()
+    {
+        const QList<ResultRecord> samples = runIntoResultsFile(tenSecondsEveryThree(1));
+        ShowResultsBrowser();
+        QVERIFY(browser->isVisible());
+        QTableView *grid = browser->grdDataGrid;
+        QCOMPARE(grid->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Rate (dC/dt)"));
+        const struct { int index; QString caption; double ResultRecord::*value; } tables[] = {
+            {2, QStringLiteral("Results table for [A/B]"), &ResultRecord::AB},
+            {1, QStringLiteral("Results table for B"), &ResultRecord::B},
+            {0, QStringLiteral("Results table for A"), &ResultRecord::A},
+        };
+        for (const auto &t : tables) {
+            browser->cmbWhichTable->setCurrentIndex(t.index);
+            QCOMPARE(browser->windowTitle(), t.caption);
+            QCOMPARE(grid->model()->rowCount(), 5);
+            for (int row = 0; row < 5; ++row) {
+                QCOMPARE(grid->model()->index(row, 0).data().toDouble(), samples[row].time);
+                QCOMPARE(grid->model()->index(row, 1).data().toDouble(), samples[row].*t.value);
+            }
+        }
+        // Times in "General Number", concentrations and rates in "Scientific".
+        QCOMPARE(shownText(grid, 1, 0), QStringLiteral("3"));
+        QCOMPARE(shownText(grid, 0, 1), QStringLiteral("1.00E-09"));
+
+        // The next run hides it and releases the file before deleting it.
+        ResetResultsFile();
+        QVERIFY(!browser->isVisible());
+        QCOMPARE(grid->model()->rowCount(), 0);
+        QVERIFY(storedRows("A").isEmpty());
+        QVERIFY(scriptedMessages().shown.isEmpty());
+    }
+
+    // [A/B] in nM against seconds: X from 0 to 10, the rows up to 10 s drawn.
+    void theComplexIsDrawnAgainstTime()
+    {
+        const QList<ResultRecord> s = runIntoResultsFile(tenSecondsEveryThree(1));
+        PlotSimulationResults(10.0);
+        QCOMPARE(modPlot_Graph::GraphSource(), QStringLiteral("3"));
+        QList<double> values;
+        for (const ResultRecord &r : s)
+            values.append(r.AB * (1 / 1e-9)); // scaled as the plot scales
+        QList<QPointF> expected;
+        for (int i = 0; i < 4; ++i) // 0, 3, 6, 9; 12 s lies beyond the axis
+            expected.append(expectedAt(s[i].time, values[i], 10, values));
+        QCOMPARE(curvePoints(), expected);
+        QVERIFY(scriptedMessages().shown.isEmpty());
+
+        // Stored results are plotted over their own times: 0 … 12 s.
+        appWindows().graph->PicGraph->clear();
+        PlotStoredResults();
+        QCOMPARE(curvePoints().size(), 5);
+        QCOMPARE(curvePoints().last().x(), 2100.0 + 3200);
+    }
+
+    // A rate in nM per minute, and a manual X maximum rewritten as read.
+    void theChosenRateIsScaledToTheShownUnits()
+    {
+        modVnPublic::TimeUnit = QStringLiteral("min.");
+        modVnPublic::TimeFactor = 60.0f;
+        SimulationInput in = tenSecondsEveryThree(1);
+        in.endTime = 600.0;
+        const QList<ResultRecord> s = runIntoResultsFile(in);
+        options->optDyn_YdAdt->setChecked(true);
+        options->txtX_max->setText(QStringLiteral("6 min"));
+        options->setSettingsChanged(QStringLiteral("0"));
+        PlotSimulationResults(600.0);
+        QCOMPARE(options->txtX_max->text(), QStringLiteral("6"));
+
+        QList<double> values;
+        for (const ResultRecord &r : s)
+            values.append(r.rA * (60.0 / 1e-9));
+        const QList<QPointF> drawn = curvePoints();
+        QCOMPARE(drawn.size(), 121); // every 3 s up to 6 minutes
+        QCOMPARE(drawn[1], expectedAt(3.0 / 60, values[1], 6, values));
+        QCOMPARE(drawn.last(), expectedAt(360.0 / 60, values[120], 6, values));
+    }
+
+    // A run whose values do not change, or of end time 0, has a one-value
+    // range; the graph opens it instead of dividing by zero.
+    void aRangeOfOneValueIsOpened()
+    {
+        modVnPublic::ConcentrationFactor = 1; // shown in M: the value stays exactly 5
+        SimulationInput in;
+        in.initialA = 5;
+        runIntoResultsFile(in);
+        options->optDyn_YA->setChecked(true);
+        options->setSettingsChanged(QStringLiteral("0"));
+        PlotSimulationResults(0.0);
+        modVnPublic::ConcentrationFactor = 1e-9;
+        QCOMPARE(curvePoints(), (QList<QPointF>{QPointF(2100, 800 + 3200 / 2)}));
+    }
+
+    void anEmptyOrMissingFileDrawsNothing()
+    {
+        ResetResultsDatabase(ResultsFilePath());
+        appWindows().graph->PicGraph->clear();
+        PlotStoredResults();
+        QCOMPARE(scriptedMessages().shown.size(), 1);
+        QCOMPARE(scriptedMessages().shown[0].text,
+                 QStringLiteral("A graph can not be plotted as the results file is empty"));
+        QCOMPARE(scriptedMessages().shown[0].title, QStringLiteral("Database error"));
+        QVERIFY(picture().items().empty());
+
+        ReleaseResultsFile();
+        QFile::remove(ResultsFilePath());
+        QCOMPARE(faultNumberOf([] { PlotStoredResults(); }), 53);
+        QVERIFY(picture().items().empty());
+    }
+};
+
+int runResultsFileTests(int argc, char *argv[])
+{
+    ResultsFileTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_results_file.moc"
