@@ -1,11 +1,13 @@
 #include "dynamic/DynamicFinish.h"
 
+#include "dynamic/DynamicResults.h"
+#include "dynamic/ResultsPlot.h"
+#include "dynamic/ResultsStore.h"
 #include "dynamic/SimulationEngine.h"
 #include "dynamic/UpdateAssistantGuidance.h"
 #include "dynamic/UseExistingData.h"
 #include "dynamic/WizardInputRules.h"
 #include "dynamic/WizardLinks.h"
-#include "dynamic/WizardResults.h"
 #include "dynamic/frmDynVornish.h"
 #include "dynamic/frmDynamVnTlAssistant.h"
 #include "graphing/Units.h"
@@ -112,7 +114,7 @@ void DynamicFinish::plotStoredResults()
 {
     StatusText::set(QStringLiteral("Loading simulation data ..."));
     m_wizard.stepToRestore = 1;
-    WizardResults::plotStoredResults();
+    modVornish::PlotStoredResults(&WizardLinks::setProgress);
 }
 
 bool DynamicFinish::readConcentrations()
@@ -225,7 +227,7 @@ void DynamicFinish::readEvents()
 void DynamicFinish::simulate()
 {
     WizardLinks::setProgress(0.75);
-    WizardResults::recreateResultsFile();
+    modVornish::ResetResultsFile();
     WizardLinks::setProgress(1.0);
 
     StatusText::set(QStringLiteral("Performing simulation ..."));
@@ -243,14 +245,16 @@ void DynamicFinish::simulate()
             sinceYield.restart();
         }
     };
-    WizardResults::Recorder recorder;
-    modVornish::RunSimulation(m_input, recorder.sink(), progress);
-    recorder.finish();
+    modVornish::ResultsAppender appender(modVornish::ResultsFilePath());
+    modVornish::RunSimulation(
+        m_input, [&appender](const modVornish::ResultRecord &r) { appender.AppendResultRecord(r); }, progress);
+    appender.finish();
 
     WizardLinks::showProgress(0, 1, 0.1);
-    WizardResults::plotResults(m_input.endTime);
+    const bool plotted = modVornish::PlotSimulationResults(m_input.endTime, &WizardLinks::setProgress);
+    // The demonstration ends with the graph of its run.
     frmDynamVnTlAssistant *assistant = appWindows().dynamicAssistant;
-    if (assistant && assistant->isVisible())
+    if (plotted && assistant && assistant->isVisible())
         assistant->EndDemo();
 }
 
@@ -260,7 +264,7 @@ void DynamicFinish::restore()
     m_wizard.ShowStep(m_wizard.stepToRestore);
     m_wizard.cmdGo->setEnabled(true);
     if (WizardLinks::showTableChecked() && StatusText::current() != startingText)
-        WizardResults::showResultsBrowser();
+        modVornish::ShowResultsBrowser();
     frmDynamVnTlAssistant *assistant = appWindows().dynamicAssistant;
     if (assistant && assistant->isVisible())
         modVornish::UpdateAssistantGuidance();

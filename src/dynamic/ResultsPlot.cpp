@@ -124,11 +124,11 @@ private:
     int m_lastPercent = -1;
 };
 
-void plotResults(double xMinSeconds, double xMaxSeconds, const PlotProgress &progress)
+bool plotResults(double xMinSeconds, double xMaxSeconds, const PlotProgress &progress)
 {
     if (!BeginToolGraph(DynamicTool)) {
         StatusText::clear();
-        return;
+        return false;
     }
     const GraphPreferences prefs = Preferences();
     const QString path = ResultsFilePath();
@@ -141,7 +141,7 @@ void plotResults(double xMinSeconds, double xMaxSeconds, const PlotProgress &pro
         Messages::show(QStringLiteral("A graph can not be plotted as the results file is empty"),
                        Messages::Buttons::Ok, Messages::Icon::None, QStringLiteral("Database error"));
         StatusText::clear();
-        return;
+        return false;
     }
 
     const double timeFactor = double(modVnPublic::TimeFactor);
@@ -191,21 +191,22 @@ void plotResults(double xMinSeconds, double xMaxSeconds, const PlotProgress &pro
         steps.at(x);
     }
     StatusText::clear();
+    return true;
 }
 
 } // namespace
 
-void PlotSimulationResults(double endTime, const PlotProgress &progress)
+bool PlotSimulationResults(double endTime, const PlotProgress &progress)
 {
-    plotResults(0.0, endTime, progress);
+    return plotResults(0.0, endTime, progress);
 }
 
-void PlotStoredResults(const PlotProgress &progress)
+bool PlotStoredResults(const PlotProgress &progress)
 {
     double firstTime = 0;
     double lastTime = 0;
     ScanFieldRange(ResultsFilePath(), ResultsQuery(ResultsTable::AB), TimeField, firstTime, lastTime);
-    plotResults(firstTime, lastTime, progress);
+    return plotResults(firstTime, lastTime, progress);
 }
 
 } // namespace modVornish

@@ -16,10 +16,12 @@ namespace modVornish {
 // hundred times at most.
 using PlotProgress = std::function<void(double value)>;
 
-// After a run of endTime seconds: X from 0 to the end time.
-void PlotSimulationResults(double endTime, const PlotProgress &progress = {});
+// After a run of endTime seconds: X from 0 to the end time. False when
+// nothing was drawn (graphs off, the changed-settings question cancelled,
+// an empty file).
+bool PlotSimulationResults(double endTime, const PlotProgress &progress = {});
 
 // "Use existing simulation data": X over the stored times.
-void PlotStoredResults(const PlotProgress &progress = {});
+bool PlotStoredResults(const PlotProgress &progress = {});
 
 } // namespace modVornish

@@ -102,7 +102,8 @@ EditableGrid::EditableGrid(const QString &objectName, const QString &formatText,
     m_editor->hide();
     m_editor->installEventFilter(this);
 
-    connect(this, &QTableWidget::currentCellChanged, this, &EditableGrid::currentCellMoved);
+    // Any change of the current cell, by the user or the program, commits.
+    connect(this, &QTableWidget::currentCellChanged, this, &EditableGrid::CommitEdit);
 }
 
 int EditableGrid::Rows() const { return rowCount() + FixedRows(); }
@@ -202,7 +203,6 @@ bool EditableGrid::EditKeyCode(int keyCode, int /*shift*/)
         return true;
     case 32:
         returnToGrid();
-        emit editorNavigated();
         return true;
     case 37:
     case 38:
@@ -218,19 +218,10 @@ bool EditableGrid::EditKeyCode(int keyCode, int /*shift*/)
             setCol(Col() + 1);
         else if (keyCode == 40 && Row() < Rows() - 1)
             setRow(Row() + 1);
-        emit editorNavigated();
         return true;
     default:
         return false;
     }
-}
-
-void EditableGrid::currentCellMoved()
-{
-    if (!m_editor->isVisible())
-        return;
-    CommitEdit();
-    emit editorLeftCell();
 }
 
 void EditableGrid::keyPressEvent(QKeyEvent *event)

@@ -76,12 +76,9 @@ public:
     void CommitEdit();
 
 signals:
-    // The editor wrote its text into (row, col).
+    // The editor wrote its text into (row, col): on a cell change, on Space
+    // or an arrow key, or when the grid got the focus back.
     void cellCommitted(int row, int col);
-    // The current cell changed while the editor was open (after it committed).
-    void editorLeftCell();
-    // Space or an arrow key in the editor returned to the grid.
-    void editorNavigated();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -92,7 +89,6 @@ protected:
 private:
     void openEditor(const QString &text, int caret);
     void returnToGrid();
-    void currentCellMoved();
 
     QLineEdit *m_editor;
     int m_editRow = 1;

@@ -802,6 +802,17 @@ private slots:
         QTest::mouseClick(w->cmdBack, Qt::LeftButton);
         QVERIFY(assistant->lblWhatAboutText->text().startsWith(QStringLiteral("Click on the 'Next' button")));
         QCOMPARE(w->txtA->text(), QStringLiteral("0.6")); // the example is filled once
+
+        // A run that draws no graph does not end the demonstration.
+        frmOptions *options = appWindows().options;
+        options->chkToPlotOrNot->setChecked(false);
+        finish();
+        options->chkToPlotOrNot->setChecked(true);
+        options->setSettingsChanged(QStringLiteral("0"));
+        QVERIFY(scriptedMessages().shown.isEmpty());
+        QCOMPARE(storedSamples().size(), 50);
+        QCOMPARE(assistant->demoStage, 1);
+        QVERIFY(assistant->fraWhatAbout->isVisible());
     }
 };
 

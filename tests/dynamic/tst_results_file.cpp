@@ -16,6 +16,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeFault.h"
 #include "shell/AppWindows.h"
+#include "shell/frmVnSplash.h"
 #include "shell/frmVn_Main.h"
 
 #include <QComboBox>
@@ -95,7 +96,9 @@ private slots:
     void initTestCase()
     {
         m_main = std::make_unique<frmVn_Main>();
-        m_main->ShowAfterSplash();
+        // The splash ends now: its timer must not reach a main window this class destroyed.
+        for (int tick = 0; tick < 3; ++tick)
+            m_main->splash()->Timer1_Timer();
         options = appWindows().options;
         browser = appWindows().results;
     }

@@ -80,7 +80,6 @@ private slots:
 
     void arrowsStopAtTheEdges()
     {
-        QSignalSpy navigated(grid, &EditableGrid::editorNavigated);
         const struct { int row, col; Qt::Key key; } edges[] = {
             {1, 1, Qt::Key_Up}, {1, 1, Qt::Key_Left}, {20, 2, Qt::Key_Down}, {20, 2, Qt::Key_Right}};
         for (const auto &edge : edges) {
@@ -91,7 +90,6 @@ private slots:
             QCOMPARE(grid->Col(), edge.col);
             QCOMPARE(grid->TextMatrix(edge.row, edge.col), QStringLiteral("a"));
         }
-        QCOMPARE(navigated.count(), 4);
         QTest::keyClick(grid, Qt::Key_B);
         QTest::keyClick(editor, Qt::Key_Up);
         QTest::keyClick(grid, Qt::Key_C);
@@ -103,7 +101,6 @@ private slots:
 
     void cellChangesCommit()
     {
-        QSignalSpy left(grid, &EditableGrid::editorLeftCell);
         QSignalSpy committed(grid, &EditableGrid::cellCommitted);
         // A click on another cell commits into the cell that was edited.
         typeIntoFocus(QStringLiteral("42"));
@@ -115,7 +112,6 @@ private slots:
         QTest::keyClick(grid, Qt::Key_9);
         grid->setCurrent(5, 1);
         QCOMPARE(grid->TextMatrix(3, 2), QStringLiteral("9"));
-        QCOMPARE(left.count(), 1);
         // Without an open editor a cell change writes nothing.
         grid->setCurrent(6, 1);
         QCOMPARE(committed.count(), 2);
