@@ -171,9 +171,16 @@ private slots:
     {
         frmVnTlAssistant *assistant = appWindows().vornishAssistant;
         QLabel *suggestion = assistant->findChild<QLabel *>("lblInputSuggestion");
+        // The guidance is read whole in the window's fixed size.
+        const auto showsWhole = [suggestion] {
+            QApplication::processEvents();
+            return suggestion->heightForWidth(suggestion->contentsRect().width())
+                   <= suggestion->contentsRect().height();
+        };
         QTest::mouseClick(tool->cmdVnTlAssistant, Qt::LeftButton);
         QVERIFY(assistant->isVisible());
         QVERIFY(suggestion->text().startsWith("Enter values (concentration) for three variables"));
+        QVERIFY(showsWhole());
         type("txtKd", "1");
         QVERIFY(suggestion->text().contains("e.g. Total A and Total B"));
         type("txtA", " ");
@@ -184,6 +191,7 @@ private slots:
         QVERIFY(suggestion->text().startsWith("You can make changes and Vornish again."));
         QVERIFY(!assistant->isVisible()); // the graph hides it when drawn
         QTest::mouseClick(tool->cmdVnTlAssistant, Qt::LeftButton);
+        QVERIFY(showsWhole());
         QTest::mouseClick(tool->cmdClearForm, Qt::LeftButton);
         QVERIFY(suggestion->text().startsWith("Enter values (concentration) for three variables"));
         QCOMPARE(shownFields(), QStringList(6));
