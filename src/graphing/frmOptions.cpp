@@ -262,7 +262,7 @@ void frmOptions::cmdOK_Click()
     hide();
     if (m_tag == QLatin1String("1"))
         Messages::show(QStringLiteral("(Re)Calculate graph in order to have changes take effect"),
-                       Messages::Buttons::Ok, Messages::Icon::Information);
+                       Messages::Buttons::Ok, Messages::Icon::Information, Messages::blankTitle());
 }
 
 void frmOptions::ClearGraphForSuperimposing()

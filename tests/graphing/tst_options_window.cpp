@@ -199,6 +199,7 @@ void OptionsWindowTest::applyAndOk()
     QCOMPARE(scriptedMessages().shown.size(), 1);
     QCOMPARE(scriptedMessages().shown[0].text, QString("No graph available"));
     QCOMPARE(scriptedMessages().shown[0].icon, Messages::Icon::Exclamation);
+    QCOMPARE(scriptedMessages().shown[0].title, QString("Vornish"));
 
     program.vornish("10", "10", "1");
     options.ShowOnTab(frmOptions::TabEquilibrium);
@@ -216,6 +217,7 @@ void OptionsWindowTest::applyAndOk()
     QCOMPARE(scriptedMessages().shown.size(), 1);
     QCOMPARE(scriptedMessages().shown[0].text, QString("(Re)Calculate graph in order to have changes take effect"));
     QCOMPARE(scriptedMessages().shown[0].icon, Messages::Icon::Information);
+    QCOMPARE(scriptedMessages().shown[0].title, QString(""));
 
     resetMessages();
     options.cmdDefaults->click();
