@@ -50,6 +50,10 @@ int main(int argc, char *argv[])
     std::printf("scan_and_plot_1M_samples_ms: %.0f ms\n", timer.nsecsElapsed() / 1e6);
 
     GraphPicture &picture = *appWindows().graph->PicGraph;
+    // The first paint renders the plotted curve; later ones copy the kept picture.
+    timer.restart();
+    picture.grab();
+    std::printf("graph_first_paint_after_1M_samples_ms: %.1f ms\n", timer.nsecsElapsed() / 1e6);
     std::vector<double> paints;
     for (int i = 0; i < 5; ++i) {
         timer.restart();
@@ -57,7 +61,7 @@ int main(int argc, char *argv[])
         paints.push_back(timer.nsecsElapsed() / 1e6);
     }
     std::sort(paints.begin(), paints.end());
-    std::printf("graph_paint_after_1M_samples_ms: %.1f ms\n", paints[paints.size() / 2]);
+    std::printf("graph_repaint_after_1M_samples_ms: %.1f ms\n", paints[paints.size() / 2]);
     ReleaseResultsFile();
     return 0;
 }
