@@ -1,6 +1,6 @@
 #include "GraphingTests.h"
 
-#include "GraphingFixture.h"
+#include "RunningProgram.h"
 
 #include "graphing/GraphState.h"
 #include "graphing/PrinterPage.h"
