@@ -19,6 +19,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QToolBar>
 #include <QPushButton>
 #include <QTimer>
@@ -173,6 +174,14 @@ private slots:
         main->move(0, 0);
         main->close();
         QCOMPARE(stored("Settings", "MainLeft").toDouble(), 1440.0);
+    }
+
+    void splashEndsWithTheMainWindow()
+    {
+        main = std::make_unique<frmVn_Main>();
+        const QPointer<frmVnSplash> splash = main->splash();
+        main.reset();
+        QVERIFY(splash.isNull());
     }
 
     void unreadableStoredPlacementGivesDefaults()
