@@ -3,6 +3,7 @@
 // for every row) and to paint the graph window afterwards.
 #include "TestFixture.h"
 
+#include "BenchInput.h"
 #include "dynamic/ResultsPlot.h"
 #include "dynamic/ResultsStore.h"
 #include "dynamic/SimulationEngine.h"
@@ -28,15 +29,7 @@ int main(int argc, char *argv[])
     main.ShowAfterSplash();
 
     constexpr int Intervals = 999999; // with the sample at 0: 1,000,000 samples
-    SimulationInput in;
-    in.initialA = 1e-9;
-    in.initialB = 2e-9;
-    in.initialAB = 0.5e-9;
-    in.kAss = 1e5;
-    in.kDiss = 1e-4;
-    in.endTime = Intervals;
-    in.recordingInterval = 1.0;
-    in.precisionFactor = PrecisionFactor(0);
+    const SimulationInput in = benchmarkInput(Intervals, 0);
     ResetResultsDatabase(ResultsFilePath());
     {
         ResultsAppender appender(ResultsFilePath());
