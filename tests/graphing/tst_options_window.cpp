@@ -85,7 +85,8 @@ void OptionsWindowTest::tabsAndCaptions()
              "Log(Min.)" + QString(32, ' ') + "Log(Max.)" + QString(27, ' ') + "Log(Tick dist.)");
     QVERIFY(options.txtX_Tick->toolTip().startsWith("Enter only the exponent of the Tick distance"));
     options.ShowXScaleTitles(false); // as another tool's activation does
-    program.vornish().Form_Activate();
+    program.graph().showInFront();
+    program.vornish().showInFront(); // activating the Equilibrium Tool window
     QVERIFY(options.lblX_ScaleTitles->text().startsWith("Log(Min.)"));
 
     program.vornish().cmdOptions->click();
