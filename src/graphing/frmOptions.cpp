@@ -177,7 +177,6 @@ modPlot_Graph::GraphPreferences frmOptions::preferences() const
                         : optOpenCircle->isChecked()   ? modPlot_Graph::PlotOpenCircle
                         : optClosedSquare->isChecked() ? modPlot_Graph::PlotClosedSquare
                                                        : modPlot_Graph::PlotOpenSquare;
-    p.settingsChanged = m_tag;
     return p;
 }
 
