@@ -1,6 +1,7 @@
 // Integration steps per second of RunSimulation with a sink that discards
 // samples, next to a bare loop doing the same arithmetic in the same run.
 
+#include "BenchInput.h"
 #include "dynamic/SimulationEngine.h"
 
 #include <QElapsedTimer>
@@ -12,23 +13,13 @@ using namespace modVornish;
 
 namespace {
 
-constexpr double Interval = 1.0;
 constexpr int Intervals = 10000;
 constexpr int PrecisionIndex = 4;      // 0.01 %: 10001 steps per interval
 constexpr double StepsPerInterval = 10001.0;
 
 SimulationInput benchInput()
 {
-    SimulationInput in;
-    in.initialA = 1e-9;
-    in.initialB = 2e-9;
-    in.initialAB = 0.5e-9;
-    in.kAss = 1e6;
-    in.kDiss = 1e-3;
-    in.endTime = Interval * Intervals;
-    in.recordingInterval = Interval;
-    in.precisionFactor = PrecisionFactor(PrecisionIndex);
-    return in;
+    return benchmarkInput(Intervals, PrecisionIndex);
 }
 
 // The engine's step without the engine: rates, increments, the three floors

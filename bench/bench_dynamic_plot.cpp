@@ -3,6 +3,7 @@
 // for every row) and to paint the graph window afterwards.
 #include "TestFixture.h"
 
+#include "BenchInput.h"
 #include "dynamic/ResultsPlot.h"
 #include "dynamic/ResultsStore.h"
 #include "dynamic/SimulationEngine.h"
@@ -28,15 +29,7 @@ int main(int argc, char *argv[])
     main.ShowAfterSplash();
 
     constexpr int Intervals = 999999; // with the sample at 0: 1,000,000 samples
-    SimulationInput in;
-    in.initialA = 1e-9;
-    in.initialB = 2e-9;
-    in.initialAB = 0.5e-9;
-    in.kAss = 1e5;
-    in.kDiss = 1e-4;
-    in.endTime = Intervals;
-    in.recordingInterval = 1.0;
-    in.precisionFactor = PrecisionFactor(0);
+    const SimulationInput in = benchmarkInput(Intervals, 0);
     ResetResultsDatabase(ResultsFilePath());
     {
         ResultsAppender appender(ResultsFilePath());
@@ -50,6 +43,10 @@ int main(int argc, char *argv[])
     std::printf("scan_and_plot_1M_samples_ms: %.0f ms\n", timer.nsecsElapsed() / 1e6);
 
     GraphPicture &picture = *appWindows().graph->PicGraph;
+    // The first paint renders the plotted curve; later ones copy the kept picture.
+    timer.restart();
+    picture.grab();
+    std::printf("graph_first_paint_after_1M_samples_ms: %.1f ms\n", timer.nsecsElapsed() / 1e6);
     std::vector<double> paints;
     for (int i = 0; i < 5; ++i) {
         timer.restart();
@@ -57,7 +54,7 @@ int main(int argc, char *argv[])
         paints.push_back(timer.nsecsElapsed() / 1e6);
     }
     std::sort(paints.begin(), paints.end());
-    std::printf("graph_paint_after_1M_samples_ms: %.1f ms\n", paints[paints.size() / 2]);
+    std::printf("graph_repaint_after_1M_samples_ms: %.1f ms\n", paints[paints.size() / 2]);
     ReleaseResultsFile();
     return 0;
 }

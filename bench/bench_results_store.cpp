@@ -2,6 +2,7 @@
 // recording intervals (3,000,000 rows), next to raw sqlite3 C API inserts of
 // the same rows with prepared statements in one transaction, in the same run.
 
+#include "BenchInput.h"
 #include "dynamic/ResultsStore.h"
 #include "dynamic/SimulationEngine.h"
 #include "platform/DatabaseConnection.h"
@@ -23,16 +24,7 @@ constexpr int Intervals = 1000000;
 
 SimulationInput benchInput()
 {
-    SimulationInput in;
-    in.initialA = 1e-9;
-    in.initialB = 2e-9;
-    in.initialAB = 0.5e-9;
-    in.kAss = 1e6;
-    in.kDiss = 1e-3;
-    in.endTime = Intervals;
-    in.recordingInterval = 1.0;
-    in.precisionFactor = PrecisionFactor(0);
-    return in;
+    return benchmarkInput(Intervals, 0);
 }
 
 bool check(int code, sqlite3 *db)

@@ -14,7 +14,7 @@ public:
     explicit CombinationChart(QWidget *parent = nullptr);
 
     QSize sizeHint() const override;
-    static constexpr int rowHeight = 22;
+    static constexpr int rowHeight = 16;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -49,6 +49,11 @@ frmVnTlAssistant::frmVnTlAssistant()
     lblInputSuggestion->setObjectName(QStringLiteral("lblInputSuggestion"));
     lblInputSuggestion->setWordWrap(true);
     lblInputSuggestion->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    // The longest guidance (six filled fields) must fit the narrow window whole.
+    QFont guidanceFont = lblInputSuggestion->font();
+    guidanceFont.setPointSizeF(8);
+    lblInputSuggestion->setFont(guidanceFont);
+    helpLayout->setContentsMargins(6, 4, 6, 4);
     helpLayout->addWidget(lblInputSuggestion);
     outer->addWidget(fraVnToolHelp, 1);
     setWidget(content);

@@ -28,60 +28,48 @@ void DisplayList::append(const DisplayItem &item)
     m_items.push_back(item);
 }
 
-void DisplayList::drawLine(QPointF from, QPointF to, QColor color)
+DisplayItem DisplayList::figure(DisplayItem::Kind kind, QPointF p1, QPointF p2, QColor color) const
 {
     DisplayItem item;
-    item.kind = DisplayItem::Line;
-    item.x1 = float(from.x());
-    item.y1 = float(from.y());
-    item.x2 = float(to.x());
-    item.y2 = float(to.y());
+    item.kind = kind;
+    item.x1 = float(p1.x());
+    item.y1 = float(p1.y());
+    item.x2 = float(p2.x());
+    item.y2 = float(p2.y());
     item.color = color.rgba();
     item.lineWidth = quint8(m_lineWidth);
-    append(item);
+    return item;
+}
+
+void DisplayList::drawLine(QPointF from, QPointF to, QColor color)
+{
+    append(figure(DisplayItem::Line, from, to, color));
     m_pen = to;
 }
 
 void DisplayList::drawPoint(QPointF at, QColor color)
 {
-    DisplayItem item;
-    item.kind = DisplayItem::Point;
-    item.x1 = float(at.x());
-    item.y1 = float(at.y());
-    item.color = color.rgba();
-    item.lineWidth = quint8(m_lineWidth);
-    append(item);
+    append(figure(DisplayItem::Point, at, QPointF(), color));
     m_pen = at;
 }
 
 void DisplayList::drawCircle(QPointF centre, double radius, QColor outline, bool filled, QColor fill,
                              int lineWidth)
 {
-    DisplayItem item;
-    item.kind = DisplayItem::Circle;
-    item.x1 = float(centre.x());
-    item.y1 = float(centre.y());
-    item.x2 = float(radius);
-    item.color = outline.rgba();
+    DisplayItem item = figure(DisplayItem::Circle, centre, QPointF(radius, 0), outline);
     item.filled = filled;
     item.fill = fill.rgba();
-    item.lineWidth = quint8(lineWidth > 0 ? lineWidth : m_lineWidth);
+    if (lineWidth > 0)
+        item.lineWidth = quint8(lineWidth);
     append(item);
     m_pen = centre;
 }
 
 void DisplayList::drawBox(QPointF corner1, QPointF corner2, QColor outline, bool filled, QColor fill)
 {
-    DisplayItem item;
-    item.kind = DisplayItem::Box;
-    item.x1 = float(corner1.x());
-    item.y1 = float(corner1.y());
-    item.x2 = float(corner2.x());
-    item.y2 = float(corner2.y());
-    item.color = outline.rgba();
+    DisplayItem item = figure(DisplayItem::Box, corner1, corner2, outline);
     item.filled = filled;
     item.fill = fill.rgba();
-    item.lineWidth = quint8(m_lineWidth);
     append(item);
     m_pen = corner2;
 }

@@ -72,6 +72,8 @@ public:
     static QFont twipsFont(const SurfaceFont &font);
 
 private:
+    // A figure between two points in the current line width.
+    DisplayItem figure(DisplayItem::Kind kind, QPointF p1, QPointF p2, QColor color) const;
     void append(const DisplayItem &item);
 
     std::vector<DisplayItem> m_items;

@@ -27,7 +27,6 @@ struct GraphPreferences
     EquilibriumY equilibriumY = EquilibriumY::AB;
     DynamicY dynamicY = DynamicY::AB;
     short scatchardSymbol = 21; // PlotPoint mode of the data points
-    QString settingsChanged = QStringLiteral("0");
 };
 
 struct AxisTitles

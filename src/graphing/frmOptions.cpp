@@ -177,7 +177,6 @@ modPlot_Graph::GraphPreferences frmOptions::preferences() const
                         : optOpenCircle->isChecked()   ? modPlot_Graph::PlotOpenCircle
                         : optClosedSquare->isChecked() ? modPlot_Graph::PlotClosedSquare
                                                        : modPlot_Graph::PlotOpenSquare;
-    p.settingsChanged = m_tag;
     return p;
 }
 
@@ -262,7 +261,7 @@ void frmOptions::cmdOK_Click()
     hide();
     if (m_tag == QLatin1String("1"))
         Messages::show(QStringLiteral("(Re)Calculate graph in order to have changes take effect"),
-                       Messages::Buttons::Ok, Messages::Icon::Information);
+                       Messages::Buttons::Ok, Messages::Icon::Information, Messages::blankTitle());
 }
 
 void frmOptions::ClearGraphForSuperimposing()

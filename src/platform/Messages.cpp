@@ -23,7 +23,7 @@ void install(std::unique_ptr<Service> service)
 
 Answer show(const QString &text, Buttons buttons, Icon icon, const QString &title)
 {
-    Request request{text, buttons, icon, title.isEmpty() ? QStringLiteral("Vornish") : title};
+    Request request{text, buttons, icon, title.isNull() ? QStringLiteral("Vornish") : title};
     if (!installed())
         return firstButton(buttons);
     return installed()->ask(request);

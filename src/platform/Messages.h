@@ -31,11 +31,13 @@ public:
 // Replaces the installed service (the previous one is destroyed).
 void install(std::unique_ptr<Service> service);
 
-// Shows a message and returns the pressed button. An empty title means the
-// program's title, "Vornish". Without an installed service the first
-// button is answered.
+// Shows a message and returns the pressed button. A null title (the default)
+// means the program's title, "Vornish"; blankTitle() leaves the title bar
+// empty. Without an installed service the first button is answered.
 Answer show(const QString &text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
             const QString &title = QString());
+
+inline QString blankTitle() { return QStringLiteral(""); } // empty, not null
 
 // The paragraph break of message texts: CR LF CR LF.
 inline QString paragraph() { return QStringLiteral("\r\n\r\n"); }

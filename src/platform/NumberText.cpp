@@ -6,7 +6,6 @@
 #include <QRegularExpression>
 
 #include <cmath>
-#include <cstdlib>
 
 namespace NumberText {
 namespace {
@@ -24,13 +23,16 @@ QString withLocaleSeparator(QString text)
     return text;
 }
 
+// Reads a number written with "." whatever the C library's numeric locale
+// (the application object sets it from the user's, where strtod would stop
+// at the "." of "2.7"). Too small a number reads as 0, too large overflows.
 double parseCNumber(const QString &cText)
 {
-    const QByteArray bytes = cText.toLatin1();
-    const double v = std::strtod(bytes.constData(), nullptr);
+    bool ok = false;
+    const double v = QLocale::c().toDouble(cText, &ok);
     if (!std::isfinite(v))
         throw RuntimeFault::overflow();
-    return v;
+    return ok ? v : 0.0;
 }
 
 QString formatDigits(double v, const QString &pattern)

@@ -19,7 +19,6 @@ public:
     QLabel *picSplash = nullptr;
 
     void Timer1_Timer();
-    int tickCount() const { return m_ticks; }
     bool showsPictureFile() const { return m_fromFile; }
 
 private:

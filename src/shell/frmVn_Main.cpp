@@ -78,8 +78,15 @@ frmVn_Main::frmVn_Main(QWidget *parent)
 
 frmVn_Main::~frmVn_Main()
 {
+    // A splash still ticking would show this window after it is gone.
+    delete m_splash;
     if (appWindows().main == this)
         appWindows() = AppWindows();
+}
+
+frmVnSplash *frmVn_Main::splash() const
+{
+    return m_splash;
 }
 
 void frmVn_Main::SetSharedDefaults()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 class ChildWindow;
 class QAction;
@@ -56,7 +57,7 @@ public:
     // The end of the splash: the frame and the start menu appear.
     void ShowAfterSplash();
 
-    frmVnSplash *splash() const { return m_splash; }
+    frmVnSplash *splash() const;
 
     // Whether the contribution reminder is due at this exit; set by the
     // closing of the frame.
@@ -89,6 +90,6 @@ private:
     QLabel *m_datePanel = nullptr;
     QLabel *m_timePanel = nullptr;
     QTimer *m_clock = nullptr;
-    frmVnSplash *m_splash = nullptr;
+    QPointer<frmVnSplash> m_splash; // gone once the splash has ended
     bool m_reminderDue = false;
 };

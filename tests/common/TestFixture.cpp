@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QLocale>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -71,6 +72,9 @@ void dismissModalWindows()
 
 void prepareApplication(QApplication &app)
 {
+    // Expected texts are written with a decimal point, whatever the locale
+    // of the machine; tests of a decimal comma set theirs.
+    QLocale::setDefault(QLocale::c());
     resetFolders();
     dismissModalWindows();
     scriptedMessages();

@@ -1,6 +1,6 @@
 #include "GraphingTests.h"
 
-#include "GraphingFixture.h"
+#include "RunningProgram.h"
 
 #include "equilibrium/frmVnTlAssistant.h"
 #include "graphing/AxisTitleLabel.h"

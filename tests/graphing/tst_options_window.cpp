@@ -1,6 +1,6 @@
 #include "GraphingTests.h"
 
-#include "GraphingFixture.h"
+#include "RunningProgram.h"
 
 #include "graphing/GraphState.h"
 #include "graphing/PrinterPage.h"
@@ -85,7 +85,8 @@ void OptionsWindowTest::tabsAndCaptions()
              "Log(Min.)" + QString(32, ' ') + "Log(Max.)" + QString(27, ' ') + "Log(Tick dist.)");
     QVERIFY(options.txtX_Tick->toolTip().startsWith("Enter only the exponent of the Tick distance"));
     options.ShowXScaleTitles(false); // as another tool's activation does
-    program.vornish().Form_Activate();
+    program.graph().showInFront();
+    program.vornish().showInFront(); // activating the Equilibrium Tool window
     QVERIFY(options.lblX_ScaleTitles->text().startsWith("Log(Min.)"));
 
     program.vornish().cmdOptions->click();
@@ -199,6 +200,7 @@ void OptionsWindowTest::applyAndOk()
     QCOMPARE(scriptedMessages().shown.size(), 1);
     QCOMPARE(scriptedMessages().shown[0].text, QString("No graph available"));
     QCOMPARE(scriptedMessages().shown[0].icon, Messages::Icon::Exclamation);
+    QCOMPARE(scriptedMessages().shown[0].title, QString("Vornish"));
 
     program.vornish("10", "10", "1");
     options.ShowOnTab(frmOptions::TabEquilibrium);
@@ -216,6 +218,7 @@ void OptionsWindowTest::applyAndOk()
     QCOMPARE(scriptedMessages().shown.size(), 1);
     QCOMPARE(scriptedMessages().shown[0].text, QString("(Re)Calculate graph in order to have changes take effect"));
     QCOMPARE(scriptedMessages().shown[0].icon, Messages::Icon::Information);
+    QCOMPARE(scriptedMessages().shown[0].title, QString(""));
 
     resetMessages();
     options.cmdDefaults->click();

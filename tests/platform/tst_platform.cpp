@@ -7,6 +7,8 @@
 
 #include <QLocale>
 
+#include <clocale>
+
 class PlatformTest : public QObject
 {
     Q_OBJECT
@@ -78,6 +80,26 @@ private slots:
         QCOMPARE(NumberText::format(25000.0, QStringLiteral("Scientific")), QStringLiteral("2,50E+04"));
         QCOMPARE(NumberText::numericValue(NumberText::generalText(0.125)), 0.125);
         QVERIFY(!NumberText::isNumeric(QStringLiteral("2.5")));
+    }
+
+    // The application object hands the user's locale to the C library too;
+    // with a decimal comma there, reading "2.7" must not stop at the point.
+    void cLibraryNumericLocaleDoesNotMatter()
+    {
+        const QByteArray previous = std::setlocale(LC_NUMERIC, nullptr);
+        bool comma = false;
+        for (const char *name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8", "nl_NL.UTF-8"})
+            if (std::setlocale(LC_NUMERIC, name) && *std::localeconv()->decimal_point == ',') {
+                comma = true;
+                break;
+            }
+        if (!comma)
+            QSKIP("no locale with a decimal comma is installed");
+        const double read = NumberText::numericValue(QStringLiteral("2.7"));
+        const double leading = NumberText::leadingNumber(QStringLiteral("1.5e-3 nM"));
+        std::setlocale(LC_NUMERIC, previous.constData());
+        QCOMPARE(read, 2.7);
+        QCOMPARE(leading, 1.5e-3);
     }
 
     void settingsStoreDefaultsAndBadValues()

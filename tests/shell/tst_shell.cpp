@@ -3,6 +3,7 @@
 #include "equilibrium/frmVnTlAssistant.h"
 #include "equilibrium/frmVornish.h"
 #include "platform/PrinterDialog.h"
+#include "platform/ProgramFolder.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
 #include "shell/AppWindows.h"
@@ -19,6 +20,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QToolBar>
 #include <QPushButton>
 #include <QTimer>
@@ -173,6 +175,24 @@ private slots:
         main->move(0, 0);
         main->close();
         QCOMPARE(stored("Settings", "MainLeft").toDouble(), 1440.0);
+    }
+
+    void splashPictureAndLifetime()
+    {
+        main = std::make_unique<frmVn_Main>();
+        QVERIFY(!main->splash()->showsPictureFile()); // the built-in picture
+        main.reset();
+
+        QImage picture(40, 30, QImage::Format_RGB32);
+        picture.fill(Qt::darkBlue);
+        QVERIFY(picture.save(modVnPublic::ProgramFilePath("VnSplash.jpg")));
+        main = std::make_unique<frmVn_Main>();
+        const QPointer<frmVnSplash> splash = main->splash();
+        QVERIFY(splash->showsPictureFile());
+        QCOMPARE(splash->size(), QSize(Twips::toPixelsX(5040), Twips::toPixelsY(3855)));
+        // A splash still ticking must not outlive the window it would show.
+        main.reset();
+        QVERIFY(splash.isNull());
     }
 
     void unreadableStoredPlacementGivesDefaults()
