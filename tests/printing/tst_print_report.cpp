@@ -1,32 +1,29 @@
-#include "tst_printing.h"
+#include "PdfText.h"
+#include "RunningProgram.h"
 
 #include "dynamic/frmDynVornish.h"
-#include "equilibrium/frmVornish.h"
-#include "graphing/AxisTitleLabel.h"
 #include "graphing/DisplayList.h"
-#include "graphing/GraphPicture.h"
 #include "graphing/GraphState.h"
 #include "graphing/PlotEngine.h"
 #include "graphing/PrinterPage.h"
-#include "graphing/frmGraph.h"
-#include "graphing/frmOptions.h"
 #include "platform/EditableGrid.h"
 #include "platform/PrinterDialog.h"
+#include "printing/PrintText.h"
 #include "printing/frmPrintOptions.h"
 #include "scatchard/frmScatchard.h"
-#include "shell/AppWindows.h"
 #include "shell/StatusText.h"
 #include "shell/frmStartMenu.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTemporaryDir>
+
+using namespace PrintText;
 
 namespace {
 
@@ -96,18 +93,6 @@ void verifyPrintingEnded()
     QVERIFY(printerPage().isEmpty());
 }
 
-void vornish(const QString &totalA, const QString &totalB, const QString &kd)
-{
-    frmVornish &tool = *appWindows().vornish;
-    tool.showInFront();
-    for (QLineEdit *field : {tool.txtA, tool.txtB, tool.txtAB})
-        field->clear();
-    tool.txtA_tot->setText(totalA);
-    tool.txtB_tot->setText(totalB);
-    tool.txtKd->setText(kd);
-    tool.cmdVornish->click();
-}
-
 void analyzeScatchard(const QList<QStringList> &rows)
 {
     frmScatchard &tool = *appWindows().scatchard;
@@ -117,6 +102,17 @@ void analyzeScatchard(const QList<QStringList> &rows)
             tool.flgInputScatchard->setTextMatrix(r + 1, c + 1, rows[r][c]);
     tool.cmdScatchard->click();
 }
+
+// The printed lines of a surface: text, x and y.
+QList<std::tuple<QString, float, float>> linesOf(const DisplayList &list)
+{
+    QList<std::tuple<QString, float, float>> lines;
+    for (const DisplayItem &item : list.items())
+        if (item.kind == DisplayItem::Text)
+            lines << std::make_tuple(list.textOf(item), item.x1, item.y1);
+    return lines;
+}
+
 
 QList<ListRow> equilibriumList()
 {
@@ -142,279 +138,346 @@ QList<ListRow> scatchardList()
 
 } // namespace
 
-void PrintReportTest::init()
+// The print window and its one-page report, read back from the PDF it prints.
+class PrintReportTest : public QObject
 {
-    TestFixture::resetFolders();
-    resetMessages();
-    folder = std::make_unique<QTemporaryDir>();
-    pdfPath = folder->filePath(QStringLiteral("page.pdf"));
-    printTo(pdfPath);
-    main = std::make_unique<frmVn_Main>();
-    main->ShowAfterSplash();
-    DisplayList list;
-    list.setFont(QStringLiteral("Arial"), 9, false);
-    lineHeight = list.textHeight();
-}
+    Q_OBJECT
 
-void PrintReportTest::cleanup()
-{
-    main.reset();
-    PrinterDialog::setChooser({});
-    modVnPublic::PrinterEcho = 0;
-    printerPage().discard();
-    folder.reset();
-}
+    RunningProgram program;
+    std::unique_ptr<QTemporaryDir> folder;
+    QString pdfPath;
+    double lineHeight = 0; // of the report's font
 
-frmPrintOptions &PrintReportTest::openPrintWindow()
-{
-    QFile::remove(pdfPath);
-    main->mnuFilePrint_Click();
-    return *appWindows().print;
-}
+    // Opens the print window through File > Print with the PDF printer.
+    frmPrintOptions &openPrintWindow()
+    {
+        QFile::remove(pdfPath);
+        program.main->mnuFilePrint_Click();
+        return *appWindows().print;
+    }
 
-void PrintReportTest::print(bool graph, bool info, bool comment, const QString &commentText)
-{
-    frmPrintOptions &window = openPrintWindow();
-    QVERIFY(window.isVisible());
-    window.chkPrintGraph->setChecked(graph);
-    window.chkPrintInfo->setChecked(info);
-    window.chkPrintComments->setChecked(comment);
-    window.txtPrintComments->setPlainText(commentText);
-    window.cmdPrint->click();
-}
+    // Ticks the three choices and presses Print.
+    void print(bool graph, bool info, bool comment, const QString &commentText = QString())
+    {
+        frmPrintOptions &window = openPrintWindow();
+        QVERIFY(window.isVisible());
+        window.chkPrintGraph->setChecked(graph);
+        window.chkPrintInfo->setChecked(info);
+        window.chkPrintComments->setChecked(comment);
+        window.txtPrintComments->setPlainText(commentText);
+        window.cmdPrint->click();
+    }
 
-void PrintReportTest::commentBoxTakesEnterWhileAnnotating()
-{
-    frmPrintOptions &window = openPrintWindow();
-    QVERIFY(!window.txtPrintComments->isEnabled() && window.cmdPrint->isDefault());
-    window.chkPrintComments->click();
-    QVERIFY(window.txtPrintComments->isEnabled() && !window.cmdPrint->isDefault());
-    QTest::keyClicks(window.txtPrintComments, QStringLiteral("one"));
-    QTest::keyClick(window.txtPrintComments, Qt::Key_Return);
-    QTest::keyClicks(window.txtPrintComments, QStringLiteral("two"));
-    QCOMPARE(window.commentText(), QStringLiteral("one\r\ntwo"));
-    QVERIFY(window.isVisible() && scriptedMessages().shown.isEmpty());
-    window.chkPrintComments->click();
-    QVERIFY(!window.txtPrintComments->isEnabled() && window.cmdPrint->isDefault());
-}
+private slots:
+    void init()
+    {
+        folder = std::make_unique<QTemporaryDir>();
+        pdfPath = folder->filePath(QStringLiteral("page.pdf"));
+        printTo(pdfPath);
+        program.start();
+        DisplayList list;
+        list.setFont(QStringLiteral("Arial"), 9, false);
+        lineHeight = list.textHeight();
+    }
 
-void PrintReportTest::cancellingPrintsNothing()
-{
-    PrinterDialog::setChooser([](QPrinter &) { return false; });
-    main->mnuFilePrint_Click();
-    QVERIFY(!appWindows().print->isVisible());
+    void cleanup()
+    {
+        program.stop();
+        PrinterDialog::setChooser({});
+        modVnPublic::PrinterEcho = 0;
+        printerPage().discard();
+        folder.reset();
+    }
 
-    // The print window cancelled, by its button and by Escape.
-    printTo(pdfPath);
-    vornish("10", "10", "1");
-    frmPrintOptions &window = openPrintWindow();
-    window.cmdCancel->click();
-    QVERIFY(!window.isVisible());
-    openPrintWindow();
-    QTest::keyClick(window.chkPrintGraph, Qt::Key_Escape);
-    QVERIFY(!window.isVisible());
-    QCOMPARE(messageTexts(), QStringList({kCanceled, kCanceled, kCanceled}));
-    QVERIFY(scriptedMessages().shown[2].icon == Messages::Icon::None);
-    QVERIFY(!QFile::exists(pdfPath));
-}
+    void wrappedTextBreaksBetweenWordsAndAligns()
+    {
+        DisplayList page;
+        page.setFont(QStringLiteral("Arial"), 9, true);
+        const double h = page.textHeight();
+        const auto w = [&page](const char *text) { return page.textWidth(QLatin1String(text)); };
+        // The box just holds "aaa bbb " (a line keeps 10 twips clear of the edge);
+        // the blanks after a break are dropped; each line aligns by its own width.
+        const double width = w("aaa bbb ") + 10;
+        PrintWrappedText(page, QStringLiteral("aaa bbb    ccc d"), 500, 2000, width, 300, AlignLeft);
+        PrintWrappedText(page, QStringLiteral("aaa bbb c"), 500, 3000, width, 300, AlignRight);
+        PrintWrappedText(page, QStringLiteral("aaa"), 500, 4000, width, 300, AlignCentre);
+        QCOMPARE(linesOf(page), (QList<std::tuple<QString, float, float>>{
+                                    {"aaa bbb ", 500, 2000},
+                                    {"ccc d", 500, float(2000 + h)},
+                                    {"aaa bbb ", float(500 + width - w("aaa bbb ")), 3000},
+                                    {"c", float(500 + width - w("c")), float(3000 + h)},
+                                    {"aaa", float(500 + float((width - w("aaa")) / 2)), 4000},
+                                }));
+        QCOMPARE(page.penPosition(), QPointF(0, 4000 + h));
 
-void PrintReportTest::equilibriumReportPrintsGraphTitlesAndFields()
-{
-    vornish("10", "10", "1");
-    // No changed-settings question while printing; the flag stays as it was.
-    appWindows().options->setSettingsChanged(QStringLiteral("1"));
-    resetMessages();
-    print(true, true, false);
-    QVERIFY(scriptedMessages().shown.isEmpty());
-    QCOMPARE(appWindows().options->settingsChanged(), QStringLiteral("1"));
-    QVERIFY(!appWindows().print->isVisible());
-    verifyPrintingEnded();
+        // A word wider than the box stands alone instead of stopping the
+        // breaking; an empty text is one empty line.
+        page.clear();
+        PrintWrappedText(page, QStringLiteral("Concentration of [A/B]"), 0, 0, 200, 300, AlignLeft);
+        PrintWrappedText(page, QString(), 0, 1000, 200, 300, AlignLeft);
+        QStringList texts;
+        for (const auto &line : linesOf(page))
+            texts << std::get<0>(line);
+        QCOMPARE(texts, QStringList({"Concentration ", "of ", "[A/B]", ""}));
+    }
 
-    const QList<PdfWord> words = readPdfWords(pdfPath);
-    verifyGraphPrinted(words);
-    verifyList(words, 6000, lineHeight, equilibriumList());
+    void textLinesSplitAtLineBreaksAndAlign()
+    {
+        DisplayList page;
+        const double h = page.textHeight();
+        // Blanks are dropped after a line break only; a final break adds no line.
+        PrintTextLines(page, QStringLiteral("  one\r\n   two\r\n\r\nfour\r\n"), 1000, 6000, AlignLeft);
+        PrintTextLines(page, QStringLiteral("Kd:"), 3000, 0, AlignCentre);
+        PrintTextLines(page, QStringLiteral("Kd:"), 3000, 500, AlignRight);
+        PrintTextLines(page, QString(), 1000, 1000, AlignLeft);
+        const double kd = page.textWidth(QStringLiteral("Kd:"));
+        QCOMPARE(linesOf(page), (QList<std::tuple<QString, float, float>>{
+                                    {"  one", 1000, 6000},
+                                    {"two", 1000, float(6000 + h)},
+                                    {"", 1000, float(6000 + 2 * h)},
+                                    {"four", 1000, float(6000 + 3 * h)},
+                                    {"Kd:", float(3000 + float(-kd / 2)), 0},
+                                    {"Kd:", float(3000 - kd), 500},
+                                    {"", 1000, 1000},
+                                }));
+    }
 
-    // The axis titles in boxes of their labels' places, 800 further right:
-    // the Y title against the box's right edge, the X title centred.
-    const AxisTitleLabel &yLabel = *appWindows().graph->lblY_axis;
-    const AxisTitleLabel &xLabel = *appWindows().graph->lblX_axis;
-    const QList<PdfWord> yTitle = wordsOnLine(words, yLabel.twipsTop(), kNear);
-    QCOMPARE(yTitle.value(0).text, yLabel.text().section(' ', 0, 0));
-    QVERIFY(yTitle.last().right <= yLabel.twipsLeft() + 800 + yLabel.twipsWidth() + 40 + kNear);
-    const QList<PdfWord> xTitle = wordsOnLine(words, xLabel.twipsTop(), kNear);
-    QCOMPARE(lineText(words, xLabel.twipsTop(), kNear), xLabel.text());
-    const double xCentre = xLabel.twipsLeft() + 800 + (xLabel.twipsWidth() + 40) / 2;
-    QVERIFY(std::abs((xTitle.first().left + xTitle.last().right) / 2 - xCentre) < 100);
-}
+    void commentBoxTakesEnterWhileAnnotating()
+    {
+        frmPrintOptions &window = openPrintWindow();
+        QVERIFY(!window.txtPrintComments->isEnabled() && window.cmdPrint->isDefault());
+        window.chkPrintComments->click();
+        QVERIFY(window.txtPrintComments->isEnabled() && !window.cmdPrint->isDefault());
+        QTest::keyClicks(window.txtPrintComments, QStringLiteral("one"));
+        QTest::keyClick(window.txtPrintComments, Qt::Key_Return);
+        QTest::keyClicks(window.txtPrintComments, QStringLiteral("two"));
+        QCOMPARE(window.commentText(), QStringLiteral("one\r\ntwo"));
+        QVERIFY(window.isVisible() && scriptedMessages().shown.isEmpty());
+        window.chkPrintComments->click();
+        QVERIFY(!window.txtPrintComments->isEnabled() && window.cmdPrint->isDefault());
+    }
 
-void PrintReportTest::scatchardReportRunsTheAnalysisAgain()
-{
-    // A positive slope warns on every analysis, the printing one included.
-    analyzeScatchard({{"1", "0.5"}, {"2", "0.6"}, {"3", "0.75"}, {"4", "0.8"}});
-    const QStringList warnings = messageTexts();
-    QVERIFY(!warnings.isEmpty());
-    resetMessages();
-    print(true, true, false);
-    QCOMPARE(messageTexts(), warnings);
-    verifyPrintingEnded();
-    const QList<PdfWord> words = readPdfWords(pdfPath);
-    verifyGraphPrinted(words);
-    verifyList(words, 6000, lineHeight, scatchardList());
-}
+    void cancellingPrintsNothing()
+    {
+        PrinterDialog::setChooser([](QPrinter &) { return false; });
+        program.main->mnuFilePrint_Click();
+        QVERIFY(!appWindows().print->isVisible());
 
-void PrintReportTest::dynamicReportPlotsTheStoredRun()
-{
-    frmDynVornish &wizard = *appWindows().dynamic;
-    main->mnuDynamVn_Click();
-    for (const auto &[field, text] : {std::pair{wizard.txtA, "1"}, {wizard.txtB, "1"}, {wizard.txtAB, "1"},
-                                      {wizard.txtK_ass_rate, "1E+06"}, {wizard.txtKd, "1E-09"},
-                                      {wizard.txtEndTime, "2"}, {wizard.txtRecordingInterval, "1"}})
-        field->setText(QLatin1String(text));
-    wizard.cmbSimulationPrecision->setCurrentIndex(0);
-    wizard.ShowStep(2);
-    wizard.cmdGo->click();
-    QCOMPARE(modPlot_Graph::GraphSource(), QStringLiteral("3"));
-    const QStringList runMessages = messageTexts();
+        // The print window cancelled, by its button and by Escape.
+        printTo(pdfPath);
+        program.vornish("10", "10", "1");
+        frmPrintOptions &window = openPrintWindow();
+        window.cmdCancel->click();
+        QVERIFY(!window.isVisible());
+        openPrintWindow();
+        QTest::keyClick(window.chkPrintGraph, Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(messageTexts(), QStringList({kCanceled, kCanceled, kCanceled}));
+        QVERIFY(scriptedMessages().shown[2].icon == Messages::Icon::None);
+        QVERIFY(!QFile::exists(pdfPath));
+    }
 
-    // From any step, the stored run is plotted again, not simulated anew.
-    wizard.ShowStep(0);
-    wizard.txtA->setText(QStringLiteral("7"));
-    print(true, true, false);
-    QCOMPARE(messageTexts(), runMessages);
-    verifyPrintingEnded();
-    const QList<PdfWord> words = readPdfWords(pdfPath);
-    verifyGraphPrinted(words);
-    verifyList(words, 6000, lineHeight,
-               {{"Concentrations at t=0 (nM):", ""}, {"A:", "7"}, {"B:", "1"}, {"[A/B]:", "1"}, {"", ""},
-                {"Equilibrium constants:", ""}, {"K-ass. rate ( /M /s ):", wizard.txtK_ass_rate->text()},
-                {"K-diss. rate ( /s ):", wizard.txtK_diss_rate->text()},
-                {"Kd (equilibrium, M):", wizard.txtKd->text()}});
-}
+    void equilibriumReportPrintsGraphTitlesAndFields()
+    {
+        program.vornish("10", "10", "1");
+        // No changed-settings question while printing; the flag stays as it was.
+        appWindows().options->setSettingsChanged(QStringLiteral("1"));
+        resetMessages();
+        print(true, true, false);
+        QVERIFY(scriptedMessages().shown.isEmpty());
+        QCOMPARE(appWindows().options->settingsChanged(), QStringLiteral("1"));
+        QVERIFY(!appWindows().print->isVisible());
+        verifyPrintingEnded();
 
-void PrintReportTest::commentPrintsAboveTheList()
-{
-    const double h = lineHeight;
-    print(false, false, true, QStringLiteral("First line\n   second line\n\nfourth"));
-    QList<PdfWord> words = readPdfWords(pdfPath);
-    QCOMPARE(lineText(words, 1000), QStringLiteral("First line"));
-    QCOMPARE(lineText(words, 1000 + h), QStringLiteral("second line"));
-    QVERIFY(std::abs(findWord(words, QStringLiteral("second")).left - 1000) < kNear);
-    QCOMPARE(lineText(words, 1000 + 3 * h), QStringLiteral("fourth"));
-    QCOMPARE(words.size(), 5);
+        const QList<PdfWord> words = readPdfWords(pdfPath);
+        verifyGraphPrinted(words);
+        verifyList(words, 6000, lineHeight, equilibriumList());
 
-    // The list starts 1000 below the comment's first line; no graph unless asked.
-    vornish("10", "10", "1");
-    print(false, true, true, QStringLiteral("Batch 7\nDuplicate"));
-    words = readPdfWords(pdfPath);
-    QCOMPARE(lineText(words, 1000), QStringLiteral("Batch 7"));
-    verifyList(words, 2000, h, equilibriumList());
-    QCOMPARE(words.size(), 19);
+        // The axis titles in boxes of their labels' places, 800 further right:
+        // the Y title against the box's right edge, the X title centred.
+        const AxisTitleLabel &yLabel = *appWindows().graph->lblY_axis;
+        const AxisTitleLabel &xLabel = *appWindows().graph->lblX_axis;
+        const QList<PdfWord> yTitle = wordsOnLine(words, yLabel.twipsTop(), kNear);
+        QCOMPARE(yTitle.value(0).text, yLabel.text().section(' ', 0, 0));
+        QVERIFY(yTitle.last().right <= yLabel.twipsLeft() + 800 + yLabel.twipsWidth() + 40 + kNear);
+        const QList<PdfWord> xTitle = wordsOnLine(words, xLabel.twipsTop(), kNear);
+        QCOMPARE(lineText(words, xLabel.twipsTop(), kNear), xLabel.text());
+        const double xCentre = xLabel.twipsLeft() + 800 + (xLabel.twipsWidth() + 40) / 2;
+        QVERIFY(std::abs((xTitle.first().left + xTitle.last().right) / 2 - xCentre) < 100);
+    }
 
-    // Under the graph the comment starts at 6000; a long one pushes the
-    // list one empty line below it instead of overprinting it.
-    QStringList notes;
-    for (int i = 1; i <= 8; ++i)
-        notes << QStringLiteral("Note %1").arg(i);
-    print(true, true, true, notes.join('\n'));
-    words = readPdfWords(pdfPath);
-    QCOMPARE(lineText(words, 6000), QStringLiteral("Note 1"));
-    QCOMPARE(lineText(words, 6000 + 7 * h), QStringLiteral("Note 8"));
-    verifyList(words, 6000 + 9 * h, h, equilibriumList());
-}
+    void scatchardReportRunsTheAnalysisAgain()
+    {
+        // A positive slope warns on every analysis, the printing one included.
+        analyzeScatchard({{"1", "0.5"}, {"2", "0.6"}, {"3", "0.75"}, {"4", "0.8"}});
+        const QStringList warnings = messageTexts();
+        QVERIFY(!warnings.isEmpty());
+        resetMessages();
+        print(true, true, false);
+        QCOMPARE(messageTexts(), warnings);
+        verifyPrintingEnded();
+        const QList<PdfWord> words = readPdfWords(pdfPath);
+        verifyGraphPrinted(words);
+        verifyList(words, 6000, lineHeight, scatchardList());
+    }
 
-void PrintReportTest::listFollowsTheActiveToolWindowWhenGraphsAreOff()
-{
-    frmOptions &options = *appWindows().options;
-    frmOptions::setCheckValue(options.chkToPlotOrNot, 0);
-    analyzeScatchard({{"1", "0.9"}, {"2", "0.8"}, {"3", "0.72"}, {"4", "0.6"}});
-    print(false, true, false);
-    verifyList(readPdfWords(pdfPath), 1000, lineHeight, scatchardList());
-    appWindows().vornish->showInFront();
-    print(false, true, false);
-    verifyList(readPdfWords(pdfPath), 1000, lineHeight, equilibriumList());
-    QVERIFY(scriptedMessages().shown.isEmpty());
+    void dynamicReportPlotsTheStoredRun()
+    {
+        frmDynVornish &wizard = *appWindows().dynamic;
+        program.main->mnuDynamVn_Click();
+        for (const auto &[field, text] : {std::pair{wizard.txtA, "1"}, {wizard.txtB, "1"}, {wizard.txtAB, "1"},
+                                          {wizard.txtK_ass_rate, "1E+06"}, {wizard.txtKd, "1E-09"},
+                                          {wizard.txtEndTime, "2"}, {wizard.txtRecordingInterval, "1"}})
+            field->setText(QLatin1String(text));
+        wizard.cmbSimulationPrecision->setCurrentIndex(0);
+        wizard.ShowStep(2);
+        wizard.cmdGo->click();
+        QCOMPARE(modPlot_Graph::GraphSource(), QStringLiteral("3"));
+        const QStringList runMessages = messageTexts();
 
-    // No tool window active: the message, and no blank sheet.
-    appWindows().startMenu->showInFront();
-    print(false, true, false);
-    QCOMPARE(messageTexts(), QStringList(QStringLiteral("No Tool info or output available for printing.\r\n"
-                                                        "The Tool window needs to have focus (i.e. it is 'active') "
-                                                        "in order to print Tool info or output.")));
-    QVERIFY(scriptedMessages().shown[0].icon == Messages::Icon::Exclamation);
-    QVERIFY(!QFile::exists(pdfPath));
-    verifyPrintingEnded();
+        // From any step, the stored run is plotted again, not simulated anew.
+        wizard.ShowStep(0);
+        wizard.txtA->setText(QStringLiteral("7"));
+        print(true, true, false);
+        QCOMPARE(messageTexts(), runMessages);
+        verifyPrintingEnded();
+        const QList<PdfWord> words = readPdfWords(pdfPath);
+        verifyGraphPrinted(words);
+        verifyList(words, 6000, lineHeight,
+                   {{"Concentrations at t=0 (nM):", ""}, {"A:", "7"}, {"B:", "1"}, {"[A/B]:", "1"}, {"", ""},
+                    {"Equilibrium constants:", ""}, {"K-ass. rate ( /M /s ):", wizard.txtK_ass_rate->text()},
+                    {"K-diss. rate ( /s ):", wizard.txtK_diss_rate->text()},
+                    {"Kd (equilibrium, M):", wizard.txtKd->text()}});
+    }
 
-    // Graphs on but none drawn yet: the active tool window still gives the list.
-    frmOptions::setCheckValue(options.chkToPlotOrNot, 1);
-    appWindows().scatchard->showInFront();
-    print(false, true, false);
-    verifyList(readPdfWords(pdfPath), 1000, lineHeight, scatchardList());
-}
+    void commentPrintsAboveTheList()
+    {
+        const double h = lineHeight;
+        print(false, false, true, QStringLiteral("First line\n   second line\n\nfourth"));
+        QList<PdfWord> words = readPdfWords(pdfPath);
+        QCOMPARE(lineText(words, 1000), QStringLiteral("First line"));
+        QCOMPARE(lineText(words, 1000 + h), QStringLiteral("second line"));
+        QVERIFY(std::abs(findWord(words, QStringLiteral("second")).left - 1000) < kNear);
+        QCOMPARE(lineText(words, 1000 + 3 * h), QStringLiteral("fourth"));
+        QCOMPARE(words.size(), 5);
 
-void PrintReportTest::noGraphMeansNothingPrinted()
-{
-    frmPrintOptions &window = openPrintWindow();
-    appWindows().options->setSettingsChanged(QStringLiteral("1"));
-    window.chkPrintInfo->setChecked(true);
-    QTest::keyClick(window.chkPrintGraph, Qt::Key_Return); // Enter presses Print
-    QCOMPARE(messageTexts(), QStringList{kNoGraph});
-    QVERIFY(scriptedMessages().shown[0].icon == Messages::Icon::Exclamation);
-    QVERIFY(window.isVisible());
-    QVERIFY(!QFile::exists(pdfPath));
-    QCOMPARE(appWindows().options->settingsChanged(), QStringLiteral("1"));
-    QCOMPARE(modVnPublic::PrinterEcho, short(0));
-    QVERIFY(StatusText::current().isEmpty());
+        // The list starts 1000 below the comment's first line; no graph unless asked.
+        program.vornish("10", "10", "1");
+        print(false, true, true, QStringLiteral("Batch 7\nDuplicate"));
+        words = readPdfWords(pdfPath);
+        QCOMPARE(lineText(words, 1000), QStringLiteral("Batch 7"));
+        verifyList(words, 2000, h, equilibriumList());
+        QCOMPARE(words.size(), 19);
 
-    // A graph drawn before graphs were switched off cannot be drawn again,
-    // nor one whose tool now refuses its input (after the tool's own message).
-    vornish("10", "10", "1");
-    frmOptions::setCheckValue(appWindows().options->chkToPlotOrNot, 0);
-    resetMessages();
-    print(true, true, false);
-    QCOMPARE(messageTexts(), QStringList{kNoGraph});
-    QVERIFY(!QFile::exists(pdfPath));
-    frmOptions::setCheckValue(appWindows().options->chkToPlotOrNot, 1);
-    appWindows().options->setSettingsChanged(QStringLiteral("0"));
-    vornish("10", "10", "1");
-    for (QLineEdit *field : appWindows().vornish->findChildren<QLineEdit *>())
-        field->clear();
-    resetMessages();
-    print(true, false, false);
-    QCOMPARE(messageTexts().size(), 2);
-    QCOMPARE(messageTexts()[1], kNoGraph);
-    QVERIFY(!QFile::exists(pdfPath));
-    QVERIFY(printerPage().isEmpty());
-}
+        // Under the graph the comment starts at 6000; a long one pushes the
+        // list one empty line below it instead of overprinting it.
+        QStringList notes;
+        for (int i = 1; i <= 8; ++i)
+            notes << QStringLiteral("Note %1").arg(i);
+        print(true, true, true, notes.join('\n'));
+        words = readPdfWords(pdfPath);
+        QCOMPARE(lineText(words, 6000), QStringLiteral("Note 1"));
+        QCOMPARE(lineText(words, 6000 + 7 * h), QStringLiteral("Note 8"));
+        verifyList(words, 6000 + 9 * h, h, equilibriumList());
+    }
 
-void PrintReportTest::superimposedGraphsPrintAsCollected()
-{
-    frmOptions &options = *appWindows().options;
-    frmOptions::setCheckValue(options.chkClearPrevGraph, 0);
-    vornish("10", "10", "1");
-    vornish("100", "100", "1");
-    print(true, false, false);
-    // Both graphs print as they were drawn: nothing is plotted again.
-    verifyGraphPrinted(readPdfWords(pdfPath));
-    verifyPrintingEnded();
-    QVERIFY(!main->action(QStringLiteral("mnuGraphSuperimpose"))->isChecked());
+    void listFollowsTheActiveToolWindowWhenGraphsAreOff()
+    {
+        frmOptions &options = *appWindows().options;
+        frmOptions::setCheckValue(options.chkToPlotOrNot, 0);
+        analyzeScatchard({{"1", "0.9"}, {"2", "0.8"}, {"3", "0.72"}, {"4", "0.6"}});
+        print(false, true, false);
+        verifyList(readPdfWords(pdfPath), 1000, lineHeight, scatchardList());
+        appWindows().vornish->showInFront();
+        print(false, true, false);
+        verifyList(readPdfWords(pdfPath), 1000, lineHeight, equilibriumList());
+        QVERIFY(scriptedMessages().shown.isEmpty());
 
-    // The collected graphs stay off a page printed without "Print Graph".
-    resetMessages({Messages::Answer::No});
-    frmOptions::setCheckValue(options.chkClearPrevGraph, 0);
-    vornish("10", "10", "1");
-    print(false, false, true, QStringLiteral("Only the comment"));
-    QCOMPARE(readPdfWords(pdfPath).size(), 3);
-    verifyPrintingEnded();
-}
+        // No tool window active: the message, and no blank sheet.
+        appWindows().startMenu->showInFront();
+        print(false, true, false);
+        QCOMPARE(messageTexts(), QStringList(QStringLiteral("No Tool info or output available for printing.\r\n"
+                                                            "The Tool window needs to have focus (i.e. it is 'active') "
+                                                            "in order to print Tool info or output.")));
+        QVERIFY(scriptedMessages().shown[0].icon == Messages::Icon::Exclamation);
+        QVERIFY(!QFile::exists(pdfPath));
+        verifyPrintingEnded();
 
-void PrintReportTest::printerThatCannotOpenIsReported()
-{
-    printTo(folder->filePath(QStringLiteral("no such folder/page.pdf")));
-    vornish("10", "10", "1");
-    resetMessages();
-    print(true, true, false);
-    QCOMPARE(scriptedMessages().shown.size(), 1);
-    QVERIFY(scriptedMessages().shown[0].text.startsWith(QStringLiteral("The page could not be printed")));
-    QVERIFY(appWindows().print->isVisible());
-    verifyPrintingEnded();
-}
+        // Graphs on but none drawn yet: the active tool window still gives the list.
+        frmOptions::setCheckValue(options.chkToPlotOrNot, 1);
+        appWindows().scatchard->showInFront();
+        print(false, true, false);
+        verifyList(readPdfWords(pdfPath), 1000, lineHeight, scatchardList());
+    }
+
+    void noGraphMeansNothingPrinted()
+    {
+        frmPrintOptions &window = openPrintWindow();
+        appWindows().options->setSettingsChanged(QStringLiteral("1"));
+        window.chkPrintInfo->setChecked(true);
+        QTest::keyClick(window.chkPrintGraph, Qt::Key_Return); // Enter presses Print
+        QCOMPARE(messageTexts(), QStringList{kNoGraph});
+        QVERIFY(scriptedMessages().shown[0].icon == Messages::Icon::Exclamation);
+        QVERIFY(window.isVisible());
+        QVERIFY(!QFile::exists(pdfPath));
+        QCOMPARE(appWindows().options->settingsChanged(), QStringLiteral("1"));
+        QCOMPARE(modVnPublic::PrinterEcho, short(0));
+        QVERIFY(StatusText::current().isEmpty());
+
+        // A graph drawn before graphs were switched off cannot be drawn again,
+        // nor one whose tool now refuses its input (after the tool's own message).
+        program.vornish("10", "10", "1");
+        frmOptions::setCheckValue(appWindows().options->chkToPlotOrNot, 0);
+        resetMessages();
+        print(true, true, false);
+        QCOMPARE(messageTexts(), QStringList{kNoGraph});
+        QVERIFY(!QFile::exists(pdfPath));
+        frmOptions::setCheckValue(appWindows().options->chkToPlotOrNot, 1);
+        appWindows().options->setSettingsChanged(QStringLiteral("0"));
+        program.vornish("10", "10", "1");
+        for (QLineEdit *field : appWindows().vornish->findChildren<QLineEdit *>())
+            field->clear();
+        resetMessages();
+        print(true, false, false);
+        QCOMPARE(messageTexts().size(), 2);
+        QCOMPARE(messageTexts()[1], kNoGraph);
+        QVERIFY(!QFile::exists(pdfPath));
+        QVERIFY(printerPage().isEmpty());
+    }
+
+    void superimposedGraphsPrintAsCollected()
+    {
+        frmOptions &options = *appWindows().options;
+        frmOptions::setCheckValue(options.chkClearPrevGraph, 0);
+        program.vornish("10", "10", "1");
+        program.vornish("100", "100", "1");
+        print(true, false, false);
+        // Both graphs print as they were drawn: nothing is plotted again.
+        verifyGraphPrinted(readPdfWords(pdfPath));
+        verifyPrintingEnded();
+        QVERIFY(!program.main->action(QStringLiteral("mnuGraphSuperimpose"))->isChecked());
+
+        // The collected graphs stay off a page printed without "Print Graph".
+        resetMessages({Messages::Answer::No});
+        frmOptions::setCheckValue(options.chkClearPrevGraph, 0);
+        program.vornish("10", "10", "1");
+        print(false, false, true, QStringLiteral("Only the comment"));
+        QCOMPARE(readPdfWords(pdfPath).size(), 3);
+        verifyPrintingEnded();
+    }
+
+    void printerThatCannotOpenIsReported()
+    {
+        printTo(folder->filePath(QStringLiteral("no such folder/page.pdf")));
+        program.vornish("10", "10", "1");
+        resetMessages();
+        print(true, true, false);
+        QCOMPARE(scriptedMessages().shown.size(), 1);
+        QVERIFY(scriptedMessages().shown[0].text.startsWith(QStringLiteral("The page could not be printed")));
+        QVERIFY(appWindows().print->isVisible());
+        verifyPrintingEnded();
+    }
+};
+
+VORNISH_TEST_MAIN(PrintReportTest)
+#include "tst_print_report.moc"

@@ -4,7 +4,6 @@
 int runStatisticsTests(int argc, char *argv[]);
 int runEditableGridTests(int argc, char *argv[]);
 int runScatchardWindowTests(int argc, char *argv[]);
-int runScatchardGraphTests(int argc, char *argv[]);
 
 int main(int argc, char *argv[])
 {
@@ -12,7 +11,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     TestFixture::prepareApplication(app);
     int failed = 0;
-    for (auto run : {runStatisticsTests, runEditableGridTests, runScatchardWindowTests, runScatchardGraphTests})
+    for (auto run : {runStatisticsTests, runEditableGridTests, runScatchardWindowTests})
         failed |= run(argc, argv);
     return failed;
 }

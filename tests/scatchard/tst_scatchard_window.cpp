@@ -1,25 +1,30 @@
 #include "ScatchardTesting.h"
 
+#include "RunningProgram.h"
+#include "graphing/DisplayList.h"
 #include "platform/EditableGrid.h"
 #include "scatchard/KdInterval.h"
 #include "scatchard/LinearRegression.h"
 #include "scatchard/frmScatchTlAssistant.h"
 #include "scatchard/frmScatchard.h"
-#include "shell/AppWindows.h"
 #include "shell/StatusText.h"
 #include "shell/frmStartMenu.h"
-#include "shell/frmVn_Main.h"
 
 #include <QAction>
 #include <QLabel>
-#include <QLineEdit>
+#include <QMdiArea>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QToolButton>
+
+#include <cmath>
 
 namespace {
 
 const QString kInvalid = QStringLiteral("Data Input Error");
+const QList<QStringList> kWorkedExample{{"1", "0.9"}, {"2", "0.8"}, {"3", "0.72"}, {"4", "0.6"}};
 
 QStringList titlesShown()
 {
@@ -29,13 +34,21 @@ QStringList titlesShown()
     return titles;
 }
 
+// Twips of a value on the axes X 1..4 and Y 0.6..1.0 of the worked example.
+QPointF worked(double x, double y)
+{
+    return {std::round(2100 + (x - 1) * 3200 / 3), std::round(800 + 3200 - (y - 0.6) * 3200 / 0.4)};
+}
+
 } // namespace
 
+// The Scatchard window as the user drives it: the grid, the analysis with
+// its messages and outputs, the assistant, the graph, the Options window.
 class ScatchardWindowTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<frmVn_Main> main;
+    RunningProgram program;
     frmScatchard *tool = nullptr;
     EditableGrid *grid = nullptr;
 
@@ -52,33 +65,54 @@ class ScatchardWindowTest : public QObject
         QTest::mouseClick(tool->cmdScatchard, Qt::LeftButton);
     }
 
+    QList<QPointF> symbolCentres(DisplayItem::Kind kind) const
+    {
+        QList<QPointF> centres;
+        for (const DisplayItem &item : program.picture().displayList().items()) {
+            if (item.kind == kind && kind == DisplayItem::Box)
+                centres << QPointF((item.x1 + item.x2) / 2, (item.y1 + item.y2) / 2);
+            else if (item.kind == kind && kind == DisplayItem::Circle)
+                centres << QPointF(item.x1, item.y1);
+        }
+        return centres;
+    }
+
+    // A black line between the two points, as the fitted line is drawn.
+    bool hasLine(QPointF from, QPointF to) const
+    {
+        for (const DisplayItem &item : program.picture().displayList().items())
+            if (item.kind == DisplayItem::Line && QPointF(item.x1, item.y1) == from && QPointF(item.x2, item.y2) == to
+                && item.color == qRgb(0, 0, 0))
+                return true;
+        return false;
+    }
+
 private slots:
     void init()
     {
-        TestFixture::resetFolders();
-        resetMessages();
-        main = std::make_unique<frmVn_Main>();
-        main->ShowAfterSplash();
-        main->action(QStringLiteral("mnuScatchard"))->trigger();
+        program.start();
+        program.main->action(QStringLiteral("mnuScatchard"))->trigger();
         tool = appWindows().scatchard;
         QVERIFY(tool && tool->isVisible());
-        QApplication::setActiveWindow(main.get());
-        QVERIFY(QTest::qWaitForWindowActive(main.get()));
+        QApplication::setActiveWindow(program.main.get());
+        QVERIFY(QTest::qWaitForWindowActive(program.main.get()));
         grid = tool->flgInputScatchard;
     }
 
-    void cleanup() { main.reset(); }
+    void cleanup() { program.stop(); }
 
-    void workedExampleTypedIntoTheGrid()
+    // Typed with the keys, analysed, drawn as open squares and the fitted
+    // line from X min to X max; the assistant is hidden after the plot.
+    void workedExampleTypedAnalysedAndDrawn()
     {
         QCOMPARE(tool->lblUnit->text(), QStringLiteral("(in nM )"));
-        const QStringList pairs[] = {{"1", "0.9"}, {"2", "0.8"}, {"3", "0.72"}, {"4", "0.6"}};
+        tool->cmdScatchardAssistant->click();
         clickCell(*grid, 1, 1);
-        for (const QStringList &pair : pairs) {
+        for (const QStringList &pair : kWorkedExample) {
             typeIntoFocus(pair[0]);
             QTest::keyClick(tool->txtEdit, Qt::Key_Right);
             typeIntoFocus(pair[1]);
-            if (&pair != &pairs[3]) {
+            if (&pair != &kWorkedExample.last()) {
                 QTest::keyClick(tool->txtEdit, Qt::Key_Down);
                 QTest::keyClick(grid, Qt::Key_Left); // the grid's own navigation
             }
@@ -92,6 +126,14 @@ private slots:
         QCOMPARE(StatusText::current(), QString());
         QCOMPARE(grid->Row(), 4);
         QCOMPARE(grid->Col(), 2);
+
+        QCOMPARE(program.picture().tag(), QStringLiteral("2"));
+        QVERIFY(program.graph().isVisible());
+        QCOMPARE(program.graph().lblX_axis->text(), QStringLiteral("[Bound] (nM)"));
+        QVERIFY(!appWindows().scatchardAssistant->isVisible());
+        QCOMPARE(symbolCentres(DisplayItem::Box),
+                 (QList<QPointF>{worked(1, 0.9), worked(2, 0.8), worked(3, 0.72), worked(4, 0.6)}));
+        QVERIFY(hasLine(worked(1, 0.902), worked(4, 0.608)));
     }
 
     void messagesOfTheRun_data()
@@ -118,8 +160,6 @@ private slots:
                                              << QStringList{kInvalid} << false;
         QTest::newRow("all Bound equal") << Rows{{"5", "0.9"}, {"5", "0.8"}, {"5", "0.7"}} << QStringList{kInvalid}
                                          << false;
-        QTest::newRow("positive slope") << Rows{{"1", "0.1"}, {"2", "0.25"}, {"3", "0.3"}}
-                                        << QStringList{QStringLiteral("Warning")} << true;
     }
 
     void messagesOfTheRun()
@@ -134,11 +174,10 @@ private slots:
         const QRegularExpression notANumber(QStringLiteral("\\b(inf|nan)\\b"), QRegularExpression::CaseInsensitiveOption);
         for (const QString &text : outputs())
             QVERIFY2(!notANumber.match(text).hasMatch(), qPrintable(text));
-        if (titles.first() == kInvalid)
-            QCOMPARE(scriptedMessages().shown.first().text,
-                     QStringLiteral("Input is not valid. Enter numeric values greater than zero for at least three "
-                                    "data points.\r\n\r\nClick on 'Help' in the menu bar for more information, or "
-                                    "use the Scatchard Assistant."));
+        QCOMPARE(scriptedMessages().shown.first().text,
+                 QStringLiteral("Input is not valid. Enter numeric values greater than zero for at least three "
+                                "data points.\r\n\r\nClick on 'Help' in the menu bar for more information, or "
+                                "use the Scatchard Assistant."));
     }
 
     void resultTextsOfTheIntervalCases()
@@ -149,6 +188,7 @@ private slots:
         analyze({{"1", "0.1"}, {"2", "0.25"}, {"3", "0.3"}});
         QCOMPARE(tool->lblOutputKd->text(), QStringLiteral("-10.0 nM"));
         QCOMPARE(tool->lblOutputCI->text(), QStringLiteral("Invalid"));
+        QCOMPARE(titlesShown(), QStringList{QStringLiteral("Warning")});
         QVERIFY(scriptedMessages().shown.first().text.startsWith(
             "The slope of the linear regression of the data is positive ( > 0 ). This corresponds to a negative "
             "dissociation constant ( Kd < 0 ). \r\n\r\nPlease check"));
@@ -216,11 +256,11 @@ private slots:
         // So does a click on another cell with the editor open; Esc does not.
         QTest::keyClick(grid, Qt::Key_A);
         clickCell(*grid, 3, 1);
-        QCOMPARE(requirements->text(), QStringLiteral("Enter numeric values greater than zero."));
-        QCOMPARE(grid->Row(), 3);
+        const QString notNumeric = QStringLiteral("Enter numeric values greater than zero.");
+        QCOMPARE(requirements->text(), notNumeric);
         typeIntoFocus("4");
         QTest::keyClick(tool->txtEdit, Qt::Key_Escape);
-        QCOMPARE(requirements->text(), QStringLiteral("Enter numeric values greater than zero."));
+        QCOMPARE(requirements->text(), notNumeric);
 
         // Topics.
         QCOMPARE(assistant->twipsHeight(), 3135.0);
@@ -230,22 +270,19 @@ private slots:
         QCOMPARE(assistant->lblUnits->text(), QStringLiteral("nM (1E-09 Molar)"));
         QTest::mouseClick(assistant->lblNavigation, Qt::LeftButton);
         QVERIFY(!assistant->lblUnits->isVisible());
-
-        // Opening the Equilibrium Tool hides this assistant.
-        main->mnuVnVornish_Click();
-        QVERIFY(!assistant->isVisible());
     }
 
     void openedAndPlacedByTheMainWindow()
     {
+        frmVn_Main &main = *program.main;
         frmScatchTlAssistant *assistant = appWindows().scatchardAssistant;
         fillGrid(*grid, {{"7", "0.1"}});
         QTest::mouseClick(tool->cmdClose, Qt::LeftButton);
         QVERIFY(!tool->isVisible());
-        main->tbToolBar_ButtonClick(QStringLiteral("Scatchard Analysis"));
+        main.tbToolBar_ButtonClick(QStringLiteral("Scatchard Analysis"));
         QVERIFY(tool->isVisible());
         QCOMPARE(grid->TextMatrix(1, 1), QStringLiteral("7"));
-        main->mnuFileNew_Click();
+        main.mnuFileNew_Click();
         QVERIFY(!tool->isVisible());
         frmStartMenu *menu = appWindows().startMenu;
         QTest::mouseClick(menu->cmdScatchTl, Qt::LeftButton);
@@ -253,14 +290,98 @@ private slots:
 
         tool->cmdScatchardAssistant->click();
         tool->move(200, 120);
-        main->mnuWindowsDocking_Click();
+        main.mnuWindowsDocking_Click();
         QCOMPARE(tool->pos(), QPoint(0, 0));
         QVERIFY(qAbs(tool->twipsWidth() - 5070) < 20 && qAbs(tool->twipsHeight() - 5895) < 20);
         QVERIFY(!assistant->isVisible());
+    }
 
+    void symbolAxisOverridesAndApply()
+    {
+        frmOptions &options = program.options();
+        options.optClosedCircle->setChecked(true);
+        options.chkDoNotRemind->setChecked(true);
+        analyze(kWorkedExample);
+        QCOMPARE(symbolCentres(DisplayItem::Circle).size(), 4);
+        QVERIFY(symbolCentres(DisplayItem::Box).isEmpty());
+
+        // An X minimum above some Bound values hides those points; the line
+        // is still the fit of all four rows.
+        options.txtX_min->setText(QStringLiteral("2.5"));
+        analyze(kWorkedExample);
+        QCOMPARE(symbolCentres(DisplayItem::Circle).size(), 2);
+        QCOMPARE(tool->lblOutputSlope->text(), QStringLiteral("-0.098"));
+
+        // Reversed manual X limits: the line still runs over the whole axis.
+        options.txtX_min->setText(QStringLiteral("4"));
+        options.txtX_max->setText(QStringLiteral("1"));
+        analyze(kWorkedExample);
+        QVERIFY(scriptedMessages().shown.isEmpty());
+        QCOMPARE(symbolCentres(DisplayItem::Circle).size(), 4);
+        QVERIFY(hasLine(worked(1, 0.902), worked(4, 0.608)));
+
+        // Apply in the Options window runs the analysis again.
+        options.txtX_min->clear();
+        options.txtX_max->clear();
+        fillGrid(*grid, kWorkedExample + QList<QStringList>{{"5", "0.5"}});
+        options.cmdApply->click();
+        QCOMPARE(tool->lblOutputdf->text(), QStringLiteral("3"));
+        QCOMPARE(symbolCentres(DisplayItem::Circle).size(), 5);
+    }
+
+    // Graphs off or the changed-settings question cancelled: the outputs
+    // are written, nothing is drawn, the status text is cleared.
+    void graphsOffOrCancelledDrawNothing()
+    {
+        frmOptions &options = program.options();
         tool->cmdScatchardAssistant->click();
-        main->mnuFileNew_Click();
-        QVERIFY(!tool->isVisible() && !assistant->isVisible());
+        options.chkToPlotOrNot->setChecked(false);
+        analyze(kWorkedExample);
+        QCOMPARE(tool->lblOutputKd->text(), QStringLiteral("10.2041 nM"));
+        QCOMPARE(program.picture().tag(), QStringLiteral("0"));
+        QVERIFY(!program.graph().isVisible());
+        QCOMPARE(StatusText::current(), QString());
+        QVERIFY(appWindows().scatchardAssistant->isVisible());
+
+        options.chkToPlotOrNot->setChecked(true);
+        resetMessages({Messages::Answer::Cancel});
+        fillGrid(*grid, kWorkedExample);
+        tool->cmdScatchard->click();
+        QCOMPARE(scriptedMessages().shown.first().buttons, Messages::Buttons::YesNoCancel);
+        QCOMPARE(program.picture().tag(), QStringLiteral("0"));
+        QCOMPARE(StatusText::current(), QString());
+    }
+
+    void optionsButtonAndActivation()
+    {
+        frmOptions &options = program.options();
+        tool->cmdOptions->click();
+        QVERIFY(options.isVisible());
+        QCOMPARE(options.SSTab1->currentIndex(), int(frmOptions::TabScatchard));
+        options.optLog->setChecked(true);
+        QVERIFY(!options.txtX_min->toolTip().isEmpty());
+        program.main->mdiArea->setActiveSubWindow(tool);
+        QCOMPARE(options.lblX_ScaleTitles->text(),
+                 QStringLiteral("Low (Min.)") + QString(31, ' ') + QStringLiteral("High (Max.)") + QString(25, ' ')
+                     + QStringLiteral("Tick distance"));
+        QVERIFY(options.txtX_min->toolTip().isEmpty() && options.txtX_Tick->toolTip().isEmpty());
+    }
+
+    void unitChangesRescaleBoundOnly()
+    {
+        analyze({{"1000", "0.9"}, {"2000", "0.8"}, {"abc", "0.7"}, {"", ""}, {"5000", "0.5"}});
+        const QString kd = tool->lblOutputKd->text();
+        program.options().optMicromolar->click();
+        QCOMPARE(grid->TextMatrix(1, 1), QStringLiteral("1.0"));
+        QCOMPARE(grid->TextMatrix(2, 1), QStringLiteral("2.0"));
+        QCOMPARE(grid->TextMatrix(3, 1), QStringLiteral("abc"));
+        QCOMPARE(grid->TextMatrix(5, 1), QStringLiteral("5000"));
+        QCOMPARE(grid->TextMatrix(1, 2), QStringLiteral("0.9"));
+        QCOMPARE(tool->lblUnit->text(), QStringLiteral("(in \u00B5M )"));
+        QCOMPARE(appWindows().scatchardAssistant->lblUnits->text(), QStringLiteral("\u00B5M (1E-06 Molar)"));
+        QCOMPARE(tool->lblOutputKd->text(), kd);
+        program.options().optNanomolar->click();
+        QCOMPARE(grid->TextMatrix(1, 1), QStringLiteral("1000.0"));
     }
 };
 

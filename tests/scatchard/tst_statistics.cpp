@@ -4,7 +4,6 @@
 #include "scatchard/KdInterval.h"
 #include "scatchard/LinearRegression.h"
 #include "scatchard/ScatchardInput.h"
-#include "scatchard/StudentT.h"
 
 #include <QLocale>
 
@@ -120,28 +119,15 @@ private slots:
         }
     }
 
-    void faultsAndTheTable()
+    // Equal Bound values, numbers out of range and a Kd beyond double
+    // precision are faults, which the analysis turns into its message.
+    void faultsOfTheStatistics()
     {
         QVERIFY_THROWS_EXCEPTION(RuntimeFault, FitLine(3, {2, 2, 2}, {1, 2, 3}));
         QVERIFY_THROWS_EXCEPTION(RuntimeFault, FitLine(3, {1e200, 2e200, 4e200}, {1, 2, 3}));
         QVERIFY_THROWS_EXCEPTION(RuntimeFault, FitLine(3, {1, 2, 3}, {1e300, -1e300, 1e300}));
         QVERIFY_THROWS_EXCEPTION(RuntimeFault, KdOfSlope(1e-320));
         QVERIFY_THROWS_EXCEPTION(RuntimeFault, KdConfidenceInterval(-1e-309, 0.0, 2.0));
-
-        const double expected[] = {12.7062, 4.3027, 3.1824, 2.7764, 2.5706, 2.4469, 2.3646, 2.306, 2.2622, 2.2281,
-                                   2.201,   2.1788, 2.1604, 2.1448, 2.1315, 2.1199, 2.1098, 2.1009, 2.093,  2.086};
-        for (int df = 1; df <= 20; ++df) {
-            double t = 0;
-            StudentT(0.025, df + 2, t);
-            QCOMPARE(t, expected[df - 1]);
-        }
-        double t = -7;
-        StudentT(0.025, 23, t);
-        QCOMPARE(t, 1.96);
-        t = -7;
-        StudentT(0.05, 10, t); // not tabulated: left as it was
-        StudentT(0.025, 2, t);
-        QCOMPARE(t, -7.0);
     }
 
     void cellReading()
