@@ -10,6 +10,22 @@ Messages::Answer ScriptedMessages::ask(const Messages::Request &request)
     return yesNo ? Messages::Answer::Yes : Messages::Answer::Ok;
 }
 
+QStringList ScriptedMessages::texts() const
+{
+    QStringList all;
+    for (const Messages::Request &request : shown)
+        all << request.text;
+    return all;
+}
+
+QStringList ScriptedMessages::titles() const
+{
+    QStringList all;
+    for (const Messages::Request &request : shown)
+        all << request.title;
+    return all;
+}
+
 namespace {
 ScriptedMessages *g_messages = nullptr;
 }

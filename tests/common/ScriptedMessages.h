@@ -3,6 +3,7 @@
 #include "platform/Messages.h"
 
 #include <QList>
+#include <QStringList>
 
 // The message service of the tests: records every request and answers from
 // a queue (the first button when the queue is empty).
@@ -13,6 +14,10 @@ public:
 
     QList<Messages::Request> shown;
     QList<Messages::Answer> answers;
+
+    // The texts and the titles of the messages shown, in order.
+    QStringList texts() const;
+    QStringList titles() const;
 };
 
 // The scripted service installed by the test fixture.

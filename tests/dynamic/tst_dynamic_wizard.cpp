@@ -1,7 +1,6 @@
 #include "DynamicTesting.h"
 
 #include "dynamic/ResultsStore.h"
-#include "dynamic/WizardInputRules.h"
 #include "dynamic/frmDynVornish.h"
 #include "dynamic/frmDynamVnTlAssistant.h"
 #include "dynamic/frm_dbResults_DynamVn.h"
@@ -103,14 +102,6 @@ QList<ResultRecord> referenceEuler(double a0, double b0, double ab0, double kAss
 bool close(double stored, double expected)
 {
     return std::fabs(stored - expected) <= 1e-12 * std::max(std::fabs(expected), 1e-30);
-}
-
-QStringList shownTexts()
-{
-    QStringList texts;
-    for (const Messages::Request &request : scriptedMessages().shown)
-        texts << request.text;
-    return texts;
 }
 
 } // namespace
@@ -220,30 +211,24 @@ private slots:
 
     void nextBackAndTabPicks()
     {
-        QTest::mouseClick(w->cmdBack, Qt::LeftButton); // disabled on step 1: nothing
-        w->cmdBack_Click();                            // Back on step 1 only disables Back
-        QCOMPARE(w->CurrentStep(), 1);
-        QVERIFY(!w->cmdBack->isEnabled());
-
-        QTest::mouseClick(w->cmdGo, Qt::LeftButton);
-        QCOMPARE(w->CurrentStep(), 2);
-        QVERIFY(w->cmdBack->isEnabled());
-        QCOMPARE(w->cmdGo->text(), QStringLiteral("Next"));
-        QTest::mouseClick(w->cmdGo, Qt::LeftButton);
-        QCOMPARE(w->CurrentStep(), 3);
-        QCOMPARE(w->cmdGo->text(), QStringLiteral("Finish"));
-        QTest::mouseClick(w->cmdBack, Qt::LeftButton);
-        QCOMPARE(w->CurrentStep(), 2);
-        QCOMPARE(w->cmdGo->text(), QStringLiteral("Next"));
-        QTest::mouseClick(w->cmdBack, Qt::LeftButton);
-        QCOMPARE(w->CurrentStep(), 1);
-        QVERIFY(!w->cmdBack->isEnabled());
-
+        const auto verifyStep = [this](int step) {
+            QCOMPARE(w->CurrentStep(), step);
+            QCOMPARE(w->cmdGo->text(), step == 3 ? QStringLiteral("Finish") : QStringLiteral("Next"));
+            QCOMPARE(w->cmdBack->isEnabled(), step != 1);
+        };
+        w->cmdBack_Click(); // Back on step 1 only disables Back
+        verifyStep(1);
+        for (int step : {2, 3}) {
+            QTest::mouseClick(w->cmdGo, Qt::LeftButton);
+            verifyStep(step);
+        }
+        for (int step : {2, 1}) {
+            QTest::mouseClick(w->cmdBack, Qt::LeftButton);
+            verifyStep(step);
+        }
         QTabBar *tabs = w->SSTab1->tabBar();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
-        QCOMPARE(w->CurrentStep(), 3);
-        QCOMPARE(w->cmdGo->text(), QStringLiteral("Finish"));
-        QVERIFY(w->cmdBack->isEnabled());
+        verifyStep(3);
         QVERIFY(scriptedMessages().shown.isEmpty());
     }
 
@@ -286,12 +271,12 @@ private slots:
         QCOMPARE(w->txtRecordingInterval->text(), QStringLiteral("5"));
 
         QTest::keyClicks(w->txtRecordingInterval, QStringLiteral("x"));
-        QCOMPARE(shownTexts(), QStringList{QStringLiteral("Enter a numeric value for the Recording Interval")});
+        QCOMPARE(scriptedMessages().texts(), QStringList{QStringLiteral("Enter a numeric value for the Recording Interval")});
         resetMessages();
         w->recordingIntervalManual = false;
         w->txtEndTime->clear();
         QTest::keyClicks(w->txtEndTime, QStringLiteral("a"));
-        QCOMPARE(shownTexts(), QStringList{QStringLiteral("Enter a numeric value for the Simulation Time Window")});
+        QCOMPARE(scriptedMessages().texts(), QStringList{QStringLiteral("Enter a numeric value for the Simulation Time Window")});
         QCOMPARE(scriptedMessages().shown.first().title, QStringLiteral("Input Error"));
     }
 
@@ -306,7 +291,7 @@ private slots:
             if (i < 3)
                 QTRY_VERIFY(w->txtEndTime->hasFocus()); // sent back to the box
         }
-        QCOMPARE(shownTexts(), QStringList(3, endTimeWarning));
+        QCOMPARE(scriptedMessages().texts(), QStringList(3, endTimeWarning));
 
         // The recording interval is only checked against a positive end time.
         resetMessages();
@@ -317,7 +302,7 @@ private slots:
         w->ShowStep(0);
         w->ShowStep(1);
         leave(w->txtRecordingInterval, w->txtEndTime);
-        QCOMPARE(shownTexts(),
+        QCOMPARE(scriptedMessages().texts(),
                  QStringList{QStringLiteral("Enter a positive ( >0 ) numeric value for the Recording interval")});
         QCOMPARE(w->CurrentStep(), 2);
         QTRY_VERIFY(w->txtRecordingInterval->hasFocus());
@@ -402,7 +387,7 @@ private slots:
         w->txtEndTime->setText(endTime);
         w->txtRecordingInterval->setText(interval);
         finish();
-        QCOMPARE(shownTexts(), QStringList{message});
+        QCOMPARE(scriptedMessages().texts(), QStringList{message});
         verifyRestored(restoredTab);
     }
 
@@ -413,7 +398,7 @@ private slots:
         QTest::mouseClick(w->cmdGo, Qt::LeftButton);
         QTest::mouseClick(w->cmdGo, Qt::LeftButton);
         QTest::mouseClick(w->cmdGo, Qt::LeftButton); // Finish
-        QVERIFY2(scriptedMessages().shown.isEmpty(), qPrintable(shownTexts().join(QLatin1Char('|'))));
+        QVERIFY2(scriptedMessages().shown.isEmpty(), qPrintable(scriptedMessages().texts().join(QLatin1Char('|'))));
         QCOMPARE(w->txtK_diss_rate->text(), QStringLiteral("8.00E-04"));
         verifyRestored(2);
 
@@ -524,7 +509,7 @@ private slots:
             w->SetEventCell(row, 2, changes.value(row - 1));
         }
         finish();
-        QCOMPARE(shownTexts(), QStringList(messages, QStringLiteral("Non-valid input in Programmed Events. These "
+        QCOMPARE(scriptedMessages().texts(), QStringList(messages, QStringLiteral("Non-valid input in Programmed Events. These "
                                                                     "values will be ignored in the simulation.")));
         if (messages)
             QCOMPARE(scriptedMessages().shown.first().title, QStringLiteral("Input error"));
@@ -616,18 +601,24 @@ private slots:
         options->hide();
     }
 
-    void finishSetsTheProgramTimeUnit()
+    // Finish sets the program's time unit; the results table follows a run
+    // when the Options window asks for it, but not an input error.
+    void finishSetsTheTimeUnitAndShowsTheTable()
     {
         frmOptions *options = appWindows().options;
         options->cmdDefaults_Click();
+        options->chkShowTable->setChecked(true);
         prepareShortRun();
         w->cmbTimeUnit->setCurrentIndex(1);
         finish();
-        QCOMPARE(modVnPublic::TimeUnit, QStringLiteral("s"));
-        QCOMPARE(modVnPublic::TimeFactor, 1.0f);
+        QVERIFY(modVnPublic::TimeUnit == QStringLiteral("s") && modVnPublic::TimeFactor == 1.0f);
         QCOMPARE(storedSamples().last().time, 2.0);
         QVERIFY(options->optSec->isChecked());
-        QCOMPARE(options->settingsChanged(), QStringLiteral("0"));
+        QVERIFY(appWindows().results->isVisible());
+        appWindows().results->hide();
+        w->txtA->clear();
+        finish();
+        QVERIFY(!appWindows().results->isVisible());
         options->cmdDefaults_Click();
     }
 
@@ -648,22 +639,6 @@ private slots:
         QTRY_VERIFY(options->txtX_min->toolTip().isEmpty());
         QVERIFY(options->lblX_ScaleTitles->text().startsWith(QStringLiteral("Low (Min.)")));
         options->hide();
-    }
-
-    void resultsTableShownWhenAsked()
-    {
-        frmOptions *options = appWindows().options;
-        options->chkShowTable->setChecked(true);
-        prepareShortRun();
-        finish();
-        QVERIFY(appWindows().results->isVisible());
-        appWindows().results->hide();
-
-        // Not after an input error.
-        w->txtA->clear();
-        finish();
-        QVERIFY(!appWindows().results->isVisible());
-        options->chkShowTable->setChecked(false);
     }
 
     void longRunStaysResponsive()

@@ -45,14 +45,6 @@ void printTo(const QString &path)
     });
 }
 
-QStringList messageTexts()
-{
-    QStringList texts;
-    for (const Messages::Request &request : scriptedMessages().shown)
-        texts << request.text;
-    return texts;
-}
-
 // The list's lines from top down: labels at x 1000, values at x 3500.
 void verifyList(const QList<PdfWord> &words, double top, double lineHeight, const QList<ListRow> &rows)
 {
@@ -272,7 +264,7 @@ private slots:
         openPrintWindow();
         QTest::keyClick(window.chkPrintGraph, Qt::Key_Escape);
         QVERIFY(!window.isVisible());
-        QCOMPARE(messageTexts(), QStringList({kCanceled, kCanceled, kCanceled}));
+        QCOMPARE(scriptedMessages().texts(), QStringList({kCanceled, kCanceled, kCanceled}));
         QVERIFY(scriptedMessages().shown[2].icon == Messages::Icon::None);
         QVERIFY(!QFile::exists(pdfPath));
     }
@@ -310,11 +302,11 @@ private slots:
     {
         // A positive slope warns on every analysis, the printing one included.
         analyzeScatchard({{"1", "0.5"}, {"2", "0.6"}, {"3", "0.75"}, {"4", "0.8"}});
-        const QStringList warnings = messageTexts();
+        const QStringList warnings = scriptedMessages().texts();
         QVERIFY(!warnings.isEmpty());
         resetMessages();
         print(true, true, false);
-        QCOMPARE(messageTexts(), warnings);
+        QCOMPARE(scriptedMessages().texts(), warnings);
         verifyPrintingEnded();
         const QList<PdfWord> words = readPdfWords(pdfPath);
         verifyGraphPrinted(words);
@@ -333,13 +325,13 @@ private slots:
         wizard.ShowStep(2);
         wizard.cmdGo->click();
         QCOMPARE(modPlot_Graph::GraphSource(), QStringLiteral("3"));
-        const QStringList runMessages = messageTexts();
+        const QStringList runMessages = scriptedMessages().texts();
 
         // From any step, the stored run is plotted again, not simulated anew.
         wizard.ShowStep(0);
         wizard.txtA->setText(QStringLiteral("7"));
         print(true, true, false);
-        QCOMPARE(messageTexts(), runMessages);
+        QCOMPARE(scriptedMessages().texts(), runMessages);
         verifyPrintingEnded();
         const QList<PdfWord> words = readPdfWords(pdfPath);
         verifyGraphPrinted(words);
@@ -396,7 +388,7 @@ private slots:
         // No tool window active: the message, and no blank sheet.
         appWindows().startMenu->showInFront();
         print(false, true, false);
-        QCOMPARE(messageTexts(), QStringList(QStringLiteral("No Tool info or output available for printing.\r\n"
+        QCOMPARE(scriptedMessages().texts(), QStringList(QStringLiteral("No Tool info or output available for printing.\r\n"
                                                             "The Tool window needs to have focus (i.e. it is 'active') "
                                                             "in order to print Tool info or output.")));
         QVERIFY(scriptedMessages().shown[0].icon == Messages::Icon::Exclamation);
@@ -416,7 +408,7 @@ private slots:
         appWindows().options->setSettingsChanged(QStringLiteral("1"));
         window.chkPrintInfo->setChecked(true);
         QTest::keyClick(window.chkPrintGraph, Qt::Key_Return); // Enter presses Print
-        QCOMPARE(messageTexts(), QStringList{kNoGraph});
+        QCOMPARE(scriptedMessages().texts(), QStringList{kNoGraph});
         QVERIFY(scriptedMessages().shown[0].icon == Messages::Icon::Exclamation);
         QVERIFY(window.isVisible());
         QVERIFY(!QFile::exists(pdfPath));
@@ -430,7 +422,7 @@ private slots:
         frmOptions::setCheckValue(appWindows().options->chkToPlotOrNot, 0);
         resetMessages();
         print(true, true, false);
-        QCOMPARE(messageTexts(), QStringList{kNoGraph});
+        QCOMPARE(scriptedMessages().texts(), QStringList{kNoGraph});
         QVERIFY(!QFile::exists(pdfPath));
         frmOptions::setCheckValue(appWindows().options->chkToPlotOrNot, 1);
         appWindows().options->setSettingsChanged(QStringLiteral("0"));
@@ -439,8 +431,8 @@ private slots:
             field->clear();
         resetMessages();
         print(true, false, false);
-        QCOMPARE(messageTexts().size(), 2);
-        QCOMPARE(messageTexts()[1], kNoGraph);
+        QCOMPARE(scriptedMessages().texts().size(), 2);
+        QCOMPARE(scriptedMessages().texts()[1], kNoGraph);
         QVERIFY(!QFile::exists(pdfPath));
         QVERIFY(printerPage().isEmpty());
     }

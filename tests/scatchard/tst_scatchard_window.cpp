@@ -26,14 +26,6 @@ namespace {
 const QString kInvalid = QStringLiteral("Data Input Error");
 const QList<QStringList> kWorkedExample{{"1", "0.9"}, {"2", "0.8"}, {"3", "0.72"}, {"4", "0.6"}};
 
-QStringList titlesShown()
-{
-    QStringList titles;
-    for (const Messages::Request &request : scriptedMessages().shown)
-        titles << request.title;
-    return titles;
-}
-
 // Twips of a value on the axes X 1..4 and Y 0.6..1.0 of the worked example.
 QPointF worked(double x, double y)
 {
@@ -120,7 +112,7 @@ private slots:
         // The last value is still in the editor: Analyze data commits it first.
         QVERIFY(tool->txtEdit->isVisible());
         QTest::mouseClick(tool->cmdScatchard, Qt::LeftButton);
-        QVERIFY2(scriptedMessages().shown.isEmpty(), qPrintable(titlesShown().join(", ")));
+        QVERIFY2(scriptedMessages().shown.isEmpty(), qPrintable(scriptedMessages().titles().join(", ")));
         QCOMPARE(outputs(),
                  (QStringList{"1.0", "-0.098", "0.0053", "2", "10.2041 nM", "8.2804 nM < Kd < 13.2922 nM"}));
         QCOMPARE(StatusText::current(), QString());
@@ -168,7 +160,7 @@ private slots:
         QFETCH(QStringList, titles);
         QFETCH(bool, outputsWritten);
         analyze(rows);
-        QVERIFY2(titlesShown() == titles, qPrintable(titlesShown().join(" | ")));
+        QVERIFY2(scriptedMessages().titles() == titles, qPrintable(scriptedMessages().titles().join(" | ")));
         QCOMPARE(StatusText::current(), QString());
         QCOMPARE(tool->lblOutputIntercept->text() != QLatin1String("a"), outputsWritten);
         const QRegularExpression notANumber(QStringLiteral("\\b(inf|nan)\\b"), QRegularExpression::CaseInsensitiveOption);
@@ -188,7 +180,7 @@ private slots:
         analyze({{"1", "0.1"}, {"2", "0.25"}, {"3", "0.3"}});
         QCOMPARE(tool->lblOutputKd->text(), QStringLiteral("-10.0 nM"));
         QCOMPARE(tool->lblOutputCI->text(), QStringLiteral("Invalid"));
-        QCOMPARE(titlesShown(), QStringList{QStringLiteral("Warning")});
+        QCOMPARE(scriptedMessages().titles(), QStringList{QStringLiteral("Warning")});
         QVERIFY(scriptedMessages().shown.first().text.startsWith(
             "The slope of the linear regression of the data is positive ( > 0 ). This corresponds to a negative "
             "dissociation constant ( Kd < 0 ). \r\n\r\nPlease check"));
