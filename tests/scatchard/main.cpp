@@ -2,7 +2,6 @@
 
 // The test classes of the folder, each in its own file.
 int runStatisticsTests(int argc, char *argv[]);
-int runEditableGridTests(int argc, char *argv[]);
 int runScatchardWindowTests(int argc, char *argv[]);
 
 int main(int argc, char *argv[])
@@ -11,7 +10,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     TestFixture::prepareApplication(app);
     int failed = 0;
-    for (auto run : {runStatisticsTests, runEditableGridTests, runScatchardWindowTests})
+    for (auto run : {runStatisticsTests, runScatchardWindowTests})
         failed |= run(argc, argv);
     return failed;
 }

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -209,6 +210,82 @@ private slots:
         QCOMPARE(tool->lblOutputdf->text(), QStringLiteral("1"));
     }
 
+    // The grid's editor, by real keys: typing replaces, double-click and
+    // Backspace edit, Enter does nothing, Esc discards, Space commits.
+    void editingKeys()
+    {
+        QCOMPARE(grid->TextMatrix(0, 1), QStringLiteral("   [AB]  "));
+        QCOMPARE(grid->TextMatrix(20, 0), QStringLiteral("20"));
+        grid->setFocus();
+        grid->setTextMatrix(1, 1, QStringLiteral("12"));
+        // A typed character replaces the text, in an editor over the cell.
+        QTest::keyClick(grid, Qt::Key_7);
+        QVERIFY(tool->txtEdit->isVisible() && tool->txtEdit->hasFocus());
+        QCOMPARE(tool->txtEdit->text(), QStringLiteral("7"));
+        QCOMPARE(tool->txtEdit->cursorPosition(), 1);
+        const QRect cell = grid->visualRect(grid->currentIndex());
+        QCOMPARE(tool->txtEdit->geometry(), QRect(grid->viewport()->mapTo(tool->txtEdit->parentWidget(), cell.topLeft()), cell.size()));
+        QTest::keyClick(tool->txtEdit, Qt::Key_Escape);
+        // Double-click edits the old text, caret at its end.
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->currentIndex()).center());
+        QCOMPARE(tool->txtEdit->text(), QStringLiteral("12"));
+        QCOMPARE(tool->txtEdit->cursorPosition(), 2);
+        // Enter types nothing and commits nothing; Esc discards.
+        QTest::keyClick(tool->txtEdit, Qt::Key_Return);
+        QVERIFY(tool->txtEdit->isVisible());
+        QCOMPARE(grid->TextMatrix(1, 1), QStringLiteral("12"));
+        typeIntoFocus(QStringLiteral("34"));
+        QTest::keyClick(tool->txtEdit, Qt::Key_Escape);
+        QVERIFY(!tool->txtEdit->isVisible() && grid->hasFocus());
+        QCOMPARE(grid->TextMatrix(1, 1), QStringLiteral("12"));
+        // Backspace on the grid edits the old text; Space commits without a blank.
+        QTest::keyClick(grid, Qt::Key_Backspace);
+        QTest::keyClick(tool->txtEdit, Qt::Key_Backspace);
+        QTest::keyClick(tool->txtEdit, Qt::Key_Space);
+        QVERIFY(!tool->txtEdit->isVisible());
+        QCOMPARE(grid->TextMatrix(1, 1), QStringLiteral("1"));
+        QCOMPARE(grid->Row(), 1);
+        QVERIFY(grid->hasFocus());
+    }
+
+    void arrowsStopAtTheEdges()
+    {
+        const struct { int row, col; Qt::Key key; } edges[] = {
+            {1, 1, Qt::Key_Up}, {1, 1, Qt::Key_Left}, {20, 2, Qt::Key_Down}, {20, 2, Qt::Key_Right}};
+        for (const auto &edge : edges) {
+            grid->setCurrent(edge.row, edge.col);
+            QTest::keyClick(grid, Qt::Key_A);
+            QTest::keyClick(tool->txtEdit, edge.key);
+            QCOMPARE(grid->Row(), edge.row);
+            QCOMPARE(grid->Col(), edge.col);
+            QCOMPARE(grid->TextMatrix(edge.row, edge.col), QStringLiteral("a"));
+        }
+        QTest::keyClick(grid, Qt::Key_B);
+        QTest::keyClick(tool->txtEdit, Qt::Key_Up);
+        QTest::keyClick(grid, Qt::Key_C);
+        QTest::keyClick(tool->txtEdit, Qt::Key_Left);
+        QCOMPARE(grid->TextMatrix(20, 2), QStringLiteral("b"));
+        QCOMPARE(grid->TextMatrix(19, 2), QStringLiteral("c"));
+        QCOMPARE(grid->Col(), 1);
+    }
+
+    void cellChangesCommit()
+    {
+        QSignalSpy committed(grid, &EditableGrid::cellCommitted);
+        // A click on another cell commits into the cell that was edited.
+        typeIntoFocus(QStringLiteral("42"));
+        clickCell(*grid, 3, 2);
+        QCOMPARE(grid->TextMatrix(1, 1), QStringLiteral("42"));
+        QCOMPARE(grid->TextMatrix(3, 2), QString());
+        QCOMPARE(committed.first(), (QList<QVariant>{1, 1}));
+        // So does a cell change made by the program, the editor still focused.
+        QTest::keyClick(grid, Qt::Key_9);
+        grid->setCurrent(5, 1);
+        QCOMPARE(grid->TextMatrix(3, 2), QStringLiteral("9"));
+        // Without an open editor a cell change writes nothing.
+        grid->setCurrent(6, 1);
+        QCOMPARE(committed.count(), 2);
+    }
     void clearFormKeepsTheResults()
     {
         analyze({{"1", "0.9"}, {"2", "0.8"}, {"3", "0.72"}});
