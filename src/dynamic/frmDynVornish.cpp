@@ -67,6 +67,7 @@ void frmDynVornish::joinSharedPreferences()
     display.rescaleConcentrations = [this](const modVnPublic::RescaleText &rescale) {
         for (QLineEdit *box : {txtA, txtB, txtAB})
             box->setText(rescale(box->text()));
+        flgDynamVn_Events->CommitEdit(); // a change still being typed is in the old unit too
         for (int row = 1; row <= 4; ++row)
             SetEventCell(row, 2, rescale(EventCell(row, 2)));
     };

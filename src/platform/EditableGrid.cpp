@@ -145,7 +145,9 @@ void EditableGrid::setTextMatrix(int row, int col, const QString &text)
 
 bool EditableGrid::isEditing() const
 {
-    return m_editor->isVisible();
+    // Open until committed or discarded, also while its window or tab page
+    // is hidden: an edit must not outlive a change made to the cells meanwhile.
+    return !m_editor->isHidden();
 }
 
 void EditableGrid::GridEdit(int keyAscii)
@@ -179,7 +181,7 @@ void EditableGrid::openEditor(const QString &text, int caret)
 
 void EditableGrid::CommitEdit()
 {
-    if (!m_editor->isVisible())
+    if (!isEditing())
         return;
     setTextMatrix(m_editRow, m_editCol, m_editor->text());
     m_editor->hide();

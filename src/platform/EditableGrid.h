@@ -60,6 +60,7 @@ public:
     void setTextMatrix(int row, int col, const QString &text);
 
     QLineEdit *editor() const { return m_editor; }
+    // The editor is open (committing or Esc closes it).
     bool isEditing() const;
 
     // Opens the editor over the current cell for a key code (16-bit

@@ -190,6 +190,7 @@ private slots:
         w->recordingIntervalManual = false;
         modVnPublic::TimeUnit = QStringLiteral("min.");
         modVnPublic::TimeFactor = 60;
+        appWindows().options->setSettingsChanged(QStringLiteral("0"));
         resetMessages();
     }
 
@@ -532,6 +533,32 @@ private slots:
         QVERIFY(scriptedMessages().shown.isEmpty());
         QCOMPARE(w->EventCell(1, 2), QStringLiteral("-0.5"));
         QCOMPARE(storedSamples().size(), 5);
+    }
+
+    // An edit left open on a hidden step is committed by a unit change and
+    // by Clear Form, never written back later in the old unit or over the
+    // cleared table.
+    void anEditLeftOpenOnAHiddenStep()
+    {
+        frmOptions *options = appWindows().options;
+        w->ShowStep(2);
+        w->flgDynamVn_Events->setCurrent(1, 2);
+        QTest::keyClick(w->flgDynamVn_Events, Qt::Key_Minus);
+        QTest::keyClicks(w->txtEdit, QStringLiteral("500"));
+        w->ShowStep(0);
+        options->optMicromolar->click();
+        QCOMPARE(w->EventCell(1, 2), QStringLiteral("-0.5"));
+        options->optNanomolar->click();
+
+        w->ShowStep(2);
+        QTest::keyClicks(w->flgDynamVn_Events, QStringLiteral("7"));
+        w->ShowStep(0);
+        w->cmdClearForm_Click();
+        w->ShowStep(2);
+        QVERIFY(!w->txtEdit->isVisible());
+        w->flgDynamVn_Events->setCurrent(2, 2);
+        QCOMPARE(w->EventCell(1, 2), QString());
+        options->hide();
     }
 
     void storedRunIsPlottedAgain()

@@ -451,6 +451,15 @@ private slots:
         QCOMPARE(tool->lblOutputKd->text(), kd);
         program.options().optNanomolar->click();
         QCOMPARE(grid->TextMatrix(1, 1), QStringLiteral("1000.0"));
+
+        // A value still in the editor of a closed window is rescaled too.
+        clickCell(*grid, 2, 1);
+        typeIntoFocus("3000");
+        tool->cmdClose->click();
+        program.options().optMicromolar->click();
+        tool->showInFront();
+        QVERIFY(!tool->txtEdit->isVisible());
+        QCOMPARE(grid->TextMatrix(2, 1), QStringLiteral("3.0"));
     }
 };
 
