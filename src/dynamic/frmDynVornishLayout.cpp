@@ -4,7 +4,7 @@
 #include "dynamic/frmDynVornish.h"
 
 #include "platform/EditableGrid.h"
-#include "platform/Twips.h"
+#include "platform/TwipsLayout.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,13 +18,7 @@
 
 namespace {
 
-template <typename W>
-W *place(W *widget, const QString &name, double left, double top, double width, double height)
-{
-    widget->setObjectName(name);
-    widget->setGeometry(Twips::toPixels(left, top, width, height));
-    return widget;
-}
+using TwipsLayout::place;
 
 QLabel *caption(QWidget *parent, const QString &text, double left, double top, double width,
                 double height = 255)

@@ -4,7 +4,7 @@
 #include "dynamic/frmDynVornish.h"
 #include "graphing/Units.h"
 #include "platform/NumberText.h"
-#include "platform/Twips.h"
+#include "platform/TwipsLayout.h"
 #include "shell/AppWindows.h"
 
 #include <QCloseEvent>
@@ -18,36 +18,18 @@ namespace {
 constexpr double shortHeight = 3615;
 constexpr double tallHeight = 5205;
 
-QLabel *label(QWidget *parent, const QString &name, const QString &text, double left, double top, double width,
-              double height)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(Twips::toPixels(left, top, width, height));
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
-QGroupBox *frame(QWidget *parent, const QString &name, const QString &title, double left, double top, double width,
-                 double height)
-{
-    auto *frame = new QGroupBox(title, parent);
-    frame->setObjectName(name);
-    frame->setGeometry(Twips::toPixels(left, top, width, height));
-    return frame;
-}
-
 // A label that reads as a link and is clicked like a button.
 QLabel *menuLabel(QWidget *parent, const QString &name, const QString &text, double top)
 {
-    QLabel *link = label(parent, name, text, 120, top, 2800, 255);
+    QLabel *link = TwipsLayout::textBox(parent, name, text, 120, top, 2800, 255);
     link->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline"));
     link->setCursor(Qt::PointingHandCursor);
     return link;
 }
 
 } // namespace
+
+using namespace TwipsLayout;
 
 frmDynamVnTlAssistant::frmDynamVnTlAssistant(QWidget *parent)
     : ChildWindow(QStringLiteral("frmDynamVnTlAssistant"), QStringLiteral("DynamVn Tool Assistant"), parent)
@@ -64,16 +46,16 @@ frmDynamVnTlAssistant::frmDynamVnTlAssistant(QWidget *parent)
 
     fraDynVnToolHelp = frame(content, QStringLiteral("fraDynVnToolHelp"), QStringLiteral("Assistant:"), 60, 840, 3000,
                              2280);
-    lblInputSuggestion = label(fraDynVnToolHelp, QStringLiteral("lblInputSuggestion"),
-                               QStringLiteral("Enter values (concentration) for three variables, ..."), 90, 240, 2820,
-                               1980);
+    lblInputSuggestion = textBox(fraDynVnToolHelp, QStringLiteral("lblInputSuggestion"),
+                                 QStringLiteral("Enter values (concentration) for three variables, ..."), 90, 240,
+                                 2820, 1980);
 
     fraWhatAbout = frame(content, QStringLiteral("fraWhatAbout"), QString(), 60, 3150, 3000, 1560);
-    lblWhatAboutTitle = label(fraWhatAbout, QStringLiteral("lblWhatAboutTitle"), QString(), 90, 90, 2820, 255);
+    lblWhatAboutTitle = textBox(fraWhatAbout, QStringLiteral("lblWhatAboutTitle"), QString(), 90, 90, 2820, 255);
     QFont bold = lblWhatAboutTitle->font();
     bold.setBold(true);
     lblWhatAboutTitle->setFont(bold);
-    lblWhatAboutText = label(fraWhatAbout, QStringLiteral("lblWhatAboutText"), QString(), 90, 360, 2820, 1170);
+    lblWhatAboutText = textBox(fraWhatAbout, QStringLiteral("lblWhatAboutText"), QString(), 90, 360, 2820, 1170);
     setWidget(content);
 
     lblWhat_About_a_Demo->installEventFilter(this);

@@ -2,7 +2,7 @@
 
 #include "graphing/Units.h"
 #include "platform/EditableGrid.h"
-#include "platform/Twips.h"
+#include "platform/TwipsLayout.h"
 #include "scatchard/ScatchardInput.h"
 #include "scatchard/frmScatchard.h"
 #include "shell/AppWindows.h"
@@ -12,25 +12,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-namespace {
-
-void place(QWidget *widget, double left, double top, double width, double height)
-{
-    widget->setGeometry(Twips::toPixels(left, top, width, height));
-}
-
-QLabel *label(QWidget *parent, const char *name, const QString &text, double left, double top, double width,
-              double height)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(QLatin1String(name));
-    l->setWordWrap(true);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    place(l, left, top, width, height);
-    return l;
-}
-
-} // namespace
+using namespace TwipsLayout;
 
 frmScatchTlAssistant::frmScatchTlAssistant()
     : ChildWindow(QStringLiteral("frmScatchTlAssistant"), QStringLiteral("Scatchard Analysis Assistant"))
@@ -40,41 +22,33 @@ frmScatchTlAssistant::frmScatchTlAssistant()
     QFont small = content->font();
     small.setPointSize(8);
     content->setFont(small);
-    fraAssistant = new QGroupBox(QStringLiteral("Assistant:"), content);
-    fraAssistant->setObjectName(QStringLiteral("fraAssistant"));
-    place(fraAssistant, 60, 60, 2985, 1140);
-    lblInputRequirements =
-        label(fraAssistant, "lblInputRequirements",
-              QStringLiteral("The Scatchard Analysis Tool needs at least three data points         (Bound, Bound/Free)."),
-              120, 270, 2745, 810);
+    fraAssistant = frame(content, "fraAssistant", QStringLiteral("Assistant:"), 60, 60, 2985, 1140);
+    lblInputRequirements = textBox(
+        fraAssistant, "lblInputRequirements",
+        QStringLiteral("The Scatchard Analysis Tool needs at least three data points         (Bound, Bound/Free)."),
+        120, 270, 2745, 810);
 
-    fraWhatAbout = new QGroupBox(QStringLiteral("What about ..."), content);
-    fraWhatAbout->setObjectName(QStringLiteral("fraWhatAbout"));
-    place(fraWhatAbout, 60, 1260, 2985, 1080);
-    lblBoundAndBoundFree =
-        label(fraWhatAbout, "lblBoundAndBoundFree", QStringLiteral("Bound and Bound/Free?"), 240, 270, 2600, 255);
-    lblUnitsTopic = label(fraWhatAbout, "lblUnitsTopic", QStringLiteral("Units?"), 240, 540, 2600, 255);
-    lblNavigation = label(fraWhatAbout, "lblNavigation", QStringLiteral("Navigation?"), 240, 810, 2600, 255);
+    fraWhatAbout = frame(content, "fraWhatAbout", QStringLiteral("What about ..."), 60, 1260, 2985, 1080);
+    lblBoundAndBoundFree = label(fraWhatAbout, "lblBoundAndBoundFree", QStringLiteral("Bound and Bound/Free?"), 240, 270, 2600);
+    lblUnitsTopic = label(fraWhatAbout, "lblUnitsTopic", QStringLiteral("Units?"), 240, 540, 2600);
+    lblNavigation = label(fraWhatAbout, "lblNavigation", QStringLiteral("Navigation?"), 240, 810, 2600);
     for (QLabel *topic : {lblBoundAndBoundFree, lblUnitsTopic, lblNavigation}) {
         QFont link = topic->font();
         link.setUnderline(true);
         topic->setFont(link);
         topic->setStyleSheet(QStringLiteral("color: #0000c0"));
         topic->setCursor(Qt::PointingHandCursor);
-        topic->setWordWrap(false);
         topic->adjustSize();
         topic->installEventFilter(this);
     }
 
-    fraTopic = new QGroupBox(content);
-    fraTopic->setObjectName(QStringLiteral("fraTopic"));
-    place(fraTopic, 60, 2400, 2985, 2400);
-    lblTitle = label(fraTopic, "lblTitle", QString(), 120, 120, 2745, 255);
+    fraTopic = frame(content, "fraTopic", QString(), 60, 2400, 2985, 2400);
+    lblTitle = textBox(fraTopic, "lblTitle", QString(), 120, 120, 2745, 255);
     QFont bold = lblTitle->font();
     bold.setBold(true);
     lblTitle->setFont(bold);
-    lblText = label(fraTopic, "lblText", QString(), 120, 400, 2745, 1560);
-    lblUnits = label(fraTopic, "lblUnits", QString(), 120, 2000, 2745, 255);
+    lblText = textBox(fraTopic, "lblText", QString(), 120, 400, 2745, 1560);
+    lblUnits = textBox(fraTopic, "lblUnits", QString(), 120, 2000, 2745, 255);
     setWidget(content);
     Form_Load();
 }

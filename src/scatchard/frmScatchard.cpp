@@ -2,7 +2,7 @@
 
 #include "graphing/Units.h"
 #include "platform/EditableGrid.h"
-#include "platform/Twips.h"
+#include "platform/TwipsLayout.h"
 #include "scatchard/ScatchardAnalysis.h"
 #include "scatchard/ScatchardGraph.h"
 #include "scatchard/frmScatchTlAssistant.h"
@@ -19,39 +19,9 @@ namespace {
 const QString kGridFormat =
     QStringLiteral("|^   [AB]  |^[AB]/[A];|1|2|3|4|5|6|7|8|9|10|11|12|13|14|15|16|17|18|19|20");
 
-void place(QWidget *widget, double left, double top, double width, double height)
-{
-    widget->setGeometry(Twips::toPixels(left, top, width, height));
-}
-
-QLabel *label(QWidget *parent, const char *name, const QString &text, double left, double top, double width,
-              double height = 255)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(QLatin1String(name));
-    place(l, left, top, width, height);
-    return l;
-}
-
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, double left, double top,
-                    double width, double height = 375)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    place(b, left, top, width, height);
-    return b;
-}
-
-QGroupBox *frame(QWidget *parent, const char *name, const QString &caption, double left, double top, double width,
-                 double height)
-{
-    auto *f = new QGroupBox(caption, parent);
-    f->setObjectName(QLatin1String(name));
-    place(f, left, top, width, height);
-    return f;
-}
-
 } // namespace
+
+using namespace TwipsLayout;
 
 frmScatchard::frmScatchard()
     : ChildWindow(QStringLiteral("frmScatchard"), QStringLiteral("Scatchard Analysis"))
@@ -106,7 +76,7 @@ void frmScatchard::BuildInputFrame(QWidget *content)
     lblUnit = label(fraInput, "lblUnit", QStringLiteral("(in nM)"), 195, 540, 1935);
 
     flgInputScatchard = new EditableGrid(QStringLiteral("flgInputScatchard"), kGridFormat, fraInput);
-    place(flgInputScatchard, 195, 840, 1935, 2655);
+    flgInputScatchard->setGeometry(Twips::toPixels(195, 840, 1935, 2655));
     flgInputScatchard->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     flgInputScatchard->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     flgInputScatchard->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
