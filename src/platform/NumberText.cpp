@@ -92,17 +92,22 @@ double numericValue(const QString &text)
 
 double leadingNumber(const QString &text)
 {
+    static const QRegularExpression skipped(QStringLiteral("[ \\t\\n]"));
+    QString compact = text;
+    compact.remove(skipped);
     QString seps = QStringLiteral(".");
     if (decimalSeparator() != seps)
         seps += decimalSeparator();
     const QString sepClass = QStringLiteral("[%1]").arg(QRegularExpression::escape(seps));
     const QRegularExpression leading(
-        QStringLiteral("^\\s*([+-]?(\\d+(%1\\d*)?|%1\\d+)([eE][+-]?\\d+)?)").arg(sepClass));
-    const QRegularExpressionMatch match = leading.match(text);
+        QStringLiteral("^([+-]?(\\d+(%1\\d*)?|%1\\d+))([eEdD]([+-]?\\d+))?").arg(sepClass));
+    const QRegularExpressionMatch match = leading.match(compact);
     if (!match.hasMatch())
         return 0.0;
     QString cText = match.captured(1);
     cText.replace(QRegularExpression(sepClass), QStringLiteral("."));
+    if (match.hasCaptured(5))
+        cText += QLatin1Char('E') + match.captured(5);
     return parseCNumber(cText);
 }
 

@@ -22,9 +22,11 @@ bool isNumeric(const QString &text);
 // any other text and Overflow when the number is out of range.
 double numericValue(const QString &text);
 
-// The number at the start of the text (blanks skipped, "." or the locale's
-// decimal separator, optional exponent); 0 when the text does not start
-// with a number. Throws Overflow when the number is out of range.
+// The number at the start of the text, as grid cells and manual axis texts
+// are read: blanks, tabs and line feeds skipped anywhere, "." or the
+// locale's decimal separator (which is how the program writes numbers),
+// an optional exponent with E or D; 0 when the text does not start with a
+// number. Throws Overflow when the number is out of range.
 double leadingNumber(const QString &text);
 
 // The general text form: the shortest text with up to 15 significant

@@ -65,7 +65,7 @@ void showInconclusiveData()
 double readCell(EditableGrid &grid, int row, int col)
 {
     grid.setCurrent(row, col);
-    const double value = ReadCellNumber(grid.TextMatrix(row, col));
+    const double value = NumberText::leadingNumber(grid.TextMatrix(row, col));
     if (value <= 0)
         showInvalidInput();
     return value;

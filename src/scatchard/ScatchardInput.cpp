@@ -3,9 +3,6 @@
 #include "platform/NumberText.h"
 #include "platform/RuntimeFault.h"
 
-#include <QLocale>
-#include <QRegularExpression>
-
 namespace modStatistics {
 
 int CountDataRows(const QList<DataRowText> &rows)
@@ -14,29 +11,6 @@ int CountDataRows(const QList<DataRowText> &rows)
     while (n < rows.size() && n < MaxDataRows && !rows[n].bound.isEmpty())
         ++n;
     return n;
-}
-
-double ReadCellNumber(const QString &text)
-{
-    static const QRegularExpression ignored(QStringLiteral("[ \\t\\n]"));
-    QString compact = text;
-    compact.remove(ignored);
-
-    QString separators = QStringLiteral(".");
-    const QString localeSeparator = QLocale().decimalPoint();
-    if (localeSeparator != separators)
-        separators += localeSeparator;
-    const QString sep = QStringLiteral("[%1]").arg(QRegularExpression::escape(separators));
-    const QRegularExpression number(
-        QStringLiteral("^[+-]?(\\d+(%1\\d*)?|%1\\d+)([EeDd][+-]?\\d+)?").arg(sep));
-    const QRegularExpressionMatch match = number.match(compact);
-    if (!match.hasMatch())
-        return 0.0;
-
-    QString cText = match.captured(0);
-    cText.replace(QRegularExpression(sep), QStringLiteral("."));
-    cText.replace(QRegularExpression(QStringLiteral("[Dd]")), QStringLiteral("E"));
-    return NumberText::leadingNumber(cText);
 }
 
 namespace {

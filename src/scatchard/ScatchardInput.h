@@ -19,14 +19,6 @@ struct DataRowText
 // text is not empty (blanks count as filled), at most MaxDataRows.
 int CountDataRows(const QList<DataRowText> &rows);
 
-// The number a cell holds for the analysis: blanks, tabs and line feeds
-// are ignored anywhere; then an optional sign, digits with one decimal
-// point (".", or the locale's separator, which is how the program itself
-// writes numbers into cells) and an optional exponent (E or D); reading
-// stops at the first other character. 0 when there is no number. Throws
-// Overflow when the number is out of range.
-double ReadCellNumber(const QString &text);
-
 // The Scatchard Assistant's guidance for the first three rows: what input
 // is still missing, or that the analysis can run. Unlike the analysis it
 // converts each whole text strictly ("5 nM" fails) and accepts zero.

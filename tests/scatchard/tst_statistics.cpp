@@ -1,5 +1,6 @@
 #include "ScatchardTesting.h"
 
+#include "platform/NumberText.h"
 #include "platform/RuntimeFault.h"
 #include "scatchard/KdInterval.h"
 #include "scatchard/LinearRegression.h"
@@ -130,20 +131,21 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(RuntimeFault, KdConfidenceInterval(-1e-309, 0.0, 2.0));
     }
 
+    // The leading-number reading of grid cells and manual axis texts.
     void cellReading()
     {
-        QCOMPARE(ReadCellNumber(QStringLiteral(" 1 2.5")), 12.5);
-        QCOMPARE(ReadCellNumber(QStringLiteral("\t-3\n")), -3.0);
-        QCOMPARE(ReadCellNumber(QStringLiteral("1.5D2")), 150.0);
-        QCOMPARE(ReadCellNumber(QStringLiteral("5 nM")), 5.0);
-        QCOMPARE(ReadCellNumber(QStringLiteral(".5.5")), 0.5);
-        QCOMPARE(ReadCellNumber(QStringLiteral("abc")), 0.0);
-        QCOMPARE(ReadCellNumber(QStringLiteral("   ")), 0.0);
-        QVERIFY_THROWS_EXCEPTION(RuntimeFault, ReadCellNumber(QStringLiteral("1e400")));
+        QCOMPARE(NumberText::leadingNumber(QStringLiteral(" 1 2.5")), 12.5);
+        QCOMPARE(NumberText::leadingNumber(QStringLiteral("\t-3\n")), -3.0);
+        QCOMPARE(NumberText::leadingNumber(QStringLiteral("1.5D2")), 150.0);
+        QCOMPARE(NumberText::leadingNumber(QStringLiteral("5 nM")), 5.0);
+        QCOMPARE(NumberText::leadingNumber(QStringLiteral(".5.5")), 0.5);
+        QCOMPARE(NumberText::leadingNumber(QStringLiteral("abc")), 0.0);
+        QCOMPARE(NumberText::leadingNumber(QStringLiteral("   ")), 0.0);
+        QVERIFY_THROWS_EXCEPTION(RuntimeFault, NumberText::leadingNumber(QStringLiteral("1e400")));
         // What the program writes in a decimal-comma locale reads back.
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        QCOMPARE(ReadCellNumber(QStringLiteral("1,25")), 1.25);
-        QCOMPARE(ReadCellNumber(QStringLiteral("1.25")), 1.25);
+        QCOMPARE(NumberText::leadingNumber(QStringLiteral("1,25")), 1.25);
+        QCOMPARE(NumberText::leadingNumber(QStringLiteral("1.25")), 1.25);
     }
 
     void inputRequirements()
