@@ -284,14 +284,13 @@ void frmVn_Main::StorePlacement()
 {
     if (isMinimized())
         return;
-    const QRect g = geometry();
     const auto store = [](const char *key, double twips) {
         SettingsStore::write(kApp, kSettings, QLatin1String(key), QString::number(float(twips), 'g', 9));
     };
     store("MainLeft", Twips::fromPixelsX(x()));
     store("MainTop", Twips::fromPixelsY(y()));
-    store("MainWidth", Twips::fromPixelsX(g.width()));
-    store("MainHeight", Twips::fromPixelsY(g.height()));
+    store("MainWidth", Twips::fromPixelsX(width()));
+    store("MainHeight", Twips::fromPixelsY(height()));
 }
 
 void frmVn_Main::CountExit()
