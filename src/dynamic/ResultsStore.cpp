@@ -17,9 +17,11 @@ namespace {
 const QString ResultsFileName = QStringLiteral("Temp.mdb");
 constexpr int PathFileAccessError = 75;
 
-// Commits of a large batch cost little next to its rows; a crash loses at
-// most this many samples, a fault none.
+// Commits of a large batch cost little next to its rows. A crash loses at
+// most the samples of the last second (or this many, whichever is fewer); a
+// fault none.
 constexpr int SamplesPerCommit = 65536;
+constexpr qint64 MillisecondsPerCommit = 1000;
 
 QString tableName(ResultsTable table)
 {
@@ -59,10 +61,19 @@ void CreateResultsDatabase(const QString &path)
 {
     DatabaseConnection &db = DatabaseConnection::shared();
     db.open(path, true);
-    for (ResultsTable table : Tables)
-        db.execute(QStringLiteral("create table [%1] ([Time] double, [Concentration] double, "
-                                  "[Rate (dC/dt)] double)")
-                       .arg(tableName(table)));
+    // All three tables or none: a kill in between must not leave a file
+    // that cannot be plotted.
+    try {
+        db.execute(QStringLiteral("begin"));
+        for (ResultsTable table : Tables)
+            db.execute(QStringLiteral("create table [%1] ([Time] double, [Concentration] double, "
+                                      "[Rate (dC/dt)] double)")
+                           .arg(tableName(table)));
+        db.execute(QStringLiteral("commit"));
+    } catch (const RuntimeFault &) {
+        db.close(); // rolls back what was begun
+        throw;
+    }
     db.close();
 }
 
@@ -155,6 +166,7 @@ void ResultsAppender::AppendResultRecord(const ResultRecord &r)
     if (!m_inTransaction) {
         db.execute(QStringLiteral("begin"));
         m_inTransaction = true;
+        m_sinceCommit.start();
     }
     Statements &s = *m_statements;
     insertRow(s.insertA, r.time, r.A, r.rA);
@@ -173,7 +185,7 @@ void ResultsAppender::AppendResultRecord(const ResultRecord &r)
         removeRow(s.removeB, rowB);
         throw;
     }
-    if (++m_uncommitted >= SamplesPerCommit)
+    if (++m_uncommitted >= SamplesPerCommit || m_sinceCommit.elapsed() >= MillisecondsPerCommit)
         finish();
 }
 

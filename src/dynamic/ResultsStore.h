@@ -2,6 +2,7 @@
 
 #include "dynamic/SimulationInput.h"
 
+#include <QElapsedTimer>
 #include <QString>
 
 #include <memory>
@@ -36,9 +37,9 @@ void ReleaseResultsFile();
 void ResetResultsDatabase(const QString &path);
 
 // Appends the samples of one run to the file at path. Rows are committed in
-// batches, at finish() and, when a fault ends the run, on destruction, so
-// that the file keeps every sample appended before the fault and stays a
-// valid database. A sample whose rows cannot all be written is taken out,
+// batches of at most a second, at finish() and, when a fault ends the run,
+// on destruction, so that the file keeps every sample appended before the
+// fault (a kill loses only the last second) and stays a valid database. A sample whose rows cannot all be written is taken out,
 // so the three tables keep equal row counts.
 class ResultsAppender
 {
@@ -57,6 +58,7 @@ private:
     struct Statements;
     std::unique_ptr<Statements> m_statements;
     int m_uncommitted = 0;
+    QElapsedTimer m_sinceCommit;
     bool m_inTransaction = false;
 };
 

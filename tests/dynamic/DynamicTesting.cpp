@@ -2,7 +2,11 @@
 
 #include "dynamic/ResultsStore.h"
 #include "dynamic/SimulationEngine.h"
+#include "graphing/DisplayList.h"
+#include "graphing/GraphPicture.h"
+#include "graphing/frmGraph.h"
 #include "platform/RuntimeFault.h"
+#include "shell/AppWindows.h"
 
 #include <sqlite3.h>
 
@@ -49,7 +53,7 @@ QList<StoredRow> storedRows(const char *table)
 {
     QList<StoredRow> rows;
     sqlite3 *db = nullptr;
-    if (sqlite3_open_v2(ResultsFilePath().toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+    if (sqlite3_open_v2(ResultsFilePath().toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
         const QByteArray sql = QByteArray("select [Time],[Concentration],[Rate (dC/dt)] from [") + table + "]";
         sqlite3_stmt *st = nullptr;
         if (sqlite3_prepare_v2(db, sql.constData(), -1, &st, nullptr) == SQLITE_OK)
@@ -69,6 +73,22 @@ QList<ResultRecord> storedSamples()
         samples.append({a[i].time, a[i].concentration, a[i].rate, b[i].concentration, b[i].rate,
                         ab[i].concentration, ab[i].rate});
     return samples;
+}
+
+QList<QPointF> curvePoints()
+{
+    QList<QPointF> points;
+    const QRgb light = qRgb(204, 204, 204);
+    const std::vector<DisplayItem> &items = appWindows().graph->PicGraph->displayList().items();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const DisplayItem &item = items[i];
+        const bool lastOfDot = i + 1 == items.size() || items[i + 1].kind != DisplayItem::Point;
+        if (item.kind == DisplayItem::Point && lastOfDot)
+            points.append(QPointF(item.x1, item.y1));
+        if (item.kind == DisplayItem::Line && item.color != light && i > 0 && items[i - 1].color == light)
+            points.append(QPointF(item.x2, item.y2));
+    }
+    return points;
 }
 
 int faultNumberOf(const std::function<void()> &action)

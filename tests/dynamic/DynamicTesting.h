@@ -5,6 +5,7 @@
 #include "dynamic/SimulationInput.h"
 
 #include <QList>
+#include <QPointF>
 
 #include <functional>
 
@@ -42,6 +43,11 @@ QList<double> timesOf(const QList<Row> &rows)
         times.append(row.time);
     return times;
 }
+
+// Where the graph window's curve was drawn, in twips: the dot's last
+// point, then the end of each segment (a black line after its two light
+// shadow lines).
+QList<QPointF> curvePoints();
 
 // The number of the RuntimeFault that action throws; 0 when it throws none.
 int faultNumberOf(const std::function<void()> &action);

@@ -29,6 +29,13 @@
 
 #include <sqlite3.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <thread>
+
 using namespace modVornish;
 using namespace DynamicTesting;
 
@@ -37,24 +44,6 @@ namespace {
 const DisplayList &picture()
 {
     return appWindows().graph->PicGraph->displayList();
-}
-
-// Where the curve's points were drawn: the dot's last point, then the end of
-// each segment (a black line after its two light shadow lines).
-QList<QPointF> curvePoints()
-{
-    QList<QPointF> points;
-    const QRgb light = qRgb(204, 204, 204);
-    const std::vector<DisplayItem> &items = picture().items();
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const DisplayItem &item = items[i];
-        const bool lastOfDot = i + 1 == items.size() || items[i + 1].kind != DisplayItem::Point;
-        if (item.kind == DisplayItem::Point && lastOfDot)
-            points.append(QPointF(item.x1, item.y1));
-        if (item.kind == DisplayItem::Line && item.color != light && i > 0 && items[i - 1].color == light)
-            points.append(QPointF(item.x2, item.y2));
-    }
-    return points;
 }
 
 // Where the plot puts (x, y) on the axes X 0..xMax and Y over the rounded
@@ -66,6 +55,36 @@ QPointF expectedAt(double x, double y, double xMax, QList<double> values)
     modPlot_Graph::RoundDownAxisMinimum(yMin);
     modPlot_Graph::RoundUpAxisMaximum(yMax);
     return QPointF(qRound(2100 + x * 3200 / xMax), qRound(800 + 3200 - (y - yMin) * 3200 / (yMax - yMin)));
+}
+
+// Runs body in a child process, which is to end by killing itself; true
+// when it did.
+bool killedDuring(const std::function<void()> &body)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        body();
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+}
+
+// The tables of the file, as a later program opening it finds them.
+QStringList tablesIn(const QString &path)
+{
+    QStringList names;
+    sqlite3 *db = nullptr;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
+        sqlite3_stmt *st = nullptr;
+        sqlite3_prepare_v2(db, "select name from sqlite_master where type = 'table' order by name", -1, &st, nullptr);
+        while (sqlite3_step(st) == SQLITE_ROW)
+            names.append(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st, 0))));
+        sqlite3_finalize(st);
+    }
+    sqlite3_close(db);
+    return names;
 }
 
 void writeForeignFile()
@@ -221,6 +240,53 @@ private slots:
         ReleaseResultsFile();
         QCOMPARE(timesOf(storedRows("A")), (QList<double>{0, 3}));
         QCOMPARE(timesOf(storedRows("AB")), (QList<double>{0, 3}));
+    }
+
+    // A kill while the file is being made leaves no table rather than some
+    // of them.
+    void aKillWhileCreatingLeavesNoPartOfTheTables()
+    {
+        const QString path = ResultsFilePath();
+        QVERIFY(killedDuring([&] {
+            DatabaseConnection::shared().open(path, true);
+            sqlite3_set_authorizer(
+                DatabaseConnection::shared().handle(),
+                [](void *, int action, const char *table, const char *, const char *, const char *) {
+                    if (action == SQLITE_CREATE_TABLE && qstrcmp(table, "B") == 0)
+                        raise(SIGKILL);
+                    return SQLITE_OK;
+                },
+                nullptr);
+            CreateResultsDatabase(path);
+        }));
+        QCOMPARE(tablesIn(path), QStringList());
+        ResetResultsDatabase(path);
+        ReleaseResultsFile();
+        QCOMPARE(tablesIn(path), (QStringList{"A", "AB", "B"}));
+    }
+
+    // A kill during a slow run (a sample every 10 ms) 1.5 s in keeps what
+    // was appended up to the last second.
+    void aKillLosesAtMostTheLastSecondOfARun()
+    {
+        ResetResultsDatabase(ResultsFilePath());
+        ReleaseResultsFile();
+        SimulationInput endless = tenSecondsEveryThree();
+        endless.endTime = 1e9;
+        QVERIFY(killedDuring([&] {
+            ResultsAppender appender(ResultsFilePath());
+            int appended = 0;
+            RunSimulation(endless, [&](const ResultRecord &r) {
+                appender.AppendResultRecord(r);
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                if (++appended == 150)
+                    raise(SIGKILL);
+            });
+        }));
+        const int kept = storedRows("A").size();
+        QVERIFY2(kept >= 150 - 101, qPrintable(QString::number(kept))); // at most 101 samples in a second
+        QCOMPARE(storedRows("B").size(), kept);
+        QCOMPARE(storedRows("AB").size(), kept);
     }
 
     void filesThatAreMissingEmptyOrForeignFailCleanly()
