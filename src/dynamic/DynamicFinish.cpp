@@ -67,6 +67,8 @@ void DynamicFinish::run()
     if (g_running)
         return;
     g_running = true;
+    m_stoppedAt.reset();
+    m_closeRequested = false;
     begin();
     try {
         if (modVornish::useExistingData) {
@@ -93,6 +95,11 @@ void DynamicFinish::run()
                        Messages::Icon::Critical);
     }
     restore();
+    if (m_stoppedAt)
+        StatusText::set(QStringLiteral("Simulation cancelled at ")
+                        + NumberText::generalText(*m_stoppedAt / double(modVnPublic::TimeFactor))
+                        + QLatin1Char(' ') + modVnPublic::TimeUnit
+                        + QStringLiteral("; the results up to then are kept."));
     g_running = false;
 }
 
@@ -104,7 +111,7 @@ void DynamicFinish::begin()
     StatusText::set(startingText);
     StatusText::setPanel2(QStringLiteral("Please wait."));
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    WizardLinks::startWaiting();
+    WizardLinks::startWaiting(m_wizard.geometry());
     if (frmVn_Main *main = appWindows().main)
         main->installEventFilter(this);
     QCoreApplication::processEvents();
@@ -245,13 +252,29 @@ void DynamicFinish::simulate()
             sinceYield.restart();
         }
     };
+    // The waiting window's close button and Escape stop the run, and so
+    // does closing the program, which then need not wait for its end.
+    progress.stopRequested = [this] { return m_closeRequested || WizardLinks::waitingCancelled(); };
+    double reached = 0;
     modVornish::ResultsAppender appender(modVornish::ResultsFilePath());
     modVornish::RunSimulation(
-        m_input, [&appender](const modVornish::ResultRecord &r) { appender.AppendResultRecord(r); }, progress);
+        m_input,
+        [&](const modVornish::ResultRecord &r) {
+            appender.AppendResultRecord(r);
+            reached = r.time;
+        },
+        progress);
     appender.finish();
+    if (m_closeRequested)
+        return;
+    // A whole run ends at or beyond its end time; a stopped one is plotted
+    // over the time it reached.
+    if (reached < m_input.endTime)
+        m_stoppedAt = reached;
 
     WizardLinks::showProgress(0, 1, 0.1);
-    const bool plotted = modVornish::PlotSimulationResults(m_input.endTime, &WizardLinks::setProgress);
+    const bool plotted =
+        modVornish::PlotSimulationResults(m_stoppedAt ? reached : m_input.endTime, &WizardLinks::setProgress);
     // The demonstration ends with the graph of its run.
     frmDynamVnTlAssistant *assistant = appWindows().dynamicAssistant;
     if (plotted && assistant && assistant->isVisible())
@@ -284,7 +307,7 @@ void DynamicFinish::restore()
 bool DynamicFinish::eventFilter(QObject *watched, QEvent *event)
 {
     // Closing the program in the middle of a run would destroy the windows
-    // the run still writes to: the close waits until the run has ended.
+    // the run still writes to: the run stops, and the close waits for it.
     if (event->type() == QEvent::Close && watched == appWindows().main) {
         event->ignore();
         m_closeRequested = true;

@@ -173,6 +173,8 @@ void RunSimulation(const SimulationInput &input, const RecordSink &record, const
             progress.report(static_cast<float>(t));
         if (progress.yieldToUserInterface)
             progress.yieldToUserInterface();
+        if (progress.stopRequested && progress.stopRequested())
+            return;
 
         Species w = s;
         const double intervalEnd = t + interval;

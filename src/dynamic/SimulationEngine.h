@@ -13,7 +13,8 @@
 // no file, and reports through the sinks it is given.
 //
 // Stable interface used by the Dynamic Equilibrium Wizard. Any change to it is
-// announced in this comment.
+// announced in this comment. Added: ProgressSink::stopRequested, by which
+// the caller ends a run between two recording intervals.
 namespace modVornish {
 
 // Association flux = (A * kAss) * B, dissociation flux = AB * kDiss;
@@ -37,10 +38,13 @@ using RecordSink = std::function<void(const ResultRecord &)>;
 // end time, single precision) once per recording interval; yieldToUserInterface
 // is called once per recording interval and once at each event, so the
 // caller can serve the user interface (it decides how often it really does).
+// stopRequested is asked after each interval's yield: true ends the run
+// there, after the sample of the interval just computed.
 struct ProgressSink
 {
     std::function<void(float t)> report;
     std::function<void()> yieldToUserInterface;
+    std::function<bool()> stopRequested;
 };
 
 // The text to show (title "Input Error", exclamation icon) when the input

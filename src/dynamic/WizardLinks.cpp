@@ -48,6 +48,7 @@ void showProgress(double minimum, double maximum, double value)
     if (QProgressBar *progress = bar()) {
         progress->setRange(0, barSteps);
         progress->show();
+        appWindows().main->picContainer->show(); // the bar is seen only with its container
     }
     showValue();
 }
@@ -62,24 +63,26 @@ void hideProgress()
 {
     g_value = g_minimum;
     showValue();
-    if (QProgressBar *progress = bar())
-        progress->hide();
+    if (bar())
+        appWindows().main->picContainer->hide();
 }
 
-void startWaiting()
+void startWaiting(const QRect &keepClear)
 {
-    if (frmWaiting *waiting = appWindows().waiting) {
-        waiting->showInFront();
-        waiting->Timer1->start();
-    }
+    if (frmWaiting *waiting = appWindows().waiting)
+        waiting->Start(keepClear);
 }
 
 void stopWaiting()
 {
-    if (frmWaiting *waiting = appWindows().waiting) {
-        waiting->hide();
-        waiting->Timer1->stop();
-    }
+    if (frmWaiting *waiting = appWindows().waiting)
+        waiting->Stop();
+}
+
+bool waitingCancelled()
+{
+    frmWaiting *waiting = appWindows().waiting;
+    return waiting && waiting->cancelRequested();
 }
 
 void showOptions(int tabIndex)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 // What the wizard asks of the windows around it: the main window's
@@ -13,9 +14,12 @@ void showProgress(double minimum, double maximum, double value);
 void setProgress(double value);
 void hideProgress();
 
-// The waiting window with its turning arrow.
-void startWaiting();
+// The waiting window with its turning arrow, placed clear of keepClear
+// (the wizard's frame).
+void startWaiting(const QRect &keepClear);
 void stopWaiting();
+// True once the user asked, in the waiting window, for the run to stop.
+bool waitingCancelled();
 
 // The Options window on one of its tabs.
 void showOptions(int tabIndex);

@@ -20,6 +20,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -97,6 +100,37 @@ QList<ResultRecord> referenceEuler(double a0, double b0, double ab0, double kAss
         samples.append({t, A, incA / delta, B, incB / delta, AB, incAB / delta});
     }
     return samples;
+}
+
+// The title bar of a child window as its style lays it out.
+QRect titleBarPart(QMdiSubWindow *window, QStyle::SubControl part)
+{
+    QStyleOptionTitleBar bar;
+    bar.initFrom(window);
+    bar.subControls = QStyle::SC_All;
+    bar.titleBarFlags = window->windowFlags();
+    bar.text = window->windowTitle();
+    bar.rect = QRect(0, 0, window->width(), window->style()->pixelMetric(QStyle::PM_TitleBarHeight, &bar, window));
+    return window->style()->subControlRect(QStyle::CC_TitleBar, &bar, part, window);
+}
+
+// The caption fits its title bar (drawn bold in some styles, with 14 pixels
+// kept free), the arrow lies inside the window, and no tab of the wizard
+// lies under the window.
+void checkWaitingWindowIsWhole(frmWaiting *waiting)
+{
+    QVERIFY(waiting->isVisible());
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    QVERIFY(QFontMetrics(font).horizontalAdvance(QStringLiteral("Simulating..."))
+            <= titleBarPart(waiting, QStyle::SC_TitleBarLabel).width() - 14);
+    QLabel *arrow = waiting->picArrow[0];
+    const QRect drawn(arrow->mapTo(waiting, QPoint(0, 0)), arrow->pixmap().size());
+    QVERIFY(waiting->widget()->isVisible());
+    QVERIFY2(waiting->contentsRect().contains(drawn), "the arrow is cut");
+    const QTabBar *tabs = appWindows().dynamic->SSTab1->tabBar();
+    const QRect tabsInArea(tabs->mapTo(waiting->parentWidget(), QPoint(0, 0)), tabs->size());
+    QVERIFY(!waiting->geometry().intersects(tabsInArea));
 }
 
 bool close(double stored, double expected)
@@ -660,10 +694,12 @@ private slots:
         QSet<short> arrows;
         QList<int> progress;
         bool goEverEnabled = false;
+        bool barSeen = false;
         QTimer watcher;
         connect(&watcher, &QTimer::timeout, this, [&] {
             arrows.insert(appWindows().waiting->arrowIndex());
             progress.append(m_main->prgMain->value());
+            barSeen = barSeen || m_main->prgMain->isVisible();
             goEverEnabled = goEverEnabled || w->cmdGo->isEnabled();
             QTest::mouseClick(w->cmdGo, Qt::LeftButton); // a second Finish
             w->cmdGo_Click();
@@ -675,15 +711,16 @@ private slots:
         QVERIFY2(arrows.size() > 1, "the waiting arrow did not turn");
         QVERIFY(progress.size() > 2);
         QVERIFY(progress.last() > progress.first());
+        QVERIFY(barSeen);
         QVERIFY(!goEverEnabled);
         QCOMPARE(storedSamples().size(), 10001); // one run, whole
         verifyRestored(2);
     }
 
-    void closingDuringARunWaitsForItsEnd()
+    void closingDuringARunStopsIt()
     {
         prepareShortRun();
-        w->txtEndTime->setText(QStringLiteral("2000"));
+        w->txtEndTime->setText(QStringLiteral("1000000"));
         w->cmbTimeUnit->setCurrentIndex(1);
         w->cmbSimulationPrecision->setCurrentIndex(4);
         bool closedDuringRun = false;
@@ -700,12 +737,65 @@ private slots:
         watcher.stop();
         QVERIFY(closedDuringRun);
         QVERIFY(scriptedMessages().shown.isEmpty());
-        QCOMPARE(storedSamples().size(), 2001);
-        QVERIFY(w->isVisible()); // the wizard comes back when the run ends
+        const int kept = storedSamples().size();
+        QVERIFY(kept > 0 && kept < 1000001);
+        QVERIFY(w->isVisible()); // the wizard comes back when the run stops
         QTRY_VERIFY(!m_main->isVisible()); // and then the program closes
         m_main->show();
         QVERIFY(QTest::qWaitForWindowActive(m_main));
         w->showInFront();
+    }
+
+    // The waiting window stands beside the wizard, its caption and arrow
+    // whole; its close button or Escape stops a long run at the next
+    // interval: the samples so far stay in the file and are plotted, and
+    // the status text says so.
+    void aLongRunCanBeCancelled_data()
+    {
+        QTest::addColumn<bool>("byEscape");
+        QTest::newRow("close button") << false;
+        QTest::newRow("Escape") << true;
+    }
+
+    void aLongRunCanBeCancelled()
+    {
+        QFETCH(bool, byEscape);
+        prepareShortRun();
+        w->txtEndTime->setText(QStringLiteral("1000000"));
+        w->cmbTimeUnit->setCurrentIndex(1);
+        w->cmbSimulationPrecision->setCurrentIndex(4);
+        frmWaiting *waiting = appWindows().waiting;
+        bool asked = false;
+        QTimer watcher;
+        connect(&watcher, &QTimer::timeout, this, [&] {
+            if (asked || StatusText::current() != QLatin1String("Performing simulation ..."))
+                return;
+            asked = true;
+            checkWaitingWindowIsWhole(waiting);
+            if (byEscape) {
+                QTest::keyClick(waiting, Qt::Key_Escape);
+                return;
+            }
+            const QPoint closeButton = titleBarPart(waiting, QStyle::SC_TitleBarCloseButton).center();
+            QTest::mouseMove(waiting, closeButton);
+            QTest::mouseClick(waiting, Qt::LeftButton, {}, closeButton);
+        });
+        watcher.start(5);
+        finish();
+        watcher.stop();
+        QVERIFY(asked);
+        QVERIFY(scriptedMessages().shown.isEmpty());
+        QVERIFY(!waiting->isVisible());
+        QVERIFY(!m_main->prgMain->isVisible());
+
+        const QList<ResultRecord> stored = storedSamples();
+        QVERIFY(stored.size() > 1 && stored.size() < 1000001);
+        for (int i = 0; i < stored.size(); ++i)
+            QCOMPARE(stored[i].time, double(i)); // one a second, none lost
+        QCOMPARE(curvePoints().size(), stored.size());
+        QCOMPARE(StatusText::current(), QStringLiteral("Simulation cancelled at %1 s; the results up to then are kept.")
+                                             .arg(stored.size() - 1));
+        StatusText::clear();
     }
 
     void assistantGuidesStepOne()

@@ -250,6 +250,16 @@ private slots:
                       {[&](float t) { reported.append(t); }, [&] { ++yields; }});
         QCOMPARE(reported, (QList<float>{0, 3, 6, 9}));
         QCOMPARE(yields, 4 + 1);
+
+        // A stop asked at the event (during the interval from 3 to 6 s)
+        // ends the run with the sample at 6 s.
+        QList<double> times;
+        bool stop = false;
+        yields = 0;
+        RunSimulation(in, [&](const ResultRecord &r) { times.append(r.time); },
+                      {{}, [&] { stop = stop || ++yields == 3; }, [&] { return stop; }});
+        QCOMPARE(times.size(), 5); // 0, 3, the event's two at 4 s, 6
+        QCOMPARE(times.last(), 6.0);
     }
 
     // Input that would never end is refused before any sample; values that
