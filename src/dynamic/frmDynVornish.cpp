@@ -44,14 +44,17 @@ frmDynVornish::frmDynVornish(QWidget *parent)
     SSTab1 = new QTabWidget(content);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     SSTab1->setGeometry(Twips::toPixels(60, 60, 4740, 4440));
-    const QString tabs[] = {QStringLiteral("Step 1"), QStringLiteral("Step 2"), QStringLiteral("Step 3")};
-    void (frmDynVornish::*builders[])(QWidget *) = {&frmDynVornish::buildStep1, &frmDynVornish::buildStep2,
-                                                    &frmDynVornish::buildStep3};
-    for (int i = 0; i < 3; ++i) {
-        auto *page = new QWidget;
-        (this->*builders[i])(page);
-        SSTab1->addTab(page, tabs[i]);
-    }
+    // Three direct calls: g++ 12's bounds sanitizer miscompiles a loop over
+    // an array of pointers to these members.
+    auto *step1 = new QWidget;
+    buildStep1(step1);
+    SSTab1->addTab(step1, QStringLiteral("Step 1"));
+    auto *step2 = new QWidget;
+    buildStep2(step2);
+    SSTab1->addTab(step2, QStringLiteral("Step 2"));
+    auto *step3 = new QWidget;
+    buildStep3(step3);
+    SSTab1->addTab(step3, QStringLiteral("Step 3"));
     buildButtons(content);
     setWidget(content);
     txtEndTime->setText(QStringLiteral("100"));
