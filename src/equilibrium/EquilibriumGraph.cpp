@@ -1,5 +1,6 @@
 #include "equilibrium/EquilibriumGraph.h"
 
+#include "equilibrium/EquilibriumRecord.h"
 #include "equilibrium/SolveEquilibrium.h"
 #include "equilibrium/frmVnTlAssistant.h"
 #include "equilibrium/frmVornish.h"
@@ -81,6 +82,14 @@ void DrawEquilibriumGraph(frmVornish &form, double totalAMolar, double totalBMol
 
     SetUpGraph(xMin, xMax, yMin, yMax, EquilibriumTool);
 
+    EquilibriumRecord &record = LastEquilibrium();
+    record.curve.clear();
+    record.unit = modVnPublic::ConcentrationUnit;
+    record.sweptName = sweepTotalA ? QStringLiteral("Total A") : QStringLiteral("Total B");
+    record.valueName = prefs.equilibriumY == EquilibriumY::A   ? QStringLiteral("A")
+                       : prefs.equilibriumY == EquilibriumY::B ? QStringLiteral("B")
+                                                               : QStringLiteral("[A/B]");
+
     const double step = (xMax - xMin) / sweepSteps;
     const double otherTotal = fieldValue(sweepTotalA ? form.txtB_tot : form.txtA_tot) * factor;
     bool firstPoint = true;
@@ -106,6 +115,7 @@ void DrawEquilibriumGraph(frmVornish &form, double totalAMolar, double totalBMol
         const double y = chosen / factor;
         if (y * 1.01 >= yMin && y * 0.99 <= yMax) {
             PlotPoint(x, y, PlotWidth, PlotHeight, xMin, xMax, yMin, yMax, mode, modVnPublic::PrinterEcho);
+            record.curve.emplace_back(linear ? x : swept / factor, y);
             firstPoint = false;
         }
     }
