@@ -9,6 +9,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "platform/ModalDialog.h"
+#include "platform/SavedFile.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
 #include "printing/PrintText.h"

@@ -107,7 +107,7 @@ void onGrid(EditableGrid *grid, Command command)
         putText(GridClipboard::selectedCellsText(*grid));
         if (command == Command::Cut) {
             for (QTableWidgetItem *item : grid->selectedItems())
-                grid->setTextMatrix(item->row(), item->column(), QString());
+                item->setText(QString());
             emit grid->cellCommitted(grid->Row(), grid->Col());
         }
         break;

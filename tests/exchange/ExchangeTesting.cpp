@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QXmlStreamReader>
 
+#include <cstdio>
+
 QString unwritableFolder()
 {
     const QString folder = QDir(TestFixture::temporaryFolder()).filePath(QStringLiteral("read-only"));
@@ -67,4 +69,11 @@ void writeAwkwardResults(const QString &path, int rows)
         appender.AppendResultRecord(r);
     }
     appender.finish();
+}
+
+QString hexText(double v)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%a", v);
+    return QString::fromLatin1(text);
 }

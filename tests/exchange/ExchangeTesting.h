@@ -20,3 +20,7 @@ QString pdfText(const QString &path);
 // Fills a results file at path with rows of awkward doubles: every value
 // needs all 17 digits, some are tiny or negative.
 void writeAwkwardResults(const QString &path, int rows);
+
+// The exact hexadecimal text of a double ("0x1.8p+0"), as Python's
+// float.fromhex reads it.
+QString hexText(double v);

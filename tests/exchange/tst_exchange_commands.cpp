@@ -16,6 +16,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QMimeData>
@@ -141,8 +143,7 @@ private slots:
         const QStringList lines = readAll(csv).split("\r\n", Qt::SkipEmptyParts);
         const auto value = [&lines](const QString &name) {
             const QString line = lines.filter("# " + name + ": ").value(0);
-            QVERIFY2(line.endsWith(" nM"), qPrintable(name));
-            return NumberText::leadingNumber(line.section(": ", 1));
+            return line.endsWith(" nM") ? line.section(": ", 1).section(" ", 0, 0).toDouble() : -1.0;
         };
         // [A/B] solves x^2 - 35 x + 200 = 0.
         const double ab = (35 - std::sqrt(425.0)) / 2;
@@ -185,8 +186,7 @@ private slots:
         QCOMPARE(runPython("import csv, sys\nrows = [r for r in csv.reader(open(sys.argv[1], newline=''))"
                            " if not r[0].startswith('#')]\nprint(rows[0], [float(r[1]) for r in rows[1:]] == "
                            "[float.fromhex(h) for h in sys.argv[2:]])",
-                           {csv, QString::asprintf("%a", ratio[0]), QString::asprintf("%a", ratio[1]),
-                            QString::asprintf("%a", ratio[2]), QString::asprintf("%a", ratio[3])}),
+                           {csv, hexText(ratio[0]), hexText(ratio[1]), hexText(ratio[2]), hexText(ratio[3])}),
                  QStringLiteral("['Bound (nM)', 'Bound/Free (unitless)'] True"));
 
         // More rows than the grid holds: nothing is entered.
@@ -220,9 +220,13 @@ private slots:
         QCOMPARE(grid.TextMatrix(3, 1), QStringLiteral("3"));
         QCOMPARE(grid.TextMatrix(3, 2), QStringLiteral("abc"));
 
-        grid.setRangeSelected(QTableWidgetSelectionRange(2, 1, 3, 2), true);
+        // The grid's rows 2 and 3 are the table's rows 1 and 2 under the heading.
+        grid.setRangeSelected(QTableWidgetSelectionRange(1, 0, 2, 1), true);
         ClipboardCommands::copy(&grid);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1,5\t2,5\n3\tabc"));
+        ClipboardCommands::cut(&grid);
+        QCOMPARE(grid.TextMatrix(3, 2), QString());
+        QCOMPARE(grid.TextMatrix(2, 1), QString());
 
         // Two rows pasted at the last row: a message and no cell written.
         grid.setCurrent(20, 1);
