@@ -1,0 +1,14 @@
+#include "cli/Subcommand.h"
+
+namespace cli {
+
+const std::vector<const Subcommand *> &Subcommands()
+{
+    static const std::vector<const Subcommand *> table = {
+        &SolveCommand(),
+        &SweepCommand(),
+    };
+    return table;
+}
+
+} // namespace cli
