@@ -14,14 +14,6 @@ const Option *find(const std::vector<Option> &options, const QString &name)
     return nullptr;
 }
 
-// Shown in messages: what the user typed, cut to a readable length.
-QString quoted(const QString &text)
-{
-    const int limit = 40;
-    return QLatin1Char('\'') + (text.size() > limit ? text.left(limit) + QStringLiteral("...") : text)
-           + QLatin1Char('\'');
-}
-
 } // namespace
 
 Arguments::Arguments(const QStringList &arguments, const std::vector<Option> &options, int operandCount)
@@ -42,12 +34,12 @@ Arguments::Arguments(const QStringList &arguments, const std::vector<Option> &op
             continue;
         }
         if (!argument.startsWith(QLatin1String("--")))
-            throw UsageError{QStringLiteral("unknown option %1").arg(quoted(argument))};
+            throw UsageError{QStringLiteral("unknown option %1").arg(Quoted(argument))};
         const int equals = argument.indexOf(QLatin1Char('='));
         const QString name = argument.mid(2, equals < 0 ? -1 : equals - 2);
         const Option *option = find(options, name);
         if (!option)
-            throw UsageError{QStringLiteral("unknown option %1").arg(quoted(argument.left(equals < 0 ? -1 : equals)))};
+            throw UsageError{QStringLiteral("unknown option %1").arg(Quoted(argument.left(equals < 0 ? -1 : equals)))};
         QString value;
         if (!option->valueName) {
             if (equals >= 0)
@@ -67,7 +59,7 @@ Arguments::Arguments(const QStringList &arguments, const std::vector<Option> &op
     if (m_help)
         return;
     if (m_operands.size() > operandCount)
-        throw UsageError{QStringLiteral("unexpected argument %1").arg(quoted(m_operands[operandCount]))};
+        throw UsageError{QStringLiteral("unexpected argument %1").arg(Quoted(m_operands[operandCount]))};
     if (m_operands.size() < operandCount)
         throw UsageError{QStringLiteral("missing operand")};
 }

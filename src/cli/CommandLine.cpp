@@ -127,11 +127,11 @@ int RunCommandLine(const QStringList &arguments)
             print(subcommandHelp(*s));
             return 0;
         }
-        return usageError(QString(), QStringLiteral("unknown subcommand '%1'").arg(arguments[1].left(40)));
+        return usageError(QString(), QStringLiteral("unknown subcommand %1").arg(Quoted(arguments[1])));
     }
     const Subcommand *s = findSubcommand(first);
     if (!s)
-        return usageError(QString(), QStringLiteral("unknown subcommand '%1'").arg(first.left(40)));
+        return usageError(QString(), QStringLiteral("unknown subcommand %1").arg(Quoted(first)));
     return runSubcommand(*s, arguments.mid(1));
 }
 

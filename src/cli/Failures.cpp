@@ -11,4 +11,14 @@ QString OneLine(const QString &text)
     return line.replace(breaks, QStringLiteral(" ")).trimmed();
 }
 
+QString Quoted(const QString &text)
+{
+    const int limit = 40;
+    QString shown = text.size() > limit ? text.left(limit) + QStringLiteral("...") : text;
+    for (QChar &c : shown)
+        if (c.category() == QChar::Other_Control || c == QChar::ReplacementCharacter || c.isSurrogate())
+            c = QLatin1Char('?');
+    return QLatin1Char('\'') + shown + QLatin1Char('\'');
+}
+
 } // namespace cli

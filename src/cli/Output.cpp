@@ -18,7 +18,7 @@ Format ParseFormat(const QString &name)
         return Format::Json;
     if (name == QLatin1String("text"))
         return Format::Text;
-    throw UsageError{QStringLiteral("unknown format '%1' (csv, json or text)").arg(name.left(40))};
+    throw UsageError{QStringLiteral("unknown format %1 (csv, json or text)").arg(Quoted(name))};
 }
 
 std::string NumberText(double v)

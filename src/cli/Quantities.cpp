@@ -9,13 +9,6 @@
 namespace cli {
 namespace {
 
-QString shown(const QString &text)
-{
-    const int limit = 40;
-    return QLatin1Char('\'') + (text.size() > limit ? text.left(limit) + QStringLiteral("...") : text)
-           + QLatin1Char('\'');
-}
-
 // The length of the number at the start of text (0 when none): sign,
 // digits with at most one ".", and an exponent only when it has digits.
 int numberLength(const QString &text)
@@ -55,9 +48,9 @@ double toDouble(const QString &number, const QString &what, const QString &text)
     double value = 0;
     const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
     if (error == std::errc::result_out_of_range || !std::isfinite(value))
-        throw Refusal{QStringLiteral("%1: %2 is out of range").arg(what, shown(text))};
+        throw Refusal{QStringLiteral("%1: %2 is out of range").arg(what, Quoted(text))};
     if (error != std::errc() || end != s.data() + s.size())
-        throw Refusal{QStringLiteral("%1: %2 is not a number").arg(what, shown(text))};
+        throw Refusal{QStringLiteral("%1: %2 is not a number").arg(what, Quoted(text))};
     return value;
 }
 
@@ -75,7 +68,7 @@ Unit lookUp(const QString &name, const UnitRow *rows, int count, const QString &
     QStringList names;
     for (int i = 0; i < count; ++i)
         names << QString::fromUtf8(rows[i].name);
-    throw Refusal{QStringLiteral("%1: %2 is not a %3 unit (%4)").arg(what, shown(name), QLatin1String(kind),
+    throw Refusal{QStringLiteral("%1: %2 is not a %3 unit (%4)").arg(what, Quoted(name), QLatin1String(kind),
                                                                      names.join(QStringLiteral(", ")))};
 }
 
@@ -90,13 +83,13 @@ double quantity(const QString &text, const Unit &defaultUnit, const QString &wha
     const QString trimmed = text.trimmed();
     const int length = numberLength(trimmed);
     if (length == 0)
-        throw Refusal{QStringLiteral("%1: %2 is not a number").arg(what, shown(text))};
+        throw Refusal{QStringLiteral("%1: %2 is not a number").arg(what, Quoted(text))};
     const double number = toDouble(trimmed.left(length), what, text);
     const QString unitName = trimmed.mid(length).trimmed();
     const Unit unit = unitName.isEmpty() ? defaultUnit : lookUp(unitName, rows, N, what, kind);
     const double value = number * unit.factor;
     if (!std::isfinite(value))
-        throw Refusal{QStringLiteral("%1: %2 is out of range").arg(what, shown(text))};
+        throw Refusal{QStringLiteral("%1: %2 is out of range").arg(what, Quoted(text))};
     return value;
 }
 
@@ -107,7 +100,7 @@ double PlainNumber(const QString &text, const QString &what)
     const QString trimmed = text.trimmed();
     const int length = numberLength(trimmed);
     if (length == 0 || length != trimmed.size())
-        throw Refusal{QStringLiteral("%1: %2 is not a number").arg(what, shown(text))};
+        throw Refusal{QStringLiteral("%1: %2 is not a number").arg(what, Quoted(text))};
     return toDouble(trimmed, what, text);
 }
 

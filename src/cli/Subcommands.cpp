@@ -7,6 +7,7 @@ const std::vector<const Subcommand *> &Subcommands()
     static const std::vector<const Subcommand *> table = {
         &SolveCommand(),
         &SweepCommand(),
+        &ScatchardCommand(),
     };
     return table;
 }

@@ -23,7 +23,7 @@ bool sweepsTotalA(const Arguments &arguments)
         return true;
     if (over == QLatin1String("total-b"))
         return false;
-    throw UsageError{QStringLiteral("--over takes total-a or total-b, not '%1'").arg(over.left(40))};
+    throw UsageError{QStringLiteral("--over takes total-a or total-b, not %1").arg(Quoted(over))};
 }
 
 bool isLogScale(const Arguments &arguments)
@@ -33,7 +33,7 @@ bool isLogScale(const Arguments &arguments)
         return false;
     if (scale == QLatin1String("log"))
         return true;
-    throw UsageError{QStringLiteral("--scale takes linear or log, not '%1'").arg(scale.left(40))};
+    throw UsageError{QStringLiteral("--scale takes linear or log, not %1").arg(Quoted(scale))};
 }
 
 int pointCount(const Arguments &arguments)

@@ -3,6 +3,8 @@
 #include "equilibrium/BindingCurve.h"
 #include "equilibrium/EquilibriumInput.h"
 #include "equilibrium/SolveEquilibrium.h"
+#include "scatchard/KdInterval.h"
+#include "scatchard/LinearRegression.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -38,7 +40,7 @@ private slots:
     {
         const CliRun help = RunCli({"--help"});
         QCOMPARE(help.exitCode, 0);
-        for (const char *name : {"solve", "sweep"}) {
+        for (const char *name : {"solve", "sweep", "scatchard"}) {
             QVERIFY2(help.out.contains(QByteArray("\n  ") + name + ' '), name);
             const CliRun own = RunCli({name, "--help"});
             QCOMPARE(own.exitCode, 0);
@@ -199,6 +201,99 @@ private slots:
         QCOMPARE(points.size(), 200);
         QCOMPARE(points.first().toObject().value("[A/B] (nM)").toDouble(), 0.0);
         QVERIFY(std::fabs(points.last().toObject().value("Total A (nM)").toDouble() - 6.965) < 1e-12);
+    }
+
+    // The tool's worked example: slope -0.49 / 5, residual sum of squares
+    // 2.8e-4 on 2 df, t = 4.3027; the window's four-decimal texts and the
+    // core's doubles, every digit.
+    void scatchardWorkedExample()
+    {
+        const QByteArray data = "Bound\tBound/Free\n1\t0.9\n2\t0.8\n\n# a comment\n3\t0.72\n4\t0.6\n";
+        const CliRun run = RunCli({"scatchard", "--format", "json", "-"}, data);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.isEmpty());
+        const QJsonObject r = QJsonDocument::fromJson(run.out).object();
+        const double slope = -0.49 / 5, se = std::sqrt(2.8e-4 / 2 / 5);
+        QVERIFY(relativeError(r["slope"].toDouble(), slope) < 1e-14);
+        QVERIFY(relativeError(r["seSlope"].toDouble(), se) < 1e-12);
+        QVERIFY(relativeError(r["kd"].toDouble(), -1 / slope) < 1e-14);
+        const QJsonObject interval = r["interval"].toObject();
+        QCOMPARE(interval["kind"].toString(), QStringLiteral("finite"));
+        QVERIFY(relativeError(interval["low"].toDouble(), -1 / (slope - 4.3027 * se)) < 1e-12);
+        QVERIFY(relativeError(interval["high"].toDouble(), -1 / (slope + 4.3027 * se)) < 1e-12);
+        QCOMPARE(r["df"].toInt(), 2);
+        QCOMPARE(modStatistics::OutputNumberText(r["intercept"].toDouble()), QStringLiteral("1.0"));
+        QCOMPARE(modStatistics::OutputNumberText(r["seSlope"].toDouble()), QStringLiteral("0.0053"));
+        QCOMPARE(modStatistics::OutputNumberText(r["kd"].toDouble()), QStringLiteral("10.2041"));
+        QCOMPARE(modStatistics::OutputNumberText(interval["low"].toDouble()), QStringLiteral("8.2804"));
+        QCOMPARE(modStatistics::OutputNumberText(interval["high"].toDouble()), QStringLiteral("13.2922"));
+
+        const modStatistics::LineFit fit = modStatistics::FitLine(4, {1, 2, 3, 4}, {0.9, 0.8, 0.72, 0.6});
+        QCOMPARE(r["slope"].toDouble(), fit.slope);
+        QCOMPARE(r["intercept"].toDouble(), fit.intercept);
+        QCOMPARE(r["seSlope"].toDouble(), fit.seSlope);
+    }
+
+    // The window's cases: each result text or refusal, warnings on
+    // standard error with the results still given.
+    void scatchardCases()
+    {
+        const struct
+        {
+            QByteArray data;
+            int exitCode;
+            const char *intervalOrRefusal;
+            const char *warningStart;
+        } cases[] = {
+            {"1,3\n2,2\n3,1\n", 0, "1 nM < Kd < 1 nM", "The standard deviation of the slope equals zero."},
+            {"1,1\n2,2\n3,3.1\n", 0, "Invalid", "The slope of the linear regression of the data is positive"},
+            {"1,1\n2,2\n2.5,0.1\n", 0, "0.06467267680964314 nM < Kd < plus infinite",
+             "The 95% confidence interval of the slope"},
+            {"1,0.5\n2,0\n", 1, "You need at least three data points for statistical analysis of your data.",
+             "line 2: Input is not valid."},
+            {"", 1, "Input is not valid. Enter numeric values greater than zero for at least three data points.", ""},
+            {"2,1\n2,2\n2,3\n", 1, "Input is not valid.", ""},
+            {"1,2\n2,x\n", 1, "standard input, line 2: 'x' is not a number", ""},
+            {"1,2,3\n", 1, "standard input, line 1: two numbers are needed", ""},
+        };
+        for (const auto &c : cases) {
+            const CliRun run = RunCli({"scatchard", "-"}, c.data);
+            QVERIFY2(run.exitCode == c.exitCode, c.data);
+            const QList<QByteArray> err = run.errLines();
+            if (c.exitCode == 0) {
+                QVERIFY2(run.out.contains(QByteArray("95% Confidence interval for Kd:  ") + c.intervalOrRefusal + '\n'),
+                         run.out);
+            } else {
+                QVERIFY(run.out.isEmpty());
+                QVERIFY2(err.last().startsWith(QByteArray("vornish-cli: scatchard: ") + c.intervalOrRefusal), run.err);
+            }
+            if (*c.warningStart)
+                QVERIFY2(err.first().startsWith(QByteArray("vornish-cli: scatchard: ") + c.warningStart), run.err);
+        }
+    }
+
+    // A million rows are read and fitted (t past df 20 is 1.96); binary
+    // bytes and a line without end are refused in one line.
+    void scatchardTakesAnyFile()
+    {
+        QByteArray rows;
+        for (int i = 1; i <= 1000000; ++i)
+            rows += QByteArray::number(i) + ',' + QByteArray::number(2000000 - i) + '\n';
+        const CliRun big = RunCli({"scatchard", "--format", "csv", "-"}, rows);
+        QCOMPARE(big.exitCode, 0);
+        const std::vector<double> r = CsvNumbers(big.out).at(0);
+        QCOMPARE(r[1], -1.0);
+        QCOMPARE(r[3], 999998.0);
+        QCOMPARE(r[4], 1.96);
+
+        QByteArray binary;
+        for (int i = 0; i < 4096; ++i)
+            binary += char((i * 7919) % 256);
+        for (const QByteArray &data : {binary, QByteArray(3 << 20, '7')}) {
+            const CliRun run = RunCli({"scatchard", "-"}, data);
+            QVERIFY(!run.crashed && run.exitCode == 1 && run.errLines().size() == 1);
+            QVERIFY(run.err.size() < 300);
+        }
     }
 
     // A decimal comma locale changes neither what is read nor what is written.
