@@ -454,6 +454,15 @@ private slots:
         QCOMPARE(rows, samples.size());
     }
 
+    // A full disk behind standard output is a failure, not a success.
+    void writeFailuresAreReported()
+    {
+        const CliRun run = RunCli({"solve", "--a", "1", "--b", "1", "--kd", "1"}, QByteArray(), QStringList(),
+                                  "/dev/full");
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, QByteArray("vornish-cli: solve: cannot write to standard output\n"));
+    }
+
     // A decimal comma locale changes neither what is read nor what is written.
     void numbersIgnoreTheLocale()
     {
