@@ -1,5 +1,7 @@
+#include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFolder.h"
+#include "platform/QtFileDialogService.h"
 #include "platform/QtMessageService.h"
 #include "shell/frmVn_Main.h"
 
@@ -50,6 +52,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vornish.svg")));
     QGuiApplication::setDesktopFileName(QStringLiteral("example.vornish.Vornish"));
     Messages::install(std::make_unique<QtMessageService>());
+    FileDialogs::install(std::make_unique<QtFileDialogService>());
     frmVn_Main mainWindow;
     return app.exec();
 }
