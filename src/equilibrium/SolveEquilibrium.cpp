@@ -61,7 +61,7 @@ void solveFromTotals(double Ta, double Tb, double Kd, double &A, double &B, doub
 
     AB = productQuotient(Ta, Tb, halfSum + halfSqrtD, shift);
 
-    // The free part of total T beside the other total U.
+    // The free part of total T; t and u are it and the other total, scaled.
     const auto freePart = [&](double T, double t, double u) {
         const double halfP = u * 0.5 - t * 0.5 + kd * 0.5;
         if (halfP > 0.0)
