@@ -6,6 +6,8 @@
 #include "dynamic/frmKinetics.h"
 #include "equilibrium/frmVnTlAssistant.h"
 #include "equilibrium/frmVornish.h"
+#include "exchange/ExchangeMenus.h"
+#include "exchange/ReportExport.h"
 #include "graphing/GraphState.h"
 #include "graphing/PrinterPage.h"
 #include "graphing/Units.h"
@@ -138,6 +140,7 @@ void frmVn_Main::CreateChildWindows()
     AddChild(w.about);
     w.contribute = new frmContribute(this);
     ConnectGraphMenus();
+    ExchangeMenus::AddCommands(*this);
 }
 
 void frmVn_Main::ConnectGraphMenus()
@@ -200,6 +203,8 @@ void frmVn_Main::mnuFileNew_Click()
 
 void frmVn_Main::mnuFilePrint_Click()
 {
+    if (!PrinterDialog::hasPrinter())
+        return ReportExport::OfferPdfInsteadOfPrinter();
     if (!PrinterDialog::choose(PagePrinter::printer(), this)) {
         Messages::show(QStringLiteral("Printing is canceled"), Messages::Buttons::Ok, Messages::Icon::None);
         return;
