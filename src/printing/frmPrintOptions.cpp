@@ -125,9 +125,11 @@ void frmPrintOptions::cmdPrint_Click()
 
     const QString pdfFile = m_pdfFile;
     QString pdfFailure;
-    const auto toPdf = [&pdfFile, &pdfFailure](const auto &paint) {
+    bool pdfWritten = false;
+    const auto toPdf = [&](const auto &paint) {
         pdfFailure = PagePrinter::printPageToPdf(pdfFile, paint);
-        return pdfFailure.isEmpty();
+        pdfWritten = pdfFailure.isEmpty();
+        return pdfWritten;
     };
     const Report::Outcome outcome =
         pdfFile.isEmpty() ? Report::PrintReport(choices) : Report::PrintReport(choices, toPdf);
@@ -135,6 +137,14 @@ void frmPrintOptions::cmdPrint_Click()
     case Report::Outcome::NoGraph:
         return; // the dialog stays open for another choice
     case Report::Outcome::Printed:
+        if (!pdfFile.isEmpty() && !pdfWritten) {
+            // A page without ink is not sent; as a file it would be a blank sheet.
+            Report::EndPrinting();
+            Messages::show(QStringLiteral("The report holds nothing to export, so no file was written. Choose what "
+                                          "it should hold and try again."),
+                           Messages::Buttons::Ok, Messages::Icon::Exclamation);
+            return;
+        }
         m_pdfFile.clear();
         hide();
         Report::EndPrinting();
