@@ -3,6 +3,7 @@
 #include "dynamic/DynamicResults.h"
 #include "dynamic/ResultsPlot.h"
 #include "dynamic/ResultsStore.h"
+#include "dynamic/RunKinetics.h"
 #include "dynamic/SimulationEngine.h"
 #include "dynamic/UpdateAssistantGuidance.h"
 #include "dynamic/UseExistingData.h"
@@ -223,6 +224,7 @@ void DynamicFinish::readEvents()
 
 void DynamicFinish::simulate()
 {
+    modKinetics::RunKinetics kinetics(m_input);
     WizardLinks::setProgress(0.75);
     modVornish::ResetResultsFile();
     WizardLinks::setProgress(1.0);
@@ -252,9 +254,11 @@ void DynamicFinish::simulate()
         [&](const modVornish::ResultRecord &r) {
             appender.AppendResultRecord(r);
             reached = r.time;
+            kinetics.add(r);
         },
         progress);
     appender.finish();
+    kinetics.runEnded();
     if (m_closeRequested)
         return;
     // A whole run ends at or beyond its end time; a stopped one is plotted
@@ -269,6 +273,7 @@ void DynamicFinish::simulate()
     frmDynamVnTlAssistant *assistant = appWindows().dynamicAssistant;
     if (plotted && assistant && assistant->isVisible())
         assistant->EndDemo();
+    kinetics.tellUser();
 }
 
 void DynamicFinish::restore()
