@@ -5,6 +5,8 @@
 #include "dynamic/frm_dbResults_DynamVn.h"
 #include "equilibrium/frmVnTlAssistant.h"
 #include "equilibrium/frmVornish.h"
+#include "exchange/ExchangeMenus.h"
+#include "exchange/ReportExport.h"
 #include "graphing/GraphState.h"
 #include "graphing/PrinterPage.h"
 #include "graphing/Units.h"
@@ -21,6 +23,7 @@
 #include "scatchard/frmScatchTlAssistant.h"
 #include "scatchard/frmScatchard.h"
 #include "shell/AppWindows.h"
+#include "shell/HelpKey.h"
 #include "shell/StatusText.h"
 #include "shell/frmContribute.h"
 #include "shell/frmVnAbout.h"
@@ -61,6 +64,7 @@ frmVn_Main::frmVn_Main(QWidget *parent)
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
+    qApp->installEventFilter(new HelpKey([this](const QString &topic) { ShowHelp(topic); }, this));
 
     m_placement.restore(*this); // the placement of the last session
 
@@ -129,6 +133,7 @@ void frmVn_Main::CreateChildWindows()
     AddChild(w.about);
     w.contribute = new frmContribute(this);
     ConnectGraphMenus();
+    ExchangeMenus::AddCommands(*this);
 }
 
 void frmVn_Main::ConnectGraphMenus()
@@ -191,6 +196,8 @@ void frmVn_Main::mnuFileNew_Click()
 
 void frmVn_Main::mnuFilePrint_Click()
 {
+    if (!PrinterDialog::hasPrinter())
+        return ReportExport::OfferPdfInsteadOfPrinter();
     if (!PrinterDialog::choose(PagePrinter::printer(), this)) {
         Messages::show(QStringLiteral("Printing is canceled"), Messages::Buttons::Ok, Messages::Icon::None);
         return;

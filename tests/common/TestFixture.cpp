@@ -1,7 +1,9 @@
 #include "TestFixture.h"
 
+#include "ScriptedFileDialogs.h"
 #include "platform/ModalDialog.h"
 #include "platform/ProgramFolder.h"
+#include "platform/SettingsStore.h"
 
 #include <QDialog>
 #include <QDir>
@@ -59,6 +61,7 @@ void resetFolders()
     QDir().mkpath(base + QStringLiteral("/settings"));
     QDir().mkpath(base + QStringLiteral("/program"));
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, base + QStringLiteral("/settings"));
+    SettingsStore::close();
     modVnPublic::SetProgramFolder(base + QStringLiteral("/program"));
 }
 
@@ -78,6 +81,7 @@ void prepareApplication(QApplication &app)
     resetFolders();
     dismissModalWindows();
     scriptedMessages();
+    scriptedFileDialogs();
     auto *guard = new QTimer(&app);
     QObject::connect(guard, &QTimer::timeout, &closeStrayModalDialogs);
     guard->start(500);

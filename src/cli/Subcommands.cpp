@@ -1,0 +1,16 @@
+#include "cli/Subcommand.h"
+
+namespace cli {
+
+const std::vector<const Subcommand *> &Subcommands()
+{
+    static const std::vector<const Subcommand *> table = {
+        &SolveCommand(),
+        &SweepCommand(),
+        &ScatchardCommand(),
+        &SimulateCommand(),
+    };
+    return table;
+}
+
+} // namespace cli
