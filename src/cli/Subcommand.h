@@ -27,6 +27,7 @@ const Subcommand &SolveCommand();
 const Subcommand &SweepCommand();
 const Subcommand &ScatchardCommand();
 const Subcommand &SimulateCommand();
+const Subcommand &KineticsCommand();
 
 // Every subcommand, in the order the help lists them.
 const std::vector<const Subcommand *> &Subcommands();

@@ -9,6 +9,7 @@ const std::vector<const Subcommand *> &Subcommands()
         &SweepCommand(),
         &ScatchardCommand(),
         &SimulateCommand(),
+        &KineticsCommand(),
     };
     return table;
 }
