@@ -5,6 +5,7 @@ set -eu
 cd "$(dirname "$0")"
 
 PACKAGES="cmake g++ make qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev libgl-dev
+ libeigen3-dev libboost-dev
  poppler-utils fonts-liberation xvfb xauth"
 
 missing=""
