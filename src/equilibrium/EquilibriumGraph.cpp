@@ -1,6 +1,6 @@
 #include "equilibrium/EquilibriumGraph.h"
 
-#include "equilibrium/SolveEquilibrium.h"
+#include "equilibrium/BindingCurve.h"
 #include "equilibrium/frmVnTlAssistant.h"
 #include "equilibrium/frmVornish.h"
 #include "graphing/PlotEngine.h"
@@ -37,10 +37,6 @@ double fieldValue(const QLineEdit *field)
     return NumberText::leadingNumber(field->text());
 }
 
-// The sweep has 200 steps; the cap keeps a step too small to move x from
-// looping for ever.
-constexpr int sweepSteps = 200;
-
 } // namespace
 
 void DrawEquilibriumGraph(frmVornish &form, double totalAMolar, double totalBMolar, double kdMolar)
@@ -55,16 +51,8 @@ void DrawEquilibriumGraph(frmVornish &form, double totalAMolar, double totalBMol
     const bool sweepTotalA = prefs.equilibriumX == EquilibriumX::TotalA;
     const bool linear = !prefs.logScale;
 
-    double xMax = fault::divide(sweepTotalA ? totalAMolar : totalBMolar, factor);
-    if (!linear)
-        xMax = fault::checkedFinite(std::log10(xMax * factor));
-    RoundUpAxisMaximum(xMax);
-    double xMin = 0;
-    if (!linear) {
-        // Four decades, ending one above the rounded total.
-        xMax = xMax + 1;
-        xMin = xMax - 4;
-    }
+    double xMin = 0, xMax = 0;
+    AutomaticCurveRange(sweepTotalA ? totalAMolar : totalBMolar, factor, !linear, xMin, xMax);
     applyManualLimit(options ? options->txtX_min : nullptr, xMin, true);
     applyManualLimit(options ? options->txtX_max : nullptr, xMax, true);
 
@@ -81,34 +69,28 @@ void DrawEquilibriumGraph(frmVornish &form, double totalAMolar, double totalBMol
 
     SetUpGraph(xMin, xMax, yMin, yMax, EquilibriumTool);
 
-    const double step = (xMax - xMin) / sweepSteps;
-    const double otherTotal = fieldValue(sweepTotalA ? form.txtB_tot : form.txtA_tot) * factor;
+    CurveSweep sweep;
+    sweep.xMin = xMin;
+    sweep.xMax = xMax;
+    sweep.logScale = !linear;
+    sweep.sweepTotalA = sweepTotalA;
+    sweep.otherTotal = fieldValue(sweepTotalA ? form.txtB_tot : form.txtA_tot) * factor;
+    sweep.kd = kdMolar;
+    sweep.factor = factor;
     bool firstPoint = true;
-    double x = xMin;
-    for (int i = 0; i <= sweepSteps && x <= xMax; ++i, x += step) {
-        if (linear && x < 0)
-            continue;
-        const double swept = linear ? x * factor : fault::checkedFinite(std::pow(10.0, x));
-        // The curve starts with the first point drawn: points left out before
-        // it must not turn it into a segment from wherever the pen was.
-        const short mode = firstPoint ? PlotDot : PlotSegment;
-        // At x = 0 the solve is exact too: it gives the full other total
-        // for the free component of the other side, so the curve of free B
-        // over Total A starts at Total B rather than at the origin.
-        double A = 0, B = 0, AB = 0, Kd = kdMolar;
-        double Atot = sweepTotalA ? swept : otherTotal;
-        double Btot = sweepTotalA ? otherTotal : swept;
-        short code = TotalsAndKd;
-        SolveEquilibrium(A, Atot, B, Btot, AB, Kd, code);
-        const double chosen = prefs.equilibriumY == EquilibriumY::A   ? A
-                              : prefs.equilibriumY == EquilibriumY::B ? B
-                                                                      : AB;
+    SweepBindingCurve(sweep, [&](const CurvePoint &p) {
+        const double chosen = prefs.equilibriumY == EquilibriumY::A   ? p.A
+                              : prefs.equilibriumY == EquilibriumY::B ? p.B
+                                                                      : p.AB;
         const double y = chosen / factor;
         if (y * 1.01 >= yMin && y * 0.99 <= yMax) {
-            PlotPoint(x, y, PlotWidth, PlotHeight, xMin, xMax, yMin, yMax, mode, modVnPublic::PrinterEcho);
+            // The curve starts with the first point drawn: points left out
+            // before it must not turn it into a segment from wherever the pen was.
+            const short mode = firstPoint ? PlotDot : PlotSegment;
+            PlotPoint(p.x, y, PlotWidth, PlotHeight, xMin, xMax, yMin, yMax, mode, modVnPublic::PrinterEcho);
             firstPoint = false;
         }
-    }
+    });
 
     StatusText::clear();
     if (frmVnTlAssistant *assistant = appWindows().vornishAssistant; assistant && assistant->isVisible())

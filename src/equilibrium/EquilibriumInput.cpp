@@ -1,6 +1,7 @@
 #include "equilibrium/EquilibriumInput.h"
 
 #include "equilibrium/SolveEquilibrium.h"
+#include "platform/Messages.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeFault.h"
 
@@ -104,6 +105,27 @@ InputProblem check(EquilibriumInput &in, int order)
     }
 }
 
+constexpr int PatternCount = int(sizeof kPatterns / sizeof kPatterns[0]);
+
+// The order of the first accepted pattern whose three quantities are all
+// given, or -1.
+int decidingOrder(const std::array<bool, 6> &given)
+{
+    for (int order = 0; order < PatternCount; ++order) {
+        const Pattern &p = kPatterns[order];
+        if (given[p.fields[0]] && given[p.fields[1]] && given[p.fields[2]])
+            return order;
+    }
+    return -1;
+}
+
+EquilibriumInput checked(EquilibriumInput in, int order)
+{
+    in.code = kPatterns[order].code;
+    in.problem = check(in, order);
+    return in;
+}
+
 } // namespace
 
 QVector<std::array<bool, 6>> AcceptedInputPatterns()
@@ -120,21 +142,73 @@ QVector<std::array<bool, 6>> AcceptedInputPatterns()
 
 EquilibriumInput ReadEquilibriumInput(const EquilibriumFields &fields, double factor)
 {
+    std::array<bool, 6> given{};
+    for (Field f : {FA, FAtot, FB, FBtot, FAB, FKd})
+        given[f] = NumberText::isNumeric(textOf(fields, f));
     EquilibriumInput in;
-    const int patternCount = int(sizeof kPatterns / sizeof kPatterns[0]);
-    for (int order = 0; order < patternCount; ++order) {
-        const Pattern &p = kPatterns[order];
-        if (!(NumberText::isNumeric(textOf(fields, p.fields[0])) && NumberText::isNumeric(textOf(fields, p.fields[1]))
-              && NumberText::isNumeric(textOf(fields, p.fields[2]))))
-            continue;
-        for (Field f : p.fields)
-            valueOf(in, f) = fault::checkedFinite(std::fabs(NumberText::numericValue(textOf(fields, f))) * factor);
-        in.code = p.code;
-        in.problem = check(in, order);
+    const int order = decidingOrder(given);
+    if (order < 0) {
+        in.problem = InputProblem::NoValidCombination;
         return in;
     }
-    in.problem = InputProblem::NoValidCombination;
-    return in;
+    // Only the deciding three are read: the other fields are ignored.
+    for (Field f : kPatterns[order].fields)
+        valueOf(in, f) = fault::checkedFinite(std::fabs(NumberText::numericValue(textOf(fields, f))) * factor);
+    return checked(in, order);
+}
+
+EquilibriumInput ChooseEquilibriumInput(const GivenQuantities &given)
+{
+    std::array<bool, 6> present{};
+    for (int f = 0; f < 6; ++f)
+        present[f] = given[f].has_value();
+    EquilibriumInput in;
+    const int order = decidingOrder(present);
+    if (order < 0) {
+        in.problem = InputProblem::NoValidCombination;
+        return in;
+    }
+    for (Field f : kPatterns[order].fields)
+        valueOf(in, f) = fault::checkedFinite(std::fabs(*given[f]));
+    return checked(in, order);
+}
+
+InputProblemMessage MessageOfInputProblem(InputProblem problem)
+{
+    const QString invalid = QStringLiteral("Input is not valid");
+    switch (problem) {
+    case InputProblem::None:
+        break;
+    case InputProblem::NoValidCombination:
+        return {QStringLiteral("Input does not meet program requirements. Do not enter non-numeric data, and make "
+                               "sure that one of the valid input combinations was used.")
+                    + Messages::paragraph()
+                    + QStringLiteral("Click on 'Help' in the menu bar for more information, or use the Equilibrium "
+                                     "Tool Assistant."),
+                QStringLiteral("Data Input Error")};
+    case InputProblem::NotGreaterThanZero:
+        return {QStringLiteral("Concentrations should be greater than zero.") + Messages::lineBreak()
+                    + QStringLiteral("Check whether individual concentrations are less than 'Total' (sum)values."),
+                invalid};
+    case InputProblem::TotalCannotBeLower:
+        return {QStringLiteral("The concentration of 'Total A' or 'Total B' cannot be lower than or equal to that "
+                               "of respectively 'A' or 'B'."),
+                invalid};
+    case InputProblem::TotalAMinusATooLarge:
+        return {QStringLiteral("The concentration of 'Total A' minus that of 'A' (= 'AB') should be smaller than "
+                               "'Total B'."),
+                invalid};
+    case InputProblem::TotalBMinusBTooLarge:
+        return {QStringLiteral("The concentration of 'Total B' minus that of 'B' (= 'AB') should be smaller than "
+                               "'Total A'."),
+                invalid};
+    }
+    return {};
+}
+
+QString ArithmeticFaultText()
+{
+    return QStringLiteral("Enter numeric values.");
 }
 
 } // namespace modVornish

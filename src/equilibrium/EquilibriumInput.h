@@ -4,6 +4,7 @@
 #include <QVector>
 
 #include <array>
+#include <optional>
 
 namespace modVornish {
 
@@ -35,6 +36,28 @@ struct EquilibriumInput
 // three fields are all numeric decides. Values are read as |number| x factor.
 // Throws RuntimeFault when a number is out of range.
 EquilibriumInput ReadEquilibriumInput(const EquilibriumFields &fields, double factor);
+
+// The six quantities in the order A, Total A, B, Total B, [A/B], Kd, each a
+// molar value or absent.
+using GivenQuantities = std::array<std::optional<double>, 6>;
+
+// The same choice and checks for values already read: the first accepted
+// pattern whose three quantities are all given decides; its values are
+// taken as their absolute values.
+EquilibriumInput ChooseEquilibriumInput(const GivenQuantities &given);
+
+// The message of a problem, as the Equilibrium Tool shows it (exclamation
+// icon, OK button); its paragraphs are separated by CR LF.
+struct InputProblemMessage
+{
+    QString text;
+    QString title;
+};
+InputProblemMessage MessageOfInputProblem(InputProblem problem);
+
+// The message of an arithmetic fault during the operation, title
+// "Input is not valid".
+QString ArithmeticFaultText();
 
 // The eleven accepted input patterns in the order they are tried: for each,
 // which of A, Total A, B, Total B, [A/B], Kd it uses.

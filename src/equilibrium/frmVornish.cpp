@@ -24,41 +24,9 @@ using namespace modVornish;
 
 namespace {
 
-void showInvalid(const QString &text)
+void showMessage(const InputProblemMessage &message)
 {
-    Messages::show(text, Messages::Buttons::Ok, Messages::Icon::Exclamation, QStringLiteral("Input is not valid"));
-}
-
-void reportProblem(InputProblem problem)
-{
-    switch (problem) {
-    case InputProblem::None:
-        break;
-    case InputProblem::NoValidCombination:
-        Messages::show(QStringLiteral("Input does not meet program requirements. Do not enter non-numeric data, "
-                                      "and make sure that one of the valid input combinations was used.")
-                           + Messages::paragraph()
-                           + QStringLiteral("Click on 'Help' in the menu bar for more information, or use the "
-                                            "Equilibrium Tool Assistant."),
-                       Messages::Buttons::Ok, Messages::Icon::Exclamation, QStringLiteral("Data Input Error"));
-        break;
-    case InputProblem::NotGreaterThanZero:
-        showInvalid(QStringLiteral("Concentrations should be greater than zero.") + Messages::lineBreak()
-                    + QStringLiteral("Check whether individual concentrations are less than 'Total' (sum)values."));
-        break;
-    case InputProblem::TotalCannotBeLower:
-        showInvalid(QStringLiteral("The concentration of 'Total A' or 'Total B' cannot be lower than or equal to "
-                                   "that of respectively 'A' or 'B'."));
-        break;
-    case InputProblem::TotalAMinusATooLarge:
-        showInvalid(QStringLiteral("The concentration of 'Total A' minus that of 'A' (= 'AB') should be smaller "
-                                   "than 'Total B'."));
-        break;
-    case InputProblem::TotalBMinusBTooLarge:
-        showInvalid(QStringLiteral("The concentration of 'Total B' minus that of 'B' (= 'AB') should be smaller "
-                                   "than 'Total A'."));
-        break;
-    }
+    Messages::show(message.text, Messages::Buttons::Ok, Messages::Icon::Exclamation, message.title);
 }
 
 } // namespace
@@ -195,7 +163,7 @@ void frmVornish::cmdVornish_Click()
     try {
         EquilibriumInput in = ReadEquilibriumInput(fields(), modVnPublic::ConcentrationFactor);
         if (in.problem != InputProblem::None) {
-            reportProblem(in.problem);
+            showMessage(MessageOfInputProblem(in.problem));
             StatusText::clear();
             return;
         }
@@ -203,7 +171,7 @@ void frmVornish::cmdVornish_Click()
         ShowResults(in.A, in.Atot, in.B, in.Btot, in.AB, in.Kd);
         DrawEquilibriumGraph(*this, in.Atot, in.Btot, in.Kd);
     } catch (const RuntimeFault &) {
-        showInvalid(QStringLiteral("Enter numeric values."));
+        showMessage({ArithmeticFaultText(), QStringLiteral("Input is not valid")});
         StatusText::clear();
     }
 }

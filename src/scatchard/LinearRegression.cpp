@@ -12,7 +12,7 @@ using namespace DoubleDouble;
 
 namespace {
 
-Value mean(quint8 n, const std::vector<double> &v)
+Value mean(int n, const std::vector<double> &v)
 {
     Value sum;
     for (int i = 0; i < n; ++i)
@@ -27,9 +27,9 @@ double finite(Value v)
 
 } // namespace
 
-LineFit FitLine(quint8 n, const std::vector<double> &x, const std::vector<double> &y)
+LineFit FitLine(int n, const std::vector<double> &x, const std::vector<double> &y)
 {
-    if (n < 3 || x.size() < n || y.size() < n)
+    if (n < 3 || x.size() < std::size_t(n) || y.size() < std::size_t(n))
         throw RuntimeFault::divisionByZero();
 
     const Value xMean = mean(n, x);
@@ -76,10 +76,14 @@ void LinearRegression(quint8 n, const std::vector<double> &x, const std::vector<
     slope = fit.slope;
     seSlope = fit.seSlope;
     if (fit.perfectFit)
-        Messages::show(QStringLiteral("The standard deviation of the slope equals zero. ") + Messages::lineBreak()
-                           + QStringLiteral("Therefore, the best fit is a perfect fit."),
-                       Messages::Buttons::Ok, Messages::Icon::Exclamation,
+        Messages::show(PerfectFitText(), Messages::Buttons::Ok, Messages::Icon::Exclamation,
                        QStringLiteral("Statistical analysis not necessary"));
+}
+
+QString PerfectFitText()
+{
+    return QStringLiteral("The standard deviation of the slope equals zero. ") + Messages::lineBreak()
+           + QStringLiteral("Therefore, the best fit is a perfect fit.");
 }
 
 } // namespace modStatistics

@@ -9,6 +9,7 @@
 #include "scatchard/LinearRegression.h"
 #include "scatchard/ScatchardGraph.h"
 #include "scatchard/ScatchardInput.h"
+#include "scatchard/ScatchardMessages.h"
 #include "scatchard/StudentT.h"
 #include "scatchard/frmScatchard.h"
 #include "shell/StatusText.h"
@@ -18,45 +19,26 @@
 namespace modStatistics {
 namespace {
 
-const QString kHelpHint =
-    QStringLiteral("Click on 'Help' in the menu bar for more information, or use the Scatchard Assistant.");
-
 void showInvalidInput()
 {
-    Messages::show(QStringLiteral("Input is not valid. Enter numeric values greater than zero for at least three "
-                                  "data points.")
-                       + Messages::paragraph() + kHelpHint,
-                   Messages::Buttons::Ok, Messages::Icon::Exclamation, QStringLiteral("Data Input Error"));
+    Messages::show(InvalidInputText(), Messages::Buttons::Ok, Messages::Icon::Exclamation,
+                   QStringLiteral("Data Input Error"));
 }
 
 void showInsufficientInput()
 {
-    Messages::show(QStringLiteral("You need at least three data points for statistical analysis of your data.")
-                       + Messages::paragraph() + kHelpHint,
-                   Messages::Buttons::Ok, Messages::Icon::None, QStringLiteral("Error: insufficient input"));
+    Messages::show(InsufficientInputText(), Messages::Buttons::Ok, Messages::Icon::None,
+                   QStringLiteral("Error: insufficient input"));
 }
 
 void showPositiveSlope()
 {
-    Messages::show(QStringLiteral("The slope of the linear regression of the data is positive ( > 0 ). This "
-                                  "corresponds to a negative dissociation constant ( Kd < 0 ). ")
-                       + Messages::paragraph()
-                       + QStringLiteral("Please check whether your data were entered properly. Alternatively, your "
-                                        "data might be statistically inconclusive."),
-                   Messages::Buttons::Ok, Messages::Icon::Exclamation, QStringLiteral("Warning"));
+    Messages::show(PositiveSlopeText(), Messages::Buttons::Ok, Messages::Icon::Exclamation, QStringLiteral("Warning"));
 }
 
 void showInconclusiveData()
 {
-    Messages::show(QStringLiteral("The 95% confidence interval of the slope of linear regression contains positive "
-                                  "and negative boundaries. Consequently, the 95% confidence interval of the "
-                                  "dissociation constant (Kd) includes plus infinite. ")
-                       + Messages::paragraph()
-                       + QStringLiteral("If the data were entered properly, and you would like to obtain a "
-                                        "statistically more reliable estimate of the Kd, consider obtaining more "
-                                        "data points, or obtaining other data that is statistically more "
-                                        "conclusive."),
-                   Messages::Buttons::Ok, Messages::Icon::Exclamation,
+    Messages::show(InconclusiveDataText(), Messages::Buttons::Ok, Messages::Icon::Exclamation,
                    QStringLiteral("Warning: Data are statistically inconclusive"));
 }
 

@@ -1,0 +1,177 @@
+#include "cli/Output.h"
+
+#include "cli/Failures.h"
+
+#include <QSaveFile>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+
+namespace cli {
+
+Format ParseFormat(const QString &name)
+{
+    if (name == QLatin1String("csv"))
+        return Format::Csv;
+    if (name == QLatin1String("json"))
+        return Format::Json;
+    if (name == QLatin1String("text"))
+        return Format::Text;
+    throw UsageError{QStringLiteral("unknown format %1 (csv, json or text)").arg(Quoted(name))};
+}
+
+std::string NumberText(double v)
+{
+    char digits[32];
+    const auto result = std::to_chars(digits, digits + sizeof digits, v);
+    return std::string(digits, result.ptr);
+}
+
+std::string JsonString(const QString &text)
+{
+    std::string out = "\"";
+    for (unsigned char c : text.toStdString()) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += char(c);
+        } else if (c < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            out += escaped;
+        } else {
+            out += char(c);
+        }
+    }
+    return out + '"';
+}
+
+namespace {
+
+constexpr std::size_t BufferSize = 1 << 16;
+
+// A CSV field, quoted when it holds a separator, a quote or a line break.
+std::string csvField(const std::string &text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    return out + '"';
+}
+
+} // namespace
+
+OutputStream::OutputStream(const QString &path)
+{
+    if (path.isEmpty() || path == QLatin1String("-"))
+        return;
+    m_path = path;
+    m_file = std::make_unique<QSaveFile>(path);
+    if (!m_file->open(QIODevice::WriteOnly))
+        throw Refusal{QStringLiteral("cannot write '%1': %2").arg(path, m_file->errorString())};
+    m_buffer.reserve(BufferSize);
+}
+
+OutputStream::~OutputStream()
+{
+    if (m_file)
+        m_file->cancelWriting();
+    else
+        flush();
+}
+
+void OutputStream::write(std::string_view text)
+{
+    m_buffer.append(text);
+    if (m_buffer.size() >= BufferSize)
+        flush();
+}
+
+void OutputStream::flush()
+{
+    if (m_buffer.empty())
+        return;
+    if (m_file) {
+        if (m_file->write(m_buffer.data(), qint64(m_buffer.size())) != qint64(m_buffer.size()))
+            throw Refusal{QStringLiteral("cannot write '%1': %2").arg(m_path, m_file->errorString())};
+    } else {
+        std::fwrite(m_buffer.data(), 1, m_buffer.size(), stdout);
+    }
+    m_buffer.clear();
+}
+
+void OutputStream::commit()
+{
+    flush();
+    if (!m_file) {
+        std::fflush(stdout);
+        return;
+    }
+    if (!m_file->commit())
+        throw Refusal{QStringLiteral("cannot write '%1': %2").arg(m_path, m_file->errorString())};
+    m_file.reset();
+}
+
+TableWriter::TableWriter(OutputStream &out, Format format, const QStringList &headers, bool header, bool single)
+    : m_out(out), m_format(format), m_single(single)
+{
+    // Wide enough for any number: "-2.2250738585072014e-308" has 24 characters.
+    for (const QString &h : headers) {
+        m_headers.push_back(h.toStdString());
+        m_widths.push_back(std::max(int(h.size()), 24));
+    }
+    if (!header)
+        return;
+    std::string line;
+    for (std::size_t i = 0; i < m_headers.size(); ++i) {
+        if (m_format == Format::Csv)
+            line += (i ? "," : "") + csvField(m_headers[i]);
+        else if (m_format == Format::Text)
+            line += (i ? "  " : "") + QString::fromStdString(m_headers[i]).leftJustified(m_widths[i]).toStdString();
+    }
+    if (m_format != Format::Json)
+        m_out.write(line.erase(line.find_last_not_of(' ') + 1) + '\n');
+}
+
+void TableWriter::row(const std::vector<double> &values)
+{
+    std::string line;
+    if (m_format == Format::Json) {
+        line = m_single ? "{" : (m_rows ? ",\n{" : "[\n{");
+        for (std::size_t i = 0; i < values.size(); ++i)
+            line += (i ? "," : "") + JsonString(QString::fromStdString(m_headers[i])) + ':' + NumberText(values[i]);
+        line += '}';
+    } else {
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            const std::string number = NumberText(values[i]);
+            if (m_format == Format::Csv) {
+                line += (i ? "," : "") + number;
+            } else {
+                line += i ? "  " : "";
+                line += number;
+                if (i + 1 < values.size())
+                    line.append(std::size_t(std::max(0, m_widths[i] - int(number.size()))), ' ');
+            }
+        }
+        line += '\n';
+    }
+    m_out.write(line);
+    ++m_rows;
+}
+
+void TableWriter::finish()
+{
+    if (m_format != Format::Json)
+        return;
+    if (m_single)
+        m_out.write(m_rows ? "\n" : "{}\n");
+    else
+        m_out.write(m_rows ? "\n]\n" : "[]\n");
+}
+
+} // namespace cli

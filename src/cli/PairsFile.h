@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+// Measured pairs (Bound, Bound/Free) from a data file: CSV or tab-separated,
+// an optional header line, blank lines and lines starting with "#" skipped.
+namespace cli {
+
+struct Pairs
+{
+    std::vector<double> bound;
+    std::vector<double> ratio;
+    std::vector<long long> lines; // the file line of each pair, from 1
+};
+
+// Reads path, or standard input for "-". Throws Refusal naming the line for
+// a line that is not two numbers, and for a file that cannot be read.
+Pairs ReadPairs(const QString &path);
+
+} // namespace cli

@@ -1,0 +1,15 @@
+#include "cli/Subcommand.h"
+
+namespace cli {
+
+const std::vector<const Subcommand *> &Subcommands()
+{
+    static const std::vector<const Subcommand *> table = {
+        &SolveCommand(),
+        &SweepCommand(),
+        &ScatchardCommand(),
+    };
+    return table;
+}
+
+} // namespace cli

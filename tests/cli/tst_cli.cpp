@@ -1,0 +1,312 @@
+#include "CliProcess.h"
+
+#include "equilibrium/BindingCurve.h"
+#include "equilibrium/EquilibriumInput.h"
+#include "equilibrium/SolveEquilibrium.h"
+#include "scatchard/KdInterval.h"
+#include "scatchard/LinearRegression.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+#include <cmath>
+
+using namespace modVornish;
+
+namespace {
+
+double relativeError(double value, double expected)
+{
+    return std::fabs(value - expected) / std::fabs(expected);
+}
+
+// The six values of "solve --format csv", in the unit asked for.
+std::vector<double> solvedValues(const CliRun &run)
+{
+    const auto rows = CsvNumbers(run.out);
+    return rows.size() == 1 ? rows[0] : std::vector<double>();
+}
+
+} // namespace
+
+class CliTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void helpAndVersion()
+    {
+        const CliRun help = RunCli({"--help"});
+        QCOMPARE(help.exitCode, 0);
+        for (const char *name : {"solve", "sweep", "scatchard"}) {
+            QVERIFY2(help.out.contains(QByteArray("\n  ") + name + ' '), name);
+            const CliRun own = RunCli({name, "--help"});
+            QCOMPARE(own.exitCode, 0);
+            QVERIFY(own.out.startsWith(QByteArray("Usage: vornish-cli ") + name));
+            for (const QByteArray &line : own.out.split('\n'))
+                QVERIFY2(line.size() <= 79, line);
+        }
+        const CliRun version = RunCli({"--version"});
+        QCOMPARE(version.exitCode, 0);
+        QVERIFY(version.out.startsWith("vornish-cli ") && version.out.count('.') == 2);
+    }
+
+    void usageErrorsExitWithTwo()
+    {
+        const QList<QStringList> cases = {
+            {},
+            {"frobnicate"},
+            {"solve", "--frobnicate", "1"},
+            {"solve", "--kd"},
+            {"solve", "--kd", "1", "--kd", "2"},
+            {"solve", "--total-a", "1", "--total-b", "1", "--kd", "1", "--format", "xml"},
+            {"solve", "extra"},
+        };
+        for (const QStringList &arguments : cases) {
+            const CliRun run = RunCli(arguments);
+            QVERIFY2(run.exitCode == 2 && run.errLines().size() == 1 && run.out.isEmpty(),
+                     qPrintable(arguments.join(' ') + " -> " + run.err));
+        }
+    }
+
+    // Total A = Total B = 10, Kd = 1: [A/B] = (21 - sqrt(41)) / 2, the
+    // smaller root of x^2 - 21 x + 100 = 0.
+    void solveMatchesTheClosedForm()
+    {
+        const CliRun run = RunCli({"solve", "--total-a", "10nM", "--total-b", "10", "--kd", "1", "--format", "csv"});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.startsWith("A (nM),Total A (nM),B (nM),Total B (nM),[A/B] (nM),Kd (nM)\n"));
+        const std::vector<double> v = solvedValues(run);
+        QCOMPARE(int(v.size()), 6);
+        const double complex = (21 - std::sqrt(41.0)) / 2;
+        QVERIFY(relativeError(v[4], complex) < 1e-15);
+        QVERIFY(relativeError(v[0], 10 - complex) < 1e-15);
+        QCOMPARE(v[0], v[2]);
+        QCOMPARE(v[1], 10.0);
+        QCOMPARE(v[5], 1.0);
+    }
+
+    // Every accepted pattern, from one known state (A 2, B 3, [A/B] 4,
+    // Total A 6, Total B 7, Kd 1.5 uM), gives back that state; and the
+    // printed numbers are the core's doubles exactly.
+    void solveAgreesWithTheCoreOnEveryPattern()
+    {
+        const double state[6] = {2, 6, 3, 7, 4, 1.5};
+        const char *options[6] = {"--a", "--total-a", "--b", "--total-b", "--ab", "--kd"};
+        const QVector<std::array<bool, 6>> patterns = AcceptedInputPatterns();
+        QCOMPARE(patterns.size(), 11);
+        for (const auto &uses : patterns) {
+            QStringList arguments = {"solve", "--unit", "uM", "--format", "csv"};
+            GivenQuantities given;
+            for (int i = 0; i < 6; ++i) {
+                if (!uses[i])
+                    continue;
+                arguments << options[i] << QString::number(state[i]);
+                given[i] = state[i] * 1e-6;
+            }
+            const CliRun run = RunCli(arguments);
+            QCOMPARE(run.exitCode, 0);
+            const std::vector<double> v = solvedValues(run);
+            EquilibriumInput in = ChooseEquilibriumInput(given);
+            SolveEquilibrium(in.A, in.Atot, in.B, in.Btot, in.AB, in.Kd, in.code);
+            const double core[6] = {in.A, in.Atot, in.B, in.Btot, in.AB, in.Kd};
+            for (int i = 0; i < 6; ++i) {
+                QCOMPARE(v[i], core[i] / 1e-6);
+                QVERIFY2(relativeError(v[i], state[i]) < 1e-14, qPrintable(arguments.join(' ')));
+            }
+        }
+    }
+
+    void solveRefusesWithTheToolsTexts()
+    {
+        const struct
+        {
+            QStringList arguments;
+            const char *text;
+        } cases[] = {
+            {{"--total-a", "10", "--total-b", "10"},
+             "Input does not meet program requirements. Do not enter non-numeric data, and make sure that one of the "
+             "valid input combinations was used. Click on 'Help' in the menu bar for more information, or use the "
+             "Equilibrium Tool Assistant."},
+            {{"--total-a", "10", "--total-b", "10", "--kd", "0"},
+             "Concentrations should be greater than zero. Check whether individual concentrations are less than "
+             "'Total' (sum)values."},
+            {{"--a", "5", "--total-a", "5", "--b", "1"},
+             "The concentration of 'Total A' or 'Total B' cannot be lower than or equal to that of respectively 'A' "
+             "or 'B'."},
+            {{"--a", "2", "--total-a", "10", "--total-b", "5"},
+             "The concentration of 'Total A' minus that of 'A' (= 'AB') should be smaller than 'Total B'."},
+            {{"--total-a", "5", "--b", "2", "--total-b", "10"},
+             "The concentration of 'Total B' minus that of 'B' (= 'AB') should be smaller than 'Total A'."},
+        };
+        for (const auto &c : cases) {
+            const CliRun run = RunCli(QStringList{"solve"} + c.arguments);
+            QCOMPARE(run.exitCode, 1);
+            QCOMPARE(run.errLines().size(), 1);
+            QCOMPARE(run.errLines().first(), QByteArray("vornish-cli: solve: ") + c.text);
+            QVERIFY(run.out.isEmpty());
+        }
+    }
+
+    void malformedNumbersAreRefusedInOneLine()
+    {
+        const QString huge = QString(100000, QLatin1Char('9'));
+        const QStringList values = {huge, "1e999", QString::fromLatin1("\x01\x7f\xff", 3), "12 parsecs", "0x10",
+                                    "nan", "inf", "1,5"};
+        for (const QString &value : values) {
+            const CliRun run = RunCli({"solve", "--total-a", value, "--total-b", "1", "--kd", "1"});
+            QVERIFY2(!run.crashed && run.exitCode == 1 && run.errLines().size() == 1, run.err.left(200));
+            QVERIFY(run.errLines().first().size() < 200);
+        }
+    }
+
+    // The curve is the core's sweep, point for point, over the graph's
+    // range; each point is the closed-form equilibrium of its totals.
+    void sweepFollowsTheGraphsRangeAndTheClosedForm()
+    {
+        const CliRun run = RunCli({"sweep", "--total-a", "10", "--total-b", "5", "--kd", "3", "--over", "total-b",
+                                   "--scale", "log", "--points", "41"});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.startsWith("log10 Total B (M),Total B (nM),A (nM),B (nM),[A/B] (nM)\n"));
+        const auto rows = CsvNumbers(run.out);
+        CurveSweep sweep;
+        AutomaticCurveRange(5e-9, 1e-9, true, sweep.xMin, sweep.xMax);
+        // log10(5e-9) = -8.3 rounds up to -8; four decades end one above it.
+        QCOMPARE(sweep.xMin, -11.0);
+        QCOMPARE(sweep.xMax, -7.0);
+        sweep.steps = 40;
+        sweep.logScale = true;
+        sweep.sweepTotalA = false;
+        sweep.otherTotal = 10e-9;
+        sweep.kd = 3e-9;
+        std::vector<CurvePoint> core;
+        SweepBindingCurve(sweep, [&](const CurvePoint &p) { core.push_back(p); });
+        QCOMPARE(rows.size(), core.size());
+        QCOMPARE(int(rows.size()), 41);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const std::vector<double> &r = rows[i];
+            QCOMPARE(r[0], core[i].x);
+            QCOMPARE(r[4], core[i].AB / 1e-9);
+            const long double ta = 10, tb = r[1], kd = 3, sum = ta + tb + kd;
+            const long double complex = 2 * ta * tb / (sum + std::sqrt(sum * sum - 4 * ta * tb));
+            QVERIFY(relativeError(r[4], double(complex)) < 1e-14);
+            QVERIFY(relativeError(r[2] + r[4], 10) < 1e-15);
+        }
+        const CliRun linear = RunCli({"sweep", "--total-a", "7", "--total-b", "5", "--kd", "3", "--format", "json"});
+        const QJsonArray points = QJsonDocument::fromJson(linear.out).array();
+        // 0 to 7 in steps of 0.035 added up, as on the graph: the sum passes
+        // 7 by rounding before the 201st point, which is left out.
+        QCOMPARE(points.size(), 200);
+        QCOMPARE(points.first().toObject().value("[A/B] (nM)").toDouble(), 0.0);
+        QVERIFY(std::fabs(points.last().toObject().value("Total A (nM)").toDouble() - 6.965) < 1e-12);
+    }
+
+    // The tool's worked example: slope -0.49 / 5, residual sum of squares
+    // 2.8e-4 on 2 df, t = 4.3027; the window's four-decimal texts and the
+    // core's doubles, every digit.
+    void scatchardWorkedExample()
+    {
+        const QByteArray data = "Bound\tBound/Free\n1\t0.9\n2\t0.8\n\n# a comment\n3\t0.72\n4\t0.6\n";
+        const CliRun run = RunCli({"scatchard", "--format", "json", "-"}, data);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.isEmpty());
+        const QJsonObject r = QJsonDocument::fromJson(run.out).object();
+        const double slope = -0.49 / 5, se = std::sqrt(2.8e-4 / 2 / 5);
+        QVERIFY(relativeError(r["slope"].toDouble(), slope) < 1e-14);
+        QVERIFY(relativeError(r["seSlope"].toDouble(), se) < 1e-12);
+        QVERIFY(relativeError(r["kd"].toDouble(), -1 / slope) < 1e-14);
+        const QJsonObject interval = r["interval"].toObject();
+        QCOMPARE(interval["kind"].toString(), QStringLiteral("finite"));
+        QVERIFY(relativeError(interval["low"].toDouble(), -1 / (slope - 4.3027 * se)) < 1e-12);
+        QVERIFY(relativeError(interval["high"].toDouble(), -1 / (slope + 4.3027 * se)) < 1e-12);
+        QCOMPARE(r["df"].toInt(), 2);
+        QCOMPARE(modStatistics::OutputNumberText(r["intercept"].toDouble()), QStringLiteral("1.0"));
+        QCOMPARE(modStatistics::OutputNumberText(r["seSlope"].toDouble()), QStringLiteral("0.0053"));
+        QCOMPARE(modStatistics::OutputNumberText(r["kd"].toDouble()), QStringLiteral("10.2041"));
+        QCOMPARE(modStatistics::OutputNumberText(interval["low"].toDouble()), QStringLiteral("8.2804"));
+        QCOMPARE(modStatistics::OutputNumberText(interval["high"].toDouble()), QStringLiteral("13.2922"));
+
+        const modStatistics::LineFit fit = modStatistics::FitLine(4, {1, 2, 3, 4}, {0.9, 0.8, 0.72, 0.6});
+        QCOMPARE(r["slope"].toDouble(), fit.slope);
+        QCOMPARE(r["intercept"].toDouble(), fit.intercept);
+        QCOMPARE(r["seSlope"].toDouble(), fit.seSlope);
+    }
+
+    // The window's cases: each result text or refusal, warnings on
+    // standard error with the results still given.
+    void scatchardCases()
+    {
+        const struct
+        {
+            QByteArray data;
+            int exitCode;
+            const char *intervalOrRefusal;
+            const char *warningStart;
+        } cases[] = {
+            {"1,3\n2,2\n3,1\n", 0, "1 nM < Kd < 1 nM", "The standard deviation of the slope equals zero."},
+            {"1,1\n2,2\n3,3.1\n", 0, "Invalid", "The slope of the linear regression of the data is positive"},
+            {"1,1\n2,2\n2.5,0.1\n", 0, "0.06467267680964314 nM < Kd < plus infinite",
+             "The 95% confidence interval of the slope"},
+            {"1,0.5\n2,0\n", 1, "You need at least three data points for statistical analysis of your data.",
+             "line 2: Input is not valid."},
+            {"", 1, "Input is not valid. Enter numeric values greater than zero for at least three data points.", ""},
+            {"2,1\n2,2\n2,3\n", 1, "Input is not valid.", ""},
+            {"1,2\n2,x\n", 1, "standard input, line 2: 'x' is not a number", ""},
+            {"1,2,3\n", 1, "standard input, line 1: two numbers are needed", ""},
+        };
+        for (const auto &c : cases) {
+            const CliRun run = RunCli({"scatchard", "-"}, c.data);
+            QVERIFY2(run.exitCode == c.exitCode, c.data);
+            const QList<QByteArray> err = run.errLines();
+            if (c.exitCode == 0) {
+                QVERIFY2(run.out.contains(QByteArray("95% Confidence interval for Kd:  ") + c.intervalOrRefusal + '\n'),
+                         run.out);
+            } else {
+                QVERIFY(run.out.isEmpty());
+                QVERIFY2(err.last().startsWith(QByteArray("vornish-cli: scatchard: ") + c.intervalOrRefusal), run.err);
+            }
+            if (*c.warningStart)
+                QVERIFY2(err.first().startsWith(QByteArray("vornish-cli: scatchard: ") + c.warningStart), run.err);
+        }
+    }
+
+    // A million rows are read and fitted (t past df 20 is 1.96); binary
+    // bytes and a line without end are refused in one line.
+    void scatchardTakesAnyFile()
+    {
+        QByteArray rows;
+        for (int i = 1; i <= 1000000; ++i)
+            rows += QByteArray::number(i) + ',' + QByteArray::number(2000000 - i) + '\n';
+        const CliRun big = RunCli({"scatchard", "--format", "csv", "-"}, rows);
+        QCOMPARE(big.exitCode, 0);
+        const std::vector<double> r = CsvNumbers(big.out).at(0);
+        QCOMPARE(r[1], -1.0);
+        QCOMPARE(r[3], 999998.0);
+        QCOMPARE(r[4], 1.96);
+
+        QByteArray binary;
+        for (int i = 0; i < 4096; ++i)
+            binary += char((i * 7919) % 256);
+        for (const QByteArray &data : {binary, QByteArray(3 << 20, '7')}) {
+            const CliRun run = RunCli({"scatchard", "-"}, data);
+            QVERIFY(!run.crashed && run.exitCode == 1 && run.errLines().size() == 1);
+            QVERIFY(run.err.size() < 300);
+        }
+    }
+
+    // A decimal comma locale changes neither what is read nor what is written.
+    void numbersIgnoreTheLocale()
+    {
+        const CliRun run = RunCli({"solve", "--a", "2.5", "--b", "0.5", "--kd", "0.25", "--format", "json"},
+                                  QByteArray(), {"LC_ALL=de_DE.UTF-8", "LANG=de_DE.UTF-8"});
+        QCOMPARE(run.exitCode, 0);
+        const QJsonObject values = QJsonDocument::fromJson(run.out).object();
+        QCOMPARE(values.value("[A/B] (nM)").toDouble(), 5.0);
+        QCOMPARE(values.value("Total A (nM)").toDouble(), 7.5);
+    }
+};
+
+QTEST_GUILESS_MAIN(CliTest)
+#include "tst_cli.moc"
