@@ -25,6 +25,7 @@ struct Subcommand
 const Subcommand &SolveCommand();
 const Subcommand &SweepCommand();
 const Subcommand &ScatchardCommand();
+const Subcommand &FitCommand();
 const Subcommand &SimulateCommand();
 
 // Every subcommand, in the order the help lists them.

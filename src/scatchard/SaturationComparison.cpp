@@ -3,8 +3,6 @@
 #include "platform/RuntimeFault.h"
 #include "scatchard/LinearRegression.h"
 
-#include <QtGlobal>
-
 #include <cmath>
 
 namespace modStatistics {
@@ -12,10 +10,10 @@ namespace {
 
 void fitScatchardLine(const std::vector<double> &x, const std::vector<double> &y, SaturationComparison &result)
 {
-    if (x.size() < 3 || x.size() > 255)
+    if (x.size() < 3)
         return;
     try {
-        const LineFit line = FitLine(quint8(x.size()), x, y);
+        const LineFit line = FitLine(int(x.size()), x, y);
         result.intercept = line.intercept;
         result.slope = line.slope;
         result.scatchardKd = fault::divide(-1.0, line.slope);
