@@ -4,9 +4,9 @@
 set -eu
 cd "$(dirname "$0")"
 
-PACKAGES="cmake g++ make qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev libgl-dev
+PACKAGES="cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6sql6-sqlite libsqlite3-dev libgl-dev
  libeigen3-dev libboost-dev
- poppler-utils fonts-liberation xvfb xauth"
+ poppler-utils python3 fonts-liberation xvfb xauth"
 
 missing=""
 for p in $PACKAGES; do

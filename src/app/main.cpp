@@ -1,4 +1,6 @@
+#include "platform/FileDialogs.h"
 #include "platform/Messages.h"
+#include "platform/QtFileDialogService.h"
 #include "platform/QtMessageService.h"
 #include "shell/frmVn_Main.h"
 
@@ -9,6 +11,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vornish"));
     Messages::install(std::make_unique<QtMessageService>());
+    FileDialogs::install(std::make_unique<QtFileDialogService>());
     frmVn_Main mainWindow;
     return app.exec();
 }

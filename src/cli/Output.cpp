@@ -79,10 +79,14 @@ OutputStream::OutputStream(const QString &path)
 
 OutputStream::~OutputStream()
 {
-    if (m_file)
+    // A run that ended before commit() leaves no file; on standard output
+    // what was written stays written.
+    if (m_file) {
         m_file->cancelWriting();
-    else
-        flush();
+    } else if (!m_buffer.empty()) {
+        std::fwrite(m_buffer.data(), 1, m_buffer.size(), stdout);
+        std::fflush(stdout);
+    }
 }
 
 void OutputStream::write(std::string_view text)
@@ -99,8 +103,9 @@ void OutputStream::flush()
     if (m_file) {
         if (m_file->write(m_buffer.data(), qint64(m_buffer.size())) != qint64(m_buffer.size()))
             throw Refusal{QStringLiteral("cannot write '%1': %2").arg(m_path, m_file->errorString())};
-    } else {
-        std::fwrite(m_buffer.data(), 1, m_buffer.size(), stdout);
+    } else if (std::fwrite(m_buffer.data(), 1, m_buffer.size(), stdout) != m_buffer.size()) {
+        m_buffer.clear();
+        throw Refusal{QStringLiteral("cannot write to standard output")};
     }
     m_buffer.clear();
 }
@@ -109,7 +114,9 @@ void OutputStream::commit()
 {
     flush();
     if (!m_file) {
-        std::fflush(stdout);
+        // A full disk behind a redirection is a failure, not a success.
+        if (std::fflush(stdout) != 0 || std::ferror(stdout))
+            throw Refusal{QStringLiteral("cannot write to standard output")};
         return;
     }
     if (!m_file->commit())

@@ -9,6 +9,7 @@ const std::vector<const Subcommand *> &Subcommands()
         &SweepCommand(),
         &ScatchardCommand(),
         &FitCommand(),
+        &SimulateCommand(),
     };
     return table;
 }

@@ -8,6 +8,7 @@
 #include "dynamic/UseExistingData.h"
 #include "dynamic/WizardInputRules.h"
 #include "dynamic/WizardLinks.h"
+#include "dynamic/WizardMessages.h"
 #include "dynamic/frmDynVornish.h"
 #include "dynamic/frmDynamVnTlAssistant.h"
 #include "graphing/Units.h"
@@ -121,8 +122,7 @@ bool DynamicFinish::readConcentrations()
 {
     for (const QLineEdit *box : {m_wizard.txtA, m_wizard.txtB, m_wizard.txtAB}) {
         if (!NumberText::isNumeric(box->text())) {
-            inputError(QStringLiteral("Please enter initial concentrations (i.e. concentrations at t = 0) for all "
-                                      "the components of the equilibrium."));
+            inputError(modVornish::InitialConcentrationsMissingText());
             return false;
         }
     }
@@ -144,15 +144,7 @@ bool DynamicFinish::settleRateConstants()
     case Outcome::KdConsistent:
         break;
     case Outcome::KdConflict: {
-        const QString question =
-            QStringLiteral("There is a conflict in the values that have been entered for the equilibrium constants.")
-            + Messages::paragraph()
-            + QStringLiteral("You need to enter only two out of three equilibrium constants. ") + Messages::lineBreak()
-            + QStringLiteral("If all three constants are entered, make sure that ") + Messages::lineBreak()
-            + QStringLiteral("Kd = (K-diss.rate) / (K-ass.rate)") + Messages::paragraph()
-            + QStringLiteral("Do you want Vornish to calculate the Kd according to the formula above (OK), or do you "
-                             "want to adjust the values yourself (Cancel)?");
-        if (Messages::show(question, Messages::Buttons::OkCancel, Messages::Icon::Exclamation,
+        if (Messages::show(modVornish::RateConstantsConflictQuestion(), Messages::Buttons::OkCancel, Messages::Icon::Exclamation,
                            QStringLiteral("Input Error"))
             != Messages::Answer::Ok)
             return false;
@@ -166,7 +158,7 @@ bool DynamicFinish::settleRateConstants()
         m_wizard.txtK_ass_rate->setText(scientific(constants.kAss));
         break;
     case Outcome::MissingConstants:
-        inputError(QStringLiteral("You need to enter two out of three equilibrium constants."));
+        inputError(modVornish::RateConstantsMissingText());
         return false;
     }
     m_input.kAss = constants.kAss;
@@ -177,11 +169,11 @@ bool DynamicFinish::settleRateConstants()
 bool DynamicFinish::readTimes()
 {
     if (!NumberText::isNumeric(m_wizard.txtEndTime->text())) {
-        inputError(QStringLiteral("Please enter a simulation end time (see 'Simulation time window')."));
+        inputError(modVornish::EndTimeMissingText());
         return false;
     }
     if (!NumberText::isNumeric(m_wizard.txtRecordingInterval->text())) {
-        inputError(QStringLiteral("Please enter a recording interval."));
+        inputError(modVornish::RecordingIntervalMissingText());
         return false;
     }
     const int unit = m_wizard.cmbTimeUnit->currentIndex();
@@ -217,9 +209,7 @@ void DynamicFinish::readEvents()
     for (int i = 0; i < read.rewrittenTimes.size(); ++i)
         m_wizard.SetEventCell(i + 1, 1, read.rewrittenTimes[i]);
     for (int i = 0; i < read.nonValidRows; ++i)
-        inputError(QStringLiteral("Non-valid input in Programmed Events. These values will be ignored in the "
-                                  "simulation."),
-                   QStringLiteral("Input error"));
+        inputError(modVornish::NonValidEventsText(), QStringLiteral("Input error"));
     m_input.events = read.events;
     m_input.competitorChallenge = m_wizard.chkChallenge->isChecked();
 }

@@ -45,36 +45,46 @@ double SuggestRecordingInterval(double endTime)
 RateConstants SettleRateConstants(const QString &kAssText, const QString &kDissText,
                                   const QString &kdText)
 {
+    const auto given = [](const QString &text) {
+        return NumberText::isNumeric(text) ? std::optional<double>(PositiveValue(text)) : std::nullopt;
+    };
+    std::optional<double> kd = given(kdText);
+    // A Kd box holding a text that is no number, next to both rates, counts
+    // as a Kd of 0: the check of the ratio divides by zero.
+    if (!kd && !kdText.trimmed().isEmpty() && NumberText::isNumeric(kAssText) && NumberText::isNumeric(kDissText))
+        kd = 0.0;
+    return SettleRateConstantValues(given(kAssText), given(kDissText), kd);
+}
+
+RateConstants SettleRateConstantValues(std::optional<double> kAss, std::optional<double> kDiss,
+                                       std::optional<double> kd)
+{
     using Outcome = RateConstants::Outcome;
-    const bool hasKAss = NumberText::isNumeric(kAssText);
-    const bool hasKDiss = NumberText::isNumeric(kDissText);
-    const bool hasKd = NumberText::isNumeric(kdText);
     RateConstants result;
-    if (hasKAss && hasKDiss) {
-        result.kAss = PositiveValue(kAssText);
-        result.kDiss = PositiveValue(kDissText);
+    if (kAss && kDiss) {
+        result.kAss = std::fabs(*kAss);
+        result.kDiss = std::fabs(*kDiss);
         result.kd = fault::divide(result.kDiss, result.kAss);
-        if (kdText.trimmed().isEmpty()) {
+        if (!kd) {
             result.outcome = Outcome::KdComputed;
             return result;
         }
-        // A Kd box holding 0 or a text that is no number divides by zero.
-        const double ratio = fault::divide(result.kd, PositiveValue(kdText));
+        const double ratio = fault::divide(result.kd, std::fabs(*kd));
         result.outcome = (ratio < 0.999 || ratio > 1.001) ? Outcome::KdConflict : Outcome::KdConsistent;
         if (result.outcome == Outcome::KdConsistent)
-            result.kd = PositiveValue(kdText);
+            result.kd = std::fabs(*kd);
         return result;
     }
-    if (hasKAss && hasKd) {
-        result.kAss = PositiveValue(kAssText);
-        result.kd = PositiveValue(kdText);
+    if (kAss && kd) {
+        result.kAss = std::fabs(*kAss);
+        result.kd = std::fabs(*kd);
         result.kDiss = fault::checkedFinite(result.kd * result.kAss);
         result.outcome = Outcome::KDissComputed;
         return result;
     }
-    if (hasKDiss && hasKd) {
-        result.kDiss = PositiveValue(kDissText);
-        result.kd = PositiveValue(kdText);
+    if (kDiss && kd) {
+        result.kDiss = std::fabs(*kDiss);
+        result.kd = std::fabs(*kd);
         result.kAss = fault::divide(result.kDiss, result.kd);
         result.outcome = Outcome::KAssComputed;
         return result;

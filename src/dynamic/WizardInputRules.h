@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 // The rules by which the Dynamic Equilibrium Wizard reads its boxes: plain
@@ -44,6 +45,11 @@ struct RateConstants
 // divisor, as for a k_ass of 0 or a Kd box of 0 next to both rates.
 RateConstants SettleRateConstants(const QString &kAssText, const QString &kDissText,
                                   const QString &kdText);
+
+// The same for values already read (absent: not given); each is taken as
+// its absolute value.
+RateConstants SettleRateConstantValues(std::optional<double> kAss, std::optional<double> kDiss,
+                                       std::optional<double> kd);
 
 // One row of the programmed-events table as typed.
 struct EventRowText

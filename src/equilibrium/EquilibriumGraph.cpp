@@ -1,6 +1,7 @@
 #include "equilibrium/EquilibriumGraph.h"
 
 #include "equilibrium/BindingCurve.h"
+#include "equilibrium/EquilibriumRecord.h"
 #include "equilibrium/frmVnTlAssistant.h"
 #include "equilibrium/frmVornish.h"
 #include "graphing/PlotEngine.h"
@@ -69,6 +70,14 @@ void DrawEquilibriumGraph(frmVornish &form, double totalAMolar, double totalBMol
 
     SetUpGraph(xMin, xMax, yMin, yMax, EquilibriumTool);
 
+    EquilibriumRecord &record = LastEquilibrium();
+    record.curve.clear();
+    record.unit = modVnPublic::ConcentrationUnit;
+    record.sweptName = sweepTotalA ? QStringLiteral("Total A") : QStringLiteral("Total B");
+    record.valueName = prefs.equilibriumY == EquilibriumY::A   ? QStringLiteral("A")
+                       : prefs.equilibriumY == EquilibriumY::B ? QStringLiteral("B")
+                                                               : QStringLiteral("[A/B]");
+
     CurveSweep sweep;
     sweep.xMin = xMin;
     sweep.xMax = xMax;
@@ -88,6 +97,7 @@ void DrawEquilibriumGraph(frmVornish &form, double totalAMolar, double totalBMol
             // before it must not turn it into a segment from wherever the pen was.
             const short mode = firstPoint ? PlotDot : PlotSegment;
             PlotPoint(p.x, y, PlotWidth, PlotHeight, xMin, xMax, yMin, yMax, mode, modVnPublic::PrinterEcho);
+            record.curve.emplace_back(linear ? p.x : (sweepTotalA ? p.Atot : p.Btot) / factor, y);
             firstPoint = false;
         }
     });

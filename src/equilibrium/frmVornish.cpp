@@ -1,6 +1,7 @@
 #include "equilibrium/frmVornish.h"
 
 #include "equilibrium/EquilibriumGraph.h"
+#include "equilibrium/EquilibriumRecord.h"
 #include "equilibrium/SolveEquilibrium.h"
 #include "equilibrium/frmVnTlAssistant.h"
 #include "graphing/ChooseNumberFormat.h"
@@ -169,6 +170,7 @@ void frmVornish::cmdVornish_Click()
         }
         SolveEquilibrium(in.A, in.Atot, in.B, in.Btot, in.AB, in.Kd, in.code);
         ShowResults(in.A, in.Atot, in.B, in.Btot, in.AB, in.Kd);
+        LastEquilibrium() = {true, in.A, in.Atot, in.B, in.Btot, in.AB, in.Kd};
         DrawEquilibriumGraph(*this, in.Atot, in.Btot, in.Kd);
     } catch (const RuntimeFault &) {
         showMessage({ArithmeticFaultText(), QStringLiteral("Input is not valid")});

@@ -47,6 +47,7 @@ public:
     void clearPicture() override;
     void setPicture(const QImage &image) override;
     bool hasPastedPicture() const { return !m_pasted.isNull(); }
+    const QImage &pastedPicture() const { return m_pasted; }
 
 signals:
     // Mouse events in twips of the picture.

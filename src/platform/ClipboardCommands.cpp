@@ -1,6 +1,8 @@
 #include "platform/ClipboardCommands.h"
 
 #include "platform/ClipboardPicture.h"
+#include "platform/EditableGrid.h"
+#include "platform/GridClipboard.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -95,6 +97,26 @@ void onList(QListWidget *list, Command command)
     }
 }
 
+// Grids: the selected cells as tab-separated text; a pasted block fills the
+// cells from the current one on.
+void onGrid(EditableGrid *grid, Command command)
+{
+    switch (command) {
+    case Command::Cut:
+    case Command::Copy:
+        putText(GridClipboard::selectedCellsText(*grid));
+        if (command == Command::Cut) {
+            for (QTableWidgetItem *item : grid->selectedItems())
+                item->setText(QString());
+            emit grid->cellCommitted(grid->Row(), grid->Col());
+        }
+        break;
+    case Command::Paste:
+        GridClipboard::pasteBlock(*grid, QApplication::clipboard()->text());
+        break;
+    }
+}
+
 void apply(QWidget *focused, Command command)
 {
     // A drop-down's focus may sit on its inner line edit: the drop-down decides.
@@ -110,6 +132,11 @@ void apply(QWidget *focused, Command command)
         return onPicture(picture, command);
     if (auto *list = qobject_cast<QListWidget *>(focused))
         return onList(list, command);
+    if (auto *grid = qobject_cast<EditableGrid *>(focused))
+        return onGrid(grid, command);
+    // A read-only table (the results browser) gives its cells to Copy.
+    if (auto *table = qobject_cast<QAbstractItemView *>(focused); table && command == Command::Copy)
+        return putText(GridClipboard::selectedCellsText(*table));
 }
 
 } // namespace

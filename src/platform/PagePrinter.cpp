@@ -1,6 +1,9 @@
 #include "platform/PagePrinter.h"
 
+#include "platform/SavedFile.h"
+
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 
 namespace PagePrinter {
@@ -21,6 +24,21 @@ bool printPage(const std::function<void(QPainter &painter, const QPaintDevice &d
         return false;
     paint(painter, device);
     return painter.end();
+}
+
+QString printPageToPdf(const QString &path,
+                       const std::function<void(QPainter &painter, const QPaintDevice &device)> &paint)
+{
+    return writeWholeFile(path, [&paint](QIODevice &file) {
+        QPdfWriter writer(&file);
+        writer.setCreator(QStringLiteral("Vornish"));
+        writer.setPageLayout(printer().pageLayout());
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return false;
+        paint(painter, writer);
+        return painter.end();
+    });
 }
 
 } // namespace PagePrinter

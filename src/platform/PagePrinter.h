@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 
 class QPainter;
@@ -17,5 +19,10 @@ QPrinter &printer();
 // device coordinates from the printable origin) and sends it. False when
 // the printer or its output file cannot be opened; nothing is sent then.
 bool printPage(const std::function<void(QPainter &painter, const QPaintDevice &device)> &paint);
+
+// The same page as a PDF file at path, on the chosen printer's paper and
+// margins; written whole or not at all. Empty on success, else the reason.
+QString printPageToPdf(const QString &path,
+                       const std::function<void(QPainter &painter, const QPaintDevice &device)> &paint);
 
 } // namespace PagePrinter

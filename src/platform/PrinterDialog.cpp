@@ -2,6 +2,7 @@
 
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace PrinterDialog {
 namespace {
@@ -9,6 +10,12 @@ namespace {
 Chooser &chooser()
 {
     static Chooser current;
+    return current;
+}
+
+std::function<bool()> &printerCheck()
+{
+    static std::function<bool()> current;
     return current;
 }
 
@@ -30,6 +37,18 @@ bool choose(QPrinter &printer, QWidget *owner)
 void setChooser(Chooser newChooser)
 {
     chooser() = std::move(newChooser);
+}
+
+bool hasPrinter()
+{
+    if (printerCheck())
+        return printerCheck()();
+    return chooser() || !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+void setPrinterCheck(std::function<bool()> check)
+{
+    printerCheck() = std::move(check);
 }
 
 } // namespace PrinterDialog

@@ -110,7 +110,7 @@ bool HasInk(const PrinterPage &page)
 
 } // namespace
 
-Outcome PrintReport(const Choices &choices)
+Outcome PrintReport(const Choices &choices, const PageSink &sendPage)
 {
     PrinterPage &page = printerPage();
     // Superimposed graphs wait on the page; without "Print Graph" they stay off it.
@@ -166,7 +166,7 @@ Outcome PrintReport(const Choices &choices)
     // End of the document; a page without ink is not worth a sheet.
     bool sent = true;
     if (HasInk(page))
-        sent = PagePrinter::printPage([&page](QPainter &painter, const QPaintDevice &device) {
+        sent = sendPage([&page](QPainter &painter, const QPaintDevice &device) {
             page.paint(painter, device);
         });
     page.discard();

@@ -1,6 +1,8 @@
 #include "printing/frmPrintOptions.h"
 
 #include "platform/Messages.h"
+#include "platform/PagePrinter.h"
+#include "platform/SavedFile.h"
 #include "platform/Twips.h"
 #include "printing/PrintReport.h"
 #include "shell/AppWindows.h"
@@ -108,6 +110,7 @@ void frmPrintOptions::chkPrintComments_Click()
 
 void frmPrintOptions::cmdCancel_Click()
 {
+    m_pdfFile.clear();
     hide();
     Messages::show(QStringLiteral("Printing is canceled"), Messages::Buttons::Ok, Messages::Icon::None);
 }
@@ -120,15 +123,38 @@ void frmPrintOptions::cmdPrint_Click()
     choices.printComment = chkPrintComments->isChecked();
     choices.comment = commentText();
 
-    switch (Report::PrintReport(choices)) {
+    const QString pdfFile = m_pdfFile;
+    QString pdfFailure;
+    bool pdfWritten = false;
+    const auto toPdf = [&](const auto &paint) {
+        pdfFailure = PagePrinter::printPageToPdf(pdfFile, paint);
+        pdfWritten = pdfFailure.isEmpty();
+        return pdfWritten;
+    };
+    const Report::Outcome outcome =
+        pdfFile.isEmpty() ? Report::PrintReport(choices) : Report::PrintReport(choices, toPdf);
+    switch (outcome) {
     case Report::Outcome::NoGraph:
         return; // the dialog stays open for another choice
     case Report::Outcome::Printed:
+        if (!pdfFile.isEmpty() && !pdfWritten) {
+            // A page without ink is not sent; as a file it would be a blank sheet.
+            Report::EndPrinting();
+            Messages::show(QStringLiteral("The report holds nothing to export, so no file was written. Choose what "
+                                          "it should hold and try again."),
+                           Messages::Buttons::Ok, Messages::Icon::Exclamation);
+            return;
+        }
+        m_pdfFile.clear();
         hide();
         Report::EndPrinting();
         return;
     case Report::Outcome::PrinterFailed:
         Report::EndPrinting();
+        if (!pdfFile.isEmpty()) {
+            showSaveFailure(pdfFile, pdfFailure);
+            return;
+        }
         Messages::show(QStringLiteral("The page could not be printed: the printer could not be opened."),
                        Messages::Buttons::Ok, Messages::Icon::Exclamation);
         return;

@@ -27,6 +27,11 @@ public:
     // The comment as the report prints it: lines joined by CR LF.
     QString commentText() const;
 
+    // The next Print writes the report to this PDF file instead of the
+    // printer; printing or cancelling goes back to the printer.
+    void setPdfFile(const QString &path) { m_pdfFile = path; }
+    QString pdfFile() const { return m_pdfFile; }
+
     void Form_Load();
     void chkPrintComments_Click();
     void cmdCancel_Click();
@@ -37,4 +42,6 @@ protected:
 
 private:
     void BuildControls();
+
+    QString m_pdfFile;
 };

@@ -5,6 +5,8 @@
 #include "dynamic/frm_dbResults_DynamVn.h"
 #include "equilibrium/frmVnTlAssistant.h"
 #include "equilibrium/frmVornish.h"
+#include "exchange/ExchangeMenus.h"
+#include "exchange/ReportExport.h"
 #include "graphing/GraphState.h"
 #include "graphing/PrinterPage.h"
 #include "graphing/Units.h"
@@ -135,6 +137,7 @@ void frmVn_Main::CreateChildWindows()
     AddChild(w.about);
     w.contribute = new frmContribute(this);
     ConnectGraphMenus();
+    ExchangeMenus::AddCommands(*this);
 }
 
 void frmVn_Main::ConnectGraphMenus()
@@ -197,6 +200,8 @@ void frmVn_Main::mnuFileNew_Click()
 
 void frmVn_Main::mnuFilePrint_Click()
 {
+    if (!PrinterDialog::hasPrinter())
+        return ReportExport::OfferPdfInsteadOfPrinter();
     if (!PrinterDialog::choose(PagePrinter::printer(), this)) {
         Messages::show(QStringLiteral("Printing is canceled"), Messages::Buttons::Ok, Messages::Icon::None);
         return;

@@ -12,7 +12,8 @@ QList<QByteArray> CliRun::errLines() const
     return lines;
 }
 
-CliRun RunCli(const QStringList &arguments, const QByteArray &input, const QStringList &extraEnvironment)
+CliRun RunCli(const QStringList &arguments, const QByteArray &input, const QStringList &extraEnvironment,
+              const QString &outputFile)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
@@ -21,6 +22,8 @@ CliRun RunCli(const QStringList &arguments, const QByteArray &input, const QStri
         environment.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
     QProcess process;
     process.setProcessEnvironment(environment);
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
     process.start(QStringLiteral(VORNISH_CLI), arguments);
     CliRun run;
     if (!process.waitForStarted(30000))

@@ -18,8 +18,9 @@ struct CliRun
     QList<QByteArray> errLines() const;
 };
 
+// Standard output goes to outputFile when one is named.
 CliRun RunCli(const QStringList &arguments, const QByteArray &input = QByteArray(),
-              const QStringList &extraEnvironment = QStringList());
+              const QStringList &extraEnvironment = QStringList(), const QString &outputFile = QString());
 
 // The numbers of a CSV text, row by row, the header line left out.
 std::vector<std::vector<double>> CsvNumbers(const QByteArray &csv);

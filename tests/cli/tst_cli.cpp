@@ -3,12 +3,17 @@
 #include "equilibrium/BindingCurve.h"
 #include "equilibrium/EquilibriumInput.h"
 #include "equilibrium/SolveEquilibrium.h"
+#include "dynamic/ResultsReading.h"
+#include "dynamic/ResultsStore.h"
+#include "dynamic/SimulationEngine.h"
 #include "scatchard/KdInterval.h"
 #include "scatchard/LinearRegression.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -16,6 +21,40 @@
 using namespace modVornish;
 
 namespace {
+
+// The samples of a run as the engine hands them to the results file.
+std::vector<ResultRecord> engineSamples(const SimulationInput &input)
+{
+    std::vector<ResultRecord> samples;
+    RunSimulation(input, [&](const ResultRecord &r) { samples.push_back(r); });
+    return samples;
+}
+
+// 10 nM A and B, k_ass 1e6 /M/s, Kd 1 nM, 60 s in intervals of 10 s.
+SimulationInput baseRun()
+{
+    SimulationInput in;
+    in.initialA = 10e-9;
+    in.initialB = 10e-9;
+    in.kAss = 1e6;
+    in.kDiss = 1e-3;
+    in.endTime = 60;
+    in.recordingInterval = 10;
+    in.precisionFactor = PrecisionFactors[1];
+    return in;
+}
+
+const QStringList baseArguments = {"simulate", "--unit", "M", "--a", "1e-8", "--b", "10nM", "--ab", "0",
+                                   "--k-ass", "1e6", "--kd", "1nM", "--end-time", "1min", "--interval", "10"};
+
+// baseArguments without an option and its value.
+QStringList without(const QString &option)
+{
+    QStringList arguments = baseArguments;
+    const int i = arguments.indexOf(option);
+    arguments.erase(arguments.begin() + i, arguments.begin() + i + 2);
+    return arguments;
+}
 
 double relativeError(double value, double expected)
 {
@@ -40,7 +79,7 @@ private slots:
     {
         const CliRun help = RunCli({"--help"});
         QCOMPARE(help.exitCode, 0);
-        for (const char *name : {"solve", "sweep", "scatchard", "fit"}) {
+        for (const char *name : {"solve", "sweep", "scatchard", "fit", "simulate"}) {
             QVERIFY2(help.out.contains(QByteArray("\n  ") + name + ' '), name);
             const CliRun own = RunCli({name, "--help"});
             QCOMPARE(own.exitCode, 0);
@@ -332,6 +371,134 @@ private slots:
         const CliRun line = RunCli({"fit", "-"}, "2,0.5\n4,0.5\n6,0.5\n");
         QCOMPARE(line.exitCode, 1);
         QVERIFY(line.err.startsWith("vornish-cli: fit: Kd and Bmax grow without bound"));
+    }
+
+    // The samples are the engine's doubles, events and competitor
+    // included; a long run without events ends at the closed-form
+    // equilibrium, with A + [A/B] kept exactly.
+    void simulateStreamsTheEnginesSamples()
+    {
+        SimulationInput events = baseRun();
+        events.events = {{20, 5e-9, EventTarget::A}, {30, -50e-9, EventTarget::B}, {40, 1e-9, EventTarget::AB}};
+        SimulationInput competitor = baseRun();
+        competitor.competitorChallenge = true;
+        competitor.events = {{15, 20e-9, EventTarget::A}};
+        competitor.precisionFactor = PrecisionFactors[0];
+        const struct
+        {
+            QStringList extra;
+            SimulationInput input;
+        } cases[] = {
+            {{}, baseRun()},
+            {{"--event", "20,5nM", "--event", "0.5min,-50nM,B", "--event", "40s,1e-9M,AB"}, events},
+            {{"--competitor", "--event", "15,-20nM,A", "--precision", "5"}, competitor},
+        };
+        for (const auto &c : cases) {
+            const CliRun run = RunCli(baseArguments + c.extra);
+            QCOMPARE(run.exitCode, 0);
+            const auto rows = CsvNumbers(run.out);
+            const std::vector<ResultRecord> samples = engineSamples(c.input);
+            QCOMPARE(rows.size(), samples.size());
+            for (std::size_t i = 0; i < rows.size(); ++i) {
+                const ResultRecord &s = samples[i];
+                QCOMPARE(rows[i], (std::vector<double>{s.time, s.A, s.rA, s.B, s.rB, s.AB, s.rAB}));
+            }
+        }
+        // End time 0: the sample at time 0 alone.
+        QCOMPARE(CsvNumbers(RunCli(without("--end-time") + QStringList{"--end-time", "0"}).out),
+                 (std::vector<std::vector<double>>{{0, 10e-9, -0.1e-9, 10e-9, -0.1e-9, 0, 0.1e-9}}));
+
+        const CliRun longRun = RunCli({"simulate", "--a", "10", "--b", "5", "--ab", "0", "--k-ass", "1e6", "--kd",
+                                       "3", "--end-time", "2h", "--interval", "1min", "--time-unit", "min",
+                                       "--format", "json"});
+        const QJsonArray samples = QJsonDocument::fromJson(longRun.out).array();
+        QCOMPARE(samples.size(), 121);
+        const QJsonObject last = samples.last().toObject();
+        QCOMPARE(last["Time (min)"].toDouble(), 120.0);
+        // x^2 - 18 x + 50 = 0 for the complex in nM.
+        const double complex = 9 - std::sqrt(31.0);
+        QVERIFY(relativeError(last["[A/B] (nM)"].toDouble(), complex) < 1e-9);
+        QVERIFY(relativeError(last["A (nM)"].toDouble() + last["[A/B] (nM)"].toDouble(), 10) < 1e-12);
+    }
+
+    // What the wizard refuses, with its texts; a refused run writes no file.
+    void simulateRefusesWithTheWizardsTexts()
+    {
+        QTemporaryDir folder;
+        const QString output = folder.filePath("run.csv");
+        const struct
+        {
+            QStringList arguments;
+            const char *text;
+        } cases[] = {
+            {without("--ab"), "Please enter initial concentrations (i.e. concentrations at t = 0) for all the "
+                              "components of the equilibrium."},
+            {without("--kd"), "You need to enter two out of three equilibrium constants."},
+            {baseArguments + QStringList{"--k-diss", "1.002e-3"},
+             "There is a conflict in the values that have been entered for the equilibrium constants."},
+            {without("--end-time"), "Please enter a simulation end time (see 'Simulation time window')."},
+            {without("--k-ass") + QStringList{"--k-diss", "1e-3", "--k-ass", "0"}, "Unexpected error #11 occurred"},
+            {without("--interval") + QStringList{"--interval", "0"},
+             "Enter a positive ( >0 ) numeric value for the Recording interval"},
+            {baseArguments + QStringList{"--event", "5,1,C"}, "--event: the target 'C' is not A, B or AB"},
+            {baseArguments + QStringList{"--event", "1,1", "--event", "2,1", "--event", "3,1", "--event", "4,1",
+                                         "--event", "5,1"},
+             "--event: at most four programmed events"},
+        };
+        for (const auto &c : cases) {
+            const CliRun run = RunCli(c.arguments + QStringList{"--output", output});
+            QCOMPARE(run.exitCode, 1);
+            QCOMPARE(run.errLines().size(), 1);
+            QVERIFY2(run.err.startsWith(QByteArray("vornish-cli: simulate: ") + c.text), run.err);
+            QVERIFY(!QFile::exists(output));
+        }
+        // Within 0.1 % the three constants agree.
+        QCOMPARE(RunCli(baseArguments + QStringList{"--k-diss", "1.0009e-3"}).exitCode, 0);
+    }
+
+    // A JSON or INI file holds the same run as the options; --results
+    // writes a results file the program reads back, and nothing else.
+    void simulateFromFilesIntoAResultsFile()
+    {
+        QTemporaryDir folder;
+        const CliRun fromOptions = RunCli(baseArguments + QStringList{"--event", "30s,2nM,B"});
+        const QByteArray json = R"({"unit": "M", "a": 1e-8, "b": "10nM", "ab": 0, "k_ass": 1e6, "Kd": "1nM",
+                                    "end-time": "1min", "interval": 10, "events": [{"time": "30s", "change": "2nM",
+                                    "target": "B"}]})";
+        const QByteArray ini = "[Simulation]\nunit = M\na = 1e-8\nb = 10nM\nab = 0\nk-ass = 1e6\nkd = 1nM\n"
+                               "end-time = 1min\ninterval = 10\nevent1 = 30s,2nM,B\n";
+        for (const QByteArray &content : {json, ini}) {
+            QFile file(folder.filePath("run.cfg"));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+            file.close();
+            const CliRun run = RunCli({"simulate", "--config", file.fileName()});
+            QCOMPARE(run.exitCode, 0);
+            QCOMPARE(run.out, fromOptions.out);
+        }
+
+        const QString results = folder.filePath("Temp.mdb");
+        const CliRun run = RunCli(baseArguments + QStringList{"--results", results});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.isEmpty());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({"run.cfg", "Temp.mdb"}));
+        const std::vector<ResultRecord> samples = engineSamples(baseRun());
+        ResultsReader reader(results, ResultsQuery(ResultsTable::AB), RateField);
+        std::size_t rows = 0;
+        for (; reader.next(); ++rows) {
+            QCOMPARE(reader.time(), samples[rows].time);
+            QCOMPARE(reader.value(), samples[rows].rAB);
+        }
+        QCOMPARE(rows, samples.size());
+    }
+
+    // A full disk behind standard output is a failure, not a success.
+    void writeFailuresAreReported()
+    {
+        const CliRun run = RunCli({"solve", "--a", "1", "--b", "1", "--kd", "1"}, QByteArray(), QStringList(),
+                                  "/dev/full");
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, QByteArray("vornish-cli: solve: cannot write to standard output\n"));
     }
 
     // A decimal comma locale changes neither what is read nor what is written.

@@ -1,5 +1,6 @@
 #include "TestFixture.h"
 
+#include "ScriptedFileDialogs.h"
 #include "platform/ModalDialog.h"
 #include "platform/ProgramFolder.h"
 
@@ -78,6 +79,7 @@ void prepareApplication(QApplication &app)
     resetFolders();
     dismissModalWindows();
     scriptedMessages();
+    scriptedFileDialogs();
     auto *guard = new QTimer(&app);
     QObject::connect(guard, &QTimer::timeout, &closeStrayModalDialogs);
     guard->start(500);

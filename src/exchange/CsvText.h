@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <string>
+
+// Comma-separated text as spreadsheets, R and Python read it: comma
+// between fields, CR LF after each record, a field quoted when it holds a
+// comma, a quote or a line break (quotes doubled inside), UTF-8, numbers
+// with a decimal point in the shortest form that reads back to the same
+// double.
+namespace CsvText {
+
+// Appends the shortest decimal text of v that reads back to v exactly
+// ("0.1", "1e-09"); a value that is not finite appends nothing.
+void appendNumber(std::string &out, double v);
+
+// Appends one field of text, quoted when it needs to be.
+void appendField(std::string &out, const QString &text);
+
+// Appends the end of a record.
+inline void endRecord(std::string &out) { out += "\r\n"; }
+
+// A whole record of text fields.
+std::string record(const QStringList &fields);
+
+// The records of a delimited text: fields separated by sep, records by
+// CR LF, LF or CR, quoted fields may hold separators, quotes and line
+// breaks. An empty last line is no record.
+QList<QStringList> parse(const QString &text, QChar sep);
+
+// The separator a delimited text uses: a tab when its first line holds
+// one, else a semicolon when it holds one, else a comma. Comment lines
+// (starting with "#") are not looked at.
+QChar detectSeparator(const QString &text);
+
+} // namespace CsvText

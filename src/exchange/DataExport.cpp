@@ -1,0 +1,240 @@
+#include "exchange/DataExport.h"
+
+#include "dynamic/ResultsReading.h"
+#include "dynamic/ResultsStore.h"
+#include "dynamic/frmDynVornish.h"
+#include "dynamic/frmDynamVnTlAssistant.h"
+#include "dynamic/frm_dbResults_DynamVn.h"
+#include "equilibrium/EquilibriumRecord.h"
+#include "equilibrium/frmVnTlAssistant.h"
+#include "equilibrium/frmVornish.h"
+#include "exchange/EquilibriumCsv.h"
+#include "exchange/ExchangeMessages.h"
+#include "exchange/ExportProgress.h"
+#include "exchange/ResultsCsv.h"
+#include "platform/SavedFile.h"
+#include "exchange/ScatchardCsv.h"
+#include "graphing/GraphPicture.h"
+#include "graphing/Units.h"
+#include "graphing/frmGraph.h"
+#include "platform/EditableGrid.h"
+#include "platform/FileDialogs.h"
+#include "platform/GridClipboard.h"
+#include "platform/NumberText.h"
+#include "platform/RuntimeFault.h"
+#include "scatchard/ScatchardInput.h"
+#include "scatchard/frmScatchTlAssistant.h"
+#include "scatchard/frmScatchard.h"
+#include "shell/AppWindows.h"
+#include "shell/StatusText.h"
+#include "shell/frmVn_Main.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QIODevice>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace DataExport {
+namespace {
+
+const QString kCsv = QStringLiteral("CSV file (*.csv)");
+const QString kText = QStringLiteral("Text file (*.txt *.tsv)");
+const QString kAll = QStringLiteral("All files (*)");
+
+QString askCsvPath(const QString &subject)
+{
+    return FileDialogs::choose(FileDialogs::Mode::Save, QStringLiteral("Export Data as CSV"), {kCsv},
+                               FileDialogs::suggestedName(subject, QStringLiteral("csv")));
+}
+
+void writeText(const QString &path, const std::string &text)
+{
+    const QString failure = writeWholeFile(path, [&text](QIODevice &device) {
+        return device.write(text.data(), qint64(text.size())) == qint64(text.size());
+    });
+    if (!failure.isEmpty())
+        showSaveFailure(path, failure);
+}
+
+bool hasResults(const QString &resultsPath)
+{
+    try {
+        return QFileInfo::exists(resultsPath)
+               && !modVornish::IsResultsTableEmpty(resultsPath, modVornish::ResultsQuery(modVornish::ResultsTable::A));
+    } catch (const RuntimeFault &) {
+        return false;
+    }
+}
+
+void exportResults(const QString &subject, const std::vector<ResultsCsv::Column> &columns)
+{
+    const QString resultsPath = modVornish::ResultsFilePath();
+    if (!hasResults(resultsPath)) {
+        ExchangeMessages::showNothingToExport(
+            QStringLiteral("There are no simulation results to export yet. Run a simulation first."));
+        return;
+    }
+    const QString path = askCsvPath(subject);
+    if (path.isEmpty())
+        return;
+    StatusText::set(QStringLiteral("Exporting data..."));
+    ExportProgress progress(QStringLiteral("Exporting the simulation results..."));
+    const ResultsCsv::Result result = ResultsCsv::Write(
+        resultsPath, path, columns, [&progress](qint64 done, qint64 total) { return progress.report(done, total); });
+    StatusText::clear();
+    if (result.outcome == ResultsCsv::Outcome::Failed)
+        showSaveFailure(path, result.reason);
+}
+
+// What the user worked in last, among the windows with data.
+enum class Source { None, Equilibrium, Scatchard, Dynamic, Browser };
+
+Source sourceOfGraph()
+{
+    const frmGraph *graph = appWindows().graph;
+    const QString tag = graph ? graph->PicGraph->tag() : QString();
+    if (tag == QLatin1String("1"))
+        return Source::Equilibrium;
+    if (tag == QLatin1String("2"))
+        return Source::Scatchard;
+    return tag == QLatin1String("3") ? Source::Dynamic : Source::None;
+}
+
+Source activeSource()
+{
+    const AppWindows &w = appWindows();
+    if (!w.main)
+        return Source::None;
+    const QList<QMdiSubWindow *> history = w.main->mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = history.rbegin(); it != history.rend(); ++it) {
+        const QMdiSubWindow *child = *it;
+        if (!child->isVisible())
+            continue;
+        if (child == w.vornish || child == w.vornishAssistant)
+            return Source::Equilibrium;
+        if (child == w.scatchard || child == w.scatchardAssistant)
+            return Source::Scatchard;
+        if (child == w.dynamic || child == w.dynamicAssistant)
+            return Source::Dynamic;
+        if (child == w.results)
+            return Source::Browser;
+        if (child == w.graph)
+            return sourceOfGraph();
+    }
+    return Source::None;
+}
+
+} // namespace
+
+void ExportDynamicResults()
+{
+    exportResults(QStringLiteral("Dynamic Equilibrium results"),
+                  ResultsCsv::RunColumns(modVnPublic::TimeUnit, double(modVnPublic::TimeFactor),
+                                         modVnPublic::ConcentrationUnit, modVnPublic::ConcentrationFactor));
+}
+
+void ExportBrowserTable()
+{
+    const frm_dbResults_DynamVn *browser = appWindows().results;
+    const int index = browser ? browser->cmbWhichTable->currentIndex() : 0;
+    const modVornish::ResultsTable tables[] = {modVornish::ResultsTable::A, modVornish::ResultsTable::B,
+                                               modVornish::ResultsTable::AB};
+    const QString names[] = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("AB")};
+    const int table = index >= 0 && index < 3 ? index : 0;
+    exportResults(QStringLiteral("Results table %1").arg(names[table]), ResultsCsv::StoredTableColumns(tables[table]));
+}
+
+void ExportScatchardData()
+{
+    frmScatchard *form = appWindows().scatchard;
+    if (!form)
+        return;
+    form->flgInputScatchard->CommitEdit();
+    const QList<modStatistics::DataRowText> rows = form->gridRows();
+    const int n = modStatistics::CountDataRows(rows);
+    std::vector<double> bound, ratio;
+    try {
+        for (int i = 0; i < n; ++i) {
+            bound.push_back(NumberText::leadingNumber(rows[i].bound));
+            ratio.push_back(NumberText::leadingNumber(rows[i].boundFree));
+        }
+    } catch (const RuntimeFault &) {
+        ExchangeMessages::showNothingToExport(QStringLiteral("A value of the Scatchard data is out of range."));
+        return;
+    }
+    if (n == 0) {
+        ExchangeMessages::showNothingToExport(QStringLiteral("There are no Scatchard data to export yet."));
+        return;
+    }
+    const QString path = askCsvPath(QStringLiteral("Scatchard Analysis"));
+    if (!path.isEmpty())
+        writeText(path, ScatchardCsv::Text(bound, ratio, modVnPublic::ConcentrationUnit));
+}
+
+void ExportEquilibrium()
+{
+    const modVornish::EquilibriumRecord &record = modVornish::LastEquilibrium();
+    if (!record.hasValues) {
+        ExchangeMessages::showNothingToExport(
+            QStringLiteral("There are no Equilibrium Tool results to export yet. Calculate them first."));
+        return;
+    }
+    const QString path = askCsvPath(QStringLiteral("Equilibrium"));
+    if (!path.isEmpty())
+        writeText(path, EquilibriumCsv::Text(record, modVnPublic::ConcentrationUnit, modVnPublic::ConcentrationFactor));
+}
+
+void ExportActiveWindowData()
+{
+    switch (activeSource()) {
+    case Source::Equilibrium: return ExportEquilibrium();
+    case Source::Scatchard: return ExportScatchardData();
+    case Source::Dynamic: return ExportDynamicResults();
+    case Source::Browser: return ExportBrowserTable();
+    case Source::None: break;
+    }
+    ExchangeMessages::showNothingToExport(
+        QStringLiteral("Click in the window of a tool (or in the graph or the results table) whose data you want to "
+                       "export, then choose Export Data as CSV again."));
+}
+
+void OpenScatchardData()
+{
+    frmScatchard *form = appWindows().scatchard;
+    if (!form)
+        return;
+    const QString path = FileDialogs::choose(FileDialogs::Mode::Open, QStringLiteral("Open Data"), {kCsv, kText, kAll});
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ExchangeMessages::showOpenFailure(path, file.errorString());
+        return;
+    }
+    const ScatchardCsv::Pairs pairs = ScatchardCsv::ReadPairs(QString::fromUtf8(file.readAll()));
+    if (pairs.rows.empty()) {
+        ExchangeMessages::showOpenFailure(path, QStringLiteral("The file holds no rows of data."));
+        return;
+    }
+    QList<QStringList> cells;
+    for (const auto &[bound, ratio] : pairs.rows)
+        cells << QStringList{bound, ratio};
+    EditableGrid &grid = *form->flgInputScatchard;
+    if (int(cells.size()) > modStatistics::MaxDataRows) {
+        ExchangeMessages::showOpenFailure(
+            path, QStringLiteral("%1 rows of data were read, but the grid holds %2 rows. Nothing was entered into "
+                                 "the grid.")
+                      .arg(cells.size())
+                      .arg(modStatistics::MaxDataRows));
+        return;
+    }
+    form->showInFront();
+    form->cmdClearForm_Click();
+    GridClipboard::fillCells(grid, 1, 1, cells);
+    grid.setCurrent(1, 1);
+    emit grid.cellCommitted(1, 1);
+}
+
+} // namespace DataExport

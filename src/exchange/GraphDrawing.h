@@ -1,0 +1,23 @@
+#pragma once
+
+#include "graphing/DisplayList.h"
+
+#include <QImage>
+#include <QSizeF>
+
+class QPainter;
+
+// The graph as the screen shows it, ready to be drawn on any device: the
+// picture's display list with the axis titles added, the pasted picture
+// under it, and the picture's size, all in twips.
+struct GraphDrawing
+{
+    DisplayList list;
+    QImage underlay;        // a pasted picture, at the screen's pixels
+    double underlayDpi = 96;
+    QSizeF twipsSize;
+
+    // Paints on a painter whose transform maps twips to the device, over
+    // a white background; pixelsPerLineWidth as paintDisplayList takes it.
+    void paint(QPainter &painter, double pixelsPerLineWidth) const;
+};

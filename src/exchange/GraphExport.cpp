@@ -1,0 +1,142 @@
+#include "exchange/GraphExport.h"
+
+#include "exchange/ExchangeMessages.h"
+#include "exchange/GraphFiles.h"
+#include "exchange/ResolutionDialog.h"
+#include "graphing/AxisTitleLabel.h"
+#include "graphing/GraphPicture.h"
+#include "graphing/frmGraph.h"
+#include "platform/FileDialogs.h"
+#include "platform/Messages.h"
+#include "platform/ModalDialog.h"
+#include "platform/SavedFile.h"
+#include "platform/SettingsStore.h"
+#include "platform/Twips.h"
+#include "printing/PrintText.h"
+#include "shell/AppWindows.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QSpinBox>
+
+namespace GraphExport {
+namespace {
+
+const QString kApp = QStringLiteral("Vornish");
+const QString kSettings = QStringLiteral("Settings");
+const QString kDpiKey = QStringLiteral("GraphExportDpi");
+constexpr int defaultDpi = 300;
+
+const QString kPng = QStringLiteral("PNG image (*.png)");
+const QString kSvg = QStringLiteral("SVG drawing (*.svg)");
+const QString kPdf = QStringLiteral("PDF document (*.pdf)");
+
+bool hasGraph(const frmGraph *graph)
+{
+    return graph && (!graph->PicGraph->displayList().items().empty() || graph->PicGraph->hasPastedPicture());
+}
+
+void showNoGraph()
+{
+    ExchangeMessages::showNothingToExport(QStringLiteral("There is no graph to save or copy yet."));
+}
+
+// The resolution the user picks for a bitmap, remembered for the next one;
+// 0 when cancelled.
+int chooseDpi()
+{
+    const short kept = SettingsStore::readShort(kApp, kSettings, kDpiKey, defaultDpi);
+    const int start = kept >= ResolutionDialog::MinimumDpi && kept <= ResolutionDialog::MaximumDpi ? kept : defaultDpi;
+    ResolutionDialog dialog(start, QApplication::activeWindow());
+    if (ModalDialog::run(dialog) != QDialog::Accepted)
+        return 0;
+    const int dpi = dialog.spnResolution->value();
+    SettingsStore::write(kApp, kSettings, kDpiKey, QString::number(dpi));
+    return dpi;
+}
+
+// The tool that drew the graph, for the suggested file name.
+QString graphSubject(const frmGraph &graph)
+{
+    const QString tag = graph.PicGraph->tag();
+    if (tag == QLatin1String("1"))
+        return QStringLiteral("Equilibrium graph");
+    if (tag == QLatin1String("2"))
+        return QStringLiteral("Scatchard graph");
+    if (tag == QLatin1String("3"))
+        return QStringLiteral("Dynamic Equilibrium graph");
+    return QStringLiteral("Graph");
+}
+
+} // namespace
+
+GraphDrawing DrawingOf(const frmGraph &graph)
+{
+    const GraphPicture &picture = *graph.PicGraph;
+    GraphDrawing drawing;
+    drawing.list = picture.displayList();
+    drawing.underlay = picture.pastedPicture();
+    drawing.underlayDpi = Twips::dpiX();
+    drawing.twipsSize = QSizeF(Twips::fromPixelsX(picture.width()), Twips::fromPixelsY(picture.height()));
+    // The titles in their boxes, in the font the printed report gives them.
+    drawing.list.setFont(QStringLiteral("Arial"), 9, true);
+    const AxisTitleLabel &y = *graph.lblY_axis;
+    PrintText::PrintWrappedText(drawing.list, y.text(), y.twipsLeft(), y.twipsTop(), y.twipsWidth() + 40,
+                                y.twipsHeight() + 40, PrintText::AlignRight);
+    const AxisTitleLabel &x = *graph.lblX_axis;
+    PrintText::PrintWrappedText(drawing.list, x.text(), x.twipsLeft(), x.twipsTop(), x.twipsWidth() + 40,
+                                x.twipsHeight() + 40, PrintText::AlignCentre);
+    return drawing;
+}
+
+void SaveGraphAs()
+{
+    const frmGraph *graph = appWindows().graph;
+    if (!hasGraph(graph))
+        return showNoGraph();
+    QString path = FileDialogs::choose(FileDialogs::Mode::Save, QStringLiteral("Save Graph As"), {kPng, kSvg, kPdf},
+                                       FileDialogs::suggestedName(graphSubject(*graph), QStringLiteral("png")));
+    if (path.isEmpty())
+        return;
+    GraphFiles::Format format = GraphFiles::Format::Png;
+    if (!GraphFiles::formatOfName(path, format)) {
+        Messages::show(QStringLiteral("Graphs are saved as PNG, SVG or PDF files: give the file name one of the "
+                                      "extensions .png, .svg or .pdf."),
+                       Messages::Buttons::Ok, Messages::Icon::Exclamation);
+        return;
+    }
+    const GraphDrawing drawing = DrawingOf(*graph);
+    QString failure;
+    switch (format) {
+    case GraphFiles::Format::Png: {
+        const int dpi = chooseDpi();
+        if (dpi == 0)
+            return;
+        failure = GraphFiles::writePng(drawing, dpi, path);
+        break;
+    }
+    case GraphFiles::Format::Svg:
+        failure = GraphFiles::writeSvg(drawing, path);
+        break;
+    case GraphFiles::Format::Pdf:
+        failure = GraphFiles::writePdf(drawing, path);
+        break;
+    }
+    if (!failure.isEmpty())
+        showSaveFailure(path, failure);
+}
+
+void CopyGraph()
+{
+    const frmGraph *graph = appWindows().graph;
+    if (!hasGraph(graph))
+        return showNoGraph();
+    const GraphDrawing drawing = DrawingOf(*graph);
+    auto *data = new QMimeData();
+    data->setImageData(GraphFiles::renderImage(drawing, Twips::dpiX()));
+    data->setData(QStringLiteral("image/svg+xml"), GraphFiles::svgData(drawing));
+    QApplication::clipboard()->setMimeData(data);
+}
+
+} // namespace GraphExport

@@ -1,0 +1,79 @@
+#include "ExchangeTesting.h"
+
+#include "TestFixture.h"
+#include "dynamic/ResultsStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QXmlStreamReader>
+
+#include <cstdio>
+
+QString unwritableFolder()
+{
+    const QString folder = QDir(TestFixture::temporaryFolder()).filePath(QStringLiteral("read-only"));
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    return QFileInfo(folder).isWritable() || QFile(folder + QStringLiteral("/probe")).open(QIODevice::WriteOnly)
+               ? QStringLiteral("/proc")
+               : folder;
+}
+
+QString runPython(const QString &script, const QStringList &arguments)
+{
+    QProcess python;
+    python.start(QStringLiteral("python3"), QStringList{QStringLiteral("-c"), script} + arguments);
+    python.waitForFinished(60000);
+    QString out = QString::fromUtf8(python.readAllStandardOutput());
+    if (python.exitCode() != 0)
+        out += QString::fromUtf8(python.readAllStandardError());
+    return out.trimmed();
+}
+
+QStringList svgTexts(const QByteArray &svg)
+{
+    QStringList texts;
+    QXmlStreamReader reader(svg);
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isStartElement() && reader.name() == QLatin1String("text"))
+            texts << reader.readElementText(QXmlStreamReader::IncludeChildElements);
+    }
+    return texts;
+}
+
+QString pdfText(const QString &path)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    pdftotext.waitForFinished(30000);
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+void writeAwkwardResults(const QString &path, int rows)
+{
+    using namespace modVornish;
+    ResetResultsDatabase(path);
+    ResultsAppender appender(path);
+    for (int i = 0; i < rows; ++i) {
+        ResultRecord r;
+        r.time = i * 0.1;
+        r.A = (i + 1) / 3.0 * 1e-9;
+        r.rA = -(i + 7) / 11.0 * 1e-12;
+        r.B = 2e-9 / (i + 3);
+        r.rB = 4.9e-324 * (i % 5); // subnormal
+        r.AB = 1e-9 * (1 + 1.0 / (i + 9));
+        r.rAB = 1.7976931348623157e-290 / (i + 13);
+        appender.AppendResultRecord(r);
+    }
+    appender.finish();
+}
+
+QString hexText(double v)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%a", v);
+    return QString::fromLatin1(text);
+}
