@@ -5,8 +5,9 @@
 #include <vector>
 
 // One subcommand of vornish-cli: its name, its help and what it runs. The
-// table of every subcommand is Subcommands(); adding one is a file with a
-// function returning its Subcommand, declared below and listed in the table.
+// table of every subcommand is Subcommands(). Adding one is a file of its own
+// (SolveCommand.cpp shows the shape) with a function returning its
+// Subcommand, declared below, listed in the table and in CMakeLists.txt.
 namespace cli {
 
 struct Subcommand

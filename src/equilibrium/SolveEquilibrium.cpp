@@ -2,50 +2,74 @@
 
 #include "platform/RuntimeFault.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace modVornish {
 namespace {
 
-// a*b/c with a single scaling at the end: no intermediate overflows, and
-// none loses digits by falling into the subnormal range.
-double productQuotient(double a, double b, double c)
+// a*b/(c*2^cShift) with a single scaling at the end: no intermediate
+// overflows, and none loses digits by falling into the subnormal range.
+double productQuotient(double a, double b, double c, int cShift = 0)
 {
     if (c == 0.0)
         throw RuntimeFault::divisionByZero();
     int ea = 0, eb = 0, ec = 0;
     const double ma = std::frexp(a, &ea);
     const double mb = std::frexp(b, &eb);
-    const double mc = std::frexp(c, &ec);
-    return fault::checkedFinite(std::ldexp(ma * mb / mc, ea + eb - ec));
+    const double mc = std::frexp(fault::checkedFinite(c), &ec);
+    return fault::checkedFinite(std::ldexp(ma * mb / mc, ea + eb - ec - cShift));
+}
+
+// total - (otherTotal - free), carrying the rounding error of the inner
+// difference (the complex) instead of dropping it: when the result is small
+// beside the totals, the rounded complex alone would leave it only a few
+// correct digits. Both differences are split exactly (Knuth's two-sum).
+double freeFromTotals(double total, double otherTotal, double free, double &complex)
+{
+    const auto twoSum = [](double a, double b, double &error) {
+        const double s = a + b;
+        const double bb = s - a;
+        error = (a - (s - bb)) + (b - bb);
+        return s;
+    };
+    double complexError = 0, differenceError = 0;
+    complex = twoSum(otherTotal, -free, complexError);
+    const double difference = twoSum(total, -complex, differenceError);
+    return difference + (differenceError - complexError);
 }
 
 // The totals-and-Kd case: the smaller root of
 //   x^2 - (Ta + Tb + Kd) x + Ta Tb = 0
 // (the quadratic in the association constant 1/Kd, multiplied by Kd).
-// Every quantity is computed in a form free of cancellation, and in halves
-// so that no sum overflows; hypot keeps the root of the discriminant free
-// of overflow and underflow over the whole range of doubles:
+// Every quantity is computed in a form free of cancellation; hypot keeps
+// the root of the discriminant free of overflow and underflow:
 //   sqrt(D)/2 = hypot((Ta - Tb)/2, sqrt(Kd) sqrt(Kd/4 + Ta/2 + Tb/2))
 //   AB        = Ta Tb / ((Ta + Tb + Kd)/2 + sqrt(D)/2)
 //   A         solves A^2 + (Tb - Ta + Kd) A - Kd Ta = 0, B likewise.
+// The sums reach three times the largest input: near the top of the range
+// they are formed from quarters of the inputs and the results scaled back.
+// A power of two scales exactly; what it rounds in the subnormal range is
+// negligible beside the large input that asked for it.
 void solveFromTotals(double Ta, double Tb, double Kd, double &A, double &B, double &AB)
 {
-    const double halfDiff = std::fabs(Ta * 0.5 - Tb * 0.5);
-    const double halfSqrtD = std::hypot(halfDiff, std::sqrt(Kd) * std::sqrt(Kd * 0.25 + Ta * 0.5 + Tb * 0.5));
-    const double halfSum = Ta * 0.5 + Tb * 0.5 + Kd * 0.5;
+    const int shift = std::max({Ta, Tb, Kd}) > 0x1p1020 ? 2 : 0;
+    const double ta = std::ldexp(Ta, -shift), tb = std::ldexp(Tb, -shift), kd = std::ldexp(Kd, -shift);
+    const double halfDiff = std::fabs(ta * 0.5 - tb * 0.5);
+    const double halfSqrtD = std::hypot(halfDiff, std::sqrt(kd) * std::sqrt(kd * 0.25 + ta * 0.5 + tb * 0.5));
+    const double halfSum = ta * 0.5 + tb * 0.5 + kd * 0.5;
 
-    AB = productQuotient(Ta, Tb, halfSum + halfSqrtD);
+    AB = productQuotient(Ta, Tb, halfSum + halfSqrtD, shift);
 
-    // The free part of total T beside the other total U.
-    const auto freePart = [&](double T, double U) {
-        const double halfP = U * 0.5 - T * 0.5 + Kd * 0.5;
+    // The free part of total T; t and u are it and the other total, scaled.
+    const auto freePart = [&](double T, double t, double u) {
+        const double halfP = u * 0.5 - t * 0.5 + kd * 0.5;
         if (halfP > 0.0)
-            return productQuotient(Kd, T, halfP + halfSqrtD);
-        return halfSqrtD - halfP;
+            return productQuotient(Kd, T, halfP + halfSqrtD, shift);
+        return std::ldexp(halfSqrtD - halfP, shift);
     };
-    A = freePart(Ta, Tb);
-    B = freePart(Tb, Ta);
+    A = freePart(Ta, ta, tb);
+    B = freePart(Tb, tb, ta);
 }
 
 } // namespace
@@ -88,13 +112,11 @@ void SolveEquilibrium(double &A, double &Atot, double &B, double &Btot, double &
         kd = productQuotient(a, b, ab);
         break;
     case ATotalATotalB:
-        ab = aTot - a;
-        b = bTot - ab;
+        b = freeFromTotals(bTot, aTot, a, ab);
         kd = productQuotient(b, a, ab);
         break;
     case BTotalATotalB:
-        ab = bTot - b;
-        a = aTot - ab;
+        a = freeFromTotals(aTot, bTot, b, ab);
         kd = productQuotient(a, b, ab);
         break;
     default:

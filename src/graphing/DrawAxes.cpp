@@ -14,11 +14,13 @@ namespace {
 const QColor black(0, 0, 0);
 
 // The last tick index of an axis: the 0.01 lets the maximum itself have a
-// tick when the range is a whole number of ticks.
+// tick when the range is a whole number of ticks. A count outside
+// 0..32767 (a tick far too small, or one against the axis's direction)
+// overflows rather than leaving the axis silently without ticks.
 long lastTickIndex(double range, double tick)
 {
     const double last = std::floor(fault::divide(range, tick) + 0.01);
-    if (last > 32767)
+    if (!(last >= 0 && last <= 32767))
         throw RuntimeFault::overflow();
     return static_cast<long>(last);
 }

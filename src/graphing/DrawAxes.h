@@ -9,7 +9,7 @@ namespace modPlot_Graph {
 // rounded to 15 significant digits and written back. decadeLabels prints
 // each X label as "10" with the value raised after it (decimal-log X axis).
 // Faults: a zero range or tick divides by zero; more than 32767 ticks on
-// an axis overflows. The pen is left on the X axis one tick beyond the last.
+// an axis, or a tick against the axis's direction, overflows. The pen is left on the X axis one tick beyond the last.
 void DrawAxes(DrawingSurface &surface, double left, int width, int height, double xMin, double &xMax,
               double yMin, double yMax, double xTick, double yTick, bool decadeLabels);
 

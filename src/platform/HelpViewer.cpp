@@ -1,30 +1,39 @@
 #include "platform/HelpViewer.h"
 
+#include "platform/HelpWindow.h"
 #include "platform/ProgramFolder.h"
 
-#include <QDesktopServices>
 #include <QDir>
-#include <QFileInfo>
-#include <QUrl>
+#include <QPointer>
 
 namespace modVnPublic {
 namespace {
 
-const QString kHelpFileName = QStringLiteral("Vn_html_hlp.chm");
+const QString kHelpFileName = QStringLiteral("vornish.qch");
 
-// There is no help viewer of our own: the file goes to whatever application
-// the desktop associates with compiled HTML help.
-bool openWithDesktop(const QString &helpFile)
+// One help window at a time; it keeps its place and history while its owner
+// and file stay the same.
+bool openInHelpWindow(QWidget *owner, const QString &helpFile, const QString &topic)
 {
-    const QFileInfo file(helpFile);
-    if (!file.isFile())
-        return false;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
+    static QPointer<HelpWindow> window;
+    if (!window || window->parentWidget() != owner || window->helpFile() != helpFile) {
+        delete window;
+        window = new HelpWindow(owner);
+        if (!window->load(helpFile)) {
+            delete window;
+            return false;
+        }
+    }
+    window->showTopic(topic);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return true;
 }
 
 HelpOpener &opener()
 {
-    static HelpOpener current = openWithDesktop;
+    static HelpOpener current = openInHelpWindow;
     return current;
 }
 
@@ -40,14 +49,14 @@ QString HelpFilePath()
     return folder.filePath(found.first());
 }
 
-bool OpenHelpFile(QWidget *, const QString &helpFile)
+bool OpenHelpFile(QWidget *owner, const QString &helpFile, const QString &topic)
 {
-    return opener()(helpFile);
+    return opener()(owner, helpFile, topic);
 }
 
 void SetHelpOpener(HelpOpener newOpener)
 {
-    opener() = newOpener ? std::move(newOpener) : HelpOpener(openWithDesktop);
+    opener() = newOpener ? std::move(newOpener) : HelpOpener(openInHelpWindow);
 }
 
 } // namespace modVnPublic

@@ -8,18 +8,17 @@ class QWidget;
 
 namespace modVnPublic {
 
-// The program's help file in the program folder. Its name is looked up
-// without regard to case, so "Vn_html_hlp.chm" and "vn_html_hlp.chm" are
-// the same file on every file system.
+// The program's help file (the user guide) in the program folder. Its name
+// is looked up without regard to case.
 QString HelpFilePath();
 
-// Opens a help file on its default topic. Returns false when no viewer can
-// open it (the file is missing or nothing on the system shows that type).
-// The caller reports the failure.
-bool OpenHelpFile(QWidget *owner, const QString &helpFile);
+// Opens the help file in the help window, owned by `owner`, on a topic (a page
+// of the guide; empty for the default topic). Returns false when the file is
+// missing or unreadable; the caller reports the failure.
+bool OpenHelpFile(QWidget *owner, const QString &helpFile, const QString &topic = QString());
 
 // The viewer behind OpenHelpFile; tests replace it.
-using HelpOpener = std::function<bool(const QString &helpFile)>;
-void SetHelpOpener(HelpOpener opener); // an empty opener restores the system's
+using HelpOpener = std::function<bool(QWidget *owner, const QString &helpFile, const QString &topic)>;
+void SetHelpOpener(HelpOpener opener); // an empty opener restores the help window
 
 } // namespace modVnPublic

@@ -26,13 +26,99 @@ QString withLocaleSeparator(QString text)
 // Reads a number written with "." whatever the C library's numeric locale
 // (the application object sets it from the user's, where strtod would stop
 // at the "." of "2.7"). Too small a number reads as 0, too large overflows.
-double parseCNumber(const QString &cText)
+double parseCNumber(const QByteArray &cText)
 {
     bool ok = false;
-    const double v = QLocale::c().toDouble(cText, &ok);
+    const double v = QLocale::c().toDouble(QString::fromLatin1(cText), &ok);
     if (!std::isfinite(v))
         throw RuntimeFault::overflow();
     return ok ? v : 0.0;
+}
+
+bool isAsciiDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+// The blanks around a number that the strict test allows.
+bool isAsciiSpace(QChar c)
+{
+    return c == QLatin1Char(' ') || (c >= QLatin1Char('\t') && c <= QLatin1Char('\r'));
+}
+
+// Reads the number that starts at text[from]: an optional sign, digits with
+// at most one decimal separator (one of separators) and at least one digit,
+// then an optional exponent (a letter of exponentLetters, an optional sign,
+// digits). Writes it to cText in the C form and returns the index after it,
+// or -1 when no number starts there. A plain scan rather than a regular
+// expression, which would refuse a text that is not valid UTF-16 (a lone
+// surrogate from a paste) as a whole.
+int scanNumber(const QString &text, int from, const QString &separators, QLatin1String exponentLetters,
+               QByteArray &cText)
+{
+    const int size = int(text.size());
+    int i = from;
+    cText.clear();
+    if (i < size && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
+        cText += char(text[i++].unicode());
+    int digits = 0;
+    for (; i < size && isAsciiDigit(text[i]); ++i, ++digits)
+        cText += char(text[i].unicode());
+    if (i < size && separators.contains(text[i])) {
+        int j = i + 1;
+        QByteArray fraction;
+        for (; j < size && isAsciiDigit(text[j]); ++j)
+            fraction += char(text[j].unicode());
+        if (digits > 0 || !fraction.isEmpty()) {
+            digits += int(fraction.size());
+            cText += '.' + (fraction.isEmpty() ? QByteArray("0") : fraction);
+            i = j;
+        }
+    }
+    if (digits == 0)
+        return -1;
+    if (i < size && QString(exponentLetters).contains(text[i])) {
+        int j = i + 1;
+        QByteArray exponent("E");
+        if (j < size && (text[j] == QLatin1Char('+') || text[j] == QLatin1Char('-')))
+            exponent += char(text[j++].unicode());
+        const int firstDigit = j;
+        for (; j < size && isAsciiDigit(text[j]); ++j)
+            exponent += char(text[j].unicode());
+        if (j > firstDigit) {
+            cText += exponent;
+            i = j;
+        }
+    }
+    return i;
+}
+
+// The C form of a text that is wholly a number, blanks around it allowed;
+// empty when it is not.
+QByteArray strictCText(const QString &text)
+{
+    int begin = 0, end = int(text.size());
+    while (begin < end && isAsciiSpace(text[begin]))
+        ++begin;
+    while (end > begin && isAsciiSpace(text[end - 1]))
+        --end;
+    QByteArray cText;
+    if (scanNumber(text.left(end), begin, decimalSeparator(), QLatin1String("eE"), cText) != end)
+        cText.clear();
+    return cText;
+}
+
+// Rounding to the shown digits can carry a number at the very top of the
+// range past the largest double, and its text would then not read back:
+// such a number is written cut toward zero instead.
+QString numberWithinRange(double v, char style, int precision)
+{
+    const QString text = QString::number(v, style, precision);
+    bool ok = false;
+    if (std::isfinite(QLocale::c().toDouble(text, &ok)))
+        return text;
+    const int significant = style == 'g' ? precision : precision + 1;
+    const QString full = QString::number(v, 'e', 16);
+    const QString mantissa = full.left((v < 0 ? 2 : 1) + (significant > 1 ? significant : 0));
+    const double cut = QLocale::c().toDouble(mantissa + full.mid(full.indexOf(QLatin1Char('e'))), &ok);
+    return QString::number(cut, style, precision);
 }
 
 QString formatDigits(double v, const QString &pattern)
@@ -68,7 +154,7 @@ QString formatDigits(double v, const QString &pattern)
 QString format(double v, const QString &pattern)
 {
     if (pattern == QLatin1String("Scientific"))
-        return withLocaleSeparator(QString::number(v, 'E', 2));
+        return withLocaleSeparator(numberWithinRange(v, 'E', 2));
     if (pattern == QLatin1String("General Number"))
         return generalText(v);
     return formatDigits(v, pattern);
@@ -76,44 +162,33 @@ QString format(double v, const QString &pattern)
 
 bool isNumeric(const QString &text)
 {
-    const QString sep = QRegularExpression::escape(decimalSeparator());
-    const QRegularExpression strict(QStringLiteral("^\\s*[+-]?(\\d+(%1\\d*)?|%1\\d+)([eE][+-]?\\d+)?\\s*$").arg(sep));
-    return strict.match(text).hasMatch();
+    return !strictCText(text).isEmpty();
 }
 
 double numericValue(const QString &text)
 {
-    if (!isNumeric(text))
+    const QByteArray cText = strictCText(text);
+    if (cText.isEmpty())
         throw RuntimeFault::typeMismatch();
-    QString cText = text.trimmed();
-    cText.replace(decimalSeparator(), QStringLiteral("."));
     return parseCNumber(cText);
 }
 
 double leadingNumber(const QString &text)
 {
-    static const QRegularExpression skipped(QStringLiteral("[ \\t\\n]"));
-    QString compact = text;
-    compact.remove(skipped);
-    QString seps = QStringLiteral(".");
-    if (decimalSeparator() != seps)
-        seps += decimalSeparator();
-    const QString sepClass = QStringLiteral("[%1]").arg(QRegularExpression::escape(seps));
-    const QRegularExpression leading(
-        QStringLiteral("^([+-]?(\\d+(%1\\d*)?|%1\\d+))([eEdD]([+-]?\\d+))?").arg(sepClass));
-    const QRegularExpressionMatch match = leading.match(compact);
-    if (!match.hasMatch())
+    QString compact;
+    compact.reserve(text.size());
+    for (QChar c : text)
+        if (c != QLatin1Char(' ') && c != QLatin1Char('\t') && c != QLatin1Char('\n'))
+            compact += c;
+    QByteArray cText;
+    if (scanNumber(compact, 0, QLatin1Char('.') + decimalSeparator(), QLatin1String("eEdD"), cText) < 0)
         return 0.0;
-    QString cText = match.captured(1);
-    cText.replace(QRegularExpression(sepClass), QStringLiteral("."));
-    if (match.hasCaptured(5))
-        cText += QLatin1Char('E') + match.captured(5);
     return parseCNumber(cText);
 }
 
 QString generalText(double v)
 {
-    QString text = QString::number(v, 'g', 15).toUpper();
+    QString text = numberWithinRange(v, 'g', 15).toUpper();
     return withLocaleSeparator(text);
 }
 

@@ -4,8 +4,10 @@
 
 namespace modVnPublic {
 
-// The folder of the program file; files the program reads and writes
-// (help, release notes, the results file) are looked up in it.
+// The program folder: files the program reads and writes (help, release
+// notes, the results file) are looked up in it. It is the installed data
+// folder (share/vornish under the prefix) when there is one beside the
+// program's bin folder, otherwise the folder of the program file.
 QString ProgramFolder();
 
 // Tests point the program at a folder of their own.

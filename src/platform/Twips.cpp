@@ -30,8 +30,10 @@ double dpiY()
 
 int toPixelsX(double twips) { return static_cast<int>(std::lround(twips * dpiX() / perInch)); }
 int toPixelsY(double twips) { return static_cast<int>(std::lround(twips * dpiY() / perInch)); }
-double fromPixelsX(int pixels) { return pixels * perInch / dpiX(); }
-double fromPixelsY(int pixels) { return pixels * perInch / dpiY(); }
+// In double: pixels * perInch in int arithmetic overflows beyond about
+// 1.5 million pixels.
+double fromPixelsX(int pixels) { return double(pixels) * perInch / dpiX(); }
+double fromPixelsY(int pixels) { return double(pixels) * perInch / dpiY(); }
 
 QRect toPixels(double left, double top, double width, double height)
 {

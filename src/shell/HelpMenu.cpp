@@ -1,5 +1,5 @@
-// The Help menu of the main window: the help file, the trouble-shooting of a
-// missing help viewer and the About window. (ReadMe is with the other menus.)
+// The Help menu of the main window: the user guide (also on F1), the
+// trouble-shooting of a missing or unreadable help file and the About window. (ReadMe is with the other menus.)
 #include "shell/frmVn_Main.h"
 
 #include "platform/DocumentLauncher.h"
@@ -40,7 +40,15 @@ QString helpProblemsQuestion()
 
 void frmVn_Main::mnuHelpContents_Click()
 {
-    if (modVnPublic::OpenHelpFile(this, modVnPublic::HelpFilePath()))
+    ShowHelp(QString());
+}
+
+void frmVn_Main::ShowHelp(const QString &topic)
+{
+    // A window that holds the program modally would block a help window owned
+    // by this one: it owns the help window instead.
+    QWidget *owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
+    if (modVnPublic::OpenHelpFile(owner, modVnPublic::HelpFilePath(), topic))
         return;
     Messages::show(QStringLiteral("Chances are that you need to install or update HTML Help on your machine. ")
                        + Messages::lineBreak() + Messages::lineBreak()

@@ -24,6 +24,7 @@
 #include "scatchard/frmScatchTlAssistant.h"
 #include "scatchard/frmScatchard.h"
 #include "shell/AppWindows.h"
+#include "shell/HelpKey.h"
 #include "shell/StatusText.h"
 #include "shell/frmContribute.h"
 #include "shell/frmVnAbout.h"
@@ -63,6 +64,7 @@ frmVn_Main::frmVn_Main(QWidget *parent)
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
+    qApp->installEventFilter(new HelpKey([this](const QString &topic) { ShowHelp(topic); }, this));
 
     // The placement of the last session, in twips.
     const double left = SettingsStore::readSingle(kApp, kSettings, QStringLiteral("MainLeft"), 0);

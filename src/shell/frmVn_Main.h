@@ -52,6 +52,9 @@ public:
     void mnuHelpContents_Click();
     void mnuHelpTrouble_Click();
     void mnuHelpAbout_Click();
+    // The user guide on a topic (empty: its default topic), or the help
+    // problem messages when the help file cannot be opened.
+    void ShowHelp(const QString &topic);
     void tbToolBar_ButtonClick(const QString &key);
 
     // The end of the splash: the frame and the start menu appear.

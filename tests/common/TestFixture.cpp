@@ -3,6 +3,7 @@
 #include "ScriptedFileDialogs.h"
 #include "platform/ModalDialog.h"
 #include "platform/ProgramFolder.h"
+#include "platform/SettingsStore.h"
 
 #include <QDialog>
 #include <QDir>
@@ -60,6 +61,7 @@ void resetFolders()
     QDir().mkpath(base + QStringLiteral("/settings"));
     QDir().mkpath(base + QStringLiteral("/program"));
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, base + QStringLiteral("/settings"));
+    SettingsStore::close();
     modVnPublic::SetProgramFolder(base + QStringLiteral("/program"));
 }
 

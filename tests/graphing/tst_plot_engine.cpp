@@ -224,6 +224,9 @@ void PlotEngineTest::axisFaults()
     QCOMPARE(faultNumber([&] { drawAxes(list, 0, 80, 10, 0, 8, 0); }), int(RuntimeFault::DivisionByZero));
     // A tick so small that the axis would need millions of labels.
     QCOMPARE(faultNumber([&] { drawAxes(list, 0, 80, 1e-6); }), int(RuntimeFault::Overflow));
+    // A tick against the axis's direction: a negative count of ticks.
+    QCOMPARE(faultNumber([&] { drawAxes(list, 0, 80, 10, 0, 8, -1e-300); }), int(RuntimeFault::Overflow));
+    QCOMPARE(faultNumber([&] { drawAxes(list, 0, 80, -10); }), int(RuntimeFault::Overflow));
 }
 
 void PlotEngineTest::plotPointModesAndCorners()

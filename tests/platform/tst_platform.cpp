@@ -4,10 +4,15 @@
 #include "platform/NumberText.h"
 #include "platform/RuntimeFault.h"
 #include "platform/SettingsStore.h"
+#include "platform/Twips.h"
 
+#include <QFile>
 #include <QLocale>
+#include <QSettings>
 
 #include <clocale>
+#include <cmath>
+#include <limits>
 
 class PlatformTest : public QObject
 {
@@ -67,6 +72,28 @@ private slots:
         QCOMPARE(NumberText::leadingNumber(QStringLiteral("abc")), 0.0);
         QCOMPARE(NumberText::leadingNumber(QString()), 0.0);
         QVERIFY_THROWS_EXCEPTION(RuntimeFault, NumberText::leadingNumber(QStringLiteral("1e400")));
+        QCOMPARE(NumberText::leadingNumber(QStringLiteral("\t1 2.5\nd-1 x")), 12.5 / 10); // blanks anywhere, D exponent
+        QCOMPARE(NumberText::leadingNumber(QStringLiteral("7.e")), 7.0);
+        // A lone surrogate from a paste is no number, and stops one like any other character.
+        const QString lone(QChar(0xD800));
+        QCOMPARE(NumberText::leadingNumber("5" + lone), 5.0);
+        QCOMPARE(NumberText::leadingNumber(lone + "5"), 0.0);
+        QVERIFY_THROWS_EXCEPTION(RuntimeFault, NumberText::leadingNumber("1e999" + lone));
+        QVERIFY(!NumberText::isNumeric("5" + lone));
+        QVERIFY_THROWS_EXCEPTION(RuntimeFault, NumberText::numericValue(" 5 " + lone));
+    }
+
+    // Rounding to the shown digits must not carry the largest numbers past
+    // the largest double (1.7976931348623157E+308): they are cut toward zero.
+    void largestNumbersReadBack()
+    {
+        const double largest = std::numeric_limits<double>::max();
+        QCOMPARE(NumberText::generalText(largest), QStringLiteral("1.79769313486231E+308"));
+        QCOMPARE(NumberText::generalText(-largest), QStringLiteral("-1.79769313486231E+308"));
+        QCOMPARE(NumberText::format(1.796e308, QStringLiteral("Scientific")), QStringLiteral("1.79E+308"));
+        QCOMPARE(NumberText::format(1.5e308, QStringLiteral("Scientific")), QStringLiteral("1.50E+308"));
+        for (const QString &written : {NumberText::generalText(largest), NumberText::format(-largest, "Scientific")})
+            QVERIFY(std::isfinite(NumberText::numericValue(written)) && std::isfinite(NumberText::leadingNumber(written)));
     }
 
     void decimalCommaLocaleRoundTrips()
@@ -114,6 +141,31 @@ private slots:
         QCOMPARE(SettingsStore::readSingle(app, QStringLiteral("Settings"), QStringLiteral("MainTop"), 7), 7.0f);
         SettingsStore::write(app, QStringLiteral("RegInfo"), QStringLiteral("Times"), QStringLiteral("99999"));
         QCOMPARE(SettingsStore::readShort(app, QStringLiteral("RegInfo"), QStringLiteral("Times"), 0), short(0));
+    }
+
+    // The store reads its file once: a large settings file is not parsed
+    // again at every read. An edit made behind its back shows only once
+    // the store is closed and opened anew.
+    void settingsFileIsReadOnce()
+    {
+        TestFixture::resetFolders();
+        const QString app = QStringLiteral("Vornish");
+        SettingsStore::write(app, QStringLiteral("RegInfo"), QStringLiteral("Ask"), QStringLiteral("Y"));
+        const QString fileName = QSettings(QSettings::IniFormat, QSettings::UserScope, app, app).fileName();
+        QFile file(fileName);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("[RegInfo]\nAsk=N\nTimes=3\n");
+        file.close();
+        QCOMPARE(SettingsStore::read(app, QStringLiteral("RegInfo"), QStringLiteral("Ask"), QString()), QStringLiteral("Y"));
+        SettingsStore::close();
+        QCOMPARE(SettingsStore::read(app, QStringLiteral("RegInfo"), QStringLiteral("Ask"), QString()), QStringLiteral("N"));
+    }
+
+    // A damaged stored placement can ask for millions of pixels.
+    void twipsOfHugePixelCounts()
+    {
+        QCOMPARE(Twips::fromPixelsX(2000000), 2000000 * (1440 / Twips::dpiX()));
+        QCOMPARE(Twips::fromPixelsY(-2000000), -2000000 * (1440 / Twips::dpiY()));
     }
 
     void launcherFailureMessages()

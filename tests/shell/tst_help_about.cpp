@@ -93,7 +93,7 @@ private slots:
             launches << launch(document, StatusText::current(), QApplication::overrideCursor());
             return modVnPublic::LaunchOk;
         });
-        modVnPublic::SetHelpOpener([this](const QString &helpFile) {
+        modVnPublic::SetHelpOpener([this](QWidget *, const QString &helpFile, const QString &) {
             helpOpened << helpFile;
             return helpViewerWorks;
         });
@@ -113,7 +113,7 @@ private slots:
         start();
         resetMessages({Messages::Answer::Ok, Messages::Answer::Cancel});
         main->action("mnuHelpContents")->trigger();
-        QCOMPARE(helpOpened, QStringList{modVnPublic::ProgramFilePath("Vn_html_hlp.chm")});
+        QCOMPARE(helpOpened, QStringList{modVnPublic::ProgramFilePath("vornish.qch")});
         const auto &shown = scriptedMessages().shown;
         QCOMPARE(shown.size(), 2);
         QCOMPARE(described(shown[0]), "0 0 HTML Help problem: Chances are that you need to install or update HTML "
@@ -131,7 +131,7 @@ private slots:
         QVERIFY(launches.isEmpty()); // Cancel leaves the program running
         QVERIFY(main->isVisible());
 
-        // The system viewer fails, without asking the desktop, on a missing file.
+        // The help window fails on a missing file.
         modVnPublic::SetHelpOpener(nullptr);
         QVERIFY(!modVnPublic::OpenHelpFile(main.get(), modVnPublic::HelpFilePath()));
     }
@@ -139,11 +139,11 @@ private slots:
     void helpFileIsFoundWhateverTheCaseOfItsName()
     {
         start();
-        const QString lowerCase = modVnPublic::ProgramFilePath("vn_html_hlp.chm");
-        QFile(lowerCase).open(QIODevice::WriteOnly);
+        const QString otherCase = modVnPublic::ProgramFilePath("Vornish.qch");
+        QFile(otherCase).open(QIODevice::WriteOnly);
         helpViewerWorks = true;
         main->action("mnuHelpContents")->trigger();
-        QCOMPARE(helpOpened, QStringList{lowerCase});
+        QCOMPARE(helpOpened, QStringList{otherCase});
         QVERIFY(scriptedMessages().shown.isEmpty());
     }
 
