@@ -26,6 +26,8 @@ const QHash<QString, QString> &topics()
         {QStringLiteral("frmVnAbout"), QStringLiteral("about.html")},
         {QStringLiteral("frmContribute"), QStringLiteral("about.html#reminder")},
         {QStringLiteral("frmHelp"), QStringLiteral("help-window.html")},
+        {QStringLiteral("dlgGraphResolution"), QStringLiteral("data-exchange.html#resolution")},
+        {QStringLiteral("dlgExportProgress"), QStringLiteral("data-exchange.html#progress")},
     };
     return table;
 }

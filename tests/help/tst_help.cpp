@@ -44,12 +44,12 @@ bool guideHas(const HelpWindow &help, const QUrl &url)
            || html.contains(QRegularExpression(QStringLiteral("(id|name)=\"%1\"").arg(url.fragment())));
 }
 
-// Every window of the running program: the frames and the windows inside the main one.
+// Every window of the running program: the frames and dialogs, and the windows inside the main one.
 QStringList programWindows(frmVn_Main &main)
 {
     QStringList names;
     for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName().startsWith("frm"))
+        if (w->objectName().startsWith("frm") || w->objectName().startsWith("dlg"))
             names << w->objectName();
     for (QMdiSubWindow *w : main.mdiArea->subWindowList())
         names << w->objectName();
@@ -127,7 +127,7 @@ private slots:
         QVERIFY(windows.contains("frmVn_Main") && windows.contains("frmVornish") && windows.contains("frmOptions"));
         program.main->ShowHelp(QString());
         QVERIFY(helpWindow());
-        windows << helpWindow()->objectName();
+        windows << helpWindow()->objectName() << "dlgGraphResolution" << "dlgExportProgress"; // made on demand
         for (const QString &name : windows) {
             const QString topic = HelpTopics::topicOf(name);
             QVERIFY2(!topic.isEmpty(), qPrintable(name + " has no topic in HelpTopics"));
