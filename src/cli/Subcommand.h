@@ -28,6 +28,7 @@ const Subcommand &SweepCommand();
 const Subcommand &ScatchardCommand();
 const Subcommand &FitCommand();
 const Subcommand &SimulateCommand();
+const Subcommand &KineticsCommand();
 
 // Every subcommand, in the order the help lists them.
 const std::vector<const Subcommand *> &Subcommands();

@@ -10,6 +10,7 @@ const std::vector<const Subcommand *> &Subcommands()
         &ScatchardCommand(),
         &FitCommand(),
         &SimulateCommand(),
+        &KineticsCommand(),
     };
     return table;
 }

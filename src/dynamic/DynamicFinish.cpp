@@ -3,6 +3,7 @@
 #include "dynamic/DynamicResults.h"
 #include "dynamic/ResultsPlot.h"
 #include "dynamic/ResultsStore.h"
+#include "dynamic/RunKinetics.h"
 #include "dynamic/SimulationEngine.h"
 #include "dynamic/UpdateAssistantGuidance.h"
 #include "dynamic/UseExistingData.h"
@@ -216,6 +217,7 @@ void DynamicFinish::readEvents()
 
 void DynamicFinish::simulate()
 {
+    modKinetics::RunKinetics kinetics(m_input);
     WizardLinks::setProgress(0.75);
     modVornish::ResetResultsFile();
     WizardLinks::setProgress(1.0);
@@ -237,8 +239,14 @@ void DynamicFinish::simulate()
     };
     modVornish::ResultsAppender appender(modVornish::ResultsFilePath());
     modVornish::RunSimulation(
-        m_input, [&appender](const modVornish::ResultRecord &r) { appender.AppendResultRecord(r); }, progress);
+        m_input,
+        [&](const modVornish::ResultRecord &r) {
+            appender.AppendResultRecord(r);
+            kinetics.add(r);
+        },
+        progress);
     appender.finish();
+    kinetics.runEnded();
 
     WizardLinks::showProgress(0, 1, 0.1);
     const bool plotted = modVornish::PlotSimulationResults(m_input.endTime, &WizardLinks::setProgress);
@@ -246,6 +254,7 @@ void DynamicFinish::simulate()
     frmDynamVnTlAssistant *assistant = appWindows().dynamicAssistant;
     if (plotted && assistant && assistant->isVisible())
         assistant->EndDemo();
+    kinetics.tellUser();
 }
 
 void DynamicFinish::restore()

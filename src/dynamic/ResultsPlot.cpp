@@ -2,6 +2,7 @@
 
 #include "dynamic/ResultsReading.h"
 #include "dynamic/ResultsStore.h"
+#include "dynamic/ReferenceCurvePlot.h"
 #include "graphing/PlotEngine.h"
 #include "graphing/Units.h"
 #include "graphing/frmOptions.h"
@@ -190,6 +191,8 @@ bool plotResults(double xMinSeconds, double xMaxSeconds, const PlotProgress &pro
         last = at;
         steps.at(x);
     }
+    modKinetics::DrawReferenceCurve(prefs.dynamicY, quantity.scale, timeFactor, xMin, xMax, yMin, yMax,
+                                    modVnPublic::PrinterEcho != 0);
     StatusText::clear();
     return true;
 }

@@ -6,6 +6,7 @@
 #include "dynamic/WizardChecks.h"
 #include "dynamic/WizardLinks.h"
 #include "dynamic/frmDynamVnTlAssistant.h"
+#include "dynamic/frmKinetics.h"
 #include "graphing/PlotEngine.h"
 #include "graphing/UnitDisplays.h"
 #include "graphing/Units.h"
@@ -100,6 +101,7 @@ void frmDynVornish::connectHandlers()
     connect(cmdDynamVnTlAssistant, &QPushButton::clicked, this, &frmDynVornish::cmdDynamVnTlAssistant_Click);
     connect(cmbTimeUnit, &QComboBox::currentIndexChanged, this, &frmDynVornish::cmbTimeUnit_Click);
     connect(chkChallenge, &QCheckBox::toggled, this, &frmDynVornish::chkChallenge_Click);
+    connect(cmdKinetics, &QPushButton::clicked, this, &frmDynVornish::cmdKinetics_Click);
     connect(txtEndTime, &QLineEdit::textChanged, this, &frmDynVornish::txtEndTime_Change);
     // The key-up checks answer typing only: a Tab or an arrow key released
     // in a time box leaves the boxes as they are.
@@ -275,6 +277,12 @@ void frmDynVornish::cmbTimeUnit_Click()
         return;
     lblTimeUnit->setText(unitLabels[index]);
     lblTimeUnit2->setText(unitNames[index]);
+}
+
+void frmDynVornish::cmdKinetics_Click()
+{
+    if (frmKinetics *kinetics = appWindows().kinetics)
+        kinetics->ShowSummary();
 }
 
 void frmDynVornish::chkChallenge_Click()

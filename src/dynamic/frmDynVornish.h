@@ -75,6 +75,7 @@ public:
     QLineEdit *txtEdit; // the grid's in-cell editor
     std::array<QComboBox *, 4> cmbSelectChangingVariable;
     QCheckBox *chkChallenge;
+    QPushButton *cmdKinetics;
     QLabel *lblEventsText;
     QLabel *lblEndTime;
     QLabel *lblTip;
@@ -98,6 +99,7 @@ public:
     void cmdDynamVnTlAssistant_Click();
     void cmbTimeUnit_Click();
     void chkChallenge_Click();
+    void cmdKinetics_Click();
     void txtEndTime_Change();
     void txtEndTime_KeyUp();
     void txtEndTime_LostFocus();

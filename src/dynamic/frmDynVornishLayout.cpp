@@ -177,7 +177,10 @@ void frmDynVornish::buildStep3(QWidget *page)
     }
 
     chkChallenge = place(new QCheckBox(QStringLiteral("Competitor \"challenge\""), page), QStringLiteral("chkChallenge"),
-                         120, 2010, 3500, 300);
+                         120, 2010, 2700, 300);
+    cmdKinetics = place(new QPushButton(QStringLiteral("Kinetics Summary"), page), QStringLiteral("cmdKinetics"),
+                        2910, 1980, 1800, 360);
+    cmdKinetics->setToolTip(QStringLiteral("Half-times, equilibria and the accuracy of the last run"));
     chkChallenge->setToolTip(QStringLiteral("Challenge the equilibrium with unlabeled competitor. See Help."));
 
     lblEventsText = place(new QLabel(page), QStringLiteral("lblEventsText"), 60, 2340, 4620, 1140);

@@ -145,4 +145,9 @@ void cut(QWidget *focused) { apply(focused, Command::Cut); }
 void copy(QWidget *focused) { apply(focused, Command::Copy); }
 void paste(QWidget *focused) { apply(focused, Command::Paste); }
 
+void copyText(const QString &text)
+{
+    putText(text);
+}
+
 } // namespace ClipboardCommands

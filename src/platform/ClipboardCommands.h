@@ -1,5 +1,6 @@
 #pragma once
 
+class QString;
 class QWidget;
 
 // Cut, Copy and Paste on the control that has the focus: a text field, a
@@ -10,5 +11,8 @@ namespace ClipboardCommands {
 void cut(QWidget *focused);
 void copy(QWidget *focused);
 void paste(QWidget *focused);
+
+// Puts text on the clipboard in place of what it held.
+void copyText(const QString &text);
 
 } // namespace ClipboardCommands

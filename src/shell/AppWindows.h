@@ -9,6 +9,7 @@ class frmScatchTlAssistant;
 class frmDynVornish;
 class frmDynamVnTlAssistant;
 class frm_dbResults_DynamVn;
+class frmKinetics;
 class frmWaiting;
 class frmGraph;
 class frmOptions;
@@ -30,6 +31,7 @@ struct AppWindows
     frmDynVornish *dynamic = nullptr;
     frmDynamVnTlAssistant *dynamicAssistant = nullptr;
     frm_dbResults_DynamVn *results = nullptr;
+    frmKinetics *kinetics = nullptr;
     frmWaiting *waiting = nullptr;
     frmGraph *graph = nullptr;
     frmOptions *options = nullptr;

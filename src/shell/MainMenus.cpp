@@ -1,6 +1,8 @@
 // The menus, the toolbar and the status bar of the main window.
 #include "shell/frmVn_Main.h"
 
+#include "dynamic/frmKinetics.h"
+#include "shell/AppWindows.h"
 #include "shell/ToolIcons.h"
 
 #include <QAction>
@@ -80,6 +82,10 @@ void frmVn_Main::BuildMenus()
             &frmVn_Main::mnuVnVornish_Click);
     connect(addItem(tools, "mnuDynamVn", QStringLiteral("&Dynamic Equilibrium...")), &QAction::triggered, this,
             &frmVn_Main::mnuDynamVn_Click);
+    connect(addItem(tools, "mnuKinetics", QStringLiteral("&Kinetics Summary...")), &QAction::triggered, this, [] {
+        if (frmKinetics *kinetics = appWindows().kinetics)
+            kinetics->ShowSummary();
+    });
     connect(addItem(tools, "mnuScatchard", QStringLiteral("&Scatchard Analysis...")), &QAction::triggered, this,
             &frmVn_Main::mnuScatchard_Click);
     addBar(tools, "mnuEquiBar1");

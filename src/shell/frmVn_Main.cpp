@@ -3,6 +3,7 @@
 #include "dynamic/frmDynVornish.h"
 #include "dynamic/frmDynamVnTlAssistant.h"
 #include "dynamic/frm_dbResults_DynamVn.h"
+#include "dynamic/frmKinetics.h"
 #include "equilibrium/frmVnTlAssistant.h"
 #include "equilibrium/frmVornish.h"
 #include "exchange/ExchangeMenus.h"
@@ -127,6 +128,8 @@ void frmVn_Main::CreateChildWindows()
     AddChild(w.dynamicAssistant);
     w.results = new frm_dbResults_DynamVn();
     AddChild(w.results);
+    w.kinetics = new frmKinetics();
+    AddChild(w.kinetics);
     w.waiting = new frmWaiting();
     AddChild(w.waiting);
     w.graph = new frmGraph();

@@ -422,6 +422,32 @@ private slots:
     }
 
     // What the wizard refuses, with its texts; a refused run writes no file.
+    // 1 uM of A and B, k_ass 1e8, k_diss 1: the half-time is 8.3 ms, and at
+    // 5 % precision with a 10 s interval the samples are off by 45 %.
+    void kineticsSummarisesTheRun()
+    {
+        const QStringList run = {"kinetics", "--a", "1uM", "--b", "1uM", "--ab", "0", "--k-ass", "1e8",
+                                 "--k-diss", "1", "--end-time", "100", "--interval", "10", "--precision", "5"};
+        const CliRun text = RunCli(run);
+        QCOMPARE(text.exitCode, 0);
+        QVERIFY(text.out.contains("half-time of 8.32 ms, shorter than the recording interval of 10 s"));
+        QVERIFY(text.out.contains("At 5 % precision the simulated [A/B] deviates by up to 45 % from the exact"));
+
+        const CliRun json = RunCli(run + QStringList{"--format", "json"});
+        const QJsonObject o = QJsonDocument::fromJson(json.out).object();
+        const QJsonObject segment = o["segments"].toArray().at(0).toObject();
+        QVERIFY(std::fabs(segment["Half-time (s)"].toDouble() / 8.3162e-3 - 1) < 1e-4);
+        QCOMPARE(qRound(o["largest deviation (%)"].toObject()["[A/B]"].toDouble()), 45);
+        QCOMPARE(o["findings"].toArray().size(), 2);
+
+        // The inputs are read as simulate reads them.
+        QStringList missing = without("--ab");
+        missing[0] = "kinetics";
+        const CliRun refused = RunCli(missing);
+        QCOMPARE(refused.exitCode, 1);
+        QVERIFY(refused.err.contains("Please enter initial concentrations"));
+    }
+
     void simulateRefusesWithTheWizardsTexts()
     {
         QTemporaryDir folder;

@@ -4,6 +4,7 @@
 int runSimulationEngineTests(int argc, char *argv[]);
 int runResultsFileTests(int argc, char *argv[]);
 int runDynamicWizardTests(int argc, char *argv[]);
+int runKineticsTests(int argc, char *argv[]);
 
 int main(int argc, char *argv[])
 {
@@ -11,7 +12,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     TestFixture::prepareApplication(app);
     int failed = 0;
-    for (auto run : {runSimulationEngineTests, runResultsFileTests, runDynamicWizardTests})
+    for (auto run : {runSimulationEngineTests, runResultsFileTests, runDynamicWizardTests, runKineticsTests})
         failed |= run(argc, argv);
     return failed;
 }

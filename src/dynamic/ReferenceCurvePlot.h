@@ -1,0 +1,16 @@
+#pragma once
+
+#include "graphing/GraphPreferences.h"
+
+// The exact time course of the last run drawn dashed over the Dynamic
+// Equilibrium Tool's graph (and on the printer page when it is echoed),
+// when the kinetics summary asks for it. Only the part inside the plot area
+// is drawn.
+namespace modKinetics {
+
+// quantity is the graph's dynamic Y choice, drawn as value x scale against
+// time / timeFactor on the axes SetUpGraph left.
+void DrawReferenceCurve(modPlot_Graph::DynamicY quantity, double scale, double timeFactor, double xMin, double xMax,
+                        double yMin, double yMax, bool printerEcho);
+
+} // namespace modKinetics

@@ -1,0 +1,38 @@
+#include "dynamic/RunKinetics.h"
+
+#include "dynamic/KineticsText.h"
+#include "dynamic/LastRunKinetics.h"
+#include "dynamic/frmKinetics.h"
+#include "platform/Messages.h"
+#include "shell/AppWindows.h"
+
+namespace modKinetics {
+
+RunKinetics::RunKinetics(const modVornish::SimulationInput &input)
+    : m_check(input)
+{
+    LastRunKinetics.reset();
+}
+
+void RunKinetics::runEnded()
+{
+    KineticsReport report = m_check.finish();
+    SuggestPrecision(report);
+    LastRunKinetics = std::move(report);
+    if (frmKinetics *window = appWindows().kinetics; window && window->isVisible())
+        window->Refresh();
+}
+
+void RunKinetics::tellUser() const
+{
+    if (!LastRunKinetics)
+        return;
+    const QStringList findings = AccuracyFindings(*LastRunKinetics);
+    if (findings.isEmpty())
+        return;
+    Messages::show(findings.join(Messages::paragraph()) + Messages::paragraph()
+                       + QStringLiteral("Tools > Kinetics Summary... gives the details."),
+                   Messages::Buttons::Ok, Messages::Icon::Information, QStringLiteral("Accuracy check"));
+}
+
+} // namespace modKinetics

@@ -1,0 +1,278 @@
+#include "DynamicTesting.h"
+
+#include "dynamic/AccuracyCheck.h"
+#include "dynamic/BindingTimeCourse.h"
+#include "dynamic/KineticsText.h"
+#include "dynamic/ReferenceRun.h"
+
+#include <boost/multiprecision/cpp_bin_float.hpp>
+
+#include <cmath>
+
+using namespace modKinetics;
+using namespace DynamicTesting;
+using modVornish::EventTarget;
+using modVornish::ResultRecord;
+using modVornish::SimulationInput;
+
+namespace {
+
+using Wide = boost::multiprecision::cpp_bin_float_50;
+
+// The textbook solution in fifty digits, where cancellation costs at most a
+// few dozen of them: the roots of x^2 - (TA + TB + Kd) x + TA TB, then
+// (x - x1) / (x - x2) = (x0 - x1) / (x0 - x2) exp(-kAss (x2 - x1) t).
+struct WideTimeCourse
+{
+    Wide totalA, totalB, x0, x1, x2, kObs;
+
+    WideTimeCourse(double A, double B, double AB, double kAss, double kDiss)
+        : totalA(Wide(A) + AB), totalB(Wide(B) + AB), x0(AB)
+    {
+        const Wide kd = Wide(kDiss) / kAss;
+        const Wide s = totalA + totalB + kd;
+        const Wide root = sqrt(s * s - 4 * totalA * totalB);
+        x1 = (s - root) / 2;
+        x2 = (s + root) / 2;
+        kObs = kAss * root;
+    }
+
+    Wide complexAt(double t) const
+    {
+        const Wide r = (x0 - x1) / (x0 - x2) * exp(-kObs * t);
+        return (x1 - x2 * r) / (1 - r);
+    }
+
+    // kObs t = ln((D - (1 - f) d0) / ((1 - f)(D - d0))) with d0 = x0 - x1.
+    Wide timeToFraction(double f) const
+    {
+        const Wide d0 = x0 - x1, spread = x2 - x1;
+        return log((spread - (1 - f) * d0) / ((1 - f) * (spread - d0))) / kObs;
+    }
+};
+
+// Relative to the exact value; a value that is zero in double precision is
+// measured against 1e-35 M, far below any concentration that matters.
+double relativeError(double value, const Wide &exact)
+{
+    return static_cast<double>(abs(Wide(value) - exact) / std::max(Wide(abs(exact)), Wide(1e-35)));
+}
+
+SimulationInput bindingRun(double A, double B, double AB, double kAss, double kDiss, double endTime,
+                           double interval, int precisionRow = 0)
+{
+    SimulationInput in;
+    in.initialA = A;
+    in.initialB = B;
+    in.initialAB = AB;
+    in.kAss = kAss;
+    in.kDiss = kDiss;
+    in.endTime = endTime;
+    in.recordingInterval = interval;
+    in.precisionFactor = modVornish::PrecisionFactor(precisionRow);
+    return in;
+}
+
+QList<ResultRecord> referenceSamples(const SimulationInput &in, QString *failure = nullptr)
+{
+    ReferenceRun reference(in);
+    QList<ResultRecord> samples;
+    ResultRecord r;
+    int segment;
+    while (reference.next(r, segment))
+        samples.append(r);
+    if (failure)
+        *failure = reference.failure();
+    return samples;
+}
+
+} // namespace
+
+class KineticsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Concentrations 1e-12 to 1e-3 M, k_ass 1e2 to 1e9 per M per s, k_diss
+    // 1e-6 to 1e2 per s: Kd from 1e-15 to 1 M, far below and far above the
+    // totals, and x2 - x1 down to a millionth of the totals.
+    void closedFormMatchesFiftyDigits()
+    {
+        const double levels[] = {0.0, 1e-12, 3e-9, 1e-6, 1e-3};
+        const double kAssValues[] = {1e2, 3e5, 1e9};
+        const double kDissValues[] = {1e-6, 1e-2, 1e2};
+        const double fractions[] = {0.5, 0.9, 0.99};
+        double worst = 0.0, worstTime = 0.0;
+        int cases = 0;
+        for (double A : levels)
+            for (double B : levels)
+                for (double AB : levels) {
+                    if (A + AB == 0.0 || B + AB == 0.0)
+                        continue;
+                    for (double kAss : kAssValues)
+                        for (double kDiss : kDissValues) {
+                            const BindingTimeCourse course(A, B, AB, kAss, kDiss);
+                            const WideTimeCourse exact(A, B, AB, kAss, kDiss);
+                            QVERIFY(relativeError(course.kObs(), exact.kObs) < 1e-13);
+                            QVERIFY(relativeError(course.equilibrium().AB, exact.x1) < 1e-13);
+                            QVERIFY(relativeError(course.equilibrium().A, exact.totalA - exact.x1) < 1e-13);
+                            QVERIFY(relativeError(course.equilibrium().B, exact.totalB - exact.x1) < 1e-13);
+                            const double tau = static_cast<double>(1 / exact.kObs);
+                            for (double c : {0.0, 1e-6, 1e-2, 0.3, 1.0, 4.0, 40.0}) {
+                                const Wide x = exact.complexAt(c * tau);
+                                worst = std::max({worst, relativeError(course.complexAt(c * tau), x),
+                                                  relativeError(course.freeAAt(c * tau), exact.totalA - x),
+                                                  relativeError(course.freeBAt(c * tau), exact.totalB - x)});
+                                ++cases;
+                            }
+                            // A start within rounding of the equilibrium is at it.
+                            if (abs(AB - exact.x1) > 1e-12 * exact.x1)
+                                for (double f : fractions)
+                                    worstTime = std::max(
+                                        worstTime,
+                                        relativeError(course.timeToFraction(f), exact.timeToFraction(f)));
+                        }
+                }
+        QVERIFY2(worst < 1e-12, qPrintable(QString::number(worst)));
+        QVERIFY2(worstTime < 1e-9, qPrintable(QString::number(worstTime)));
+        QVERIFY(cases > 3000);
+    }
+
+    // With kDiss 0 and equal totals x2 = x1 and the approach is algebraic:
+    // x1 - x = (x1 - x0) / (1 + kAss (x1 - x0) t).
+    void closedFormWithoutDissociationAndEqualTotals()
+    {
+        const BindingTimeCourse course(2e-9, 2e-9, 1e-9, 1e6, 0.0);
+        QCOMPARE(course.kObs(), 0.0);
+        QCOMPARE(course.equilibrium().AB, 3e-9);
+        for (double t : {0.0, 10.0, 1e3, 1e6, 1e300}) {
+            const Wide exact = Wide(3e-9) - Wide(2e-9) / (1 + Wide(1e6) * 2e-9 * t);
+            QVERIFY(relativeError(course.complexAt(t), exact) < 1e-13);
+            QVERIFY(relativeError(course.freeAAt(t), Wide(3e-9) - exact) < 1e-13);
+        }
+        // Half of the way when kAss (x1 - x0) t = 1.
+        QVERIFY(relativeError(course.timeToFraction(0.5), Wide(1) / (Wide(1e6) * 2e-9)) < 1e-14);
+        // Nothing reacts without rate constants; only dissociation without kAss.
+        QVERIFY(std::isinf(BindingTimeCourse(1e-9, 1e-9, 1e-9, 0.0, 0.0).timeToFraction(0.5)));
+        const BindingTimeCourse dissociation(0.0, 0.0, 1e-9, 0.0, 2.0);
+        QVERIFY(relativeError(dissociation.complexAt(1.5), Wide(1e-9) * exp(Wide(-3))) < 1e-14);
+        QVERIFY(relativeError(dissociation.timeToFraction(0.5), log(Wide(2)) / 2) < 1e-14);
+    }
+
+    // The reference integration agrees with the closed form, its samples come
+    // at the engine's times in the engine's order, events included.
+    void referenceFollowsTheClosedFormAndTheEngine()
+    {
+        const SimulationInput runs[] = {bindingRun(1e-9, 2e-9, 0.5e-9, 1e6, 1e-3, 6000, 60),
+                                        bindingRun(1e-6, 2e-6, 0.0, 1e9, 1e-6, 100, 0.5),
+                                        bindingRun(1e-12, 1e-3, 1e-12, 1e2, 1e2, 0.1, 1e-3),
+                                        bindingRun(3e-9, 3e-9, 0.0, 1e5, 1e-6, 1e5, 1e3)};
+        for (const SimulationInput &in : runs) {
+            const BindingTimeCourse course(in.initialA, in.initialB, in.initialAB, in.kAss, in.kDiss);
+            const double level = std::max(in.initialA, in.initialB) + in.initialAB;
+            QString failure;
+            const QList<ResultRecord> samples = referenceSamples(in, &failure);
+            QVERIFY(failure.isEmpty());
+            QCOMPARE(timesOf(samples), timesOf(run(in)));
+            for (const ResultRecord &r : samples) {
+                // 1e-9 of each value, or of the largest concentration for the
+                // values a million times below it.
+                const auto close = [&](double value, double exact) {
+                    return std::fabs(value - exact) <= 1e-9 * std::max(std::fabs(exact), 1e-6 * level);
+                };
+                QVERIFY2(close(r.AB, course.complexAt(r.time)) && close(r.A, course.freeAAt(r.time))
+                             && close(r.B, course.freeBAt(r.time)),
+                         qPrintable(QString::number(r.time)));
+            }
+        }
+
+        SimulationInput events = tenSecondsEveryThree(1);
+        events.endTime = 30;
+        events.events = {{4.0, 1e-9, EventTarget::B}, {4.0, -5e-9, EventTarget::A}, {0.0, 0.0, EventTarget::None},
+                         {29.99, 1e-9, EventTarget::AB}};
+        const QList<ResultRecord> engine = run(events);
+        const QList<ResultRecord> exact = referenceSamples(events);
+        QCOMPARE(timesOf(exact), timesOf(engine));
+        // The event that removes more A than there is leaves none, as in the engine.
+        for (int i = 1; i < engine.size(); ++i)
+            if (engine[i].time == engine[i - 1].time && engine[i].A == 0.0)
+                QCOMPARE(exact[i].A, 0.0);
+    }
+
+    // 1 uM of A and of B with k_ass 1e8 and k_diss 1: the half-time is 8 ms,
+    // and at 5 % precision with a 10 s interval the samples are off by 45 %.
+    void accuracyCheckTellsOfCoarseRuns()
+    {
+        KineticsReport coarse = CheckedRun(bindingRun(1e-6, 1e-6, 0.0, 1e8, 1.0, 100, 10, 0));
+        SuggestPrecision(coarse);
+        QCOMPARE(qRound(100 * coarse.worstDeviation()), 45);
+        const QStringList findings = AccuracyFindings(coarse);
+        QCOMPARE(findings.size(), 2);
+        QVERIFY(findings[0].startsWith("At 5 % precision the simulated [A/B] deviates by up to 45 % from the exact "
+                                       "time course; 1 % would keep it under "));
+        QVERIFY(coarse.suggestionFound && coarse.suggestedDeviation <= 0.05);
+        QCOMPARE(findings[1], QStringLiteral("From the start the approach to equilibrium has a half-time of 8.32 ms, "
+                                             "shorter than the recording interval of 10 s: the stored curve cannot "
+                                             "show it. A recording interval of 2 ms would."));
+
+        // A slow approach sampled finely: nothing to tell; the stored run
+        // comes within 1 % of the equilibrium shortly after the 99 % time.
+        const KineticsReport fine = CheckedRun(bindingRun(1e-9, 2e-9, 0.5e-9, 1e6, 1e-3, 6000, 10, 2));
+        QVERIFY(AccuracyFindings(fine).isEmpty());
+        QVERIFY(fine.worstDeviation() < 0.002);
+        const SegmentKinetics &only = fine.segments.at(0);
+        QVERIFY(fine.approach[0].reached);
+        QVERIFY(fine.approach[0].time >= only.timeTo[3] && fine.approach[0].time < only.timeTo[3] + 10);
+    }
+
+    // With the competitor the times come from the integration: a trace of
+    // competitor leaves them those of the closed form.
+    void competitorSegmentsTimedByTheIntegration()
+    {
+        SimulationInput in = bindingRun(1e-9, 2e-9, 0.0, 1e6, 1e-3, 3000, 10, 1);
+        in.competitorChallenge = true;
+        in.events = {{0.0, 1e-30, EventTarget::A}};
+        const KineticsReport report = CheckedRun(in);
+        QVERIFY(report.available());
+        const SegmentKinetics &segment = report.segments.back();
+        QVERIFY(segment.competitor && segment.kObsApparent);
+        const BindingTimeCourse course(1e-9, 2e-9, 0.0, 1e6, 1e-3);
+        for (int i = 0; i < SummaryFractionCount; ++i)
+            QVERIFY(std::fabs(segment.timeTo[i] / course.timeToFraction(SummaryFractions[i]) - 1) < 1e-8);
+    }
+
+    // However extreme the run, the check ends and prints numbers only.
+    void extremeRunsGiveNumbersOnly()
+    {
+        SimulationInput emptied = bindingRun(1e-6, 1e-6, 1e-6, 1e5, 1e-2, 100, 1, 0);
+        emptied.events = {{10, -1.0, EventTarget::A}, {20, -1.0, EventTarget::AB}, {30, 1e-3, EventTarget::B}};
+        SimulationInput competitor = bindingRun(1e-9, 1e-9, 1e-9, 1e9, 1e2, 60, 1, 4);
+        competitor.competitorChallenge = true;
+        competitor.events = {{5, 1.0, EventTarget::A}};
+        SimulationInput pathDependent = bindingRun(1e-6, 1e-7, 0.0, 1e6, 0.0, 100, 1, 0);
+        pathDependent.competitorChallenge = true;
+        pathDependent.events = {{1, 1e-6, EventTarget::A}};
+        const SimulationInput runs[] = {bindingRun(1e-3, 1e-3, 0.0, 1e9, 1e-6, 1e6, 1e3, 0), emptied, competitor,
+                                        pathDependent, bindingRun(0, 0, 0, 1e6, 1e-3, 10, 1, 0),
+                                        bindingRun(1e-9, 1e-9, 1e-9, 0, 0, 10, 1, 0),
+                                        bindingRun(1e-12, 1e-3, 0, 1e9, 1e2, 1e-3, 1e-6, 0)};
+        for (const SimulationInput &in : runs) {
+            KineticsReport report = CheckedRun(in);
+            SuggestPrecision(report);
+            const QString text = KineticsSummaryText(report, {QStringLiteral("nM"), 1e-9});
+            QVERIFY2(!text.contains(QStringLiteral("nan"), Qt::CaseInsensitive)
+                         && !text.contains(QStringLiteral("inf"), Qt::CaseInsensitive),
+                     qPrintable(text));
+            QVERIFY(report.available()
+                    || text.contains(QStringLiteral("No exact time course could be computed for this run: ")));
+        }
+    }
+};
+
+int runKineticsTests(int argc, char *argv[])
+{
+    KineticsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_kinetics.moc"
