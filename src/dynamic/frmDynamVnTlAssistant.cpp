@@ -34,6 +34,7 @@ using namespace TwipsLayout;
 frmDynamVnTlAssistant::frmDynamVnTlAssistant(QWidget *parent)
     : ChildWindow(QStringLiteral("frmDynamVnTlAssistant"), QStringLiteral("DynamVn Tool Assistant"), parent)
 {
+    showCloseButtonOnly();
     auto *content = new QWidget(this);
     QFont small = content->font();
     small.setPointSize(8);
@@ -65,8 +66,8 @@ frmDynamVnTlAssistant::frmDynamVnTlAssistant(QWidget *parent)
 
 void frmDynamVnTlAssistant::Form_Load()
 {
-    setTwipsGeometry(5070, 0, 3225, shortHeight);
     fraWhatAbout->hide();
+    setTwipsGeometry(5070, 0, 3225, shortHeight);
 }
 
 bool frmDynamVnTlAssistant::eventFilter(QObject *watched, QEvent *event)
@@ -91,8 +92,8 @@ void frmDynamVnTlAssistant::closeEvent(QCloseEvent *event)
 
 void frmDynamVnTlAssistant::showWhatAbout(const QString &title)
 {
-    setTwipsSize(3225, tallHeight);
     fraWhatAbout->show();
+    setTwipsSize(3225, tallHeight);
     lblWhatAboutTitle->setText(title);
 }
 
@@ -157,6 +158,6 @@ void frmDynamVnTlAssistant::fillWizardWithExample()
 void frmDynamVnTlAssistant::EndDemo()
 {
     demoStage = 0;
-    setTwipsSize(3225, shortHeight);
     fraWhatAbout->hide();
+    setTwipsSize(3225, shortHeight);
 }

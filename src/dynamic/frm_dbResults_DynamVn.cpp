@@ -9,9 +9,12 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -79,6 +82,15 @@ frm_dbResults_DynamVn::frm_dbResults_DynamVn()
     grdDataGrid->setItemDelegateForColumn(1, new NumberFormatDelegate(QStringLiteral("Scientific"), grdDataGrid));
     grdDataGrid->setItemDelegateForColumn(2, new NumberFormatDelegate(QStringLiteral("Scientific"), grdDataGrid));
     grdDataGrid->verticalHeader()->setDefaultSectionSize(grdDataGrid->fontMetrics().height() + 4);
+    // The numbers grow wider down a run (times of six digits and more): the
+    // columns widen to every number shown, and the window with them.
+    connect(grdDataGrid->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &frm_dbResults_DynamVn::WidenColumnsToShownRows);
+    connect(grdDataGrid->model(), &QAbstractItemModel::rowsInserted, this,
+            &frm_dbResults_DynamVn::WidenColumnsToShownRows);
+    connect(grdDataGrid->horizontalHeader(), &QHeaderView::sectionResized, this, &frm_dbResults_DynamVn::FitGridWidth);
+    connect(grdDataGrid->verticalHeader(), &QHeaderView::geometriesChanged, this,
+            &frm_dbResults_DynamVn::FitGridWidth);
     layout->addWidget(grdDataGrid, 1);
     setWidget(content);
 
@@ -108,11 +120,37 @@ void frm_dbResults_DynamVn::ShowResults()
     datPrimaryRS.DatabaseName = modVornish::ResultsFilePath();
     datPrimaryRS.RecordSource = modVornish::ResultsQuery(modVornish::ResultsTable::A);
     datPrimaryRS.Refresh();
+    FitColumnsToNewTable();
     if (cmbWhichTable->currentIndex() == 0)
         setWindowTitle(QString::fromLatin1(Choices[0].caption));
     else
         cmbWhichTable->setCurrentIndex(0); // its handler shows table A again
     showInFront();
+}
+
+void frm_dbResults_DynamVn::FitColumnsToNewTable()
+{
+    grdDataGrid->resizeColumnsToContents();
+    FitGridWidth();
+}
+
+void frm_dbResults_DynamVn::WidenColumnsToShownRows()
+{
+    const QAbstractItemView *view = grdDataGrid; // the widths of the rows in view
+    for (int column = 0; column < grdDataGrid->model()->columnCount(); ++column) {
+        const int shown = std::max(view->sizeHintForColumn(column),
+                                   grdDataGrid->horizontalHeader()->sectionSizeHint(column));
+        if (shown > grdDataGrid->columnWidth(column))
+            grdDataGrid->setColumnWidth(column, shown);
+    }
+}
+
+void frm_dbResults_DynamVn::FitGridWidth()
+{
+    const int needed = grdDataGrid->verticalHeader()->sizeHint().width() + grdDataGrid->horizontalHeader()->length()
+                       + 2 * grdDataGrid->frameWidth() + grdDataGrid->verticalScrollBar()->sizeHint().width();
+    grdDataGrid->setMinimumWidth(needed);
+    resize(size().expandedTo(minimumSizeHint()));
 }
 
 void frm_dbResults_DynamVn::cmbWhichTable_Click()
@@ -124,6 +162,7 @@ void frm_dbResults_DynamVn::cmbWhichTable_Click()
     datPrimaryRS.DatabaseName = modVornish::ResultsFilePath();
     datPrimaryRS.RecordSource = modVornish::ResultsQuery(Choices[index].table);
     datPrimaryRS.Refresh();
+    FitColumnsToNewTable();
 }
 
 void frm_dbResults_DynamVn::datPrimaryRS_Error(const QString &errorText)

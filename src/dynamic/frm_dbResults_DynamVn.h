@@ -30,6 +30,11 @@ public:
 
 private:
     void Form_Load();
+    // Columns as wide as their headings and numbers, the grid and the window
+    // as wide as the columns: no number and no column is cut.
+    void FitColumnsToNewTable();
+    void WidenColumnsToShownRows();
+    void FitGridWidth();
 
     bool m_loaded = false;
 };

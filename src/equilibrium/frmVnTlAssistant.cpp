@@ -13,6 +13,7 @@
 frmVnTlAssistant::frmVnTlAssistant()
     : ChildWindow(QStringLiteral("frmVnTlAssistant"), QStringLiteral("Equilibrium Tool Assistant"))
 {
+    showCloseButtonOnly();
     auto *content = new QWidget();
     auto *outer = new QVBoxLayout(content);
     outer->setContentsMargins(6, 6, 6, 6);

@@ -47,14 +47,20 @@ QString frmVornish::InputHeading(const QString &unit)
 void frmVornish::BuildControls()
 {
     auto *content = new QWidget();
+    // The window's twips size is made for an 8-point dialog font.
+    QFont small = content->font();
+    small.setPointSize(8);
+    content->setFont(small);
     auto *outer = new QVBoxLayout(content);
+    outer->setContentsMargins(6, 6, 6, 6);
 
     Frame1 = new QGroupBox(QStringLiteral("A + B <=> [A/B]"));
     Frame1->setObjectName(QStringLiteral("Frame1"));
     auto *grid = new QGridLayout(Frame1);
+    grid->setContentsMargins(6, 6, 6, 6);
     lblInputHeading = new QLabel();
     lblInputHeading->setObjectName(QStringLiteral("lblInputHeading"));
-    lblInputHeading->setWordWrap(true);
+    // One line: its blanks put "Value" over the field column, which a wrap would undo.
     grid->addWidget(lblInputHeading, 0, 0, 1, 2);
 
     const auto addRow = [&](int row, QLabel *&label, QLineEdit *&field, const char *labelName, const char *fieldName,

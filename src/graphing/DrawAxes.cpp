@@ -6,7 +6,11 @@
 #include "platform/NumberText.h"
 #include "platform/RuntimeFault.h"
 
+#include <QRectF>
+
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace modPlot_Graph {
 namespace {
@@ -46,6 +50,115 @@ QString labelText(double value, const QString &format)
     return format.isEmpty() ? NumberText::generalText(value) : NumberText::format(value, format);
 }
 
+// One tick of an axis: its mark, its label and where the pen goes next.
+struct Tick
+{
+    QPointF from, to;  // the tick mark
+    QPointF labelAt;   // top left of the label ("10" first for decade labels)
+    QString text;
+    QRectF box;        // what the label covers
+    QPointF penAfter;  // the next tick's place on the axis
+};
+
+// The smallest step k such that every k-th label, from the first, stands
+// clear of the next one kept by at least gap: crowded labels are thinned
+// evenly instead of running into each other.
+size_t labelStride(const std::vector<Tick> &ticks, double gap)
+{
+    for (size_t stride = 1; stride < ticks.size(); ++stride) {
+        bool clear = true;
+        for (size_t i = stride; i < ticks.size() && clear; i += stride)
+            clear = !ticks[i - stride].box.adjusted(-gap, 0, gap, 0).intersects(ticks[i].box);
+        if (clear)
+            return stride;
+    }
+    return std::max<size_t>(1, ticks.size());
+}
+
+std::vector<Tick> yTicks(const DrawingSurface &surface, double left, double bottom, int height, double yMin,
+                         double yMax, double yTick, double gap)
+{
+    std::vector<Tick> ticks;
+    const double yRange = yMax - yMin;
+    QString format;        // a first label of 0 keeps the empty format: general form
+    short widthClass = 0;
+    double v = yMin;
+    QPointF pen(left, bottom);
+    for (long i = 0, last = lastTickIndex(yRange, yTick); i <= last; ++i) {
+        if (v != 0) {
+            // Labels far larger than the range (60000 .. 60050) take the range's format.
+            const double share = fault::divide(v, yRange);
+            ChooseTickFormat(share > 1000 || share < -1000 ? yRange : v, format, widthClass);
+        }
+        Tick tick;
+        tick.from = pen;
+        tick.to = pen - QPointF(158 - 8 * widthClass, 0);
+        tick.text = labelText(v, format);
+        const double textWidth = surface.textWidth(tick.text);
+        // A label too wide for its place would cross the tick and the axis: it ends clear of the tick.
+        const double x = std::min(tick.to.x() - (50 * widthClass + 250), tick.to.x() - gap - textWidth);
+        tick.labelAt = QPointF(x, pen.y() - 100);
+        tick.box = QRectF(tick.labelAt, QSizeF(textWidth, surface.textHeight()));
+        v = nextTick(v, yTick);
+        pen = QPointF(left, bottom - fault::divide((v - yMin) * height, yRange));
+        tick.penAfter = pen;
+        ticks.push_back(tick);
+    }
+    return ticks;
+}
+
+std::vector<Tick> xTicks(const DrawingSurface &surface, double left, double bottom, int width, double xMin,
+                         double xMax, double xTick, bool decadeLabels)
+{
+    std::vector<Tick> ticks;
+    const double xRange = xMax - xMin;
+    QString format;
+    short widthClass = 0;
+    double v = xMin;
+    QPointF pen(left, bottom);
+    for (long i = 0, last = lastTickIndex(xRange, xTick); i <= last; ++i) {
+        ChooseTickFormat(v, format, widthClass);
+        Tick tick;
+        tick.from = pen;
+        tick.to = pen + QPointF(0, 150);
+        tick.text = labelText(v, format);
+        const double textWidth = surface.textWidth(tick.text);
+        if (decadeLabels) {
+            // "10" with the exponent raised 100 twips after it.
+            tick.labelAt = tick.to + QPointF(-40 * widthClass - 100, 150);
+            tick.box = QRectF(tick.labelAt.x(), tick.labelAt.y() - 100,
+                              surface.textWidth(QStringLiteral("10")) + textWidth, surface.textHeight() + 100);
+        } else {
+            tick.labelAt = tick.to + QPointF(-40 * widthClass, 150);
+            tick.box = QRectF(tick.labelAt, QSizeF(textWidth, surface.textHeight()));
+        }
+        v = nextTick(v, xTick);
+        pen = QPointF(left + fault::divide((v - xMin) * width, xRange), bottom);
+        tick.penAfter = pen;
+        ticks.push_back(tick);
+    }
+    return ticks;
+}
+
+// Every tick mark, and the labels that can be read.
+void drawTicks(DrawingSurface &surface, const std::vector<Tick> &ticks, double gap, bool decadeLabels)
+{
+    const size_t stride = labelStride(ticks, gap);
+    for (size_t i = 0; i < ticks.size(); ++i) {
+        const Tick &tick = ticks[i];
+        surface.drawLine(tick.from, tick.to, black);
+        if (i % stride == 0) {
+            surface.setPenPosition(tick.labelAt);
+            if (decadeLabels) {
+                surface.printText(QStringLiteral("10"), false);
+                surface.setPenPosition(surface.penPosition() - QPointF(0, 100));
+            }
+            surface.printText(tick.text, true);
+        }
+        surface.setPenPosition(tick.penAfter);
+    }
+}
+
 } // namespace
 
 void DrawAxes(DrawingSurface &surface, double left, int width, int height, double xMin, double &xMax,
@@ -54,47 +167,12 @@ void DrawAxes(DrawingSurface &surface, double left, int width, int height, doubl
     const double bottom = PlotTop + height;
     surface.drawLine(QPointF(left, PlotTop), QPointF(left, bottom), black);
     surface.drawLine(QPointF(left, bottom), QPointF(left + width, bottom), black);
-    surface.setPenPosition(QPointF(left, bottom));
+    // Labels keep half a blank's width from each other and from the ticks.
+    const double gap = surface.textWidth(QStringLiteral(" ")) / 2;
+    drawTicks(surface, yTicks(surface, left, bottom, height, yMin, yMax, yTick, gap), gap, false);
 
-    const double yRange = yMax - yMin;
-    QString format;        // a first label of 0 keeps the empty format: general form
-    short widthClass = 0;
-    double v = yMin;
-    for (long i = 0, last = lastTickIndex(yRange, yTick); i <= last; ++i) {
-        if (v != 0) {
-            // Labels far larger than the range (60000 .. 60050) take the range's format.
-            const double share = fault::divide(v, yRange);
-            ChooseTickFormat(share > 1000 || share < -1000 ? yRange : v, format, widthClass);
-        }
-        QPointF pen = surface.penPosition();
-        surface.drawLine(pen, pen - QPointF(158 - 8 * widthClass, 0), black);
-        pen = surface.penPosition();
-        surface.setPenPosition(QPointF(pen.x() - (50 * widthClass + 250), pen.y() - 100));
-        surface.printText(labelText(v, format), true);
-        v = nextTick(v, yTick);
-        surface.setPenPosition(QPointF(left, bottom - fault::divide((v - yMin) * height, yRange)));
-    }
-
-    surface.setPenPosition(QPointF(left, bottom));
     xMax = roundedToSignificantDigits(xMax, 15);
-    const double xRange = xMax - xMin;
-    v = xMin;
-    for (long i = 0, last = lastTickIndex(xRange, xTick); i <= last; ++i) {
-        ChooseTickFormat(v, format, widthClass);
-        QPointF pen = surface.penPosition();
-        surface.drawLine(pen, pen + QPointF(0, 150), black);
-        pen = surface.penPosition();
-        if (decadeLabels) {
-            surface.setPenPosition(QPointF(pen.x() - 40 * widthClass - 100, pen.y() + 150));
-            surface.printText(QStringLiteral("10"), false);
-            surface.setPenPosition(surface.penPosition() - QPointF(0, 100));
-        } else {
-            surface.setPenPosition(QPointF(pen.x() - 40 * widthClass, pen.y() + 150));
-        }
-        surface.printText(labelText(v, format), true);
-        v = nextTick(v, xTick);
-        surface.setPenPosition(QPointF(left + fault::divide((v - xMin) * width, xRange), bottom));
-    }
+    drawTicks(surface, xTicks(surface, left, bottom, width, xMin, xMax, xTick, decadeLabels), gap, decadeLabels);
 }
 
 } // namespace modPlot_Graph

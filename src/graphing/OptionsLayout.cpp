@@ -2,6 +2,7 @@
 #include "graphing/frmOptions.h"
 
 #include "graphing/OptionsTexts.h"
+#include "platform/TabRows.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -46,7 +47,6 @@ void frmOptions::BuildControls()
     content->setFont(QFont(QStringLiteral("Arial"), 8));
     auto *outer = new QVBoxLayout(content);
     SSTab1 = named(new QTabWidget(), "SSTab1");
-    outer->addWidget(SSTab1);
 
     // General
     auto *general = new QWidget();
@@ -176,6 +176,13 @@ void frmOptions::BuildControls()
     scatchardLayout->addWidget(symbols, 0, Qt::AlignLeft);
     scatchardLayout->addStretch();
     SSTab1->addTab(scatchard, QStringLiteral("Scatchard Analysis Graph"));
+
+    // Six captions do not fit one row of this narrow window: they take rows.
+    auto *tabbed = new QVBoxLayout();
+    tabbed->setSpacing(0);
+    tabbed->addWidget(named(new TabRows(SSTab1), "SSTab1Rows"));
+    tabbed->addWidget(SSTab1);
+    outer->addLayout(tabbed);
 
     auto *buttons = new QHBoxLayout();
     cmdApply = named(new QPushButton(QStringLiteral("Apply to graph")), "cmdApply");

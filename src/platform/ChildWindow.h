@@ -5,6 +5,10 @@
 // A window that lives inside the main window's frame. It is created once,
 // then only shown and hidden: closing it hides it, so its fields keep their
 // contents for the whole run. Sizes and positions are in twips.
+//
+// A window is never smaller than its minimum size hint, whatever size it is
+// given: the layout sizes were made for other fonts, and a window that
+// fits its texts is better than one that cuts them.
 class ChildWindow : public QMdiSubWindow
 {
     Q_OBJECT
@@ -23,6 +27,19 @@ public:
     // Show the window, or bring it to the front when it is already visible.
     void showInFront();
 
+    // The smallest size at which the caption is seen whole and no control
+    // is cut or drawn over another: the content's layout's, or, for controls
+    // placed at fixed places, the room the visible ones take.
+    QSize minimumSizeHint() const override;
+
 protected:
+    // A companion window (an assistant beside its tool) has a close button
+    // only: it is never minimised or maximised, and its caption keeps the room.
+    void showCloseButtonOnly();
+
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    int captionWidth() const;
 };

@@ -12,11 +12,14 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 using namespace TwipsLayout;
 
 frmScatchTlAssistant::frmScatchTlAssistant()
     : ChildWindow(QStringLiteral("frmScatchTlAssistant"), QStringLiteral("Scatchard Analysis Assistant"))
 {
+    showCloseButtonOnly();
     auto *content = new QWidget();
     // The layout's twips sizes are made for an 8-point dialog font.
     QFont small = content->font();
@@ -68,22 +71,31 @@ QString frmScatchTlAssistant::LongUnitText(const QString &unit)
 
 void frmScatchTlAssistant::Form_Load()
 {
-    setTwipsGeometry(5070, 0, 3225, 3135);
     for (QWidget *part : {static_cast<QWidget *>(lblTitle), static_cast<QWidget *>(lblText),
                           static_cast<QWidget *>(lblUnits), static_cast<QWidget *>(fraTopic)})
         part->hide();
+    setTwipsGeometry(5070, 0, 3225, 3135);
     lblUnits->setText(LongUnitText(modVnPublic::ConcentrationUnit));
 }
 
 void frmScatchTlAssistant::ShowTopic(const QString &title, const QString &text, bool showUnits)
 {
-    setTwipsSize(twipsWidth(), 5205);
     lblTitle->setText(title);
     lblText->setText(text);
+    // The text takes the lines it needs in this font: the units label, the
+    // frame and the window make room for them.
+    const QRect designed = Twips::toPixels(120, 400, 2745, 1560);
+    lblText->resize(designed.width(), std::max(designed.height(), lblText->heightForWidth(designed.width())));
+    const int gap = Twips::toPixelsY(40);
+    lblUnits->move(lblUnits->x(), lblText->geometry().bottom() + 1 + gap);
+    const QWidget *last = showUnits ? static_cast<QWidget *>(lblUnits) : lblText;
+    fraTopic->resize(fraTopic->width(),
+                     std::max(Twips::toPixelsY(2400), last->geometry().bottom() + 1 + Twips::toPixelsY(145)));
     fraTopic->show();
     lblTitle->show();
     lblText->show();
     lblUnits->setVisible(showUnits);
+    setTwipsSize(twipsWidth(), 5205);
 }
 
 void frmScatchTlAssistant::lblBoundAndBoundFree_Click()

@@ -155,7 +155,12 @@ void frmScatchard::cmdClearForm_Click()
         flgInputScatchard->setTextMatrix(row, 1, QString());
         flgInputScatchard->setTextMatrix(row, 2, QString());
     }
+    // The current cell goes to the last row, but the view stays on the first,
+    // where the next data is typed (also when the window is shown later).
+    flgInputScatchard->setAutoScroll(false);
     flgInputScatchard->setCurrent(flgInputScatchard->Rows() - 1, 2);
+    flgInputScatchard->setAutoScroll(true);
+    flgInputScatchard->scrollToTop();
 }
 
 void frmScatchard::cmdOptions_Click()

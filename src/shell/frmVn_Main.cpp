@@ -20,7 +20,6 @@
 #include "platform/PrinterDialog.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SettingsStore.h"
-#include "platform/Twips.h"
 #include "printing/frmPrintOptions.h"
 #include "scatchard/frmScatchTlAssistant.h"
 #include "scatchard/frmScatchard.h"
@@ -38,17 +37,15 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStyle>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
 
 const QString kApp = QStringLiteral("Vornish");
-const QString kSettings = QStringLiteral("Settings");
 const QString kRegInfo = QStringLiteral("RegInfo");
-
-constexpr double kDefaultWidth = 11310;
-constexpr double kDefaultHeight = 7340;
 
 } // namespace
 
@@ -61,19 +58,16 @@ frmVn_Main::frmVn_Main(QWidget *parent)
 
     mdiArea = new QMdiArea(this);
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    // Windows beyond the frame's edges, as after tiling many, stay reachable.
+    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea);
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
     qApp->installEventFilter(new HelpKey([this](const QString &topic) { ShowHelp(topic); }, this));
 
-    // The placement of the last session, in twips.
-    const double left = SettingsStore::readSingle(kApp, kSettings, QStringLiteral("MainLeft"), 0);
-    const double top = SettingsStore::readSingle(kApp, kSettings, QStringLiteral("MainTop"), 0);
-    const double width = SettingsStore::readSingle(kApp, kSettings, QStringLiteral("MainWidth"), kDefaultWidth);
-    const double height = SettingsStore::readSingle(kApp, kSettings, QStringLiteral("MainHeight"), kDefaultHeight);
-    move(Twips::toPixelsX(left), Twips::toPixelsY(top));
-    resize(Twips::toPixelsX(width), Twips::toPixelsY(height));
+    m_placement.restore(*this); // the placement of the last session
 
     m_splash = new frmVnSplash(this);
     SetSharedDefaults();
@@ -223,7 +217,7 @@ void frmVn_Main::mnuWindowsDocking_Click()
 {
     if (isMaximized())
         showNormal();
-    resize(Twips::toPixelsX(kDefaultWidth), Twips::toPixelsY(kDefaultHeight));
+    m_placement.resize(*this, MainPlacement::DefaultWidth, MainPlacement::DefaultHeight);
     AppWindows &w = appWindows();
     if (w.vornish)
         w.vornish->setTwipsGeometry(0, 0, 5070, 5895);
@@ -274,33 +268,41 @@ void frmVn_Main::TileWindows(Qt::Orientation stacking)
             visible.append(w);
     if (visible.isEmpty())
         return;
-    const QRect area = mdiArea->viewport()->rect();
-    const int count = int(visible.size());
-    for (int i = 0; i < count; ++i) {
-        QMdiSubWindow *w = visible[i];
+    // Each window takes its share of the area but never less than its
+    // minimum, so that no control is squeezed onto another; the windows
+    // that no longer fit are reached by scrolling the area.
+    const bool stacked = stacking == Qt::Vertical;
+    const QSize area = mdiArea->contentsRect().size();
+    const int share = (stacked ? area.height() : area.width()) / int(visible.size());
+    QList<QSize> least;
+    int total = 0;
+    for (QMdiSubWindow *w : visible) {
         if (w->isMaximized())
             w->showNormal();
-        if (stacking == Qt::Vertical) {
-            const int h = area.height() / count;
-            w->setGeometry(0, i * h, area.width(), h);
+        least.append(w->minimumSizeHint().expandedTo(w->minimumSize()));
+        total += std::max(share, stacked ? least.last().height() : least.last().width());
+    }
+    const int scrollBar = total > (stacked ? area.height() : area.width())
+                              ? mdiArea->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+                              : 0;
+    int offset = 0;
+    for (int i = 0; i < visible.size(); ++i) {
+        if (stacked) {
+            const int h = std::max(share, least[i].height());
+            visible[i]->setGeometry(0, offset, std::max(area.width() - scrollBar, least[i].width()), h);
+            offset += h;
         } else {
-            const int wd = area.width() / count;
-            w->setGeometry(i * wd, 0, wd, area.height());
+            const int wd = std::max(share, least[i].width());
+            visible[i]->setGeometry(offset, 0, wd, std::max(area.height() - scrollBar, least[i].height()));
+            offset += wd;
         }
     }
 }
 
 void frmVn_Main::StorePlacement()
 {
-    if (isMinimized())
-        return;
-    const auto store = [](const char *key, double twips) {
-        SettingsStore::write(kApp, kSettings, QLatin1String(key), QString::number(float(twips), 'g', 9));
-    };
-    store("MainLeft", Twips::fromPixelsX(x()));
-    store("MainTop", Twips::fromPixelsY(y()));
-    store("MainWidth", Twips::fromPixelsX(width()));
-    store("MainHeight", Twips::fromPixelsY(height()));
+    if (!isMinimized())
+        m_placement.store(*this);
 }
 
 void frmVn_Main::CountExit()

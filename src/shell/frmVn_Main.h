@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/MainPlacement.h"
+
 #include <QMainWindow>
 #include <QPointer>
 
@@ -95,4 +97,5 @@ private:
     QTimer *m_clock = nullptr;
     QPointer<frmVnSplash> m_splash; // gone once the splash has ended
     bool m_reminderDue = false;
+    MainPlacement m_placement;
 };

@@ -24,6 +24,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStandardPaths>
+#include <QHeaderView>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
 
@@ -245,6 +247,47 @@ private slots:
         QCOMPARE(scriptedMessages().shown.size(), 1);
         QVERIFY(scriptedMessages().shown[0].text.startsWith(QStringLiteral("Data error event hit err:")));
         QCOMPARE(browser->grdDataGrid->model()->rowCount(), 0);
+        browser->hide();
+    }
+
+    void theBrowserShowsLongTimesWhole()
+    {
+        // Times reach six digits late in a long run.
+        ResetResultsDatabase(ResultsFilePath());
+        {
+            ResultsAppender appender(ResultsFilePath());
+            for (int i = 0; i < 3000; ++i) {
+                ResultRecord sample;
+                sample.time = i * 60.5;
+                sample.A = 1e-9;
+                sample.rA = -2.5e-12 * i;
+                appender.AppendResultRecord(sample);
+            }
+            appender.finish();
+        }
+        browser->ShowResults();
+        QTableView *grid = browser->grdDataGrid;
+        while (grid->model()->canFetchMore(QModelIndex())) {
+            grid->scrollToBottom();
+            QCoreApplication::processEvents();
+        }
+        grid->scrollToBottom();
+        QCoreApplication::processEvents();
+        QCOMPARE(shownText(grid, 2999, 0), QStringLiteral("181439.5"));
+        const int cellMargins = 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+        for (int column = 0; column < 3; ++column) {
+            const QString heading = grid->model()->headerData(column, Qt::Horizontal).toString();
+            QVERIFY2(grid->horizontalHeader()->fontMetrics().horizontalAdvance(heading)
+                             + 2 * grid->style()->pixelMetric(QStyle::PM_HeaderMargin)
+                         <= grid->columnWidth(column),
+                     qPrintable(heading));
+            const int lastShown = grid->rowAt(grid->viewport()->height() - 1);
+            for (int row = grid->rowAt(0); row <= (lastShown < 0 ? 2999 : lastShown); ++row)
+                QVERIFY2(grid->fontMetrics().horizontalAdvance(shownText(grid, row, column)) + cellMargins
+                             <= grid->columnWidth(column),
+                         qPrintable(shownText(grid, row, column)));
+        }
+        QVERIFY(grid->horizontalHeader()->length() <= grid->viewport()->width()); // no column cut off
         browser->hide();
     }
 

@@ -15,6 +15,7 @@ private slots:
     void axesOfARangeFrom0To80();
     void yLabelsOfALargeNarrowRange();
     void decadeLabelsStandRaised();
+    void crowdedLabelsStayReadable();
     void zeroLabelAfterNegativeMinimum();
     void axisFaults();
     void plotPointModesAndCorners();

@@ -7,12 +7,15 @@
 #include "graphing/UnitDisplays.h"
 #include "graphing/Units.h"
 #include "platform/SettingsStore.h"
+#include "platform/TabRows.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionTab>
 #include <QTabWidget>
 
 namespace {
@@ -72,6 +75,18 @@ void OptionsWindowTest::tabsAndCaptions()
         tabs << options.SSTab1->tabText(i);
     QCOMPARE(tabs, QStringList({"General", "Preferences", "Graph Axis properties", "Equilibrium Tool Graph",
                                 "Dynamic Equilibrium Graph", "Scatchard Analysis Graph"}));
+    // All six at once, whole, at the window's size.
+    options.showInFront();
+    const TabRows *rows = options.findChild<TabRows *>();
+    QVERIFY(rows && rows->isVisible());
+    for (int i = 0; i < tabs.size(); ++i) {
+        const QStyleOptionTab tab = rows->tabOption(i);
+        QVERIFY(rows->rect().contains(tab.rect));
+        const QRect space = rows->style()->subElementRect(QStyle::SE_TabBarTabText, &tab, rows);
+        QVERIFY2(rows->fontMetrics().horizontalAdvance(tabs[i]) <= space.width(), qPrintable(tabs[i]));
+        for (int j = 0; j < i; ++j)
+            QVERIFY(!tab.rect.intersects(rows->tabRect(j)));
+    }
     QCOMPARE(options.cmdApply->text(), QString("Apply to graph"));
     QCOMPARE(options.optMicromolar->text(), QString("micro Molar (\u00B5M)"));
     QCOMPARE(options.lblX_ScaleTitles->text(),

@@ -11,6 +11,7 @@
 #include "graphing/UnitTables.h"
 #include "platform/RuntimeFault.h"
 
+#include <QFontMetricsF>
 #include <QTest>
 
 using namespace modPlot_Graph;
@@ -203,6 +204,39 @@ void PlotEngineTest::decadeLabelsStandRaised()
     QCOMPARE(all[1].at.y(), 4200.0);
     QCOMPARE(all[1].at.x(), 1960 + list.textWidth("10"));
     QCOMPARE(all[13].text, QString("-3"));
+}
+
+void PlotEngineTest::crowdedLabelsStayReadable()
+{
+    // Totals of 5000 tick every 625; scientific Y labels are wider than their place.
+    for (const double left : {ScreenLeft, PrinterLeft}) {
+        DisplayList list;
+        list.setFont("Arial", 9, false);
+        double xMax = 5000;
+        DrawAxes(list, left, PlotWidth, PlotHeight, 0, xMax, -2.5e-5, 0, 625, 2.5e-5 / 8, false);
+        QList<QRectF> boxes;
+        QList<QLineF> lines;
+        for (const DisplayItem &item : list.items()) {
+            if (item.kind == DisplayItem::Line)
+                lines << QLineF(item.x1, item.y1, item.x2, item.y2);
+            if (item.kind != DisplayItem::Text)
+                continue;
+            const QFontMetricsF metrics(DisplayList::twipsFont(list.fontOf(item)));
+            boxes << QRectF(item.x1, item.y1, metrics.horizontalAdvance(list.textOf(item)), metrics.height());
+        }
+        QCOMPARE(lines.size(), 2 + 9 + 9); // every tick keeps its mark
+        for (int i = 0; i < boxes.size(); ++i) {
+            for (int j = i + 1; j < boxes.size(); ++j)
+                QVERIFY(!boxes[i].intersects(boxes[j]));
+            for (const QLineF &line : lines) { // axes and ticks are straight up or across
+                const bool across = line.dy() == 0;
+                const QRectF stroke = QRectF(line.p1(), line.p2()).normalized().adjusted(
+                    across ? 0 : -0.5, across ? -0.5 : 0, across ? 0 : 0.5, across ? 0.5 : 0);
+                QVERIFY(!boxes[i].intersects(stroke));
+            }
+        }
+        QCOMPARE(labelTexts(list).mid(labelTexts(list).size() - 5), QString("0 1250 2500 3750 5000").split(' '));
+    }
 }
 
 void PlotEngineTest::zeroLabelAfterNegativeMinimum()

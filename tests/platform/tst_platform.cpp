@@ -1,13 +1,18 @@
 #include "TestFixture.h"
 
 #include "platform/DocumentLauncher.h"
+#include "platform/ModalDialog.h"
 #include "platform/NumberText.h"
+#include "platform/QtMessageService.h"
 #include "platform/RuntimeFault.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
 
+#include <QDialog>
 #include <QFile>
 #include <QLocale>
+#include <QMainWindow>
+#include <QMessageBox>
 #include <QSettings>
 
 #include <clocale>
@@ -187,6 +192,32 @@ private slots:
         QCOMPARE(shown[1].text, QStringLiteral("Vornish had a problem running your web browser. Please check that "
                                                "your browser is correctly installed.(Error5)"));
         QCOMPARE(shown[1].icon, Messages::Icon::Exclamation);
+    }
+
+    void messageBoxesBelongToAWindow()
+    {
+        QMainWindow main;
+        main.show();
+        QWidget tool;
+        tool.show();
+        QtMessageService service;
+        QWidget *parent = nullptr;
+        ModalDialog::setRunner([&](QDialog &box) {
+            parent = box.parentWidget();
+            return int(QMessageBox::Yes);
+        });
+        QApplication::setActiveWindow(&tool);
+        QCOMPARE(service.ask({QStringLiteral("Keep it?"), Messages::Buttons::YesNo}), Messages::Answer::Yes);
+        QCOMPARE(parent, &tool);
+        // No window active, as right after another box closed: the window the user was in.
+        QApplication::setActiveWindow(nullptr);
+        service.ask({QStringLiteral("Second")});
+        QCOMPARE(parent, &tool);
+        // That window gone: the main window, never none (a box floating mid-screen).
+        tool.hide();
+        service.ask({QStringLiteral("Third")});
+        QCOMPARE(parent, &main);
+        TestFixture::dismissModalWindows();
     }
 };
 

@@ -298,6 +298,7 @@ private slots:
             QVERIFY(grid->TextMatrix(row, 1).isEmpty() && grid->TextMatrix(row, 2).isEmpty());
         QCOMPARE(grid->Row(), 20);
         QCOMPARE(grid->Col(), 2);
+        QCOMPARE(grid->rowAt(0), 0); // but the view shows row 1, where the next data goes
         QCOMPARE(outputs(), results);
     }
 
@@ -334,7 +335,7 @@ private slots:
         // Topics.
         QCOMPARE(assistant->twipsHeight(), 3135.0);
         QTest::mouseClick(assistant->lblUnitsTopic, Qt::LeftButton);
-        QVERIFY(qAbs(assistant->twipsHeight() - 5205) < 20);
+        QVERIFY(assistant->twipsHeight() > 5205 - 20); // or taller where its text needs it
         QVERIFY(assistant->lblUnits->isVisible());
         QCOMPARE(assistant->lblUnits->text(), QStringLiteral("nM (1E-09 Molar)"));
         QTest::mouseClick(assistant->lblNavigation, Qt::LeftButton);

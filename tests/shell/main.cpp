@@ -3,6 +3,7 @@
 // The test classes of the folder, each in its own file.
 int runShellTests(int argc, char *argv[]);
 int runHelpAboutTests(int argc, char *argv[]);
+int runWindowFitTests(int argc, char *argv[]);
 
 int main(int argc, char *argv[])
 {
@@ -10,7 +11,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     TestFixture::prepareApplication(app);
     int failed = 0;
-    for (auto run : {runShellTests, runHelpAboutTests})
+    for (auto run : {runShellTests, runHelpAboutTests, runWindowFitTests})
         failed |= run(argc, argv);
     return failed;
 }

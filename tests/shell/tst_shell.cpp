@@ -23,6 +23,7 @@
 #include <QPointer>
 #include <QToolBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 
@@ -163,6 +164,7 @@ private slots:
     void placementIsStoredUnlessMinimised()
     {
         start();
+        main->resize(Twips::toPixelsX(6000), Twips::toPixelsY(4000));
         main->move(Twips::toPixelsX(1440), Twips::toPixelsY(720));
         main->close();
         QCOMPARE(stored("Settings", "MainLeft").toDouble(), 1440.0);
@@ -175,6 +177,27 @@ private slots:
         main->move(0, 0);
         main->close();
         QCOMPARE(stored("Settings", "MainLeft").toDouble(), 1440.0);
+    }
+
+    void placementUnchangedOrFittedToTheScreen()
+    {
+        // 7340 twips are 489.33 pixels at 96 dpi: an unchanged height goes back as it was read.
+        SettingsStore::write(kApp, "Settings", "MainHeight", "7340");
+        start();
+        main->close();
+        QCOMPARE(stored("Settings", "MainHeight"), QStringLiteral("7340"));
+        main.reset();
+
+        // A placement off or larger than the screen is fitted to it, and what was used is stored.
+        SettingsStore::write(kApp, "Settings", "MainHeight", "1e9");
+        SettingsStore::write(kApp, "Settings", "MainLeft", "-50000");
+        start();
+        const QRect available = main->screen()->availableGeometry();
+        QCOMPARE(main->pos(), available.topLeft());
+        QCOMPARE(main->height(), available.height());
+        main->close();
+        QCOMPARE(stored("Settings", "MainHeight").toDouble(), available.height() * 1440.0 / main->logicalDpiY());
+        QCOMPARE(stored("Settings", "MainLeft").toDouble(), available.left() * 1440.0 / main->logicalDpiX());
     }
 
     void splashPictureAndLifetime()
@@ -255,7 +278,10 @@ private slots:
         appWindows().vornish->move(200, 200);
         main->action("mnuWindowsDocking")->trigger();
         QVERIFY(!main->isMaximized());
-        QCOMPARE(appWindows().vornish->geometry(), Twips::toPixels(0, 0, 5070, 5895));
+        // The designed size, or more where the window's texts need it.
+        const QRect docked = appWindows().vornish->geometry();
+        QCOMPARE(docked.topLeft(), QPoint(0, 0));
+        QVERIFY(docked.width() >= Twips::toPixelsX(5070) && docked.height() >= Twips::toPixelsY(5895));
 
         QMenu *windowMenu = main->menuBar()->findChild<QMenu *>("mnuWindow");
         emit windowMenu->aboutToShow();
