@@ -2,6 +2,7 @@
 #include "cli/CommonOptions.h"
 #include "cli/Failures.h"
 #include "cli/PairsFile.h"
+#include "cli/ScatchardReport.h"
 #include "cli/Subcommand.h"
 #include "platform/RuntimeFault.h"
 #include "scatchard/KdInterval.h"
@@ -33,18 +34,9 @@ void warnAboutValuesNotAboveZero(const Pairs &pairs)
         Warn(QStringLiteral("scatchard: %1 more values are not greater than zero").arg(count - ReportedValues));
 }
 
-struct Analysis
-{
-    LineFit fit;
-    int df = 0;
-    double t = 0;
-    double kd = 0;
-    KdInterval interval;
-};
+} // namespace
 
-// The window's analysis run on the pairs: the same fit, table t, Kd and
-// interval, with its warnings on standard error.
-Analysis analyze(const Pairs &pairs)
+ScatchardReport AnalyzeScatchardPairs(const Pairs &pairs)
 {
     const int n = int(pairs.bound.size());
     if (n == 0)
@@ -52,7 +44,7 @@ Analysis analyze(const Pairs &pairs)
     warnAboutValuesNotAboveZero(pairs);
     if (n < 3)
         throw Refusal{InsufficientInputText()};
-    Analysis a;
+    ScatchardReport a;
     try {
         a.fit = FitLine(n, pairs.bound, pairs.ratio);
         if (a.fit.perfectFit)
@@ -70,6 +62,8 @@ Analysis analyze(const Pairs &pairs)
     }
     return a;
 }
+
+namespace {
 
 QString number(double v)
 {
@@ -101,7 +95,9 @@ const char *kindName(KdInterval::Kind kind)
     return "invalid";
 }
 
-QString text(const Analysis &a, const QString &unit)
+} // namespace
+
+QString ScatchardText(const ScatchardReport &a, const QString &unit)
 {
     const std::pair<const char *, QString> lines[] = {
         {"Intercept:", number(a.fit.intercept)},
@@ -117,7 +113,7 @@ QString text(const Analysis &a, const QString &unit)
     return out;
 }
 
-QString csv(const Analysis &a, const QString &unit, bool header)
+QString ScatchardCsv(const ScatchardReport &a, const QString &unit, bool header)
 {
     const bool finite = a.interval.kind == KdInterval::Finite;
     const bool low = finite || a.interval.kind == KdInterval::OpenAbove;
@@ -138,7 +134,7 @@ QString csv(const Analysis &a, const QString &unit, bool header)
            + QLatin1Char('\n');
 }
 
-QString json(const Analysis &a, const QString &unit, long long n)
+QString ScatchardJson(const ScatchardReport &a, const QString &unit, long long n)
 {
     QString interval = QStringLiteral("{\"kind\":\"%1\"").arg(QLatin1String(kindName(a.interval.kind)));
     if (a.interval.kind != KdInterval::Invalid)
@@ -153,17 +149,19 @@ QString json(const Analysis &a, const QString &unit, long long n)
              number(a.t), number(a.kd), QString::fromStdString(JsonString(unit)), interval);
 }
 
+namespace {
+
 void run(const Arguments &arguments)
 {
     const Unit unit = UnitOf(arguments);
     const Format format = FormatOf(arguments, Format::Text);
     const Pairs pairs = ReadPairs(arguments.operands().first());
-    const Analysis a = analyze(pairs);
+    const ScatchardReport a = AnalyzeScatchardPairs(pairs);
     QString result;
     switch (format) {
-    case Format::Text: result = text(a, unit.name); break;
-    case Format::Csv: result = csv(a, unit.name, !arguments.has("no-header")); break;
-    case Format::Json: result = json(a, unit.name, (long long)pairs.bound.size()); break;
+    case Format::Text: result = ScatchardText(a, unit.name); break;
+    case Format::Csv: result = ScatchardCsv(a, unit.name, !arguments.has("no-header")); break;
+    case Format::Json: result = ScatchardJson(a, unit.name, (long long)pairs.bound.size()); break;
     }
     OutputStream out(arguments.value("output"));
     out.write(result.toStdString());

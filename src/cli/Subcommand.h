@@ -26,6 +26,7 @@ struct Subcommand
 const Subcommand &SolveCommand();
 const Subcommand &SweepCommand();
 const Subcommand &ScatchardCommand();
+const Subcommand &FitCommand();
 const Subcommand &SimulateCommand();
 const Subcommand &KineticsCommand();
 

@@ -8,6 +8,7 @@ const std::vector<const Subcommand *> &Subcommands()
         &SolveCommand(),
         &SweepCommand(),
         &ScatchardCommand(),
+        &FitCommand(),
         &SimulateCommand(),
         &KineticsCommand(),
     };

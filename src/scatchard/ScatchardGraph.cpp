@@ -1,11 +1,13 @@
 #include "scatchard/ScatchardGraph.h"
 
 #include "graphing/PlotEngine.h"
+#include "graphing/PlotOverlay.h"
 #include "graphing/UnitDisplays.h"
 #include "graphing/frmOptions.h"
 #include "platform/EditableGrid.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeFault.h"
+#include "scatchard/SaturationFitPanel.h"
 #include "scatchard/frmScatchTlAssistant.h"
 #include "scatchard/frmScatchard.h"
 #include "shell/AppWindows.h"
@@ -22,6 +24,8 @@ using namespace modPlot_Graph;
 
 namespace {
 
+const QColor ModelLineColor(0, 0, 192);
+
 // A manual axis text of the Options window replaces the automatic value.
 void applyOverride(double &value, const QString &manualText)
 {
@@ -34,9 +38,21 @@ double lineAt(double slope, double intercept, double x)
     return fault::checkedFinite(slope * x + intercept);
 }
 
+// The fitted curve in Scatchard coordinates, across the X range.
+void PlotModelLine(const ModelLine &model, double xMin, double xMax, double yMin, double yMax)
+{
+    const auto modelAt = [&](double x) { return fault::divide(model.bmax - x, model.kd); };
+    PlotDashedLine(xMin, modelAt(xMin), xMax, modelAt(xMax), xMin, xMax, yMin, yMax, ModelLineColor,
+                   modVnPublic::PrinterEcho);
+    PlotLegend({{QStringLiteral("Scatchard line"), QColor(0, 0, 0), false},
+                {QStringLiteral("Curve fit"), ModelLineColor, true}},
+               modVnPublic::PrinterEcho);
+}
+
 } // namespace
 
-void PlotScatchardGraph(const std::vector<double> &x, const std::vector<double> &y, double slope, double intercept)
+void PlotScatchardGraph(const std::vector<double> &x, const std::vector<double> &y, double slope, double intercept,
+                        std::optional<ModelLine> model)
 {
     if (!BeginToolGraph(ScatchardTool)) {
         StatusText::clear();
@@ -76,6 +92,8 @@ void PlotScatchardGraph(const std::vector<double> &x, const std::vector<double> 
             PlotPoint(x[i], y[i], PlotWidth, PlotHeight, xMin, xMax, yMin, yMax, prefs.scatchardSymbol,
                       modVnPublic::PrinterEcho);
     }
+    if (model)
+        PlotModelLine(*model, xMin, xMax, yMin, yMax);
 
     StatusText::clear();
     frmScatchTlAssistant *assistant = appWindows().scatchardAssistant;
@@ -100,7 +118,8 @@ void RegisterScatchardHooks(frmScatchard &)
     // The hooks find the window through the registry, which forgets it
     // when the main window ends.
     SetReplotHandler(ScatchardTool, [] {
-        if (frmScatchard *form = appWindows().scatchard)
+        frmScatchard *form = appWindows().scatchard;
+        if (form && !form->fitPanel->ReplotFitGraph())
             form->cmdScatchard->click();
     });
 

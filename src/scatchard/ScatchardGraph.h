@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 class frmScatchard;
@@ -13,8 +14,15 @@ namespace modStatistics {
 // inside the axis ranges, in the symbol of the Options window. Clears the
 // status text; after a plot hides the assistant. Faults propagate to the
 // analysis' handler.
+// A fitted saturation curve, given as model, is drawn too: in Scatchard
+// coordinates the line y = (Bmax - x) / Kd, dashed, with a legend.
+struct ModelLine
+{
+    double kd = 0.0;
+    double bmax = 0.0;
+};
 void PlotScatchardGraph(const std::vector<double> &x, const std::vector<double> &y, double slope,
-                        double intercept);
+                        double intercept, std::optional<ModelLine> model = std::nullopt);
 
 // The Options window's X scale row heading and tool tips in their linear
 // form, the only scale of the Scatchard graph.

@@ -4,6 +4,7 @@
 #include "platform/EditableGrid.h"
 #include "platform/TwipsLayout.h"
 #include "scatchard/ScatchardAnalysis.h"
+#include "scatchard/SaturationFitPanel.h"
 #include "scatchard/ScatchardGraph.h"
 #include "scatchard/frmScatchTlAssistant.h"
 #include "shell/AppWindows.h"
@@ -50,6 +51,7 @@ void frmScatchard::BuildControls()
     lblReactionEquation->setFont(bold);
     BuildInputFrame(content);
     BuildOutputs(content);
+    fitPanel = new SaturationFitPanel(*this, content);
     setWidget(content);
 
     QWidget *order[] = {flgInputScatchard, cmdScatchardAssistant, cmdScatchard, cmdClearForm, cmdOptions, cmdClose};
@@ -109,7 +111,7 @@ void frmScatchard::BuildOutputs(QWidget *content)
     cmdScatchard = button(content, "cmdScatchard", QStringLiteral("Analyze data"), left, 2640, width, 420);
     cmdClearForm = button(content, "cmdClearForm", QStringLiteral("Clear Form"), left, 3150, 1170);
     cmdOptions = button(content, "cmdOptions", QStringLiteral("Options"), left + 1230, 3150, 1170);
-    cmdClose = button(content, "cmdClose", QStringLiteral("Close"), left, 3600, width);
+    cmdClose = button(content, "cmdClose", QStringLiteral("Close"), left, 3600, 1170);
 
     fraResults = frame(content, "fraResults", QStringLiteral("Results"), 120, 4320, 4770, 1080);
     lblKd = label(fraResults, "lblKd", QStringLiteral("Calculated  Kd:"), 120, 270, 1500);

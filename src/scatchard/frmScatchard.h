@@ -8,6 +8,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class SaturationFitPanel;
 
 // "Scatchard Analysis": up to 20 measured pairs (Bound, Bound/Free) in a
 // grid; Analyze data fits the line and shows Kd with its 95 % interval.
@@ -36,6 +37,7 @@ public:
     QPushButton *cmdClearForm = nullptr;
     QPushButton *cmdOptions = nullptr;
     QPushButton *cmdClose = nullptr;
+    SaturationFitPanel *fitPanel = nullptr;  // Fit Curve and its results
 
     // "(in nM )" for the unit nM.
     static QString UnitLabel(const QString &unit);

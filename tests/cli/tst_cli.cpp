@@ -79,7 +79,7 @@ private slots:
     {
         const CliRun help = RunCli({"--help"});
         QCOMPARE(help.exitCode, 0);
-        for (const char *name : {"solve", "sweep", "scatchard", "simulate"}) {
+        for (const char *name : {"solve", "sweep", "scatchard", "fit", "simulate"}) {
             QVERIFY2(help.out.contains(QByteArray("\n  ") + name + ' '), name);
             const CliRun own = RunCli({name, "--help"});
             QCOMPARE(own.exitCode, 0);
@@ -333,6 +333,44 @@ private slots:
             QVERIFY(!run.crashed && run.exitCode == 1 && run.errLines().size() == 1);
             QVERIFY(run.err.size() < 300);
         }
+    }
+
+    // NIST's Misra1d (certified b1 = Bmax 4.3736970754E+02, b2 = 1 / Kd
+    // 3.0227324449E-04, residual SS 5.6419295283E-02 on 12 df) as pairs
+    // (Bound, Bound/Free); the refusals of data that define no curve.
+    void fitAndComparison()
+    {
+        const double x[] = {77.6, 114.9, 141.1, 190.8, 239.9, 289.0, 332.8, 378.4, 434.8, 477.3, 536.8, 593.1, 689.1, 760.0};
+        const double y[] = {10.07, 14.73, 17.94, 23.93, 29.61, 35.18, 40.02, 44.82, 50.76, 55.05, 61.01, 66.40, 75.47, 81.78};
+        QByteArray data;
+        for (int i = 0; i < 14; ++i)
+            data += QByteArray::number(y[i], 'g', 17) + ',' + QByteArray::number(y[i] / x[i], 'g', 17) + '\n';
+        const CliRun run = RunCli({"fit", "--compare", "--format", "json", "-"}, data);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.err.isEmpty(), run.err);
+        const QJsonObject both = QJsonDocument::fromJson(run.out).object();
+        const QJsonObject fit = both["fit"].toObject();
+        QVERIFY(relativeError(fit["bmax"].toDouble(), 4.3736970754E+02) < 1e-8);
+        QVERIFY(relativeError(1 / fit["kd"].toDouble(), 3.0227324449E-04) < 1e-8);
+        QVERIFY(relativeError(fit["residualSS"].toDouble(), 5.6419295283E-02) < 1e-8);
+        QCOMPARE(fit["df"].toInt(), 12);
+        QCOMPARE(both["scatchard"].toObject()["df"].toInt(), 12);
+        QVERIFY(both["scatchardBmax"].toDouble() > 0);
+
+        const CliRun csv = RunCli({"fit", "--compare", "--format", "csv", "-"}, data);
+        const QList<QByteArray> lines = csv.out.trimmed().split('\n');
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines[0].count(','), lines[1].count(','));
+        QVERIFY(lines[0].contains(",Scatchard Kd (nM),"));
+
+        const CliRun few = RunCli({"fit", "-"}, "1,0.9\n2,0.8\n");
+        QCOMPARE(few.exitCode, 1);
+        QVERIFY(few.out.isEmpty());
+        QCOMPARE(few.err, QByteArray("vornish-cli: fit: The curve fit needs at least three data points (Bound, "
+                                     "Bound/Free).\n"));
+        const CliRun line = RunCli({"fit", "-"}, "2,0.5\n4,0.5\n6,0.5\n");
+        QCOMPARE(line.exitCode, 1);
+        QVERIFY(line.err.startsWith("vornish-cli: fit: Kd and Bmax grow without bound"));
     }
 
     // The samples are the engine's doubles, events and competitor

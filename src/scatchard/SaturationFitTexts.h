@@ -1,0 +1,29 @@
+#pragma once
+
+#include "scatchard/SaturationFit.h"
+
+#include <QString>
+
+// The fit's results and cases as the window and the command line show them.
+namespace modStatistics {
+
+// Six significant digits, at least one decimal ("3308.26", "0.0053"),
+// "Scientific" below 1E-04 and from 1E+09.
+QString FitNumberText(double value);
+
+// value, a blank, the unit name.
+QString FitQuantityText(double value, const QString &unit);
+
+// "low unit < name < high unit".
+QString IntervalText(const QString &name, double low, double high, const QString &unit);
+
+// The profile interval of Kd: finite, or "low unit < Kd < plus infinite".
+QString ProfileIntervalText(const ProfileInterval &interval, const QString &unit);
+
+// Why there is no fit, in words; empty for a fit.
+QString FitOutcomeText(SaturationFit::Outcome outcome);
+
+// The note of a profile interval that is open above.
+QString OpenAboveText();
+
+} // namespace modStatistics

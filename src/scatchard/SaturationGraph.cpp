@@ -1,0 +1,62 @@
+#include "scatchard/SaturationGraph.h"
+
+#include "graphing/AxisTitleLabel.h"
+#include "graphing/PlotEngine.h"
+#include "graphing/Units.h"
+#include "graphing/frmGraph.h"
+#include "scatchard/frmScatchTlAssistant.h"
+#include "shell/AppWindows.h"
+#include "shell/StatusText.h"
+
+#include <algorithm>
+
+namespace modStatistics {
+
+using namespace modPlot_Graph;
+
+namespace {
+
+constexpr int curveSteps = 200;
+
+} // namespace
+
+void PlotSaturationGraph(const SaturationComparison &comparison)
+{
+    if (!BeginToolGraph(ScatchardTool)) {
+        StatusText::clear();
+        return;
+    }
+    const SaturationFit &fit = comparison.fit;
+    const auto curveAt = [&](double free) { return fit.bmax * free / (fit.kd + free); };
+    const std::vector<double> &free = comparison.free, &bound = comparison.bound;
+
+    double xMin = 0, xMax = *std::max_element(free.begin(), free.end());
+    double yMin = 0, yMax = std::max(*std::max_element(bound.begin(), bound.end()), curveAt(xMax));
+    RoundUpAxisMaximum(xMax);
+    RoundUpAxisMaximum(yMax);
+    SetUpGraph(xMin, xMax, yMin, yMax, ScatchardTool);
+    const QString unit = QStringLiteral(" (") + modVnPublic::ConcentrationUnit + QLatin1Char(')');
+    if (frmGraph *graph = appWindows().graph) {
+        graph->lblX_axis->setText(QStringLiteral("[Free]") + unit);
+        graph->lblY_axis->setText(QStringLiteral("[Bound]") + unit);
+    }
+
+    for (int step = 0; step <= curveSteps; ++step) {
+        const double x = xMin + (xMax - xMin) * step / curveSteps;
+        PlotPoint(x, curveAt(x), PlotWidth, PlotHeight, xMin, xMax, yMin, yMax, step == 0 ? PlotDot : PlotSegment,
+                  modVnPublic::PrinterEcho);
+    }
+    const short symbol = Preferences().scatchardSymbol;
+    for (size_t i = 0; i < free.size(); ++i) {
+        if (free[i] <= xMax && bound[i] <= yMax)
+            PlotPoint(free[i], bound[i], PlotWidth, PlotHeight, xMin, xMax, yMin, yMax, symbol,
+                      modVnPublic::PrinterEcho);
+    }
+
+    StatusText::clear();
+    frmScatchTlAssistant *assistant = appWindows().scatchardAssistant;
+    if (assistant && assistant->isVisible())
+        assistant->hide();
+}
+
+} // namespace modStatistics
