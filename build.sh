@@ -1,5 +1,6 @@
 #!/bin/sh
-# Sets up, builds, and then runs Vornish ("run") or its tests ("test").
+# Sets up, builds, and then runs Vornish ("run"), its tests ("test"), its
+# tests under the sanitizers ("sanitize") or its benchmarks ("bench").
 # Installs the Debian packages it needs when they are missing.
 set -eu
 cd "$(dirname "$0")"
@@ -26,8 +27,14 @@ case "${1:-run}" in
     exec ./build/src/vornish ;;
   test)
     cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure ;;
+  sanitize)
+    # The whole suite again, built in build-asan with AddressSanitizer and
+    # UndefinedBehaviorSanitizer: any finding fails its test.
+    cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVORNISH_SANITIZE=ON >/dev/null
+    cmake --build build-asan -j2
+    cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure ;;
   bench)
     for b in build/bench/bench_*; do [ -x "$b" ] && QT_QPA_PLATFORM=offscreen "$b"; done ;;
   *)
-    echo "usage: $0 [run|test|bench]" >&2; exit 2 ;;
+    echo "usage: $0 [run|test|sanitize|bench]" >&2; exit 2 ;;
 esac
