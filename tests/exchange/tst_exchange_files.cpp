@@ -21,11 +21,11 @@ namespace {
 // stored value divided and multiplied as the column says.
 const QString kCompareWithResultsFile = QStringLiteral(R"(
 import csv, sqlite3, struct, sys
-path, db, spec = sys.argv[1], sys.argv[2], sys.argv[3:]
+path, db, columnsWanted = sys.argv[1], sys.argv[2], sys.argv[3:]
 rows = list(csv.reader(open(path, newline='', encoding='utf-8')))
 tables = {t: list(sqlite3.connect(db).execute(
     'select [Time],[Concentration],[Rate (dC/dt)] from [%s]' % t)) for t in ('A', 'B', 'AB')}
-columns = [spec[i:i + 4] for i in range(0, len(spec), 4)]
+columns = [columnsWanted[i:i + 4] for i in range(0, len(columnsWanted), 4)]
 bits = lambda v: struct.pack('<d', v)
 assert len(rows) == len(tables['A']) + 1, 'row count'
 for n, row in enumerate(rows[1:]):
@@ -91,10 +91,10 @@ private slots:
         const ResultsCsv::Result run = ResultsCsv::Write(db, csv, ResultsCsv::RunColumns("min.", 60, "nM", 1e-9));
         QCOMPARE(int(run.outcome), int(ResultsCsv::Outcome::Written));
         QCOMPARE(run.rows, qint64(1000));
-        const QStringList runSpec{"A", "0", "60", "1", "A", "1", "1e-09", "1", "A", "2", "1e-09", "60",
+        const QStringList runColumns{"A", "0", "60", "1", "A", "1", "1e-09", "1", "A", "2", "1e-09", "60",
                                   "B", "1", "1e-09", "1", "B", "2", "1e-09", "60",
                                   "AB", "1", "1e-09", "1", "AB", "2", "1e-09", "60"};
-        QCOMPARE(runPython(kCompareWithResultsFile, QStringList{csv, db} + runSpec),
+        QCOMPARE(runPython(kCompareWithResultsFile, QStringList{csv, db} + runColumns),
                  QStringLiteral("ok 1000 Time (min.)|[A] (nM)|d[A]/dt (nM/min.)|[B] (nM)|d[B]/dt (nM/min.)|"
                                 "[A/B] (nM)|d[A/B]/dt (nM/min.)"));
 
