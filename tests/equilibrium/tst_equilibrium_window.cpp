@@ -18,13 +18,7 @@ class EquilibriumWindowTest : public QObject
 
     QLineEdit *field(const char *name) { return tool->findChild<QLineEdit *>(QLatin1String(name)); }
 
-    void type(const char *name, const QString &text)
-    {
-        QLineEdit *f = field(name);
-        f->setFocus();
-        f->selectAll();
-        QTest::keyClicks(f, text);
-    }
+    void type(const char *name, const QString &text) { typeInto(field(name), text); }
 
     QStringList shownFields()
     {
