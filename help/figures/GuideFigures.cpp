@@ -21,6 +21,8 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 
+#include <stdexcept>
+
 GuideFigures::GuideFigures(frmVn_Main &main, FigureMessages &messages, const QDir &folder)
     : m_main(main), m_messages(messages), m_folder(folder)
 {
@@ -28,20 +30,27 @@ GuideFigures::GuideFigures(frmVn_Main &main, FigureMessages &messages, const QDi
 
 QStringList GuideFigures::makeAll()
 {
-    toolMenu();
-    titration();
-    scatchardExample();
-    optionsWindow();
-    demonstrationWizard();
-    demonstrationRun();
-    printWindow();
+    try {
+        toolMenu();
+        titration();
+        scatchardExample();
+        optionsWindow();
+        demonstrationWizard();
+        demonstrationRun();
+        printWindow();
+    } catch (const std::exception &missing) {
+        m_faults << QString::fromUtf8(missing.what());
+    }
     return m_faults;
 }
 
 template <typename Window>
 Window &GuideFigures::window() const
 {
-    return *m_main.findChild<Window *>();
+    auto *found = m_main.findChild<Window *>();
+    if (!found)
+        throw std::logic_error(std::string("the main window has no ") + Window::staticMetaObject.className());
+    return *found;
 }
 
 void GuideFigures::save(QWidget &widget, const QString &name)
