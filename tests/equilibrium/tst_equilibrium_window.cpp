@@ -1,4 +1,5 @@
 #include "RunningProgram.h"
+#include "TestMain.h"
 
 #include "equilibrium/frmVnTlAssistant.h"
 #include "graphing/Units.h"
@@ -196,5 +197,5 @@ private slots:
     }
 };
 
-VORNISH_TEST_MAIN(EquilibriumWindowTest)
+VORNISH_TEST(EquilibriumWindowTest)
 #include "tst_equilibrium_window.moc"

@@ -1,4 +1,5 @@
 #include "RunningProgram.h"
+#include "TestMain.h"
 
 #include "platform/HelpBrowser.h"
 #include "platform/HelpViewer.h"
@@ -226,6 +227,6 @@ private slots:
     }
 };
 
-VORNISH_TEST_MAIN(HelpTest)
+VORNISH_TEST(HelpTest)
 
 #include "tst_help.moc"

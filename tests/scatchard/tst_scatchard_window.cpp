@@ -1,4 +1,5 @@
 #include "ScatchardTesting.h"
+#include "TestMain.h"
 
 #include "RunningProgram.h"
 #include "graphing/DisplayList.h"
@@ -464,10 +465,6 @@ private slots:
     }
 };
 
-int runScatchardWindowTests(int argc, char *argv[])
-{
-    ScatchardWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VORNISH_TEST(ScatchardWindowTest)
 
 #include "tst_scatchard_window.moc"

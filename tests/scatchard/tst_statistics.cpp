@@ -1,4 +1,5 @@
 #include "ScatchardTesting.h"
+#include "TestMain.h"
 
 #include "platform/NumberText.h"
 #include "platform/RuntimeFault.h"
@@ -164,10 +165,6 @@ private slots:
     }
 };
 
-int runStatisticsTests(int argc, char *argv[])
-{
-    StatisticsTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VORNISH_TEST(StatisticsTest)
 
 #include "tst_statistics.moc"
