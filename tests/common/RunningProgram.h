@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TestFixture.h"
+#include "Typing.h"
 
 #include "equilibrium/frmVornish.h"
 #include "graphing/GraphPicture.h"
@@ -13,7 +14,9 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <memory>
+#include <utility>
 
 // The running program with its windows, for the window tests.
 struct RunningProgram
@@ -34,16 +37,18 @@ struct RunningProgram
     frmOptions &options() const { return *appWindows().options; }
     GraphPicture &picture() const { return *appWindows().graph->PicGraph; }
 
-    // Types Total A, Total B and Kd and presses Vornish.
+    // Empties A, B and [A/B], types Total A, Total B and Kd, and clicks
+    // Vornish, all as the user does.
     void vornish(const QString &totalA, const QString &totalB, const QString &kd) const
     {
         frmVornish &tool = vornish();
         tool.showInFront();
-        for (QLineEdit *field : {tool.txtA, tool.txtB, tool.txtAB})
-            field->clear();
-        tool.txtA_tot->setText(totalA);
-        tool.txtB_tot->setText(totalB);
-        tool.txtKd->setText(kd);
-        tool.cmdVornish_Click();
+        const std::pair<QLineEdit *, QString> entries[] = {{tool.txtA, {}}, {tool.txtB, {}}, {tool.txtAB, {}},
+                                                           {tool.txtA_tot, totalA}, {tool.txtB_tot, totalB},
+                                                           {tool.txtKd, kd}};
+        for (const auto &[box, text] : entries)
+            typeInto(box, text);
+        QVERIFY(tool.cmdVornish->isVisible());
+        QTest::mouseClick(tool.cmdVornish, Qt::LeftButton);
     }
 };

@@ -24,14 +24,3 @@ void resetFolders();
 void dismissModalWindows();
 
 } // namespace TestFixture
-
-#define VORNISH_TEST_MAIN(TestClass)                                    \
-    int main(int argc, char *argv[])                                    \
-    {                                                                   \
-        TestFixture::prepareEnvironment();                              \
-        QApplication app(argc, argv);                                   \
-        TestFixture::prepareApplication(app);                           \
-        TestClass test;                                                 \
-        QTEST_SET_MAIN_SOURCE_PATH                                      \
-        return QTest::qExec(&test, argc, argv);                         \
-    }

@@ -1,4 +1,5 @@
 #include "DynamicTesting.h"
+#include "TestMain.h"
 
 #include "dynamic/AccuracyCheck.h"
 #include "dynamic/BindingTimeCourse.h"
@@ -269,10 +270,6 @@ private slots:
     }
 };
 
-int runKineticsTests(int argc, char *argv[])
-{
-    KineticsTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VORNISH_TEST(KineticsTest)
 
 #include "tst_kinetics.moc"

@@ -1,4 +1,5 @@
 #include "DynamicTesting.h"
+#include "TestMain.h"
 
 #include "dynamic/DynamicResults.h"
 #include "dynamic/ResultsPlot.h"
@@ -468,10 +469,6 @@ private slots:
     }
 };
 
-int runResultsFileTests(int argc, char *argv[])
-{
-    ResultsFileTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VORNISH_TEST(ResultsFileTest)
 
 #include "tst_results_file.moc"

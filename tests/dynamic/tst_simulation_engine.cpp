@@ -1,4 +1,5 @@
 #include "DynamicTesting.h"
+#include "TestMain.h"
 
 #include "dynamic/EulerStep.h"
 #include "dynamic/SimulationEngine.h"
@@ -287,10 +288,6 @@ private slots:
     }
 };
 
-int runSimulationEngineTests(int argc, char *argv[])
-{
-    SimulationEngineTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VORNISH_TEST(SimulationEngineTest)
 
 #include "tst_simulation_engine.moc"

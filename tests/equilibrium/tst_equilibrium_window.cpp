@@ -1,4 +1,5 @@
 #include "RunningProgram.h"
+#include "TestMain.h"
 
 #include "equilibrium/frmVnTlAssistant.h"
 #include "graphing/Units.h"
@@ -17,13 +18,7 @@ class EquilibriumWindowTest : public QObject
 
     QLineEdit *field(const char *name) { return tool->findChild<QLineEdit *>(QLatin1String(name)); }
 
-    void type(const char *name, const QString &text)
-    {
-        QLineEdit *f = field(name);
-        f->setFocus();
-        f->selectAll();
-        QTest::keyClicks(f, text);
-    }
+    void type(const char *name, const QString &text) { typeInto(field(name), text); }
 
     QStringList shownFields()
     {
@@ -196,5 +191,5 @@ private slots:
     }
 };
 
-VORNISH_TEST_MAIN(EquilibriumWindowTest)
+VORNISH_TEST(EquilibriumWindowTest)
 #include "tst_equilibrium_window.moc"

@@ -1,4 +1,5 @@
 #include "TestFixture.h"
+#include "TestMain.h"
 
 #include "equilibrium/EquilibriumInput.h"
 #include "equilibrium/InputGuidance.h"
@@ -255,5 +256,5 @@ private slots:
     }
 };
 
-VORNISH_TEST_MAIN(SolverTest)
+VORNISH_TEST(SolverTest)
 #include "tst_solver.moc"

@@ -1,6 +1,7 @@
 #include "ExchangeTesting.h"
 #include "RunningProgram.h"
 #include "ScriptedFileDialogs.h"
+#include "TestMain.h"
 
 #include "dynamic/ResultsStore.h"
 #include "dynamic/frm_dbResults_DynamVn.h"
@@ -285,10 +286,6 @@ private slots:
     }
 };
 
-int runExchangeCommandTests(int argc, char *argv[])
-{
-    ExchangeCommandTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VORNISH_TEST(ExchangeCommandTest)
 
 #include "tst_exchange_commands.moc"

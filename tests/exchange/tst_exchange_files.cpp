@@ -1,5 +1,6 @@
 #include "ExchangeTesting.h"
 #include "TestFixture.h"
+#include "TestMain.h"
 
 #include "dynamic/ResultsStore.h"
 #include "exchange/CsvText.h"
@@ -171,10 +172,6 @@ private slots:
     }
 };
 
-int runExchangeFileTests(int argc, char *argv[])
-{
-    ExchangeFileTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VORNISH_TEST(ExchangeFileTest)
 
 #include "tst_exchange_files.moc"

@@ -1,6 +1,5 @@
-#include "GraphingTests.h"
-
 #include "RunningProgram.h"
+#include "TestMain.h"
 
 #include "equilibrium/frmVnTlAssistant.h"
 #include "graphing/AxisTitleLabel.h"
@@ -51,6 +50,24 @@ int countOf(const DisplayList &list, DisplayItem::Kind kind)
 }
 
 } // namespace
+
+class GraphWindowTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void equilibriumGraphOfTheWorkedExample();
+    void logScaleSpansFourDecades();
+    void manualRangesAndLeftOutPoints();
+    void equalManualLimitsEndInTheToolsMessage();
+    void reversedRangesAreSwapped();
+    void graphsOffDrawNothing();
+    void changedSettingsQuestion();
+    void titlesDragAndResize();
+    void clicksOnTheGraph();
+    void copyPutsTheGraphOnTheClipboard();
+};
 
 void GraphWindowTest::init()
 {
@@ -285,3 +302,7 @@ void GraphWindowTest::copyPutsTheGraphOnTheClipboard()
     QVERIFY(!program.picture().hasPastedPicture());
     QCOMPARE(modVnPublic::GraphPicturePasted, short(0));
 }
+
+VORNISH_TEST(GraphWindowTest)
+
+#include "tst_graph_window.moc"

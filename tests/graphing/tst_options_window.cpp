@@ -1,6 +1,5 @@
-#include "GraphingTests.h"
-
 #include "RunningProgram.h"
+#include "TestMain.h"
 
 #include "graphing/GraphState.h"
 #include "graphing/PrinterPage.h"
@@ -55,6 +54,21 @@ struct UnitDisplayLog
 };
 
 } // namespace
+
+class OptionsWindowTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void tabsAndCaptions();
+    void showDataInGraphSwitch();
+    void storedSwitchesAtStartUp();
+    void superimposing();
+    void applyAndOk();
+    void unitSwitching();
+    void defaultsConvertOnce();
+};
 
 void OptionsWindowTest::init()
 {
@@ -295,3 +309,7 @@ void OptionsWindowTest::defaultsConvertOnce()
     QCOMPARE(tool.txtA_tot->text(), QString("10.0"));
     QVERIFY(!log.calls.join(' ').contains("rescale"));
 }
+
+VORNISH_TEST(OptionsWindowTest)
+
+#include "tst_options_window.moc"

@@ -1,4 +1,4 @@
-#include "GraphingTests.h"
+#include "TestMain.h"
 
 #include "graphing/AxisRounding.h"
 #include "graphing/DisplayList.h"
@@ -67,6 +67,28 @@ struct PictureSurface
 };
 
 } // namespace
+
+class PlotEngineTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void axisRounding_data();
+    void axisRounding();
+    void tickFormats_data();
+    void tickFormats();
+    void tickDistances();
+    void axesOfARangeFrom0To80();
+    void yLabelsOfALargeNarrowRange();
+    void decadeLabelsStandRaised();
+    void crowdedLabelsStayReadable();
+    void zeroLabelAfterNegativeMinimum();
+    void axisFaults();
+    void plotPointModesAndCorners();
+    void segmentsShadowAndFollowThePen();
+    void printerEchoDrawsFurtherRight();
+    void coordinateOverflowIsAFault();
+    void rescaledConcentrations();
+};
 
 void PlotEngineTest::axisRounding_data()
 {
@@ -358,3 +380,7 @@ void PlotEngineTest::rescaledConcentrations()
     QCOMPARE(RescaledConcentrationText("abc", toMicro), QString("abc"));
     QCOMPARE(RescaledConcentrationText("1E308", toNano), QString("1E308"));
 }
+
+VORNISH_TEST(PlotEngineTest)
+
+#include "tst_plot_engine.moc"

@@ -1,4 +1,5 @@
 #include "RunningProgram.h"
+#include "TestMain.h"
 
 #include "platform/HelpBrowser.h"
 #include "platform/HelpViewer.h"
@@ -12,6 +13,7 @@
 #include <QHelpEngine>
 #include <QHelpSearchEngine>
 #include <QHelpIndexWidget>
+#include <QImage>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -99,8 +101,9 @@ private slots:
         walk(QModelIndex());
         QVERIFY(toVisit.size() >= 20);
 
-        QSet<QString> visited;
-        const QRegularExpression link(QStringLiteral("(?:href|src)=\"([^\"]+)\""));
+        QSet<QString> visited, pictures;
+        const QRegularExpression link(QStringLiteral("href=\"([^\"]+)\""));
+        const QRegularExpression picture(QStringLiteral("<img src=\"([^\"]+)\" alt=\"([^\"]+)\""));
         while (!toVisit.isEmpty()) {
             const QUrl url = toVisit.takeFirst();
             QVERIFY2(guideHas(help, url), qPrintable("broken link to " + pageOf(url)));
@@ -117,8 +120,21 @@ private slots:
                 if (target.scheme() == page.scheme())
                     toVisit << target;
             }
+            // Every picture is the program's own, with a text for readers who cannot see it.
+            QVERIFY2(html.count("<img") == html.count(picture), qPrintable(pageOf(page) + ": a picture lacks alt text"));
+            for (auto m = picture.globalMatch(html); m.hasNext();) {
+                const QUrl source = page.resolved(QUrl(m.next().captured(1)));
+                QVERIFY2(!QImage::fromData(help.engine()->fileData(source)).isNull(),
+                         qPrintable(pageOf(page) + ": broken picture " + source.path()));
+                pictures << source.path();
+            }
         }
         QVERIFY(visited.size() >= 20);
+        // No figure is made for nothing.
+        const QHelpContentItem *home = contents->contentItemAt(contents->index(0, 0));
+        for (const QUrl &figure : help.engine()->files(home->url().host(), QString(), QStringLiteral("png")))
+            QVERIFY2(pictures.contains(figure.path()), qPrintable(figure.path() + " is on no page"));
+        QVERIFY(!pictures.isEmpty());
     }
 
     void everyWindowHasATopicInTheGuide()
@@ -211,6 +227,6 @@ private slots:
     }
 };
 
-VORNISH_TEST_MAIN(HelpTest)
+VORNISH_TEST(HelpTest)
 
 #include "tst_help.moc"

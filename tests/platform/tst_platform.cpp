@@ -1,4 +1,5 @@
 #include "TestFixture.h"
+#include "TestMain.h"
 
 #include "platform/DocumentLauncher.h"
 #include "platform/ModalDialog.h"
@@ -221,5 +222,5 @@ private slots:
     }
 };
 
-VORNISH_TEST_MAIN(PlatformTest)
+VORNISH_TEST(PlatformTest)
 #include "tst_platform.moc"

@@ -1,5 +1,6 @@
 #include "PdfText.h"
 #include "RunningProgram.h"
+#include "TestMain.h"
 
 #include "dynamic/frmDynVornish.h"
 #include "graphing/DisplayList.h"
@@ -466,5 +467,5 @@ private slots:
     }
 };
 
-VORNISH_TEST_MAIN(PrintReportTest)
+VORNISH_TEST(PrintReportTest)
 #include "tst_print_report.moc"

@@ -1,4 +1,5 @@
 #include "ScatchardTesting.h"
+#include "TestMain.h"
 
 #include "RunningProgram.h"
 #include "graphing/DisplayList.h"
@@ -166,10 +167,6 @@ private slots:
     }
 };
 
-int runFitWindowTests(int argc, char *argv[])
-{
-    FitWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VORNISH_TEST(FitWindowTest)
 
 #include "tst_fit_window.moc"

@@ -1,4 +1,5 @@
 #include "TestFixture.h"
+#include "TestMain.h"
 
 #include "scatchard/SaturationFit.h"
 #include "scatchard/StudentQuantile.h"
@@ -218,10 +219,6 @@ private slots:
     }
 };
 
-int runSaturationFitTests(int argc, char *argv[])
-{
-    SaturationFitTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VORNISH_TEST(SaturationFitTest)
 
 #include "tst_saturation_fit.moc"

@@ -1,10 +1,9 @@
 #include "ScatchardTesting.h"
+#include "TestMain.h"
 
 #include "RunningProgram.h"
 #include "graphing/DisplayList.h"
 #include "platform/EditableGrid.h"
-#include "scatchard/KdInterval.h"
-#include "scatchard/LinearRegression.h"
 #include "scatchard/frmScatchTlAssistant.h"
 #include "scatchard/frmScatchard.h"
 #include "shell/StatusText.h"
@@ -190,19 +189,16 @@ private slots:
         QCOMPARE(tool->lblOutputCI->text(), QStringLiteral("1.229 nM < Kd < plus infinite"));
         QVERIFY(scriptedMessages().shown.first().text.contains("includes plus infinite. \r\n\r\nIf the data"));
 
-        // With all 20 rows, df is 18 and t 2.1009.
+        // All 20 rows: Bound 1 to 20, Bound/Free 1 - 0.04 Bound + 0.01 ((Bound mod 3) - 1).
+        // df is 18 and t 2.1009; intercept 0.9999473684, slope -0.0399473684, SE 0.000328684105 and the
+        // interval's ends -1 / (slope -+ t SE) by exact rational arithmetic
+        // (Python fractions, the square root in 50-digit decimals).
         QList<QStringList> rows;
-        std::vector<double> x, y;
-        for (int i = 1; i <= 20; ++i) {
-            x.push_back(i);
-            y.push_back(1.0 - 0.04 * i + ((i % 3) - 1) * 0.01);
-            rows << QStringList{QString::number(x.back(), 'g', 17), QString::number(y.back(), 'g', 17)};
-        }
+        for (int i = 1; i <= 20; ++i)
+            rows << QStringList{QString::number(i), QString::number((100 - 4 * i + i % 3 - 1) / 100.0)};
         analyze(rows);
-        const modStatistics::LineFit fit = modStatistics::FitLine(20, x, y);
-        QCOMPARE(tool->lblOutputdf->text(), QStringLiteral("18"));
-        QCOMPARE(tool->lblOutputCI->text(),
-                 modStatistics::KdIntervalText(modStatistics::KdConfidenceInterval(fit.slope, fit.seSlope, 2.1009), "nM"));
+        QCOMPARE(outputs(), (QStringList{"0.9999", "-0.0399", "0.0003", "18", "25.0329 nM",
+                                         "24.6076 nM < Kd < 25.4733 nM"}));
 
         // Rows below the first empty Bound are ignored.
         analyze({{"1", "0.9"}, {"2", "0.8"}, {"3", "0.7"}, {"", ""}, {"abc", "0"}});
@@ -464,10 +460,6 @@ private slots:
     }
 };
 
-int runScatchardWindowTests(int argc, char *argv[])
-{
-    ScatchardWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VORNISH_TEST(ScatchardWindowTest)
 
 #include "tst_scatchard_window.moc"

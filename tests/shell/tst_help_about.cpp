@@ -1,4 +1,5 @@
 #include "TestFixture.h"
+#include "TestMain.h"
 
 #include "platform/DocumentLauncher.h"
 #include "platform/HelpViewer.h"
@@ -294,10 +295,6 @@ private slots:
     }
 };
 
-int runHelpAboutTests(int argc, char *argv[])
-{
-    HelpAboutTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VORNISH_TEST(HelpAboutTest)
 
 #include "tst_help_about.moc"

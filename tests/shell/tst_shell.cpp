@@ -1,4 +1,5 @@
 #include "TestFixture.h"
+#include "TestMain.h"
 
 #include "equilibrium/frmVnTlAssistant.h"
 #include "equilibrium/frmVornish.h"
@@ -337,10 +338,6 @@ private slots:
     }
 };
 
-int runShellTests(int argc, char *argv[])
-{
-    ShellTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VORNISH_TEST(ShellTest)
 
 #include "tst_shell.moc"

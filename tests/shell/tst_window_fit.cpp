@@ -1,4 +1,5 @@
 #include "RunningProgram.h"
+#include "TestMain.h"
 #include "TextFit.h"
 
 #include "dynamic/frmDynamVnTlAssistant.h"
@@ -89,10 +90,6 @@ private slots:
     }
 };
 
-int runWindowFitTests(int argc, char *argv[])
-{
-    WindowFitTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VORNISH_TEST(WindowFitTest)
 
 #include "tst_window_fit.moc"

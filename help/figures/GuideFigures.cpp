@@ -1,0 +1,161 @@
+#include "GuideFigures.h"
+
+#include "FigureMessages.h"
+
+#include "dynamic/frmDynVornish.h"
+#include "dynamic/frmDynamVnTlAssistant.h"
+#include "dynamic/frmKinetics.h"
+#include "dynamic/frm_dbResults_DynamVn.h"
+#include "equilibrium/frmVornish.h"
+#include "graphing/frmGraph.h"
+#include "graphing/frmOptions.h"
+#include "platform/EditableGrid.h"
+#include "printing/frmPrintOptions.h"
+#include "scatchard/frmScatchard.h"
+#include "shell/frmStartMenu.h"
+#include "shell/frmVn_Main.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPlainTextEdit>
+
+#include <stdexcept>
+
+GuideFigures::GuideFigures(frmVn_Main &main, FigureMessages &messages, const QDir &folder)
+    : m_main(main), m_messages(messages), m_folder(folder)
+{
+}
+
+QStringList GuideFigures::makeAll()
+{
+    try {
+        toolMenu();
+        titration();
+        scatchardExample();
+        optionsWindow();
+        demonstrationWizard();
+        demonstrationRun();
+        printWindow();
+    } catch (const std::exception &missing) {
+        m_faults << QString::fromUtf8(missing.what());
+    }
+    return m_faults;
+}
+
+template <typename Window>
+Window &GuideFigures::window() const
+{
+    auto *found = m_main.findChild<Window *>();
+    if (!found)
+        throw std::logic_error(std::string("the main window has no ") + Window::staticMetaObject.className());
+    return *found;
+}
+
+void GuideFigures::save(QWidget &widget, const QString &name)
+{
+    QApplication::processEvents(); // layouts and pending repaints settle first
+    const QString path = m_folder.filePath(name);
+    if (!widget.isVisible())
+        m_faults << name + QStringLiteral(": ") + widget.objectName() + QStringLiteral(" is not shown");
+    else if (!widget.grab().save(path, "PNG"))
+        m_faults << name + QStringLiteral(": cannot write ") + path;
+}
+
+void GuideFigures::expectMessages(const QStringList &titles, const QString &scene)
+{
+    const QStringList shown = m_messages.takeShown();
+    QStringList shownTitles;
+    for (const QString &message : shown)
+        shownTitles << message.section(QStringLiteral(": "), 0, 0);
+    if (shownTitles != titles)
+        m_faults << scene + QStringLiteral(": unexpected messages: ") + shown.join(QStringLiteral(" | "));
+}
+
+// The main window as it opens, with the Tool menu.
+void GuideFigures::toolMenu()
+{
+    save(m_main, QStringLiteral("tool-menu.png"));
+}
+
+// Total A 10 nM, Total B 10 nM, Kd 1 nM: the tool at the left, its titration curve at the right.
+void GuideFigures::titration()
+{
+    m_main.mnuVnVornish_Click();
+    frmVornish &tool = window<frmVornish>();
+    tool.txtA_tot->setText(QStringLiteral("10"));
+    tool.txtB_tot->setText(QStringLiteral("10"));
+    tool.txtKd->setText(QStringLiteral("1"));
+    tool.cmdVornish_Click();
+    m_main.mnuWindowsDocking_Click();
+    expectMessages({}, QStringLiteral("titration"));
+    save(m_main, QStringLiteral("titration.png"));
+}
+
+// The four measurements of the Scatchard example, analysed, beside their plot.
+void GuideFigures::scatchardExample()
+{
+    m_main.mnuScatchard_Click();
+    frmScatchard &tool = window<frmScatchard>();
+    const QList<QStringList> rows = {{"1", "0.9"}, {"2", "0.8"}, {"3", "0.72"}, {"4", "0.6"}};
+    for (int r = 0; r < rows.size(); ++r)
+        for (int c = 0; c < 2; ++c)
+            tool.flgInputScatchard->setTextMatrix(r + 1, c + 1, rows[r][c]);
+    tool.cmdScatchard_Click();
+    m_main.mnuWindowsDocking_Click();
+    expectMessages({}, QStringLiteral("Scatchard example"));
+    save(m_main, QStringLiteral("scatchard-example.png"));
+}
+
+// The wizard filled by the demonstration, with its assistant, alone in the frame.
+void GuideFigures::demonstrationWizard()
+{
+    m_main.mnuFileNew_Click(); // hides the other tools and the graph
+    window<frmStartMenu>().hide();
+    m_main.mnuDynamVn_Click();
+    frmDynVornish &wizard = window<frmDynVornish>();
+    wizard.cmdDynamVnTlAssistant_Click();
+    window<frmDynamVnTlAssistant>().lblWhat_About_a_Demo_Click();
+    expectMessages({}, QStringLiteral("demonstration"));
+    save(m_main, QStringLiteral("demonstration-wizard.png"));
+}
+
+// The demonstration run to its end: its graph, its stored samples and its kinetics.
+void GuideFigures::demonstrationRun()
+{
+    frmOptions &options = window<frmOptions>();
+    if (!options.chkShowTable->isChecked())
+        options.chkShowTable->click(); // the results table opens after the run
+    frmDynVornish &wizard = window<frmDynVornish>();
+    wizard.cmdGo_Click();
+    wizard.cmdGo_Click();
+    wizard.cmdGo_Click(); // Finish
+    // The minute samples cannot show the fast approach after B is added; the run says so.
+    expectMessages({QStringLiteral("Accuracy check")}, QStringLiteral("demonstration run"));
+    save(window<frmGraph>(), QStringLiteral("demonstration-graph.png"));
+    save(window<frm_dbResults_DynamVn>(), QStringLiteral("results-table.png"));
+    wizard.cmdKinetics_Click();
+    save(window<frmKinetics>(), QStringLiteral("kinetics-summary.png"));
+    expectMessages({}, QStringLiteral("kinetics"));
+}
+
+// The Options window with the switches as they are at the first start.
+void GuideFigures::optionsWindow()
+{
+    frmOptions &options = window<frmOptions>();
+    options.ShowOnTab(frmOptions::TabGeneral);
+    save(options, QStringLiteral("options-window.png"));
+    options.hide();
+}
+
+// The Print Options window with an annotation typed.
+void GuideFigures::printWindow()
+{
+    frmPrintOptions &print = window<frmPrintOptions>();
+    print.showInFront();
+    print.chkPrintComments->setChecked(true);
+    print.txtPrintComments->setPlainText(QStringLiteral("Demonstration run, 45 minutes"));
+    save(print, QStringLiteral("print-window.png"));
+    print.hide();
+}

@@ -1,0 +1,108 @@
+#include "WizardFixture.h"
+
+#include "dynamic/frmDynVornish.h"
+#include "dynamic/frmDynamVnTlAssistant.h"
+#include "graphing/Units.h"
+#include "graphing/frmOptions.h"
+#include "platform/EditableGrid.h"
+#include "shell/AppWindows.h"
+#include "shell/StatusText.h"
+#include "shell/frmVn_Main.h"
+#include "shell/frmVnSplash.h"
+#include "shell/frmWaiting.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+void WizardFixture::start()
+{
+    m_main = new frmVn_Main;
+    // The splash ends now rather than three seconds into the tests.
+    for (int tick = 0; tick < 3; ++tick)
+        m_main->splash()->Timer1_Timer();
+    QVERIFY(QTest::qWaitForWindowActive(m_main));
+    w = appWindows().dynamic;
+    assistant = appWindows().dynamicAssistant;
+    QVERIFY(w && assistant);
+    m_main->mnuDynamVn_Click();
+    QVERIFY(w->isVisible());
+}
+
+void WizardFixture::stop()
+{
+    delete m_main;
+    m_main = nullptr;
+}
+
+void WizardFixture::reset()
+{
+    assistant->hide();
+    w->cmdClearForm_Click();
+    w->ShowStep(0);
+    w->endTimeWarnings = 0;
+    w->recordingIntervalWarnings = 0;
+    w->recordingIntervalManual = false;
+    modVnPublic::TimeUnit = QStringLiteral("min.");
+    modVnPublic::TimeFactor = 60;
+    appWindows().options->setSettingsChanged(QStringLiteral("0"));
+    resetMessages();
+}
+
+void WizardFixture::fillStep1(const QString &a, const QString &b, const QString &ab, const QString &kAss,
+                              const QString &kDiss, const QString &kd)
+{
+    w->txtA->setText(a);
+    w->txtB->setText(b);
+    w->txtAB->setText(ab);
+    w->txtK_ass_rate->setText(kAss);
+    w->txtK_diss_rate->setText(kDiss);
+    w->txtKd->setText(kd);
+}
+
+void WizardFixture::prepareShortRun()
+{
+    fillStep1("1", "1", "1", "1E+06", "", "1E-09");
+    w->txtEndTime->setText(QStringLiteral("2"));
+    w->txtRecordingInterval->setText(QStringLiteral("1"));
+    w->cmbSimulationPrecision->setCurrentIndex(0);
+}
+
+void WizardFixture::finish()
+{
+    w->ShowStep(2);
+    QTest::mouseClick(w->cmdGo, Qt::LeftButton);
+}
+
+void WizardFixture::leaveEventEditOpen(int row, int column, Qt::Key first, const QString &rest)
+{
+    w->ShowStep(2);
+    w->flgDynamVn_Events->setCurrent(row, column);
+    QTest::keyClick(w->flgDynamVn_Events, first);
+    QTest::keyClicks(w->txtEdit, rest);
+    w->ShowStep(0);
+}
+
+void WizardFixture::leave(QLineEdit *box, QWidget *next)
+{
+    box->setFocus(Qt::MouseFocusReason);
+    QTRY_VERIFY(box->hasFocus());
+    next->setFocus(Qt::MouseFocusReason);
+}
+
+void WizardFixture::verifyRestored(int tabIndex)
+{
+    QCOMPARE(w->SSTab1->currentIndex(), tabIndex);
+    QCOMPARE(w->cmdGo->text(), tabIndex == 2 ? QStringLiteral("Finish") : QStringLiteral("Next"));
+    QCOMPARE(w->cmdBack->isEnabled(), tabIndex != 0);
+    QVERIFY(w->cmdGo->isEnabled());
+    QVERIFY(StatusText::current().isEmpty());
+    QVERIFY(StatusText::panel2().isEmpty());
+    QVERIFY(!m_main->prgMain->isVisible());
+    QVERIFY(!appWindows().waiting->isVisible());
+    QVERIFY(!appWindows().waiting->Timer1->isActive());
+    QVERIFY(!QApplication::overrideCursor());
+}

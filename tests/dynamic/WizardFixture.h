@@ -1,0 +1,43 @@
+#pragma once
+
+#include "DynamicTesting.h"
+
+class frmDynVornish;
+class frmDynamVnTlAssistant;
+class frmVn_Main;
+class QLineEdit;
+class QWidget;
+
+// The running program with the Dynamic Equilibrium Wizard shown, shared by
+// the wizard's test classes: start() once per class, reset() before each test.
+struct WizardFixture
+{
+    frmVn_Main *m_main = nullptr;
+    frmDynVornish *w = nullptr;
+    frmDynamVnTlAssistant *assistant = nullptr;
+
+    void start();
+    void stop();
+    // An empty form on step 1, minutes, no warnings given yet, no message.
+    void reset();
+
+    void fillStep1(const QString &a, const QString &b, const QString &ab, const QString &kAss, const QString &kDiss,
+                   const QString &kd);
+
+    // A run of two one-minute intervals at 5 %: three samples per table
+    // and two more per event.
+    void prepareShortRun();
+
+    // Step 3, then a click on Finish.
+    void finish();
+
+    // Types into the events grid's editor on step 3 and leaves it open
+    // while step 1 is shown.
+    void leaveEventEditOpen(int row, int column, Qt::Key first, const QString &rest);
+
+    // Leaves a box by moving the focus to another one, as the user does.
+    void leave(QLineEdit *box, QWidget *next);
+
+    // The wizard is back on tabIndex, ready for input, with no trace of a run left.
+    void verifyRestored(int tabIndex);
+};
