@@ -44,7 +44,7 @@ struct ProgressSink
 {
     std::function<void(float t)> report;
     std::function<void()> yieldToUserInterface;
-    std::function<bool()> stopRequested;
+    std::function<bool()> stopRequested = {};
 };
 
 // The text to show (title "Input Error", exclamation icon) when the input

@@ -17,10 +17,10 @@ struct EquilibriumRecord
 
     // The sweep points as plotted, both in the concentration unit of the
     // graph: the swept total and the chosen quantity.
-    QString unit;
-    QString sweptName; // "Total A" or "Total B"
-    QString valueName; // "A", "B" or "[A/B]"
-    std::vector<std::pair<double, double>> curve;
+    QString unit = {};
+    QString sweptName = {}; // "Total A" or "Total B"
+    QString valueName = {}; // "A", "B" or "[A/B]"
+    std::vector<std::pair<double, double>> curve = {};
 };
 
 EquilibriumRecord &LastEquilibrium();

@@ -13,12 +13,14 @@ enum class Icon { None, Exclamation, Critical, Information, Question };
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };
 
+// Every member after the text has its default, so that a request names
+// only what it needs: {text}, {text, buttons}, ...
 struct Request
 {
     QString text;
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::None;
-    QString title;
+    QString title = {};
 };
 
 class Service

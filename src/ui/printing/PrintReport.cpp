@@ -95,9 +95,12 @@ bool GraphsShown()
 // are shown, else (or when no tool drew it) the active tool window.
 short ListedTool(short activeTool)
 {
-    const short graphTool = GraphsShown() ? ReportTool::ToolOfGraphSource(modPlot_Graph::GraphSource())
-                                          : modPlot_Graph::NoTool;
-    return graphTool != modPlot_Graph::NoTool ? graphTool : activeTool;
+    if (GraphsShown()) {
+        const short graphTool = ReportTool::ToolOfGraphSource(modPlot_Graph::GraphSource());
+        if (graphTool != modPlot_Graph::NoTool)
+            return graphTool;
+    }
+    return activeTool;
 }
 
 // Whether anything visible is on the page (lines of no text are not).
