@@ -7,7 +7,6 @@
 #include "dynamic/ResultsStore.h"
 #include "dynamic/SimulationEngine.h"
 #include "dynamic/frm_dbResults_DynamVn.h"
-#include "graphing/AxisRounding.h"
 #include "graphing/GraphPicture.h"
 #include "graphing/PlotEngine.h"
 #include "graphing/Units.h"
@@ -49,14 +48,9 @@ const DisplayList &picture()
     return appWindows().graph->PicGraph->displayList();
 }
 
-// Where the plot puts (x, y) on the axes X 0..xMax and Y over the rounded
-// range of values.
-QPointF expectedAt(double x, double y, double xMax, QList<double> values)
+// Where the plot puts (x, y) on the axes X 0..xMax and Y yMin..yMax.
+QPointF expectedAt(double x, double y, double xMax, double yMin, double yMax)
 {
-    double yMin = *std::min_element(values.begin(), values.end());
-    double yMax = *std::max_element(values.begin(), values.end());
-    modPlot_Graph::RoundDownAxisMinimum(yMin);
-    modPlot_Graph::RoundUpAxisMaximum(yMax);
     return QPointF(qRound(2100 + x * 3200 / xMax), qRound(800 + 3200 - (y - yMin) * 3200 / (yMax - yMin)));
 }
 
@@ -400,9 +394,11 @@ private slots:
         QList<double> values;
         for (const ResultRecord &r : s)
             values.append(r.AB * (1 / 1e-9)); // scaled as the plot scales
+        // [A/B] rises from 0.5 nM (0.49999999999999994 once scaled, just
+        // below the tenth) to 0.518 nM at 12 s: Y runs from 0.4 to 0.6.
         QList<QPointF> expected;
         for (int i = 0; i < 4; ++i) // 0, 3, 6, 9; 12 s lies beyond the axis
-            expected.append(expectedAt(s[i].time, values[i], 10, values));
+            expected.append(expectedAt(s[i].time, values[i], 10, 0.4, 0.6));
         QCOMPARE(curvePoints(), expected);
         QVERIFY(scriptedMessages().shown.isEmpty());
 
@@ -432,8 +428,11 @@ private slots:
             values.append(r.rA * (60.0 / 1e-9));
         const QList<QPointF> drawn = curvePoints();
         QCOMPARE(drawn.size(), 121); // every 3 s up to 6 minutes
-        QCOMPARE(drawn[1], expectedAt(3.0 / 60, values[1], 6, values));
-        QCOMPARE(drawn.last(), expectedAt(360.0 / 60, values[120], 6, values));
+        // The rate of A rises from -1.5e-12 M/s (-0.09000000000000001 nM per
+        // minute, just beyond the hundredth) to about -0.011 nM per minute at
+        // 10 minutes, near equilibrium: Y runs from -0.1 to -0.01.
+        QCOMPARE(drawn[1], expectedAt(3.0 / 60, values[1], 6, -0.1, -0.01));
+        QCOMPARE(drawn.last(), expectedAt(360.0 / 60, values[120], 6, -0.1, -0.01));
     }
 
     // A run whose values do not change, or of end time 0, has a one-value
