@@ -10,7 +10,7 @@
 #include "graphing/AxisRounding.h"
 #include "graphing/GraphPicture.h"
 #include "graphing/PlotEngine.h"
-#include "graphing/Units.h"
+#include "session/Session.h"
 #include "graphing/frmGraph.h"
 #include "graphing/frmOptions.h"
 #include "platform/DatabaseConnection.h"
@@ -139,9 +139,8 @@ private slots:
         TestFixture::resetFolders();
         resetMessages();
         options->RestoreDefaults();
-        options->setSettingsChanged(QStringLiteral("0"));
-        modVnPublic::TimeUnit = QStringLiteral("s");
-        modVnPublic::TimeFactor = 1.0f;
+        Session::current().setSettingsChanged(false);
+        Session::current().setTimeUnit(QStringLiteral("s"), 1.0f);
     }
 
     // The results file goes where the user may write: beside a program run
@@ -416,7 +415,7 @@ private slots:
     {
         const QList<ResultRecord> s = runIntoResultsFile(tenSecondsEveryThree(1));
         PlotSimulationResults(10.0);
-        QCOMPARE(modPlot_Graph::GraphSource(), QStringLiteral("3"));
+        QCOMPARE(Session::current().graphSource(), modPlot_Graph::DynamicTool);
         QList<double> values;
         for (const ResultRecord &r : s)
             values.append(r.AB * (1 / 1e-9)); // scaled as the plot scales
@@ -436,14 +435,13 @@ private slots:
     // A rate in nM per minute, and a manual X maximum rewritten as read.
     void theChosenRateIsScaledToTheShownUnits()
     {
-        modVnPublic::TimeUnit = QStringLiteral("min.");
-        modVnPublic::TimeFactor = 60.0f;
+        Session::current().setTimeUnit(QStringLiteral("min."), 60.0f);
         SimulationInput in = tenSecondsEveryThree(1);
         in.endTime = 600.0;
         const QList<ResultRecord> s = runIntoResultsFile(in);
         options->optDyn_YdAdt->setChecked(true);
         options->txtX_max->setText(QStringLiteral("6 min"));
-        options->setSettingsChanged(QStringLiteral("0"));
+        Session::current().setSettingsChanged(false);
         PlotSimulationResults(600.0);
         QCOMPARE(options->txtX_max->text(), QStringLiteral("6"));
 
@@ -460,14 +458,14 @@ private slots:
     // range; the graph opens it instead of dividing by zero.
     void aRangeOfOneValueIsOpened()
     {
-        modVnPublic::ConcentrationFactor = 1; // shown in M: the value stays exactly 5
+        Session::current().setConcentrationUnit(QStringLiteral("M"), 1); // the value stays exactly 5
         SimulationInput in;
         in.initialA = 5;
         runIntoResultsFile(in);
         options->optDyn_YA->setChecked(true);
-        options->setSettingsChanged(QStringLiteral("0"));
+        Session::current().setSettingsChanged(false);
         PlotSimulationResults(0.0);
-        modVnPublic::ConcentrationFactor = 1e-9;
+        Session::current().setConcentrationUnit(QStringLiteral("nM"), 1e-9);
         QCOMPARE(curvePoints(), (QList<QPointF>{QPointF(2100, 800 + 3200 / 2)}));
     }
 

@@ -5,9 +5,9 @@
 #include "graphing/AxisTitleLabel.h"
 #include "graphing/GraphState.h"
 #include "graphing/PlotEngine.h"
-#include "graphing/Units.h"
+#include "session/Session.h"
 #include "platform/Twips.h"
-#include "shell/StatusText.h"
+#include "session/StatusText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -88,7 +88,7 @@ void GraphWindowTest::equilibriumGraphOfTheWorkedExample()
 
     QVERIFY(program.graph().isVisible());
     QVERIFY(!appWindows().vornishAssistant->isVisible());
-    QCOMPARE(program.picture().tag(), QString("1"));
+    QCOMPARE(Session::current().graphSource(), modPlot_Graph::EquilibriumTool);
     QCOMPARE(program.graph().lblX_axis->text(), QString("[Total A] (nM)"));
     QCOMPARE(program.graph().lblY_axis->text(), QString("[A/B complex] (nM)"));
     QVERIFY(StatusText::current().isEmpty());
@@ -198,7 +198,7 @@ void GraphWindowTest::graphsOffDrawNothing()
     QCOMPARE(program.vornish().txtAB->text(), QString("7.298438"));
     QVERIFY(!program.graph().isVisible());
     QVERIFY(program.picture().displayList().items().empty());
-    QCOMPARE(program.picture().tag(), QString("0"));
+    QCOMPARE(Session::current().graphSource(), modPlot_Graph::NoTool);
 }
 
 void GraphWindowTest::changedSettingsQuestion()
@@ -216,11 +216,11 @@ void GraphWindowTest::changedSettingsQuestion()
     resetMessages({Messages::Answer::No});
     program.vornish().cmdVornish_Click();
     QCOMPARE(scriptedMessages().shown.size(), 1);
-    QCOMPARE(modVnPublic::ConcentrationUnit, QString("nM"));
+    QCOMPARE(Session::current().concentrationUnit(), QString("nM"));
     QCOMPARE(program.vornish().txtA_tot->text(), QString("1.00E+04"));
     QCOMPARE(program.graph().lblX_axis->text(), QString("[Total A] (nM)"));
     QCOMPARE(texts(program.picture().displayList()).last(), QString("1.00E+04"));
-    QCOMPARE(options.settingsChanged(), QString("0"));
+    QCOMPARE(Session::current().settingsChanged(), false);
 
     resetMessages();
     program.vornish().cmdVornish_Click();
@@ -297,10 +297,10 @@ void GraphWindowTest::copyPutsTheGraphOnTheClipboard()
 
     // A pasted picture goes with the next graph.
     program.picture().setPicture(copied);
-    QCOMPARE(modVnPublic::GraphPicturePasted, short(1));
+    QCOMPARE(Session::current().graphPicturePasted(), true);
     program.vornish().cmdVornish_Click();
     QVERIFY(!program.picture().hasPastedPicture());
-    QCOMPARE(modVnPublic::GraphPicturePasted, short(0));
+    QCOMPARE(Session::current().graphPicturePasted(), false);
 }
 
 VORNISH_TEST(GraphWindowTest)

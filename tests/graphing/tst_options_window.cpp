@@ -4,7 +4,7 @@
 #include "graphing/GraphState.h"
 #include "graphing/PrinterPage.h"
 #include "graphing/UnitDisplays.h"
-#include "graphing/Units.h"
+#include "session/Session.h"
 #include "platform/SettingsStore.h"
 #include "platform/TabRows.h"
 
@@ -138,16 +138,16 @@ void OptionsWindowTest::showDataInGraphSwitch()
     QVERIFY(!options.chkClearPrevGraph->isEnabled());
     QVERIFY(disable->isChecked());
     QCOMPARE(stored("ToPlotOrNot"), QString("0"));
-    QCOMPARE(options.settingsChanged(), QString("1"));
+    QCOMPARE(Session::current().settingsChanged(), true);
 
     // The menu item turns graphs on again, and superimposing ends.
-    modVnPublic::PrinterEcho = -1;
+    Session::current().setPrinterEcho(true);
     disable->trigger();
     QVERIFY(options.chkToPlotOrNot->isChecked());
     QVERIFY(!disable->isChecked());
     QCOMPARE(frmOptions::checkValue(options.chkClearPrevGraph), 1);
     QVERIFY(options.chkClearPrevGraph->isEnabled());
-    QCOMPARE(modVnPublic::PrinterEcho, short(0));
+    QCOMPARE(Session::current().printerEcho(), false);
     QCOMPARE(stored("ToPlotOrNot"), QString("1"));
 
     options.chkShowTable->click();
@@ -163,7 +163,7 @@ void OptionsWindowTest::showDataInGraphSwitch()
 
 void OptionsWindowTest::storedSwitchesAtStartUp()
 {
-    QCOMPARE(program.options().settingsChanged(), QString("0"));
+    QCOMPARE(Session::current().settingsChanged(), false);
     SettingsStore::write("Vornish", "Settings", "ToPlotOrNot", "0");
     SettingsStore::write("Vornish", "Settings", "DoNotRemind", "1");
     program.main.reset();
@@ -175,7 +175,7 @@ void OptionsWindowTest::storedSwitchesAtStartUp()
     QVERIFY(program.main->action("mnuGraphDisable")->isChecked());
     QVERIFY(options.chkDoNotRemind->isChecked());
     QVERIFY(!options.chkShowTable->isChecked());
-    QCOMPARE(options.settingsChanged(), QString("1"));
+    QCOMPARE(Session::current().settingsChanged(), true);
 }
 
 void OptionsWindowTest::superimposing()
@@ -187,7 +187,7 @@ void OptionsWindowTest::superimposing()
     // Before any graph nothing is asked; graphs then pile up, on the printer page too.
     options.chkClearPrevGraph->click();
     QVERIFY(scriptedMessages().shown.isEmpty());
-    QCOMPARE(modVnPublic::PrinterEcho, short(-1));
+    QCOMPARE(Session::current().printerEcho(), true);
     QVERIFY(program.main->action("mnuGraphSuperimpose")->isChecked());
     options.chkDoNotRemind->click();
     program.vornish("10", "10", "1");
@@ -199,7 +199,7 @@ void OptionsWindowTest::superimposing()
 
     options.chkClearPrevGraph->click();
     QVERIFY(page.isEmpty());
-    QCOMPARE(modVnPublic::PrinterEcho, short(0));
+    QCOMPARE(Session::current().printerEcho(), false);
 
     // With a graph shown the question comes; No clears it and opens the axis tab.
     options.ShowOnTab(frmOptions::TabGeneral);
@@ -239,7 +239,7 @@ void OptionsWindowTest::applyAndOk()
     QVERIFY(scriptedMessages().shown.isEmpty());
     QVERIFY(!options.isVisible());
     QCOMPARE(program.graph().lblY_axis->text(), QString("[Free A] (nM)"));
-    QCOMPARE(options.settingsChanged(), QString("1"));
+    QCOMPARE(Session::current().settingsChanged(), true);
 
     options.ShowOnTab(frmOptions::TabGeneral);
     options.cmdOK->click();
@@ -269,14 +269,14 @@ void OptionsWindowTest::unitSwitching()
     QCOMPARE(tool.txtAB->text(), QString("0.007298"));
     QCOMPARE(tool.txtKd->text(), QString("abc"));
     QCOMPARE(tool.lblInputHeading->text(), "Component   Concentration /" + QString(23, ' ') + "Value (\u00B5M)");
-    QCOMPARE(modVnPublic::ConcentrationFactor, 1E-06);
+    QCOMPARE(Session::current().concentrationFactor(), 1E-06);
     QCOMPARE(log.calls, QStringList({"rescale 1.0", "(in \u00B5M ) | \u00B5M (1E-06 Molar) | (\u00B5M)"}));
-    QCOMPARE(options.settingsChanged(), QString("1"));
+    QCOMPARE(Session::current().settingsChanged(), true);
 
     log.calls.clear();
     options.optSec->setChecked(true);
-    QCOMPARE(modVnPublic::TimeUnit, QString("s"));
-    QCOMPARE(modVnPublic::TimeFactor, 1.0f);
+    QCOMPARE(Session::current().timeUnit(), QString("s"));
+    QCOMPARE(Session::current().timeFactor(), 1.0f);
     QVERIFY(log.calls.isEmpty()); // only the Dynamic Equilibrium Tool shows times
     options.optMolar->setChecked(true);
     QCOMPARE(tool.txtA_tot->text(), QString("1.00E-08"));
@@ -296,13 +296,13 @@ void OptionsWindowTest::defaultsConvertOnce()
 
     options.cmdDefaults->click();
     QCOMPARE(tool.txtA_tot->text(), QString("10.0"));
-    QCOMPARE(modVnPublic::ConcentrationUnit, QString("nM"));
+    QCOMPARE(Session::current().concentrationUnit(), QString("nM"));
     QVERIFY(options.optNanomolar->isChecked() && options.optMin->isChecked());
-    QCOMPARE(modVnPublic::TimeFactor, 60.0f);
+    QCOMPARE(Session::current().timeFactor(), 60.0f);
     QVERIFY(options.txtX_min->text().isEmpty());
     QCOMPARE(log.calls.last(), QString("in nM | nM (1E-09 Molar) | (nM)"));
     QCOMPARE(log.calls.first(), QString("rescale 1.00E+06"));
-    QCOMPARE(options.settingsChanged(), QString("0"));
+    QCOMPARE(Session::current().settingsChanged(), false);
 
     log.calls.clear();
     options.cmdDefaults->click();

@@ -1,16 +1,16 @@
 #include "dynamic/ResultsPlot.h"
+#include "graphing/GraphWindows.h"
 
 #include "dynamic/ResultsReading.h"
 #include "dynamic/ResultsStore.h"
 #include "dynamic/ReferenceCurvePlot.h"
 #include "graphing/PlotEngine.h"
-#include "graphing/Units.h"
+#include "session/Session.h"
 #include "graphing/frmOptions.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeFault.h"
-#include "shell/AppWindows.h"
-#include "shell/StatusText.h"
+#include "session/StatusText.h"
 
 #include <QLineEdit>
 
@@ -30,8 +30,8 @@ struct PlottedQuantity
 
 PlottedQuantity quantityOf(DynamicY choice)
 {
-    const double concentrationScale = 1.0 / modVnPublic::ConcentrationFactor;
-    const double rateScale = double(modVnPublic::TimeFactor) / modVnPublic::ConcentrationFactor;
+    const double concentrationScale = 1.0 / Session::current().concentrationFactor();
+    const double rateScale = double(Session::current().timeFactor()) / Session::current().concentrationFactor();
     switch (choice) {
     case DynamicY::A:
         return {ResultsTable::A, ConcentrationField, concentrationScale};
@@ -62,7 +62,7 @@ void applyManualValue(const QString &text, QLineEdit *optionsBox, double &value)
 
 QLineEdit *optionsField(QLineEdit *frmOptions::*field)
 {
-    frmOptions *options = appWindows().options;
+    frmOptions *options = graphWindows().options;
     return options ? options->*field : nullptr;
 }
 
@@ -145,7 +145,7 @@ bool plotResults(double xMinSeconds, double xMaxSeconds, const PlotProgress &pro
         return false;
     }
 
-    const double timeFactor = double(modVnPublic::TimeFactor);
+    const double timeFactor = double(Session::current().timeFactor());
     double xMin = xMinSeconds / timeFactor;
     double xMax = xMaxSeconds / timeFactor;
     RoundUpAxisMaximum(xMax);
@@ -186,13 +186,13 @@ bool plotResults(double xMinSeconds, double xMaxSeconds, const PlotProgress &pro
         const TwipsPosition at = twipsPosition(x, y, xMin, xMax, yMin, yMax);
         if (mode == PlotSegment && at == last)
             continue;
-        PlotPoint(x, y, PlotWidth, PlotHeight, xMin, xMax, yMin, yMax, mode, modVnPublic::PrinterEcho);
+        PlotPoint(x, y, PlotWidth, PlotHeight, xMin, xMax, yMin, yMax, mode, Session::current().printerEcho());
         mode = PlotSegment;
         last = at;
         steps.at(x);
     }
     modKinetics::DrawReferenceCurve(prefs.dynamicY, quantity.scale, timeFactor, xMin, xMax, yMin, yMax,
-                                    modVnPublic::PrinterEcho != 0);
+                                    Session::current().printerEcho());
     StatusText::clear();
     return true;
 }

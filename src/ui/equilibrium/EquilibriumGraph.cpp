@@ -1,16 +1,17 @@
 #include "equilibrium/EquilibriumGraph.h"
+#include "graphing/GraphWindows.h"
+#include "equilibrium/EquilibriumWindows.h"
 
 #include "equilibrium/BindingCurve.h"
 #include "equilibrium/EquilibriumRecord.h"
 #include "equilibrium/frmVnTlAssistant.h"
 #include "equilibrium/frmVornish.h"
 #include "graphing/PlotEngine.h"
-#include "graphing/Units.h"
+#include "session/Session.h"
 #include "graphing/frmOptions.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeFault.h"
-#include "shell/AppWindows.h"
-#include "shell/StatusText.h"
+#include "session/StatusText.h"
 
 #include <QLineEdit>
 
@@ -47,8 +48,8 @@ void DrawEquilibriumGraph(frmVornish &form, double totalAMolar, double totalBMol
         return;
     }
     const GraphPreferences prefs = Preferences();
-    frmOptions *options = appWindows().options;
-    const double factor = modVnPublic::ConcentrationFactor;
+    frmOptions *options = graphWindows().options;
+    const double factor = Session::current().concentrationFactor();
     const bool sweepTotalA = prefs.equilibriumX == EquilibriumX::TotalA;
     const bool linear = !prefs.logScale;
 
@@ -72,7 +73,7 @@ void DrawEquilibriumGraph(frmVornish &form, double totalAMolar, double totalBMol
 
     EquilibriumRecord &record = LastEquilibrium();
     record.curve.clear();
-    record.unit = modVnPublic::ConcentrationUnit;
+    record.unit = Session::current().concentrationUnit();
     record.sweptName = sweepTotalA ? QStringLiteral("Total A") : QStringLiteral("Total B");
     record.valueName = prefs.equilibriumY == EquilibriumY::A   ? QStringLiteral("A")
                        : prefs.equilibriumY == EquilibriumY::B ? QStringLiteral("B")
@@ -96,14 +97,14 @@ void DrawEquilibriumGraph(frmVornish &form, double totalAMolar, double totalBMol
             // The curve starts with the first point drawn: points left out
             // before it must not turn it into a segment from wherever the pen was.
             const short mode = firstPoint ? PlotDot : PlotSegment;
-            PlotPoint(p.x, y, PlotWidth, PlotHeight, xMin, xMax, yMin, yMax, mode, modVnPublic::PrinterEcho);
+            PlotPoint(p.x, y, PlotWidth, PlotHeight, xMin, xMax, yMin, yMax, mode, Session::current().printerEcho());
             record.curve.emplace_back(linear ? p.x : (sweepTotalA ? p.Atot : p.Btot) / factor, y);
             firstPoint = false;
         }
     });
 
     StatusText::clear();
-    if (frmVnTlAssistant *assistant = appWindows().vornishAssistant; assistant && assistant->isVisible())
+    if (frmVnTlAssistant *assistant = equilibriumWindows().vornishAssistant; assistant && assistant->isVisible())
         assistant->hide();
 }
 

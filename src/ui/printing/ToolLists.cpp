@@ -2,10 +2,12 @@
 
 #include "dynamic/frmDynVornish.h"
 #include "equilibrium/frmVornish.h"
-#include "graphing/GraphPreferences.h"
-#include "graphing/Units.h"
+#include "session/GraphPreferences.h"
+#include "session/Session.h"
 #include "scatchard/frmScatchard.h"
-#include "shell/AppWindows.h"
+#include "dynamic/DynamicWindows.h"
+#include "equilibrium/EquilibriumWindows.h"
+#include "scatchard/ScatchardWindows.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -82,15 +84,14 @@ ReportColumns DynamicToolList(const frmDynVornish &tool, const QString &unit)
 
 ReportColumns ToolList(short toolCode)
 {
-    const AppWindows &windows = appWindows();
-    const QString &unit = modVnPublic::ConcentrationUnit;
+    const QString unit = Session::current().concentrationUnit();
     switch (toolCode) {
     case modPlot_Graph::EquilibriumTool:
-        return windows.vornish ? EquilibriumToolList(*windows.vornish, unit) : ReportColumns();
+        return equilibriumWindows().vornish ? EquilibriumToolList(*equilibriumWindows().vornish, unit) : ReportColumns();
     case modPlot_Graph::ScatchardTool:
-        return windows.scatchard ? ScatchardToolList(*windows.scatchard) : ReportColumns();
+        return scatchardWindows().scatchard ? ScatchardToolList(*scatchardWindows().scatchard) : ReportColumns();
     case modPlot_Graph::DynamicTool:
-        return windows.dynamic ? DynamicToolList(*windows.dynamic, unit) : ReportColumns();
+        return dynamicWindows().dynamic ? DynamicToolList(*dynamicWindows().dynamic, unit) : ReportColumns();
     default:
         return ReportColumns();
     }

@@ -1,12 +1,13 @@
 #include "scatchard/SaturationGraph.h"
+#include "scatchard/ScatchardWindows.h"
+#include "graphing/GraphWindows.h"
 
 #include "graphing/AxisTitleLabel.h"
 #include "graphing/PlotEngine.h"
-#include "graphing/Units.h"
+#include "session/Session.h"
 #include "graphing/frmGraph.h"
 #include "scatchard/frmScatchTlAssistant.h"
-#include "shell/AppWindows.h"
-#include "shell/StatusText.h"
+#include "session/StatusText.h"
 
 #include <algorithm>
 
@@ -35,8 +36,8 @@ void PlotSaturationGraph(const SaturationComparison &comparison)
     RoundUpAxisMaximum(xMax);
     RoundUpAxisMaximum(yMax);
     SetUpGraph(xMin, xMax, yMin, yMax, ScatchardTool);
-    const QString unit = QStringLiteral(" (") + modVnPublic::ConcentrationUnit + QLatin1Char(')');
-    if (frmGraph *graph = appWindows().graph) {
+    const QString unit = QStringLiteral(" (") + Session::current().concentrationUnit() + QLatin1Char(')');
+    if (frmGraph *graph = graphWindows().graph) {
         graph->lblX_axis->setText(QStringLiteral("[Free]") + unit);
         graph->lblY_axis->setText(QStringLiteral("[Bound]") + unit);
     }
@@ -44,17 +45,17 @@ void PlotSaturationGraph(const SaturationComparison &comparison)
     for (int step = 0; step <= curveSteps; ++step) {
         const double x = xMin + (xMax - xMin) * step / curveSteps;
         PlotPoint(x, curveAt(x), PlotWidth, PlotHeight, xMin, xMax, yMin, yMax, step == 0 ? PlotDot : PlotSegment,
-                  modVnPublic::PrinterEcho);
+                  Session::current().printerEcho());
     }
     const short symbol = Preferences().scatchardSymbol;
     for (size_t i = 0; i < free.size(); ++i) {
         if (free[i] <= xMax && bound[i] <= yMax)
             PlotPoint(free[i], bound[i], PlotWidth, PlotHeight, xMin, xMax, yMin, yMax, symbol,
-                      modVnPublic::PrinterEcho);
+                      Session::current().printerEcho());
     }
 
     StatusText::clear();
-    frmScatchTlAssistant *assistant = appWindows().scatchardAssistant;
+    frmScatchTlAssistant *assistant = scatchardWindows().scatchardAssistant;
     if (assistant && assistant->isVisible())
         assistant->hide();
 }
