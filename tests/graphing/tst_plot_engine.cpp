@@ -3,13 +3,18 @@
 #include "graphing/AxisRounding.h"
 #include "graphing/DisplayList.h"
 #include "graphing/DrawAxes.h"
+#include "graphing/GraphHost.h"
 #include "graphing/GraphState.h"
+#include "graphing/PlotEngine.h"
 #include "graphing/PlotGeometry.h"
 #include "graphing/PlotPoint.h"
 #include "graphing/PrinterPage.h"
 #include "graphing/TickScale.h"
 #include "graphing/UnitTables.h"
 #include "platform/RuntimeFault.h"
+#include "session/Session.h"
+
+#include "ScriptedMessages.h"
 
 #include <QFontMetricsF>
 #include <QTest>
@@ -66,6 +71,18 @@ struct PictureSurface
     ~PictureSurface() { SetGraphSurface(nullptr); }
 };
 
+// The windows around the engine, reduced to what it asks of them.
+struct RecordingHost : GraphHost
+{
+    QStringList calls;
+    RecordingHost() { modPlot_Graph::SetGraphHost(this); }
+    ~RecordingHost() override { modPlot_Graph::SetGraphHost(nullptr); }
+    void clearPicture(bool pastedToo) override { calls << (pastedToo ? "clear with paste" : "clear"); }
+    void showGraph() override { calls << "show"; }
+    void showAxisTitles(const modPlot_Graph::AxisTitles &titles) override { calls << titles.x + " | " + titles.y; }
+    void restoreDefaultPreferences() override { calls << "defaults"; }
+};
+
 } // namespace
 
 class PlotEngineTest : public QObject
@@ -88,6 +105,7 @@ private slots:
     void printerEchoDrawsFurtherRight();
     void coordinateOverflowIsAFault();
     void rescaledConcentrations();
+    void plotProtocolWithoutWindows();
 };
 
 void PlotEngineTest::axisRounding_data()
@@ -382,5 +400,40 @@ void PlotEngineTest::rescaledConcentrations()
 }
 
 VORNISH_TEST(PlotEngineTest)
+
+// A tool's plot from the session alone: the changed-settings question,
+// the graph source, a reversed manual range swapped and written back.
+void PlotEngineTest::plotProtocolWithoutWindows()
+{
+    using namespace modPlot_Graph;
+    Session &session = Session::current();
+    session.reset();
+    PictureSurface picture;
+    RecordingHost host;
+    GraphPreferences prefs;
+    prefs.xMin = "80";
+    prefs.xMax = "0";
+    session.setGraphPreferences(prefs);
+    session.setSettingsChanged(true);
+
+    resetMessages({Messages::Answer::Cancel});
+    QVERIFY(!BeginToolGraph(EquilibriumTool));
+    QCOMPARE(scriptedMessages().shown.size(), 1);
+    QCOMPARE(session.graphSource(), NoTool);
+
+    resetMessages({Messages::Answer::No});
+    QVERIFY(BeginToolGraph(EquilibriumTool));
+    QCOMPARE(session.graphSource(), EquilibriumTool);
+    QCOMPARE(host.calls, QStringList{"defaults"});
+
+    double xMin = 80, xMax = 0, yMin = 0, yMax = 80;
+    SetUpGraph(xMin, xMax, yMin, yMax, EquilibriumTool);
+    QCOMPARE(xMin, 0.0);
+    QCOMPARE(xMax, 80.0);
+    QCOMPARE(session.graphPreferences().xMin, QString("0"));
+    QCOMPARE(session.graphPreferences().xMax, QString("80"));
+    QCOMPARE(host.calls, (QStringList{"defaults", "clear", "show", "[Total A] (nM) | [A/B complex] (nM)"}));
+    QCOMPARE(labels(picture.list).size(), 18); // the axes of 0 to 80 by 10, as drawn alone
+}
 
 #include "tst_plot_engine.moc"
