@@ -20,7 +20,9 @@
 #include "shell/frmVn_Main.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -135,16 +137,34 @@ private slots:
         Session::current().setTimeUnit(QStringLiteral("s"), 1.0f);
     }
 
-    void theFileLivesInTheProgramFolderOrElseTheUsersDataFolder()
+    // The results file goes where the user may write: beside a program run
+    // from its build folder; in the user's data folder for an installed
+    // program (even one run by root, who could write into the installation)
+    // and when the program folder cannot be written to.
+    void theResultsFileGoesWhereTheUserMayWrite()
     {
-        QCOMPARE(ResultsFilePath(), modVnPublic::ProgramFilePath(QStringLiteral("Temp.mdb")));
+        const QString programFolder = modVnPublic::ProgramFolder();
+        QCOMPARE(ResultsFilePath(), QDir(programFolder).filePath(QStringLiteral("Temp.mdb")));
+
         QStandardPaths::setTestModeEnabled(true);
-        modVnPublic::SetProgramFolder(TestFixture::temporaryFolder() + QStringLiteral("/no such folder"));
-        const QString userPath = ResultsFilePath();
-        QCOMPARE(userPath, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-                               + QStringLiteral("/Vornish/Temp.mdb"));
-        ResetResultsDatabase(userPath);
-        QVERIFY(QFile::exists(userPath));
+        const QString userPath = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                                 + QStringLiteral("/Vornish/Temp.mdb");
+        QFile::remove(userPath);
+        modVnPublic::SetProgramFolder(programFolder, modVnPublic::ProgramLayout::Installed);
+        runIntoResultsFile(tenSecondsEveryThree());
+        QCOMPARE(ResultsFilePath(), userPath);
+        QCOMPARE(storedRows("AB").size(), 5);
+        QVERIFY(QDir(programFolder).isEmpty());
+
+        const QString readOnly = TestFixture::temporaryFolder() + QStringLiteral("/read-only");
+        QVERIFY(QDir().mkpath(readOnly));
+        QVERIFY(QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        modVnPublic::SetProgramFolder(readOnly);
+        if (!QFileInfo(readOnly).isWritable()) // root may write into it all the same
+            QCOMPARE(ResultsFilePath(), userPath);
+        modVnPublic::SetProgramFolder(readOnly + QStringLiteral("/no such folder"));
+        QCOMPARE(ResultsFilePath(), userPath);
+
         ReleaseResultsFile();
         QFile::remove(userPath);
         QStandardPaths::setTestModeEnabled(false);

@@ -1,18 +1,15 @@
 #include "dynamic/ResultsPlot.h"
-#include "graphing/GraphWindows.h"
 
 #include "dynamic/ResultsReading.h"
 #include "dynamic/ResultsStore.h"
 #include "dynamic/ReferenceCurvePlot.h"
 #include "graphing/PlotEngine.h"
 #include "session/Session.h"
-#include "graphing/frmOptions.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeFault.h"
 #include "session/StatusText.h"
 
-#include <QLineEdit>
 
 #include <cmath>
 
@@ -49,21 +46,14 @@ PlottedQuantity quantityOf(DynamicY choice)
     return {ResultsTable::AB, RateField, rateScale};
 }
 
-// A filled Options field replaces the automatic value and is rewritten as
+// A filled manual limit replaces the automatic value and is rewritten as
 // the text of the number it was read as.
-void applyManualValue(const QString &text, QLineEdit *optionsBox, double &value)
+void applyManualValue(QString &text, double &value)
 {
     if (text.isEmpty())
         return;
     value = NumberText::leadingNumber(text);
-    if (optionsBox)
-        optionsBox->setText(NumberText::generalText(value));
-}
-
-QLineEdit *optionsField(QLineEdit *frmOptions::*field)
-{
-    frmOptions *options = graphWindows().options;
-    return options ? options->*field : nullptr;
+    text = NumberText::generalText(value);
 }
 
 // An automatic range of one value (a run of end time 0, a quantity that
@@ -131,7 +121,7 @@ bool plotResults(double xMinSeconds, double xMaxSeconds, const PlotProgress &pro
         StatusText::clear();
         return false;
     }
-    const GraphPreferences prefs = Preferences();
+    GraphPreferences prefs = Preferences();
     const QString path = ResultsFilePath();
     const PlottedQuantity quantity = quantityOf(prefs.dynamicY);
     const QString query = ResultsQuery(quantity.table);
@@ -151,8 +141,8 @@ bool plotResults(double xMinSeconds, double xMaxSeconds, const PlotProgress &pro
     RoundUpAxisMaximum(xMax);
     if (prefs.xMin.isEmpty() && prefs.xMax.isEmpty())
         openEmptyRange(xMin, xMax);
-    applyManualValue(prefs.xMin, optionsField(&frmOptions::txtX_min), xMin);
-    applyManualValue(prefs.xMax, optionsField(&frmOptions::txtX_max), xMax);
+    applyManualValue(prefs.xMin, xMin);
+    applyManualValue(prefs.xMax, xMax);
 
     double yMin = 0;
     double yMax = 0;
@@ -163,8 +153,9 @@ bool plotResults(double xMinSeconds, double xMaxSeconds, const PlotProgress &pro
     RoundUpAxisMaximum(yMax);
     if (prefs.yMin.isEmpty() && prefs.yMax.isEmpty())
         openEmptyRange(yMin, yMax);
-    applyManualValue(prefs.yMin, optionsField(&frmOptions::txtY_min), yMin);
-    applyManualValue(prefs.yMax, optionsField(&frmOptions::txtY_max), yMax);
+    applyManualValue(prefs.yMin, yMin);
+    applyManualValue(prefs.yMax, yMax);
+    Session::current().setGraphPreferences(prefs); // the manual limits in their standard form
 
     SetUpGraph(xMin, xMax, yMin, yMax, DynamicTool);
 

@@ -11,6 +11,7 @@
 #include "graphing/PlotEngine.h"
 #include "graphing/UnitDisplays.h"
 #include "session/Session.h"
+#include "printing/ToolLists.h"
 #include "platform/EditableGrid.h"
 #include "platform/Messages.h"
 #include "platform/Twips.h"
@@ -90,6 +91,11 @@ void frmDynVornish::joinSharedPreferences()
         Session::current().setUseExistingData(true);
         ShowStep(2);
         cmdGo_Click();
+    });
+    ToolLists::SetReportSource(modPlot_Graph::DynamicTool, [this](const QString &unit) {
+        return ToolLists::DynamicToolList({txtA->text(), txtB->text(), txtAB->text(), txtK_ass_rate->text(),
+                                           txtK_diss_rate->text(), txtKd->text()},
+                                          unit);
     });
 }
 

@@ -12,6 +12,7 @@
 #include "graphing/frmOptions.h"
 #include "session/Session.h"
 #include "platform/Messages.h"
+#include "printing/ToolLists.h"
 #include "platform/RuntimeFault.h"
 #include "session/StatusText.h"
 
@@ -58,6 +59,10 @@ void frmVornish::JoinSharedPreferences()
         lblInputHeading->setText(InputHeading(texts.unit));
     };
     modVnPublic::SetUnitDisplay(modVnPublic::UnitDisplayWindow::Equilibrium, display);
+    ToolLists::SetReportSource(modPlot_Graph::EquilibriumTool, [this](const QString &unit) {
+        return ToolLists::EquilibriumToolList(
+            {txtA->text(), txtA_tot->text(), txtB->text(), txtB_tot->text(), txtAB->text(), txtKd->text()}, unit);
+    });
 }
 
 QString frmVornish::InputHeading(const QString &unit)

@@ -193,7 +193,8 @@ void frmOptions::PublishPreferences()
 
 void frmOptions::ShowAxisRanges()
 {
-    const modPlot_Graph::GraphPreferences &shown = Session::current().graphPreferences();
+    // A copy: each text written publishes the preferences again.
+    const modPlot_Graph::GraphPreferences shown = Session::current().graphPreferences();
     const std::pair<QLineEdit *, QString> ranges[] = {{txtX_min, shown.xMin}, {txtX_max, shown.xMax},
                                                       {txtY_min, shown.yMin}, {txtY_max, shown.yMax}};
     for (const auto &[field, text] : ranges)

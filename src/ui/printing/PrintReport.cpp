@@ -152,7 +152,7 @@ Outcome PrintReport(const Choices &choices, const PageSink &sendPage)
         if (tool == modPlot_Graph::NoTool)
             showNoTool();
         else
-            list = ToolLists::ToolList(tool);
+            list = ToolLists::ToolList(modPlot_Graph::ToolCode(tool), Session::current().concentrationUnit());
         PrintText::PrintTextLines(page, list.labels, kLabelsX, y, PrintText::AlignLeft);
         PrintText::PrintTextLines(page, list.values, kValuesX, y, PrintText::AlignLeft);
     }

@@ -1,11 +1,9 @@
 #include "scatchard/SaturationGraph.h"
 #include "scatchard/ScatchardWindows.h"
-#include "graphing/GraphWindows.h"
+#include "graphing/GraphHost.h"
 
-#include "graphing/AxisTitleLabel.h"
 #include "graphing/PlotEngine.h"
 #include "session/Session.h"
-#include "graphing/frmGraph.h"
 #include "scatchard/frmScatchTlAssistant.h"
 #include "session/StatusText.h"
 
@@ -37,10 +35,8 @@ void PlotSaturationGraph(const SaturationComparison &comparison)
     RoundUpAxisMaximum(yMax);
     SetUpGraph(xMin, xMax, yMin, yMax, ScatchardTool);
     const QString unit = QStringLiteral(" (") + Session::current().concentrationUnit() + QLatin1Char(')');
-    if (frmGraph *graph = graphWindows().graph) {
-        graph->lblX_axis->setText(QStringLiteral("[Free]") + unit);
-        graph->lblY_axis->setText(QStringLiteral("[Bound]") + unit);
-    }
+    if (GraphHost *host = RegisteredGraphHost())
+        host->showAxisTitles({QStringLiteral("[Free]") + unit, QStringLiteral("[Bound]") + unit});
 
     for (int step = 0; step <= curveSteps; ++step) {
         const double x = xMin + (xMax - xMin) * step / curveSteps;

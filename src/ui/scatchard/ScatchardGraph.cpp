@@ -1,4 +1,5 @@
 #include "scatchard/ScatchardGraph.h"
+#include "printing/ToolLists.h"
 #include "scatchard/ScatchardWindows.h"
 #include "graphing/GraphWindows.h"
 #include "session/Session.h"
@@ -142,6 +143,15 @@ void RegisterScatchardHooks(frmScatchard &)
             assistant->lblUnits->setText(texts.longText);
     };
     modVnPublic::SetUnitDisplay(modVnPublic::UnitDisplayWindow::Scatchard, display);
+
+    ToolLists::SetReportSource(ScatchardTool, [](const QString &) {
+        const frmScatchard *form = scatchardWindows().scatchard;
+        if (!form)
+            return ReportColumns();
+        return ToolLists::ScatchardToolList({form->lblOutputKd->text(), form->lblOutputCI->text(),
+                                             form->lblOutputSlope->text(), form->lblOutputIntercept->text(),
+                                             form->lblOutputdf->text(), form->lblOutputSEb->text()});
+    });
 }
 
 } // namespace modStatistics
