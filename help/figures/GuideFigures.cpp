@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -73,6 +74,13 @@ void GuideFigures::expectMessages(const QStringList &titles, const QString &scen
         m_faults << scene + QStringLiteral(": unexpected messages: ") + shown.join(QStringLiteral(" | "));
 }
 
+void GuideFigures::expectText(const QString &shown, const QString &quoted, const QString &scene)
+{
+    if (!shown.contains(quoted))
+        m_faults << scene + QStringLiteral(": the guide says \"") + quoted + QStringLiteral("\", the window \"") + shown
+                        + QStringLiteral("\"");
+}
+
 // The main window as it opens, with the Tool menu.
 void GuideFigures::toolMenu()
 {
@@ -90,6 +98,8 @@ void GuideFigures::titration()
     tool.cmdVornish_Click();
     m_main.mnuWindowsDocking_Click();
     expectMessages({}, QStringLiteral("titration"));
+    expectText(tool.txtA->text(), QStringLiteral("2.701562"), QStringLiteral("titration"));
+    expectText(tool.txtAB->text(), QStringLiteral("7.298438"), QStringLiteral("titration"));
     save(m_main, QStringLiteral("titration.png"));
 }
 
@@ -104,7 +114,10 @@ void GuideFigures::scatchardExample()
             tool.flgInputScatchard->setTextMatrix(r + 1, c + 1, rows[r][c]);
     tool.cmdScatchard_Click();
     m_main.mnuWindowsDocking_Click();
-    expectMessages({}, QStringLiteral("Scatchard example"));
+    const QString scene = QStringLiteral("Scatchard example");
+    expectMessages({}, scene);
+    expectText(tool.lblOutputKd->text(), QStringLiteral("10.2041 nM"), scene);
+    expectText(tool.lblOutputCI->text(), QStringLiteral("8.2804 nM < Kd < 13.2922 nM"), scene);
     save(m_main, QStringLiteral("scatchard-example.png"));
 }
 
@@ -133,6 +146,7 @@ void GuideFigures::demonstrationRun()
     wizard.cmdGo_Click(); // Finish
     // The minute samples cannot show the fast approach after B is added; the run says so.
     expectMessages({QStringLiteral("Accuracy check")}, QStringLiteral("demonstration run"));
+    expectText(wizard.txtK_diss_rate->text(), QStringLiteral("8.00E-04"), QStringLiteral("demonstration run"));
     save(window<frmGraph>(), QStringLiteral("demonstration-graph.png"));
     save(window<frm_dbResults_DynamVn>(), QStringLiteral("results-table.png"));
     wizard.cmdKinetics_Click();

@@ -35,6 +35,8 @@ private:
     void save(QWidget &widget, const QString &name);
     // Notes a fault unless exactly the messages with these titles were shown.
     void expectMessages(const QStringList &titles, const QString &scene);
+    // Notes a fault unless the window shows the text that the guide quotes.
+    void expectText(const QString &shown, const QString &quoted, const QString &scene);
 
     frmVn_Main &m_main;
     FigureMessages &m_messages;

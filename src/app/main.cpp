@@ -35,6 +35,7 @@ bool answeredOnTerminal(int argc, char *argv[])
             const QCoreApplication program(argc, argv); // knows the program's folder
             std::fputs(kUsage, stdout);
             std::printf("\nThe user guide and pages are read from %s\n", qPrintable(modVnPublic::ProgramFolder()));
+            std::printf("Simulation results (Temp.mdb) are written to %s\n", qPrintable(modVnPublic::WritableFolder()));
             return true;
         }
     }

@@ -165,9 +165,10 @@ const Subcommand &SimulateCommand()
             "change of an event with its sign. Samples stream to standard output (or\n"
             "--output) as they are made, so a run of millions of intervals takes little\n"
             "memory; --results writes them into a results file that Vornish opens with\n"
-            "\"Use existing simulation data\" (it reads Temp.mdb in its own folder, or in\n"
-            "~/.local/share/Vornish/ when that folder is not writable). On a terminal a\n"
-            "progress line is shown on standard error.\n\n"
+            "\"Use existing simulation data\" (an installed Vornish reads\n"
+            "~/.local/share/Vornish/Temp.mdb; one run from its build folder, Temp.mdb in\n"
+            "that folder when it is writable). On a terminal a progress line is shown on\n"
+            "standard error.\n\n"
             "Example: vornish-cli simulate --a 10nM --b 10nM --ab 0 --k-ass 1e6 --kd 1nM \\\n"
             "           --end-time 60min --interval 1min --event 30min,+10nM,A\n",
             SimulationInputOptions(),

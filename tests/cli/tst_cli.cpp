@@ -1,4 +1,5 @@
 #include "CliProcess.h"
+#include "TestMain.h"
 
 #include "equilibrium/EquilibriumInput.h"
 #include "dynamic/ResultsReading.h"
@@ -512,5 +513,6 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(CliTest)
+VORNISH_TEST(CliTest)
+
 #include "tst_cli.moc"

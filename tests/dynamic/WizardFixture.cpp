@@ -2,11 +2,11 @@
 
 #include "dynamic/frmDynVornish.h"
 #include "dynamic/frmDynamVnTlAssistant.h"
-#include "graphing/Units.h"
+#include "session/Session.h"
 #include "graphing/frmOptions.h"
 #include "platform/EditableGrid.h"
 #include "shell/AppWindows.h"
-#include "shell/StatusText.h"
+#include "session/StatusText.h"
 #include "shell/frmVn_Main.h"
 #include "shell/frmVnSplash.h"
 #include "shell/frmWaiting.h"
@@ -46,9 +46,8 @@ void WizardFixture::reset()
     w->endTimeWarnings = 0;
     w->recordingIntervalWarnings = 0;
     w->recordingIntervalManual = false;
-    modVnPublic::TimeUnit = QStringLiteral("min.");
-    modVnPublic::TimeFactor = 60;
-    appWindows().options->setSettingsChanged(QStringLiteral("0"));
+    Session::current().setTimeUnit(QStringLiteral("min."), 60);
+    Session::current().setSettingsChanged(false);
     resetMessages();
 }
 

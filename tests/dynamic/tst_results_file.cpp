@@ -7,10 +7,9 @@
 #include "dynamic/ResultsStore.h"
 #include "dynamic/SimulationEngine.h"
 #include "dynamic/frm_dbResults_DynamVn.h"
-#include "graphing/AxisRounding.h"
 #include "graphing/GraphPicture.h"
 #include "graphing/PlotEngine.h"
-#include "graphing/Units.h"
+#include "session/Session.h"
 #include "graphing/frmGraph.h"
 #include "graphing/frmOptions.h"
 #include "platform/DatabaseConnection.h"
@@ -21,7 +20,9 @@
 #include "shell/frmVn_Main.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -49,14 +50,9 @@ const DisplayList &picture()
     return appWindows().graph->PicGraph->displayList();
 }
 
-// Where the plot puts (x, y) on the axes X 0..xMax and Y over the rounded
-// range of values.
-QPointF expectedAt(double x, double y, double xMax, QList<double> values)
+// Where the plot puts (x, y) on the axes X 0..xMax and Y yMin..yMax.
+QPointF expectedAt(double x, double y, double xMax, double yMin, double yMax)
 {
-    double yMin = *std::min_element(values.begin(), values.end());
-    double yMax = *std::max_element(values.begin(), values.end());
-    modPlot_Graph::RoundDownAxisMinimum(yMin);
-    modPlot_Graph::RoundUpAxisMaximum(yMax);
     return QPointF(qRound(2100 + x * 3200 / xMax), qRound(800 + 3200 - (y - yMin) * 3200 / (yMax - yMin)));
 }
 
@@ -137,21 +133,38 @@ private slots:
         TestFixture::resetFolders();
         resetMessages();
         options->RestoreDefaults();
-        options->setSettingsChanged(QStringLiteral("0"));
-        modVnPublic::TimeUnit = QStringLiteral("s");
-        modVnPublic::TimeFactor = 1.0f;
+        Session::current().setSettingsChanged(false);
+        Session::current().setTimeUnit(QStringLiteral("s"), 1.0f);
     }
 
-    void theFileLivesInTheProgramFolderOrElseTheUsersDataFolder()
+    // The results file goes where the user may write: beside a program run
+    // from its build folder; in the user's data folder for an installed
+    // program (even one run by root, who could write into the installation)
+    // and when the program folder cannot be written to.
+    void theResultsFileGoesWhereTheUserMayWrite()
     {
-        QCOMPARE(ResultsFilePath(), modVnPublic::ProgramFilePath(QStringLiteral("Temp.mdb")));
+        const QString programFolder = modVnPublic::ProgramFolder();
+        QCOMPARE(ResultsFilePath(), QDir(programFolder).filePath(QStringLiteral("Temp.mdb")));
+
         QStandardPaths::setTestModeEnabled(true);
-        modVnPublic::SetProgramFolder(TestFixture::temporaryFolder() + QStringLiteral("/no such folder"));
-        const QString userPath = ResultsFilePath();
-        QCOMPARE(userPath, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-                               + QStringLiteral("/Vornish/Temp.mdb"));
-        ResetResultsDatabase(userPath);
-        QVERIFY(QFile::exists(userPath));
+        const QString userPath = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                                 + QStringLiteral("/Vornish/Temp.mdb");
+        QFile::remove(userPath);
+        modVnPublic::SetProgramFolder(programFolder, modVnPublic::ProgramLayout::Installed);
+        runIntoResultsFile(tenSecondsEveryThree());
+        QCOMPARE(ResultsFilePath(), userPath);
+        QCOMPARE(storedRows("AB").size(), 5);
+        QVERIFY(QDir(programFolder).isEmpty());
+
+        const QString readOnly = TestFixture::temporaryFolder() + QStringLiteral("/read-only");
+        QVERIFY(QDir().mkpath(readOnly));
+        QVERIFY(QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        modVnPublic::SetProgramFolder(readOnly);
+        if (!QFileInfo(readOnly).isWritable()) // root may write into it all the same
+            QCOMPARE(ResultsFilePath(), userPath);
+        modVnPublic::SetProgramFolder(readOnly + QStringLiteral("/no such folder"));
+        QCOMPARE(ResultsFilePath(), userPath);
+
         ReleaseResultsFile();
         QFile::remove(userPath);
         QStandardPaths::setTestModeEnabled(false);
@@ -396,13 +409,15 @@ private slots:
     {
         const QList<ResultRecord> s = runIntoResultsFile(tenSecondsEveryThree(1));
         PlotSimulationResults(10.0);
-        QCOMPARE(modPlot_Graph::GraphSource(), QStringLiteral("3"));
+        QCOMPARE(Session::current().graphSource(), modPlot_Graph::DynamicTool);
         QList<double> values;
         for (const ResultRecord &r : s)
             values.append(r.AB * (1 / 1e-9)); // scaled as the plot scales
+        // [A/B] rises from 0.5 nM (0.49999999999999994 once scaled, just
+        // below the tenth) to 0.518 nM at 12 s: Y runs from 0.4 to 0.6.
         QList<QPointF> expected;
         for (int i = 0; i < 4; ++i) // 0, 3, 6, 9; 12 s lies beyond the axis
-            expected.append(expectedAt(s[i].time, values[i], 10, values));
+            expected.append(expectedAt(s[i].time, values[i], 10, 0.4, 0.6));
         QCOMPARE(curvePoints(), expected);
         QVERIFY(scriptedMessages().shown.isEmpty());
 
@@ -416,14 +431,13 @@ private slots:
     // A rate in nM per minute, and a manual X maximum rewritten as read.
     void theChosenRateIsScaledToTheShownUnits()
     {
-        modVnPublic::TimeUnit = QStringLiteral("min.");
-        modVnPublic::TimeFactor = 60.0f;
+        Session::current().setTimeUnit(QStringLiteral("min."), 60.0f);
         SimulationInput in = tenSecondsEveryThree(1);
         in.endTime = 600.0;
         const QList<ResultRecord> s = runIntoResultsFile(in);
         options->optDyn_YdAdt->setChecked(true);
         options->txtX_max->setText(QStringLiteral("6 min"));
-        options->setSettingsChanged(QStringLiteral("0"));
+        Session::current().setSettingsChanged(false);
         PlotSimulationResults(600.0);
         QCOMPARE(options->txtX_max->text(), QStringLiteral("6"));
 
@@ -432,22 +446,25 @@ private slots:
             values.append(r.rA * (60.0 / 1e-9));
         const QList<QPointF> drawn = curvePoints();
         QCOMPARE(drawn.size(), 121); // every 3 s up to 6 minutes
-        QCOMPARE(drawn[1], expectedAt(3.0 / 60, values[1], 6, values));
-        QCOMPARE(drawn.last(), expectedAt(360.0 / 60, values[120], 6, values));
+        // The rate of A rises from -1.5e-12 M/s (-0.09000000000000001 nM per
+        // minute, just beyond the hundredth) to about -0.011 nM per minute at
+        // 10 minutes, near equilibrium: Y runs from -0.1 to -0.01.
+        QCOMPARE(drawn[1], expectedAt(3.0 / 60, values[1], 6, -0.1, -0.01));
+        QCOMPARE(drawn.last(), expectedAt(360.0 / 60, values[120], 6, -0.1, -0.01));
     }
 
     // A run whose values do not change, or of end time 0, has a one-value
     // range; the graph opens it instead of dividing by zero.
     void aRangeOfOneValueIsOpened()
     {
-        modVnPublic::ConcentrationFactor = 1; // shown in M: the value stays exactly 5
+        Session::current().setConcentrationUnit(QStringLiteral("M"), 1); // the value stays exactly 5
         SimulationInput in;
         in.initialA = 5;
         runIntoResultsFile(in);
         options->optDyn_YA->setChecked(true);
-        options->setSettingsChanged(QStringLiteral("0"));
+        Session::current().setSettingsChanged(false);
         PlotSimulationResults(0.0);
-        modVnPublic::ConcentrationFactor = 1e-9;
+        Session::current().setConcentrationUnit(QStringLiteral("nM"), 1e-9);
         QCOMPARE(curvePoints(), (QList<QPointF>{QPointF(2100, 800 + 3200 / 2)}));
     }
 

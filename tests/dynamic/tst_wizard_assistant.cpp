@@ -1,3 +1,4 @@
+#include "session/Session.h"
 #include "TestMain.h"
 #include "WizardFixture.h"
 
@@ -111,7 +112,7 @@ private slots:
         options->chkToPlotOrNot->setChecked(false);
         finish();
         options->chkToPlotOrNot->setChecked(true);
-        options->setSettingsChanged(QStringLiteral("0"));
+        Session::current().setSettingsChanged(false);
         QCOMPARE(scriptedMessages().titles(), QStringList{QStringLiteral("Accuracy check")});
         QCOMPARE(storedSamples().size(), 50);
         QCOMPARE(assistant->demoStage, 1);

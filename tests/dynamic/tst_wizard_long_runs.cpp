@@ -3,7 +3,7 @@
 
 #include "dynamic/frmDynVornish.h"
 #include "shell/AppWindows.h"
-#include "shell/StatusText.h"
+#include "session/StatusText.h"
 #include "shell/frmVn_Main.h"
 #include "shell/frmWaiting.h"
 

@@ -9,7 +9,7 @@
 #include "graphing/DisplayList.h"
 #include "graphing/GraphPicture.h"
 #include "graphing/PlotEngine.h"
-#include "graphing/Units.h"
+#include "session/Session.h"
 #include "graphing/frmGraph.h"
 #include "graphing/frmOptions.h"
 #include "shell/AppWindows.h"
@@ -148,9 +148,9 @@ private slots:
         QVERIFY(stored[3].AB > 0);
         QCOMPARE(stored[4].AB, 0.0);
         QVERIFY(stored.last().AB > stored[20].AB);
-        QCOMPARE(modVnPublic::TimeUnit, QStringLiteral("min."));
+        QCOMPARE(Session::current().timeUnit(), QStringLiteral("min."));
         QVERIFY(appWindows().graph->isVisible());
-        QCOMPARE(modPlot_Graph::GraphSource(), QStringLiteral("3"));
+        QCOMPARE(Session::current().graphSource(), modPlot_Graph::DynamicTool);
         QCOMPARE(assistant->demoStage, 0); // the demo ends with the plotted run
 
         // Its kinetics, from the Finish stage. Up to 2 minutes the totals are
@@ -240,7 +240,7 @@ private slots:
         prepareShortRun();
         w->cmbTimeUnit->setCurrentIndex(1);
         finish();
-        QVERIFY(modVnPublic::TimeUnit == QStringLiteral("s") && modVnPublic::TimeFactor == 1.0f);
+        QVERIFY(Session::current().timeUnit() == QStringLiteral("s") && Session::current().timeFactor() == 1.0f);
         QCOMPARE(storedSamples().last().time, 2.0);
         QVERIFY(options->optSec->isChecked());
         QVERIFY(appWindows().results->isVisible());

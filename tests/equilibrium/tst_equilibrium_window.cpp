@@ -2,8 +2,8 @@
 #include "TestMain.h"
 
 #include "equilibrium/frmVnTlAssistant.h"
-#include "graphing/Units.h"
-#include "shell/StatusText.h"
+#include "session/Session.h"
+#include "session/StatusText.h"
 
 #include <QLabel>
 #include <QLocale>

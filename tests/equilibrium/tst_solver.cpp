@@ -1,6 +1,7 @@
 #include "TestFixture.h"
 #include "TestMain.h"
 
+#include "equilibrium/EquilibriumCurve.h"
 #include "equilibrium/EquilibriumInput.h"
 #include "equilibrium/InputGuidance.h"
 #include "equilibrium/SolveEquilibrium.h"
@@ -253,6 +254,47 @@ private slots:
                 ReadEquilibriumInput({texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]}, 1);
             QVERIFY2(in.code != 0, qPrintable(names[only]));
         }
+    }
+
+    // The graph's binding curve, without any window: 10 nM of B titrated
+    // with A up to a manual 20 nM (typed "20.0", shown back as "20"), Kd
+    // 1 nM, the complex only up to a manual 5 nM. Every point against the
+    // quadratic for the complex evaluated in 2600-bit arithmetic.
+    void bindingCurveOfTheGraph()
+    {
+        EquilibriumCurveInput in;
+        in.totalAMolar = 10e-9;
+        in.totalBMolar = 10e-9;
+        in.kdMolar = 1e-9;
+        in.shownTotalA = 10;
+        in.shownTotalB = 10;
+        modPlot_Graph::GraphPreferences prefs;
+        prefs.xMax = QStringLiteral("20.0");
+        prefs.yMax = QStringLiteral("5");
+        const AxisRanges r = EquilibriumAxisRanges(in, prefs);
+        QCOMPARE(prefs.xMax, QStringLiteral("20"));
+        QCOMPARE(r.xMin, 0.0);
+        QCOMPARE(r.xMax, 20.0);
+        QCOMPARE(r.yMin, 0.0);
+        QCOMPARE(r.yMax, 5.0);
+
+        int visited = 0;
+        double lastX = -1;
+        VisitEquilibriumCurve(in, prefs, r, [&](const EquilibriumCurvePoint &p) {
+            const Big a = Big(p.total) * Big(1e-9), b = Big(10e-9), kd = Big(1e-9);
+            const Big sum = a + b + kd;
+            const Big complex = (sum - boost::multiprecision::sqrt(sum * sum - 4 * a * b)) / 2 / Big(1e-9);
+            QVERIFY(relativeError(p.y, complex.convert_to<double>()) < 1e-12 || complex == 0);
+            QVERIFY(p.y <= 5 / 0.99);
+            QCOMPARE(p.x, p.total); // a linear axis plots the total itself
+            QVERIFY(p.x > lastX);
+            lastX = p.x;
+            ++visited;
+        });
+        // [A/B] passes 5 nM plus its 1 % slack, y = 5.0505, where
+        // Total A = y (11 - y) / (10 - y) = 6.07 nM: the 61 points from 0 to
+        // 6.0 nM by steps of 0.1 nM.
+        QCOMPARE(visited, 61);
     }
 };
 

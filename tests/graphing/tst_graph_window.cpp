@@ -5,9 +5,9 @@
 #include "graphing/AxisTitleLabel.h"
 #include "graphing/GraphState.h"
 #include "graphing/PlotEngine.h"
-#include "graphing/Units.h"
+#include "session/Session.h"
 #include "platform/Twips.h"
-#include "shell/StatusText.h"
+#include "session/StatusText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -54,254 +54,237 @@ int countOf(const DisplayList &list, DisplayItem::Kind kind)
 class GraphWindowTest : public QObject
 {
     Q_OBJECT
+
 private slots:
-    void init();
-    void cleanup();
-    void equilibriumGraphOfTheWorkedExample();
-    void logScaleSpansFourDecades();
-    void manualRangesAndLeftOutPoints();
-    void equalManualLimitsEndInTheToolsMessage();
-    void reversedRangesAreSwapped();
-    void graphsOffDrawNothing();
-    void changedSettingsQuestion();
-    void titlesDragAndResize();
-    void clicksOnTheGraph();
-    void copyPutsTheGraphOnTheClipboard();
-};
+    void init() { program.start(); }
 
-void GraphWindowTest::init()
-{
-    program.start();
-}
+    void cleanup() { program.stop(); }
 
-void GraphWindowTest::cleanup()
-{
-    program.stop();
-}
+    void equilibriumGraphOfTheWorkedExample()
+    {
+        appWindows().vornishAssistant->showInFront();
+        program.vornish("10", "10", "1");
+        QVERIFY(scriptedMessages().shown.isEmpty());
+        QCOMPARE(program.vornish().txtAB->text(), QString("7.298438"));
 
-void GraphWindowTest::equilibriumGraphOfTheWorkedExample()
-{
-    appWindows().vornishAssistant->showInFront();
-    program.vornish("10", "10", "1");
-    QVERIFY(scriptedMessages().shown.isEmpty());
-    QCOMPARE(program.vornish().txtAB->text(), QString("7.298438"));
+        QVERIFY(program.graph().isVisible());
+        QVERIFY(!appWindows().vornishAssistant->isVisible());
+        QCOMPARE(Session::current().graphSource(), modPlot_Graph::EquilibriumTool);
+        QCOMPARE(program.graph().lblX_axis->text(), QString("[Total A] (nM)"));
+        QCOMPARE(program.graph().lblY_axis->text(), QString("[A/B complex] (nM)"));
+        QVERIFY(StatusText::current().isEmpty());
 
-    QVERIFY(program.graph().isVisible());
-    QVERIFY(!appWindows().vornishAssistant->isVisible());
-    QCOMPARE(program.picture().tag(), QString("1"));
-    QCOMPARE(program.graph().lblX_axis->text(), QString("[Total A] (nM)"));
-    QCOMPARE(program.graph().lblY_axis->text(), QString("[A/B complex] (nM)"));
-    QVERIFY(StatusText::current().isEmpty());
-
-    // 0 .. 10 on both axes: ticks of 1.25 (the labels' class 4 keeps 8 divisions).
-    const DisplayList &list = program.picture().displayList();
-    const QString labels = "0 1.25 2.5 3.75 5 6.25 7.5 8.75 10";
-    QCOMPARE(texts(list).join(' '), labels + ' ' + labels);
-    // A dot, then 200 segments, each with its two light shadows.
-    QCOMPARE(countOf(list, DisplayItem::Point), 5);
-    // 0 plus 200 steps of 0.05 may pass 10 by rounding: the last point can drop out.
-    const QList<QLineF> curve = curveLines(list);
-    QVERIFY(curve.size() == 200 || curve.size() == 199);
-    QCOMPARE(curve.first().p1(), QPointF(2100, 4000));
-    const double last = curve.size() == 200 ? 10 : 9.95;
-    QCOMPARE(curve.last().p2().x(), 2100 + last * 320);
-    for (const QLineF &segment : curve)
-        QVERIFY(segment.p2().y() <= segment.p1().y()); // [A/B] only grows with Total A
-}
-
-void GraphWindowTest::logScaleSpansFourDecades()
-{
-    program.options().optMicromolar->setChecked(true);
-    program.options().optLog->setChecked(true);
-    program.vornish("5", "5", "1");
-    // The changed units ask first; Yes keeps them.
-    QCOMPARE(scriptedMessages().shown.size(), 1);
-    QCOMPARE(scriptedMessages().shown[0].title, QString("Warning"));
-    QCOMPARE(scriptedMessages().shown[0].buttons, Messages::Buttons::YesNoCancel);
-
-    // log10(5e-6) = -5.3 rounds up to -5; one decade above it, four below that.
-    const QStringList labels = texts(program.picture().displayList()).mid(9);
-    QCOMPARE(labels.join(' '), QString("10 -8 10 -7 10 -6 10 -5 10 -4"));
-    QCOMPARE(program.graph().lblX_axis->text(), QString("[Total A] (M)"));
-    QCOMPARE(program.graph().lblY_axis->text(), QString("[A/B complex] (\u00B5M)"));
-    QCOMPARE(curveLines(program.picture().displayList()).size(), 200);
-}
-
-void GraphWindowTest::manualRangesAndLeftOutPoints()
-{
-    frmOptions &options = program.options();
-    options.txtX_max->setText("8 nM");
-    options.txtY_min->setText("3");
-    options.txtY_max->setText("5");
-    options.chkDoNotRemind->setChecked(true);
-    program.vornish("10", "10", "1");
-    QVERIFY(scriptedMessages().shown.isEmpty());
-    QCOMPARE(options.txtX_max->text(), QString("8")); // rewritten as its number
-    QCOMPARE(options.txtY_max->text(), QString("5"));
-
-    const DisplayList &list = program.picture().displayList();
-    QCOMPARE(texts(list).last(), QString("8"));
-    // Only points with 3/1.01 <= y <= 5/0.99 are drawn: the curve starts
-    // with a dot inside the plot and stays inside it.
-    QCOMPARE(countOf(list, DisplayItem::Point), 5);
-    const QList<QLineF> curve = curveLines(list);
-    QVERIFY(!curve.isEmpty());
-    for (const QLineF &segment : curve) {
-        QVERIFY(segment.x1() >= 2100 && segment.x2() <= 5300);
-        QVERIFY(segment.y2() >= 800 - 0.06 * 1600 && segment.y2() <= 4000 + 0.03 * 1600);
+        // 0 .. 10 on both axes: ticks of 1.25 (the labels' class 4 keeps 8 divisions).
+        const DisplayList &list = program.picture().displayList();
+        const QString labels = "0 1.25 2.5 3.75 5 6.25 7.5 8.75 10";
+        QCOMPARE(texts(list).join(' '), labels + ' ' + labels);
+        // A dot, then 200 segments, each with its two light shadows.
+        QCOMPARE(countOf(list, DisplayItem::Point), 5);
+        // 0 plus 200 steps of 0.05 may pass 10 by rounding: the last point can drop out.
+        const QList<QLineF> curve = curveLines(list);
+        QVERIFY(curve.size() == 200 || curve.size() == 199);
+        QCOMPARE(curve.first().p1(), QPointF(2100, 4000));
+        const double last = curve.size() == 200 ? 10 : 9.95;
+        QCOMPARE(curve.last().p2().x(), 2100 + last * 320);
+        for (const QLineF &segment : curve)
+            QVERIFY(segment.p2().y() <= segment.p1().y()); // [A/B] only grows with Total A
     }
-}
 
-void GraphWindowTest::equalManualLimitsEndInTheToolsMessage()
-{
-    program.options().txtX_min->setText("5");
-    program.options().txtX_max->setText("5");
-    program.options().chkDoNotRemind->setChecked(true);
-    program.vornish("10", "10", "1");
-    QCOMPARE(scriptedMessages().shown.size(), 1);
-    QCOMPARE(scriptedMessages().shown[0].text, QString("Enter numeric values."));
-    QCOMPARE(scriptedMessages().shown[0].title, QString("Input is not valid"));
-    QCOMPARE(program.vornish().txtAB->text(), QString("7.298438"));
-    QVERIFY(StatusText::current().isEmpty());
-    QVERIFY(!program.picture().displayList().items().empty()); // the axis lines drawn stay
-}
+    void logScaleSpansFourDecades()
+    {
+        program.options().optMicromolar->setChecked(true);
+        program.options().optLog->setChecked(true);
+        program.vornish("5", "5", "1");
+        // The changed units ask first; Yes keeps them.
+        QCOMPARE(scriptedMessages().shown.size(), 1);
+        QCOMPARE(scriptedMessages().shown[0].title, QString("Warning"));
+        QCOMPARE(scriptedMessages().shown[0].buttons, Messages::Buttons::YesNoCancel);
 
-void GraphWindowTest::reversedRangesAreSwapped()
-{
-    frmOptions &options = program.options();
-    double xMin = 5, xMax = 2, yMin = 0, yMax = 8;
-    modPlot_Graph::SetUpGraph(xMin, xMax, yMin, yMax, modPlot_Graph::ScatchardTool);
-    QCOMPARE(QPointF(xMin, xMax), QPointF(2, 5));
-    QVERIFY(options.txtX_min->text().isEmpty() && options.txtX_max->text().isEmpty());
-    QCOMPARE(program.graph().lblX_axis->text(), QString("[Bound] (nM)"));
-    QCOMPARE(program.graph().lblY_axis->text(), QString("[Bound] / [Free]"));
-    QCOMPARE(StatusText::current(), QString("Plotting graph ..."));
+        // log10(5e-6) = -5.3 rounds up to -5; one decade above it, four below that.
+        const QStringList labels = texts(program.picture().displayList()).mid(9);
+        QCOMPARE(labels.join(' '), QString("10 -8 10 -7 10 -6 10 -5 10 -4"));
+        QCOMPARE(program.graph().lblX_axis->text(), QString("[Total A] (M)"));
+        QCOMPARE(program.graph().lblY_axis->text(), QString("[A/B complex] (\u00B5M)"));
+        QCOMPARE(curveLines(program.picture().displayList()).size(), 200);
+    }
 
-    options.txtY_min->setText("8");
-    options.txtY_max->setText("0");
-    options.lblY->setText("Mine");
-    xMin = 5, xMax = 2, yMin = 8, yMax = 0;
-    modPlot_Graph::SetUpGraph(xMin, xMax, yMin, yMax, modPlot_Graph::DynamicTool);
-    QCOMPARE(QPointF(yMin, yMax), QPointF(0, 8));
-    QCOMPARE(options.txtY_min->text(), QString("0"));
-    QCOMPARE(options.txtY_max->text(), QString("8"));
-    QVERIFY(options.txtX_min->text().isEmpty());
-    QCOMPARE(program.graph().lblX_axis->text(), QString("Time (min.)"));
-    QCOMPARE(program.graph().lblY_axis->text(), QString("Mine"));
-}
+    void manualRangesAndLeftOutPoints()
+    {
+        frmOptions &options = program.options();
+        options.txtX_max->setText("8 nM");
+        options.txtY_min->setText("3");
+        options.txtY_max->setText("5");
+        options.chkDoNotRemind->setChecked(true);
+        program.vornish("10", "10", "1");
+        QVERIFY(scriptedMessages().shown.isEmpty());
+        QCOMPARE(options.txtX_max->text(), QString("8")); // rewritten as its number
+        QCOMPARE(options.txtY_max->text(), QString("5"));
 
-void GraphWindowTest::graphsOffDrawNothing()
-{
-    program.options().chkToPlotOrNot->setChecked(false);
-    program.vornish("10", "10", "1");
-    QVERIFY(scriptedMessages().shown.isEmpty());
-    QCOMPARE(program.vornish().txtAB->text(), QString("7.298438"));
-    QVERIFY(!program.graph().isVisible());
-    QVERIFY(program.picture().displayList().items().empty());
-    QCOMPARE(program.picture().tag(), QString("0"));
-}
+        const DisplayList &list = program.picture().displayList();
+        QCOMPARE(texts(list).last(), QString("8"));
+        // Only points with 3/1.01 <= y <= 5/0.99 are drawn: the curve starts
+        // with a dot inside the plot and stays inside it.
+        QCOMPARE(countOf(list, DisplayItem::Point), 5);
+        const QList<QLineF> curve = curveLines(list);
+        QVERIFY(!curve.isEmpty());
+        for (const QLineF &segment : curve) {
+            QVERIFY(segment.x1() >= 2100 && segment.x2() <= 5300);
+            QVERIFY(segment.y2() >= 800 - 0.06 * 1600 && segment.y2() <= 4000 + 0.03 * 1600);
+        }
+    }
 
-void GraphWindowTest::changedSettingsQuestion()
-{
-    frmOptions &options = program.options();
-    options.optMicromolar->setChecked(true);
-    resetMessages({Messages::Answer::Cancel});
-    program.vornish("10", "10", "1");
-    QCOMPARE(scriptedMessages().shown.size(), 1);
-    QVERIFY(program.picture().displayList().items().empty());
-    QVERIFY(StatusText::current().isEmpty());
-    QCOMPARE(program.vornish().txtA_tot->text(), QString("10.0"));
+    void equalManualLimitsEndInTheToolsMessage()
+    {
+        program.options().txtX_min->setText("5");
+        program.options().txtX_max->setText("5");
+        program.options().chkDoNotRemind->setChecked(true);
+        program.vornish("10", "10", "1");
+        QCOMPARE(scriptedMessages().shown.size(), 1);
+        QCOMPARE(scriptedMessages().shown[0].text, QString("Enter numeric values."));
+        QCOMPARE(scriptedMessages().shown[0].title, QString("Input is not valid"));
+        QCOMPARE(program.vornish().txtAB->text(), QString("7.298438"));
+        QVERIFY(StatusText::current().isEmpty());
+        QVERIFY(!program.picture().displayList().items().empty()); // the axis lines drawn stay
+    }
 
-    // No restores the defaults: the unit returns to nM, converting the shown values.
-    resetMessages({Messages::Answer::No});
-    program.vornish().cmdVornish_Click();
-    QCOMPARE(scriptedMessages().shown.size(), 1);
-    QCOMPARE(modVnPublic::ConcentrationUnit, QString("nM"));
-    QCOMPARE(program.vornish().txtA_tot->text(), QString("1.00E+04"));
-    QCOMPARE(program.graph().lblX_axis->text(), QString("[Total A] (nM)"));
-    QCOMPARE(texts(program.picture().displayList()).last(), QString("1.00E+04"));
-    QCOMPARE(options.settingsChanged(), QString("0"));
+    void reversedRangesAreSwapped()
+    {
+        frmOptions &options = program.options();
+        double xMin = 5, xMax = 2, yMin = 0, yMax = 8;
+        modPlot_Graph::SetUpGraph(xMin, xMax, yMin, yMax, modPlot_Graph::ScatchardTool);
+        QCOMPARE(QPointF(xMin, xMax), QPointF(2, 5));
+        QVERIFY(options.txtX_min->text().isEmpty() && options.txtX_max->text().isEmpty());
+        QCOMPARE(program.graph().lblX_axis->text(), QString("[Bound] (nM)"));
+        QCOMPARE(program.graph().lblY_axis->text(), QString("[Bound] / [Free]"));
+        QCOMPARE(StatusText::current(), QString("Plotting graph ..."));
 
-    resetMessages();
-    program.vornish().cmdVornish_Click();
-    QVERIFY(scriptedMessages().shown.isEmpty());
-}
+        options.txtY_min->setText("8");
+        options.txtY_max->setText("0");
+        options.lblY->setText("Mine");
+        xMin = 5, xMax = 2, yMin = 8, yMax = 0;
+        modPlot_Graph::SetUpGraph(xMin, xMax, yMin, yMax, modPlot_Graph::DynamicTool);
+        QCOMPARE(QPointF(yMin, yMax), QPointF(0, 8));
+        QCOMPARE(options.txtY_min->text(), QString("0"));
+        QCOMPARE(options.txtY_max->text(), QString("8"));
+        QVERIFY(options.txtX_min->text().isEmpty());
+        QCOMPARE(program.graph().lblX_axis->text(), QString("Time (min.)"));
+        QCOMPARE(program.graph().lblY_axis->text(), QString("Mine"));
+    }
 
-void GraphWindowTest::titlesDragAndResize()
-{
-    frmGraph &graph = program.graph();
-    AxisTitleLabel *x = graph.lblX_axis;
-    AxisTitleLabel *y = graph.lblY_axis;
-    QCOMPARE(QRectF(x->twipsLeft(), x->twipsTop(), x->twipsWidth(), x->twipsHeight()), QRectF(2880, 4680, 1875, 375));
+    void graphsOffDrawNothing()
+    {
+        program.options().chkToPlotOrNot->setChecked(false);
+        program.vornish("10", "10", "1");
+        QVERIFY(scriptedMessages().shown.isEmpty());
+        QCOMPARE(program.vornish().txtAB->text(), QString("7.298438"));
+        QVERIFY(!program.graph().isVisible());
+        QVERIFY(program.picture().displayList().items().empty());
+        QCOMPARE(Session::current().graphSource(), modPlot_Graph::NoTool);
+    }
 
-    // 5 twips from the right edge: resize; the middle: drag.
-    graph.lblX_axis_MouseDown(Qt::LeftButton, {}, 1870, 100);
-    QVERIFY(x->inResizeMode());
-    QVERIFY(!graph.dragSource());
-    graph.lblX_axis_MouseMove(Qt::LeftButton, {}, 2500, 100);
-    QCOMPARE(x->mousePointer(), int(AxisTitleLabel::PointerSizeWE));
-    QCOMPARE(x->twipsWidth(), 2500.0);
-    graph.lblX_axis_MouseUp(Qt::LeftButton, {}, 2600, 100);
-    QVERIFY(!x->inResizeMode());
-    QCOMPARE(x->twipsWidth(), 2600.0);
+    void changedSettingsQuestion()
+    {
+        frmOptions &options = program.options();
+        options.optMicromolar->setChecked(true);
+        resetMessages({Messages::Answer::Cancel});
+        program.vornish("10", "10", "1");
+        QCOMPARE(scriptedMessages().shown.size(), 1);
+        QVERIFY(program.picture().displayList().items().empty());
+        QVERIFY(StatusText::current().isEmpty());
+        QCOMPARE(program.vornish().txtA_tot->text(), QString("10.0"));
 
-    graph.lblY_axis_MouseDown(Qt::LeftButton, {}, 500, 300);
-    QCOMPARE(graph.dragSource(), y);
-    graph.PicGraph_DragDrop(y, -100, 6000); // partly outside the picture: it stays there
-    QCOMPARE(QPointF(y->twipsLeft(), y->twipsTop()), QPointF(-600, 5700));
+        // No restores the defaults: the unit returns to nM, converting the shown values.
+        resetMessages({Messages::Answer::No});
+        program.vornish().cmdVornish_Click();
+        QCOMPARE(scriptedMessages().shown.size(), 1);
+        QCOMPARE(Session::current().concentrationUnit(), QString("nM"));
+        QCOMPARE(program.vornish().txtA_tot->text(), QString("1.00E+04"));
+        QCOMPARE(program.graph().lblX_axis->text(), QString("[Total A] (nM)"));
+        QCOMPARE(texts(program.picture().displayList()).last(), QString("1.00E+04"));
+        QCOMPARE(Session::current().settingsChanged(), false);
 
-    // The bottom-right corner dragged up and left past the top-left corner.
-    y->setTwipsGeometry(120, 1680, 1185, 720);
-    graph.lblY_axis_MouseDown(Qt::LeftButton, {}, 1180, 715);
-    graph.lblY_axis_MouseMove(Qt::LeftButton, {}, 1180, 715);
-    QCOMPARE(y->mousePointer(), int(AxisTitleLabel::PointerSizeNWSE));
-    graph.PicGraph_MouseMove(Qt::LeftButton, {}, 20, 1280);
-    QCOMPARE(QSizeF(y->twipsWidth(), y->twipsHeight()), QSizeF(100, 400));
-    graph.PicGraph_MouseUp(Qt::LeftButton, {}, 0, 1000);
-    QVERIFY(!y->inResizeMode());
-    QCOMPARE(QSizeF(y->twipsWidth(), y->twipsHeight()), QSizeF(120, 680));
-    QVERIFY(!appWindows().options->isVisible()); // that release ended a resize only
+        resetMessages();
+        program.vornish().cmdVornish_Click();
+        QVERIFY(scriptedMessages().shown.isEmpty());
+    }
 
-    // A real drag with the mouse: the grabbed point stays under the pointer.
-    x->setTwipsGeometry(2880, 4680, 1875, 375);
-    const QPoint grab(x->width() / 2, x->height() / 2);
-    QTest::mousePress(x, Qt::LeftButton, {}, grab);
-    QTest::mouseMove(x, grab + QPoint(-60, -120));
-    QTest::mouseRelease(x, Qt::LeftButton, {}, grab + QPoint(-60, -120));
-    QCOMPARE(x->pos(), QPoint(Twips::toPixelsX(2880), Twips::toPixelsY(4680)) + QPoint(-60, -120));
-}
+    void titlesDragAndResize()
+    {
+        frmGraph &graph = program.graph();
+        AxisTitleLabel *x = graph.lblX_axis;
+        AxisTitleLabel *y = graph.lblY_axis;
+        QCOMPARE(QRectF(x->twipsLeft(), x->twipsTop(), x->twipsWidth(), x->twipsHeight()),
+                 QRectF(2880, 4680, 1875, 375));
 
-void GraphWindowTest::clicksOnTheGraph()
-{
-    program.graph().showInFront();
-    QTest::mouseClick(&program.picture(), Qt::RightButton, {}, QPoint(20, 20));
-    QVERIFY(program.main->mnuGraph->isVisible());
-    program.main->mnuGraph->hide();
-    QVERIFY(!program.options().isVisible());
+        // 5 twips from the right edge: resize; the middle: drag.
+        graph.lblX_axis_MouseDown(Qt::LeftButton, {}, 1870, 100);
+        QVERIFY(x->inResizeMode());
+        QVERIFY(!graph.dragSource());
+        graph.lblX_axis_MouseMove(Qt::LeftButton, {}, 2500, 100);
+        QCOMPARE(x->mousePointer(), int(AxisTitleLabel::PointerSizeWE));
+        QCOMPARE(x->twipsWidth(), 2500.0);
+        graph.lblX_axis_MouseUp(Qt::LeftButton, {}, 2600, 100);
+        QVERIFY(!x->inResizeMode());
+        QCOMPARE(x->twipsWidth(), 2600.0);
 
-    QTest::mouseClick(&program.picture(), Qt::LeftButton, {}, QPoint(20, 20));
-    QVERIFY(program.options().isVisible());
-    QCOMPARE(program.options().SSTab1->currentIndex(), int(frmOptions::TabAxis));
-}
+        graph.lblY_axis_MouseDown(Qt::LeftButton, {}, 500, 300);
+        QCOMPARE(graph.dragSource(), y);
+        graph.PicGraph_DragDrop(y, -100, 6000); // partly outside the picture: it stays there
+        QCOMPARE(QPointF(y->twipsLeft(), y->twipsTop()), QPointF(-600, 5700));
 
-void GraphWindowTest::copyPutsTheGraphOnTheClipboard()
-{
-    program.vornish("10", "10", "1");
-    QApplication::setActiveWindow(program.main.get());
-    program.graph().showInFront();
-    program.picture().setFocus();
-    QCOMPARE(QApplication::focusWidget(), &program.picture());
-    program.main->action("mnuGraphCopy")->trigger();
-    const QImage copied = QApplication::clipboard()->image();
-    QCOMPARE(copied.size(), program.picture().size());
+        // The bottom-right corner dragged up and left past the top-left corner.
+        y->setTwipsGeometry(120, 1680, 1185, 720);
+        graph.lblY_axis_MouseDown(Qt::LeftButton, {}, 1180, 715);
+        graph.lblY_axis_MouseMove(Qt::LeftButton, {}, 1180, 715);
+        QCOMPARE(y->mousePointer(), int(AxisTitleLabel::PointerSizeNWSE));
+        graph.PicGraph_MouseMove(Qt::LeftButton, {}, 20, 1280);
+        QCOMPARE(QSizeF(y->twipsWidth(), y->twipsHeight()), QSizeF(100, 400));
+        graph.PicGraph_MouseUp(Qt::LeftButton, {}, 0, 1000);
+        QVERIFY(!y->inResizeMode());
+        QCOMPARE(QSizeF(y->twipsWidth(), y->twipsHeight()), QSizeF(120, 680));
+        QVERIFY(!appWindows().options->isVisible()); // that release ended a resize only
 
-    // A pasted picture goes with the next graph.
-    program.picture().setPicture(copied);
-    QCOMPARE(modVnPublic::GraphPicturePasted, short(1));
-    program.vornish().cmdVornish_Click();
-    QVERIFY(!program.picture().hasPastedPicture());
-    QCOMPARE(modVnPublic::GraphPicturePasted, short(0));
-}
+        // A real drag with the mouse: the grabbed point stays under the pointer.
+        x->setTwipsGeometry(2880, 4680, 1875, 375);
+        const QPoint grab(x->width() / 2, x->height() / 2);
+        QTest::mousePress(x, Qt::LeftButton, {}, grab);
+        QTest::mouseMove(x, grab + QPoint(-60, -120));
+        QTest::mouseRelease(x, Qt::LeftButton, {}, grab + QPoint(-60, -120));
+        QCOMPARE(x->pos(), QPoint(Twips::toPixelsX(2880), Twips::toPixelsY(4680)) + QPoint(-60, -120));
+    }
+
+    void clicksOnTheGraph()
+    {
+        program.graph().showInFront();
+        QTest::mouseClick(&program.picture(), Qt::RightButton, {}, QPoint(20, 20));
+        QVERIFY(program.main->mnuGraph->isVisible());
+        program.main->mnuGraph->hide();
+        QVERIFY(!program.options().isVisible());
+
+        QTest::mouseClick(&program.picture(), Qt::LeftButton, {}, QPoint(20, 20));
+        QVERIFY(program.options().isVisible());
+        QCOMPARE(program.options().SSTab1->currentIndex(), int(frmOptions::TabAxis));
+    }
+
+    void copyPutsTheGraphOnTheClipboard()
+    {
+        program.vornish("10", "10", "1");
+        QApplication::setActiveWindow(program.main.get());
+        program.graph().showInFront();
+        program.picture().setFocus();
+        QCOMPARE(QApplication::focusWidget(), &program.picture());
+        program.main->action("mnuGraphCopy")->trigger();
+        const QImage copied = QApplication::clipboard()->image();
+        QCOMPARE(copied.size(), program.picture().size());
+
+        // A pasted picture goes with the next graph.
+        program.picture().setPicture(copied);
+        QCOMPARE(Session::current().graphPicturePasted(), true);
+        program.vornish().cmdVornish_Click();
+        QVERIFY(!program.picture().hasPastedPicture());
+        QCOMPARE(Session::current().graphPicturePasted(), false);
+    }
+};
 
 VORNISH_TEST(GraphWindowTest)
 

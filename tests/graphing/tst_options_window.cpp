@@ -4,7 +4,7 @@
 #include "graphing/GraphState.h"
 #include "graphing/PrinterPage.h"
 #include "graphing/UnitDisplays.h"
-#include "graphing/Units.h"
+#include "session/Session.h"
 #include "platform/SettingsStore.h"
 #include "platform/TabRows.h"
 
@@ -58,257 +58,242 @@ struct UnitDisplayLog
 class OptionsWindowTest : public QObject
 {
     Q_OBJECT
+
 private slots:
-    void init();
-    void cleanup();
-    void tabsAndCaptions();
-    void showDataInGraphSwitch();
-    void storedSwitchesAtStartUp();
-    void superimposing();
-    void applyAndOk();
-    void unitSwitching();
-    void defaultsConvertOnce();
-};
+    void init() { program.start(); }
 
-void OptionsWindowTest::init()
-{
-    program.start();
-}
+    void cleanup() { program.stop(); }
 
-void OptionsWindowTest::cleanup()
-{
-    program.stop();
-}
+    void tabsAndCaptions()
+    {
+        frmOptions &options = program.options();
+        QCOMPARE(options.windowTitle(), QString("Options"));
+        QStringList tabs;
+        for (int i = 0; i < options.SSTab1->count(); ++i)
+            tabs << options.SSTab1->tabText(i);
+        QCOMPARE(tabs, QStringList({"General", "Preferences", "Graph Axis properties", "Equilibrium Tool Graph",
+                                    "Dynamic Equilibrium Graph", "Scatchard Analysis Graph"}));
+        // All six at once, whole, at the window's size.
+        options.showInFront();
+        const TabRows *rows = options.findChild<TabRows *>();
+        QVERIFY(rows && rows->isVisible());
+        for (int i = 0; i < tabs.size(); ++i) {
+            const QStyleOptionTab tab = rows->tabOption(i);
+            QVERIFY(rows->rect().contains(tab.rect));
+            const QRect space = rows->style()->subElementRect(QStyle::SE_TabBarTabText, &tab, rows);
+            QVERIFY2(rows->fontMetrics().horizontalAdvance(tabs[i]) <= space.width(), qPrintable(tabs[i]));
+            for (int j = 0; j < i; ++j)
+                QVERIFY(!tab.rect.intersects(rows->tabRect(j)));
+        }
+        QCOMPARE(options.cmdApply->text(), QString("Apply to graph"));
+        QCOMPARE(options.optMicromolar->text(), QString("micro Molar (\u00B5M)"));
+        QCOMPARE(options.lblX_ScaleTitles->text(),
+                 "Low (Min.)" + QString(31, ' ') + "High (Max.)" + QString(25, ' ') + "Tick distance");
+        QCOMPARE(options.txtDynamVnGraphX->text(), QString("Time"));
+        QVERIFY(options.txtDynamVnGraphX->isReadOnly());
 
-void OptionsWindowTest::tabsAndCaptions()
-{
-    frmOptions &options = program.options();
-    QCOMPARE(options.windowTitle(), QString("Options"));
-    QStringList tabs;
-    for (int i = 0; i < options.SSTab1->count(); ++i)
-        tabs << options.SSTab1->tabText(i);
-    QCOMPARE(tabs, QStringList({"General", "Preferences", "Graph Axis properties", "Equilibrium Tool Graph",
-                                "Dynamic Equilibrium Graph", "Scatchard Analysis Graph"}));
-    // All six at once, whole, at the window's size.
-    options.showInFront();
-    const TabRows *rows = options.findChild<TabRows *>();
-    QVERIFY(rows && rows->isVisible());
-    for (int i = 0; i < tabs.size(); ++i) {
-        const QStyleOptionTab tab = rows->tabOption(i);
-        QVERIFY(rows->rect().contains(tab.rect));
-        const QRect space = rows->style()->subElementRect(QStyle::SE_TabBarTabText, &tab, rows);
-        QVERIFY2(rows->fontMetrics().horizontalAdvance(tabs[i]) <= space.width(), qPrintable(tabs[i]));
-        for (int j = 0; j < i; ++j)
-            QVERIFY(!tab.rect.intersects(rows->tabRect(j)));
+        // The log scale heading and tips, and the Equilibrium Tool's activation.
+        options.optLog->setChecked(true);
+        QCOMPARE(options.lblX_ScaleTitles->text(),
+                 "Log(Min.)" + QString(32, ' ') + "Log(Max.)" + QString(27, ' ') + "Log(Tick dist.)");
+        QVERIFY(options.txtX_Tick->toolTip().startsWith("Enter only the exponent of the Tick distance"));
+        options.ShowXScaleTitles(false); // as another tool's activation does
+        program.graph().showInFront();
+        program.vornish().showInFront(); // activating the Equilibrium Tool window
+        QVERIFY(options.lblX_ScaleTitles->text().startsWith("Log(Min.)"));
+
+        program.vornish().cmdOptions->click();
+        QVERIFY(options.isVisible());
+        QCOMPARE(options.SSTab1->currentIndex(), int(frmOptions::TabEquilibrium));
+        program.main->action("mnuEditPref")->trigger();
+        QCOMPARE(options.SSTab1->currentIndex(), int(frmOptions::TabPreferences));
     }
-    QCOMPARE(options.cmdApply->text(), QString("Apply to graph"));
-    QCOMPARE(options.optMicromolar->text(), QString("micro Molar (\u00B5M)"));
-    QCOMPARE(options.lblX_ScaleTitles->text(),
-             "Low (Min.)" + QString(31, ' ') + "High (Max.)" + QString(25, ' ') + "Tick distance");
-    QCOMPARE(options.txtDynamVnGraphX->text(), QString("Time"));
-    QVERIFY(options.txtDynamVnGraphX->isReadOnly());
 
-    // The log scale heading and tips, and the Equilibrium Tool's activation.
-    options.optLog->setChecked(true);
-    QCOMPARE(options.lblX_ScaleTitles->text(),
-             "Log(Min.)" + QString(32, ' ') + "Log(Max.)" + QString(27, ' ') + "Log(Tick dist.)");
-    QVERIFY(options.txtX_Tick->toolTip().startsWith("Enter only the exponent of the Tick distance"));
-    options.ShowXScaleTitles(false); // as another tool's activation does
-    program.graph().showInFront();
-    program.vornish().showInFront(); // activating the Equilibrium Tool window
-    QVERIFY(options.lblX_ScaleTitles->text().startsWith("Log(Min.)"));
+    void showDataInGraphSwitch()
+    {
+        frmOptions &options = program.options();
+        QAction *disable = program.main->action("mnuGraphDisable");
+        program.vornish("10", "10", "1");
+        QVERIFY(program.graph().isVisible());
 
-    program.vornish().cmdOptions->click();
-    QVERIFY(options.isVisible());
-    QCOMPARE(options.SSTab1->currentIndex(), int(frmOptions::TabEquilibrium));
-    program.main->action("mnuEditPref")->trigger();
-    QCOMPARE(options.SSTab1->currentIndex(), int(frmOptions::TabPreferences));
-}
+        options.chkToPlotOrNot->click();
+        QVERIFY(!program.graph().isVisible());
+        QCOMPARE(frmOptions::checkValue(options.chkClearPrevGraph), 2);
+        QVERIFY(!options.chkClearPrevGraph->isEnabled());
+        QVERIFY(disable->isChecked());
+        QCOMPARE(stored("ToPlotOrNot"), QString("0"));
+        QCOMPARE(Session::current().settingsChanged(), true);
 
-void OptionsWindowTest::showDataInGraphSwitch()
-{
-    frmOptions &options = program.options();
-    QAction *disable = program.main->action("mnuGraphDisable");
-    program.vornish("10", "10", "1");
-    QVERIFY(program.graph().isVisible());
+        // The menu item turns graphs on again, and superimposing ends.
+        Session::current().setPrinterEcho(true);
+        disable->trigger();
+        QVERIFY(options.chkToPlotOrNot->isChecked());
+        QVERIFY(!disable->isChecked());
+        QCOMPARE(frmOptions::checkValue(options.chkClearPrevGraph), 1);
+        QVERIFY(options.chkClearPrevGraph->isEnabled());
+        QCOMPARE(Session::current().printerEcho(), false);
+        QCOMPARE(stored("ToPlotOrNot"), QString("1"));
 
-    options.chkToPlotOrNot->click();
-    QVERIFY(!program.graph().isVisible());
-    QCOMPARE(frmOptions::checkValue(options.chkClearPrevGraph), 2);
-    QVERIFY(!options.chkClearPrevGraph->isEnabled());
-    QVERIFY(disable->isChecked());
-    QCOMPARE(stored("ToPlotOrNot"), QString("0"));
-    QCOMPARE(options.settingsChanged(), QString("1"));
+        options.chkShowTable->click();
+        options.chkDoNotRemind->click();
+        QCOMPARE(stored("ShowTable"), QString("1"));
+        QCOMPARE(stored("DoNotRemind"), QString("1"));
 
-    // The menu item turns graphs on again, and superimposing ends.
-    modVnPublic::PrinterEcho = -1;
-    disable->trigger();
-    QVERIFY(options.chkToPlotOrNot->isChecked());
-    QVERIFY(!disable->isChecked());
-    QCOMPARE(frmOptions::checkValue(options.chkClearPrevGraph), 1);
-    QVERIFY(options.chkClearPrevGraph->isEnabled());
-    QCOMPARE(modVnPublic::PrinterEcho, short(0));
-    QCOMPARE(stored("ToPlotOrNot"), QString("1"));
+        // File > New hides the graph with the tools.
+        program.vornish().cmdVornish_Click();
+        program.main->action("mnuFileNew")->trigger();
+        QVERIFY(!program.graph().isVisible());
+    }
 
-    options.chkShowTable->click();
-    options.chkDoNotRemind->click();
-    QCOMPARE(stored("ShowTable"), QString("1"));
-    QCOMPARE(stored("DoNotRemind"), QString("1"));
+    void storedSwitchesAtStartUp()
+    {
+        QCOMPARE(Session::current().settingsChanged(), false);
+        SettingsStore::write("Vornish", "Settings", "ToPlotOrNot", "0");
+        SettingsStore::write("Vornish", "Settings", "DoNotRemind", "1");
+        program.main.reset();
+        program.main = std::make_unique<frmVn_Main>();
+        frmOptions &options = program.options();
+        QVERIFY(!options.chkToPlotOrNot->isChecked());
+        QCOMPARE(frmOptions::checkValue(options.chkClearPrevGraph), 2);
+        QVERIFY(!options.chkClearPrevGraph->isEnabled());
+        QVERIFY(program.main->action("mnuGraphDisable")->isChecked());
+        QVERIFY(options.chkDoNotRemind->isChecked());
+        QVERIFY(!options.chkShowTable->isChecked());
+        QCOMPARE(Session::current().settingsChanged(), true);
+    }
 
-    // File > New hides the graph with the tools.
-    program.vornish().cmdVornish_Click();
-    program.main->action("mnuFileNew")->trigger();
-    QVERIFY(!program.graph().isVisible());
-}
+    void superimposing()
+    {
+        frmOptions &options = program.options();
+        const DisplayList &picture = program.picture().displayList();
+        PrinterPage &page = printerPage();
 
-void OptionsWindowTest::storedSwitchesAtStartUp()
-{
-    QCOMPARE(program.options().settingsChanged(), QString("0"));
-    SettingsStore::write("Vornish", "Settings", "ToPlotOrNot", "0");
-    SettingsStore::write("Vornish", "Settings", "DoNotRemind", "1");
-    program.main.reset();
-    program.main = std::make_unique<frmVn_Main>();
-    frmOptions &options = program.options();
-    QVERIFY(!options.chkToPlotOrNot->isChecked());
-    QCOMPARE(frmOptions::checkValue(options.chkClearPrevGraph), 2);
-    QVERIFY(!options.chkClearPrevGraph->isEnabled());
-    QVERIFY(program.main->action("mnuGraphDisable")->isChecked());
-    QVERIFY(options.chkDoNotRemind->isChecked());
-    QVERIFY(!options.chkShowTable->isChecked());
-    QCOMPARE(options.settingsChanged(), QString("1"));
-}
+        // Before any graph nothing is asked; graphs then pile up, on the printer page too.
+        options.chkClearPrevGraph->click();
+        QVERIFY(scriptedMessages().shown.isEmpty());
+        QCOMPARE(Session::current().printerEcho(), true);
+        QVERIFY(program.main->action("mnuGraphSuperimpose")->isChecked());
+        options.chkDoNotRemind->click();
+        program.vornish("10", "10", "1");
+        const int oneGraph = textCount(picture);
+        program.vornish("10", "10", "5");
+        QCOMPARE(textCount(picture), 2 * oneGraph);
+        QCOMPARE(textCount(page), 2 * oneGraph);
+        QCOMPARE(page.items().front().x1, 2900.0f);
 
-void OptionsWindowTest::superimposing()
-{
-    frmOptions &options = program.options();
-    const DisplayList &picture = program.picture().displayList();
-    PrinterPage &page = printerPage();
+        options.chkClearPrevGraph->click();
+        QVERIFY(page.isEmpty());
+        QCOMPARE(Session::current().printerEcho(), false);
 
-    // Before any graph nothing is asked; graphs then pile up, on the printer page too.
-    options.chkClearPrevGraph->click();
-    QVERIFY(scriptedMessages().shown.isEmpty());
-    QCOMPARE(modVnPublic::PrinterEcho, short(-1));
-    QVERIFY(program.main->action("mnuGraphSuperimpose")->isChecked());
-    options.chkDoNotRemind->click();
-    program.vornish("10", "10", "1");
-    const int oneGraph = textCount(picture);
-    program.vornish("10", "10", "5");
-    QCOMPARE(textCount(picture), 2 * oneGraph);
-    QCOMPARE(textCount(page), 2 * oneGraph);
-    QCOMPARE(page.items().front().x1, 2900.0f);
+        // With a graph shown the question comes; No clears it and opens the axis tab.
+        options.ShowOnTab(frmOptions::TabGeneral);
+        resetMessages({Messages::Answer::No});
+        options.chkClearPrevGraph->click();
+        QCOMPARE(scriptedMessages().shown.size(), 1);
+        QCOMPARE(scriptedMessages().shown[0].title, QString("Superimpose multiple graphs"));
+        QVERIFY(scriptedMessages().shown[0].text.startsWith("Do you want to keep the current graph? \r\n\r\n"));
+        QVERIFY(picture.items().empty());
+        QVERIFY(options.isVisible());
+        QCOMPARE(options.SSTab1->currentIndex(), int(frmOptions::TabAxis));
+        QCOMPARE(page.currentFont().name, QString("MS Sans Serif"));
 
-    options.chkClearPrevGraph->click();
-    QVERIFY(page.isEmpty());
-    QCOMPARE(modVnPublic::PrinterEcho, short(0));
+        // Yes draws the current graph again, now also on the printer page.
+        options.chkClearPrevGraph->click();
+        program.vornish("10", "10", "1");
+        resetMessages({Messages::Answer::Yes});
+        options.chkClearPrevGraph->click();
+        QCOMPARE(textCount(page), oneGraph);
+        QVERIFY(!options.isVisible());
+    }
 
-    // With a graph shown the question comes; No clears it and opens the axis tab.
-    options.ShowOnTab(frmOptions::TabGeneral);
-    resetMessages({Messages::Answer::No});
-    options.chkClearPrevGraph->click();
-    QCOMPARE(scriptedMessages().shown.size(), 1);
-    QCOMPARE(scriptedMessages().shown[0].title, QString("Superimpose multiple graphs"));
-    QVERIFY(scriptedMessages().shown[0].text.startsWith("Do you want to keep the current graph? \r\n\r\n"));
-    QVERIFY(picture.items().empty());
-    QVERIFY(options.isVisible());
-    QCOMPARE(options.SSTab1->currentIndex(), int(frmOptions::TabAxis));
-    QCOMPARE(page.currentFont().name, QString("MS Sans Serif"));
+    void applyAndOk()
+    {
+        frmOptions &options = program.options();
+        options.cmdApply->click();
+        QCOMPARE(scriptedMessages().shown.size(), 1);
+        QCOMPARE(scriptedMessages().shown[0].text, QString("No graph available"));
+        QCOMPARE(scriptedMessages().shown[0].icon, Messages::Icon::Exclamation);
+        QCOMPARE(scriptedMessages().shown[0].title, QString("Vornish"));
 
-    // Yes draws the current graph again, now also on the printer page.
-    options.chkClearPrevGraph->click();
-    program.vornish("10", "10", "1");
-    resetMessages({Messages::Answer::Yes});
-    options.chkClearPrevGraph->click();
-    QCOMPARE(textCount(page), oneGraph);
-    QVERIFY(!options.isVisible());
-}
+        program.vornish("10", "10", "1");
+        options.ShowOnTab(frmOptions::TabEquilibrium);
+        options.optYA->setChecked(true);
+        resetMessages();
+        options.cmdApply->click();
+        QVERIFY(scriptedMessages().shown.isEmpty());
+        QVERIFY(!options.isVisible());
+        QCOMPARE(program.graph().lblY_axis->text(), QString("[Free A] (nM)"));
+        QCOMPARE(Session::current().settingsChanged(), true);
 
-void OptionsWindowTest::applyAndOk()
-{
-    frmOptions &options = program.options();
-    options.cmdApply->click();
-    QCOMPARE(scriptedMessages().shown.size(), 1);
-    QCOMPARE(scriptedMessages().shown[0].text, QString("No graph available"));
-    QCOMPARE(scriptedMessages().shown[0].icon, Messages::Icon::Exclamation);
-    QCOMPARE(scriptedMessages().shown[0].title, QString("Vornish"));
+        options.ShowOnTab(frmOptions::TabGeneral);
+        options.cmdOK->click();
+        QVERIFY(!options.isVisible());
+        QCOMPARE(scriptedMessages().shown.size(), 1);
+        QCOMPARE(scriptedMessages().shown[0].text, QString("(Re)Calculate graph in order to have changes take effect"));
+        QCOMPARE(scriptedMessages().shown[0].icon, Messages::Icon::Information);
+        QCOMPARE(scriptedMessages().shown[0].title, QString(""));
 
-    program.vornish("10", "10", "1");
-    options.ShowOnTab(frmOptions::TabEquilibrium);
-    options.optYA->setChecked(true);
-    resetMessages();
-    options.cmdApply->click();
-    QVERIFY(scriptedMessages().shown.isEmpty());
-    QVERIFY(!options.isVisible());
-    QCOMPARE(program.graph().lblY_axis->text(), QString("[Free A] (nM)"));
-    QCOMPARE(options.settingsChanged(), QString("1"));
+        resetMessages();
+        options.cmdDefaults->click();
+        QVERIFY(options.optYAB->isChecked());
+        options.cmdOK->click();
+        QVERIFY(scriptedMessages().shown.isEmpty());
+    }
 
-    options.ShowOnTab(frmOptions::TabGeneral);
-    options.cmdOK->click();
-    QVERIFY(!options.isVisible());
-    QCOMPARE(scriptedMessages().shown.size(), 1);
-    QCOMPARE(scriptedMessages().shown[0].text, QString("(Re)Calculate graph in order to have changes take effect"));
-    QCOMPARE(scriptedMessages().shown[0].icon, Messages::Icon::Information);
-    QCOMPARE(scriptedMessages().shown[0].title, QString(""));
+    void unitSwitching()
+    {
+        UnitDisplayLog log;
+        log.install();
+        frmOptions &options = program.options();
+        frmVornish &tool = program.vornish();
+        program.vornish("10", "10", "1");
+        tool.txtKd->setText("abc");
+        options.optMicromolar->setChecked(true);
+        QCOMPARE(tool.txtA_tot->text(), QString("0.01"));
+        QCOMPARE(tool.txtAB->text(), QString("0.007298"));
+        QCOMPARE(tool.txtKd->text(), QString("abc"));
+        QCOMPARE(tool.lblInputHeading->text(), "Component   Concentration /" + QString(23, ' ') + "Value (\u00B5M)");
+        QCOMPARE(Session::current().concentrationFactor(), 1E-06);
+        QCOMPARE(log.calls, QStringList({"rescale 1.0", "(in \u00B5M ) | \u00B5M (1E-06 Molar) | (\u00B5M)"}));
+        QCOMPARE(Session::current().settingsChanged(), true);
 
-    resetMessages();
-    options.cmdDefaults->click();
-    QVERIFY(options.optYAB->isChecked());
-    options.cmdOK->click();
-    QVERIFY(scriptedMessages().shown.isEmpty());
-}
+        log.calls.clear();
+        options.optSec->setChecked(true);
+        QCOMPARE(Session::current().timeUnit(), QString("s"));
+        QCOMPARE(Session::current().timeFactor(), 1.0f);
+        QVERIFY(log.calls.isEmpty()); // only the Dynamic Equilibrium Tool shows times
+        options.optMolar->setChecked(true);
+        QCOMPARE(tool.txtA_tot->text(), QString("1.00E-08"));
+    }
 
-void OptionsWindowTest::unitSwitching()
-{
-    UnitDisplayLog log;
-    log.install();
-    frmOptions &options = program.options();
-    frmVornish &tool = program.vornish();
-    program.vornish("10", "10", "1");
-    tool.txtKd->setText("abc");
-    options.optMicromolar->setChecked(true);
-    QCOMPARE(tool.txtA_tot->text(), QString("0.01"));
-    QCOMPARE(tool.txtAB->text(), QString("0.007298"));
-    QCOMPARE(tool.txtKd->text(), QString("abc"));
-    QCOMPARE(tool.lblInputHeading->text(), "Component   Concentration /" + QString(23, ' ') + "Value (\u00B5M)");
-    QCOMPARE(modVnPublic::ConcentrationFactor, 1E-06);
-    QCOMPARE(log.calls, QStringList({"rescale 1.0", "(in \u00B5M ) | \u00B5M (1E-06 Molar) | (\u00B5M)"}));
-    QCOMPARE(options.settingsChanged(), QString("1"));
+    void defaultsConvertOnce()
+    {
+        UnitDisplayLog log;
+        log.install();
+        frmOptions &options = program.options();
+        frmVornish &tool = program.vornish();
+        program.vornish("10", "10", "1");
+        options.optMicromolar->setChecked(true);
+        options.optHour->setChecked(true);
+        options.txtX_min->setText("2");
+        log.calls.clear();
 
-    log.calls.clear();
-    options.optSec->setChecked(true);
-    QCOMPARE(modVnPublic::TimeUnit, QString("s"));
-    QCOMPARE(modVnPublic::TimeFactor, 1.0f);
-    QVERIFY(log.calls.isEmpty()); // only the Dynamic Equilibrium Tool shows times
-    options.optMolar->setChecked(true);
-    QCOMPARE(tool.txtA_tot->text(), QString("1.00E-08"));
-}
+        options.cmdDefaults->click();
+        QCOMPARE(tool.txtA_tot->text(), QString("10.0"));
+        QCOMPARE(Session::current().concentrationUnit(), QString("nM"));
+        QVERIFY(options.optNanomolar->isChecked() && options.optMin->isChecked());
+        QCOMPARE(Session::current().timeFactor(), 60.0f);
+        QVERIFY(options.txtX_min->text().isEmpty());
+        QCOMPARE(log.calls.last(), QString("in nM | nM (1E-09 Molar) | (nM)"));
+        QCOMPARE(log.calls.first(), QString("rescale 1.00E+06"));
+        QCOMPARE(Session::current().settingsChanged(), false);
 
-void OptionsWindowTest::defaultsConvertOnce()
-{
-    UnitDisplayLog log;
-    log.install();
-    frmOptions &options = program.options();
-    frmVornish &tool = program.vornish();
-    program.vornish("10", "10", "1");
-    options.optMicromolar->setChecked(true);
-    options.optHour->setChecked(true);
-    options.txtX_min->setText("2");
-    log.calls.clear();
-
-    options.cmdDefaults->click();
-    QCOMPARE(tool.txtA_tot->text(), QString("10.0"));
-    QCOMPARE(modVnPublic::ConcentrationUnit, QString("nM"));
-    QVERIFY(options.optNanomolar->isChecked() && options.optMin->isChecked());
-    QCOMPARE(modVnPublic::TimeFactor, 60.0f);
-    QVERIFY(options.txtX_min->text().isEmpty());
-    QCOMPARE(log.calls.last(), QString("in nM | nM (1E-09 Molar) | (nM)"));
-    QCOMPARE(log.calls.first(), QString("rescale 1.00E+06"));
-    QCOMPARE(options.settingsChanged(), QString("0"));
-
-    log.calls.clear();
-    options.cmdDefaults->click();
-    QCOMPARE(tool.txtA_tot->text(), QString("10.0"));
-    QVERIFY(!log.calls.join(' ').contains("rescale"));
-}
+        log.calls.clear();
+        options.cmdDefaults->click();
+        QCOMPARE(tool.txtA_tot->text(), QString("10.0"));
+        QVERIFY(!log.calls.join(' ').contains("rescale"));
+    }
+};
 
 VORNISH_TEST(OptionsWindowTest)
 

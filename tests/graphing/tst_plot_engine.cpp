@@ -3,13 +3,18 @@
 #include "graphing/AxisRounding.h"
 #include "graphing/DisplayList.h"
 #include "graphing/DrawAxes.h"
+#include "graphing/GraphHost.h"
 #include "graphing/GraphState.h"
+#include "graphing/PlotEngine.h"
 #include "graphing/PlotGeometry.h"
 #include "graphing/PlotPoint.h"
 #include "graphing/PrinterPage.h"
 #include "graphing/TickScale.h"
 #include "graphing/UnitTables.h"
 #include "platform/RuntimeFault.h"
+#include "session/Session.h"
+
+#include "ScriptedMessages.h"
 
 #include <QFontMetricsF>
 #include <QTest>
@@ -66,320 +71,351 @@ struct PictureSurface
     ~PictureSurface() { SetGraphSurface(nullptr); }
 };
 
+// The windows around the engine, reduced to what it asks of them.
+struct RecordingHost : GraphHost
+{
+    QStringList calls;
+    RecordingHost() { modPlot_Graph::SetGraphHost(this); }
+    ~RecordingHost() override { modPlot_Graph::SetGraphHost(nullptr); }
+    void clearPicture(bool pastedToo) override { calls << (pastedToo ? "clear with paste" : "clear"); }
+    void showGraph() override { calls << "show"; }
+    void showAxisTitles(const modPlot_Graph::AxisTitles &titles) override { calls << titles.x + " | " + titles.y; }
+    void restoreDefaultPreferences() override { calls << "defaults"; }
+};
+
 } // namespace
 
 class PlotEngineTest : public QObject
 {
     Q_OBJECT
+
 private slots:
-    void axisRounding_data();
-    void axisRounding();
-    void tickFormats_data();
-    void tickFormats();
-    void tickDistances();
-    void axesOfARangeFrom0To80();
-    void yLabelsOfALargeNarrowRange();
-    void decadeLabelsStandRaised();
-    void crowdedLabelsStayReadable();
-    void zeroLabelAfterNegativeMinimum();
-    void axisFaults();
-    void plotPointModesAndCorners();
-    void segmentsShadowAndFollowThePen();
-    void printerEchoDrawsFurtherRight();
-    void coordinateOverflowIsAFault();
-    void rescaledConcentrations();
-};
+    void axisRounding_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("up");
+        QTest::addColumn<double>("down");
+        QTest::newRow("2345") << 2345.0 << 2400.0 << 2300.0;
+        QTest::newRow("2400 is a multiple") << 2400.0 << 2400.0 << 2400.0;
+        QTest::newRow("1000 is a boundary") << 1000.0 << 1000.0 << 1000.0;
+        QTest::newRow("12345 is beyond the bands") << 12345.0 << 12345.0 << 12345.0;
+        QTest::newRow("345.6") << 345.6 << 350.0 << 340.0;
+        QTest::newRow("7.2984") << 7.2984 << 8.0 << 7.0;
+        QTest::newRow("0.7 stays") << 0.7 << 0.7 << 0.7;
+        QTest::newRow("0.0345") << 0.0345 << 0.04 << 0.03;
+        QTest::newRow("0.00012") << 0.00012 << 0.0002 << 0.0001;
+        QTest::newRow("0.00005 is beyond the bands") << 0.00005 << 0.00005 << 0.00005;
+        QTest::newRow("-2345") << -2345.0 << -2300.0 << -2400.0;
+        QTest::newRow("-0.0345") << -0.0345 << -0.03 << -0.04;
+        QTest::newRow("0") << 0.0 << 0.0 << 0.0;
+    }
 
-void PlotEngineTest::axisRounding_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<double>("up");
-    QTest::addColumn<double>("down");
-    QTest::newRow("2345") << 2345.0 << 2400.0 << 2300.0;
-    QTest::newRow("2400 is a multiple") << 2400.0 << 2400.0 << 2400.0;
-    QTest::newRow("1000 is a boundary") << 1000.0 << 1000.0 << 1000.0;
-    QTest::newRow("12345 is beyond the bands") << 12345.0 << 12345.0 << 12345.0;
-    QTest::newRow("345.6") << 345.6 << 350.0 << 340.0;
-    QTest::newRow("7.2984") << 7.2984 << 8.0 << 7.0;
-    QTest::newRow("0.7 stays") << 0.7 << 0.7 << 0.7;
-    QTest::newRow("0.0345") << 0.0345 << 0.04 << 0.03;
-    QTest::newRow("0.00012") << 0.00012 << 0.0002 << 0.0001;
-    QTest::newRow("0.00005 is beyond the bands") << 0.00005 << 0.00005 << 0.00005;
-    QTest::newRow("-2345") << -2345.0 << -2300.0 << -2400.0;
-    QTest::newRow("-0.0345") << -0.0345 << -0.03 << -0.04;
-    QTest::newRow("0") << 0.0 << 0.0 << 0.0;
-}
+    void axisRounding()
+    {
+        QFETCH(double, value);
+        QFETCH(double, up);
+        QFETCH(double, down);
+        double v = value;
+        RoundUpAxisMaximum(v);
+        QCOMPARE(v, up);
+        v = value;
+        RoundDownAxisMinimum(v);
+        QCOMPARE(v, down);
+    }
 
-void PlotEngineTest::axisRounding()
-{
-    QFETCH(double, value);
-    QFETCH(double, up);
-    QFETCH(double, down);
-    double v = value;
-    RoundUpAxisMaximum(v);
-    QCOMPARE(v, up);
-    v = value;
-    RoundDownAxisMinimum(v);
-    QCOMPARE(v, down);
-}
+    void tickFormats_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<int>("widthClass");
+        QTest::newRow("10000") << 10000.0 << "Scientific" << 8;
+        QTest::newRow("-2500") << -2500.0 << "#####0" << 4;
+        QTest::newRow("150") << 150.0 << "####0" << 3;
+        QTest::newRow("80") << 80.0 << "###0" << 2;
+        QTest::newRow("5") << 5.0 << "##0" << 1;
+        QTest::newRow("2.5") << 2.5 << "##0.0#" << 4;
+        QTest::newRow("0.5") << 0.5 << "0.0##" << 5;
+        QTest::newRow("0.0833") << 0.0833 << "0.00##" << 6;
+        QTest::newRow("0.005") << 0.005 << "0.000##" << 7;
+        QTest::newRow("0.0005") << 0.0005 << "0.0000##" << 8;
+        QTest::newRow("0.00005") << 0.00005 << "Scientific" << 8;
+        QTest::newRow("0") << 0.0 << "0" << 1;
+    }
 
-void PlotEngineTest::tickFormats_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("format");
-    QTest::addColumn<int>("widthClass");
-    QTest::newRow("10000") << 10000.0 << "Scientific" << 8;
-    QTest::newRow("-2500") << -2500.0 << "#####0" << 4;
-    QTest::newRow("150") << 150.0 << "####0" << 3;
-    QTest::newRow("80") << 80.0 << "###0" << 2;
-    QTest::newRow("5") << 5.0 << "##0" << 1;
-    QTest::newRow("2.5") << 2.5 << "##0.0#" << 4;
-    QTest::newRow("0.5") << 0.5 << "0.0##" << 5;
-    QTest::newRow("0.0833") << 0.0833 << "0.00##" << 6;
-    QTest::newRow("0.005") << 0.005 << "0.000##" << 7;
-    QTest::newRow("0.0005") << 0.0005 << "0.0000##" << 8;
-    QTest::newRow("0.00005") << 0.00005 << "Scientific" << 8;
-    QTest::newRow("0") << 0.0 << "0" << 1;
-}
+    void tickFormats()
+    {
+        QFETCH(double, value);
+        QString format;
+        short widthClass = 0;
+        ChooseTickFormat(value, format, widthClass);
+        QTEST(format, "format");
+        QTEST(int(widthClass), "widthClass");
+    }
 
-void PlotEngineTest::tickFormats()
-{
-    QFETCH(double, value);
-    QString format;
-    short widthClass = 0;
-    ChooseTickFormat(value, format, widthClass);
-    QTEST(format, "format");
-    QTEST(int(widthClass), "widthClass");
-}
+    void tickDistances()
+    {
+        double tick = -1;
+        ComputeTickDistance("x", 0, 80, tick);
+        QCOMPARE(tick, 10.0);
+        ComputeTickDistance("x", 0, 0.5, tick); // 6 divisions give 0.0833, whose class asks for 5
+        QCOMPARE(tick, 0.1);
+        ComputeTickDistance("y", 0, 0.5, tick);
+        QCOMPARE(tick, 0.5 / 8);
+        ComputeTickDistance("x", 0, 80, tick, "2.5 and letters");
+        QCOMPARE(tick, 2.5);
+        ComputeTickDistance("y", 0, 80, tick, "letters first");
+        QCOMPARE(tick, 0.0);
+        tick = 7;
+        ComputeTickDistance("z", 0, 80, tick);
+        QCOMPARE(tick, 7.0);
 
-void PlotEngineTest::tickDistances()
-{
-    double tick = -1;
-    ComputeTickDistance("x", 0, 80, tick);
-    QCOMPARE(tick, 10.0);
-    ComputeTickDistance("x", 0, 0.5, tick); // 6 divisions give 0.0833, whose class asks for 5
-    QCOMPARE(tick, 0.1);
-    ComputeTickDistance("y", 0, 0.5, tick);
-    QCOMPARE(tick, 0.5 / 8);
-    ComputeTickDistance("x", 0, 80, tick, "2.5 and letters");
-    QCOMPARE(tick, 2.5);
-    ComputeTickDistance("y", 0, 80, tick, "letters first");
-    QCOMPARE(tick, 0.0);
-    tick = 7;
-    ComputeTickDistance("z", 0, 80, tick);
-    QCOMPARE(tick, 7.0);
+        ComputeTickDistance("x", -9, -3, tick); // 0.75 has class 5: 6 divisions
+        QCOMPARE(tick, 1.0);
+        QCOMPARE(DecadeTickDistance(0.5), 1.0);
+        QCOMPARE(DecadeTickDistance(2.5), 3.0);
+        QCOMPARE(DecadeTickDistance(-2), 2.0);
+    }
 
-    ComputeTickDistance("x", -9, -3, tick); // 0.75 has class 5: 6 divisions
-    QCOMPARE(tick, 1.0);
-    QCOMPARE(DecadeTickDistance(0.5), 1.0);
-    QCOMPARE(DecadeTickDistance(2.5), 3.0);
-    QCOMPARE(DecadeTickDistance(-2), 2.0);
-}
+    void axesOfARangeFrom0To80()
+    {
+        DisplayList list;
+        drawAxes(list, 0, 80, 10, 0, 80, 10);
+        const auto &items = list.items();
+        QCOMPARE(QLineF(items[0].x1, items[0].y1, items[0].x2, items[0].y2), QLineF(2100, 800, 2100, 4000));
+        QCOMPARE(QLineF(items[1].x1, items[1].y1, items[1].x2, items[1].y2), QLineF(2100, 4000, 5300, 4000));
 
-void PlotEngineTest::axesOfARangeFrom0To80()
-{
-    DisplayList list;
-    drawAxes(list, 0, 80, 10, 0, 80, 10);
-    const auto &items = list.items();
-    QCOMPARE(QLineF(items[0].x1, items[0].y1, items[0].x2, items[0].y2), QLineF(2100, 800, 2100, 4000));
-    QCOMPARE(QLineF(items[1].x1, items[1].y1, items[1].x2, items[1].y2), QLineF(2100, 4000, 5300, 4000));
+        const QList<Label> all = labels(list);
+        QCOMPARE(all.size(), 18);
+        // Y: the first label, 0, has no format yet (class 0); then class 2.
+        QCOMPARE(all[0].text, QString("0"));
+        QCOMPARE(all[0].at, QPointF(2100 - 158 - 250, 3900));
+        QCOMPARE(all[1].text, QString("10"));
+        QCOMPARE(all[1].at, QPointF(2100 - 142 - 350, 3500));
+        QCOMPARE(all[8].at, QPointF(1608, 700));
+        // X: labels 40 twips per width class left of their ticks, 300 below the axis.
+        QStringList xTexts;
+        for (int i = 9; i < 18; ++i)
+            xTexts << all[i].text;
+        QCOMPARE(xTexts, QString("0 10 20 30 40 50 60 70 80").split(' '));
+        QCOMPARE(all[9].at, QPointF(2060, 4300));
+        QCOMPARE(all[10].at, QPointF(2420, 4300));
+        QCOMPARE(all[17].at, QPointF(5220, 4300));
+        // The pen rests one tick beyond the last.
+        QCOMPARE(list.penPosition(), QPointF(5700, 4000));
+    }
 
-    const QList<Label> all = labels(list);
-    QCOMPARE(all.size(), 18);
-    // Y: the first label, 0, has no format yet (class 0); then class 2.
-    QCOMPARE(all[0].text, QString("0"));
-    QCOMPARE(all[0].at, QPointF(2100 - 158 - 250, 3900));
-    QCOMPARE(all[1].text, QString("10"));
-    QCOMPARE(all[1].at, QPointF(2100 - 142 - 350, 3500));
-    QCOMPARE(all[8].at, QPointF(1608, 700));
-    // X: labels 40 twips per width class left of their ticks, 300 below the axis.
-    QStringList xTexts;
-    for (int i = 9; i < 18; ++i)
-        xTexts << all[i].text;
-    QCOMPARE(xTexts, QString("0 10 20 30 40 50 60 70 80").split(' '));
-    QCOMPARE(all[9].at, QPointF(2060, 4300));
-    QCOMPARE(all[10].at, QPointF(2420, 4300));
-    QCOMPARE(all[17].at, QPointF(5220, 4300));
-    // The pen rests one tick beyond the last.
-    QCOMPARE(list.penPosition(), QPointF(5700, 4000));
-}
+    void yLabelsOfALargeNarrowRange()
+    {
+        DisplayList list;
+        drawAxes(list, 0, 8, 1, 60000, 60050, 50.0 / 8);
+        const QStringList texts = labelTexts(list);
+        QCOMPARE(texts.first(), QString("60000")); // "###0", the format of the range 50
+        QVERIFY(!texts.join(' ').contains('E'));
+    }
 
-void PlotEngineTest::yLabelsOfALargeNarrowRange()
-{
-    DisplayList list;
-    drawAxes(list, 0, 8, 1, 60000, 60050, 50.0 / 8);
-    const QStringList texts = labelTexts(list);
-    QCOMPARE(texts.first(), QString("60000")); // "###0", the format of the range 50
-    QVERIFY(!texts.join(' ').contains('E'));
-}
-
-void PlotEngineTest::decadeLabelsStandRaised()
-{
-    DisplayList list;
-    list.setFont("Arial", 9, false);
-    drawAxes(list, -9, -3, 1, 0, 8, 1, true);
-    const QList<Label> all = labels(list).mid(9);
-    QCOMPARE(all.size(), 14);
-    QCOMPARE(all[0].text, QString("10"));
-    QCOMPARE(all[0].at, QPointF(2100 - 40 - 100, 4300));
-    QCOMPARE(all[1].text, QString("-9"));
-    QCOMPARE(all[1].at.y(), 4200.0);
-    QCOMPARE(all[1].at.x(), 1960 + list.textWidth("10"));
-    QCOMPARE(all[13].text, QString("-3"));
-}
-
-void PlotEngineTest::crowdedLabelsStayReadable()
-{
-    // Totals of 5000 tick every 625; scientific Y labels are wider than their place.
-    for (const double left : {ScreenLeft, PrinterLeft}) {
+    void decadeLabelsStandRaised()
+    {
         DisplayList list;
         list.setFont("Arial", 9, false);
-        double xMax = 5000;
-        DrawAxes(list, left, PlotWidth, PlotHeight, 0, xMax, -2.5e-5, 0, 625, 2.5e-5 / 8, false);
-        QList<QRectF> boxes;
-        QList<QLineF> lines;
-        for (const DisplayItem &item : list.items()) {
-            if (item.kind == DisplayItem::Line)
-                lines << QLineF(item.x1, item.y1, item.x2, item.y2);
-            if (item.kind != DisplayItem::Text)
-                continue;
-            const QFontMetricsF metrics(DisplayList::twipsFont(list.fontOf(item)));
-            boxes << QRectF(item.x1, item.y1, metrics.horizontalAdvance(list.textOf(item)), metrics.height());
-        }
-        QCOMPARE(lines.size(), 2 + 9 + 9); // every tick keeps its mark
-        for (int i = 0; i < boxes.size(); ++i) {
-            for (int j = i + 1; j < boxes.size(); ++j)
-                QVERIFY(!boxes[i].intersects(boxes[j]));
-            for (const QLineF &line : lines) { // axes and ticks are straight up or across
-                const bool across = line.dy() == 0;
-                const QRectF stroke = QRectF(line.p1(), line.p2()).normalized().adjusted(
-                    across ? 0 : -0.5, across ? -0.5 : 0, across ? 0 : 0.5, across ? 0.5 : 0);
-                QVERIFY(!boxes[i].intersects(stroke));
+        drawAxes(list, -9, -3, 1, 0, 8, 1, true);
+        const QList<Label> all = labels(list).mid(9);
+        QCOMPARE(all.size(), 14);
+        QCOMPARE(all[0].text, QString("10"));
+        QCOMPARE(all[0].at, QPointF(2100 - 40 - 100, 4300));
+        QCOMPARE(all[1].text, QString("-9"));
+        QCOMPARE(all[1].at.y(), 4200.0);
+        QCOMPARE(all[1].at.x(), 1960 + list.textWidth("10"));
+        QCOMPARE(all[13].text, QString("-3"));
+    }
+
+    void crowdedLabelsStayReadable()
+    {
+        // Totals of 5000 tick every 625; scientific Y labels are wider than their place.
+        for (const double left : {ScreenLeft, PrinterLeft}) {
+            DisplayList list;
+            list.setFont("Arial", 9, false);
+            double xMax = 5000;
+            DrawAxes(list, left, PlotWidth, PlotHeight, 0, xMax, -2.5e-5, 0, 625, 2.5e-5 / 8, false);
+            QList<QRectF> boxes;
+            QList<QLineF> lines;
+            for (const DisplayItem &item : list.items()) {
+                if (item.kind == DisplayItem::Line)
+                    lines << QLineF(item.x1, item.y1, item.x2, item.y2);
+                if (item.kind != DisplayItem::Text)
+                    continue;
+                const QFontMetricsF metrics(DisplayList::twipsFont(list.fontOf(item)));
+                boxes << QRectF(item.x1, item.y1, metrics.horizontalAdvance(list.textOf(item)), metrics.height());
             }
+            QCOMPARE(lines.size(), 2 + 9 + 9); // every tick keeps its mark
+            for (int i = 0; i < boxes.size(); ++i) {
+                for (int j = i + 1; j < boxes.size(); ++j)
+                    QVERIFY(!boxes[i].intersects(boxes[j]));
+                for (const QLineF &line : lines) { // axes and ticks are straight up or across
+                    const bool across = line.dy() == 0;
+                    const QRectF stroke = QRectF(line.p1(), line.p2()).normalized().adjusted(
+                        across ? 0 : -0.5, across ? -0.5 : 0, across ? 0 : 0.5, across ? 0.5 : 0);
+                    QVERIFY(!boxes[i].intersects(stroke));
+                }
+            }
+            QCOMPARE(labelTexts(list).mid(labelTexts(list).size() - 5), QString("0 1250 2500 3750 5000").split(' '));
         }
-        QCOMPARE(labelTexts(list).mid(labelTexts(list).size() - 5), QString("0 1250 2500 3750 5000").split(' '));
     }
-}
 
-void PlotEngineTest::zeroLabelAfterNegativeMinimum()
-{
-    DisplayList list;
-    drawAxes(list, -0.3, 0.3, 0.1, -0.3, 0.3, 0.1);
-    const QStringList texts = labelTexts(list);
-    // A Y label of 0 keeps the format of the tick before it.
-    QCOMPARE(texts.mid(0, 7), QString("-0.3 -0.2 -0.1 0.0 0.1 0.2 0.3").split(' '));
-    QCOMPARE(texts.mid(7), QString("-0.3 -0.2 -0.1 0 0.1 0.2 0.3").split(' '));
-}
-
-void PlotEngineTest::axisFaults()
-{
-    DisplayList list;
-    QCOMPARE(faultNumber([&] { drawAxes(list, 5, 5, 0); }), int(RuntimeFault::DivisionByZero));
-    QVERIFY(!list.items().empty()); // the axis lines drawn before the fault stay
-    QCOMPARE(faultNumber([&] { drawAxes(list, 5, 5, 1); }), int(RuntimeFault::DivisionByZero));
-    QCOMPARE(faultNumber([&] { drawAxes(list, 0, 80, 10, 0, 8, 0); }), int(RuntimeFault::DivisionByZero));
-    // A tick so small that the axis would need millions of labels.
-    QCOMPARE(faultNumber([&] { drawAxes(list, 0, 80, 1e-6); }), int(RuntimeFault::Overflow));
-    // A tick against the axis's direction: a negative count of ticks.
-    QCOMPARE(faultNumber([&] { drawAxes(list, 0, 80, 10, 0, 8, -1e-300); }), int(RuntimeFault::Overflow));
-    QCOMPARE(faultNumber([&] { drawAxes(list, 0, 80, -10); }), int(RuntimeFault::Overflow));
-}
-
-void PlotEngineTest::plotPointModesAndCorners()
-{
-    PictureSurface picture;
-    PlotPoint(0, 0, 3200, 3200, 0, 10, 0, 5, PlotDot, 0);
-    const auto &items = picture.list.items();
-    QCOMPARE(items.size(), size_t(5));
-    const QPointF expected[] = {{2100, 3999}, {2101, 4000}, {2100, 4001}, {2099, 4000}, {2100, 4000}};
-    const QRgb colours[] = {qRgb(102, 102, 102), qRgb(102, 102, 102), qRgb(102, 102, 102), qRgb(0, 0, 0),
-                            qRgb(0, 0, 0)};
-    for (int i = 0; i < 5; ++i) {
-        QCOMPARE(items[i].kind, DisplayItem::Point);
-        QCOMPARE(QPointF(items[i].x1, items[i].y1), expected[i]);
-        QCOMPARE(items[i].color, colours[i]);
+    void zeroLabelAfterNegativeMinimum()
+    {
+        DisplayList list;
+        drawAxes(list, -0.3, 0.3, 0.1, -0.3, 0.3, 0.1);
+        const QStringList texts = labelTexts(list);
+        // A Y label of 0 keeps the format of the tick before it.
+        QCOMPARE(texts.mid(0, 7), QString("-0.3 -0.2 -0.1 0.0 0.1 0.2 0.3").split(' '));
+        QCOMPARE(texts.mid(7), QString("-0.3 -0.2 -0.1 0 0.1 0.2 0.3").split(' '));
     }
-    QCOMPARE(picture.list.penPosition(), QPointF(2100, 4000));
 
-    picture.list.clear();
-    PlotPoint(10, 5, 3200, 3200, 0, 10, 0, 5, PlotClosedCircle, 0);
-    PlotPoint(10, 5, 3200, 3200, 0, 10, 0, 5, PlotOpenSquare, 0);
-    PlotPoint(10, 5, 3200, 3200, 0, 10, 0, 5, 2, 0);
-    PlotPoint(10, 5, 3200, 3200, 0, 10, 0, 5, 25, 0);
-    QCOMPARE(items.size(), size_t(2));
-    QCOMPARE(items[0].kind, DisplayItem::Circle);
-    QCOMPARE(QPointF(items[0].x1, items[0].y1), QPointF(5300, 800));
-    QCOMPARE(items[0].x2, 40.0f);
-    QVERIFY(items[0].filled && items[0].fill == qRgb(0, 0, 0));
-    QCOMPARE(items[1].kind, DisplayItem::Box);
-    QCOMPARE(QRectF(QPointF(items[1].x1, items[1].y1), QPointF(items[1].x2, items[1].y2)),
-             QRectF(5260, 760, 80, 80));
-    QCOMPARE(items[1].fill, qRgb(255, 255, 255));
-}
+    void axisFaults()
+    {
+        DisplayList list;
+        QCOMPARE(faultNumber([&] { drawAxes(list, 5, 5, 0); }), int(RuntimeFault::DivisionByZero));
+        QVERIFY(!list.items().empty()); // the axis lines drawn before the fault stay
+        QCOMPARE(faultNumber([&] { drawAxes(list, 5, 5, 1); }), int(RuntimeFault::DivisionByZero));
+        QCOMPARE(faultNumber([&] { drawAxes(list, 0, 80, 10, 0, 8, 0); }), int(RuntimeFault::DivisionByZero));
+        // A tick so small that the axis would need millions of labels.
+        QCOMPARE(faultNumber([&] { drawAxes(list, 0, 80, 1e-6); }), int(RuntimeFault::Overflow));
+        // A tick against the axis's direction: a negative count of ticks.
+        QCOMPARE(faultNumber([&] { drawAxes(list, 0, 80, 10, 0, 8, -1e-300); }), int(RuntimeFault::Overflow));
+        QCOMPARE(faultNumber([&] { drawAxes(list, 0, 80, -10); }), int(RuntimeFault::Overflow));
+    }
 
-void PlotEngineTest::segmentsShadowAndFollowThePen()
-{
-    PictureSurface picture;
-    // Right after the axes the pen stands one tick beyond the last one.
-    drawAxes(picture.list, 0, 80, 10, 0, 80, 10);
-    const size_t before = picture.list.items().size();
-    PlotPoint(40, 40, 3200, 3200, 0, 80, 0, 80, PlotSegment, 0);
-    const auto &items = picture.list.items();
-    QCOMPARE(items.size(), before + 3);
-    const auto line = [&](size_t i) { return QLineF(items[i].x1, items[i].y1, items[i].x2, items[i].y2); };
-    QCOMPARE(line(before), QLineF(5700, 3985, 3700, 2385));
-    QCOMPARE(items[before].color, qRgb(204, 204, 204));
-    QCOMPARE(line(before + 1), QLineF(5715, 4000, 3715, 2400));
-    QCOMPARE(line(before + 2), QLineF(5700, 4000, 3700, 2400));
-    QCOMPARE(items[before + 2].color, qRgb(0, 0, 0));
-    QCOMPARE(picture.list.penPosition(), QPointF(3700, 2400));
-}
+    void plotPointModesAndCorners()
+    {
+        PictureSurface picture;
+        PlotPoint(0, 0, 3200, 3200, 0, 10, 0, 5, PlotDot, 0);
+        const auto &items = picture.list.items();
+        QCOMPARE(items.size(), size_t(5));
+        const QPointF expected[] = {{2100, 3999}, {2101, 4000}, {2100, 4001}, {2099, 4000}, {2100, 4000}};
+        const QRgb colours[] = {qRgb(102, 102, 102), qRgb(102, 102, 102), qRgb(102, 102, 102), qRgb(0, 0, 0),
+                                qRgb(0, 0, 0)};
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(items[i].kind, DisplayItem::Point);
+            QCOMPARE(QPointF(items[i].x1, items[i].y1), expected[i]);
+            QCOMPARE(items[i].color, colours[i]);
+        }
+        QCOMPARE(picture.list.penPosition(), QPointF(2100, 4000));
 
-void PlotEngineTest::printerEchoDrawsFurtherRight()
-{
-    PictureSurface picture;
-    PrinterPage &page = printerPage();
-    page.discard();
-    PlotPoint(0, 0, 3200, 3200, 0, 10, 0, 10, PlotDot, -1);
-    PlotPoint(10, 10, 3200, 3200, 0, 10, 0, 10, PlotSegment, -1);
-    PlotPoint(5, 5, 3200, 3200, 0, 10, 0, 10, PlotOpenCircle, -1);
-    const auto &printed = page.items();
-    QCOMPARE(printed.size(), size_t(5 + 1 + 1));
-    QCOMPARE(QPointF(printed[4].x1, printed[4].y1), QPointF(2900, 4000));
-    QCOMPARE(QLineF(printed[5].x1, printed[5].y1, printed[5].x2, printed[5].y2), QLineF(2900, 4000, 6100, 800));
-    QCOMPARE(QPointF(printed[6].x1, printed[6].y1), QPointF(4500, 2400));
-    QCOMPARE(int(printed[6].lineWidth), 3);
-    QCOMPARE(picture.list.items().size(), size_t(5 + 3 + 1));
-    page.discard();
-    QVERIFY(page.isEmpty());
-}
+        picture.list.clear();
+        PlotPoint(10, 5, 3200, 3200, 0, 10, 0, 5, PlotClosedCircle, 0);
+        PlotPoint(10, 5, 3200, 3200, 0, 10, 0, 5, PlotOpenSquare, 0);
+        PlotPoint(10, 5, 3200, 3200, 0, 10, 0, 5, 2, 0);
+        PlotPoint(10, 5, 3200, 3200, 0, 10, 0, 5, 25, 0);
+        QCOMPARE(items.size(), size_t(2));
+        QCOMPARE(items[0].kind, DisplayItem::Circle);
+        QCOMPARE(QPointF(items[0].x1, items[0].y1), QPointF(5300, 800));
+        QCOMPARE(items[0].x2, 40.0f);
+        QVERIFY(items[0].filled && items[0].fill == qRgb(0, 0, 0));
+        QCOMPARE(items[1].kind, DisplayItem::Box);
+        QCOMPARE(QRectF(QPointF(items[1].x1, items[1].y1), QPointF(items[1].x2, items[1].y2)),
+                 QRectF(5260, 760, 80, 80));
+        QCOMPARE(items[1].fill, qRgb(255, 255, 255));
+    }
 
-void PlotEngineTest::coordinateOverflowIsAFault()
-{
-    PictureSurface picture;
-    QCOMPARE(faultNumber([] { PlotPoint(100, 0, 3200, 3200, 0, 10, 0, 10, PlotDot, 0); }),
-             int(RuntimeFault::Overflow)); // x lands at 34100 twips
-    QCOMPARE(faultNumber([] { PlotPoint(0, 0, 3200, 3200, 0, 0, 0, 10, PlotDot, 0); }),
-             int(RuntimeFault::DivisionByZero));
-    // A symbol whose corner would leave the coordinate range.
-    const double edge = (32767 - 2100 - 20) / 3200.0;
-    QCOMPARE(faultNumber([&] { PlotPoint(edge, 0, 3200, 3200, 0, 1, 0, 10, PlotClosedSquare, 0); }),
-             int(RuntimeFault::Overflow));
-    QVERIFY(picture.list.items().empty());
-}
+    void segmentsShadowAndFollowThePen()
+    {
+        PictureSurface picture;
+        // Right after the axes the pen stands one tick beyond the last one.
+        drawAxes(picture.list, 0, 80, 10, 0, 80, 10);
+        const size_t before = picture.list.items().size();
+        PlotPoint(40, 40, 3200, 3200, 0, 80, 0, 80, PlotSegment, 0);
+        const auto &items = picture.list.items();
+        QCOMPARE(items.size(), before + 3);
+        const auto line = [&](size_t i) { return QLineF(items[i].x1, items[i].y1, items[i].x2, items[i].y2); };
+        QCOMPARE(line(before), QLineF(5700, 3985, 3700, 2385));
+        QCOMPARE(items[before].color, qRgb(204, 204, 204));
+        QCOMPARE(line(before + 1), QLineF(5715, 4000, 3715, 2400));
+        QCOMPARE(line(before + 2), QLineF(5700, 4000, 3700, 2400));
+        QCOMPARE(items[before + 2].color, qRgb(0, 0, 0));
+        QCOMPARE(picture.list.penPosition(), QPointF(3700, 2400));
+    }
 
-void PlotEngineTest::rescaledConcentrations()
-{
-    using modVnPublic::RescaledConcentrationText;
-    const float toMicro = float(1E-09 / 1E-06);
-    const float toNano = float(1E-06 / 1E-09);
-    QCOMPARE(RescaledConcentrationText("1000", toMicro), QString("1.0"));
-    QCOMPARE(RescaledConcentrationText("1.0", toNano), QString("1000.0"));
-    QCOMPARE(RescaledConcentrationText("7.298438", toMicro), QString("0.007298"));
-    QCOMPARE(RescaledConcentrationText("", toMicro), QString());
-    QCOMPARE(RescaledConcentrationText("abc", toMicro), QString("abc"));
-    QCOMPARE(RescaledConcentrationText("1E308", toNano), QString("1E308"));
-}
+    void printerEchoDrawsFurtherRight()
+    {
+        PictureSurface picture;
+        PrinterPage &page = printerPage();
+        page.discard();
+        PlotPoint(0, 0, 3200, 3200, 0, 10, 0, 10, PlotDot, -1);
+        PlotPoint(10, 10, 3200, 3200, 0, 10, 0, 10, PlotSegment, -1);
+        PlotPoint(5, 5, 3200, 3200, 0, 10, 0, 10, PlotOpenCircle, -1);
+        const auto &printed = page.items();
+        QCOMPARE(printed.size(), size_t(5 + 1 + 1));
+        QCOMPARE(QPointF(printed[4].x1, printed[4].y1), QPointF(2900, 4000));
+        QCOMPARE(QLineF(printed[5].x1, printed[5].y1, printed[5].x2, printed[5].y2), QLineF(2900, 4000, 6100, 800));
+        QCOMPARE(QPointF(printed[6].x1, printed[6].y1), QPointF(4500, 2400));
+        QCOMPARE(int(printed[6].lineWidth), 3);
+        QCOMPARE(picture.list.items().size(), size_t(5 + 3 + 1));
+        page.discard();
+        QVERIFY(page.isEmpty());
+    }
+
+    void coordinateOverflowIsAFault()
+    {
+        PictureSurface picture;
+        QCOMPARE(faultNumber([] { PlotPoint(100, 0, 3200, 3200, 0, 10, 0, 10, PlotDot, 0); }),
+                 int(RuntimeFault::Overflow)); // x lands at 34100 twips
+        QCOMPARE(faultNumber([] { PlotPoint(0, 0, 3200, 3200, 0, 0, 0, 10, PlotDot, 0); }),
+                 int(RuntimeFault::DivisionByZero));
+        // A symbol whose corner would leave the coordinate range.
+        const double edge = (32767 - 2100 - 20) / 3200.0;
+        QCOMPARE(faultNumber([&] { PlotPoint(edge, 0, 3200, 3200, 0, 1, 0, 10, PlotClosedSquare, 0); }),
+                 int(RuntimeFault::Overflow));
+        QVERIFY(picture.list.items().empty());
+    }
+
+    void rescaledConcentrations()
+    {
+        using modVnPublic::RescaledConcentrationText;
+        const float toMicro = float(1E-09 / 1E-06);
+        const float toNano = float(1E-06 / 1E-09);
+        QCOMPARE(RescaledConcentrationText("1000", toMicro), QString("1.0"));
+        QCOMPARE(RescaledConcentrationText("1.0", toNano), QString("1000.0"));
+        QCOMPARE(RescaledConcentrationText("7.298438", toMicro), QString("0.007298"));
+        QCOMPARE(RescaledConcentrationText("", toMicro), QString());
+        QCOMPARE(RescaledConcentrationText("abc", toMicro), QString("abc"));
+        QCOMPARE(RescaledConcentrationText("1E308", toNano), QString("1E308"));
+    }
+
+    // A tool's plot from the session alone: the changed-settings question,
+    // the graph source, a reversed manual range swapped and written back.
+    void plotProtocolWithoutWindows()
+    {
+        using namespace modPlot_Graph;
+        Session &session = Session::current();
+        session.reset();
+        PictureSurface picture;
+        RecordingHost host;
+        GraphPreferences prefs;
+        prefs.xMin = "80";
+        prefs.xMax = "0";
+        session.setGraphPreferences(prefs);
+        session.setSettingsChanged(true);
+
+        resetMessages({Messages::Answer::Cancel});
+        QVERIFY(!BeginToolGraph(EquilibriumTool));
+        QCOMPARE(scriptedMessages().shown.size(), 1);
+        QCOMPARE(session.graphSource(), NoTool);
+
+        resetMessages({Messages::Answer::No});
+        QVERIFY(BeginToolGraph(EquilibriumTool));
+        QCOMPARE(session.graphSource(), EquilibriumTool);
+        QCOMPARE(host.calls, QStringList{"defaults"});
+
+        double xMin = 80, xMax = 0, yMin = 0, yMax = 80;
+        SetUpGraph(xMin, xMax, yMin, yMax, EquilibriumTool);
+        QCOMPARE(xMin, 0.0);
+        QCOMPARE(xMax, 80.0);
+        QCOMPARE(session.graphPreferences().xMin, QString("0"));
+        QCOMPARE(session.graphPreferences().xMax, QString("80"));
+        QCOMPARE(host.calls, (QStringList{"defaults", "clear", "show", "[Total A] (nM) | [A/B complex] (nM)"}));
+        QCOMPARE(labels(picture.list).size(), 18); // the axes of 0 to 80 by 10, as drawn alone
+    }
+};
 
 VORNISH_TEST(PlotEngineTest)
 

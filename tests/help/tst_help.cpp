@@ -121,7 +121,8 @@ private slots:
                     toVisit << target;
             }
             // Every picture is the program's own, with a text for readers who cannot see it.
-            QVERIFY2(html.count("<img") == html.count(picture), qPrintable(pageOf(page) + ": a picture lacks alt text"));
+            QVERIFY2(html.count("<img") == html.count(picture),
+                     qPrintable(pageOf(page) + ": a picture lacks alt text"));
             for (auto m = picture.globalMatch(html); m.hasNext();) {
                 const QUrl source = page.resolved(QUrl(m.next().captured(1)));
                 QVERIFY2(!QImage::fromData(help.engine()->fileData(source)).isNull(),

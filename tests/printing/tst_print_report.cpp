@@ -1,4 +1,5 @@
 #include "PdfText.h"
+#include "session/Session.h"
 #include "RunningProgram.h"
 #include "TestMain.h"
 
@@ -12,7 +13,7 @@
 #include "printing/PrintText.h"
 #include "printing/frmPrintOptions.h"
 #include "scatchard/frmScatchard.h"
-#include "shell/StatusText.h"
+#include "session/StatusText.h"
 #include "shell/frmStartMenu.h"
 
 #include <QAction>
@@ -80,7 +81,7 @@ void verifyGraphPrinted(const QList<PdfWord> &words)
 
 void verifyPrintingEnded()
 {
-    QCOMPARE(modVnPublic::PrinterEcho, short(0));
+    QCOMPARE(Session::current().printerEcho(), false);
     QCOMPARE(frmOptions::checkValue(appWindows().options->chkClearPrevGraph), 1);
     QVERIFY(StatusText::current().isEmpty());
     QVERIFY(printerPage().isEmpty());
@@ -177,7 +178,7 @@ private slots:
     {
         program.stop();
         PrinterDialog::setChooser({});
-        modVnPublic::PrinterEcho = 0;
+        Session::current().setPrinterEcho(false);
         printerPage().discard();
         folder.reset();
     }
@@ -269,11 +270,11 @@ private slots:
     {
         program.vornish("10", "10", "1");
         // No changed-settings question while printing; the flag stays as it was.
-        appWindows().options->setSettingsChanged(QStringLiteral("1"));
+        Session::current().setSettingsChanged(true);
         resetMessages();
         print(true, true, false);
         QVERIFY(scriptedMessages().shown.isEmpty());
-        QCOMPARE(appWindows().options->settingsChanged(), QStringLiteral("1"));
+        QCOMPARE(Session::current().settingsChanged(), true);
         QVERIFY(!appWindows().print->isVisible());
         verifyPrintingEnded();
 
@@ -320,7 +321,7 @@ private slots:
         wizard.cmbSimulationPrecision->setCurrentIndex(0);
         wizard.ShowStep(2);
         wizard.cmdGo->click();
-        QCOMPARE(modPlot_Graph::GraphSource(), QStringLiteral("3"));
+        QCOMPARE(Session::current().graphSource(), modPlot_Graph::DynamicTool);
         const QStringList runMessages = scriptedMessages().texts();
 
         // From any step, the stored run is plotted again, not simulated anew.
@@ -401,15 +402,15 @@ private slots:
     void noGraphMeansNothingPrinted()
     {
         frmPrintOptions &window = openPrintWindow();
-        appWindows().options->setSettingsChanged(QStringLiteral("1"));
+        Session::current().setSettingsChanged(true);
         window.chkPrintInfo->setChecked(true);
         QTest::keyClick(window.chkPrintGraph, Qt::Key_Return); // Enter presses Print
         QCOMPARE(scriptedMessages().texts(), QStringList{kNoGraph});
         QVERIFY(scriptedMessages().shown[0].icon == Messages::Icon::Exclamation);
         QVERIFY(window.isVisible());
         QVERIFY(!QFile::exists(pdfPath));
-        QCOMPARE(appWindows().options->settingsChanged(), QStringLiteral("1"));
-        QCOMPARE(modVnPublic::PrinterEcho, short(0));
+        QCOMPARE(Session::current().settingsChanged(), true);
+        QCOMPARE(Session::current().printerEcho(), false);
         QVERIFY(StatusText::current().isEmpty());
 
         // A graph drawn before graphs were switched off cannot be drawn again,
@@ -421,7 +422,7 @@ private slots:
         QCOMPARE(scriptedMessages().texts(), QStringList{kNoGraph});
         QVERIFY(!QFile::exists(pdfPath));
         frmOptions::setCheckValue(appWindows().options->chkToPlotOrNot, 1);
-        appWindows().options->setSettingsChanged(QStringLiteral("0"));
+        Session::current().setSettingsChanged(false);
         program.vornish("10", "10", "1");
         for (QLineEdit *field : appWindows().vornish->findChildren<QLineEdit *>())
             field->clear();

@@ -6,7 +6,7 @@
 #include "platform/EditableGrid.h"
 #include "scatchard/SaturationFitPanel.h"
 #include "scatchard/frmScatchard.h"
-#include "shell/StatusText.h"
+#include "session/StatusText.h"
 
 #include <QAction>
 #include <QGroupBox>

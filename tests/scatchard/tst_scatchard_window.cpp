@@ -1,3 +1,4 @@
+#include "session/Session.h"
 #include "ScatchardTesting.h"
 #include "TestMain.h"
 
@@ -6,7 +7,7 @@
 #include "platform/EditableGrid.h"
 #include "scatchard/frmScatchTlAssistant.h"
 #include "scatchard/frmScatchard.h"
-#include "shell/StatusText.h"
+#include "session/StatusText.h"
 #include "shell/frmStartMenu.h"
 
 #include <QAction>
@@ -119,7 +120,7 @@ private slots:
         QCOMPARE(grid->Row(), 4);
         QCOMPARE(grid->Col(), 2);
 
-        QCOMPARE(program.picture().tag(), QStringLiteral("2"));
+        QCOMPARE(Session::current().graphSource(), modPlot_Graph::ScatchardTool);
         QVERIFY(program.graph().isVisible());
         QCOMPARE(program.graph().lblX_axis->text(), QStringLiteral("[Bound] (nM)"));
         QVERIFY(!appWindows().scatchardAssistant->isVisible());
@@ -404,7 +405,7 @@ private slots:
         options.chkToPlotOrNot->setChecked(false);
         analyze(kWorkedExample);
         QCOMPARE(tool->lblOutputKd->text(), QStringLiteral("10.2041 nM"));
-        QCOMPARE(program.picture().tag(), QStringLiteral("0"));
+        QCOMPARE(Session::current().graphSource(), modPlot_Graph::NoTool);
         QVERIFY(!program.graph().isVisible());
         QCOMPARE(StatusText::current(), QString());
         QVERIFY(appWindows().scatchardAssistant->isVisible());
@@ -414,7 +415,7 @@ private slots:
         fillGrid(*grid, kWorkedExample);
         tool->cmdScatchard->click();
         QCOMPARE(scriptedMessages().shown.first().buttons, Messages::Buttons::YesNoCancel);
-        QCOMPARE(program.picture().tag(), QStringLiteral("0"));
+        QCOMPARE(Session::current().graphSource(), modPlot_Graph::NoTool);
         QCOMPARE(StatusText::current(), QString());
     }
 

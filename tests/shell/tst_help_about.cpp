@@ -8,7 +8,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
 #include "shell/AppWindows.h"
-#include "shell/StatusText.h"
+#include "session/StatusText.h"
 #include "shell/WebAddresses.h"
 #include "shell/frmContribute.h"
 #include "shell/frmVnAbout.h"

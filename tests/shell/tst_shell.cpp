@@ -8,7 +8,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
 #include "shell/AppWindows.h"
-#include "shell/StatusText.h"
+#include "session/StatusText.h"
 #include "shell/frmStartMenu.h"
 #include "shell/frmVnSplash.h"
 #include "shell/frmVn_Main.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graphing/GraphPreferences.h"
+#include "session/GraphPreferences.h"
 
 // The exact time course of the last run drawn dashed over the Dynamic
 // Equilibrium Tool's graph (and on the printer page when it is echoed),

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <array>
 
@@ -47,14 +46,9 @@ QString ResultsQuery(ResultsTable table)
 
 QString ResultsFilePath()
 {
-    const QString programFolder = modVnPublic::ProgramFolder();
-    const QFileInfo folder(programFolder);
-    if (folder.isDir() && folder.isWritable())
-        return modVnPublic::ProgramFilePath(ResultsFileName);
-    const QString userFolder =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Vornish");
-    QDir().mkpath(userFolder);
-    return QDir(userFolder).filePath(ResultsFileName);
+    const QString folder = modVnPublic::WritableFolder();
+    QDir().mkpath(folder);
+    return QDir(folder).filePath(ResultsFileName);
 }
 
 void CreateResultsDatabase(const QString &path)

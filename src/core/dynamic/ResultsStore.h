@@ -23,8 +23,8 @@ inline const QString RateField = QStringLiteral("Rate (dC/dt)");
 // "select [Time],[Concentration],[Rate (dC/dt)] from [A]" and so on.
 QString ResultsQuery(ResultsTable table);
 
-// The file in the program folder when that folder is writable, otherwise in
-// the per-user data folder, so that an installed, read-only program works.
+// "Temp.mdb" in the folder the program writes into (modVnPublic::WritableFolder):
+// the user's data folder for an installed program.
 QString ResultsFilePath();
 
 // A new file at path with the three empty tables; the file must not exist.

@@ -5,8 +5,8 @@ namespace {
 
 UnitDisplay &entry(UnitDisplayWindow window)
 {
-    static UnitDisplay displays[2];
-    return displays[window == UnitDisplayWindow::Dynamic ? 0 : 1];
+    static UnitDisplay displays[3];
+    return displays[static_cast<int>(window)];
 }
 
 } // namespace

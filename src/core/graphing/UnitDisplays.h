@@ -5,8 +5,7 @@
 #include <functional>
 
 // How the unit operations of the Options window reach the tool windows
-// that show concentrations or time units (the Equilibrium Tool window is
-// reached directly). Each tool fills its entry once its window exists, for
+// that show concentrations or time units. Each tool fills its entry once its window exists, for
 // example in its constructor:
 //
 //   modVnPublic::UnitDisplay display;
@@ -27,7 +26,7 @@ using RescaleText = std::function<QString(const QString &)>;
 struct UnitDisplay
 {
     // Rewrites each shown concentration as rescale(text), in the window's
-    // order (Dynamic: txtA, txtB, txtAB, then the events grid's Change
+    // order (Equilibrium: txtA, txtA_tot, txtB, txtB_tot, txtAB, txtKd; Dynamic: txtA, txtB, txtAB, then the events grid's Change
     // column rows 1 to 4; Scatchard: the Bound column from row 1 down to
     // the first empty cell).
     std::function<void(const RescaleText &rescale)> rescaleConcentrations;
@@ -38,9 +37,8 @@ struct UnitDisplay
     std::function<void(int listIndex, const QString &label)> showTimeUnit;
 };
 
-// The windows in the order the conversion visits them, after the
-// Equilibrium Tool window.
-enum class UnitDisplayWindow { Dynamic, Scatchard };
+// The windows in the order the conversion visits them.
+enum class UnitDisplayWindow { Equilibrium, Dynamic, Scatchard };
 
 void SetUnitDisplay(UnitDisplayWindow window, UnitDisplay display);
 const UnitDisplay &GetUnitDisplay(UnitDisplayWindow window);

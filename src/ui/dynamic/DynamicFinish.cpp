@@ -1,4 +1,5 @@
 #include "dynamic/DynamicFinish.h"
+#include "dynamic/DynamicWindows.h"
 
 #include "dynamic/DynamicResults.h"
 #include "dynamic/ResultsPlot.h"
@@ -6,20 +7,19 @@
 #include "dynamic/RunKinetics.h"
 #include "dynamic/SimulationEngine.h"
 #include "dynamic/UpdateAssistantGuidance.h"
-#include "dynamic/UseExistingData.h"
+#include "session/Session.h"
 #include "dynamic/WizardInputRules.h"
 #include "dynamic/WizardLinks.h"
 #include "dynamic/WizardMessages.h"
 #include "dynamic/frmDynVornish.h"
 #include "dynamic/frmDynamVnTlAssistant.h"
-#include "graphing/Units.h"
+#include "session/Session.h"
 #include "platform/Messages.h"
 #include "platform/EditableGrid.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeFault.h"
-#include "shell/AppWindows.h"
-#include "shell/StatusText.h"
-#include "shell/frmVn_Main.h"
+#include "platform/MainFrame.h"
+#include "session/StatusText.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -35,7 +35,6 @@
 namespace {
 
 const QString startingText = QStringLiteral("Starting simulation engine ...");
-bool g_running = false;
 
 void inputError(const QString &text, const QString &title = QStringLiteral("Input Error"))
 {
@@ -46,7 +45,7 @@ QString scientific(double v) { return NumberText::format(v, QStringLiteral("Scie
 
 double concentration(const QLineEdit *box)
 {
-    return fault::checkedFinite(modVornish::PositiveValue(box->text()) * modVnPublic::ConcentrationFactor);
+    return fault::checkedFinite(modVornish::PositiveValue(box->text()) * Session::current().concentrationFactor());
 }
 
 // The time list's rows: abbreviation and seconds per unit.
@@ -66,14 +65,15 @@ DynamicFinish::DynamicFinish(frmDynVornish &wizard)
 
 void DynamicFinish::run()
 {
-    if (g_running)
+    Session &session = Session::current();
+    if (session.running())
         return;
-    g_running = true;
+    session.setRunning(true);
     m_stoppedAt.reset();
     m_closeRequested = false;
     begin();
     try {
-        if (modVornish::useExistingData) {
+        if (Session::current().useExistingData()) {
             plotStoredResults();
         } else {
             m_wizard.stepToRestore = 0;
@@ -99,10 +99,10 @@ void DynamicFinish::run()
     restore();
     if (m_stoppedAt)
         StatusText::set(QStringLiteral("Simulation cancelled at ")
-                        + NumberText::generalText(*m_stoppedAt / double(modVnPublic::TimeFactor))
-                        + QLatin1Char(' ') + modVnPublic::TimeUnit
+                        + NumberText::generalText(*m_stoppedAt / double(Session::current().timeFactor()))
+                        + QLatin1Char(' ') + Session::current().timeUnit()
                         + QStringLiteral("; the results up to then are kept."));
-    g_running = false;
+    session.setRunning(false);
 }
 
 void DynamicFinish::begin()
@@ -114,7 +114,7 @@ void DynamicFinish::begin()
     StatusText::setPanel2(QStringLiteral("Please wait."));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     WizardLinks::startWaiting(m_wizard.geometry());
-    if (frmVn_Main *main = appWindows().main)
+    if (QWidget *main = MainFrame::window())
         main->installEventFilter(this);
     QCoreApplication::processEvents();
 }
@@ -186,11 +186,10 @@ bool DynamicFinish::readTimes()
     }
     const int unit = m_wizard.cmbTimeUnit->currentIndex();
     if (unit >= 0 && unit < 4) {
-        modVnPublic::TimeUnit = QLatin1String(timeUnits[unit].abbreviation);
-        modVnPublic::TimeFactor = timeUnits[unit].factor;
-        WizardLinks::showTimeUnitInOptions(modVnPublic::TimeUnit);
+        Session::current().setTimeUnit(QLatin1String(timeUnits[unit].abbreviation), timeUnits[unit].factor);
+        WizardLinks::showTimeUnitInOptions(Session::current().timeUnit());
     }
-    const double factor = modVnPublic::TimeFactor;
+    const double factor = Session::current().timeFactor();
     m_input.endTime = fault::checkedFinite(modVornish::PositiveValue(m_wizard.txtEndTime->text()) * factor);
     m_input.recordingInterval =
         fault::checkedFinite(modVornish::PositiveValue(m_wizard.txtRecordingInterval->text()) * factor);
@@ -213,7 +212,7 @@ void DynamicFinish::readEvents()
         rows.push_back({m_wizard.EventCell(row, 1), m_wizard.EventCell(row, 2),
                         m_wizard.cmbSelectChangingVariable[row - 1]->currentIndex()});
     const modVornish::EventsRead read =
-        modVornish::ReadProgrammedEvents(rows, modVnPublic::TimeFactor, modVnPublic::ConcentrationFactor);
+        modVornish::ReadProgrammedEvents(rows, Session::current().timeFactor(), Session::current().concentrationFactor());
     for (int i = 0; i < read.rewrittenTimes.size(); ++i)
         m_wizard.SetEventCell(i + 1, 1, read.rewrittenTimes[i]);
     for (int i = 0; i < read.nonValidRows; ++i)
@@ -270,7 +269,7 @@ void DynamicFinish::simulate()
     const bool plotted =
         modVornish::PlotSimulationResults(m_stoppedAt ? reached : m_input.endTime, &WizardLinks::setProgress);
     // The demonstration ends with the graph of its run.
-    frmDynamVnTlAssistant *assistant = appWindows().dynamicAssistant;
+    frmDynamVnTlAssistant *assistant = dynamicWindows().dynamicAssistant;
     if (plotted && assistant && assistant->isVisible())
         assistant->EndDemo();
     kinetics.tellUser();
@@ -283,7 +282,7 @@ void DynamicFinish::restore()
     m_wizard.cmdGo->setEnabled(true);
     if (WizardLinks::showTableChecked() && StatusText::current() != startingText)
         modVornish::ShowResultsBrowser();
-    frmDynamVnTlAssistant *assistant = appWindows().dynamicAssistant;
+    frmDynamVnTlAssistant *assistant = dynamicWindows().dynamicAssistant;
     if (assistant && assistant->isVisible())
         modVornish::UpdateAssistantGuidance();
     StatusText::clear();
@@ -291,8 +290,8 @@ void DynamicFinish::restore()
     WizardLinks::hideProgress();
     QApplication::restoreOverrideCursor();
     WizardLinks::stopWaiting();
-    modVornish::useExistingData = false;
-    if (frmVn_Main *main = appWindows().main) {
+    Session::current().setUseExistingData(false);
+    if (QWidget *main = MainFrame::window()) {
         main->removeEventFilter(this);
         if (m_closeRequested)
             QTimer::singleShot(0, main, &QWidget::close);
@@ -303,7 +302,7 @@ bool DynamicFinish::eventFilter(QObject *watched, QEvent *event)
 {
     // Closing the program in the middle of a run would destroy the windows
     // the run still writes to: the run stops, and the close waits for it.
-    if (event->type() == QEvent::Close && watched == appWindows().main) {
+    if (event->type() == QEvent::Close && watched == MainFrame::window()) {
         event->ignore();
         m_closeRequested = true;
         return true;

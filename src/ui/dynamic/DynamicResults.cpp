@@ -1,14 +1,14 @@
 #include "dynamic/DynamicResults.h"
+#include "dynamic/DynamicWindows.h"
 
 #include "dynamic/ResultsStore.h"
 #include "dynamic/frm_dbResults_DynamVn.h"
-#include "shell/AppWindows.h"
 
 namespace modVornish {
 
 void ResetResultsFile()
 {
-    frm_dbResults_DynamVn *browser = appWindows().results;
+    frm_dbResults_DynamVn *browser = dynamicWindows().results;
     if (browser && browser->isVisible())
         browser->hide();
     ResetResultsDatabase(ResultsFilePath());
@@ -16,7 +16,7 @@ void ResetResultsFile()
 
 void ShowResultsBrowser()
 {
-    if (frm_dbResults_DynamVn *browser = appWindows().results)
+    if (frm_dbResults_DynamVn *browser = dynamicWindows().results)
         browser->ShowResults();
 }
 

@@ -4,15 +4,12 @@
 #include "dynamic/ResultsStore.h"
 #include "dynamic/ReferenceCurvePlot.h"
 #include "graphing/PlotEngine.h"
-#include "graphing/Units.h"
-#include "graphing/frmOptions.h"
+#include "session/Session.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeFault.h"
-#include "shell/AppWindows.h"
-#include "shell/StatusText.h"
+#include "session/StatusText.h"
 
-#include <QLineEdit>
 
 #include <cmath>
 
@@ -30,8 +27,8 @@ struct PlottedQuantity
 
 PlottedQuantity quantityOf(DynamicY choice)
 {
-    const double concentrationScale = 1.0 / modVnPublic::ConcentrationFactor;
-    const double rateScale = double(modVnPublic::TimeFactor) / modVnPublic::ConcentrationFactor;
+    const double concentrationScale = 1.0 / Session::current().concentrationFactor();
+    const double rateScale = double(Session::current().timeFactor()) / Session::current().concentrationFactor();
     switch (choice) {
     case DynamicY::A:
         return {ResultsTable::A, ConcentrationField, concentrationScale};
@@ -49,21 +46,14 @@ PlottedQuantity quantityOf(DynamicY choice)
     return {ResultsTable::AB, RateField, rateScale};
 }
 
-// A filled Options field replaces the automatic value and is rewritten as
+// A filled manual limit replaces the automatic value and is rewritten as
 // the text of the number it was read as.
-void applyManualValue(const QString &text, QLineEdit *optionsBox, double &value)
+void applyManualValue(QString &text, double &value)
 {
     if (text.isEmpty())
         return;
     value = NumberText::leadingNumber(text);
-    if (optionsBox)
-        optionsBox->setText(NumberText::generalText(value));
-}
-
-QLineEdit *optionsField(QLineEdit *frmOptions::*field)
-{
-    frmOptions *options = appWindows().options;
-    return options ? options->*field : nullptr;
+    text = NumberText::generalText(value);
 }
 
 // An automatic range of one value (a run of end time 0, a quantity that
@@ -131,7 +121,7 @@ bool plotResults(double xMinSeconds, double xMaxSeconds, const PlotProgress &pro
         StatusText::clear();
         return false;
     }
-    const GraphPreferences prefs = Preferences();
+    GraphPreferences prefs = Preferences();
     const QString path = ResultsFilePath();
     const PlottedQuantity quantity = quantityOf(prefs.dynamicY);
     const QString query = ResultsQuery(quantity.table);
@@ -145,14 +135,14 @@ bool plotResults(double xMinSeconds, double xMaxSeconds, const PlotProgress &pro
         return false;
     }
 
-    const double timeFactor = double(modVnPublic::TimeFactor);
+    const double timeFactor = double(Session::current().timeFactor());
     double xMin = xMinSeconds / timeFactor;
     double xMax = xMaxSeconds / timeFactor;
     RoundUpAxisMaximum(xMax);
     if (prefs.xMin.isEmpty() && prefs.xMax.isEmpty())
         openEmptyRange(xMin, xMax);
-    applyManualValue(prefs.xMin, optionsField(&frmOptions::txtX_min), xMin);
-    applyManualValue(prefs.xMax, optionsField(&frmOptions::txtX_max), xMax);
+    applyManualValue(prefs.xMin, xMin);
+    applyManualValue(prefs.xMax, xMax);
 
     double yMin = 0;
     double yMax = 0;
@@ -163,8 +153,9 @@ bool plotResults(double xMinSeconds, double xMaxSeconds, const PlotProgress &pro
     RoundUpAxisMaximum(yMax);
     if (prefs.yMin.isEmpty() && prefs.yMax.isEmpty())
         openEmptyRange(yMin, yMax);
-    applyManualValue(prefs.yMin, optionsField(&frmOptions::txtY_min), yMin);
-    applyManualValue(prefs.yMax, optionsField(&frmOptions::txtY_max), yMax);
+    applyManualValue(prefs.yMin, yMin);
+    applyManualValue(prefs.yMax, yMax);
+    Session::current().setGraphPreferences(prefs); // the manual limits in their standard form
 
     SetUpGraph(xMin, xMax, yMin, yMax, DynamicTool);
 
@@ -186,13 +177,13 @@ bool plotResults(double xMinSeconds, double xMaxSeconds, const PlotProgress &pro
         const TwipsPosition at = twipsPosition(x, y, xMin, xMax, yMin, yMax);
         if (mode == PlotSegment && at == last)
             continue;
-        PlotPoint(x, y, PlotWidth, PlotHeight, xMin, xMax, yMin, yMax, mode, modVnPublic::PrinterEcho);
+        PlotPoint(x, y, PlotWidth, PlotHeight, xMin, xMax, yMin, yMax, mode, Session::current().printerEcho());
         mode = PlotSegment;
         last = at;
         steps.at(x);
     }
     modKinetics::DrawReferenceCurve(prefs.dynamicY, quantity.scale, timeFactor, xMin, xMax, yMin, yMax,
-                                    modVnPublic::PrinterEcho != 0);
+                                    Session::current().printerEcho());
     StatusText::clear();
     return true;
 }

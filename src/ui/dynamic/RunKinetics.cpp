@@ -1,10 +1,10 @@
 #include "dynamic/RunKinetics.h"
+#include "dynamic/DynamicWindows.h"
 
 #include "dynamic/KineticsText.h"
 #include "dynamic/LastRunKinetics.h"
 #include "dynamic/frmKinetics.h"
 #include "platform/Messages.h"
-#include "shell/AppWindows.h"
 
 namespace modKinetics {
 
@@ -19,7 +19,7 @@ void RunKinetics::runEnded()
     KineticsReport report = m_check.finish();
     SuggestPrecision(report);
     LastRunKinetics = std::move(report);
-    if (frmKinetics *window = appWindows().kinetics; window && window->isVisible())
+    if (frmKinetics *window = dynamicWindows().kinetics; window && window->isVisible())
         window->Refresh();
 }
 

@@ -1,10 +1,10 @@
 #include "dynamic/UpdateAssistantGuidance.h"
+#include "dynamic/DynamicWindows.h"
 
 #include "dynamic/AssistantGuidanceText.h"
 #include "dynamic/frmDynVornish.h"
 #include "dynamic/frmDynamVnTlAssistant.h"
-#include "graphing/Units.h"
-#include "shell/AppWindows.h"
+#include "session/Session.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -27,8 +27,8 @@ void placeStar(QLabel *star, const std::array<QLineEdit *, 3> &boxes, int box)
 
 void UpdateAssistantGuidance()
 {
-    frmDynVornish *wizard = appWindows().dynamic;
-    frmDynamVnTlAssistant *assistant = appWindows().dynamicAssistant;
+    frmDynVornish *wizard = dynamicWindows().dynamic;
+    frmDynamVnTlAssistant *assistant = dynamicWindows().dynamicAssistant;
     if (!wizard || !assistant)
         return;
     const std::array<QLineEdit *, 3> concentrations = {wizard->txtA, wizard->txtB, wizard->txtAB};
@@ -37,7 +37,7 @@ void UpdateAssistantGuidance()
         GuidanceForStep(wizard->CurrentStep(),
                         {concentrations[0]->text(), concentrations[1]->text(), concentrations[2]->text()},
                         {constants[0]->text(), constants[1]->text(), constants[2]->text()},
-                        modVnPublic::ConcentrationUnit);
+                        Session::current().concentrationUnit());
     assistant->lblInputSuggestion->setText(guidance.text);
     placeStar(wizard->lblStar1, concentrations, guidance.star1Box);
     placeStar(wizard->lblStar2, constants, guidance.star2Box);

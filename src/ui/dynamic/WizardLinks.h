@@ -4,8 +4,8 @@
 #include <QString>
 
 // What the wizard asks of the windows around it: the main window's
-// progress bar, the waiting window and the Options window. Each call does
-// nothing when that window does not exist.
+// progress bar, the waiting window and the Options window. The main window
+// provides these; each call does nothing when that window does not exist.
 namespace WizardLinks {
 
 // The progress bar on a scale of the caller's choosing (0 to 1, then 0 to

@@ -1,19 +1,20 @@
 #include "dynamic/frmDynVornish.h"
+#include "dynamic/DynamicWindows.h"
 
 #include "dynamic/DynamicFinish.h"
 #include "dynamic/UpdateAssistantGuidance.h"
-#include "dynamic/UseExistingData.h"
+#include "session/Session.h"
 #include "dynamic/WizardChecks.h"
 #include "dynamic/WizardLinks.h"
 #include "dynamic/frmDynamVnTlAssistant.h"
 #include "dynamic/frmKinetics.h"
 #include "graphing/PlotEngine.h"
 #include "graphing/UnitDisplays.h"
-#include "graphing/Units.h"
+#include "session/Session.h"
+#include "printing/ToolLists.h"
 #include "platform/EditableGrid.h"
 #include "platform/Messages.h"
 #include "platform/Twips.h"
-#include "shell/AppWindows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -87,9 +88,14 @@ void frmDynVornish::joinSharedPreferences()
     modVnPublic::SetUnitDisplay(modVnPublic::UnitDisplayWindow::Dynamic, display);
     // Apply in the Options window plots the stored run again.
     modPlot_Graph::SetReplotHandler(modPlot_Graph::DynamicTool, [this] {
-        modVornish::useExistingData = true;
+        Session::current().setUseExistingData(true);
         ShowStep(2);
         cmdGo_Click();
+    });
+    ToolLists::SetReportSource(modPlot_Graph::DynamicTool, [this](const QString &unit) {
+        return ToolLists::DynamicToolList({txtA->text(), txtB->text(), txtAB->text(), txtK_ass_rate->text(),
+                                           txtK_diss_rate->text(), txtKd->text()},
+                                          unit);
     });
 }
 
@@ -128,8 +134,8 @@ void frmDynVornish::Form_Load()
 {
     setTwipsGeometry(0, 0, 5070, 5895);
     ShowStep(0);
-    ShowConcentrationUnit(modVnPublic::ConcentrationUnit);
-    SelectTimeUnit(modVnPublic::TimeUnit);
+    ShowConcentrationUnit(Session::current().concentrationUnit());
+    SelectTimeUnit(Session::current().timeUnit());
     cmbTimeUnit_Click();
     cmbSimulationPrecision->setCurrentIndex(1);
     txtEdit->clear();
@@ -200,7 +206,7 @@ void frmDynVornish::SSTab1_MouseUp()
 
 void frmDynVornish::afterStepChange()
 {
-    frmDynamVnTlAssistant *assistant = appWindows().dynamicAssistant;
+    frmDynamVnTlAssistant *assistant = dynamicWindows().dynamicAssistant;
     if (!assistant || !assistant->isVisible())
         return;
     modVornish::UpdateAssistantGuidance();
@@ -210,7 +216,7 @@ void frmDynVornish::afterStepChange()
 
 void frmDynVornish::refreshAssistant()
 {
-    frmDynamVnTlAssistant *assistant = appWindows().dynamicAssistant;
+    frmDynamVnTlAssistant *assistant = dynamicWindows().dynamicAssistant;
     if (assistant && assistant->isVisible())
         modVornish::UpdateAssistantGuidance();
 }
@@ -231,7 +237,7 @@ void frmDynVornish::cmdClearForm_Click()
         cmbSelectChangingVariable[row]->setCurrentIndex(0);
     }
     chkChallenge->setChecked(false);
-    if (frmDynamVnTlAssistant *assistant = appWindows().dynamicAssistant)
+    if (frmDynamVnTlAssistant *assistant = dynamicWindows().dynamicAssistant)
         assistant->demoStage = 0;
 }
 
@@ -254,14 +260,14 @@ void frmDynVornish::cmdPlotGraphFromDB_Click()
     if (Messages::show(question, Messages::Buttons::YesNo, Messages::Icon::None, QStringLiteral("Warning"))
         != Messages::Answer::Yes)
         return;
-    modVornish::useExistingData = true;
+    Session::current().setUseExistingData(true);
     ShowStep(2);
     cmdGo_Click();
 }
 
 void frmDynVornish::cmdDynamVnTlAssistant_Click()
 {
-    frmDynamVnTlAssistant *assistant = appWindows().dynamicAssistant;
+    frmDynamVnTlAssistant *assistant = dynamicWindows().dynamicAssistant;
     if (!assistant)
         return;
     assistant->hide();
@@ -284,7 +290,7 @@ void frmDynVornish::cmbTimeUnit_Click()
 
 void frmDynVornish::cmdKinetics_Click()
 {
-    if (frmKinetics *kinetics = appWindows().kinetics)
+    if (frmKinetics *kinetics = dynamicWindows().kinetics)
         kinetics->ShowSummary();
 }
 

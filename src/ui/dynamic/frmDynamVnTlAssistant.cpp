@@ -1,11 +1,11 @@
 #include "dynamic/frmDynamVnTlAssistant.h"
+#include "dynamic/DynamicWindows.h"
 
 #include "dynamic/UpdateAssistantGuidance.h"
 #include "dynamic/frmDynVornish.h"
-#include "graphing/Units.h"
+#include "session/Session.h"
 #include "platform/NumberText.h"
 #include "platform/TwipsLayout.h"
-#include "shell/AppWindows.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -83,7 +83,7 @@ bool frmDynamVnTlAssistant::eventFilter(QObject *watched, QEvent *event)
 
 void frmDynamVnTlAssistant::closeEvent(QCloseEvent *event)
 {
-    if (frmDynVornish *wizard = appWindows().dynamic) {
+    if (frmDynVornish *wizard = dynamicWindows().dynamic) {
         wizard->lblStar1->hide();
         wizard->lblStar2->hide();
     }
@@ -100,8 +100,8 @@ void frmDynamVnTlAssistant::showWhatAbout(const QString &title)
 void frmDynamVnTlAssistant::lblWhat_About_Units_Click()
 {
     showWhatAbout(QStringLiteral("Units"));
-    lblWhatAboutText->setText(QStringLiteral("Concentrations are expressed in ") + modVnPublic::ConcentrationUnit
-                              + QStringLiteral("\n\nTime is expressed in ") + modVnPublic::TimeUnit
+    lblWhatAboutText->setText(QStringLiteral("Concentrations are expressed in ") + Session::current().concentrationUnit()
+                              + QStringLiteral("\n\nTime is expressed in ") + Session::current().timeUnit()
                               + QStringLiteral("\n\nEquilibrium rate constants are expressed in the respective SI "
                                                "units."));
 }
@@ -109,14 +109,14 @@ void frmDynamVnTlAssistant::lblWhat_About_Units_Click()
 void frmDynamVnTlAssistant::lblWhat_About_a_Demo_Click()
 {
     showWhatAbout(QStringLiteral("Demo"));
-    if (frmDynVornish *wizard = appWindows().dynamic)
+    if (frmDynVornish *wizard = dynamicWindows().dynamic)
         wizard->cmdClearForm_Click();
     DemoStep();
 }
 
 void frmDynamVnTlAssistant::DemoStep()
 {
-    frmDynVornish *wizard = appWindows().dynamic;
+    frmDynVornish *wizard = dynamicWindows().dynamic;
     if (!wizard)
         return;
     lblWhatAboutTitle->setText(QStringLiteral("Demo"));
@@ -136,7 +136,7 @@ void frmDynamVnTlAssistant::DemoStep()
 
 void frmDynamVnTlAssistant::fillWizardWithExample()
 {
-    frmDynVornish &wizard = *appWindows().dynamic;
+    frmDynVornish &wizard = *dynamicWindows().dynamic;
     wizard.txtA->setText(NumberText::generalText(0.6));
     wizard.txtB->setText(NumberText::generalText(0.05));
     wizard.txtAB->setText(NumberText::generalText(0.4));

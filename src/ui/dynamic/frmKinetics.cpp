@@ -3,7 +3,7 @@
 #include "dynamic/KineticsText.h"
 #include "dynamic/LastRunKinetics.h"
 #include "graphing/PlotEngine.h"
-#include "graphing/Units.h"
+#include "session/Session.h"
 #include "platform/ClipboardCommands.h"
 
 #include <QCheckBox>
@@ -65,7 +65,7 @@ void frmKinetics::Refresh()
                            "Wizard to run one; its kinetics are summarised here."));
         return;
     }
-    const modKinetics::ConcentrationUnit unit{modVnPublic::ConcentrationUnit, modVnPublic::ConcentrationFactor};
+    const modKinetics::ConcentrationUnit unit{Session::current().concentrationUnit(), Session::current().concentrationFactor()};
     txtSummary->setPlainText(modKinetics::KineticsSummaryText(*modKinetics::LastRunKinetics, unit));
 }
 
@@ -83,6 +83,6 @@ void frmKinetics::chkShowReference_Click()
 {
     modKinetics::ShowReferenceCurve = chkShowReference->isChecked();
     // The graph of the last run is drawn again with or without the curve.
-    if (modKinetics::LastRunKinetics && modPlot_Graph::GraphSource() == QLatin1String("3"))
-        modPlot_Graph::ReplotGraph(QStringLiteral("3"));
+    if (modKinetics::LastRunKinetics && Session::current().graphSource() == modPlot_Graph::DynamicTool)
+        modPlot_Graph::ReplotGraph(modPlot_Graph::DynamicTool);
 }

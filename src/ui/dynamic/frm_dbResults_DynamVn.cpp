@@ -4,7 +4,6 @@
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
 #include "platform/Twips.h"
-#include "shell/AppWindows.h"
 
 #include <QComboBox>
 #include <QHeaderView>

@@ -1,9 +1,9 @@
 #include "equilibrium/frmVnTlAssistant.h"
+#include "equilibrium/EquilibriumWindows.h"
 
 #include "equilibrium/CombinationChart.h"
 #include "equilibrium/InputGuidance.h"
 #include "equilibrium/frmVornish.h"
-#include "shell/AppWindows.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -70,8 +70,8 @@ namespace modVornish {
 
 void UpdateInputGuidance()
 {
-    frmVornish *tool = appWindows().vornish;
-    frmVnTlAssistant *assistant = appWindows().vornishAssistant;
+    frmVornish *tool = equilibriumWindows().vornish;
+    frmVnTlAssistant *assistant = equilibriumWindows().vornishAssistant;
     if (tool && assistant)
         assistant->lblInputSuggestion->setText(GuidanceText(tool->fields()));
 }

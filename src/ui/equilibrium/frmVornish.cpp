@@ -1,16 +1,20 @@
 #include "equilibrium/frmVornish.h"
+#include "graphing/GraphWindows.h"
+#include "equilibrium/EquilibriumWindows.h"
 
 #include "equilibrium/EquilibriumGraph.h"
 #include "equilibrium/EquilibriumRecord.h"
 #include "equilibrium/SolveEquilibrium.h"
 #include "equilibrium/frmVnTlAssistant.h"
 #include "graphing/ChooseNumberFormat.h"
+#include "graphing/PlotEngine.h"
+#include "graphing/UnitDisplays.h"
 #include "graphing/frmOptions.h"
-#include "graphing/Units.h"
+#include "session/Session.h"
 #include "platform/Messages.h"
+#include "printing/ToolLists.h"
 #include "platform/RuntimeFault.h"
-#include "shell/AppWindows.h"
-#include "shell/StatusText.h"
+#include "session/StatusText.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -36,7 +40,29 @@ frmVornish::frmVornish()
     : ChildWindow(QStringLiteral("frmVornish"), QStringLiteral("Equilibrium Tool"))
 {
     BuildControls();
+    JoinSharedPreferences();
     Form_Load();
+}
+
+void frmVornish::JoinSharedPreferences()
+{
+    modPlot_Graph::SetReplotHandler(modPlot_Graph::EquilibriumTool, [this] { cmdVornish_Click(); });
+    modVnPublic::UnitDisplay display;
+    display.rescaleConcentrations = [this](const modVnPublic::RescaleText &rescale) {
+        for (QLineEdit *field : {txtA, txtA_tot, txtB, txtB_tot, txtAB, txtKd}) {
+            const QString rescaled = rescale(field->text());
+            if (rescaled != field->text())
+                field->setText(rescaled);
+        }
+    };
+    display.showConcentrationUnit = [this](const modVnPublic::ConcentrationUnitTexts &texts) {
+        lblInputHeading->setText(InputHeading(texts.unit));
+    };
+    modVnPublic::SetUnitDisplay(modVnPublic::UnitDisplayWindow::Equilibrium, display);
+    ToolLists::SetReportSource(modPlot_Graph::EquilibriumTool, [this](const QString &unit) {
+        return ToolLists::EquilibriumToolList(
+            {txtA->text(), txtA_tot->text(), txtB->text(), txtB_tot->text(), txtAB->text(), txtKd->text()}, unit);
+    });
 }
 
 QString frmVornish::InputHeading(const QString &unit)
@@ -126,14 +152,14 @@ void frmVornish::BuildControls()
 void frmVornish::Form_Load()
 {
     setTwipsGeometry(0, 0, 5070, 5895);
-    lblInputHeading->setText(InputHeading(modVnPublic::ConcentrationUnit));
+    lblInputHeading->setText(InputHeading(Session::current().concentrationUnit()));
 }
 
 void frmVornish::Form_Activate()
 {
     // The log scale belongs to this tool's graph: the Options window's X
     // fields speak of exponents while it is chosen.
-    if (frmOptions *options = appWindows().options)
+    if (frmOptions *options = graphWindows().options)
         options->ShowXScaleTitles(!options->optLinear->isChecked());
 }
 
@@ -151,7 +177,7 @@ void frmVornish::txtKd_Change() { RefreshGuidance(); }
 
 void frmVornish::RefreshGuidance()
 {
-    frmVnTlAssistant *assistant = appWindows().vornishAssistant;
+    frmVnTlAssistant *assistant = equilibriumWindows().vornishAssistant;
     if (assistant && assistant->isVisible())
         UpdateInputGuidance();
 }
@@ -161,14 +187,14 @@ void frmVornish::ShowResults(double A, double Atot, double B, double Btot, doubl
     const std::pair<QLineEdit *, double> results[] = {{txtA, A},   {txtA_tot, Atot}, {txtB, B},
                                                       {txtB_tot, Btot}, {txtAB, AB},   {txtKd, Kd}};
     for (const auto &[field, molar] : results)
-        field->setText(modPlot_Graph::FormatConcentration(fault::divide(molar, modVnPublic::ConcentrationFactor)));
+        field->setText(modPlot_Graph::FormatConcentration(fault::divide(molar, Session::current().concentrationFactor())));
 }
 
 void frmVornish::cmdVornish_Click()
 {
     StatusText::set(QStringLiteral("Vornishing ..."));
     try {
-        EquilibriumInput in = ReadEquilibriumInput(fields(), modVnPublic::ConcentrationFactor);
+        EquilibriumInput in = ReadEquilibriumInput(fields(), Session::current().concentrationFactor());
         if (in.problem != InputProblem::None) {
             showMessage(MessageOfInputProblem(in.problem));
             StatusText::clear();
@@ -192,13 +218,13 @@ void frmVornish::cmdClearForm_Click()
 
 void frmVornish::cmdOptions_Click()
 {
-    if (frmOptions *options = appWindows().options)
+    if (frmOptions *options = graphWindows().options)
         options->ShowOnTab(frmOptions::TabEquilibrium);
 }
 
 void frmVornish::cmdVnTlAssistant_Click()
 {
-    frmVnTlAssistant *assistant = appWindows().vornishAssistant;
+    frmVnTlAssistant *assistant = equilibriumWindows().vornishAssistant;
     if (!assistant)
         return;
     assistant->hide();

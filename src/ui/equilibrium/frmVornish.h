@@ -50,6 +50,8 @@ public:
 
 private:
     void BuildControls();
+    // Registers the replot, the unit display and the report list of this window.
+    void JoinSharedPreferences();
     void RefreshGuidance();
     void ShowResults(double A, double Atot, double B, double Btot, double AB, double Kd);
 };

@@ -1,5 +1,11 @@
 #include "exchange/DataExport.h"
 
+#include "dynamic/DynamicWindows.h"
+#include "equilibrium/EquilibriumWindows.h"
+#include "graphing/GraphWindows.h"
+#include "platform/MainFrame.h"
+#include "scatchard/ScatchardWindows.h"
+
 #include "dynamic/ResultsReading.h"
 #include "dynamic/ResultsStore.h"
 #include "dynamic/frmDynVornish.h"
@@ -15,7 +21,7 @@
 #include "platform/SavedFile.h"
 #include "exchange/ScatchardCsv.h"
 #include "graphing/GraphPicture.h"
-#include "graphing/Units.h"
+#include "session/Session.h"
 #include "graphing/frmGraph.h"
 #include "platform/EditableGrid.h"
 #include "platform/FileDialogs.h"
@@ -25,9 +31,7 @@
 #include "scatchard/ScatchardInput.h"
 #include "scatchard/frmScatchTlAssistant.h"
 #include "scatchard/frmScatchard.h"
-#include "shell/AppWindows.h"
-#include "shell/StatusText.h"
-#include "shell/frmVn_Main.h"
+#include "session/StatusText.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -93,34 +97,34 @@ enum class Source { None, Equilibrium, Scatchard, Dynamic, Browser };
 
 Source sourceOfGraph()
 {
-    const frmGraph *graph = appWindows().graph;
-    const QString tag = graph ? graph->PicGraph->tag() : QString();
-    if (tag == QLatin1String("1"))
-        return Source::Equilibrium;
-    if (tag == QLatin1String("2"))
-        return Source::Scatchard;
-    return tag == QLatin1String("3") ? Source::Dynamic : Source::None;
+    switch (Session::current().graphSource()) {
+    case modPlot_Graph::EquilibriumTool: return Source::Equilibrium;
+    case modPlot_Graph::ScatchardTool: return Source::Scatchard;
+    case modPlot_Graph::DynamicTool: return Source::Dynamic;
+    case modPlot_Graph::NoTool: break;
+    }
+    return Source::None;
 }
 
 Source activeSource()
 {
-    const AppWindows &w = appWindows();
-    if (!w.main)
-        return Source::None;
-    const QList<QMdiSubWindow *> history = w.main->mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder);
+    const EquilibriumWindows &equilibrium = equilibriumWindows();
+    const ScatchardWindows &scatchard = scatchardWindows();
+    const DynamicWindows &dynamic = dynamicWindows();
+    const QList<QMdiSubWindow *> history = MainFrame::activationHistory();
     for (auto it = history.rbegin(); it != history.rend(); ++it) {
         const QMdiSubWindow *child = *it;
         if (!child->isVisible())
             continue;
-        if (child == w.vornish || child == w.vornishAssistant)
+        if (child == equilibrium.vornish || child == equilibrium.vornishAssistant)
             return Source::Equilibrium;
-        if (child == w.scatchard || child == w.scatchardAssistant)
+        if (child == scatchard.scatchard || child == scatchard.scatchardAssistant)
             return Source::Scatchard;
-        if (child == w.dynamic || child == w.dynamicAssistant)
+        if (child == dynamic.dynamic || child == dynamic.dynamicAssistant)
             return Source::Dynamic;
-        if (child == w.results)
+        if (child == dynamic.results)
             return Source::Browser;
-        if (child == w.graph)
+        if (child == graphWindows().graph)
             return sourceOfGraph();
     }
     return Source::None;
@@ -131,13 +135,13 @@ Source activeSource()
 void ExportDynamicResults()
 {
     exportResults(QStringLiteral("Dynamic Equilibrium results"),
-                  ResultsCsv::RunColumns(modVnPublic::TimeUnit, double(modVnPublic::TimeFactor),
-                                         modVnPublic::ConcentrationUnit, modVnPublic::ConcentrationFactor));
+                  ResultsCsv::RunColumns(Session::current().timeUnit(), double(Session::current().timeFactor()),
+                                         Session::current().concentrationUnit(), Session::current().concentrationFactor()));
 }
 
 void ExportBrowserTable()
 {
-    const frm_dbResults_DynamVn *browser = appWindows().results;
+    const frm_dbResults_DynamVn *browser = dynamicWindows().results;
     const int index = browser ? browser->cmbWhichTable->currentIndex() : 0;
     const modVornish::ResultsTable tables[] = {modVornish::ResultsTable::A, modVornish::ResultsTable::B,
                                                modVornish::ResultsTable::AB};
@@ -148,7 +152,7 @@ void ExportBrowserTable()
 
 void ExportScatchardData()
 {
-    frmScatchard *form = appWindows().scatchard;
+    frmScatchard *form = scatchardWindows().scatchard;
     if (!form)
         return;
     form->flgInputScatchard->CommitEdit();
@@ -170,7 +174,7 @@ void ExportScatchardData()
     }
     const QString path = askCsvPath(QStringLiteral("Scatchard Analysis"));
     if (!path.isEmpty())
-        writeText(path, ScatchardCsv::Text(bound, ratio, modVnPublic::ConcentrationUnit));
+        writeText(path, ScatchardCsv::Text(bound, ratio, Session::current().concentrationUnit()));
 }
 
 void ExportEquilibrium()
@@ -183,7 +187,7 @@ void ExportEquilibrium()
     }
     const QString path = askCsvPath(QStringLiteral("Equilibrium"));
     if (!path.isEmpty())
-        writeText(path, EquilibriumCsv::Text(record, modVnPublic::ConcentrationUnit, modVnPublic::ConcentrationFactor));
+        writeText(path, EquilibriumCsv::Text(record, Session::current().concentrationUnit(), Session::current().concentrationFactor()));
 }
 
 void ExportActiveWindowData()
@@ -202,7 +206,7 @@ void ExportActiveWindowData()
 
 void OpenScatchardData()
 {
-    frmScatchard *form = appWindows().scatchard;
+    frmScatchard *form = scatchardWindows().scatchard;
     if (!form)
         return;
     const QString path = FileDialogs::choose(FileDialogs::Mode::Open, QStringLiteral("Open Data"), {kCsv, kText, kAll});

@@ -1,7 +1,6 @@
 #include "exchange/ExportProgress.h"
 
-#include "shell/AppWindows.h"
-#include "shell/frmVn_Main.h"
+#include "platform/MainFrame.h"
 
 #include <QCoreApplication>
 #include <QProgressDialog>
@@ -11,7 +10,7 @@ constexpr int steps = 1000;
 }
 
 ExportProgress::ExportProgress(const QString &text)
-    : m_dialog(std::make_unique<QProgressDialog>(text, QStringLiteral("Cancel"), 0, steps, appWindows().main))
+    : m_dialog(std::make_unique<QProgressDialog>(text, QStringLiteral("Cancel"), 0, steps, MainFrame::window()))
 {
     m_dialog->setObjectName(QStringLiteral("dlgExportProgress"));
     m_dialog->setWindowTitle(QStringLiteral("Vornish"));

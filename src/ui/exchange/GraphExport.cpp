@@ -1,4 +1,5 @@
 #include "exchange/GraphExport.h"
+#include "graphing/GraphWindows.h"
 
 #include "exchange/ExchangeMessages.h"
 #include "exchange/GraphFiles.h"
@@ -13,7 +14,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
 #include "printing/PrintText.h"
-#include "shell/AppWindows.h"
+#include "session/Session.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -57,15 +58,14 @@ int chooseDpi()
 }
 
 // The tool that drew the graph, for the suggested file name.
-QString graphSubject(const frmGraph &graph)
+QString graphSubject()
 {
-    const QString tag = graph.PicGraph->tag();
-    if (tag == QLatin1String("1"))
-        return QStringLiteral("Equilibrium graph");
-    if (tag == QLatin1String("2"))
-        return QStringLiteral("Scatchard graph");
-    if (tag == QLatin1String("3"))
-        return QStringLiteral("Dynamic Equilibrium graph");
+    switch (Session::current().graphSource()) {
+    case modPlot_Graph::EquilibriumTool: return QStringLiteral("Equilibrium graph");
+    case modPlot_Graph::ScatchardTool: return QStringLiteral("Scatchard graph");
+    case modPlot_Graph::DynamicTool: return QStringLiteral("Dynamic Equilibrium graph");
+    case modPlot_Graph::NoTool: break;
+    }
     return QStringLiteral("Graph");
 }
 
@@ -92,11 +92,11 @@ GraphDrawing DrawingOf(const frmGraph &graph)
 
 void SaveGraphAs()
 {
-    const frmGraph *graph = appWindows().graph;
+    const frmGraph *graph = graphWindows().graph;
     if (!hasGraph(graph))
         return showNoGraph();
     QString path = FileDialogs::choose(FileDialogs::Mode::Save, QStringLiteral("Save Graph As"), {kPng, kSvg, kPdf},
-                                       FileDialogs::suggestedName(graphSubject(*graph), QStringLiteral("png")));
+                                       FileDialogs::suggestedName(graphSubject(), QStringLiteral("png")));
     if (path.isEmpty())
         return;
     GraphFiles::Format format = GraphFiles::Format::Png;
@@ -129,7 +129,7 @@ void SaveGraphAs()
 
 void CopyGraph()
 {
-    const frmGraph *graph = appWindows().graph;
+    const frmGraph *graph = graphWindows().graph;
     if (!hasGraph(graph))
         return showNoGraph();
     const GraphDrawing drawing = DrawingOf(*graph);

@@ -1,11 +1,11 @@
 #include "exchange/ReportExport.h"
+#include "printing/PrintWindows.h"
 
-#include "graphing/GraphPreferences.h"
+#include "session/GraphPreferences.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "printing/ReportTool.h"
 #include "printing/frmPrintOptions.h"
-#include "shell/AppWindows.h"
 
 namespace ReportExport {
 namespace {
@@ -24,7 +24,7 @@ QString reportSubject()
 
 void ExportReportAsPdf()
 {
-    frmPrintOptions *print = appWindows().print;
+    frmPrintOptions *print = printWindows().print;
     if (!print)
         return;
     const QString path =

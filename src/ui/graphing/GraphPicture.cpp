@@ -1,4 +1,5 @@
 #include "graphing/GraphPicture.h"
+#include "session/Session.h"
 
 #include "graphing/DisplayListPainter.h"
 #include "graphing/GraphState.h"
@@ -85,7 +86,7 @@ void GraphPicture::setPicture(const QImage &image)
 {
     m_pasted = image;
     invalidateRendering();
-    modVnPublic::GraphPicturePasted = 1;
+    Session::current().setGraphPicturePasted(true);
     update();
 }
 

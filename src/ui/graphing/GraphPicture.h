@@ -8,17 +8,13 @@
 // PicGraph: the picture the plot engine draws on. It records the drawing
 // in twips and paints it scaled to the screen over a white background and
 // any pasted picture. Like a persistent bitmap, the rendered picture is
-// kept: a repaint renders only what was drawn since, then copies the image. Its tag is the graph source: "0" none, "1"
-// Equilibrium Tool, "2" Scatchard Analysis Tool, "3" Dynamic Equilibrium Tool.
+// kept: a repaint renders only what was drawn since, then copies the image.
 class GraphPicture : public QWidget, public DrawingSurface, public ClipboardPicture
 {
     Q_OBJECT
 
 public:
     explicit GraphPicture(QWidget *parent = nullptr);
-
-    QString tag() const { return m_tag; }
-    void setTag(const QString &tag) { m_tag = tag; }
 
     void setTwipsSize(double width, double height);
 
@@ -69,7 +65,6 @@ private:
     QImage m_rendered;
     std::size_t m_renderedItems = 0;
     QImage m_pasted;
-    QString m_tag = QStringLiteral("0");
 };
 
 // A position in widget pixels as twips.

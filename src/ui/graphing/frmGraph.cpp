@@ -1,12 +1,13 @@
 #include "graphing/frmGraph.h"
+#include "graphing/GraphWindows.h"
 
 #include "graphing/AxisTitleLabel.h"
 #include "graphing/GraphPicture.h"
 #include "graphing/GraphState.h"
 #include "graphing/frmOptions.h"
-#include "shell/AppWindows.h"
+#include "platform/MainFrame.h"
 #include "platform/Twips.h"
-#include "shell/frmVn_Main.h"
+#include "session/Session.h"
 
 #include <QCursor>
 #include <QMenu>
@@ -60,7 +61,7 @@ void frmGraph::Form_Load()
     setTwipsGeometry(5070, 0, 6060, 5895);
     PicGraph->setTwipsSize(5940, 5415);
     PicGraph->clearPicture();
-    PicGraph->setTag(QStringLiteral("0"));
+    Session::current().setGraphSource(modPlot_Graph::NoTool);
     lblX_axis->setText(QStringLiteral("X axis"));
     lblY_axis->setText(QStringLiteral("Y-axis"));
     lblX_axis->setBorderStyle(0);
@@ -174,15 +175,14 @@ void frmGraph::FinishResizeAt(AxisTitleLabel *label, double x, double y)
 void frmGraph::PicGraph_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, double x, double y)
 {
     if (button == Qt::RightButton) {
-        if (frmVn_Main *main = appWindows().main)
-            main->mnuGraph->popup(QCursor::pos());
+        MainFrame::popupGraphMenu(QCursor::pos());
         return;
     }
     if (lblX_axis->inResizeMode())
         FinishResizeAt(lblX_axis, x, y);
     else if (lblY_axis->inResizeMode())
         FinishResizeAt(lblY_axis, x, y);
-    else if (frmOptions *options = appWindows().options)
+    else if (frmOptions *options = graphWindows().options)
         options->ShowOnTab(frmOptions::TabAxis);
 }
 

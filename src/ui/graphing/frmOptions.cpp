@@ -1,19 +1,18 @@
 #include "graphing/frmOptions.h"
+#include "graphing/GraphWindows.h"
 
-#include "equilibrium/frmVornish.h"
 #include "graphing/GraphPicture.h"
 #include "graphing/GraphState.h"
 #include "graphing/OptionsTexts.h"
 #include "graphing/PlotEngine.h"
 #include "graphing/PrinterPage.h"
 #include "graphing/UnitPreferences.h"
-#include "graphing/Units.h"
+#include "session/Session.h"
 #include "graphing/frmGraph.h"
+#include "platform/MainFrame.h"
 #include "platform/Messages.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
-#include "shell/AppWindows.h"
-#include "shell/frmVn_Main.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -46,10 +45,7 @@ frmOptions::frmOptions()
 {
     BuildControls();
     ConnectHandlers();
-    modPlot_Graph::SetReplotHandler(modPlot_Graph::EquilibriumTool, [] {
-        if (frmVornish *vornish = appWindows().vornish)
-            vornish->cmdVornish_Click();
-    });
+    connect(&Session::current(), &Session::graphPreferencesChanged, this, &frmOptions::ShowAxisRanges);
     Form_Load();
 }
 
@@ -75,6 +71,15 @@ void frmOptions::setCheckValue(QCheckBox *box, int value)
 
 void frmOptions::ConnectHandlers()
 {
+    // The session learns of every change first, so that a handler that
+    // re-plots draws with the new preferences.
+    for (QCheckBox *box : {chkClearPrevGraph, chkToPlotOrNot, chkShowTable, chkDoNotRemind})
+        connect(box, &QCheckBox::stateChanged, this, &frmOptions::PublishPreferences);
+    for (QRadioButton *option : findChildren<QRadioButton *>())
+        connect(option, &QRadioButton::toggled, this, &frmOptions::PublishPreferences);
+    for (QLineEdit *field : {txtX_min, txtX_max, txtX_Tick, txtY_min, txtY_max, txtY_Tick, lblX, lblY})
+        connect(field, &QLineEdit::textChanged, this, &frmOptions::PublishPreferences);
+
     connect(cmdApply, &QPushButton::clicked, this, &frmOptions::cmdApply_Click);
     connect(cmdDefaults, &QPushButton::clicked, this, &frmOptions::cmdDefaults_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmOptions::cmdOK_Click);
@@ -119,7 +124,7 @@ void frmOptions::Form_Load()
 {
     double top = 0;
     double left = 0;
-    if (const frmVn_Main *main = appWindows().main) {
+    if (const QWidget *main = MainFrame::window()) {
         top = (Twips::fromPixelsY(main->height()) - 5100 - 2000) / 2;
         left = (Twips::fromPixelsX(main->width()) - 6495) / 2;
     }
@@ -129,7 +134,7 @@ void frmOptions::Form_Load()
 
 void frmOptions::LoadPreferences()
 {
-    m_tag = QStringLiteral("0");
+    Session::current().setSettingsChanged(false);
     // A switch that differs from its default runs its handler here.
     setCheckValue(chkToPlotOrNot, storedSwitch("ToPlotOrNot", 1));
     setCheckValue(chkShowTable, storedSwitch("ShowTable", 0));
@@ -138,14 +143,15 @@ void frmOptions::LoadPreferences()
         {QStringLiteral("ms"), optMillisec}, {QStringLiteral("s"), optSec},
         {QStringLiteral("min."), optMin},    {QStringLiteral("hr."), optHour}};
     for (const auto &[unit, option] : times)
-        if (modVnPublic::TimeUnit == unit)
+        if (Session::current().timeUnit() == unit)
             option->setChecked(true);
     const std::pair<QString, QRadioButton *> concentrations[] = {
         {QStringLiteral("M"), optMolar}, {QStringLiteral("mM"), optMillimolar},
         {QStringLiteral("\u00B5M"), optMicromolar}, {QStringLiteral("nM"), optNanomolar}};
     for (const auto &[unit, option] : concentrations)
-        if (modVnPublic::ConcentrationUnit == unit)
+        if (Session::current().concentrationUnit() == unit)
             option->setChecked(true);
+    PublishPreferences();
 }
 
 modPlot_Graph::GraphPreferences frmOptions::preferences() const
@@ -180,6 +186,22 @@ modPlot_Graph::GraphPreferences frmOptions::preferences() const
     return p;
 }
 
+void frmOptions::PublishPreferences()
+{
+    Session::current().setGraphPreferences(preferences());
+}
+
+void frmOptions::ShowAxisRanges()
+{
+    // A copy: each text written publishes the preferences again.
+    const modPlot_Graph::GraphPreferences shown = Session::current().graphPreferences();
+    const std::pair<QLineEdit *, QString> ranges[] = {{txtX_min, shown.xMin}, {txtX_max, shown.xMax},
+                                                      {txtY_min, shown.yMin}, {txtY_max, shown.yMax}};
+    for (const auto &[field, text] : ranges)
+        if (field->text() != text)
+            field->setText(text);
+}
+
 void frmOptions::ShowOnTab(int tab)
 {
     SSTab1->setCurrentIndex(tab);
@@ -197,10 +219,8 @@ void frmOptions::ShowXScaleTitles(bool logScale)
 
 void frmOptions::SetMenuChecked(const char *name, bool checked)
 {
-    if (frmVn_Main *main = appWindows().main) {
-        if (QAction *item = main->action(QLatin1String(name)))
-            item->setChecked(checked);
-    }
+    if (QAction *item = MainFrame::action(QLatin1String(name)))
+        item->setChecked(checked);
 }
 
 void frmOptions::RestoreDefaults()
@@ -211,7 +231,7 @@ void frmOptions::RestoreDefaults()
     setCheckValue(chkClearPrevGraph, 1);
     SetMenuChecked("mnuGraphSuperimpose", false);
     chkClearPrevGraph->setEnabled(true);
-    modVnPublic::PrinterEcho = 0;
+    Session::current().setPrinterEcho(false);
     setCheckValue(chkDoNotRemind, 0);
     ShowXScaleTitles(false);
     for (QLineEdit *field : {txtX_min, txtX_max, txtY_min, txtY_max, txtX_Tick, txtY_Tick, lblX, lblY})
@@ -221,7 +241,7 @@ void frmOptions::RestoreDefaults()
     setCheckValue(chkShowTable, 0);
 
     // The units return to nM and minutes, the shown values converted once.
-    if (modVnPublic::ConcentrationUnit != QLatin1String("nM")) {
+    if (Session::current().concentrationUnit() != QLatin1String("nM")) {
         {
             const QSignalBlocker quiet(optNanomolar);
             optNanomolar->setChecked(true);
@@ -234,7 +254,13 @@ void frmOptions::RestoreDefaults()
         optMin->setChecked(true);
     }
     modVnPublic::SetTimeUnit(QStringLiteral("min."));
-    m_tag = QStringLiteral("0");
+    Session::current().setSettingsChanged(false);
+    PublishPreferences();
+}
+
+void frmOptions::SetChanged()
+{
+    Session::current().setSettingsChanged(true);
 }
 
 void frmOptions::cmdDefaults_Click()
@@ -244,30 +270,31 @@ void frmOptions::cmdDefaults_Click()
 
 void frmOptions::cmdApply_Click()
 {
-    const QString kept = m_tag;
-    m_tag = QStringLiteral("0"); // the re-plot asks nothing
-    const QString source = modPlot_Graph::GraphSource();
-    if (source == QLatin1String("0")) {
+    Session &session = Session::current();
+    const bool kept = session.settingsChanged();
+    session.setSettingsChanged(false); // the re-plot asks nothing
+    const modPlot_Graph::ToolCode source = session.graphSource();
+    if (source == modPlot_Graph::NoTool) {
         Messages::show(QStringLiteral("No graph available"), Messages::Buttons::Ok, Messages::Icon::Exclamation);
-    } else if (source == QLatin1String("1") || source == QLatin1String("2") || source == QLatin1String("3")) {
+    } else {
         hide();
         modPlot_Graph::ReplotGraph(source);
     }
-    m_tag = kept;
+    session.setSettingsChanged(kept);
 }
 
 void frmOptions::cmdOK_Click()
 {
     hide();
-    if (m_tag == QLatin1String("1"))
+    if (Session::current().settingsChanged())
         Messages::show(QStringLiteral("(Re)Calculate graph in order to have changes take effect"),
                        Messages::Buttons::Ok, Messages::Icon::Information, Messages::blankTitle());
 }
 
 void frmOptions::ClearGraphForSuperimposing()
 {
-    if (frmGraph *graph = appWindows().graph) {
-        if (modVnPublic::GraphPicturePasted)
+    if (frmGraph *graph = graphWindows().graph) {
+        if (Session::current().graphPicturePasted())
             graph->PicGraph->clearPicture();
         else
             graph->PicGraph->clear();
@@ -283,8 +310,8 @@ void frmOptions::chkClearPrevGraph_Click()
     switch (checkValue(chkClearPrevGraph)) {
     case 0:
         SetMenuChecked("mnuGraphSuperimpose", true);
-        modVnPublic::PrinterEcho = -1;
-        if (modPlot_Graph::GraphSource() != QLatin1String("0")) {
+        Session::current().setPrinterEcho(true);
+        if (Session::current().graphSource() != modPlot_Graph::NoTool) {
             const Messages::Answer answer =
                 Messages::show(OptionsTexts::superimposeQuestion(), Messages::Buttons::YesNo, Messages::Icon::None,
                                QStringLiteral("Superimpose multiple graphs"));
@@ -297,9 +324,9 @@ void frmOptions::chkClearPrevGraph_Click()
         }
         break;
     case 1:
-        if (modVnPublic::PrinterEcho)
+        if (Session::current().printerEcho())
             printerPage().discard();
-        modVnPublic::PrinterEcho = 0;
+        Session::current().setPrinterEcho(false);
         SetMenuChecked("mnuGraphSuperimpose", false);
         break;
     default:
@@ -313,7 +340,7 @@ void frmOptions::chkToPlotOrNot_Click()
     const int value = checkValue(chkToPlotOrNot);
     storeSwitch("ToPlotOrNot", value);
     if (value == 0) {
-        if (frmGraph *graph = appWindows().graph)
+        if (frmGraph *graph = graphWindows().graph)
             graph->hide();
         SetMenuChecked("mnuGraphDisable", true);
         setCheckValue(chkClearPrevGraph, 2);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graphing/GraphPreferences.h"
+#include "session/GraphPreferences.h"
 #include "platform/ChildWindow.h"
 
 class QCheckBox;
@@ -12,9 +12,8 @@ class QRadioButton;
 class QTabWidget;
 
 // "Options": the preferences of every graph and the units of the tools.
-// Created once at start-up and never destroyed, its controls are the
-// preference store; readers outside graphing use modPlot_Graph::Preferences()
-// or the controls themselves.
+// Created once at start-up and never destroyed, it shows and edits the
+// session's graph preferences; readers use Session::graphPreferences().
 class frmOptions : public ChildWindow
 {
     Q_OBJECT
@@ -45,11 +44,6 @@ public:
     QRadioButton *optClosedCircle = nullptr, *optOpenCircle = nullptr, *optClosedSquare = nullptr,
                  *optOpenSquare = nullptr;
     QPushButton *cmdApply = nullptr, *cmdDefaults = nullptr, *cmdOK = nullptr;
-
-    // The settings-changed flag ("0" or "1", the window's tag): "1" while
-    // the preferences differ from what was loaded or last restored.
-    QString settingsChanged() const { return m_tag; }
-    void setSettingsChanged(const QString &flag) { m_tag = flag; }
 
     modPlot_Graph::GraphPreferences preferences() const;
 
@@ -86,8 +80,10 @@ private:
     void BuildControls();
     void ConnectHandlers();
     void SetMenuChecked(const char *name, bool checked);
-    void SetChanged() { m_tag = QStringLiteral("1"); }
+    void SetChanged();
+    void PublishPreferences();
+    // The axis ranges the plot engine wrote into the session (a reversed
+    // range swapped).
+    void ShowAxisRanges();
     void ClearGraphForSuperimposing();
-
-    QString m_tag = QStringLiteral("0");
 };

@@ -73,8 +73,11 @@ int ChildWindow::captionWidth() const
     if (label.isEmpty())
         return 0;
     // The icon, the buttons and the borders take the rest of the bar, and
-    // Qt's own style keeps the caption 14 pixels short of the buttons.
-    const int text = std::max(QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance(windowTitle()),
+    // Qt's own style keeps the caption 14 pixels short of the buttons. The
+    // active window's caption is bold.
+    QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    titleFont.setBold(true);
+    const int text = std::max(QFontMetrics(titleFont).horizontalAdvance(windowTitle()),
                               fontMetrics().horizontalAdvance(windowTitle()));
     return wide - label.width() + text + 14;
 }

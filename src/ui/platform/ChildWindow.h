@@ -37,9 +37,9 @@ protected:
     // only: it is never minimised or maximised, and its caption keeps the room.
     void showCloseButtonOnly();
 
+    // The width the window needs for its whole caption in the title bar.
+    int captionWidth() const;
+
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
-
-private:
-    int captionWidth() const;
 };

@@ -2,6 +2,7 @@
 
 #include "graphing/AxisTitleLabel.h"
 #include "graphing/GraphState.h"
+#include "graphing/GraphWindows.h"
 #include "graphing/PlotEngine.h"
 #include "graphing/PrinterPage.h"
 #include "graphing/frmGraph.h"
@@ -11,8 +12,8 @@
 #include "printing/PrintText.h"
 #include "printing/ReportTool.h"
 #include "printing/ToolLists.h"
-#include "shell/AppWindows.h"
-#include "shell/StatusText.h"
+#include "session/Session.h"
+#include "session/StatusText.h"
 
 #include <QCheckBox>
 
@@ -54,19 +55,15 @@ void showNoTool()
 // without its changed-settings question. False when no graph was drawn.
 bool ReplotOnPrinterPage()
 {
-    modVnPublic::PrinterEcho = -1;
-    frmOptions *options = appWindows().options;
-    const QString keptFlag = options ? options->settingsChanged() : QString();
-    if (options)
-        options->setSettingsChanged(QStringLiteral("0"));
+    Session &session = Session::current();
+    session.setPrinterEcho(true);
+    const bool keptFlag = session.settingsChanged();
+    session.setSettingsChanged(false);
 
-    const QString source = modPlot_Graph::GraphSource();
-    const bool replotted = ReportTool::ToolOfGraphSource(source) != modPlot_Graph::NoTool
-                           && modPlot_Graph::ReplotGraph(source);
+    const bool replotted = modPlot_Graph::ReplotGraph(session.graphSource());
 
     StatusText::set(kPrinting);
-    if (options)
-        options->setSettingsChanged(keptFlag);
+    session.setSettingsChanged(keptFlag);
     return replotted;
 }
 
@@ -74,7 +71,7 @@ bool ReplotOnPrinterPage()
 // size and place on the picture.
 void PrintAxisTitles(PrinterPage &page)
 {
-    const frmGraph *graph = appWindows().graph;
+    const frmGraph *graph = graphWindows().graph;
     if (!graph)
         return;
     const AxisTitleLabel &y = *graph->lblY_axis;
@@ -87,20 +84,15 @@ void PrintAxisTitles(PrinterPage &page)
 
 bool GraphsShown()
 {
-    const frmOptions *options = appWindows().options;
-    return options && frmOptions::checkValue(options->chkToPlotOrNot) == 1;
+    return Session::current().graphPreferences().toPlotOrNot == 1;
 }
 
 // The tool whose list is printed: the one that drew the graph when graphs
 // are shown, else (or when no tool drew it) the active tool window.
 short ListedTool(short activeTool)
 {
-    if (GraphsShown()) {
-        const short graphTool = ReportTool::ToolOfGraphSource(modPlot_Graph::GraphSource());
-        if (graphTool != modPlot_Graph::NoTool)
-            return graphTool;
-    }
-    return activeTool;
+    const short graphTool = GraphsShown() ? Session::current().graphSource() : modPlot_Graph::NoTool;
+    return graphTool != modPlot_Graph::NoTool ? graphTool : activeTool;
 }
 
 // Whether anything visible is on the page (lines of no text are not).
@@ -117,18 +109,18 @@ Outcome PrintReport(const Choices &choices, const PageSink &sendPage)
 {
     PrinterPage &page = printerPage();
     // Superimposed graphs wait on the page; without "Print Graph" they stay off it.
-    if (!choices.printGraph || !modVnPublic::PrinterEcho)
+    if (!choices.printGraph || !Session::current().printerEcho())
         page.discard();
     // Re-plotting brings the graph window to the front: the active tool first.
     const short activeTool = ReportTool::ActiveToolWindow();
 
     if (choices.printGraph) {
         StatusText::set(kPrinting);
-        if (!modVnPublic::PrinterEcho) {
+        if (!Session::current().printerEcho()) {
             const bool replotted = ReplotOnPrinterPage();
             if (!replotted || page.isEmpty()) {
                 showNoGraph();
-                modVnPublic::PrinterEcho = 0;
+                Session::current().setPrinterEcho(false);
                 page.discard();
                 StatusText::clear();
                 return Outcome::NoGraph;
@@ -160,7 +152,7 @@ Outcome PrintReport(const Choices &choices, const PageSink &sendPage)
         if (tool == modPlot_Graph::NoTool)
             showNoTool();
         else
-            list = ToolLists::ToolList(tool);
+            list = ToolLists::ToolList(modPlot_Graph::ToolCode(tool), Session::current().concentrationUnit());
         PrintText::PrintTextLines(page, list.labels, kLabelsX, y, PrintText::AlignLeft);
         PrintText::PrintTextLines(page, list.values, kValuesX, y, PrintText::AlignLeft);
     }
@@ -178,9 +170,9 @@ Outcome PrintReport(const Choices &choices, const PageSink &sendPage)
 
 void EndPrinting()
 {
-    if (frmOptions *options = appWindows().options)
+    if (frmOptions *options = graphWindows().options)
         frmOptions::setCheckValue(options->chkClearPrevGraph, 1); // its handler ends superimposing
-    modVnPublic::PrinterEcho = 0;
+    Session::current().setPrinterEcho(false);
     StatusText::clear();
 }
 

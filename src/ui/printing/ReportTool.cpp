@@ -2,11 +2,14 @@
 
 #include "dynamic/frmDynVornish.h"
 #include "equilibrium/frmVornish.h"
-#include "graphing/GraphPreferences.h"
+#include "session/GraphPreferences.h"
 #include "printing/frmPrintOptions.h"
 #include "scatchard/frmScatchard.h"
-#include "shell/AppWindows.h"
-#include "shell/frmVn_Main.h"
+#include "dynamic/DynamicWindows.h"
+#include "equilibrium/EquilibriumWindows.h"
+#include "platform/MainFrame.h"
+#include "printing/PrintWindows.h"
+#include "scatchard/ScatchardWindows.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -15,32 +18,18 @@
 
 namespace ReportTool {
 
-short ToolOfGraphSource(const QString &graphSource)
-{
-    if (graphSource == QLatin1String("1"))
-        return modPlot_Graph::EquilibriumTool;
-    if (graphSource == QLatin1String("2"))
-        return modPlot_Graph::ScatchardTool;
-    if (graphSource == QLatin1String("3"))
-        return modPlot_Graph::DynamicTool;
-    return modPlot_Graph::NoTool;
-}
-
 short ActiveToolWindow()
 {
-    const AppWindows &windows = appWindows();
-    if (!windows.main)
-        return modPlot_Graph::NoTool;
-    const QList<QMdiSubWindow *> history = windows.main->mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder);
+    const QList<QMdiSubWindow *> history = MainFrame::activationHistory();
     for (auto it = history.rbegin(); it != history.rend(); ++it) {
         const QMdiSubWindow *child = *it;
-        if (!child->isVisible() || child == windows.print)
+        if (!child->isVisible() || child == printWindows().print)
             continue;
-        if (child == windows.vornish)
+        if (child == equilibriumWindows().vornish)
             return modPlot_Graph::EquilibriumTool;
-        if (child == windows.scatchard)
+        if (child == scatchardWindows().scatchard)
             return modPlot_Graph::ScatchardTool;
-        if (child == windows.dynamic)
+        if (child == dynamicWindows().dynamic)
             return modPlot_Graph::DynamicTool;
         return modPlot_Graph::NoTool;
     }

@@ -6,9 +6,6 @@
 // 2 Scatchard Analysis Tool, 3 Dynamic Equilibrium Tool, 0 none).
 namespace ReportTool {
 
-// The tool of a graph source; anything but "1", "2" or "3" is 0.
-short ToolOfGraphSource(const QString &graphSource);
-
 // The tool window that is the main window's active child: the most recently
 // activated visible child other than the print window itself (which takes
 // the focus while the user prints). 0 when that child is no tool window.

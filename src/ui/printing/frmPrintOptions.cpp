@@ -5,8 +5,7 @@
 #include "platform/SavedFile.h"
 #include "platform/Twips.h"
 #include "printing/PrintReport.h"
-#include "shell/AppWindows.h"
-#include "shell/frmVn_Main.h"
+#include "platform/MainFrame.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -76,7 +75,7 @@ void frmPrintOptions::BuildControls()
 void frmPrintOptions::Form_Load()
 {
     setTwipsSize(kWidth, kHeight);
-    if (const frmVn_Main *main = appWindows().main) {
+    if (const QWidget *main = MainFrame::window()) {
         const double mainWidth = Twips::fromPixelsX(main->width());
         const double mainHeight = Twips::fromPixelsY(main->height());
         // Never above the frame's client area, where the title bar could not be reached.

@@ -1,6 +1,6 @@
 #include "scatchard/SaturationFitPanel.h"
 
-#include "graphing/Units.h"
+#include "session/Session.h"
 #include "platform/EditableGrid.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
@@ -11,7 +11,7 @@
 #include "scatchard/ScatchardGraph.h"
 #include "scatchard/ScatchardInput.h"
 #include "scatchard/frmScatchard.h"
-#include "shell/StatusText.h"
+#include "session/StatusText.h"
 
 #include <QGridLayout>
 
@@ -185,7 +185,7 @@ void SaturationFitPanel::RunFit(FitGraph graph)
         y.push_back(readCell(rows[i].boundFree));
     }
     const SaturationComparison comparison = CompareAnalyses(x, y);
-    ShowComparison(comparison, modVnPublic::ConcentrationUnit);
+    ShowComparison(comparison, Session::current().concentrationUnit());
     ShowPanel();
 
     const SaturationFit &fit = comparison.fit;

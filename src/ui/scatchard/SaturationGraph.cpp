@@ -1,12 +1,11 @@
 #include "scatchard/SaturationGraph.h"
+#include "scatchard/ScatchardWindows.h"
+#include "graphing/GraphHost.h"
 
-#include "graphing/AxisTitleLabel.h"
 #include "graphing/PlotEngine.h"
-#include "graphing/Units.h"
-#include "graphing/frmGraph.h"
+#include "session/Session.h"
 #include "scatchard/frmScatchTlAssistant.h"
-#include "shell/AppWindows.h"
-#include "shell/StatusText.h"
+#include "session/StatusText.h"
 
 #include <algorithm>
 
@@ -35,26 +34,24 @@ void PlotSaturationGraph(const SaturationComparison &comparison)
     RoundUpAxisMaximum(xMax);
     RoundUpAxisMaximum(yMax);
     SetUpGraph(xMin, xMax, yMin, yMax, ScatchardTool);
-    const QString unit = QStringLiteral(" (") + modVnPublic::ConcentrationUnit + QLatin1Char(')');
-    if (frmGraph *graph = appWindows().graph) {
-        graph->lblX_axis->setText(QStringLiteral("[Free]") + unit);
-        graph->lblY_axis->setText(QStringLiteral("[Bound]") + unit);
-    }
+    const QString unit = QStringLiteral(" (") + Session::current().concentrationUnit() + QLatin1Char(')');
+    if (GraphHost *host = RegisteredGraphHost())
+        host->showAxisTitles({QStringLiteral("[Free]") + unit, QStringLiteral("[Bound]") + unit});
 
     for (int step = 0; step <= curveSteps; ++step) {
         const double x = xMin + (xMax - xMin) * step / curveSteps;
         PlotPoint(x, curveAt(x), PlotWidth, PlotHeight, xMin, xMax, yMin, yMax, step == 0 ? PlotDot : PlotSegment,
-                  modVnPublic::PrinterEcho);
+                  Session::current().printerEcho());
     }
     const short symbol = Preferences().scatchardSymbol;
     for (size_t i = 0; i < free.size(); ++i) {
         if (free[i] <= xMax && bound[i] <= yMax)
             PlotPoint(free[i], bound[i], PlotWidth, PlotHeight, xMin, xMax, yMin, yMax, symbol,
-                      modVnPublic::PrinterEcho);
+                      Session::current().printerEcho());
     }
 
     StatusText::clear();
-    frmScatchTlAssistant *assistant = appWindows().scatchardAssistant;
+    frmScatchTlAssistant *assistant = scatchardWindows().scatchardAssistant;
     if (assistant && assistant->isVisible())
         assistant->hide();
 }

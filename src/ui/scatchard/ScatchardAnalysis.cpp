@@ -1,6 +1,6 @@
 #include "scatchard/ScatchardAnalysis.h"
 
-#include "graphing/Units.h"
+#include "session/Session.h"
 #include "platform/EditableGrid.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
@@ -12,7 +12,7 @@
 #include "scatchard/ScatchardMessages.h"
 #include "scatchard/StudentT.h"
 #include "scatchard/frmScatchard.h"
-#include "shell/StatusText.h"
+#include "session/StatusText.h"
 
 #include <QLabel>
 
@@ -88,7 +88,7 @@ void AnalyzeScatchard(frmScatchard &form)
         form.lblOutputSEb->setText(OutputNumberText(seSlope));
         form.lblOutputdf->setText(NumberText::format(n - 2, QStringLiteral("#0")));
 
-        const QString unit = modVnPublic::ConcentrationUnit;
+        const QString unit = Session::current().concentrationUnit();
         form.lblOutputKd->setText(OutputNumberText(KdOfSlope(slope)) + QLatin1Char(' ') + unit);
         if (slope >= 0)
             showPositiveSlope();

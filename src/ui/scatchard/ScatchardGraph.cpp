@@ -1,4 +1,8 @@
 #include "scatchard/ScatchardGraph.h"
+#include "printing/ToolLists.h"
+#include "scatchard/ScatchardWindows.h"
+#include "graphing/GraphWindows.h"
+#include "session/Session.h"
 
 #include "graphing/PlotEngine.h"
 #include "graphing/PlotOverlay.h"
@@ -10,8 +14,7 @@
 #include "scatchard/SaturationFitPanel.h"
 #include "scatchard/frmScatchTlAssistant.h"
 #include "scatchard/frmScatchard.h"
-#include "shell/AppWindows.h"
-#include "shell/StatusText.h"
+#include "session/StatusText.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -43,10 +46,10 @@ void PlotModelLine(const ModelLine &model, double xMin, double xMax, double yMin
 {
     const auto modelAt = [&](double x) { return fault::divide(model.bmax - x, model.kd); };
     PlotDashedLine(xMin, modelAt(xMin), xMax, modelAt(xMax), xMin, xMax, yMin, yMax, ModelLineColor,
-                   modVnPublic::PrinterEcho);
+                   Session::current().printerEcho());
     PlotLegend({{QStringLiteral("Scatchard line"), QColor(0, 0, 0), false},
                 {QStringLiteral("Curve fit"), ModelLineColor, true}},
-               modVnPublic::PrinterEcho);
+               Session::current().printerEcho());
 }
 
 } // namespace
@@ -84,32 +87,32 @@ void PlotScatchardGraph(const std::vector<double> &x, const std::vector<double> 
 
     // The line ends on the axis limits SetUpGraph left (it may swap them).
     PlotPoint(xMin, lineAt(slope, intercept, xMin), PlotWidth, PlotHeight, xMin, xMax, yMin, yMax, PlotDot,
-              modVnPublic::PrinterEcho);
+              Session::current().printerEcho());
     PlotPoint(xMax, lineAt(slope, intercept, xMax), PlotWidth, PlotHeight, xMin, xMax, yMin, yMax, PlotSegment,
-              modVnPublic::PrinterEcho);
+              Session::current().printerEcho());
     for (size_t i = 0; i < x.size(); ++i) {
         if (xMin <= x[i] && x[i] <= xMax && yMin <= y[i] && y[i] <= yMax)
             PlotPoint(x[i], y[i], PlotWidth, PlotHeight, xMin, xMax, yMin, yMax, prefs.scatchardSymbol,
-                      modVnPublic::PrinterEcho);
+                      Session::current().printerEcho());
     }
     if (model)
         PlotModelLine(*model, xMin, xMax, yMin, yMax);
 
     StatusText::clear();
-    frmScatchTlAssistant *assistant = appWindows().scatchardAssistant;
+    frmScatchTlAssistant *assistant = scatchardWindows().scatchardAssistant;
     if (assistant && assistant->isVisible())
         assistant->hide();
 }
 
 void ShowLinearScaleTitles()
 {
-    if (frmOptions *options = appWindows().options)
+    if (frmOptions *options = graphWindows().options)
         options->ShowXScaleTitles(false);
 }
 
 void ShowScatchardGraphOptions()
 {
-    if (frmOptions *options = appWindows().options)
+    if (frmOptions *options = graphWindows().options)
         options->ShowOnTab(frmOptions::TabScatchard);
 }
 
@@ -118,14 +121,14 @@ void RegisterScatchardHooks(frmScatchard &)
     // The hooks find the window through the registry, which forgets it
     // when the main window ends.
     SetReplotHandler(ScatchardTool, [] {
-        frmScatchard *form = appWindows().scatchard;
+        frmScatchard *form = scatchardWindows().scatchard;
         if (form && !form->fitPanel->ReplotFitGraph())
             form->cmdScatchard->click();
     });
 
     modVnPublic::UnitDisplay display;
     display.rescaleConcentrations = [](const modVnPublic::RescaleText &rescale) {
-        frmScatchard *form = appWindows().scatchard;
+        frmScatchard *form = scatchardWindows().scatchard;
         if (!form)
             return;
         EditableGrid &grid = *form->flgInputScatchard;
@@ -134,12 +137,21 @@ void RegisterScatchardHooks(frmScatchard &)
             grid.setTextMatrix(row, 1, rescale(grid.TextMatrix(row, 1)));
     };
     display.showConcentrationUnit = [](const modVnPublic::ConcentrationUnitTexts &texts) {
-        if (frmScatchard *form = appWindows().scatchard)
+        if (frmScatchard *form = scatchardWindows().scatchard)
             form->lblUnit->setText(texts.scatchardLabel);
-        if (frmScatchTlAssistant *assistant = appWindows().scatchardAssistant)
+        if (frmScatchTlAssistant *assistant = scatchardWindows().scatchardAssistant)
             assistant->lblUnits->setText(texts.longText);
     };
     modVnPublic::SetUnitDisplay(modVnPublic::UnitDisplayWindow::Scatchard, display);
+
+    ToolLists::SetReportSource(ScatchardTool, [](const QString &) {
+        const frmScatchard *form = scatchardWindows().scatchard;
+        if (!form)
+            return ReportColumns();
+        return ToolLists::ScatchardToolList({form->lblOutputKd->text(), form->lblOutputCI->text(),
+                                             form->lblOutputSlope->text(), form->lblOutputIntercept->text(),
+                                             form->lblOutputdf->text(), form->lblOutputSEb->text()});
+    });
 }
 
 } // namespace modStatistics

@@ -1,11 +1,11 @@
 #include "scatchard/frmScatchTlAssistant.h"
+#include "scatchard/ScatchardWindows.h"
 
-#include "graphing/Units.h"
+#include "session/Session.h"
 #include "platform/EditableGrid.h"
 #include "platform/TwipsLayout.h"
 #include "scatchard/ScatchardInput.h"
 #include "scatchard/frmScatchard.h"
-#include "shell/AppWindows.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -75,7 +75,7 @@ void frmScatchTlAssistant::Form_Load()
                           static_cast<QWidget *>(lblUnits), static_cast<QWidget *>(fraTopic)})
         part->hide();
     setTwipsGeometry(5070, 0, 3225, 3135);
-    lblUnits->setText(LongUnitText(modVnPublic::ConcentrationUnit));
+    lblUnits->setText(LongUnitText(Session::current().concentrationUnit()));
 }
 
 void frmScatchTlAssistant::ShowTopic(const QString &title, const QString &text, bool showUnits)
@@ -143,8 +143,8 @@ namespace modStatistics {
 
 void ShowInputRequirements()
 {
-    frmScatchard *tool = appWindows().scatchard;
-    frmScatchTlAssistant *assistant = appWindows().scatchardAssistant;
+    frmScatchard *tool = scatchardWindows().scatchard;
+    frmScatchTlAssistant *assistant = scatchardWindows().scatchardAssistant;
     if (!tool || !assistant)
         return;
     // The check reads the cells without moving the current cell.
@@ -153,7 +153,7 @@ void ShowInputRequirements()
 
 void RefreshInputRequirements()
 {
-    frmScatchTlAssistant *assistant = appWindows().scatchardAssistant;
+    frmScatchTlAssistant *assistant = scatchardWindows().scatchardAssistant;
     if (assistant && assistant->isVisible())
         ShowInputRequirements();
 }

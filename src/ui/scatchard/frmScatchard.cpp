@@ -1,13 +1,13 @@
 #include "scatchard/frmScatchard.h"
+#include "scatchard/ScatchardWindows.h"
 
-#include "graphing/Units.h"
+#include "session/Session.h"
 #include "platform/EditableGrid.h"
 #include "platform/TwipsLayout.h"
 #include "scatchard/ScatchardAnalysis.h"
 #include "scatchard/SaturationFitPanel.h"
 #include "scatchard/ScatchardGraph.h"
 #include "scatchard/frmScatchTlAssistant.h"
-#include "shell/AppWindows.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
@@ -126,7 +126,7 @@ void frmScatchard::BuildOutputs(QWidget *content)
 void frmScatchard::Form_Load()
 {
     setTwipsGeometry(0, 0, 5070, 5895);
-    lblUnit->setText(UnitLabel(modVnPublic::ConcentrationUnit));
+    lblUnit->setText(UnitLabel(Session::current().concentrationUnit()));
     txtEdit->setText(QString());
 }
 
@@ -175,7 +175,7 @@ void frmScatchard::cmdClose_Click()
 
 void frmScatchard::cmdScatchardAssistant_Click()
 {
-    if (frmScatchTlAssistant *assistant = appWindows().scatchardAssistant) {
+    if (frmScatchTlAssistant *assistant = scatchardWindows().scatchardAssistant) {
         assistant->hide();
         assistant->showInFront();
     }

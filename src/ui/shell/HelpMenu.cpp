@@ -7,7 +7,7 @@
 #include "platform/Messages.h"
 #include "platform/ProgramFolder.h"
 #include "shell/AppWindows.h"
-#include "shell/StatusText.h"
+#include "session/StatusText.h"
 #include "shell/frmVnAbout.h"
 
 #include <QApplication>

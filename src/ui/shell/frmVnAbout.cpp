@@ -3,7 +3,7 @@
 #include "platform/DocumentLauncher.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Twips.h"
-#include "shell/StatusText.h"
+#include "session/StatusText.h"
 #include "shell/ToolIcons.h"
 #include "shell/WebAddresses.h"
 

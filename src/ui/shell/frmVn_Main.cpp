@@ -1,16 +1,21 @@
 #include "shell/frmVn_Main.h"
 
+#include "dynamic/DynamicWindows.h"
 #include "dynamic/frmDynVornish.h"
+#include "equilibrium/EquilibriumWindows.h"
+#include "graphing/GraphWindows.h"
+#include "printing/PrintWindows.h"
+#include "scatchard/ScatchardWindows.h"
 #include "dynamic/frmDynamVnTlAssistant.h"
 #include "dynamic/frm_dbResults_DynamVn.h"
 #include "dynamic/frmKinetics.h"
 #include "equilibrium/frmVnTlAssistant.h"
 #include "equilibrium/frmVornish.h"
-#include "exchange/ExchangeMenus.h"
+#include "shell/ExchangeMenus.h"
 #include "exchange/ReportExport.h"
 #include "graphing/GraphState.h"
 #include "graphing/PrinterPage.h"
-#include "graphing/Units.h"
+#include "session/Session.h"
 #include "graphing/frmGraph.h"
 #include "graphing/frmOptions.h"
 #include "platform/ClipboardCommands.h"
@@ -25,7 +30,8 @@
 #include "scatchard/frmScatchard.h"
 #include "shell/AppWindows.h"
 #include "shell/HelpKey.h"
-#include "shell/StatusText.h"
+#include "shell/ProgramGraphHost.h"
+#include "session/StatusText.h"
 #include "shell/frmContribute.h"
 #include "shell/frmVnAbout.h"
 #include "shell/frmStartMenu.h"
@@ -70,7 +76,8 @@ frmVn_Main::frmVn_Main(QWidget *parent)
     m_placement.restore(*this); // the placement of the last session
 
     m_splash = new frmVnSplash(this);
-    SetSharedDefaults();
+    Session::current().reset(); // a program that has just started
+    connect(&Session::current(), &Session::statusPanelsChanged, this, &frmVn_Main::ShowStatusPanels);
     CreateChildWindows();
     StatusText::clear();
 }
@@ -79,22 +86,19 @@ frmVn_Main::~frmVn_Main()
 {
     // A splash still ticking would show this window after it is gone.
     delete m_splash;
-    if (appWindows().main == this)
+    if (appWindows().main == this) {
         appWindows() = AppWindows();
+        equilibriumWindows() = EquilibriumWindows();
+        scatchardWindows() = ScatchardWindows();
+        dynamicWindows() = DynamicWindows();
+        graphWindows() = GraphWindows();
+        printWindows() = PrintWindows();
+    }
 }
 
 frmVnSplash *frmVn_Main::splash() const
 {
     return m_splash;
-}
-
-void frmVn_Main::SetSharedDefaults()
-{
-    modVnPublic::ConcentrationUnit = QStringLiteral("nM");
-    modVnPublic::ConcentrationFactor = 1E-09;
-    modVnPublic::TimeUnit = QStringLiteral("min.");
-    modVnPublic::TimeFactor = 60.0f;
-    modVnPublic::PrinterEcho = 0;
 }
 
 void frmVn_Main::AddChild(ChildWindow *window)
@@ -135,6 +139,12 @@ void frmVn_Main::CreateChildWindows()
     w.about = new frmVnAbout(this);
     AddChild(w.about);
     w.contribute = new frmContribute(this);
+    equilibriumWindows() = {w.vornish, w.vornishAssistant};
+    scatchardWindows() = {w.scatchard, w.scatchardAssistant};
+    dynamicWindows() = {w.dynamic, w.dynamicAssistant, w.results, w.kinetics};
+    graphWindows() = {w.graph, w.options};
+    printWindows() = {w.print};
+    m_graphHost = std::make_unique<ProgramGraphHost>(*w.graph, *w.options);
     ConnectGraphMenus();
     ExchangeMenus::AddCommands(*this);
 }
@@ -319,7 +329,7 @@ void frmVn_Main::CountExit()
 void frmVn_Main::closeEvent(QCloseEvent *event)
 {
     StatusText::set(QStringLiteral("Closing application ..."));
-    if (modVnPublic::PrinterEcho)
+    if (Session::current().printerEcho())
         printerPage().discard(); // superimposed graphs echoed for printing
     for (QMdiSubWindow *w : mdiArea->subWindowList())
         w->hide();

@@ -5,7 +5,10 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <memory>
+
 class ChildWindow;
+class GraphHost;
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -75,8 +78,6 @@ private:
     void BuildMenus();
     void BuildToolBar();
     void BuildStatusBar();
-    // The shared values every run starts from.
-    void SetSharedDefaults();
     void CreateChildWindows();
     void ConnectGraphMenus();
     void AddChild(ChildWindow *window);
@@ -98,4 +99,5 @@ private:
     QPointer<frmVnSplash> m_splash; // gone once the splash has ended
     bool m_reminderDue = false;
     MainPlacement m_placement;
+    std::unique_ptr<GraphHost> m_graphHost; // the plot engine's view of the windows
 };

@@ -8,8 +8,6 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QShortcut>
-#include <QStyle>
-#include <QStyleOptionTitleBar>
 #include <QTimer>
 
 #include <algorithm>
@@ -95,18 +93,7 @@ void frmWaiting::requestCancel()
 void frmWaiting::fitContents()
 {
     adjustSize();
-    QStyleOptionTitleBar bar;
-    bar.initFrom(this);
-    bar.subControls = QStyle::SC_All;
-    bar.titleBarFlags = windowFlags();
-    bar.text = windowTitle();
-    bar.rect = QRect(0, 0, width(), style()->pixelMetric(QStyle::PM_TitleBarHeight, &bar, this));
-    const int label = style()->subControlRect(QStyle::CC_TitleBar, &bar, QStyle::SC_TitleBarLabel, this).width();
-    QFont font = QApplication::font("QMdiSubWindowTitleBar");
-    font.setBold(true);
-    constexpr int elisionMargin = 14;
-    const int needed = QFontMetrics(font).horizontalAdvance(windowTitle()) + elisionMargin + 2;
-    resize(width() + std::max(0, needed - label), height());
+    resize(std::max(width(), captionWidth()), height());
 }
 
 // To the right of the wizard, else below it, else to its left, whichever

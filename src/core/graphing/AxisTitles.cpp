@@ -1,4 +1,4 @@
-#include "graphing/GraphPreferences.h"
+#include "graphing/AxisTitles.h"
 
 namespace modPlot_Graph {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "graphing/AxisRounding.h"
-#include "graphing/GraphPreferences.h"
+#include "session/GraphPreferences.h"
 #include "graphing/GraphState.h"
 #include "graphing/PlotGeometry.h"
 #include "graphing/PlotPoint.h"
@@ -24,7 +24,7 @@
 //       xMax = NumberText::leadingNumber(prefs.xMax);   // manual ranges win
 //   SetUpGraph(xMin, xMax, yMin, yMax, ScatchardTool);  // may swap the ranges
 //   PlotPoint(x, y, PlotWidth, PlotHeight, xMin, xMax, yMin, yMax, PlotDot,
-//             modVnPublic::PrinterEcho);           // PlotSegment for the next
+//             Session::current().printerEcho());   // PlotSegment for the next
 //   StatusText::clear();
 //
 // Faults (RuntimeFault: equal limits, a zero tick, a coordinate overflow)
@@ -37,20 +37,16 @@ namespace modPlot_Graph {
 // Options fields); xMax comes back rounded to 15 significant digits.
 void SetUpGraph(double &xMin, double &xMax, double &yMin, double &yMax, short toolCode);
 
-// The preferences as the Options window holds them (defaults without it).
+// The preferences of the session (as the Options window shows them).
 GraphPreferences Preferences();
 
 // The plot protocol's start: false when "Show data in graph" is off or the
 // user cancels the changed-settings question (No restores the defaults
-// first and goes on); otherwise sets the graph source to the tool code.
-bool BeginToolGraph(short toolCode);
+// first and goes on); otherwise sets the graph source to the tool.
+bool BeginToolGraph(ToolCode tool);
 
 // The changed-settings question alone: true to go on plotting.
 bool ConfirmChangedSettings();
-
-// Which tool drew the current graph: "0" none, "1", "2", "3".
-QString GraphSource();
-void SetGraphSource(const QString &source);
 
 // Re-running a tool to draw its graph again (Apply in the Options window,
 // printing). Each tool registers what its calculate button does, e.g. in
@@ -59,8 +55,8 @@ void SetGraphSource(const QString &source);
 // The Dynamic Equilibrium Tool's handler sets useExistingData, selects the
 // wizard's step index 2 and presses cmdGo itself.
 using ReplotHandler = std::function<void()>;
-void SetReplotHandler(short toolCode, ReplotHandler handler);
-// Runs the handler of the graph source; false when there is none.
-bool ReplotGraph(const QString &graphSource);
+void SetReplotHandler(ToolCode tool, ReplotHandler handler);
+// Runs the handler of the tool; false when there is none.
+bool ReplotGraph(ToolCode tool);
 
 } // namespace modPlot_Graph

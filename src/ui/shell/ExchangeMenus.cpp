@@ -1,4 +1,4 @@
-#include "exchange/ExchangeMenus.h"
+#include "shell/ExchangeMenus.h"
 
 #include "dynamic/frm_dbResults_DynamVn.h"
 #include "exchange/DataExport.h"

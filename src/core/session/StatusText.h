@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// Panel 1 and panel 2 of the main window's status bar. Without a main
-// window (a tool tested alone) the texts are kept but not shown.
+// Panel 1 and panel 2 of the main window's status bar, kept in the
+// Session: the main window shows them when it exists.
 namespace StatusText {
 
 void set(const QString &text);

@@ -29,15 +29,4 @@ struct GraphPreferences
     short scatchardSymbol = 21; // PlotPoint mode of the data points
 };
 
-struct AxisTitles
-{
-    QString x;
-    QString y;
-};
-
-// The axis titles of a tool's graph in the given units; the manual titles
-// of the preferences replace them when filled.
-AxisTitles ComposeAxisTitles(short toolCode, const GraphPreferences &preferences,
-                             const QString &concentrationUnit, const QString &timeUnit);
-
 } // namespace modPlot_Graph

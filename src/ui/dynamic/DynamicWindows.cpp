@@ -1,0 +1,7 @@
+#include "dynamic/DynamicWindows.h"
+
+DynamicWindows &dynamicWindows()
+{
+    static DynamicWindows windows;
+    return windows;
+}

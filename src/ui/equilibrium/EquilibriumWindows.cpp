@@ -1,0 +1,7 @@
+#include "equilibrium/EquilibriumWindows.h"
+
+EquilibriumWindows &equilibriumWindows()
+{
+    static EquilibriumWindows windows;
+    return windows;
+}

@@ -1,0 +1,7 @@
+#include "graphing/GraphWindows.h"
+
+GraphWindows &graphWindows()
+{
+    static GraphWindows windows;
+    return windows;
+}

@@ -1,0 +1,7 @@
+#include "printing/PrintWindows.h"
+
+PrintWindows &printWindows()
+{
+    static PrintWindows windows;
+    return windows;
+}

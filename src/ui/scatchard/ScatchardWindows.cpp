@@ -1,0 +1,7 @@
+#include "scatchard/ScatchardWindows.h"
+
+ScatchardWindows &scatchardWindows()
+{
+    static ScatchardWindows windows;
+    return windows;
+}
