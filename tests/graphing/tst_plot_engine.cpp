@@ -81,6 +81,8 @@ struct RecordingHost : GraphHost
     void showGraph() override { calls << "show"; }
     void showAxisTitles(const modPlot_Graph::AxisTitles &titles) override { calls << titles.x + " | " + titles.y; }
     void restoreDefaultPreferences() override { calls << "defaults"; }
+    TitleBox xAxisTitle() const override { return {}; }
+    TitleBox yAxisTitle() const override { return {}; }
 };
 
 } // namespace

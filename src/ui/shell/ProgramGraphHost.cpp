@@ -40,3 +40,22 @@ void ProgramGraphHost::restoreDefaultPreferences()
 {
     m_options.RestoreDefaults();
 }
+
+namespace {
+
+TitleBox boxOf(const AxisTitleLabel &label)
+{
+    return {label.text(), label.twipsLeft(), label.twipsTop(), label.twipsWidth(), label.twipsHeight()};
+}
+
+} // namespace
+
+TitleBox ProgramGraphHost::xAxisTitle() const
+{
+    return boxOf(*m_graph.lblX_axis);
+}
+
+TitleBox ProgramGraphHost::yAxisTitle() const
+{
+    return boxOf(*m_graph.lblY_axis);
+}

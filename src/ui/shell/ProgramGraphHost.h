@@ -17,6 +17,8 @@ public:
     void showGraph() override;
     void showAxisTitles(const modPlot_Graph::AxisTitles &titles) override;
     void restoreDefaultPreferences() override;
+    TitleBox xAxisTitle() const override;
+    TitleBox yAxisTitle() const override;
 
 private:
     frmGraph &m_graph;
