@@ -20,10 +20,9 @@ bool simulate(int intervals, const QString &output, double &seconds)
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     QElapsedTimer clock;
     clock.start();
-    process.start(QStringLiteral(VORNISH_CLI),
-                  {"simulate", "--a", "1nM", "--b", "2nM", "--ab", "0.5nM", "--k-ass", "1e6", "--k-diss", "1e-3",
-                   "--end-time", QString::number(intervals), "--interval", "1", "--precision", "5", "--output",
-                   output});
+    process.start(QStringLiteral(VORNISH_CLI), {"simulate", "--a", "1nM", "--b", "2nM", "--ab", "0.5nM", "--k-ass",
+                                                "1e6", "--k-diss", "1e-3", "--end-time", QString::number(intervals),
+                                                "--interval", "1", "--precision", "5", "--output", output});
     const bool ok = process.waitForFinished(-1) && process.exitStatus() == QProcess::NormalExit
                     && process.exitCode() == 0;
     seconds = clock.nsecsElapsed() * 1e-9;

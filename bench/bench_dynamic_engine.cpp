@@ -14,7 +14,7 @@ using namespace modVornish;
 namespace {
 
 constexpr int Intervals = 10000;
-constexpr int PrecisionIndex = 4;      // 0.01 %: 10001 steps per interval
+constexpr int PrecisionIndex = 4; // 0.01 %: 10001 steps per interval
 constexpr double StepsPerInterval = 10001.0;
 
 SimulationInput benchInput()
@@ -39,9 +39,21 @@ double bareLoop(const SimulationInput &in, long long &steps)
             double iA = delta * (dissociation - association);
             double iB = delta * (dissociation - association);
             double iAB = delta * (association - dissociation);
-            if (iA <= -A) { iA = -0.999 * A; iB = -0.999 * A; iAB = 0.999 * A; }
-            if (iB <= -B) { iB = -0.999 * B; iA = -0.999 * B; iAB = 0.999 * B; }
-            if (iAB <= -AB) { iAB = -0.999 * AB; iA = 0.999 * AB; iB = 0.999 * AB; }
+            if (iA <= -A) {
+                iA = -0.999 * A;
+                iB = -0.999 * A;
+                iAB = 0.999 * A;
+            }
+            if (iB <= -B) {
+                iB = -0.999 * B;
+                iA = -0.999 * B;
+                iAB = 0.999 * B;
+            }
+            if (iAB <= -AB) {
+                iAB = -0.999 * AB;
+                iA = 0.999 * AB;
+                iB = 0.999 * AB;
+            }
             A += iA;
             B += iB;
             AB += iAB;

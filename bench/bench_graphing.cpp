@@ -62,8 +62,8 @@ int main(int argc, char *argv[])
     timer.start();
     SetUpGraph(xMin, xMax, yMin, yMax, EquilibriumTool);
     for (int i = 0; i < points; ++i)
-        PlotPoint(i, std::sin(i * 0.001), PlotWidth, PlotHeight, xMin, xMax, yMin, yMax,
-                  i == 0 ? PlotDot : PlotSegment, 0);
+        PlotPoint(i, std::sin(i * 0.001), PlotWidth, PlotHeight, xMin, xMax, yMin, yMax, i == 0 ? PlotDot : PlotSegment,
+                  0);
     std::printf("curve_200k_draw_ms: %.1f ms\n", timer.nsecsElapsed() / 1e6);
 
     // The first paint renders the new drawing into the kept picture; later

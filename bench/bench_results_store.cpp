@@ -44,14 +44,18 @@ double rawInsertSeconds(const QString &path, const std::vector<ResultRecord> &sa
     sqlite3_stmt *insert[3] = {};
     for (int i = 0; i < 3; ++i) {
         const QByteArray create = QStringLiteral("create table [%1] ([Time] double, [Concentration] double, "
-                                                 "[Rate (dC/dt)] double)").arg(QLatin1String(tables[i])).toUtf8();
+                                                 "[Rate (dC/dt)] double)")
+                                      .arg(QLatin1String(tables[i]))
+                                      .toUtf8();
         check(sqlite3_exec(db, create.constData(), nullptr, nullptr, nullptr), db);
     }
     QElapsedTimer timer;
     timer.start();
     for (int i = 0; i < 3; ++i) {
         const QByteArray sql = QStringLiteral("insert into [%1] ([Time],[Concentration],[Rate (dC/dt)]) "
-                                              "values (?,?,?)").arg(QLatin1String(tables[i])).toUtf8();
+                                              "values (?,?,?)")
+                                   .arg(QLatin1String(tables[i]))
+                                   .toUtf8();
         check(sqlite3_prepare_v2(db, sql.constData(), -1, &insert[i], nullptr), db);
     }
     check(sqlite3_exec(db, "begin", nullptr, nullptr, nullptr), db);

@@ -4,8 +4,8 @@
 #include "platform/NumberText.h"
 #include "platform/SettingsStore.h"
 
-#include <QElapsedTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>

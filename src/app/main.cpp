@@ -12,16 +12,15 @@
 
 namespace {
 
-const char kUsage[] =
-    "Usage: vornish [--help | --version]\n"
-    "\n"
-    "Vornish calculates and simulates one reversible binding reaction, A + B <=> [A/B]:\n"
-    "the Equilibrium Tool, the Scatchard Analysis Tool and the Dynamic Equilibrium Tool.\n"
-    "It has no command-line options of its own beyond these; the user guide opens\n"
-    "with Help > Help Topics or F1.\n"
-    "\n"
-    "  --help     print this text and exit\n"
-    "  --version  print the version and exit\n";
+const char kUsage[] = "Usage: vornish [--help | --version]\n"
+                      "\n"
+                      "Vornish calculates and simulates one reversible binding reaction, A + B <=> [A/B]:\n"
+                      "the Equilibrium Tool, the Scatchard Analysis Tool and the Dynamic Equilibrium Tool.\n"
+                      "It has no command-line options of its own beyond these; the user guide opens\n"
+                      "with Help > Help Topics or F1.\n"
+                      "\n"
+                      "  --help     print this text and exit\n"
+                      "  --version  print the version and exit\n";
 
 // The two options answer on the terminal before any window (or display) is needed.
 bool answeredOnTerminal(int argc, char *argv[])

@@ -49,7 +49,8 @@ Arguments::Arguments(const QStringList &arguments, const std::vector<Option> &op
         } else if (i + 1 < arguments.size()) {
             value = arguments[++i];
         } else {
-            throw UsageError{QStringLiteral("option '--%1' needs a value (%2)").arg(name, QLatin1String(option->valueName))};
+            throw UsageError{
+                QStringLiteral("option '--%1' needs a value (%2)").arg(name, QLatin1String(option->valueName))};
         }
         QStringList &given = m_values[name];
         if (!given.isEmpty() && !option->repeatable)

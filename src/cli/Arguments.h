@@ -13,9 +13,9 @@ namespace cli {
 
 struct Option
 {
-    const char *name;       // without the leading "--"
-    const char *valueName;  // e.g. "CONC"; nullptr for a flag
-    const char *help;       // one line
+    const char *name;      // without the leading "--"
+    const char *valueName; // e.g. "CONC"; nullptr for a flag
+    const char *help;      // one line
     bool repeatable = false;
 };
 

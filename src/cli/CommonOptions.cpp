@@ -9,8 +9,9 @@ Option FormatOption(const char *help)
 
 Option UnitOption()
 {
-    return {"unit", "UNIT", "Concentration unit of values without one and of the results: M, mM, uM, nM, "
-                            "pM or fM (default nM)."};
+    return {"unit", "UNIT",
+            "Concentration unit of values without one and of the results: M, mM, uM, nM, "
+            "pM or fM (default nM)."};
 }
 
 Option NoHeaderOption()

@@ -74,11 +74,21 @@ QString csvHeader(const QString &unit)
 QString csvRecord(const SaturationFit &fit)
 {
     const bool finite = fit.kdProfile.kind == ProfileInterval::Finite;
-    return QStringList{number(fit.kd),        number(fit.seKd),        number(fit.bmax),
-                       number(fit.seBmax),    number(fit.kdProfile.low), finite ? number(fit.kdProfile.high) : QString(),
-                       QLatin1String(profileKind(fit.kdProfile)), number(fit.kdLow), number(fit.kdHigh),
-                       number(fit.bmaxLow),   number(fit.bmaxHigh),    number(fit.residualSD),
-                       number(fit.residualSS), number(fit.rSquared),   QString::number(fit.df),
+    return QStringList{number(fit.kd),
+                       number(fit.seKd),
+                       number(fit.bmax),
+                       number(fit.seBmax),
+                       number(fit.kdProfile.low),
+                       finite ? number(fit.kdProfile.high) : QString(),
+                       QLatin1String(profileKind(fit.kdProfile)),
+                       number(fit.kdLow),
+                       number(fit.kdHigh),
+                       number(fit.bmaxLow),
+                       number(fit.bmaxHigh),
+                       number(fit.residualSD),
+                       number(fit.residualSS),
+                       number(fit.rSquared),
+                       QString::number(fit.df),
                        number(fit.t)}
         .join(QLatin1Char(','));
 }
@@ -93,8 +103,8 @@ QString json(const SaturationFit &fit, const QString &unit, long long n)
     return QStringLiteral("{\"n\":%1,\"kd\":%2,\"seKd\":%3,\"bmax\":%4,\"seBmax\":%5,\"kdProfile\":%6,"
                           "\"kdAsymptotic\":{\"low\":%7,\"high\":%8},\"bmaxAsymptotic\":{\"low\":%9,\"high\":%10},")
                .arg(n)
-               .arg(number(fit.kd), number(fit.seKd), number(fit.bmax), number(fit.seBmax), profile,
-                    number(fit.kdLow), number(fit.kdHigh), number(fit.bmaxLow))
+               .arg(number(fit.kd), number(fit.seKd), number(fit.bmax), number(fit.seBmax), profile, number(fit.kdLow),
+                    number(fit.kdHigh), number(fit.bmaxLow))
                .arg(number(fit.bmaxHigh))
            + QStringLiteral("\"residualSD\":%1,\"residualSS\":%2,\"rSquared\":%3,\"df\":%4,\"t\":%5,\"unit\":%6}")
                  .arg(number(fit.residualSD), number(fit.residualSS), number(fit.rSquared), QString::number(fit.df),
@@ -114,8 +124,8 @@ SaturationFit fitPairs(const Pairs &pairs)
 
 // Both analyses: the Scatchard report with the line's X intercept (its
 // Bmax), then the fit.
-QString compared(const ScatchardReport &line, const SaturationFit &fit, const QString &unit, Format format,
-                 bool header, long long n)
+QString compared(const ScatchardReport &line, const SaturationFit &fit, const QString &unit, Format format, bool header,
+                 long long n)
 {
     const double lineBmax = -line.fit.intercept / line.fit.slope;
     switch (format) {
@@ -155,10 +165,16 @@ void run(const Arguments &arguments)
     } else {
         const SaturationFit fit = fitPairs(pairs);
         switch (format) {
-        case Format::Text: result = text(fit, unit.name); break;
-        case Format::Csv: result = (header ? csvHeader(unit.name) + QLatin1Char('\n') : QString()) + csvRecord(fit)
-                                   + QLatin1Char('\n'); break;
-        case Format::Json: result = json(fit, unit.name, n) + QLatin1Char('\n'); break;
+        case Format::Text:
+            result = text(fit, unit.name);
+            break;
+        case Format::Csv:
+            result = (header ? csvHeader(unit.name) + QLatin1Char('\n') : QString()) + csvRecord(fit)
+                     + QLatin1Char('\n');
+            break;
+        case Format::Json:
+            result = json(fit, unit.name, n) + QLatin1Char('\n');
+            break;
         }
     }
     OutputStream out(arguments.value("output"));

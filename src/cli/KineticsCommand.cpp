@@ -58,11 +58,10 @@ QStringList segmentHeaders(const SimulationSetup &setup)
 {
     const QString t = QStringLiteral(" (") + setup.timeUnit.name + QLatin1Char(')');
     const QString c = QStringLiteral(" (") + setup.unit.name + QLatin1Char(')');
-    return {QStringLiteral("Segment"),        QStringLiteral("Start") + t,      QStringLiteral("End") + t,
-            QStringLiteral("A") + c,          QStringLiteral("B") + c,          QStringLiteral("[A/B]") + c,
-            QStringLiteral("k_obs (1/s)"),    QStringLiteral("Half-time") + t, QStringLiteral("To 90 %") + t,
-            QStringLiteral("To 95 %") + t,    QStringLiteral("To 99 %") + t,
-            QStringLiteral("Within 1 % after") + t};
+    return {QStringLiteral("Segment"),     QStringLiteral("Start") + t,     QStringLiteral("End") + t,
+            QStringLiteral("A") + c,       QStringLiteral("B") + c,         QStringLiteral("[A/B]") + c,
+            QStringLiteral("k_obs (1/s)"), QStringLiteral("Half-time") + t, QStringLiteral("To 90 %") + t,
+            QStringLiteral("To 95 %") + t, QStringLiteral("To 99 %") + t,   QStringLiteral("Within 1 % after") + t};
 }
 
 const char *const speciesNames[SpeciesCount] = {"A", "B", "[A/B]"};
@@ -112,8 +111,7 @@ void writeJson(OutputStream &out, const KineticsReport &report, const Simulation
         text += (i ? ", " : "") + JsonString(QLatin1String(speciesNames[i])) + ": "
                 + (report.available() ? NumberText(100.0 * report.deviation[static_cast<std::size_t>(i)].relative)
                                       : std::string("null"));
-    text += "},\n  \"reference\": "
-            + (report.available() ? std::string("null") : JsonString(report.referenceFailure))
+    text += "},\n  \"reference\": " + (report.available() ? std::string("null") : JsonString(report.referenceFailure))
             + ",\n  \"findings\": [";
     const QStringList findings = AccuracyFindings(report);
     for (int i = 0; i < findings.size(); ++i)

@@ -125,7 +125,9 @@ void OutputStream::commit()
 }
 
 TableWriter::TableWriter(OutputStream &out, Format format, const QStringList &headers, bool header, bool single)
-    : m_out(out), m_format(format), m_single(single)
+    : m_out(out)
+    , m_format(format)
+    , m_single(single)
 {
     // Wide enough for any number: "-2.2250738585072014e-308" has 24 characters.
     for (const QString &h : headers) {

@@ -53,8 +53,7 @@ private:
 class TableWriter
 {
 public:
-    TableWriter(OutputStream &out, Format format, const QStringList &headers, bool header = true,
-                bool single = false);
+    TableWriter(OutputStream &out, Format format, const QStringList &headers, bool header = true, bool single = false);
     void row(const std::vector<double> &values);
     // Ends the table (the closing bracket of JSON).
     void finish();

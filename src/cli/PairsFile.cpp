@@ -77,8 +77,9 @@ Pairs ReadPairs(const QString &path)
             continue;
         const QString where = QStringLiteral("%1, line %2").arg(name).arg(number);
         if (fields.size() != 2)
-            throw Refusal{where + QStringLiteral(": two numbers are needed (Bound, Bound/Free), found %1 fields")
-                                      .arg(fields.size())};
+            throw Refusal{
+                where
+                + QStringLiteral(": two numbers are needed (Bound, Bound/Free), found %1 fields").arg(fields.size())};
         pairs.bound.push_back(PlainNumber(fields[0], where));
         pairs.ratio.push_back(PlainNumber(fields[1], where));
         pairs.lines.push_back(number);

@@ -68,11 +68,11 @@ Unit lookUp(const QString &name, const UnitRow *rows, int count, const QString &
     QStringList names;
     for (int i = 0; i < count; ++i)
         names << QString::fromUtf8(rows[i].name);
-    throw Refusal{QStringLiteral("%1: %2 is not a %3 unit (%4)").arg(what, Quoted(name), QLatin1String(kind),
-                                                                     names.join(QStringLiteral(", ")))};
+    throw Refusal{QStringLiteral("%1: %2 is not a %3 unit (%4)")
+                      .arg(what, Quoted(name), QLatin1String(kind), names.join(QStringLiteral(", ")))};
 }
 
-const UnitRow concentrationUnits[] = {{"M", 1},         {"mM", 1e-3},  {"uM", 1e-6}, {"µM", 1e-6},
+const UnitRow concentrationUnits[] = {{"M", 1},          {"mM", 1e-3}, {"uM", 1e-6},  {"µM", 1e-6},
                                       {"\u03bcM", 1e-6}, {"nM", 1e-9}, {"pM", 1e-12}, {"fM", 1e-15}};
 const UnitRow timeUnits[] = {{"ms", 0.001}, {"s", 1}, {"min", 60}, {"h", 3600}};
 

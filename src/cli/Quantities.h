@@ -16,8 +16,8 @@ double PlainNumber(const QString &text, const QString &what);
 
 struct Unit
 {
-    QString name;   // as shown: "nM", "µM", "min"
-    double factor;  // molar or seconds per unit
+    QString name;  // as shown: "nM", "µM", "min"
+    double factor; // molar or seconds per unit
 };
 
 // "M", "mM", "uM" (also "µM"), "nM", "pM", "fM". Throws Refusal for others.

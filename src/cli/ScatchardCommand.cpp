@@ -88,9 +88,12 @@ QString intervalText(const KdInterval &interval, const QString &unit)
 const char *kindName(KdInterval::Kind kind)
 {
     switch (kind) {
-    case KdInterval::Finite: return "finite";
-    case KdInterval::OpenAbove: return "open above";
-    case KdInterval::Invalid: break;
+    case KdInterval::Finite:
+        return "finite";
+    case KdInterval::OpenAbove:
+        return "open above";
+    case KdInterval::Invalid:
+        break;
     }
     return "invalid";
 }
@@ -145,8 +148,8 @@ QString ScatchardJson(const ScatchardReport &a, const QString &unit, long long n
     return QStringLiteral("{\"n\":%1,\"intercept\":%2,\"slope\":%3,\"seSlope\":%4,\"df\":%5,\"t\":%6,\"kd\":%7,"
                           "\"unit\":%8,\"interval\":%9}\n")
         .arg(n)
-        .arg(number(a.fit.intercept), number(a.fit.slope), number(a.fit.seSlope), QString::number(a.df),
-             number(a.t), number(a.kd), QString::fromStdString(JsonString(unit)), interval);
+        .arg(number(a.fit.intercept), number(a.fit.slope), number(a.fit.seSlope), QString::number(a.df), number(a.t),
+             number(a.kd), QString::fromStdString(JsonString(unit)), interval);
 }
 
 namespace {
@@ -159,9 +162,15 @@ void run(const Arguments &arguments)
     const ScatchardReport a = AnalyzeScatchardPairs(pairs);
     QString result;
     switch (format) {
-    case Format::Text: result = ScatchardText(a, unit.name); break;
-    case Format::Csv: result = ScatchardCsv(a, unit.name, !arguments.has("no-header")); break;
-    case Format::Json: result = ScatchardJson(a, unit.name, (long long)pairs.bound.size()); break;
+    case Format::Text:
+        result = ScatchardText(a, unit.name);
+        break;
+    case Format::Csv:
+        result = ScatchardCsv(a, unit.name, !arguments.has("no-header"));
+        break;
+    case Format::Json:
+        result = ScatchardJson(a, unit.name, (long long)pairs.bound.size());
+        break;
     }
     OutputStream out(arguments.value("output"));
     out.write(result.toStdString());

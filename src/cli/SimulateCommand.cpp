@@ -37,7 +37,8 @@ class ProgressLine
 {
 public:
     explicit ProgressLine(double endTime)
-        : m_endTime(endTime), m_shown(isatty(STDERR_FILENO))
+        : m_endTime(endTime)
+        , m_shown(isatty(STDERR_FILENO))
     {
         m_clock.start();
     }
@@ -70,7 +71,8 @@ class ResultsFile
 {
 public:
     explicit ResultsFile(const QString &path)
-        : m_path(path), m_partial(path + QStringLiteral(".part"))
+        : m_path(path)
+        , m_partial(path + QStringLiteral(".part"))
     {
         ResetResultsDatabase(m_partial);
         m_appender = std::make_unique<ResultsAppender>(m_partial);
@@ -176,8 +178,9 @@ const Subcommand &SimulateCommand()
         s.options.push_back(FormatOption("csv, json or text (default csv)."));
         s.options.push_back(NoHeaderOption());
         s.options.push_back(OutputOption());
-        s.options.push_back({"results", "FILE", "Write a results file (Temp.mdb) at FILE; the table is then written "
-                                                "only with --output (- for standard output)."});
+        s.options.push_back({"results", "FILE",
+                             "Write a results file (Temp.mdb) at FILE; the table is then written "
+                             "only with --output (- for standard output)."});
         s.run = run;
         return s;
     }();

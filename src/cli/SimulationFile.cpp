@@ -28,10 +28,14 @@ QString normalName(const QString &name)
 QString jsonText(const QJsonValue &value, const QString &where)
 {
     switch (value.type()) {
-    case QJsonValue::Double: return QString::fromStdString(NumberText(value.toDouble()));
-    case QJsonValue::String: return value.toString();
-    case QJsonValue::Bool: return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    default: break;
+    case QJsonValue::Double:
+        return QString::fromStdString(NumberText(value.toDouble()));
+    case QJsonValue::String:
+        return value.toString();
+    case QJsonValue::Bool:
+        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    default:
+        break;
     }
     throw Refusal{where + QStringLiteral(": a number or a text is needed")};
 }

@@ -15,8 +15,8 @@ namespace {
 using namespace modVornish;
 
 // The options and a file's names alike.
-const char *const ValueNames[] = {"a", "b", "ab", "k-ass", "k-diss", "kd", "end-time", "interval",
-                                  "precision", "event", "competitor", "unit", "time-unit"};
+const char *const ValueNames[] = {"a",        "b",         "ab",    "k-ass",      "k-diss", "kd",       "end-time",
+                                  "interval", "precision", "event", "competitor", "unit",   "time-unit"};
 
 // The values of one run: the options given, else the file's.
 class Parameters
@@ -81,8 +81,8 @@ void readRateConstants(const Parameters &p, const Unit &unit, SimulationInput &i
         return PlainNumber(p.value(name), p.where(name));
     };
     // A zero divisor is a fault, reported as the wizard reports it.
-    const RateConstants constants =
-        SettleRateConstantValues(rate("k-ass"), rate("k-diss"), optionalConcentration(p, "kd", unit));
+    const RateConstants constants = SettleRateConstantValues(rate("k-ass"), rate("k-diss"),
+                                                             optionalConcentration(p, "kd", unit));
     if (constants.outcome == RateConstants::Outcome::MissingConstants)
         throw Refusal{RateConstantsMissingText()};
     // No one to ask: the wizard's question becomes a refusal.
@@ -100,16 +100,16 @@ float precisionFactor(const Parameters &p)
     for (int i = 0; i < PrecisionCount; ++i)
         if (text == QLatin1String(PrecisionListTexts[i]))
             return PrecisionFactors[i];
-    throw Refusal{p.where("precision") + QStringLiteral(": %1 is not one of 5, 1, 0.2, 0.05, 0.01 (percent)")
-                                              .arg(Quoted(text))};
+    throw Refusal{p.where("precision")
+                  + QStringLiteral(": %1 is not one of 5, 1, 0.2, 0.05, 0.01 (percent)").arg(Quoted(text))};
 }
 
 ProgrammedEvent readEvent(const QString &text, const QString &where, const Unit &unit, const Unit &timeUnit)
 {
     const QStringList parts = text.split(QLatin1Char(','));
     if (parts.size() < 2 || parts.size() > 3)
-        throw Refusal{where + QStringLiteral(": %1 is not TIME,CHANGE[,TARGET], for example 2min,+5nM,A")
-                                  .arg(Quoted(text))};
+        throw Refusal{where
+                      + QStringLiteral(": %1 is not TIME,CHANGE[,TARGET], for example 2min,+5nM,A").arg(Quoted(text))};
     ProgrammedEvent event;
     event.time = std::fabs(Time(parts[0], timeUnit, where));
     event.change = Concentration(parts[1], unit, where);
@@ -152,15 +152,19 @@ std::vector<Option> SimulationInputOptions()
         {"k-diss", "K", "Dissociation rate constant k_diss (1/s)."},
         {"kd", "CONC", "Kd; two of k_ass, k_diss and Kd are needed (all three must agree within 0.1 %)."},
         {"end-time", "TIME", "End of the simulation."},
-        {"interval", "TIME", "Recording interval (default: the wizard's suggestion, a fiftieth of the end time "
-                             "cut to its first significant digit)."},
+        {"interval", "TIME",
+         "Recording interval (default: the wizard's suggestion, a fiftieth of the end time "
+         "cut to its first significant digit)."},
         {"precision", "PERCENT", "Integration step in percent of the interval: 5, 1 (default), 0.2, 0.05 or 0.01."},
-        {"event", "TIME,CHANGE[,TARGET]", "A programmed change of A (default), B or AB, e.g. 2min,-5nM,B; up to "
-                                          "four, in table order.",
+        {"event", "TIME,CHANGE[,TARGET]",
+         "A programmed change of A (default), B or AB, e.g. 2min,-5nM,B; up to "
+         "four, in table order.",
          true},
-        {"competitor", nullptr, "Competitor challenge: the first event adds an unlabelled competitor of B at |CHANGE|."},
-        {"unit", "UNIT", "Concentration unit of values without one and of the results: M, mM, uM, nM, pM or fM "
-                         "(default nM)."},
+        {"competitor", nullptr,
+         "Competitor challenge: the first event adds an unlabelled competitor of B at |CHANGE|."},
+        {"unit", "UNIT",
+         "Concentration unit of values without one and of the results: M, mM, uM, nM, pM or fM "
+         "(default nM)."},
         {"time-unit", "UNIT", "Time unit of times without one and of the results: ms, s (default), min or h."},
     };
 }
@@ -185,10 +189,10 @@ SimulationSetup ReadSimulationSetup(const Arguments &arguments)
     if (!p.has("end-time"))
         throw Refusal{EndTimeMissingText()};
     input.endTime = std::fabs(Time(p.value("end-time"), setup.timeUnit, p.where("end-time")));
-    input.recordingInterval =
-        p.has("interval")
-            ? std::fabs(Time(p.value("interval"), setup.timeUnit, p.where("interval")))
-            : SuggestRecordingInterval(input.endTime / setup.timeUnit.factor) * setup.timeUnit.factor;
+    input.recordingInterval = p.has("interval")
+                                  ? std::fabs(Time(p.value("interval"), setup.timeUnit, p.where("interval")))
+                                  : SuggestRecordingInterval(input.endTime / setup.timeUnit.factor)
+                                        * setup.timeUnit.factor;
     input.precisionFactor = precisionFactor(p);
     const QString refusal = SimulationInputRefusal(input);
     if (!refusal.isEmpty())

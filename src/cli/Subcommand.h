@@ -13,11 +13,11 @@ namespace cli {
 struct Subcommand
 {
     const char *name;
-    const char *summary;      // one line in the program's help
-    const char *operands;     // after "[options]" in the usage line, e.g. "FILE"; "" for none
-    const char *description;  // the paragraphs of its help, lines of at most 79 characters
+    const char *summary;     // one line in the program's help
+    const char *operands;    // after "[options]" in the usage line, e.g. "FILE"; "" for none
+    const char *description; // the paragraphs of its help, lines of at most 79 characters
     std::vector<Option> options;
-    int operandCount = 0;     // positional operands it takes (exactly)
+    int operandCount = 0; // positional operands it takes (exactly)
     // Runs with the parsed arguments; returns normally on success and throws
     // UsageError or Refusal otherwise.
     void (*run)(const Arguments &arguments) = nullptr;

@@ -127,13 +127,14 @@ const Subcommand &SweepCommand()
             "Example: vornish-cli sweep --total-a 10nM --total-b 5nM --kd 3nM --scale log\n",
             EquilibriumQuantityOptions(),
         };
-        s.options.insert(s.options.end(), {
-            {"over", "TOTAL", "The swept total: total-a (default) or total-b."},
-            {"scale", "SCALE", "linear (default) or log."},
-            {"from", "X", "Start of the sweep (see above)."},
-            {"to", "X", "End of the sweep (see above)."},
-            {"points", "N", "Number of points, 2 or more (default 201, the graph's)."},
-        });
+        s.options.insert(s.options.end(),
+                         {
+                             {"over", "TOTAL", "The swept total: total-a (default) or total-b."},
+                             {"scale", "SCALE", "linear (default) or log."},
+                             {"from", "X", "Start of the sweep (see above)."},
+                             {"to", "X", "End of the sweep (see above)."},
+                             {"points", "N", "Number of points, 2 or more (default 201, the graph's)."},
+                         });
         s.options.push_back(UnitOption());
         s.options.push_back(FormatOption("csv, json or text (default csv)."));
         s.options.push_back(NoHeaderOption());

@@ -1,10 +1,10 @@
 #include "CliProcess.h"
 #include "TestMain.h"
 
-#include "equilibrium/EquilibriumInput.h"
 #include "dynamic/ResultsReading.h"
 #include "dynamic/ResultsStore.h"
 #include "dynamic/SimulationEngine.h"
+#include "equilibrium/EquilibriumInput.h"
 #include "scatchard/KdInterval.h"
 
 #include <QDir>
@@ -42,8 +42,8 @@ SimulationInput baseRun()
     return in;
 }
 
-const QStringList baseArguments = {"simulate", "--unit", "M", "--a", "1e-8", "--b", "10nM", "--ab", "0",
-                                   "--k-ass", "1e6", "--kd", "1nM", "--end-time", "1min", "--interval", "10"};
+const QStringList baseArguments = {"simulate", "--unit", "M",    "--a", "1e-8",       "--b",  "10nM",       "--ab", "0",
+                                   "--k-ass",  "1e6",    "--kd", "1nM", "--end-time", "1min", "--interval", "10"};
 
 // baseArguments without an option and its value.
 QStringList without(const QString &option)
@@ -182,8 +182,8 @@ private slots:
     void malformedNumbersAreRefusedInOneLine()
     {
         const QString huge = QString(100000, QLatin1Char('9'));
-        const QStringList values = {huge, "1e999", QString::fromLatin1("\x01\x7f\xff", 3), "12 parsecs", "0x10",
-                                    "nan", "inf", "1,5"};
+        const QStringList values = {huge,  "1e999", QString::fromLatin1("\x01\x7f\xff", 3), "12 parsecs", "0x10", "nan",
+                                    "inf", "1,5"};
         for (const QString &value : values) {
             const CliRun run = RunCli({"solve", "--total-a", value, "--total-b", "1", "--kd", "1"});
             QVERIFY2(!run.crashed && run.exitCode == 1 && run.errLines().size() == 1, run.err.left(200));
@@ -244,7 +244,6 @@ private slots:
         QCOMPARE(modStatistics::OutputNumberText(r["kd"].toDouble()), QStringLiteral("10.2041"));
         QCOMPARE(modStatistics::OutputNumberText(interval["low"].toDouble()), QStringLiteral("8.2804"));
         QCOMPARE(modStatistics::OutputNumberText(interval["high"].toDouble()), QStringLiteral("13.2922"));
-
     }
 
     // The window's cases: each result text or refusal, warnings on
@@ -314,8 +313,10 @@ private slots:
     // (Bound, Bound/Free); the refusals of data that define no curve.
     void fitAndComparison()
     {
-        const double x[] = {77.6, 114.9, 141.1, 190.8, 239.9, 289.0, 332.8, 378.4, 434.8, 477.3, 536.8, 593.1, 689.1, 760.0};
-        const double y[] = {10.07, 14.73, 17.94, 23.93, 29.61, 35.18, 40.02, 44.82, 50.76, 55.05, 61.01, 66.40, 75.47, 81.78};
+        const double x[] = {77.6,  114.9, 141.1, 190.8, 239.9, 289.0, 332.8,
+                            378.4, 434.8, 477.3, 536.8, 593.1, 689.1, 760.0};
+        const double y[] = {10.07, 14.73, 17.94, 23.93, 29.61, 35.18, 40.02,
+                            44.82, 50.76, 55.05, 61.01, 66.40, 75.47, 81.78};
         QByteArray data;
         for (int i = 0; i < 14; ++i)
             data += QByteArray::number(y[i], 'g', 17) + ',' + QByteArray::number(y[i] / x[i], 'g', 17) + '\n';
@@ -382,9 +383,9 @@ private slots:
         QCOMPARE(CsvNumbers(RunCli(without("--end-time") + QStringList{"--end-time", "0"}).out),
                  (std::vector<std::vector<double>>{{0, 10e-9, -0.1e-9, 10e-9, -0.1e-9, 0, 0.1e-9}}));
 
-        const CliRun longRun = RunCli({"simulate", "--a", "10", "--b", "5", "--ab", "0", "--k-ass", "1e6", "--kd",
-                                       "3", "--end-time", "2h", "--interval", "1min", "--time-unit", "min",
-                                       "--format", "json"});
+        const CliRun longRun = RunCli({"simulate", "--a", "10", "--b", "5", "--ab", "0", "--k-ass", "1e6", "--kd", "3",
+                                       "--end-time", "2h", "--interval", "1min", "--time-unit", "min", "--format",
+                                       "json"});
         const QJsonArray samples = QJsonDocument::fromJson(longRun.out).array();
         QCOMPARE(samples.size(), 121);
         const QJsonObject last = samples.last().toObject();
@@ -400,8 +401,9 @@ private slots:
     // 5 % precision with a 10 s interval the samples are off by 45 %.
     void kineticsSummarisesTheRun()
     {
-        const QStringList run = {"kinetics", "--a", "1uM", "--b", "1uM", "--ab", "0", "--k-ass", "1e8",
-                                 "--k-diss", "1", "--end-time", "100", "--interval", "10", "--precision", "5"};
+        const QStringList run = {"kinetics", "--a",        "1uM", "--b",         "1uM", "--ab",
+                                 "0",        "--k-ass",    "1e8", "--k-diss",    "1",   "--end-time",
+                                 "100",      "--interval", "10",  "--precision", "5"};
         const CliRun text = RunCli(run);
         QCOMPARE(text.exitCode, 0);
         QVERIFY(text.out.contains("half-time of 8.32 ms, shorter than the recording interval of 10 s"));
@@ -441,8 +443,9 @@ private slots:
             {without("--interval") + QStringList{"--interval", "0"},
              "Enter a positive ( >0 ) numeric value for the Recording interval"},
             {baseArguments + QStringList{"--event", "5,1,C"}, "--event: the target 'C' is not A, B or AB"},
-            {baseArguments + QStringList{"--event", "1,1", "--event", "2,1", "--event", "3,1", "--event", "4,1",
-                                         "--event", "5,1"},
+            {baseArguments
+                 + QStringList{"--event", "1,1", "--event", "2,1", "--event", "3,1", "--event", "4,1", "--event",
+                               "5,1"},
              "--event: at most four programmed events"},
         };
         for (const auto &c : cases) {

@@ -43,9 +43,9 @@ struct RunningProgram
     {
         frmVornish &tool = vornish();
         tool.showInFront();
-        const std::pair<QLineEdit *, QString> entries[] = {{tool.txtA, {}}, {tool.txtB, {}}, {tool.txtAB, {}},
-                                                           {tool.txtA_tot, totalA}, {tool.txtB_tot, totalB},
-                                                           {tool.txtKd, kd}};
+        const std::pair<QLineEdit *, QString> entries[] = {{tool.txtA, {}},         {tool.txtB, {}},
+                                                           {tool.txtAB, {}},        {tool.txtA_tot, totalA},
+                                                           {tool.txtB_tot, totalB}, {tool.txtKd, kd}};
         for (const auto &[box, text] : entries)
             typeInto(box, text);
         QVERIFY(tool.cmdVornish->isVisible());

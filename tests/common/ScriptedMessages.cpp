@@ -5,8 +5,7 @@ Messages::Answer ScriptedMessages::ask(const Messages::Request &request)
     shown.append(request);
     if (!answers.isEmpty())
         return answers.takeFirst();
-    const bool yesNo = request.buttons == Messages::Buttons::YesNo
-                       || request.buttons == Messages::Buttons::YesNoCancel;
+    const bool yesNo = request.buttons == Messages::Buttons::YesNo || request.buttons == Messages::Buttons::YesNoCancel;
     return yesNo ? Messages::Answer::Yes : Messages::Answer::Ok;
 }
 

@@ -41,8 +41,8 @@ void prepareEnvironment()
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         const QByteArray runtime = QDir::temp().filePath(QStringLiteral("vornish-test-runtime")).toLocal8Bit();
         QDir().mkpath(QString::fromLocal8Bit(runtime));
-        QFile::setPermissions(QString::fromLocal8Bit(runtime), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                                  | QFileDevice::ExeOwner);
+        QFile::setPermissions(QString::fromLocal8Bit(runtime),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", runtime);
     }
 }
@@ -85,7 +85,10 @@ void prepareApplication(QApplication &app)
     auto *guard = new QTimer(&app);
     QObject::connect(guard, &QTimer::timeout, &closeStrayModalDialogs);
     guard->start(500);
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, [] { delete g_root; g_root = nullptr; });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [] {
+        delete g_root;
+        g_root = nullptr;
+    });
 }
 
 } // namespace TestFixture

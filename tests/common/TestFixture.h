@@ -11,9 +11,9 @@
 // dialog instead of hanging.
 namespace TestFixture {
 
-void prepareEnvironment();            // before the application object exists
+void prepareEnvironment(); // before the application object exists
 void prepareApplication(QApplication &app);
-QString temporaryFolder();            // removed when the program ends
+QString temporaryFolder(); // removed when the program ends
 
 // A fresh empty settings folder and program folder for one test.
 void resetFolders();

@@ -16,9 +16,8 @@ bool add(Factory factory);
 
 } // namespace TestMain
 
-#define VORNISH_TEST(TestClass)                                                                                    \
-    namespace {                                                                                                    \
-    const bool registered##TestClass = TestMain::add([]() -> std::unique_ptr<QObject> {                            \
-        return std::make_unique<TestClass>();                                                                      \
-    });                                                                                                            \
+#define VORNISH_TEST(TestClass)                                                                                        \
+    namespace {                                                                                                        \
+    const bool registered##TestClass = TestMain::add(                                                                  \
+        []() -> std::unique_ptr<QObject> { return std::make_unique<TestClass>(); });                                   \
     }

@@ -57,8 +57,9 @@ QString captionProblem(const QMdiSubWindow *window)
                             ->subControlRect(QStyle::CC_TitleBar, &option, QStyle::SC_TitleBarLabel, window)
                             .adjusted(0, 0, -14, 0);
     // The title is drawn in the title bar font, or in the window's own when it has one.
-    const int needed = std::max(QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance(option.text),
-                                QFontMetrics(window->font()).horizontalAdvance(option.text));
+    const int needed =
+        std::max(QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance(option.text),
+                 QFontMetrics(window->font()).horizontalAdvance(option.text));
     if (needed > label.width())
         return describe(option.text, QSize(needed, height), label.size());
     return QString();

@@ -70,8 +70,8 @@ QList<ResultRecord> storedSamples()
     const QList<StoredRow> a = storedRows("A"), b = storedRows("B"), ab = storedRows("AB");
     QList<ResultRecord> samples;
     for (int i = 0; i < a.size() && i < b.size() && i < ab.size(); ++i)
-        samples.append({a[i].time, a[i].concentration, a[i].rate, b[i].concentration, b[i].rate,
-                        ab[i].concentration, ab[i].rate});
+        samples.append(
+            {a[i].time, a[i].concentration, a[i].rate, b[i].concentration, b[i].rate, ab[i].concentration, ab[i].rate});
     return samples;
 }
 

@@ -2,13 +2,13 @@
 
 #include "dynamic/frmDynVornish.h"
 #include "dynamic/frmDynamVnTlAssistant.h"
-#include "session/Session.h"
 #include "graphing/frmOptions.h"
 #include "platform/EditableGrid.h"
-#include "shell/AppWindows.h"
+#include "session/Session.h"
 #include "session/StatusText.h"
-#include "shell/frmVn_Main.h"
+#include "shell/AppWindows.h"
 #include "shell/frmVnSplash.h"
+#include "shell/frmVn_Main.h"
 #include "shell/frmWaiting.h"
 
 #include <QComboBox>

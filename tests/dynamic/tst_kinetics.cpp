@@ -28,7 +28,9 @@ struct WideTimeCourse
     Wide totalA, totalB, x0, x1, x2, kObs;
 
     WideTimeCourse(double A, double B, double AB, double kAss, double kDiss)
-        : totalA(Wide(A) + AB), totalB(Wide(B) + AB), x0(AB)
+        : totalA(Wide(A) + AB)
+        , totalB(Wide(B) + AB)
+        , x0(AB)
     {
         const Wide kd = Wide(kDiss) / kAss;
         const Wide s = totalA + totalB + kd;
@@ -59,8 +61,8 @@ double relativeError(double value, const Wide &exact)
     return static_cast<double>(abs(Wide(value) - exact) / std::max(Wide(abs(exact)), Wide(1e-35)));
 }
 
-SimulationInput bindingRun(double A, double B, double AB, double kAss, double kDiss, double endTime,
-                           double interval, int precisionRow = 0)
+SimulationInput bindingRun(double A, double B, double AB, double kAss, double kDiss, double endTime, double interval,
+                           int precisionRow = 0)
 {
     SimulationInput in;
     in.initialA = A;
@@ -129,9 +131,8 @@ private slots:
                             // A start within rounding of the equilibrium is at it.
                             if (abs(AB - exact.x1) > 1e-12 * exact.x1)
                                 for (double f : fractions)
-                                    worstTime = std::max(
-                                        worstTime,
-                                        relativeError(course.timeToFraction(f), exact.timeToFraction(f)));
+                                    worstTime = std::max(worstTime, relativeError(course.timeToFraction(f),
+                                                                                  exact.timeToFraction(f)));
                         }
                 }
         QVERIFY2(worst < 1e-12, qPrintable(QString::number(worst)));
@@ -189,7 +190,9 @@ private slots:
 
         SimulationInput events = tenSecondsEveryThree(1);
         events.endTime = 30;
-        events.events = {{4.0, 1e-9, EventTarget::B}, {4.0, -5e-9, EventTarget::A}, {0.0, 0.0, EventTarget::None},
+        events.events = {{4.0, 1e-9, EventTarget::B},
+                         {4.0, -5e-9, EventTarget::A},
+                         {0.0, 0.0, EventTarget::None},
                          {29.99, 1e-9, EventTarget::AB}};
         const QList<ResultRecord> engine = run(events);
         const QList<ResultRecord> exact = referenceSamples(events);
@@ -253,8 +256,11 @@ private slots:
         SimulationInput pathDependent = bindingRun(1e-6, 1e-7, 0.0, 1e6, 0.0, 100, 1, 0);
         pathDependent.competitorChallenge = true;
         pathDependent.events = {{1, 1e-6, EventTarget::A}};
-        const SimulationInput runs[] = {bindingRun(1e-3, 1e-3, 0.0, 1e9, 1e-6, 1e6, 1e3, 0), emptied, competitor,
-                                        pathDependent, bindingRun(0, 0, 0, 1e6, 1e-3, 10, 1, 0),
+        const SimulationInput runs[] = {bindingRun(1e-3, 1e-3, 0.0, 1e9, 1e-6, 1e6, 1e3, 0),
+                                        emptied,
+                                        competitor,
+                                        pathDependent,
+                                        bindingRun(0, 0, 0, 1e6, 1e-3, 10, 1, 0),
                                         bindingRun(1e-9, 1e-9, 1e-9, 0, 0, 10, 1, 0),
                                         bindingRun(1e-12, 1e-3, 0, 1e9, 1e2, 1e-3, 1e-6, 0)};
         for (const SimulationInput &in : runs) {

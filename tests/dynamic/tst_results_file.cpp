@@ -9,12 +9,12 @@
 #include "dynamic/frm_dbResults_DynamVn.h"
 #include "graphing/GraphPicture.h"
 #include "graphing/PlotEngine.h"
-#include "session/Session.h"
 #include "graphing/frmGraph.h"
 #include "graphing/frmOptions.h"
 #include "platform/DatabaseConnection.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeFault.h"
+#include "session/Session.h"
 #include "shell/AppWindows.h"
 #include "shell/frmVnSplash.h"
 #include "shell/frmVn_Main.h"
@@ -23,10 +23,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStandardPaths>
-#include <QHeaderView>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -378,7 +378,12 @@ private slots:
         QVERIFY(browser->isVisible());
         QTableView *grid = browser->grdDataGrid;
         QCOMPARE(grid->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Rate (dC/dt)"));
-        const struct { int index; QString caption; double ResultRecord::*value; } tables[] = {
+        const struct
+        {
+            int index;
+            QString caption;
+            double ResultRecord::*value;
+        } tables[] = {
             {2, QStringLiteral("Results table for [A/B]"), &ResultRecord::AB},
             {1, QStringLiteral("Results table for B"), &ResultRecord::B},
             {0, QStringLiteral("Results table for A"), &ResultRecord::A},

@@ -139,8 +139,8 @@ private slots:
         QVERIFY(near(inc.A + inc.AB, 0.0, 1.0));
         QVERIFY(near(inc.B + inc.AB + inc.CpB, 0.0, 1.0 + CpB));
         QVERIFY(near(inc.Cp + inc.CpB, 0.0, 1.0 + CpB));
-        for (auto [amount, change] : {std::pair{w.A, inc.A}, {w.B, inc.B}, {w.AB, inc.AB},
-                                      {w.Cp, inc.Cp}, {w.CpB, inc.CpB}})
+        for (auto [amount, change] :
+             {std::pair{w.A, inc.A}, {w.B, inc.B}, {w.AB, inc.AB}, {w.Cp, inc.Cp}, {w.CpB, inc.CpB}})
             QVERIFY(amount == 0.0 ? change >= 0.0 : amount + change > 0.0);
     }
 
@@ -159,8 +159,10 @@ private slots:
     void eventsFireWithSamplesBeforeAndAfter()
     {
         SimulationInput in = tenSecondsEveryThree();
-        in.events = {{4.0, 1e-9, EventTarget::A}, {4.0, -5e-9, EventTarget::B},
-                     {4.0, 0.0, EventTarget::None}, {100.0, 1e-9, EventTarget::AB}};
+        in.events = {{4.0, 1e-9, EventTarget::A},
+                     {4.0, -5e-9, EventTarget::B},
+                     {4.0, 0.0, EventTarget::None},
+                     {100.0, 1e-9, EventTarget::AB}};
         const QList<ResultRecord> s = run(in);
         // Step times of the second interval are 3 + n * 0.15; the first at or
         // after 4 s is 3 + 7 steps. The three events take three steps.
@@ -247,8 +249,7 @@ private slots:
         in.events = {{4.0, 1e-9, EventTarget::A}};
         QList<float> reported;
         int yields = 0;
-        RunSimulation(in, [](const ResultRecord &) {},
-                      {[&](float t) { reported.append(t); }, [&] { ++yields; }});
+        RunSimulation(in, [](const ResultRecord &) {}, {[&](float t) { reported.append(t); }, [&] { ++yields; }});
         QCOMPARE(reported, (QList<float>{0, 3, 6, 9}));
         QCOMPARE(yields, 4 + 1);
 

@@ -1,6 +1,6 @@
-#include "session/Session.h"
 #include "TestMain.h"
 #include "WizardFixture.h"
+#include "session/Session.h"
 
 #include "dynamic/frmDynVornish.h"
 #include "dynamic/frmDynamVnTlAssistant.h"

@@ -67,12 +67,18 @@ private slots:
     {
         QTest::addColumn<QString>("endTime");
         QTest::addColumn<QString>("suggestion");
-        QTest::newRow("600") << "600" << "12";
-        QTest::newRow("7") << "7" << "0.1";
-        QTest::newRow("1") << "1" << "0.02";
-        QTest::newRow("0.2") << "0.2" << "0.004";
-        QTest::newRow("negative") << "-600" << "12";
-        QTest::newRow("exponent") << "1e3" << "20";
+        QTest::newRow("600") << "600"
+                             << "12";
+        QTest::newRow("7") << "7"
+                           << "0.1";
+        QTest::newRow("1") << "1"
+                           << "0.02";
+        QTest::newRow("0.2") << "0.2"
+                             << "0.004";
+        QTest::newRow("negative") << "-600"
+                                  << "12";
+        QTest::newRow("exponent") << "1e3"
+                                  << "20";
     }
 
     void recordingIntervalSuggestion()
@@ -102,12 +108,14 @@ private slots:
         QCOMPARE(w->txtRecordingInterval->text(), QStringLiteral("5"));
 
         QTest::keyClicks(w->txtRecordingInterval, QStringLiteral("x"));
-        QCOMPARE(scriptedMessages().texts(), QStringList{QStringLiteral("Enter a numeric value for the Recording Interval")});
+        QCOMPARE(scriptedMessages().texts(),
+                 QStringList{QStringLiteral("Enter a numeric value for the Recording Interval")});
         resetMessages();
         w->recordingIntervalManual = false;
         w->txtEndTime->clear();
         QTest::keyClicks(w->txtEndTime, QStringLiteral("a"));
-        QCOMPARE(scriptedMessages().texts(), QStringList{QStringLiteral("Enter a numeric value for the Simulation Time Window")});
+        QCOMPARE(scriptedMessages().texts(),
+                 QStringList{QStringLiteral("Enter a numeric value for the Simulation Time Window")});
         QCOMPARE(scriptedMessages().shown.first().title, QStringLiteral("Input Error"));
     }
 
@@ -115,8 +123,8 @@ private slots:
     {
         w->ShowStep(1);
         w->txtEndTime->clear();
-        const QString endTimeWarning =
-            QStringLiteral("Enter a positive ( >0 ) numeric value for the Simulation time window");
+        const QString endTimeWarning = QStringLiteral(
+            "Enter a positive ( >0 ) numeric value for the Simulation time window");
         for (int i = 0; i < 4; ++i) {
             leave(w->txtEndTime, w->txtRecordingInterval);
             if (i < 3)
@@ -187,27 +195,37 @@ private slots:
         QTest::addColumn<int>("restoredTab");
         const QStringList good = {"0.6", "0.05", "0.4", "5E+06", "", "1.6E-10"};
         QTest::newRow("concentration missing")
-            << QStringList{"0.6", "", "0.4", "5E+06", "", "1.6E-10"} << "45" << "1"
+            << QStringList{"0.6", "", "0.4", "5E+06", "", "1.6E-10"} << "45"
+            << "1"
             << "Please enter initial concentrations (i.e. concentrations at t = 0) for all the components of the "
                "equilibrium."
             << 0;
         QTest::newRow("text in a concentration")
-            << QStringList{"0.6", "abc", "0.4", "5E+06", "", "1.6E-10"} << "45" << "1"
+            << QStringList{"0.6", "abc", "0.4", "5E+06", "", "1.6E-10"} << "45"
+            << "1"
             << "Please enter initial concentrations (i.e. concentrations at t = 0) for all the components of the "
                "equilibrium."
             << 0;
-        QTest::newRow("one constant") << QStringList{"0.6", "0.05", "0.4", "", "", "1.6E-10"} << "45" << "1"
+        QTest::newRow("one constant") << QStringList{"0.6", "0.05", "0.4", "", "", "1.6E-10"} << "45"
+                                      << "1"
                                       << "You need to enter two out of three equilibrium constants." << 0;
-        QTest::newRow("Kd of 0") << QStringList{"0.6", "0.05", "0.4", "5E+06", "1E-03", "0"} << "45" << "1"
+        QTest::newRow("Kd of 0") << QStringList{"0.6", "0.05", "0.4", "5E+06", "1E-03", "0"} << "45"
+                                 << "1"
                                  << "Unexpected error #11 occurred: Division by zero" << 0;
-        QTest::newRow("text as Kd") << QStringList{"0.6", "0.05", "0.4", "5E+06", "1E-03", "x"} << "45" << "1"
+        QTest::newRow("text as Kd") << QStringList{"0.6", "0.05", "0.4", "5E+06", "1E-03", "x"} << "45"
+                                    << "1"
                                     << "Unexpected error #11 occurred: Division by zero" << 0;
-        QTest::newRow("k_ass of 0") << QStringList{"0.6", "0.05", "0.4", "0", "1E-03", ""} << "45" << "1"
+        QTest::newRow("k_ass of 0") << QStringList{"0.6", "0.05", "0.4", "0", "1E-03", ""} << "45"
+                                    << "1"
                                     << "Unexpected error #11 occurred: Division by zero" << 0;
-        QTest::newRow("end time text") << good << "soon" << "1"
+        QTest::newRow("end time text") << good << "soon"
+                                       << "1"
                                        << "Please enter a simulation end time (see 'Simulation time window')." << 1;
-        QTest::newRow("interval text") << good << "45" << "" << "Please enter a recording interval." << 1;
-        QTest::newRow("zero interval") << good << "45" << "0"
+        QTest::newRow("interval text") << good << "45"
+                                       << ""
+                                       << "Please enter a recording interval." << 1;
+        QTest::newRow("zero interval") << good << "45"
+                                       << "0"
                                        << "Enter a positive ( >0 ) numeric value for the Recording interval" << 1;
     }
 
@@ -281,8 +299,8 @@ private slots:
         QTest::addColumn<int>("messages");
         QTest::addColumn<int>("events");
         QTest::addColumn<QStringList>("timesAfter");
-        QTest::newRow("gap at row 3") << QStringList{"0.5", "1", "", "1.5"} << QStringList{"1", "1", "", "1"} << 0
-                                      << 2 << QStringList{"0.5", "1", "", "1.5"};
+        QTest::newRow("gap at row 3") << QStringList{"0.5", "1", "", "1.5"} << QStringList{"1", "1", "", "1"} << 0 << 2
+                                      << QStringList{"0.5", "1", "", "1.5"};
         QTest::newRow("time without change") << QStringList{"0.5", "1", "", ""} << QStringList{"1", "", "", ""} << 1
                                              << 1 << QStringList{"0.5", "1", "", ""};
         QTest::newRow("negative time, text change")
@@ -303,8 +321,9 @@ private slots:
             w->SetEventCell(row, 2, changes.value(row - 1));
         }
         finish();
-        QCOMPARE(scriptedMessages().texts(), QStringList(messages, QStringLiteral("Non-valid input in Programmed Events. These "
-                                                                    "values will be ignored in the simulation.")));
+        QCOMPARE(scriptedMessages().texts(),
+                 QStringList(messages, QStringLiteral("Non-valid input in Programmed Events. These "
+                                                      "values will be ignored in the simulation.")));
         if (messages)
             QCOMPARE(scriptedMessages().shown.first().title, QStringLiteral("Input error"));
         QCOMPARE(storedSamples().size(), 3 + 2 * events);

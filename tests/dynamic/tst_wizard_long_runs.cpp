@@ -2,8 +2,8 @@
 #include "WizardFixture.h"
 
 #include "dynamic/frmDynVornish.h"
-#include "shell/AppWindows.h"
 #include "session/StatusText.h"
+#include "shell/AppWindows.h"
 #include "shell/frmVn_Main.h"
 #include "shell/frmWaiting.h"
 
@@ -123,7 +123,7 @@ private slots:
         QVERIFY(scriptedMessages().shown.isEmpty());
         const int kept = storedSamples().size();
         QVERIFY(kept > 0 && kept < 1000001);
-        QVERIFY(w->isVisible()); // the wizard comes back when the run stops
+        QVERIFY(w->isVisible());           // the wizard comes back when the run stops
         QTRY_VERIFY(!m_main->isVisible()); // and then the program closes
         m_main->show();
         QVERIFY(QTest::qWaitForWindowActive(m_main));
@@ -178,7 +178,7 @@ private slots:
             QCOMPARE(stored[i].time, double(i)); // one a second, none lost
         QCOMPARE(curvePoints().size(), stored.size());
         QCOMPARE(StatusText::current(), QStringLiteral("Simulation cancelled at %1 s; the results up to then are kept.")
-                                             .arg(stored.size() - 1));
+                                            .arg(stored.size() - 1));
         StatusText::clear();
     }
 };

@@ -9,9 +9,9 @@
 #include "graphing/DisplayList.h"
 #include "graphing/GraphPicture.h"
 #include "graphing/PlotEngine.h"
-#include "session/Session.h"
 #include "graphing/frmGraph.h"
 #include "graphing/frmOptions.h"
+#include "session/Session.h"
 #include "shell/AppWindows.h"
 
 #include <QCheckBox>
@@ -43,7 +43,7 @@ struct ReferenceEvent
 // the events' before and after samples, the increments of an event's step
 // taken at the state after the event.
 QList<ResultRecord> referenceEuler(double a0, double b0, double ab0, double kAss, double kDiss, double endTime,
-                             double interval, float precision, const QList<ReferenceEvent> &events)
+                                   double interval, float precision, const QList<ReferenceEvent> &events)
 {
     QList<ResultRecord> samples;
     auto rates = [&](double a, double b, double ab, double &ra, double &rb, double &rab) {
@@ -126,8 +126,8 @@ private slots:
 
         // k_diss is Kd x k_ass; 45 minutes every minute at 1 %; B +30 nM at
         // 15 minutes and [A/B] -1 nM at 2 minutes.
-        const QList<ResultRecord> expected = referenceEuler(0.6e-9, 0.05e-9, 0.4e-9, 5e6, 1.6e-10 * 5e6, 2700, 60, 0.01f,
-                                                      {{900, 30e-9, 1}, {120, -1e-9, 2}});
+        const QList<ResultRecord> expected = referenceEuler(0.6e-9, 0.05e-9, 0.4e-9, 5e6, 1.6e-10 * 5e6, 2700, 60,
+                                                            0.01f, {{900, 30e-9, 1}, {120, -1e-9, 2}});
         const QList<ResultRecord> stored = storedSamples();
         QCOMPARE(stored.size(), 46 + 4);
         QCOMPARE(stored.size(), expected.size());
@@ -135,10 +135,11 @@ private slots:
             const ResultRecord &s = stored[i];
             const ResultRecord &e = expected[i];
             QCOMPARE(s.time, e.time);
-            for (auto [value, reference] : {std::pair{s.A, e.A}, {s.B, e.B}, {s.AB, e.AB}, {s.rA, e.rA},
-                                            {s.rB, e.rB}, {s.rAB, e.rAB}})
+            for (auto [value, reference] :
+                 {std::pair{s.A, e.A}, {s.B, e.B}, {s.AB, e.AB}, {s.rA, e.rA}, {s.rB, e.rB}, {s.rAB, e.rAB}})
                 QVERIFY2(close(value, reference), qPrintable(QStringLiteral("sample %1: %2 against %3")
-                                                                 .arg(i).arg(value, 0, 'g', 17)
+                                                                 .arg(i)
+                                                                 .arg(value, 0, 'g', 17)
                                                                  .arg(reference, 0, 'g', 17)));
         }
         // Removing 1 nM of [A/B] at 2 minutes empties it; it forms again and
@@ -160,8 +161,9 @@ private slots:
         frmKinetics *kinetics = appWindows().kinetics;
         QVERIFY(kinetics->txtSummary->isVisible());
         const QString summary = kinetics->txtSummary->toPlainText();
-        QVERIFY(summary.contains(QStringLiteral("Segment 1, from the start, to 2 min\n  Tends to: A 0.64 nM, B 0.09 nM, "
-                                                "[A/B] 0.36 nM\n  k_obs: 0.00445 per s\n")));
+        QVERIFY(
+            summary.contains(QStringLiteral("Segment 1, from the start, to 2 min\n  Tends to: A 0.64 nM, B 0.09 nM, "
+                                            "[A/B] 0.36 nM\n  k_obs: 0.00445 per s\n")));
         QVERIFY(summary.contains(QStringLiteral("Segment 3, after event 1 at 15 min (B +30 nM), to 45 min")));
         QTest::mouseClick(kinetics->cmdCopy, Qt::LeftButton);
         QCOMPARE(QApplication::clipboard()->text(), summary);

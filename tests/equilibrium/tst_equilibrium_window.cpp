@@ -110,8 +110,9 @@ private slots:
                                          << "The concentration of 'Total A' minus that of 'A'";
         QTest::newRow("huge number") << QStringList{"", "1e400", "", "10", "", "1"} << "Input is not valid"
                                      << "Enter numeric values.";
-        QTest::newRow("result overflows the unit") << QStringList{"1e300", "", "1e300", "", "", "1e-300"}
-                                                   << "Input is not valid" << "Enter numeric values.";
+        QTest::newRow("result overflows the unit")
+            << QStringList{"1e300", "", "1e300", "", "", "1e-300"} << "Input is not valid"
+            << "Enter numeric values.";
     }
 
     void inputErrorsShowTheirMessagesAndKeepTheFields()

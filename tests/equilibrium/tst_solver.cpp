@@ -21,8 +21,7 @@ namespace {
 // Wide enough that the sum of any doubles is exact and no cancellation
 // between them loses more than a few hundred of its bits.
 using Big = boost::multiprecision::number<
-    boost::multiprecision::cpp_bin_float<2600, boost::multiprecision::digit_base_2>,
-    boost::multiprecision::et_off>;
+    boost::multiprecision::cpp_bin_float<2600, boost::multiprecision::digit_base_2>, boost::multiprecision::et_off>;
 
 double relativeError(double value, double expected)
 {
@@ -87,8 +86,8 @@ private slots:
     // arithmetic, which keeps every cancellation these inputs allow.
     void everyPatternIsExactOverTheRange()
     {
-        const double magnitudes[] = {1e-300, 1e-150, 1e-15, 1e-12, 3e-7, 1, 1 + 0x1p-52,
-                                     33.13,  7e4,    1e150, 8.058e299, std::numeric_limits<double>::max()};
+        const double magnitudes[] = {1e-300,      1e-150, 1e-15, 1e-12, 3e-7,      1,
+                                     1 + 0x1p-52, 33.13,  7e4,   1e150, 8.058e299, std::numeric_limits<double>::max()};
         const QVector<std::array<bool, 6>> patterns = AcceptedInputPatterns();
         double worstUlps = 0;
         int solved = 0, faults = 0;
@@ -101,8 +100,9 @@ private slots:
                         for (int field = 0, next = 0; field < 6; ++field)
                             if (patterns[order][field])
                                 texts[field] = QString::number(given[next++], 'g', 17);
-                        const EquilibriumInput in =
-                            ReadEquilibriumInput({texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]}, 1);
+                        const EquilibriumInput in = ReadEquilibriumInput({texts[0], texts[1], texts[2], texts[3],
+                                                                          texts[4], texts[5]},
+                                                                         1);
                         if (in.problem != InputProblem::None)
                             continue;
                         const QByteArray where = "pattern " + QByteArray::number(order + 1) + ": "
@@ -124,8 +124,9 @@ private slots:
                         for (int q = 0; q < 6; ++q) {
                             const double ulps = ulpsFrom(v[q], exact[q]);
                             worstUlps = std::max(worstUlps, ulps);
-                            QVERIFY2(ulps <= (order == 0 ? 4 : 2), where + " quantity " + QByteArray::number(q) + " off by "
-                                                    + QByteArray::number(ulps) + " ulps");
+                            QVERIFY2(ulps <= (order == 0 ? 4 : 2), where + " quantity " + QByteArray::number(q)
+                                                                       + " off by " + QByteArray::number(ulps)
+                                                                       + " ulps");
                         }
                         ++solved;
                     }
@@ -175,7 +176,8 @@ private slots:
         QTest::addColumn<short>("code");
         QTest::addColumn<int>("problem");
         const int none = int(InputProblem::None);
-        QTest::newRow("all six: totals and Kd decide") << QStringList{"1", "10", "1", "10", "1", "1"} << short(1) << none;
+        QTest::newRow("all six: totals and Kd decide")
+            << QStringList{"1", "10", "1", "10", "1", "1"} << short(1) << none;
         QTest::newRow("A B AB") << QStringList{"1", "", "2", "", "3", ""} << short(2) << none;
         QTest::newRow("A B Kd") << QStringList{"1", "", "2", "", "", "3"} << short(3) << none;
         QTest::newRow("A Atot Kd") << QStringList{"1", "3", "", "", "", "3"} << short(4) << none;
@@ -186,23 +188,23 @@ private slots:
         QTest::newRow("A B Btot") << QStringList{"1", "", "2", "5", "", ""} << short(7) << none;
         QTest::newRow("A Atot Btot") << QStringList{"1", "3", "", "5", "", ""} << short(8) << none;
         QTest::newRow("Atot B Btot") << QStringList{"", "5", "2", "5", "", ""} << short(9) << none;
-        QTest::newRow("Atot Btot AB rejected") << QStringList{"", "3", "", "5", "1", ""} << short(0)
-                                               << int(InputProblem::NoValidCombination);
+        QTest::newRow("Atot Btot AB rejected")
+            << QStringList{"", "3", "", "5", "1", ""} << short(0) << int(InputProblem::NoValidCombination);
         QTest::newRow("two fields") << QStringList{"", "3", "", "5", "", ""} << short(0)
                                     << int(InputProblem::NoValidCombination);
         QTest::newRow("letters count as empty") << QStringList{"abc", "10", "", "10", "", "1"} << short(1) << none;
         QTest::newRow("Kd zero") << QStringList{"", "10", "", "10", "", "0"} << short(1)
                                  << int(InputProblem::NotGreaterThanZero);
-        QTest::newRow("A equals total A") << QStringList{"4", "4", "2", "", "", ""} << short(6)
-                                          << int(InputProblem::TotalCannotBeLower);
-        QTest::newRow("A above total A with Kd") << QStringList{"5", "4", "", "", "", "2"} << short(4)
-                                                 << int(InputProblem::NotGreaterThanZero);
+        QTest::newRow("A equals total A")
+            << QStringList{"4", "4", "2", "", "", ""} << short(6) << int(InputProblem::TotalCannotBeLower);
+        QTest::newRow("A above total A with Kd")
+            << QStringList{"5", "4", "", "", "", "2"} << short(4) << int(InputProblem::NotGreaterThanZero);
         QTest::newRow("Total A minus A") << QStringList{"2", "10", "", "5", "", ""} << short(8)
                                          << int(InputProblem::TotalAMinusATooLarge);
         QTest::newRow("Total B minus B") << QStringList{"", "5", "2", "10", "", ""} << short(9)
                                          << int(InputProblem::TotalBMinusBTooLarge);
-        QTest::newRow("Total B not above B") << QStringList{"1", "", "5", "5", "", ""} << short(7)
-                                             << int(InputProblem::TotalCannotBeLower);
+        QTest::newRow("Total B not above B")
+            << QStringList{"1", "", "5", "5", "", ""} << short(7) << int(InputProblem::TotalCannotBeLower);
     }
 
     void patternsInTheirOrder()
@@ -250,8 +252,9 @@ private slots:
             const QStringList parts = pair.split(QStringLiteral(" and "));
             for (const QString &part : parts)
                 texts[names.indexOf(part)] = QStringLiteral("2");
-            const EquilibriumInput in =
-                ReadEquilibriumInput({texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]}, 1);
+            const EquilibriumInput in = ReadEquilibriumInput({texts[0], texts[1], texts[2], texts[3], texts[4],
+                                                              texts[5]},
+                                                             1);
             QVERIFY2(in.code != 0, qPrintable(names[only]));
         }
     }

@@ -54,8 +54,14 @@ private slots:
 
     void numbersAndTextsReadBackExactly()
     {
-        const double values[] = {0.1, 1.0 / 3, -2.5e-9, 5e-324, 2.2250738585072014e-308, 1.7976931348623157e308,
-                                 123456789012345678.0, 0.30000000000000004};
+        const double values[] = {0.1,
+                                 1.0 / 3,
+                                 -2.5e-9,
+                                 5e-324,
+                                 2.2250738585072014e-308,
+                                 1.7976931348623157e308,
+                                 123456789012345678.0,
+                                 0.30000000000000004};
         QStringList cells;
         for (double v : values) {
             const QString text = shortest(v);
@@ -79,8 +85,12 @@ private slots:
             QStringLiteral("import csv, io, sys\nr = list(csv.reader(io.StringIO(sys.argv[1], newline='')))\n"
                            "print(r[0] == sys.argv[2:6] and [float(x) for x in r[1]] == [float.fromhex(h) for h in "
                            "sys.argv[6:]])"),
-            QStringList{QString::fromStdString(record) + cells.join(QLatin1Char(','))} + texts
-                + [&] { QStringList hex; for (double v : values) hex << hexText(v); return hex; }());
+            QStringList{QString::fromStdString(record) + cells.join(QLatin1Char(','))} + texts + [&] {
+                QStringList hex;
+                for (double v : values)
+                    hex << hexText(v);
+                return hex;
+            }());
         QCOMPARE(python, QStringLiteral("True"));
     }
 
@@ -92,15 +102,16 @@ private slots:
         const ResultsCsv::Result run = ResultsCsv::Write(db, csv, ResultsCsv::RunColumns("min.", 60, "nM", 1e-9));
         QCOMPARE(int(run.outcome), int(ResultsCsv::Outcome::Written));
         QCOMPARE(run.rows, qint64(1000));
-        const QStringList runColumns{"A", "0", "60", "1", "A", "1", "1e-09", "1", "A", "2", "1e-09", "60",
-                                  "B", "1", "1e-09", "1", "B", "2", "1e-09", "60",
-                                  "AB", "1", "1e-09", "1", "AB", "2", "1e-09", "60"};
+        const QStringList runColumns{"A",     "0",  "60",    "1", "A",     "1", "1e-09", "1", "A",     "2",
+                                     "1e-09", "60", "B",     "1", "1e-09", "1", "B",     "2", "1e-09", "60",
+                                     "AB",    "1",  "1e-09", "1", "AB",    "2", "1e-09", "60"};
         QCOMPARE(runPython(kCompareWithResultsFile, QStringList{csv, db} + runColumns),
                  QStringLiteral("ok 1000 Time (min.)|[A] (nM)|d[A]/dt (nM/min.)|[B] (nM)|d[B]/dt (nM/min.)|"
                                 "[A/B] (nM)|d[A/B]/dt (nM/min.)"));
 
         ResultsCsv::Write(db, csv, ResultsCsv::StoredTableColumns(modVornish::ResultsTable::B));
-        QCOMPARE(runPython(kCompareWithResultsFile, {csv, db, "B", "0", "1", "1", "B", "1", "1", "1", "B", "2", "1", "1"}),
+        QCOMPARE(runPython(kCompareWithResultsFile,
+                           {csv, db, "B", "0", "1", "1", "B", "1", "1", "1", "B", "2", "1", "1"}),
                  QStringLiteral("ok 1000 Time (s)|Concentration (M)|Rate (dC/dt) (M/s)"));
     }
 
@@ -116,12 +127,11 @@ private slots:
         earlier.close();
 
         qint64 reported = 0;
-        const ResultsCsv::Result cancelled =
-            ResultsCsv::Write(db, csv, ResultsCsv::StoredTableColumns(modVornish::ResultsTable::A),
-                              [&reported](qint64 done, qint64) {
-                                  reported = done;
-                                  return false;
-                              });
+        const ResultsCsv::Result cancelled = ResultsCsv::Write(
+            db, csv, ResultsCsv::StoredTableColumns(modVornish::ResultsTable::A), [&reported](qint64 done, qint64) {
+                reported = done;
+                return false;
+            });
         QCOMPARE(int(cancelled.outcome), int(ResultsCsv::Outcome::Cancelled));
         QVERIFY(reported > 0 && reported < 40000);
         QVERIFY(earlier.open(QIODevice::ReadOnly));
@@ -165,7 +175,8 @@ private slots:
             QCOMPARE(NumberText::leadingNumber(pairs.rows[i].second), ratio[i]);
         }
         // A spreadsheet's semicolon file with decimal commas and a header.
-        const ScatchardCsv::Pairs local = ScatchardCsv::ReadPairs(QStringLiteral("Bound;B/F\r\n1,5;\"2,5\";x\r\n\r\n7;"));
+        const ScatchardCsv::Pairs local = ScatchardCsv::ReadPairs(
+            QStringLiteral("Bound;B/F\r\n1,5;\"2,5\";x\r\n\r\n7;"));
         QCOMPARE(int(local.rows.size()), 2);
         QCOMPARE(local.rows[0], std::make_pair(QStringLiteral("1,5"), QStringLiteral("2,5")));
         QCOMPARE(local.rows[1], std::make_pair(QStringLiteral("7"), QString()));

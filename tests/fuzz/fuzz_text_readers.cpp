@@ -42,16 +42,16 @@ QString escaped(const QString &text)
 {
     QString out;
     for (QChar c : text.left(120))
-        out += (c.unicode() >= 0x20 && c.unicode() < 0x7f) ? QString(c)
-                                                           : QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        out += (c.unicode() >= 0x20 && c.unicode() < 0x7f)
+                   ? QString(c)
+                   : QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
     return text.size() > 120 ? out + QStringLiteral("...(%1 chars)").arg(text.size()) : out;
 }
 
 void fail(const char *oracle, const QString &text)
 {
     if (++g_failures <= 20)
-        std::printf("FAIL %s: \"%s\" (locale %s)\n", oracle, qPrintable(escaped(text)),
-                    qPrintable(QLocale().name()));
+        std::printf("FAIL %s: \"%s\" (locale %s)\n", oracle, qPrintable(escaped(text)), qPrintable(QLocale().name()));
 }
 
 void expect(bool holds, const char *oracle, const QString &text)
@@ -233,8 +233,8 @@ void fuzzSettingsValues(const QString &text, std::mt19937_64 &random)
             break;
         stored = 0;
     }
-    expect(SettingsStore::singleFromText(QString::number(stored, 'g', 9), 0) == stored,
-           "a stored single reads back", QString::number(stored, 'g', 9));
+    expect(SettingsStore::singleFromText(QString::number(stored, 'g', 9), 0) == stored, "a stored single reads back",
+           QString::number(stored, 'g', 9));
 }
 
 // A settings file damaged by hand: every reader of a stored value still
@@ -250,23 +250,60 @@ void fuzzSettingsFile(const QString &text, const QString &folder)
     file.write("[Settings]\nMainHeight=" + text.toUtf8() + "\n[RegInfo]\nTimes=" + text.toUtf8() + "\n");
     file.close();
     const QString app = QStringLiteral("Vornish");
-    expect(std::isfinite(SettingsStore::readSingle(app, QStringLiteral("Settings"), QStringLiteral("MainHeight"), 7340)),
+    expect(std::isfinite(
+               SettingsStore::readSingle(app, QStringLiteral("Settings"), QStringLiteral("MainHeight"), 7340)),
            "a stored placement is finite", text);
     SettingsStore::readShort(app, QStringLiteral("RegInfo"), QStringLiteral("Times"), 0);
 }
 
 const char *const seeds[] = {
-    "", "0", "5", "-5", " 12.5 ", "1.5e-3", ".5", "5.", "+.5E+07", "1e400", "-1e400", "1e-400",
-    "1.7976931348623157e308", "1.7976931348623159e308", "4.9e-324", "2.4e-324", "2.5", "2,5", "1d3",
-    "-3D-2 nM", "abc", "5 nM", "1e", "-", ".", "1.2.3", "7340", "32767", "-32768", "32768", "1e9", "0x10",
-    "inf", "nan", "1E+308", "12345678901234567890", "0.000000000000000000001", "1 2 3", "\t7\n",
+    "",
+    "0",
+    "5",
+    "-5",
+    " 12.5 ",
+    "1.5e-3",
+    ".5",
+    "5.",
+    "+.5E+07",
+    "1e400",
+    "-1e400",
+    "1e-400",
+    "1.7976931348623157e308",
+    "1.7976931348623159e308",
+    "4.9e-324",
+    "2.4e-324",
+    "2.5",
+    "2,5",
+    "1d3",
+    "-3D-2 nM",
+    "abc",
+    "5 nM",
+    "1e",
+    "-",
+    ".",
+    "1.2.3",
+    "7340",
+    "32767",
+    "-32768",
+    "32768",
+    "1e9",
+    "0x10",
+    "inf",
+    "nan",
+    "1E+308",
+    "12345678901234567890",
+    "0.000000000000000000001",
+    "1 2 3",
+    "\t7\n",
 };
 
 // Characters worth inserting: the number's own, blanks, and what a paste
 // brings (a lone surrogate of either half, other scripts' digits, a
 // no-break space, a NUL).
-const char16_t alphabet[] = {u'0', u'1', u'5', u'9', u'+', u'-', u'.', u',', u'e', u'E', u'd', u'D', u' ', u'\t',
-                             u'\n', u'\r', u'x', u'n', u'i', u'a', 0xD800, 0xDC00, 0x0660, 0xFF11, 0x00A0, 0x0000};
+const char16_t alphabet[] = {u'0', u'1', u'5',   u'9',   u'+',   u'-',   u'.',   u',',  u'e',
+                             u'E', u'd', u'D',   u' ',   u'\t',  u'\n',  u'\r',  u'x',  u'n',
+                             u'i', u'a', 0xD800, 0xDC00, 0x0660, 0xFF11, 0x00A0, 0x0000};
 
 QString mutated(std::mt19937_64 &random)
 {
@@ -276,12 +313,25 @@ QString mutated(std::mt19937_64 &random)
         const int at = int(pick(size_t(text.size()) + 1));
         const QChar c(alphabet[pick(std::size(alphabet))]);
         switch (pick(6)) {
-        case 0: text.insert(at, c); break;
-        case 1: text.remove(at, 1); break;
-        case 2: if (at < text.size()) text[at] = c; break;
-        case 3: text.insert(at, QString::fromLatin1(seeds[pick(std::size(seeds))])); break;
-        case 4: text.insert(at, QString(int(1 + pick(40)), c)); break;
-        default: text = text.left(at) + text.mid(at).repeated(int(1 + pick(3))); break;
+        case 0:
+            text.insert(at, c);
+            break;
+        case 1:
+            text.remove(at, 1);
+            break;
+        case 2:
+            if (at < text.size())
+                text[at] = c;
+            break;
+        case 3:
+            text.insert(at, QString::fromLatin1(seeds[pick(std::size(seeds))]));
+            break;
+        case 4:
+            text.insert(at, QString(int(1 + pick(40)), c));
+            break;
+        default:
+            text = text.left(at) + text.mid(at).repeated(int(1 + pick(3)));
+            break;
         }
     }
     if (pick(2000) == 0) // now and then a cell of a paste's size

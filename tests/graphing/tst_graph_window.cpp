@@ -5,8 +5,8 @@
 #include "graphing/AxisTitleLabel.h"
 #include "graphing/GraphState.h"
 #include "graphing/PlotEngine.h"
-#include "session/Session.h"
 #include "platform/Twips.h"
+#include "session/Session.h"
 #include "session/StatusText.h"
 
 #include <QAction>

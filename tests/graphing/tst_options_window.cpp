@@ -4,9 +4,9 @@
 #include "graphing/GraphState.h"
 #include "graphing/PrinterPage.h"
 #include "graphing/UnitDisplays.h"
-#include "session/Session.h"
 #include "platform/SettingsStore.h"
 #include "platform/TabRows.h"
+#include "session/Session.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -254,8 +254,10 @@ private slots:
                     QVERIFY(!boxes[i].intersects(boxes[j]));
                 for (const QLineF &line : lines) { // axes and ticks are straight up or across
                     const bool across = line.dy() == 0;
-                    const QRectF stroke = QRectF(line.p1(), line.p2()).normalized().adjusted(
-                        across ? 0 : -0.5, across ? -0.5 : 0, across ? 0 : 0.5, across ? 0.5 : 0);
+                    const QRectF stroke = QRectF(line.p1(), line.p2())
+                                              .normalized()
+                                              .adjusted(across ? 0 : -0.5, across ? -0.5 : 0, across ? 0 : 0.5,
+                                                        across ? 0.5 : 0);
                     QVERIFY(!boxes[i].intersects(stroke));
                 }
             }

@@ -11,8 +11,8 @@
 #include <QFile>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
-#include <QHelpSearchEngine>
 #include <QHelpIndexWidget>
+#include <QHelpSearchEngine>
 #include <QImage>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -69,10 +69,7 @@ class HelpTest : public QObject
 
     HelpWindow *helpWindow() const { return program.main->findChild<HelpWindow *>(); }
 
-    void installGuide() const
-    {
-        QVERIFY(QFile::copy(guideFile(), modVnPublic::HelpFilePath()));
-    }
+    void installGuide() const { QVERIFY(QFile::copy(guideFile(), modVnPublic::HelpFilePath())); }
 
 private slots:
     void init()
@@ -144,7 +141,8 @@ private slots:
         QVERIFY(windows.contains("frmVn_Main") && windows.contains("frmVornish") && windows.contains("frmOptions"));
         program.main->ShowHelp(QString());
         QVERIFY(helpWindow());
-        windows << helpWindow()->objectName() << "dlgGraphResolution" << "dlgExportProgress"; // made on demand
+        windows << helpWindow()->objectName() << "dlgGraphResolution"
+                << "dlgExportProgress"; // made on demand
         for (const QString &name : windows) {
             const QString topic = HelpTopics::topicOf(name);
             QVERIFY2(!topic.isEmpty(), qPrintable(name + " has no topic in HelpTopics"));

@@ -32,20 +32,34 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("six decimals") << 2.7015621187164243 << "##0.0#####" << "2.701562";
-        QTest::newRow("one required decimal") << 10.0 << "###0.0##" << "10.0";
-        QTest::newRow("half") << 0.5 << "##0.0#####" << "0.5";
-        QTest::newRow("three decimals") << 12.3456 << "###0.0##" << "12.346";
-        QTest::newRow("hundreds") << 150.0 << "#####0.0#" << "150.0";
-        QTest::newRow("zero") << 0.0 << "0" << "0";
-        QTest::newRow("integer") << 2.4 << "#0" << "2";
-        QTest::newRow("negative") << -0.098 << "#####0.0###" << "-0.098";
-        QTest::newRow("negative rounds to zero") << -0.00001 << "##0.0#" << "0.0";
-        QTest::newRow("scientific large") << 25000.0 << "Scientific" << "2.50E+04";
-        QTest::newRow("scientific small") << 0.00005 << "Scientific" << "5.00E-05";
-        QTest::newRow("scientific nano") << 1e-9 << "Scientific" << "1.00E-09";
-        QTest::newRow("general") << 0.1 << "General Number" << "0.1";
-        QTest::newRow("general exponent") << 1e20 << "General Number" << "1E+20";
+        QTest::newRow("six decimals") << 2.7015621187164243 << "##0.0#####"
+                                      << "2.701562";
+        QTest::newRow("one required decimal") << 10.0 << "###0.0##"
+                                              << "10.0";
+        QTest::newRow("half") << 0.5 << "##0.0#####"
+                              << "0.5";
+        QTest::newRow("three decimals") << 12.3456 << "###0.0##"
+                                        << "12.346";
+        QTest::newRow("hundreds") << 150.0 << "#####0.0#"
+                                  << "150.0";
+        QTest::newRow("zero") << 0.0 << "0"
+                              << "0";
+        QTest::newRow("integer") << 2.4 << "#0"
+                                 << "2";
+        QTest::newRow("negative") << -0.098 << "#####0.0###"
+                                  << "-0.098";
+        QTest::newRow("negative rounds to zero") << -0.00001 << "##0.0#"
+                                                 << "0.0";
+        QTest::newRow("scientific large") << 25000.0 << "Scientific"
+                                          << "2.50E+04";
+        QTest::newRow("scientific small") << 0.00005 << "Scientific"
+                                          << "5.00E-05";
+        QTest::newRow("scientific nano") << 1e-9 << "Scientific"
+                                         << "1.00E-09";
+        QTest::newRow("general") << 0.1 << "General Number"
+                                 << "0.1";
+        QTest::newRow("general exponent") << 1e20 << "General Number"
+                                          << "1E+20";
     }
 
     void formatPatterns()
@@ -99,7 +113,8 @@ private slots:
         QCOMPARE(NumberText::format(1.796e308, QStringLiteral("Scientific")), QStringLiteral("1.79E+308"));
         QCOMPARE(NumberText::format(1.5e308, QStringLiteral("Scientific")), QStringLiteral("1.50E+308"));
         for (const QString &written : {NumberText::generalText(largest), NumberText::format(-largest, "Scientific")})
-            QVERIFY(std::isfinite(NumberText::numericValue(written)) && std::isfinite(NumberText::leadingNumber(written)));
+            QVERIFY(std::isfinite(NumberText::numericValue(written))
+                    && std::isfinite(NumberText::leadingNumber(written)));
     }
 
     void decimalCommaLocaleRoundTrips()
@@ -162,9 +177,11 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write("[RegInfo]\nAsk=N\nTimes=3\n");
         file.close();
-        QCOMPARE(SettingsStore::read(app, QStringLiteral("RegInfo"), QStringLiteral("Ask"), QString()), QStringLiteral("Y"));
+        QCOMPARE(SettingsStore::read(app, QStringLiteral("RegInfo"), QStringLiteral("Ask"), QString()),
+                 QStringLiteral("Y"));
         SettingsStore::close();
-        QCOMPARE(SettingsStore::read(app, QStringLiteral("RegInfo"), QStringLiteral("Ask"), QString()), QStringLiteral("N"));
+        QCOMPARE(SettingsStore::read(app, QStringLiteral("RegInfo"), QStringLiteral("Ask"), QString()),
+                 QStringLiteral("N"));
     }
 
     // A damaged stored placement can ask for millions of pixels.

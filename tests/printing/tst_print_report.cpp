@@ -1,7 +1,7 @@
 #include "PdfText.h"
-#include "session/Session.h"
 #include "RunningProgram.h"
 #include "TestMain.h"
+#include "session/Session.h"
 
 #include "dynamic/frmDynVornish.h"
 #include "graphing/DisplayList.h"
@@ -107,11 +107,10 @@ QList<std::tuple<QString, float, float>> linesOf(const DisplayList &list)
     return lines;
 }
 
-
 QList<ListRow> equilibriumList()
 {
     const frmVornish &tool = *appWindows().vornish;
-    return {{"Concentrations (nM):", ""}, {"A:", tool.txtA->text()},   {"Total A:", tool.txtA_tot->text()},
+    return {{"Concentrations (nM):", ""}, {"A:", tool.txtA->text()},           {"Total A:", tool.txtA_tot->text()},
             {"B:", tool.txtB->text()},    {"Total B:", tool.txtB_tot->text()}, {"[A/B]:", tool.txtAB->text()},
             {"Kd:", tool.txtKd->text()}};
 }
@@ -314,9 +313,13 @@ private slots:
     {
         frmDynVornish &wizard = *appWindows().dynamic;
         program.main->mnuDynamVn_Click();
-        for (const auto &[field, text] : {std::pair{wizard.txtA, "1"}, {wizard.txtB, "1"}, {wizard.txtAB, "1"},
-                                          {wizard.txtK_ass_rate, "1E+06"}, {wizard.txtKd, "1E-09"},
-                                          {wizard.txtEndTime, "2"}, {wizard.txtRecordingInterval, "1"}})
+        for (const auto &[field, text] : {std::pair{wizard.txtA, "1"},
+                                          {wizard.txtB, "1"},
+                                          {wizard.txtAB, "1"},
+                                          {wizard.txtK_ass_rate, "1E+06"},
+                                          {wizard.txtKd, "1E-09"},
+                                          {wizard.txtEndTime, "2"},
+                                          {wizard.txtRecordingInterval, "1"}})
             field->setText(QLatin1String(text));
         wizard.cmbSimulationPrecision->setCurrentIndex(0);
         wizard.ShowStep(2);
@@ -333,8 +336,13 @@ private slots:
         const QList<PdfWord> words = readPdfWords(pdfPath);
         verifyGraphPrinted(words);
         verifyList(words, 6000, lineHeight,
-                   {{"Concentrations at t=0 (nM):", ""}, {"A:", "7"}, {"B:", "1"}, {"[A/B]:", "1"}, {"", ""},
-                    {"Equilibrium constants:", ""}, {"K-ass. rate ( /M /s ):", wizard.txtK_ass_rate->text()},
+                   {{"Concentrations at t=0 (nM):", ""},
+                    {"A:", "7"},
+                    {"B:", "1"},
+                    {"[A/B]:", "1"},
+                    {"", ""},
+                    {"Equilibrium constants:", ""},
+                    {"K-ass. rate ( /M /s ):", wizard.txtK_ass_rate->text()},
                     {"K-diss. rate ( /s ):", wizard.txtK_diss_rate->text()},
                     {"Kd (equilibrium, M):", wizard.txtKd->text()}});
     }
@@ -385,9 +393,10 @@ private slots:
         // No tool window active: the message, and no blank sheet.
         appWindows().startMenu->showInFront();
         print(false, true, false);
-        QCOMPARE(scriptedMessages().texts(), QStringList(QStringLiteral("No Tool info or output available for printing.\r\n"
-                                                            "The Tool window needs to have focus (i.e. it is 'active') "
-                                                            "in order to print Tool info or output.")));
+        QCOMPARE(scriptedMessages().texts(),
+                 QStringList(QStringLiteral("No Tool info or output available for printing.\r\n"
+                                            "The Tool window needs to have focus (i.e. it is 'active') "
+                                            "in order to print Tool info or output.")));
         QVERIFY(scriptedMessages().shown[0].icon == Messages::Icon::Exclamation);
         QVERIFY(!QFile::exists(pdfPath));
         verifyPrintingEnded();

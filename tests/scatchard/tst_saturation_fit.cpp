@@ -23,7 +23,8 @@ bool near(double value, double reference, double relative)
 // https://www.itl.nist.gov/div898/strd/nls/data/misra1d.shtml:
 // y = b1 * b2 * x / (1 + b2 * x), that is Bmax = b1 and Kd = 1 / b2.
 const Values misraX = {77.6, 114.9, 141.1, 190.8, 239.9, 289.0, 332.8, 378.4, 434.8, 477.3, 536.8, 593.1, 689.1, 760.0};
-const Values misraY = {10.07, 14.73, 17.94, 23.93, 29.61, 35.18, 40.02, 44.82, 50.76, 55.05, 61.01, 66.40, 75.47, 81.78};
+const Values misraY = {10.07, 14.73, 17.94, 23.93, 29.61, 35.18, 40.02,
+                       44.82, 50.76, 55.05, 61.01, 66.40, 75.47, 81.78};
 constexpr double certifiedB1 = 4.3736970754E+02, certifiedSeB1 = 3.6489174345E+00;
 constexpr double certifiedB2 = 3.0227324449E-04, certifiedSeB2 = 2.9334354479E-06;
 constexpr double certifiedResidualSS = 5.6419295283E-02, certifiedResidualSD = 6.8568272111E-02;

@@ -1,6 +1,6 @@
-#include "session/Session.h"
 #include "ScatchardTesting.h"
 #include "TestMain.h"
+#include "session/Session.h"
 
 #include "RunningProgram.h"
 #include "graphing/DisplayList.h"
@@ -114,8 +114,7 @@ private slots:
         QVERIFY(tool->txtEdit->isVisible());
         QTest::mouseClick(tool->cmdScatchard, Qt::LeftButton);
         QVERIFY2(scriptedMessages().shown.isEmpty(), qPrintable(scriptedMessages().titles().join(", ")));
-        QCOMPARE(outputs(),
-                 (QStringList{"1.0", "-0.098", "0.0053", "2", "10.2041 nM", "8.2804 nM < Kd < 13.2922 nM"}));
+        QCOMPARE(outputs(), (QStringList{"1.0", "-0.098", "0.0053", "2", "10.2041 nM", "8.2804 nM < Kd < 13.2922 nM"}));
         QCOMPARE(StatusText::current(), QString());
         QCOMPARE(grid->Row(), 4);
         QCOMPARE(grid->Col(), 2);
@@ -139,18 +138,18 @@ private slots:
         const QString inconclusive = QStringLiteral("Warning: Data are statistically inconclusive");
         using Rows = QList<QStringList>;
         QTest::newRow("no rows") << Rows{} << QStringList{kInvalid} << false;
-        QTest::newRow("two rows, one zero") << Rows{{"1", "0"}, {"2", "0.5"}} << QStringList{kInvalid, insufficient}
-                                            << false;
-        QTest::newRow("empty ratio reads 0, the run goes on") << Rows{{"1", "0.9"}, {"2", ""}, {"3", "0.7"}}
-                                                              << QStringList{kInvalid, inconclusive} << true;
+        QTest::newRow("two rows, one zero")
+            << Rows{{"1", "0"}, {"2", "0.5"}} << QStringList{kInvalid, insufficient} << false;
+        QTest::newRow("empty ratio reads 0, the run goes on")
+            << Rows{{"1", "0.9"}, {"2", ""}, {"3", "0.7"}} << QStringList{kInvalid, inconclusive} << true;
         QTest::newRow("letters and a negative value") << Rows{{"1", "0.9"}, {"abc", "0.8"}, {"-3", "0.7"}, {"4", "0.6"}}
                                                       << QStringList{kInvalid, kInvalid, inconclusive} << true;
         // A blank Bound is a data row reading 0; equal ratios fit perfectly
         // with slope 0, whose Kd is a division fault after the first outputs.
-        QTest::newRow("blank Bound, equal ratios") << Rows{{"1", "1"}, {" ", "1"}, {"3", "1"}}
-                                                   << QStringList{kInvalid, perfect, kInvalid} << true;
-        QTest::newRow("number out of range") << Rows{{"1", "0.9"}, {"1e400", "0.8"}, {"3", "0.7"}}
-                                             << QStringList{kInvalid} << false;
+        QTest::newRow("blank Bound, equal ratios")
+            << Rows{{"1", "1"}, {" ", "1"}, {"3", "1"}} << QStringList{kInvalid, perfect, kInvalid} << true;
+        QTest::newRow("number out of range")
+            << Rows{{"1", "0.9"}, {"1e400", "0.8"}, {"3", "0.7"}} << QStringList{kInvalid} << false;
         QTest::newRow("all Bound equal") << Rows{{"5", "0.9"}, {"5", "0.8"}, {"5", "0.7"}} << QStringList{kInvalid}
                                          << false;
     }
@@ -164,7 +163,8 @@ private slots:
         QVERIFY2(scriptedMessages().titles() == titles, qPrintable(scriptedMessages().titles().join(" | ")));
         QCOMPARE(StatusText::current(), QString());
         QCOMPARE(tool->lblOutputIntercept->text() != QLatin1String("a"), outputsWritten);
-        const QRegularExpression notANumber(QStringLiteral("\\b(inf|nan)\\b"), QRegularExpression::CaseInsensitiveOption);
+        const QRegularExpression notANumber(QStringLiteral("\\b(inf|nan)\\b"),
+                                            QRegularExpression::CaseInsensitiveOption);
         for (const QString &text : outputs())
             QVERIFY2(!notANumber.match(text).hasMatch(), qPrintable(text));
         QCOMPARE(scriptedMessages().shown.first().text,
@@ -198,8 +198,8 @@ private slots:
         for (int i = 1; i <= 20; ++i)
             rows << QStringList{QString::number(i), QString::number((100 - 4 * i + i % 3 - 1) / 100.0)};
         analyze(rows);
-        QCOMPARE(outputs(), (QStringList{"0.9999", "-0.0399", "0.0003", "18", "25.0329 nM",
-                                         "24.6076 nM < Kd < 25.4733 nM"}));
+        QCOMPARE(outputs(),
+                 (QStringList{"0.9999", "-0.0399", "0.0003", "18", "25.0329 nM", "24.6076 nM < Kd < 25.4733 nM"}));
 
         // Rows below the first empty Bound are ignored.
         analyze({{"1", "0.9"}, {"2", "0.8"}, {"3", "0.7"}, {"", ""}, {"abc", "0"}});
@@ -221,7 +221,8 @@ private slots:
         QCOMPARE(tool->txtEdit->text(), QStringLiteral("7"));
         QCOMPARE(tool->txtEdit->cursorPosition(), 1);
         const QRect cell = grid->visualRect(grid->currentIndex());
-        QCOMPARE(tool->txtEdit->geometry(), QRect(grid->viewport()->mapTo(tool->txtEdit->parentWidget(), cell.topLeft()), cell.size()));
+        QCOMPARE(tool->txtEdit->geometry(),
+                 QRect(grid->viewport()->mapTo(tool->txtEdit->parentWidget(), cell.topLeft()), cell.size()));
         QTest::keyClick(tool->txtEdit, Qt::Key_Escape);
         // Double-click edits the old text, caret at its end.
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->currentIndex()).center());
@@ -247,8 +248,11 @@ private slots:
 
     void arrowsStopAtTheEdges()
     {
-        const struct { int row, col; Qt::Key key; } edges[] = {
-            {1, 1, Qt::Key_Up}, {1, 1, Qt::Key_Left}, {20, 2, Qt::Key_Down}, {20, 2, Qt::Key_Right}};
+        const struct
+        {
+            int row, col;
+            Qt::Key key;
+        } edges[] = {{1, 1, Qt::Key_Up}, {1, 1, Qt::Key_Left}, {20, 2, Qt::Key_Down}, {20, 2, Qt::Key_Right}};
         for (const auto &edge : edges) {
             grid->setCurrent(edge.row, edge.col);
             QTest::keyClick(grid, Qt::Key_A);
@@ -428,9 +432,9 @@ private slots:
         options.optLog->setChecked(true);
         QVERIFY(!options.txtX_min->toolTip().isEmpty());
         program.main->mdiArea->setActiveSubWindow(tool);
-        QCOMPARE(options.lblX_ScaleTitles->text(),
-                 QStringLiteral("Low (Min.)") + QString(31, ' ') + QStringLiteral("High (Max.)") + QString(25, ' ')
-                     + QStringLiteral("Tick distance"));
+        QCOMPARE(options.lblX_ScaleTitles->text(), QStringLiteral("Low (Min.)") + QString(31, ' ')
+                                                       + QStringLiteral("High (Max.)") + QString(25, ' ')
+                                                       + QStringLiteral("Tick distance"));
         QVERIFY(options.txtX_min->toolTip().isEmpty() && options.txtX_Tick->toolTip().isEmpty());
     }
 

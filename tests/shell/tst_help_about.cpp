@@ -7,8 +7,8 @@
 #include "platform/ProgramFolder.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
-#include "shell/AppWindows.h"
 #include "session/StatusText.h"
+#include "shell/AppWindows.h"
 #include "shell/WebAddresses.h"
 #include "shell/frmContribute.h"
 #include "shell/frmVnAbout.h"
@@ -184,9 +184,9 @@ private slots:
         QVERIFY(!about->isVisible() && !about->AboutTimer->isActive());
         QCOMPARE(about->tickCount(), 0);
 
-        for (QWidget *part : std::initializer_list<QWidget *>{about->widget(), about->fraAbout, about->picSplash,
-                                                              about->lblProductName, about->lblVersion,
-                                                              about->lblDescription}) {
+        for (QWidget *part :
+             std::initializer_list<QWidget *>{about->widget(), about->fraAbout, about->picSplash, about->lblProductName,
+                                              about->lblVersion, about->lblDescription}) {
             main->action("mnuHelpAbout")->trigger();
             about->AboutTimer_Timer();
             QTest::mouseClick(part, Qt::LeftButton, {}, QPoint(2, 2));

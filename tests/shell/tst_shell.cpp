@@ -7,8 +7,8 @@
 #include "platform/ProgramFolder.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
-#include "shell/AppWindows.h"
 #include "session/StatusText.h"
+#include "shell/AppWindows.h"
 #include "shell/frmStartMenu.h"
 #include "shell/frmVnSplash.h"
 #include "shell/frmVn_Main.h"
@@ -22,10 +22,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
-#include <QToolBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 
 #include <memory>
@@ -82,7 +82,11 @@ private slots:
             bar << menu->text();
         QCOMPARE(bar, (QStringList{"&File", "&Edit", "&View", "&Tools", "&Window", "&Help"}));
 
-        const struct { const char *name, *caption; QKeySequence key; } items[] = {
+        const struct
+        {
+            const char *name, *caption;
+            QKeySequence key;
+        } items[] = {
             {"mnuFileNew", "&New", QKeySequence("Ctrl+N")},
             {"mnuFilePrint", "&Print...", QKeySequence("Ctrl+P")},
             {"mnuFileExit", "E&xit", {}},
@@ -136,8 +140,8 @@ private slots:
                 keys << a->data().toString();
                 tips << a->toolTip();
             }
-        QCOMPARE(keys, (QStringList{"New", "Print", "Cut", "Copy", "Paste", "Vornish", "Scatchard Analysis",
-                                    "DynamVn"}));
+        QCOMPARE(keys,
+                 (QStringList{"New", "Print", "Cut", "Copy", "Paste", "Vornish", "Scatchard Analysis", "DynamVn"}));
         QCOMPARE(tips, (QStringList{"New Tool", "Print", "Cut", "Copy", "Paste", "Equilibrium Tool",
                                     "Scatchard Analysis Tool", "Dynamic Equilibrium Tool"}));
         main->tbToolBar_ButtonClick("Vornish");

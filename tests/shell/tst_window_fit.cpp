@@ -45,8 +45,8 @@ private slots:
     void textsFitTheirWindows()
     {
         AppWindows &w = appWindows();
-        for (ChildWindow *assistant : std::initializer_list<ChildWindow *>{w.vornishAssistant, w.scatchardAssistant,
-                                                                         w.dynamicAssistant}) {
+        for (ChildWindow *assistant :
+             std::initializer_list<ChildWindow *>{w.vornishAssistant, w.scatchardAssistant, w.dynamicAssistant}) {
             assistant->showInFront();
             QVERIFY2(TextFit::captionProblem(assistant).isEmpty(), qPrintable(TextFit::captionProblem(assistant)));
         }
@@ -69,8 +69,8 @@ private slots:
     void tilingKeepsControlsApart()
     {
         AppWindows &w = appWindows();
-        for (ChildWindow *window : std::initializer_list<ChildWindow *>{
-                 w.vornish, w.vornishAssistant, w.scatchard, w.scatchardAssistant, w.options, w.graph})
+        for (ChildWindow *window : std::initializer_list<ChildWindow *>{w.vornish, w.vornishAssistant, w.scatchard,
+                                                                        w.scatchardAssistant, w.options, w.graph})
             window->showInFront();
         program.main->action("mnuWindowTileHorizontal")->trigger();
         for (QMdiSubWindow *window : program.main->mdiArea->subWindowList()) {

@@ -5,10 +5,12 @@ namespace {
 
 const QString twoBreaks = QStringLiteral("\n\n");
 
-bool isEmptyBox(const QString &text) { return text.trimmed().isEmpty(); }
+bool isEmptyBox(const QString &text)
+{
+    return text.trimmed().isEmpty();
+}
 
-AssistantGuidance concentrationGuidance(const std::array<QString, 3> &concentrations,
-                                        const QString &unit)
+AssistantGuidance concentrationGuidance(const std::array<QString, 3> &concentrations, const QString &unit)
 {
     AssistantGuidance guidance;
     int count = 0;
@@ -64,8 +66,7 @@ AssistantGuidance constantGuidance(const std::array<QString, 3> &constants)
 } // namespace
 
 AssistantGuidance GuidanceForStep(int step, const std::array<QString, 3> &concentrations,
-                                  const std::array<QString, 3> &constants,
-                                  const QString &concentrationUnit)
+                                  const std::array<QString, 3> &constants, const QString &concentrationUnit)
 {
     if (step == 2) {
         AssistantGuidance guidance;

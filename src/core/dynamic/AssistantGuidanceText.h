@@ -20,7 +20,6 @@ struct AssistantGuidance
 // step is 1, 2 or 3. concentrations are the texts of A, B, [A/B];
 // constants those of k_ass, k_diss, Kd.
 AssistantGuidance GuidanceForStep(int step, const std::array<QString, 3> &concentrations,
-                                  const std::array<QString, 3> &constants,
-                                  const QString &concentrationUnit);
+                                  const std::array<QString, 3> &constants, const QString &concentrationUnit);
 
 } // namespace modVornish

@@ -40,7 +40,10 @@ double freeAtEquilibrium(double total, double difference, double kd, double sumO
 } // namespace
 
 BindingTimeCourse::BindingTimeCourse(double A, double B, double AB, double kAss, double kDiss)
-    : m_A0(A), m_B0(B), m_x0(AB), m_kAss(kAss)
+    : m_A0(A)
+    , m_B0(B)
+    , m_x0(AB)
+    , m_kAss(kAss)
 {
     const double totalA = A + AB;
     const double totalB = B + AB;
@@ -114,8 +117,7 @@ BindingTimeCourse::Progress BindingTimeCourse::progressAt(double t) const
     // x0 - x = d0 (x2 - x0) (1 - E) / (x2 - x0 + d0 E).
     const double d0 = -d;
     const double denominator = m_toUpper + d0 * decay;
-    return {-(d0 * (m_toUpper / denominator) * -std::expm1(-m_kObs * t)),
-            d0 * decay * (m_spread / denominator)};
+    return {-(d0 * (m_toUpper / denominator) * -std::expm1(-m_kObs * t)), d0 * decay * (m_spread / denominator)};
 }
 
 double BindingTimeCourse::complexAt(double t) const

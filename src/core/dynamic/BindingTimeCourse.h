@@ -56,8 +56,8 @@ private:
     double m_kObs = 0.0;
     double m_x1 = 0.0;
     double m_toEquilibrium = 0.0; // x1 - x0
-    double m_spread = 0.0;    // x2 - x1
-    double m_toUpper = 0.0;   // x2 - x0, infinite without association
+    double m_spread = 0.0;        // x2 - x1
+    double m_toUpper = 0.0;       // x2 - x0, infinite without association
     bool m_reacts = false;
     Equilibrium m_equilibrium;
 };

@@ -59,8 +59,7 @@ QString concentrationText(double molar, const ConcentrationUnit &unit)
     return QString::number(molar / unit.factor, 'g', 4) + QLatin1Char(' ') + unit.name;
 }
 
-QString segmentStartText(const KineticsReport &report, const SegmentKinetics &segment,
-                         const ConcentrationUnit &unit)
+QString segmentStartText(const KineticsReport &report, const SegmentKinetics &segment, const ConcentrationUnit &unit)
 {
     if (segment.event < 0)
         return QStringLiteral("from the start");
@@ -106,9 +105,9 @@ QString deviationFinding(const KineticsReport &report)
 {
     const int row = report.suggestedPrecision;
     QString text = QStringLiteral("At ") % precisionText(report.input.precisionFactor)
-                   % QStringLiteral(" precision the simulated ")
-                   % QLatin1String(speciesNames[report.worstSpecies()]) % QStringLiteral(" deviates by up to ")
-                   % percentText(report.worstDeviation()) % QStringLiteral(" % from the exact time course; ");
+                   % QStringLiteral(" precision the simulated ") % QLatin1String(speciesNames[report.worstSpecies()])
+                   % QStringLiteral(" deviates by up to ") % percentText(report.worstDeviation())
+                   % QStringLiteral(" % from the exact time course; ");
     if (report.suggestionFound)
         return text % precisionText(row) % QStringLiteral(" would keep it under ")
                % percentBound(report.suggestedDeviation) % QStringLiteral(" %.");
@@ -131,8 +130,8 @@ QString DurationText(double seconds)
         const char *name;
         double from;
     };
-    static const Unit units[] = {{3600.0, "h", 7200.0}, {60.0, "min", 120.0}, {1.0, "s", 1.0},
-                                 {1e-3, "ms", 1e-3},    {1e-6, "µs", 0.0}};
+    static const Unit units[] = {
+        {3600.0, "h", 7200.0}, {60.0, "min", 120.0}, {1.0, "s", 1.0}, {1e-3, "ms", 1e-3}, {1e-6, "µs", 0.0}};
     if (!std::isfinite(seconds))
         return QStringLiteral("never");
     if (seconds == 0.0)
@@ -169,8 +168,8 @@ QStringList AccuracyFindings(const KineticsReport &report)
 QString KineticsSummaryText(const KineticsReport &report, const ConcentrationUnit &unit)
 {
     const modVornish::SimulationInput &in = report.input;
-    QString text = QStringLiteral("Kinetics summary of A + B <=> [A/B]\n")
-                   % QStringLiteral("k_ass ") % QString::number(in.kAss, 'g', 4) % QStringLiteral(" per M per s, k_diss ")
+    QString text = QStringLiteral("Kinetics summary of A + B <=> [A/B]\n") % QStringLiteral("k_ass ")
+                   % QString::number(in.kAss, 'g', 4) % QStringLiteral(" per M per s, k_diss ")
                    % QString::number(in.kDiss, 'g', 4) % QStringLiteral(" per s; ") % precisionText(in.precisionFactor)
                    % QStringLiteral(" precision, recording interval ") % DurationText(in.recordingInterval)
                    % QStringLiteral(".\n");
@@ -188,16 +187,17 @@ QString KineticsSummaryText(const KineticsReport &report, const ConcentrationUni
                                    "for A and the competitor)\n");
             continue;
         }
-        text += QStringLiteral("  Tends to: A ") % concentrationText(s.equilibrium.A, unit)
-                % QStringLiteral(", B ") % concentrationText(s.equilibrium.B, unit) % QStringLiteral(", [A/B] ")
+        text += QStringLiteral("  Tends to: A ") % concentrationText(s.equilibrium.A, unit) % QStringLiteral(", B ")
+                % concentrationText(s.equilibrium.B, unit) % QStringLiteral(", [A/B] ")
                 % concentrationText(s.equilibrium.AB, unit) % QStringLiteral("\n");
         if (!moves(s)) {
             text += QStringLiteral("  Starts at that equilibrium.\n");
             continue;
         }
         text += QStringLiteral("  k_obs") % QLatin1String(s.kObsApparent ? " (ln 2 / half-time of [A/B])" : "")
-                % QStringLiteral(": ") % (s.kObs > 0.0 ? QString::number(s.kObs, 'g', 4) + QStringLiteral(" per s")
-                                                       : QStringLiteral("none (slower than exponential)"))
+                % QStringLiteral(": ")
+                % (s.kObs > 0.0 ? QString::number(s.kObs, 'g', 4) + QStringLiteral(" per s")
+                                : QStringLiteral("none (slower than exponential)"))
                 % QStringLiteral("\n  Half-time: ") % timeToText(s.timeTo[0]) % QStringLiteral("\n  To 90 %: ")
                 % timeToText(s.timeTo[1]) % QStringLiteral(", to 95 %: ") % timeToText(s.timeTo[2])
                 % QStringLiteral(", to 99 %: ") % timeToText(s.timeTo[3]) % QStringLiteral("\n");

@@ -17,18 +17,24 @@ namespace {
 using namespace modPlot_Graph;
 
 const QColor dashColour(0, 0, 192);
-constexpr double DashOn = 100;  // twips drawn
-constexpr double DashOff = 70;  // twips left out
+constexpr double DashOn = 100; // twips drawn
+constexpr double DashOff = 70; // twips left out
 
 double valueOf(const ReferencePoint &p, DynamicY quantity)
 {
     switch (quantity) {
-    case DynamicY::A: return p.A;
-    case DynamicY::B: return p.B;
-    case DynamicY::AB: return p.AB;
-    case DynamicY::dAdt: return p.rA;
-    case DynamicY::dBdt: return p.rB;
-    case DynamicY::dABdt: break;
+    case DynamicY::A:
+        return p.A;
+    case DynamicY::B:
+        return p.B;
+    case DynamicY::AB:
+        return p.AB;
+    case DynamicY::dAdt:
+        return p.rA;
+    case DynamicY::dBdt:
+        return p.rB;
+    case DynamicY::dABdt:
+        break;
     }
     return p.rAB;
 }
@@ -68,7 +74,8 @@ class Dasher
 {
 public:
     Dasher(bool echo)
-        : m_picture(GraphSurface()), m_echo(echo)
+        : m_picture(GraphSurface())
+        , m_echo(echo)
     {
     }
 
@@ -111,8 +118,7 @@ private:
 void DrawReferenceCurve(DynamicY quantity, double scale, double timeFactor, double xMin, double xMax, double yMin,
                         double yMax, bool printerEcho)
 {
-    if (!ShowReferenceCurve || !LastRunKinetics || !LastRunKinetics->available() || !(xMax > xMin)
-        || !(yMax > yMin))
+    if (!ShowReferenceCurve || !LastRunKinetics || !LastRunKinetics->available() || !(xMax > xMin) || !(yMax > yMin))
         return;
     const std::vector<ReferencePoint> &curve = LastRunKinetics->curve;
     Dasher dasher(printerEcho);

@@ -97,7 +97,9 @@ bool EquilibriumOf(const Mixture &m, double kAss, double kDiss, Mixture &eq)
 struct ReferenceRun::Integration
 {
     explicit Integration(const SimulationInput &in)
-        : input(in), fired(EventFiringTimes(in)), interval(in.recordingInterval)
+        : input(in)
+        , fired(EventFiringTimes(in))
+        , interval(in.recordingInterval)
     {
     }
 
@@ -126,17 +128,17 @@ struct ReferenceRun::Integration
     std::vector<ReferencePoint> curve;
 
     // The segment being integrated.
-    Mixture current;          // at the segment's start
+    Mixture current; // at the segment's start
     double scale = 1.0;
     Reaction reaction{0.0, 0.0};
     Stepper stepper = odeint::make_dense_output(AbsoluteTolerance, RelativeTolerance,
                                                 odeint::runge_kutta_dopri5<State>());
-    bool settled = false;     // the rest of the segment is the equilibrium
+    bool settled = false; // the rest of the segment is the equilibrium
     Mixture settledState;
     bool haveEquilibrium = false;
     Mixture equilibrium;
     long steps = 0;
-    int nextFraction = 0;     // with the competitor: the next time to find
+    int nextFraction = 0; // with the competitor: the next time to find
 
     ReferencePoint pointOf(double time, const Mixture &m) const
     {
@@ -212,10 +214,7 @@ struct ReferenceRun::Integration
     }
 
     // Fraction of the way [A/B] has gone from the segment's start.
-    double progressOf(const Mixture &m) const
-    {
-        return (m.AB - current.AB) / (equilibrium.AB - current.AB);
-    }
+    double progressOf(const Mixture &m) const { return (m.AB - current.AB) / (equilibrium.AB - current.AB); }
 
     // With the competitor, the times to the summary's fractions are found
     // inside the step just taken, where the dense output holds.

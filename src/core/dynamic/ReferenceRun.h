@@ -36,7 +36,7 @@ inline constexpr int SummaryFractionCount = 4;
 struct SegmentKinetics
 {
     double start = 0.0, end = 0.0; // s
-    int event = -1; // the event (table order) that starts it; -1 for the first
+    int event = -1;                // the event (table order) that starts it; -1 for the first
     Mixture startState;
     bool competitor = false;
     // False only where the end state depends on the path (no dissociation,

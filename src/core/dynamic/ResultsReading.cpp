@@ -82,8 +82,7 @@ bool IsResultsTableEmpty(const QString &path, const QString &query)
 
 namespace modPlot_Graph {
 
-void ScanFieldRange(const QString &path, const QString &query, const QString &field, double &minimum,
-                    double &maximum)
+void ScanFieldRange(const QString &path, const QString &query, const QString &field, double &minimum, double &maximum)
 {
     modVornish::ResultsReader reader(path, query, field);
     if (!reader.next())

@@ -42,7 +42,6 @@ namespace modPlot_Graph {
 
 // The smallest and largest value of field over every row of query on the
 // file at path. An empty result leaves minimum and maximum as they were.
-void ScanFieldRange(const QString &path, const QString &query, const QString &field, double &minimum,
-                    double &maximum);
+void ScanFieldRange(const QString &path, const QString &query, const QString &field, double &minimum, double &maximum);
 
 } // namespace modPlot_Graph

@@ -87,11 +87,11 @@ void ResetResultsDatabase(const QString &path)
 struct ResultsAppender::Statements
 {
     explicit Statements(DatabaseConnection &db)
-        : insertA(db, insertInto(ResultsTable::A)),
-          insertB(db, insertInto(ResultsTable::B)),
-          insertAB(db, insertInto(ResultsTable::AB)),
-          removeA(db, removeFrom(ResultsTable::A)),
-          removeB(db, removeFrom(ResultsTable::B))
+        : insertA(db, insertInto(ResultsTable::A))
+        , insertB(db, insertInto(ResultsTable::B))
+        , insertAB(db, insertInto(ResultsTable::AB))
+        , removeA(db, removeFrom(ResultsTable::A))
+        , removeB(db, removeFrom(ResultsTable::B))
     {
     }
 

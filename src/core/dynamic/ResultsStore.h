@@ -39,8 +39,8 @@ void ResetResultsDatabase(const QString &path);
 // Appends the samples of one run to the file at path. Rows are committed in
 // batches of at most a second, at finish() and, when a fault ends the run,
 // on destruction, so that the file keeps every sample appended before the
-// fault (a kill loses only the last second) and stays a valid database. A sample whose rows cannot all be written is taken out,
-// so the three tables keep equal row counts.
+// fault (a kill loses only the last second) and stays a valid database. A sample whose rows cannot all be written is
+// taken out, so the three tables keep equal row counts.
 class ResultsAppender
 {
 public:

@@ -23,8 +23,8 @@ inline void add(Species &w, const Species &inc)
 // next event is due; returns the first step time not taken. One loop per
 // competitor state keeps the step free of tests it does not need.
 template <bool Competitor>
-double integrate(Species &w, Species &inc, double tau, double intervalEnd, double nextEvent,
-                 double delta, ReactionConstants k)
+double integrate(Species &w, Species &inc, double tau, double intervalEnd, double nextEvent, double delta,
+                 ReactionConstants k)
 {
     Species state = w;
     Species last = inc;
@@ -67,7 +67,8 @@ class EventSchedule
 {
 public:
     explicit EventSchedule(const std::vector<ProgrammedEvent> &events)
-        : m_events(events), m_fired(events.size(), false)
+        : m_events(events)
+        , m_fired(events.size(), false)
     {
         updateNextTime();
     }
@@ -128,8 +129,7 @@ void applyEvent(Species &w, const ProgrammedEvent &e, bool introducesCompetitor)
 
 void checkInputFinite(const SimulationInput &in)
 {
-    for (double v : {in.initialA, in.initialB, in.initialAB, in.kAss, in.kDiss, in.endTime,
-                     in.recordingInterval})
+    for (double v : {in.initialA, in.initialB, in.initialAB, in.kAss, in.kDiss, in.endTime, in.recordingInterval})
         fault::checkedFinite(v);
     for (const ProgrammedEvent &e : in.events) {
         fault::checkedFinite(e.time);
@@ -153,8 +153,7 @@ QString SimulationInputRefusal(const SimulationInput &input)
 void RunSimulation(const SimulationInput &input, const RecordSink &record, const ProgressSink &progress)
 {
     if (!SimulationInputRefusal(input).isEmpty())
-        throw RuntimeFault(RuntimeFault::InvalidProcedureCall,
-                           QStringLiteral("Invalid procedure call or argument"));
+        throw RuntimeFault(RuntimeFault::InvalidProcedureCall, QStringLiteral("Invalid procedure call or argument"));
     checkInputFinite(input);
 
     const ReactionConstants k{input.kAss, input.kDiss};
@@ -187,9 +186,8 @@ void RunSimulation(const SimulationInput &input, const RecordSink &record, const
         double tau = t;
         while (tau <= intervalEnd) {
             if (tau < events.nextTime()) {
-                tau = competitorActive
-                          ? integrate<true>(w, inc, tau, intervalEnd, events.nextTime(), delta, k)
-                          : integrate<false>(w, inc, tau, intervalEnd, events.nextTime(), delta, k);
+                tau = competitorActive ? integrate<true>(w, inc, tau, intervalEnd, events.nextTime(), delta, k)
+                                       : integrate<false>(w, inc, tau, intervalEnd, events.nextTime(), delta, k);
                 continue;
             }
             const int fired = events.fireDue(tau);

@@ -20,8 +20,7 @@ namespace modVornish {
 // Association flux = (A * kAss) * B, dissociation flux = AB * kDiss;
 // rA = rB = dissociation - association, rAB = association - dissociation.
 // Inline: it is the arithmetic of every integration step.
-inline void ComputeRates(double A, double B, double AB, double kAss, double kDiss,
-                         double &rA, double &rB, double &rAB)
+inline void ComputeRates(double A, double B, double AB, double kAss, double kDiss, double &rA, double &rB, double &rAB)
 {
     const double association = (A * kAss) * B;
     const double dissociation = AB * kDiss;
@@ -58,7 +57,6 @@ QString SimulationInputRefusal(const SimulationInput &input);
 // infinite or not a number, or the time can no longer advance; and whatever
 // the record sink throws (a database failure). Samples given to the sink
 // before the fault stay given.
-void RunSimulation(const SimulationInput &input, const RecordSink &record,
-                   const ProgressSink &progress = {});
+void RunSimulation(const SimulationInput &input, const RecordSink &record, const ProgressSink &progress = {});
 
 } // namespace modVornish

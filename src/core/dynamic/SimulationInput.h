@@ -25,12 +25,12 @@ struct ProgrammedEvent
 
 struct SimulationInput
 {
-    double initialA = 0.0;  // M, free A at t = 0
-    double initialB = 0.0;  // M, free B at t = 0
-    double initialAB = 0.0; // M, complex [A/B] at t = 0
-    double kAss = 0.0;      // M^-1 s^-1
-    double kDiss = 0.0;     // s^-1
-    double endTime = 0.0;   // s
+    double initialA = 0.0;          // M, free A at t = 0
+    double initialB = 0.0;          // M, free B at t = 0
+    double initialAB = 0.0;         // M, complex [A/B] at t = 0
+    double kAss = 0.0;              // M^-1 s^-1
+    double kDiss = 0.0;             // s^-1
+    double endTime = 0.0;           // s
     double recordingInterval = 0.0; // s, time between stored samples
     // Fraction of the recording interval used as the integration step: one of
     // PrecisionFactors below, or 0 when no precision is selected.

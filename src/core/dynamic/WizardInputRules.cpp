@@ -42,8 +42,7 @@ double SuggestRecordingInterval(double endTime)
     return s;
 }
 
-RateConstants SettleRateConstants(const QString &kAssText, const QString &kDissText,
-                                  const QString &kdText)
+RateConstants SettleRateConstants(const QString &kAssText, const QString &kDissText, const QString &kdText)
 {
     const auto given = [](const QString &text) {
         return NumberText::isNumeric(text) ? std::optional<double>(PositiveValue(text)) : std::nullopt;
@@ -92,8 +91,7 @@ RateConstants SettleRateConstantValues(std::optional<double> kAss, std::optional
     return result;
 }
 
-EventsRead ReadProgrammedEvents(const std::vector<EventRowText> &rows, double timeFactor,
-                                double concentrationFactor)
+EventsRead ReadProgrammedEvents(const std::vector<EventRowText> &rows, double timeFactor, double concentrationFactor)
 {
     static const EventTarget targets[] = {EventTarget::A, EventTarget::B, EventTarget::AB};
     EventsRead read;

@@ -28,12 +28,12 @@ double SuggestRecordingInterval(double endTime);
 struct RateConstants
 {
     enum class Outcome {
-        KdComputed,        // k_ass and k_diss given; Kd box empty: fill it with kd
-        KdConsistent,      // all three given and Kd agrees within 0.1 %
-        KdConflict,        // all three given and Kd disagrees: ask before replacing it
-        KDissComputed,     // k_ass and Kd given: fill the k_diss box
-        KAssComputed,      // k_diss and Kd given: fill the k_ass box
-        MissingConstants,  // fewer than two given
+        KdComputed,       // k_ass and k_diss given; Kd box empty: fill it with kd
+        KdConsistent,     // all three given and Kd agrees within 0.1 %
+        KdConflict,       // all three given and Kd disagrees: ask before replacing it
+        KDissComputed,    // k_ass and Kd given: fill the k_diss box
+        KAssComputed,     // k_diss and Kd given: fill the k_ass box
+        MissingConstants, // fewer than two given
     };
     Outcome outcome = Outcome::MissingConstants;
     double kAss = 0;
@@ -43,8 +43,7 @@ struct RateConstants
 
 // Throws RuntimeFault (division by zero) when a needed ratio has a zero
 // divisor, as for a k_ass of 0 or a Kd box of 0 next to both rates.
-RateConstants SettleRateConstants(const QString &kAssText, const QString &kDissText,
-                                  const QString &kdText);
+RateConstants SettleRateConstants(const QString &kAssText, const QString &kDissText, const QString &kdText);
 
 // The same for values already read (absent: not given); each is taken as
 // its absolute value.
@@ -62,8 +61,8 @@ struct EventRowText
 struct EventsRead
 {
     std::vector<ProgrammedEvent> events; // the events the run uses, in table order
-    QStringList rewrittenTimes;       // the time cell text of each counted row
-    int nonValidRows = 0;             // rows whose change was not a number
+    QStringList rewrittenTimes;          // the time cell text of each counted row
+    int nonValidRows = 0;                // rows whose change was not a number
 };
 
 // Rows count from the top while their time is a number (at most four).
@@ -71,7 +70,6 @@ struct EventsRead
 // the text of |time|. A row whose change is not a number is reported and
 // cuts the events used back to the rows above it; a later valid row
 // extends them again, and the reported row then changes nothing.
-EventsRead ReadProgrammedEvents(const std::vector<EventRowText> &rows, double timeFactor,
-                                double concentrationFactor);
+EventsRead ReadProgrammedEvents(const std::vector<EventRowText> &rows, double timeFactor, double concentrationFactor);
 
 } // namespace modVornish

@@ -34,8 +34,8 @@ void SweepBindingCurve(const CurveSweep &sweep, const std::function<void(const C
         const double swept = linear ? x * sweep.factor : fault::checkedFinite(std::pow(10.0, x));
         // At x = 0 the solve is exact too: the free component of the other
         // side is then the full other total.
-        CurvePoint p{x, sweep.sweepTotalA ? swept : sweep.otherTotal, sweep.sweepTotalA ? sweep.otherTotal : swept,
-                     0, 0, 0};
+        CurvePoint p{
+            x, sweep.sweepTotalA ? swept : sweep.otherTotal, sweep.sweepTotalA ? sweep.otherTotal : swept, 0, 0, 0};
         double kd = sweep.kd;
         short code = TotalsAndKd;
         SolveEquilibrium(p.A, p.Atot, p.B, p.Btot, p.AB, kd, code);

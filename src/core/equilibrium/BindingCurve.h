@@ -17,12 +17,12 @@ void AutomaticCurveRange(double sweptTotalMolar, double factor, bool logScale, d
 struct CurveSweep
 {
     double xMin = 0, xMax = 0;
-    int steps = 200;          // xMin, xMin + step, ... by adding the step; step = range / steps
-    bool logScale = false;    // x is log10 of the molar total; else the total in the shown unit
-    bool sweepTotalA = true;  // else Total B is swept
-    double otherTotal = 0;    // molar
-    double kd = 0;            // molar
-    double factor = 1e-9;     // molar per shown unit
+    int steps = 200;         // xMin, xMin + step, ... by adding the step; step = range / steps
+    bool logScale = false;   // x is log10 of the molar total; else the total in the shown unit
+    bool sweepTotalA = true; // else Total B is swept
+    double otherTotal = 0;   // molar
+    double kd = 0;           // molar
+    double factor = 1e-9;    // molar per shown unit
 };
 
 struct CurvePoint

@@ -27,15 +27,21 @@ AxisRanges EquilibriumAxisRanges(const EquilibriumCurveInput &input, GraphPrefer
 {
     const bool sweepTotalA = preferences.equilibriumX == EquilibriumX::TotalA;
     AxisRanges r;
-    AutomaticCurveRange(sweepTotalA ? input.totalAMolar : input.totalBMolar, input.factor, preferences.logScale,
-                        r.xMin, r.xMax);
+    AutomaticCurveRange(sweepTotalA ? input.totalAMolar : input.totalBMolar, input.factor, preferences.logScale, r.xMin,
+                        r.xMax);
     applyManualLimit(preferences.xMin, r.xMin, true);
     applyManualLimit(preferences.xMax, r.xMax, true);
 
     switch (preferences.equilibriumY) {
-    case EquilibriumY::A: r.yMax = input.shownTotalA; break;
-    case EquilibriumY::B: r.yMax = input.shownTotalB; break;
-    case EquilibriumY::AB: r.yMax = std::min(input.shownTotalA, input.shownTotalB); break;
+    case EquilibriumY::A:
+        r.yMax = input.shownTotalA;
+        break;
+    case EquilibriumY::B:
+        r.yMax = input.shownTotalB;
+        break;
+    case EquilibriumY::AB:
+        r.yMax = std::min(input.shownTotalA, input.shownTotalB);
+        break;
     }
     RoundUpAxisMaximum(r.yMax);
     applyManualLimit(preferences.yMin, r.yMin, false);

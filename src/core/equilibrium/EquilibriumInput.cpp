@@ -20,28 +20,27 @@ struct Pattern
 
 // The eleven accepted input patterns, in the order they are tried.
 const Pattern kPatterns[] = {
-    {{FAtot, FBtot, FKd}, TotalsAndKd},
-    {{FA, FB, FAB}, FreeAndComplex},
-    {{FA, FB, FKd}, FreeAndKd},
-    {{FA, FAtot, FKd}, AComplexKd},
-    {{FA, FAB, FKd}, AComplexKd},
-    {{FB, FBtot, FKd}, BComplexKd},
-    {{FB, FAB, FKd}, BComplexKd},
-    {{FA, FAtot, FB}, ATotalAB},
-    {{FA, FB, FBtot}, ABTotalB},
-    {{FA, FAtot, FBtot}, ATotalATotalB},
-    {{FAtot, FB, FBtot}, BTotalATotalB},
+    {{FAtot, FBtot, FKd}, TotalsAndKd},  {{FA, FB, FAB}, FreeAndComplex},     {{FA, FB, FKd}, FreeAndKd},
+    {{FA, FAtot, FKd}, AComplexKd},      {{FA, FAB, FKd}, AComplexKd},        {{FB, FBtot, FKd}, BComplexKd},
+    {{FB, FAB, FKd}, BComplexKd},        {{FA, FAtot, FB}, ATotalAB},         {{FA, FB, FBtot}, ABTotalB},
+    {{FA, FAtot, FBtot}, ATotalATotalB}, {{FAtot, FB, FBtot}, BTotalATotalB},
 };
 
 const QString &textOf(const EquilibriumFields &f, Field field)
 {
     switch (field) {
-    case FA: return f.A;
-    case FAtot: return f.Atot;
-    case FB: return f.B;
-    case FBtot: return f.Btot;
-    case FAB: return f.AB;
-    case FKd: break;
+    case FA:
+        return f.A;
+    case FAtot:
+        return f.Atot;
+    case FB:
+        return f.B;
+    case FBtot:
+        return f.Btot;
+    case FAB:
+        return f.AB;
+    case FKd:
+        break;
     }
     return f.Kd;
 }
@@ -49,12 +48,18 @@ const QString &textOf(const EquilibriumFields &f, Field field)
 double &valueOf(EquilibriumInput &in, Field field)
 {
     switch (field) {
-    case FA: return in.A;
-    case FAtot: return in.Atot;
-    case FB: return in.B;
-    case FBtot: return in.Btot;
-    case FAB: return in.AB;
-    case FKd: break;
+    case FA:
+        return in.A;
+    case FAtot:
+        return in.Atot;
+    case FB:
+        return in.B;
+    case FBtot:
+        return in.Btot;
+    case FAB:
+        return in.AB;
+    case FKd:
+        break;
     }
     return in.Kd;
 }

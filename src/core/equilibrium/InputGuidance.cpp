@@ -7,8 +7,8 @@ namespace modVornish {
 QString GuidanceText(const EquilibriumFields &fields)
 {
     const std::pair<const QString *, const char *> checked[] = {
-        {&fields.A, "A"}, {&fields.Atot, "A_tot"}, {&fields.B, "B"},
-        {&fields.Btot, "B_tot"}, {&fields.AB, "AB"}, {&fields.Kd, "Kd"},
+        {&fields.A, "A"},        {&fields.Atot, "A_tot"}, {&fields.B, "B"},
+        {&fields.Btot, "B_tot"}, {&fields.AB, "AB"},      {&fields.Kd, "Kd"},
     };
     QStringList filled;
     for (const auto &[text, name] : checked)

@@ -21,7 +21,10 @@ void appendNumber(std::string &out, double v);
 void appendField(std::string &out, const QString &text);
 
 // Appends the end of a record.
-inline void endRecord(std::string &out) { out += "\r\n"; }
+inline void endRecord(std::string &out)
+{
+    out += "\r\n";
+}
 
 // A whole record of text fields.
 std::string record(const QStringList &fields);

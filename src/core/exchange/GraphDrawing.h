@@ -13,7 +13,7 @@ class QPainter;
 struct GraphDrawing
 {
     DisplayList list;
-    QImage underlay;        // a pasted picture, at the screen's pixels
+    QImage underlay; // a pasted picture, at the screen's pixels
     double underlayDpi = 96;
     QSizeF twipsSize;
 

@@ -1,9 +1,9 @@
 #include "exchange/ResultsCsv.h"
 
 #include "exchange/CsvText.h"
-#include "platform/SavedFile.h"
 #include "platform/DatabaseConnection.h"
 #include "platform/RuntimeFault.h"
+#include "platform/SavedFile.h"
 
 #include <QIODevice>
 
@@ -72,12 +72,13 @@ std::vector<Column> RunColumns(const QString &timeUnit, double secondsPerUnit, c
 {
     using namespace modVornish;
     const QString rateUnit = concentrationUnit + QLatin1Char('/') + timeUnit;
-    std::vector<Column> columns{{ResultsTable::A, TimeField, QStringLiteral("Time (%1)").arg(timeUnit), secondsPerUnit}};
+    std::vector<Column> columns{
+        {ResultsTable::A, TimeField, QStringLiteral("Time (%1)").arg(timeUnit), secondsPerUnit}};
     const QString names[] = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("A/B")};
     for (int i = 0; i < 3; ++i) {
         const QString name = names[i];
-        columns.push_back({allTables[i], ConcentrationField,
-                           QStringLiteral("[%1] (%2)").arg(name, concentrationUnit), molarPerUnit});
+        columns.push_back(
+            {allTables[i], ConcentrationField, QStringLiteral("[%1] (%2)").arg(name, concentrationUnit), molarPerUnit});
         columns.push_back({allTables[i], RateField, QStringLiteral("d[%1]/dt (%2)").arg(name, rateUnit), molarPerUnit,
                            secondsPerUnit});
     }

@@ -6,9 +6,12 @@ namespace {
 QString equilibriumYTitle(EquilibriumY y, const QString &u)
 {
     switch (y) {
-    case EquilibriumY::A: return QStringLiteral("[Free A] (") + u + QStringLiteral(")");
-    case EquilibriumY::B: return QStringLiteral("[Free B] (") + u + QStringLiteral(")");
-    case EquilibriumY::AB: break;
+    case EquilibriumY::A:
+        return QStringLiteral("[Free A] (") + u + QStringLiteral(")");
+    case EquilibriumY::B:
+        return QStringLiteral("[Free B] (") + u + QStringLiteral(")");
+    case EquilibriumY::AB:
+        break;
     }
     return QStringLiteral("[A/B complex] (") + u + QStringLiteral(")");
 }
@@ -17,20 +20,26 @@ QString dynamicYTitle(DynamicY y, const QString &u, const QString &t)
 {
     const QString rate = QStringLiteral(" (") + u + QStringLiteral("/") + t + QStringLiteral(")");
     switch (y) {
-    case DynamicY::A: return QStringLiteral("[A] (") + u + QStringLiteral(")");
-    case DynamicY::B: return QStringLiteral("[B] (") + u + QStringLiteral(")");
-    case DynamicY::AB: return QStringLiteral("[A/B] (") + u + QStringLiteral(")");
-    case DynamicY::dAdt: return QStringLiteral("d[A]dt") + rate;
-    case DynamicY::dBdt: return QStringLiteral("d[B]dt") + rate;
-    case DynamicY::dABdt: return QStringLiteral("d[A/B]dt") + rate;
+    case DynamicY::A:
+        return QStringLiteral("[A] (") + u + QStringLiteral(")");
+    case DynamicY::B:
+        return QStringLiteral("[B] (") + u + QStringLiteral(")");
+    case DynamicY::AB:
+        return QStringLiteral("[A/B] (") + u + QStringLiteral(")");
+    case DynamicY::dAdt:
+        return QStringLiteral("d[A]dt") + rate;
+    case DynamicY::dBdt:
+        return QStringLiteral("d[B]dt") + rate;
+    case DynamicY::dABdt:
+        return QStringLiteral("d[A/B]dt") + rate;
     }
     return QString();
 }
 
 } // namespace
 
-AxisTitles ComposeAxisTitles(short toolCode, const GraphPreferences &preferences,
-                             const QString &concentrationUnit, const QString &timeUnit)
+AxisTitles ComposeAxisTitles(short toolCode, const GraphPreferences &preferences, const QString &concentrationUnit,
+                             const QString &timeUnit)
 {
     const QString &u = concentrationUnit;
     AxisTitles titles;

@@ -14,7 +14,7 @@ struct AxisTitles
 
 // The axis titles of a tool's graph in the given units; the manual titles
 // of the preferences replace them when filled.
-AxisTitles ComposeAxisTitles(short toolCode, const GraphPreferences &preferences,
-                             const QString &concentrationUnit, const QString &timeUnit);
+AxisTitles ComposeAxisTitles(short toolCode, const GraphPreferences &preferences, const QString &concentrationUnit,
+                             const QString &timeUnit);
 
 } // namespace modPlot_Graph

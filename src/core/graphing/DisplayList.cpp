@@ -10,7 +10,8 @@ constexpr double twipsPerPoint = 20.0;
 } // namespace
 
 DisplayList::DisplayList()
-    : m_fonts{SurfaceFont()}, m_metrics(twipsFont(SurfaceFont()))
+    : m_fonts{SurfaceFont()}
+    , m_metrics(twipsFont(SurfaceFont()))
 {
 }
 
@@ -53,8 +54,7 @@ void DisplayList::drawPoint(QPointF at, QColor color)
     m_pen = at;
 }
 
-void DisplayList::drawCircle(QPointF centre, double radius, QColor outline, bool filled, QColor fill,
-                             int lineWidth)
+void DisplayList::drawCircle(QPointF centre, double radius, QColor outline, bool filled, QColor fill, int lineWidth)
 {
     DisplayItem item = figure(DisplayItem::Circle, centre, QPointF(radius, 0), outline);
     item.filled = filled;

@@ -21,7 +21,7 @@ struct DisplayItem
     float x2 = 0, y2 = 0; // line end, box corner; circles: x2 is the radius
     QRgb color = 0xff000000;
     QRgb fill = 0xffffffff;
-    qint32 text = -1;     // texts: index into the list's texts
+    qint32 text = -1; // texts: index into the list's texts
 };
 
 // A font as the graph procedures ask for it.

@@ -21,7 +21,11 @@ QPen cosmeticPen(QRgb color, int lineWidth, double pixelsPerLineWidth)
 class LineBatch
 {
 public:
-    LineBatch(QPainter &painter, double pixelsPerLineWidth) : m_painter(painter), m_scale(pixelsPerLineWidth) {}
+    LineBatch(QPainter &painter, double pixelsPerLineWidth)
+        : m_painter(painter)
+        , m_scale(pixelsPerLineWidth)
+    {
+    }
 
     void add(const DisplayItem &item)
     {

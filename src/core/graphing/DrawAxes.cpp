@@ -53,11 +53,11 @@ QString labelText(double value, const QString &format)
 // One tick of an axis: its mark, its label and where the pen goes next.
 struct Tick
 {
-    QPointF from, to;  // the tick mark
-    QPointF labelAt;   // top left of the label ("10" first for decade labels)
+    QPointF from, to; // the tick mark
+    QPointF labelAt;  // top left of the label ("10" first for decade labels)
     QString text;
-    QRectF box;        // what the label covers
-    QPointF penAfter;  // the next tick's place on the axis
+    QRectF box;       // what the label covers
+    QPointF penAfter; // the next tick's place on the axis
 };
 
 // The smallest step k such that every k-th label, from the first, stands
@@ -80,7 +80,7 @@ std::vector<Tick> yTicks(const DrawingSurface &surface, double left, double bott
 {
     std::vector<Tick> ticks;
     const double yRange = yMax - yMin;
-    QString format;        // a first label of 0 keeps the empty format: general form
+    QString format; // a first label of 0 keeps the empty format: general form
     short widthClass = 0;
     double v = yMin;
     QPointF pen(left, bottom);
@@ -107,8 +107,8 @@ std::vector<Tick> yTicks(const DrawingSurface &surface, double left, double bott
     return ticks;
 }
 
-std::vector<Tick> xTicks(const DrawingSurface &surface, double left, double bottom, int width, double xMin,
-                         double xMax, double xTick, bool decadeLabels)
+std::vector<Tick> xTicks(const DrawingSurface &surface, double left, double bottom, int width, double xMin, double xMax,
+                         double xTick, bool decadeLabels)
 {
     std::vector<Tick> ticks;
     const double xRange = xMax - xMin;
@@ -161,8 +161,8 @@ void drawTicks(DrawingSurface &surface, const std::vector<Tick> &ticks, double g
 
 } // namespace
 
-void DrawAxes(DrawingSurface &surface, double left, int width, int height, double xMin, double &xMax,
-              double yMin, double yMax, double xTick, double yTick, bool decadeLabels)
+void DrawAxes(DrawingSurface &surface, double left, int width, int height, double xMin, double &xMax, double yMin,
+              double yMax, double xTick, double yTick, bool decadeLabels)
 {
     const double bottom = PlotTop + height;
     surface.drawLine(QPointF(left, PlotTop), QPointF(left, bottom), black);

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "graphing/AxisRounding.h"
-#include "session/GraphPreferences.h"
 #include "graphing/GraphState.h"
 #include "graphing/PlotGeometry.h"
 #include "graphing/PlotPoint.h"
+#include "session/GraphPreferences.h"
 
 #include <functional>
 

@@ -90,7 +90,9 @@ void PlotDashedLine(double x1, double y1, double x2, double y2, double xMin, dou
                     QColor color, short printerEcho)
 {
     const auto twipsX = [&](double x) { return ScreenLeft + fault::divide((x - xMin) * PlotWidth, xMax - xMin); };
-    const auto twipsY = [&](double y) { return PlotTop + PlotHeight - fault::divide((y - yMin) * PlotHeight, yMax - yMin); };
+    const auto twipsY = [&](double y) {
+        return PlotTop + PlotHeight - fault::divide((y - yMin) * PlotHeight, yMax - yMin);
+    };
     QLineF line(fault::checkedFinite(twipsX(x1)), fault::checkedFinite(twipsY(y1)), fault::checkedFinite(twipsX(x2)),
                 fault::checkedFinite(twipsY(y2)));
     if (!clipToPlotArea(line))

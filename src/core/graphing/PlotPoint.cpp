@@ -34,7 +34,11 @@ void checkSymbolCorners(QPointF p)
 void drawDot(DrawingSurface &surface, QPointF p)
 {
     surface.setPenPosition(p);
-    struct Step { double dx, dy; const QColor &color; };
+    struct Step
+    {
+        double dx, dy;
+        const QColor &color;
+    };
     const Step steps[] = {{0, -1, grey}, {1, 1, grey}, {-1, 1, grey}, {-1, -1, black}, {1, 0, black}};
     for (const Step &step : steps)
         surface.drawPoint(surface.penPosition() + QPointF(step.dx, step.dy), step.color);
@@ -44,11 +48,20 @@ void drawSymbol(DrawingSurface &surface, QPointF p, short mode, int circleWidth)
 {
     const QPointF corner(symbolRadius, symbolRadius);
     switch (mode) {
-    case PlotClosedCircle: surface.drawCircle(p, symbolRadius, black, true, black, circleWidth); break;
-    case PlotOpenCircle: surface.drawCircle(p, symbolRadius, black, true, white, circleWidth); break;
-    case PlotClosedSquare: surface.drawBox(p - corner, p + corner, black, true, black); break;
-    case PlotOpenSquare: surface.drawBox(p - corner, p + corner, black, true, white); break;
-    default: break;
+    case PlotClosedCircle:
+        surface.drawCircle(p, symbolRadius, black, true, black, circleWidth);
+        break;
+    case PlotOpenCircle:
+        surface.drawCircle(p, symbolRadius, black, true, white, circleWidth);
+        break;
+    case PlotClosedSquare:
+        surface.drawBox(p - corner, p + corner, black, true, black);
+        break;
+    case PlotOpenSquare:
+        surface.drawBox(p - corner, p + corner, black, true, white);
+        break;
+    default:
+        break;
     }
 }
 

@@ -4,12 +4,12 @@ namespace modPlot_Graph {
 
 // Data point modes of PlotPoint.
 enum PlotMode : short {
-    PlotDot = 1,            // first point of a curve
+    PlotDot = 1, // first point of a curve
     PlotClosedCircle = 10,
     PlotOpenCircle = 11,
     PlotClosedSquare = 20,
     PlotOpenSquare = 21,
-    PlotSegment = 30,       // a line from the previous point
+    PlotSegment = 30, // a line from the previous point
 };
 
 // Draws one point of a series into the graph that SetUpGraph prepared, at

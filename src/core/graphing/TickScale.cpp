@@ -30,9 +30,17 @@ int divisionsFor(short widthClass)
 void ChooseTickFormat(double value, QString &format, short &widthClass)
 {
     const double a = std::fabs(value);
-    struct Row { double low; const char *format; short widthClass; };
+    struct Row
+    {
+        double low;
+        const char *format;
+        short widthClass;
+    };
     static const Row rows[] = {
-        {10000, "Scientific", 8}, {1000, "#####0", 4}, {100, "####0", 3}, {10, "###0", 2},
+        {10000, "Scientific", 8},
+        {1000, "#####0", 4},
+        {100, "####0", 3},
+        {10, "###0", 2},
     };
     for (const Row &row : rows) {
         if (a >= row.low) {
@@ -48,7 +56,10 @@ void ChooseTickFormat(double value, QString &format, short &widthClass)
         return;
     }
     static const Row fractions[] = {
-        {0.1, "0.0##", 5}, {0.01, "0.00##", 6}, {0.001, "0.000##", 7}, {0.0001, "0.0000##", 8},
+        {0.1, "0.0##", 5},
+        {0.01, "0.00##", 6},
+        {0.001, "0.000##", 7},
+        {0.0001, "0.0000##", 8},
     };
     for (const Row &row : fractions) {
         if (a >= row.low) {

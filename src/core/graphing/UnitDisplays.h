@@ -26,9 +26,8 @@ using RescaleText = std::function<QString(const QString &)>;
 struct UnitDisplay
 {
     // Rewrites each shown concentration as rescale(text), in the window's
-    // order (Equilibrium: txtA, txtA_tot, txtB, txtB_tot, txtAB, txtKd; Dynamic: txtA, txtB, txtAB, then the events grid's Change
-    // column rows 1 to 4; Scatchard: the Bound column from row 1 down to
-    // the first empty cell).
+    // order (Equilibrium: txtA, txtA_tot, txtB, txtB_tot, txtAB, txtKd; Dynamic: txtA, txtB, txtAB, then the events
+    // grid's Change column rows 1 to 4; Scatchard: the Bound column from row 1 down to the first empty cell).
     std::function<void(const RescaleText &rescale)> rescaleConcentrations;
     // Writes the window's concentration unit labels from the given texts.
     std::function<void(const ConcentrationUnitTexts &texts)> showConcentrationUnit;

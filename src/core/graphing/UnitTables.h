@@ -15,10 +15,10 @@ struct ConcentrationUnitEntry
 
 struct TimeUnitEntry
 {
-    QString unit;     // "min."
-    float factor;     // seconds per unit
-    int listIndex;    // in the Dynamic Equilibrium Tool's time list
-    QString label;    // "minutes"
+    QString unit;  // "min."
+    float factor;  // seconds per unit
+    int listIndex; // in the Dynamic Equilibrium Tool's time list
+    QString label; // "minutes"
 };
 
 // Null for a unit name that is not one of the four.
@@ -28,10 +28,10 @@ const TimeUnitEntry *FindTimeUnit(const QString &unit);
 // The texts a change of concentration unit writes into the tool windows.
 struct ConcentrationUnitTexts
 {
-    QString unit;               // "µM"
-    QString scatchardLabel;     // frmScatchard lblUnit: "(in µM )"
-    QString longText;           // frmScatchTlAssistant lblUnits: "µM (1E-06 Molar)"
-    QString dynamicLabel;       // frmDynVornish lblConcentrationUnit(0) and (1): "(µM)"
+    QString unit;           // "µM"
+    QString scatchardLabel; // frmScatchard lblUnit: "(in µM )"
+    QString longText;       // frmScatchTlAssistant lblUnits: "µM (1E-06 Molar)"
+    QString dynamicLabel;   // frmDynVornish lblConcentrationUnit(0) and (1): "(µM)"
 };
 ConcentrationUnitTexts UnitTextsFor(const ConcentrationUnitEntry &entry);
 

@@ -19,8 +19,8 @@ struct Request
 {
     Mode mode = Mode::Save;
     QString title;
-    QStringList filters;   // "CSV file (*.csv)", the first one selected
-    QString startPath;     // the remembered folder, plus the suggested name when saving
+    QStringList filters; // "CSV file (*.csv)", the first one selected
+    QString startPath;   // the remembered folder, plus the suggested name when saving
 };
 
 class Service

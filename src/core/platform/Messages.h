@@ -39,10 +39,19 @@ void install(std::unique_ptr<Service> service);
 Answer show(const QString &text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
             const QString &title = QString());
 
-inline QString blankTitle() { return QStringLiteral(""); } // empty, not null
+inline QString blankTitle()
+{
+    return QStringLiteral("");
+} // empty, not null
 
 // The paragraph break of message texts: CR LF CR LF.
-inline QString paragraph() { return QStringLiteral("\r\n\r\n"); }
-inline QString lineBreak() { return QStringLiteral("\r\n"); }
+inline QString paragraph()
+{
+    return QStringLiteral("\r\n\r\n");
+}
+inline QString lineBreak()
+{
+    return QStringLiteral("\r\n");
+}
 
 } // namespace Messages

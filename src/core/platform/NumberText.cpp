@@ -35,7 +35,10 @@ double parseCNumber(const QByteArray &cText)
     return ok ? v : 0.0;
 }
 
-bool isAsciiDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool isAsciiDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 // The blanks around a number that the strict test allows.
 bool isAsciiSpace(QChar c)

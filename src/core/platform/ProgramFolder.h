@@ -29,6 +29,9 @@ QString ProgramFilePath(const QString &fileName);
 QString WritableFolder();
 
 // The program's title, used as the default message title.
-inline QString ProgramTitle() { return QStringLiteral("Vornish"); }
+inline QString ProgramTitle()
+{
+    return QStringLiteral("Vornish");
+}
 
 } // namespace modVnPublic

@@ -4,7 +4,8 @@
 #include <utility>
 
 RuntimeFault::RuntimeFault(int number, QString description)
-    : m_number(number), m_description(std::move(description))
+    : m_number(number)
+    , m_description(std::move(description))
 {
 }
 

@@ -23,8 +23,9 @@ QString writeWholeFile(const QString &path, const std::function<bool(QIODevice &
 
 void showSaveFailure(const QString &path, const QString &reason)
 {
-    Messages::show(QStringLiteral("The file could not be saved:") + Messages::lineBreak() + QDir::toNativeSeparators(path)
-                       + Messages::paragraph() + reason + Messages::paragraph()
-                       + QStringLiteral("Nothing was written. Choose another folder, or free some space, and try again."),
+    Messages::show(QStringLiteral("The file could not be saved:") + Messages::lineBreak()
+                       + QDir::toNativeSeparators(path) + Messages::paragraph() + reason + Messages::paragraph()
+                       + QStringLiteral(
+                           "Nothing was written. Choose another folder, or free some space, and try again."),
                    Messages::Buttons::Ok, Messages::Icon::Exclamation, QStringLiteral("Save Failed"));
 }

@@ -33,28 +33,24 @@ QString settingsKey(const QString &section, const QString &key)
 
 } // namespace
 
-QString read(const QString &application, const QString &section, const QString &key,
-             const QString &defaultText)
+QString read(const QString &application, const QString &section, const QString &key, const QString &defaultText)
 {
     return store(application).value(settingsKey(section, key), defaultText).toString();
 }
 
-void write(const QString &application, const QString &section, const QString &key,
-           const QString &text)
+void write(const QString &application, const QString &section, const QString &key, const QString &text)
 {
     QSettings &settings = store(application);
     settings.setValue(settingsKey(section, key), text);
     settings.sync();
 }
 
-float readSingle(const QString &application, const QString &section, const QString &key,
-                 float defaultValue)
+float readSingle(const QString &application, const QString &section, const QString &key, float defaultValue)
 {
     return singleFromText(read(application, section, key, QString()), defaultValue);
 }
 
-short readShort(const QString &application, const QString &section, const QString &key,
-                short defaultValue)
+short readShort(const QString &application, const QString &section, const QString &key, short defaultValue)
 {
     return shortFromText(read(application, section, key, QString()), defaultValue);
 }

@@ -9,19 +9,15 @@
 namespace SettingsStore {
 
 // The stored text, or defaultText when the key was never written.
-QString read(const QString &application, const QString &section, const QString &key,
-             const QString &defaultText);
+QString read(const QString &application, const QString &section, const QString &key, const QString &defaultText);
 
 // Writes the text and saves the file at once.
-void write(const QString &application, const QString &section, const QString &key,
-           const QString &text);
+void write(const QString &application, const QString &section, const QString &key, const QString &text);
 
 // Readers of numeric values: a stored text that does not parse as the
 // wanted number gives the default.
-float readSingle(const QString &application, const QString &section, const QString &key,
-                 float defaultValue);
-short readShort(const QString &application, const QString &section, const QString &key,
-                short defaultValue);
+float readSingle(const QString &application, const QString &section, const QString &key, float defaultValue);
+short readShort(const QString &application, const QString &section, const QString &key, short defaultValue);
 
 // How those readers convert a stored text.
 float singleFromText(const QString &text, float defaultValue);

@@ -10,8 +10,7 @@ namespace {
 
 const QScreen *primaryScreen()
 {
-    return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) ? QGuiApplication::primaryScreen()
-                                                                         : nullptr;
+    return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) ? QGuiApplication::primaryScreen() : nullptr;
 }
 
 } // namespace
@@ -28,12 +27,24 @@ double dpiY()
     return screen ? screen->logicalDotsPerInchY() : 96.0;
 }
 
-int toPixelsX(double twips) { return static_cast<int>(std::lround(twips * dpiX() / perInch)); }
-int toPixelsY(double twips) { return static_cast<int>(std::lround(twips * dpiY() / perInch)); }
+int toPixelsX(double twips)
+{
+    return static_cast<int>(std::lround(twips * dpiX() / perInch));
+}
+int toPixelsY(double twips)
+{
+    return static_cast<int>(std::lround(twips * dpiY() / perInch));
+}
 // In double: pixels * perInch in int arithmetic overflows beyond about
 // 1.5 million pixels.
-double fromPixelsX(int pixels) { return double(pixels) * perInch / dpiX(); }
-double fromPixelsY(int pixels) { return double(pixels) * perInch / dpiY(); }
+double fromPixelsX(int pixels)
+{
+    return double(pixels) * perInch / dpiX();
+}
+double fromPixelsY(int pixels)
+{
+    return double(pixels) * perInch / dpiY();
+}
 
 QRect toPixels(double left, double top, double width, double height)
 {

@@ -20,9 +20,12 @@ QString withoutLeadingBlanks(const QString &text)
 double lineStart(double x, double boxWidth, double lineWidth, int align)
 {
     switch (align) {
-    case AlignCentre: return x + float((boxWidth - lineWidth) / 2);
-    case AlignRight: return x + boxWidth - lineWidth;
-    default: return x;
+    case AlignCentre:
+        return x + float((boxWidth - lineWidth) / 2);
+    case AlignRight:
+        return x + boxWidth - lineWidth;
+    default:
+        return x;
     }
 }
 

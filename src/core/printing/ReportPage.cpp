@@ -18,7 +18,7 @@ namespace {
 const QString kPrinting = QStringLiteral("Printing...");
 
 // Twips from the page's printable origin.
-constexpr double kGraphBlockTop = 6000;  // below the graph
+constexpr double kGraphBlockTop = 6000; // below the graph
 constexpr double kPageTop = 1000;
 constexpr double kCommentToList = 1000;
 constexpr double kLabelsX = 1000;
@@ -152,9 +152,7 @@ Outcome ComposeAndSendReport(const Choices &choices, short activeTool, const Pag
     // End of the document; a page without ink is not worth a sheet.
     bool sent = true;
     if (HasInk(page))
-        sent = sendPage([&page](QPainter &painter, const QPaintDevice &device) {
-            page.paint(painter, device);
-        });
+        sent = sendPage([&page](QPainter &painter, const QPaintDevice &device) { page.paint(painter, device); });
     page.discard();
     return sent ? Outcome::Printed : Outcome::PrinterFailed;
 }

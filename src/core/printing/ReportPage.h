@@ -14,10 +14,10 @@ namespace Report {
 
 struct Choices
 {
-    bool printGraph = true;   // "Print Graph"
-    bool printInfo = false;   // "Print numeric output"
+    bool printGraph = true;    // "Print Graph"
+    bool printInfo = false;    // "Print numeric output"
     bool printComment = false; // "Annotation"
-    QString comment;          // lines joined by CR LF
+    QString comment;           // lines joined by CR LF
 };
 
 enum class Outcome {

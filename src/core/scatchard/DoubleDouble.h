@@ -46,8 +46,14 @@ inline Value add(Value a, Value b)
     return quickTwoSum(s.hi, s.lo);
 }
 
-inline Value negate(Value a) { return {-a.hi, -a.lo}; }
-inline Value subtract(Value a, Value b) { return add(a, negate(b)); }
+inline Value negate(Value a)
+{
+    return {-a.hi, -a.lo};
+}
+inline Value subtract(Value a, Value b)
+{
+    return add(a, negate(b));
+}
 
 inline Value multiply(Value a, Value b)
 {
@@ -68,6 +74,9 @@ inline Value divide(Value a, Value b)
 }
 
 // The nearest double of the value.
-inline double toDouble(Value a) { return a.hi + a.lo; }
+inline double toDouble(Value a)
+{
+    return a.hi + a.lo;
+}
 
 } // namespace DoubleDouble

@@ -41,7 +41,7 @@ QString KdIntervalText(const KdInterval &interval, const QString &unit)
     switch (interval.kind) {
     case KdInterval::Finite:
         return OutputNumberText(interval.low) + QLatin1Char(' ') + unit + QStringLiteral(" < Kd < ")
-            + OutputNumberText(interval.high) + QLatin1Char(' ') + unit;
+               + OutputNumberText(interval.high) + QLatin1Char(' ') + unit;
     case KdInterval::OpenAbove:
         return OutputNumberText(interval.low) + QLatin1Char(' ') + unit + QStringLiteral(" < Kd < plus infinite");
     case KdInterval::Invalid:

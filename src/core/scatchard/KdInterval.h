@@ -10,8 +10,8 @@ struct KdInterval
 {
     enum Kind { Finite, OpenAbove, Invalid };
     Kind kind = Invalid;
-    double low = 0.0;    // finite and open above
-    double high = 0.0;   // finite only
+    double low = 0.0;  // finite and open above
+    double high = 0.0; // finite only
 };
 
 // Kd = -1 / slope. Throws DivisionByZero for a slope of 0 and Overflow

@@ -68,8 +68,8 @@ LineFit FitLine(int n, const std::vector<double> &x, const std::vector<double> &
     return fit;
 }
 
-void LinearRegression(quint8 n, const std::vector<double> &x, const std::vector<double> &y,
-                      double &intercept, double &slope, double &seSlope)
+void LinearRegression(quint8 n, const std::vector<double> &x, const std::vector<double> &y, double &intercept,
+                      double &slope, double &seSlope)
 {
     const LineFit fit = FitLine(n, x, y);
     intercept = fit.intercept;

@@ -11,8 +11,8 @@ struct LineFit
 {
     double intercept = 0.0;
     double slope = 0.0;
-    double seSlope = 0.0;       // standard error of the slope
-    bool perfectFit = false;    // the residual standard deviation is exactly 0
+    double seSlope = 0.0;    // standard error of the slope
+    bool perfectFit = false; // the residual standard deviation is exactly 0
 };
 
 // Fits the line through the first n pairs (x[i], y[i]), n >= 3 (the grid
@@ -28,7 +28,7 @@ QString PerfectFitText();
 
 // FitLine with its results written into the three outputs; on a perfect
 // fit it shows "Statistical analysis not necessary" and returns normally.
-void LinearRegression(quint8 n, const std::vector<double> &x, const std::vector<double> &y,
-                      double &intercept, double &slope, double &seSlope);
+void LinearRegression(quint8 n, const std::vector<double> &x, const std::vector<double> &y, double &intercept,
+                      double &slope, double &seSlope);
 
 } // namespace modStatistics

@@ -17,8 +17,8 @@ struct SaturationComparison
     // not all Bound equal, finite results).
     bool hasLine = false;
     double intercept = 0.0, slope = 0.0;
-    double scatchardKd = 0.0;    // -1 / slope
-    double scatchardBmax = 0.0;  // the line's X intercept, -intercept / slope
+    double scatchardKd = 0.0;   // -1 / slope
+    double scatchardBmax = 0.0; // the line's X intercept, -intercept / slope
 
     // Started from the Scatchard line when it gives a positive Kd and
     // Bmax, otherwise (or when that start does not converge) from the data.

@@ -32,35 +32,35 @@ struct ProfileInterval
     enum Kind { Finite, OpenAbove };
     Kind kind = Finite;
     double low = 0.0;
-    double high = 0.0;  // finite only
+    double high = 0.0; // finite only
 };
 
 struct SaturationFit
 {
     enum Outcome {
         Fitted,
-        TooFewPoints,       // fewer than three pairs
-        NotPositive,        // a Free or Bound that is zero, negative or not finite
+        TooFewPoints, // fewer than three pairs
+        NotPositive,  // a Free or Bound that is zero, negative or not finite
         FreeAllEqual,
         BoundAllEqual,
         NotConverged,
-        NegativeEstimate,   // Kd or Bmax <= 0
-        Unbounded,          // Kd runs off far beyond the highest Free: no saturation
+        NegativeEstimate, // Kd or Bmax <= 0
+        Unbounded,        // Kd runs off far beyond the highest Free: no saturation
     };
     Outcome outcome = TooFewPoints;
 
     // Every field below holds a value only when outcome is Fitted.
     double kd = 0.0, bmax = 0.0;
-    double seKd = 0.0, seBmax = 0.0;          // from the covariance s^2 (J'J)^-1
-    double residualSS = 0.0;                  // residual sum of squares
-    double residualSD = 0.0;                  // sqrt(residualSS / df)
-    double rSquared = 0.0;                    // 1 - residualSS / total SS of Bound
-    int df = 0;                               // n - 2
-    double t = 0.0;                           // two-sided 95 % Student t for df
-    double kdLow = 0.0, kdHigh = 0.0;         // asymptotic: kd -/+ t * seKd
-    double bmaxLow = 0.0, bmaxHigh = 0.0;     // asymptotic: bmax -/+ t * seBmax
+    double seKd = 0.0, seBmax = 0.0;      // from the covariance s^2 (J'J)^-1
+    double residualSS = 0.0;              // residual sum of squares
+    double residualSD = 0.0;              // sqrt(residualSS / df)
+    double rSquared = 0.0;                // 1 - residualSS / total SS of Bound
+    int df = 0;                           // n - 2
+    double t = 0.0;                       // two-sided 95 % Student t for df
+    double kdLow = 0.0, kdHigh = 0.0;     // asymptotic: kd -/+ t * seKd
+    double bmaxLow = 0.0, bmaxHigh = 0.0; // asymptotic: bmax -/+ t * seBmax
     ProfileInterval kdProfile;
-    int evaluations = 0;                      // model evaluations of the solver
+    int evaluations = 0; // model evaluations of the solver
 };
 
 // Why the pairs cannot be fitted (too few, not all positive, all Free or

@@ -25,7 +25,7 @@ QString FitQuantityText(double value, const QString &unit)
 QString IntervalText(const QString &name, double low, double high, const QString &unit)
 {
     return FitQuantityText(low, unit) + QStringLiteral(" < ") + name + QStringLiteral(" < ")
-        + FitQuantityText(high, unit);
+           + FitQuantityText(high, unit);
 }
 
 QString ProfileIntervalText(const ProfileInterval &interval, const QString &unit)

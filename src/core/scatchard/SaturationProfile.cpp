@@ -42,8 +42,7 @@ double ssAtInfiniteKd(const std::vector<double> &free, const std::vector<double>
 
 // The crossing of the limit between two values of Kd a factor of 2 apart,
 // searched in log Kd.
-double crossing(const std::vector<double> &free, const std::vector<double> &bound, double limit, double a,
-                double b)
+double crossing(const std::vector<double> &free, const std::vector<double> &bound, double limit, double a, double b)
 {
     const auto excess = [&](double logKd) { return ProfileResidualSS(free, bound, std::exp(logKd)) - limit; };
     const double logA = std::log(a), logB = std::log(b);

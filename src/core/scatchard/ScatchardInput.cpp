@@ -51,7 +51,8 @@ QString InputRequirementsText(const QList<DataRowText> &rows)
         return QStringLiteral("Enter the corresponding Bound/Free ratio for each Bound value.");
     switch (filled) {
     case 0:
-        return QStringLiteral("The Scatchard Analysis Tool needs at least three data points         (Bound, Bound/Free).");
+        return QStringLiteral(
+            "The Scatchard Analysis Tool needs at least three data points         (Bound, Bound/Free).");
     case 1:
         return QStringLiteral("Add at least two more data points (Bound, Bound/Free).");
     case 2:

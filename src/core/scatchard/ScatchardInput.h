@@ -11,8 +11,8 @@ constexpr int MaxDataRows = 20;
 
 struct DataRowText
 {
-    QString bound;      // column 1
-    QString boundFree;  // column 2
+    QString bound;     // column 1
+    QString boundFree; // column 2
 };
 
 // The number of data rows: the rows from the first downward whose Bound

@@ -10,9 +10,15 @@ void set(const QString &text)
     session.setStatusPanels(text, session.statusPanel2());
 }
 
-void clear() { set(QString()); }
+void clear()
+{
+    set(QString());
+}
 
-QString current() { return Session::current().statusPanel1(); }
+QString current()
+{
+    return Session::current().statusPanel1();
+}
 
 void setPanel2(const QString &text)
 {
@@ -20,6 +26,9 @@ void setPanel2(const QString &text)
     session.setStatusPanels(session.statusPanel1(), text);
 }
 
-QString panel2() { return Session::current().statusPanel2(); }
+QString panel2()
+{
+    return Session::current().statusPanel2();
+}
 
 } // namespace StatusText

@@ -1,24 +1,23 @@
 #include "dynamic/DynamicFinish.h"
-#include "dynamic/DynamicWindows.h"
 
 #include "dynamic/DynamicResults.h"
+#include "dynamic/DynamicWindows.h"
 #include "dynamic/ResultsPlot.h"
 #include "dynamic/ResultsStore.h"
 #include "dynamic/RunKinetics.h"
 #include "dynamic/SimulationEngine.h"
 #include "dynamic/UpdateAssistantGuidance.h"
-#include "session/Session.h"
 #include "dynamic/WizardInputRules.h"
 #include "dynamic/WizardLinks.h"
 #include "dynamic/WizardMessages.h"
 #include "dynamic/frmDynVornish.h"
 #include "dynamic/frmDynamVnTlAssistant.h"
-#include "session/Session.h"
-#include "platform/Messages.h"
 #include "platform/EditableGrid.h"
+#include "platform/MainFrame.h"
+#include "platform/Messages.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeFault.h"
-#include "platform/MainFrame.h"
+#include "session/Session.h"
 #include "session/StatusText.h"
 
 #include <QApplication>
@@ -41,7 +40,10 @@ void inputError(const QString &text, const QString &title = QStringLiteral("Inpu
     Messages::show(text, Messages::Buttons::Ok, Messages::Icon::Exclamation, title);
 }
 
-QString scientific(double v) { return NumberText::format(v, QStringLiteral("Scientific")); }
+QString scientific(double v)
+{
+    return NumberText::format(v, QStringLiteral("Scientific"));
+}
 
 double concentration(const QLineEdit *box)
 {
@@ -143,8 +145,9 @@ bool DynamicFinish::readConcentrations()
 bool DynamicFinish::settleRateConstants()
 {
     using Outcome = modVornish::RateConstants::Outcome;
-    const modVornish::RateConstants constants = modVornish::SettleRateConstants(
-        m_wizard.txtK_ass_rate->text(), m_wizard.txtK_diss_rate->text(), m_wizard.txtKd->text());
+    const modVornish::RateConstants constants = modVornish::SettleRateConstants(m_wizard.txtK_ass_rate->text(),
+                                                                                m_wizard.txtK_diss_rate->text(),
+                                                                                m_wizard.txtKd->text());
     switch (constants.outcome) {
     case Outcome::KdComputed:
         m_wizard.txtKd->setText(scientific(constants.kd));
@@ -152,8 +155,8 @@ bool DynamicFinish::settleRateConstants()
     case Outcome::KdConsistent:
         break;
     case Outcome::KdConflict: {
-        if (Messages::show(modVornish::RateConstantsConflictQuestion(), Messages::Buttons::OkCancel, Messages::Icon::Exclamation,
-                           QStringLiteral("Input Error"))
+        if (Messages::show(modVornish::RateConstantsConflictQuestion(), Messages::Buttons::OkCancel,
+                           Messages::Icon::Exclamation, QStringLiteral("Input Error"))
             != Messages::Answer::Ok)
             return false;
         m_wizard.txtKd->setText(scientific(constants.kd));
@@ -191,8 +194,8 @@ bool DynamicFinish::readTimes()
     }
     const double factor = Session::current().timeFactor();
     m_input.endTime = fault::checkedFinite(modVornish::PositiveValue(m_wizard.txtEndTime->text()) * factor);
-    m_input.recordingInterval =
-        fault::checkedFinite(modVornish::PositiveValue(m_wizard.txtRecordingInterval->text()) * factor);
+    m_input.recordingInterval = fault::checkedFinite(modVornish::PositiveValue(m_wizard.txtRecordingInterval->text())
+                                                     * factor);
     m_input.precisionFactor = modVornish::PrecisionFactor(m_wizard.cmbSimulationPrecision->currentIndex());
     // A run that could never end is refused before the results file is touched.
     const QString refusal = modVornish::SimulationInputRefusal(m_input);
@@ -211,8 +214,8 @@ void DynamicFinish::readEvents()
     for (int row = 1; row <= 4; ++row)
         rows.push_back({m_wizard.EventCell(row, 1), m_wizard.EventCell(row, 2),
                         m_wizard.cmbSelectChangingVariable[row - 1]->currentIndex()});
-    const modVornish::EventsRead read =
-        modVornish::ReadProgrammedEvents(rows, Session::current().timeFactor(), Session::current().concentrationFactor());
+    const modVornish::EventsRead read = modVornish::ReadProgrammedEvents(rows, Session::current().timeFactor(),
+                                                                         Session::current().concentrationFactor());
     for (int i = 0; i < read.rewrittenTimes.size(); ++i)
         m_wizard.SetEventCell(i + 1, 1, read.rewrittenTimes[i]);
     for (int i = 0; i < read.nonValidRows; ++i)
@@ -266,8 +269,8 @@ void DynamicFinish::simulate()
         m_stoppedAt = reached;
 
     WizardLinks::showProgress(0, 1, 0.1);
-    const bool plotted =
-        modVornish::PlotSimulationResults(m_stoppedAt ? reached : m_input.endTime, &WizardLinks::setProgress);
+    const bool plotted = modVornish::PlotSimulationResults(m_stoppedAt ? reached : m_input.endTime,
+                                                           &WizardLinks::setProgress);
     // The demonstration ends with the graph of its run.
     frmDynamVnTlAssistant *assistant = dynamicWindows().dynamicAssistant;
     if (plotted && assistant && assistant->isVisible())

@@ -1,6 +1,6 @@
 #include "dynamic/DynamicResults.h"
-#include "dynamic/DynamicWindows.h"
 
+#include "dynamic/DynamicWindows.h"
 #include "dynamic/ResultsStore.h"
 #include "dynamic/frm_dbResults_DynamVn.h"
 

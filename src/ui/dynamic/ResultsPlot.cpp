@@ -1,15 +1,14 @@
 #include "dynamic/ResultsPlot.h"
 
+#include "dynamic/ReferenceCurvePlot.h"
 #include "dynamic/ResultsReading.h"
 #include "dynamic/ResultsStore.h"
-#include "dynamic/ReferenceCurvePlot.h"
 #include "graphing/PlotEngine.h"
-#include "session/Session.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeFault.h"
+#include "session/Session.h"
 #include "session/StatusText.h"
-
 
 #include <cmath>
 
@@ -94,7 +93,9 @@ class ProgressSteps
 {
 public:
     ProgressSteps(const PlotProgress &progress, double xMin, double xMax)
-        : m_progress(progress), m_xMin(xMin), m_width(xMax - xMin)
+        : m_progress(progress)
+        , m_xMin(xMin)
+        , m_width(xMax - xMin)
     {
     }
 
@@ -129,8 +130,8 @@ bool plotResults(double xMinSeconds, double xMaxSeconds, const PlotProgress &pro
     // Before any range is worked out: an empty file has none, and would
     // otherwise end in a division by zero instead of this message.
     if (IsResultsTableEmpty(path, query)) {
-        Messages::show(QStringLiteral("A graph can not be plotted as the results file is empty"),
-                       Messages::Buttons::Ok, Messages::Icon::None, QStringLiteral("Database error"));
+        Messages::show(QStringLiteral("A graph can not be plotted as the results file is empty"), Messages::Buttons::Ok,
+                       Messages::Icon::None, QStringLiteral("Database error"));
         StatusText::clear();
         return false;
     }

@@ -1,6 +1,6 @@
 #include "dynamic/RunKinetics.h"
-#include "dynamic/DynamicWindows.h"
 
+#include "dynamic/DynamicWindows.h"
 #include "dynamic/KineticsText.h"
 #include "dynamic/LastRunKinetics.h"
 #include "dynamic/frmKinetics.h"

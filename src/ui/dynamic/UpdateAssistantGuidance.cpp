@@ -1,7 +1,7 @@
 #include "dynamic/UpdateAssistantGuidance.h"
-#include "dynamic/DynamicWindows.h"
 
 #include "dynamic/AssistantGuidanceText.h"
+#include "dynamic/DynamicWindows.h"
 #include "dynamic/frmDynVornish.h"
 #include "dynamic/frmDynamVnTlAssistant.h"
 #include "session/Session.h"
@@ -33,11 +33,9 @@ void UpdateAssistantGuidance()
         return;
     const std::array<QLineEdit *, 3> concentrations = {wizard->txtA, wizard->txtB, wizard->txtAB};
     const std::array<QLineEdit *, 3> constants = {wizard->txtK_ass_rate, wizard->txtK_diss_rate, wizard->txtKd};
-    const AssistantGuidance guidance =
-        GuidanceForStep(wizard->CurrentStep(),
-                        {concentrations[0]->text(), concentrations[1]->text(), concentrations[2]->text()},
-                        {constants[0]->text(), constants[1]->text(), constants[2]->text()},
-                        Session::current().concentrationUnit());
+    const AssistantGuidance guidance = GuidanceForStep(
+        wizard->CurrentStep(), {concentrations[0]->text(), concentrations[1]->text(), concentrations[2]->text()},
+        {constants[0]->text(), constants[1]->text(), constants[2]->text()}, Session::current().concentrationUnit());
     assistant->lblInputSuggestion->setText(guidance.text);
     placeStar(wizard->lblStar1, concentrations, guidance.star1Box);
     placeStar(wizard->lblStar2, constants, guidance.star2Box);

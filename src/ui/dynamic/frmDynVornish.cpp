@@ -1,20 +1,19 @@
 #include "dynamic/frmDynVornish.h"
-#include "dynamic/DynamicWindows.h"
 
 #include "dynamic/DynamicFinish.h"
+#include "dynamic/DynamicWindows.h"
 #include "dynamic/UpdateAssistantGuidance.h"
-#include "session/Session.h"
 #include "dynamic/WizardChecks.h"
 #include "dynamic/WizardLinks.h"
 #include "dynamic/frmDynamVnTlAssistant.h"
 #include "dynamic/frmKinetics.h"
 #include "graphing/PlotEngine.h"
 #include "graphing/UnitDisplays.h"
-#include "session/Session.h"
-#include "printing/ToolLists.h"
 #include "platform/EditableGrid.h"
 #include "platform/Messages.h"
 #include "platform/Twips.h"
+#include "printing/ToolLists.h"
+#include "session/Session.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -150,7 +149,10 @@ void frmDynVornish::ShowStep(int tabIndex)
     cmdBack->setEnabled(tabIndex != 0);
 }
 
-int frmDynVornish::CurrentStep() const { return SSTab1->currentIndex() + 1; }
+int frmDynVornish::CurrentStep() const
+{
+    return SSTab1->currentIndex() + 1;
+}
 
 QString frmDynVornish::EventCell(int row, int column) const
 {
@@ -241,9 +243,15 @@ void frmDynVornish::cmdClearForm_Click()
         assistant->demoStage = 0;
 }
 
-void frmDynVornish::cmdClose_Click() { hide(); }
+void frmDynVornish::cmdClose_Click()
+{
+    hide();
+}
 
-void frmDynVornish::cmdOptions_Click() { WizardLinks::showOptions(4); }
+void frmDynVornish::cmdOptions_Click()
+{
+    WizardLinks::showOptions(4);
+}
 
 void frmDynVornish::cmdPlotGraphFromDB_Click()
 {
@@ -302,17 +310,35 @@ void frmDynVornish::chkChallenge_Click()
     cmbSelectChangingVariable[0]->setEnabled(!chkChallenge->isChecked());
 }
 
-void frmDynVornish::txtEndTime_Change() { lblEndTime->setText(txtEndTime->text()); }
+void frmDynVornish::txtEndTime_Change()
+{
+    lblEndTime->setText(txtEndTime->text());
+}
 
-void frmDynVornish::txtEndTime_KeyUp() { WizardChecks::suggestRecordingInterval(*this); }
+void frmDynVornish::txtEndTime_KeyUp()
+{
+    WizardChecks::suggestRecordingInterval(*this);
+}
 
-void frmDynVornish::txtEndTime_LostFocus() { WizardChecks::checkEndTime(*this); }
+void frmDynVornish::txtEndTime_LostFocus()
+{
+    WizardChecks::checkEndTime(*this);
+}
 
-void frmDynVornish::txtRecordingInterval_KeyUp() { WizardChecks::recordingIntervalTyped(*this); }
+void frmDynVornish::txtRecordingInterval_KeyUp()
+{
+    WizardChecks::recordingIntervalTyped(*this);
+}
 
-void frmDynVornish::txtRecordingInterval_LostFocus() { WizardChecks::checkRecordingInterval(*this); }
+void frmDynVornish::txtRecordingInterval_LostFocus()
+{
+    WizardChecks::checkRecordingInterval(*this);
+}
 
-void frmDynVornish::Form_Activate() { WizardLinks::showLinearTimeAxisInOptions(); }
+void frmDynVornish::Form_Activate()
+{
+    WizardLinks::showLinearTimeAxisInOptions();
+}
 
 bool frmDynVornish::eventFilter(QObject *watched, QEvent *event)
 {

@@ -20,8 +20,7 @@ namespace {
 
 using TwipsLayout::place;
 
-QLabel *caption(QWidget *parent, const QString &text, double left, double top, double width,
-                double height = 255)
+QLabel *caption(QWidget *parent, const QString &text, double left, double top, double width, double height = 255)
 {
     auto *label = new QLabel(text, parent);
     label->setGeometry(Twips::toPixels(left, top, width, height));
@@ -82,7 +81,8 @@ QPoint textPosition(const QLabel *label, int paragraph, int at)
 
 void frmDynVornish::buildStep1(QWidget *page)
 {
-    lblInputHeading = place(new QLabel(QStringLiteral("Component   Concentration                         at t = 0"), page),
+    lblInputHeading = place(new QLabel(QStringLiteral("Component   Concentration                         at t = 0"),
+                                       page),
                             QStringLiteral("lblInputHeading"), 120, 90, 4560, 255);
 
     Frame1 = place(new QGroupBox(QStringLiteral("A + B <=> [A/B]"), page), QStringLiteral("Frame1"), 120, 360, 4560,
@@ -95,7 +95,8 @@ void frmDynVornish::buildStep1(QWidget *page)
         caption(Frame1, species[i], 360, top + 30, 800);
         *concentrationBoxes[i] = box(Frame1, QLatin1String(concentrationNames[i]), 1380, top, 1500);
     }
-    lblConcentrationUnit[0] = place(new QLabel(Frame1), QStringLiteral("lblConcentrationUnit(0)"), 3000, 330, 1400, 255);
+    lblConcentrationUnit[0] = place(new QLabel(Frame1), QStringLiteral("lblConcentrationUnit(0)"), 3000, 330, 1400,
+                                    255);
     lblStar1 = star(Frame1, QStringLiteral("lblStar1"), 1140);
 
     Frame2 = place(new QGroupBox(page), QStringLiteral("Frame2"), 120, 1960, 4560, 1500);
@@ -123,7 +124,8 @@ void frmDynVornish::buildStep2(QWidget *page)
     caption(page, QStringLiteral("0"), 360, 600, 200);
     caption(page, QStringLiteral("-"), 600, 600, 200);
     txtEndTime = box(page, QStringLiteral("txtEndTime"), 840, 570, 1000);
-    lblTimeUnit = place(new QLabel(QStringLiteral("seconds"), page), QStringLiteral("lblTimeUnit"), 1960, 600, 2500, 255);
+    lblTimeUnit = place(new QLabel(QStringLiteral("seconds"), page), QStringLiteral("lblTimeUnit"), 1960, 600, 2500,
+                        255);
 
     lblRecordingInterval = place(new QLabel(QStringLiteral("Recording interval "), page),
                                  QStringLiteral("lblRecordingInterval"), 120, 1200, 2700, 255);
@@ -133,11 +135,12 @@ void frmDynVornish::buildStep2(QWidget *page)
 
     caption(page, QStringLiteral("Simulation precision"), 120, 2250, 2700);
     cmbSimulationPrecision = place(new QComboBox(page), QStringLiteral("cmbSimulationPrecision"), 360, 2640, 900, 315);
-    cmbSimulationPrecision->addItems(
-        {QStringLiteral("5"), QStringLiteral("1"), QStringLiteral("0.2"), QStringLiteral("0.05"), QStringLiteral("0.01")});
+    cmbSimulationPrecision->addItems({QStringLiteral("5"), QStringLiteral("1"), QStringLiteral("0.2"),
+                                      QStringLiteral("0.05"), QStringLiteral("0.01")});
     caption(page, QStringLiteral("% of recording interval"), 1380, 2670, 2800);
 
-    cmdOptions = place(new QPushButton(QStringLiteral("Options"), page), QStringLiteral("cmdOptions"), 120, 3420, 1300, 375);
+    cmdOptions = place(new QPushButton(QStringLiteral("Options"), page), QStringLiteral("cmdOptions"), 120, 3420, 1300,
+                       375);
     cmdOptions->setToolTip(QStringLiteral("Use the Options window to customize the graph"));
     cmdPlotGraphFromDB = place(new QPushButton(QStringLiteral("Use existing simulation data"), page),
                                QStringLiteral("cmdPlotGraphFromDB"), 1560, 3420, 2900, 375);
@@ -161,8 +164,8 @@ void frmDynVornish::buildStep3(QWidget *page)
     flgDynamVn_Events->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     flgDynamVn_Events->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const int frame = flgDynamVn_Events->frameWidth();
-    flgDynamVn_Events->setGeometry(Twips::toPixelsX(120), Twips::toPixelsY(360),
-                                   Twips::toPixelsX(2700) + 2 * frame, 5 * rowHeight + 2 * frame);
+    flgDynamVn_Events->setGeometry(Twips::toPixelsX(120), Twips::toPixelsY(360), Twips::toPixelsX(2700) + 2 * frame,
+                                   5 * rowHeight + 2 * frame);
     txtEdit = flgDynamVn_Events->editor();
     flgDynamVn_Events->setToolTip(QStringLiteral("Increase or decrease (by positive and negative 'change' values "
                                                  "respectively) the concentration of a molecule."));
@@ -176,10 +179,10 @@ void frmDynVornish::buildStep3(QWidget *page)
         cmbSelectChangingVariable[i] = list;
     }
 
-    chkChallenge = place(new QCheckBox(QStringLiteral("Competitor \"challenge\""), page), QStringLiteral("chkChallenge"),
-                         120, 2010, 2700, 300);
-    cmdKinetics = place(new QPushButton(QStringLiteral("Kinetics Summary"), page), QStringLiteral("cmdKinetics"),
-                        2910, 1980, 1800, 360);
+    chkChallenge = place(new QCheckBox(QStringLiteral("Competitor \"challenge\""), page),
+                         QStringLiteral("chkChallenge"), 120, 2010, 2700, 300);
+    cmdKinetics = place(new QPushButton(QStringLiteral("Kinetics Summary"), page), QStringLiteral("cmdKinetics"), 2910,
+                        1980, 1800, 360);
     cmdKinetics->setToolTip(QStringLiteral("Half-times, equilibria and the accuracy of the last run"));
     chkChallenge->setToolTip(QStringLiteral("Challenge the equilibrium with unlabeled competitor. See Help."));
 
@@ -206,9 +209,9 @@ void frmDynVornish::buildStep3(QWidget *page)
     QFont bold = lblTip->font();
     bold.setBold(true);
     lblTip->setFont(bold);
-    lblTipText = place(new QLabel(QStringLiteral("Programmed events is an optional feature. You may leave the table open."),
-                              page),
-                       QStringLiteral("lblTipText"), 600, 3540, 3900, 480);
+    lblTipText = place(
+        new QLabel(QStringLiteral("Programmed events is an optional feature. You may leave the table open."), page),
+        QStringLiteral("lblTipText"), 600, 3540, 3900, 480);
     lblTipText->setWordWrap(true);
     lblTipText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
@@ -220,7 +223,8 @@ void frmDynVornish::buildButtons(QWidget *content)
     cmdGo->setDefault(true);
     cmdClearForm = place(new QPushButton(QStringLiteral("Clear Form"), content), QStringLiteral("cmdClearForm"), 2460,
                          4560, 1140, 375);
-    cmdClose = place(new QPushButton(QStringLiteral("Close"), content), QStringLiteral("cmdClose"), 3660, 4560, 1140, 375);
+    cmdClose = place(new QPushButton(QStringLiteral("Close"), content), QStringLiteral("cmdClose"), 3660, 4560, 1140,
+                     375);
     cmdDynamVnTlAssistant = place(new QPushButton(QStringLiteral("Dynamic Tool Assistant"), content),
                                   QStringLiteral("cmdDynamVnTlAssistant"), 60, 4980, 4740, 375);
     cmdDynamVnTlAssistant->setToolTip(QStringLiteral("How to vornish? The Equilibrium Tool Assistant helps..."));

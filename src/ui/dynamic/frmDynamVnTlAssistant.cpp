@@ -1,11 +1,11 @@
 #include "dynamic/frmDynamVnTlAssistant.h"
-#include "dynamic/DynamicWindows.h"
 
+#include "dynamic/DynamicWindows.h"
 #include "dynamic/UpdateAssistantGuidance.h"
 #include "dynamic/frmDynVornish.h"
-#include "session/Session.h"
 #include "platform/NumberText.h"
 #include "platform/TwipsLayout.h"
+#include "session/Session.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -48,8 +48,8 @@ frmDynamVnTlAssistant::frmDynamVnTlAssistant(QWidget *parent)
     fraDynVnToolHelp = frame(content, QStringLiteral("fraDynVnToolHelp"), QStringLiteral("Assistant:"), 60, 840, 3000,
                              2280);
     lblInputSuggestion = textBox(fraDynVnToolHelp, QStringLiteral("lblInputSuggestion"),
-                                 QStringLiteral("Enter values (concentration) for three variables, ..."), 90, 240,
-                                 2820, 1980);
+                                 QStringLiteral("Enter values (concentration) for three variables, ..."), 90, 240, 2820,
+                                 1980);
 
     fraWhatAbout = frame(content, QStringLiteral("fraWhatAbout"), QString(), 60, 3150, 3000, 1560);
     lblWhatAboutTitle = textBox(fraWhatAbout, QStringLiteral("lblWhatAboutTitle"), QString(), 90, 90, 2820, 255);
@@ -100,8 +100,9 @@ void frmDynamVnTlAssistant::showWhatAbout(const QString &title)
 void frmDynamVnTlAssistant::lblWhat_About_Units_Click()
 {
     showWhatAbout(QStringLiteral("Units"));
-    lblWhatAboutText->setText(QStringLiteral("Concentrations are expressed in ") + Session::current().concentrationUnit()
-                              + QStringLiteral("\n\nTime is expressed in ") + Session::current().timeUnit()
+    lblWhatAboutText->setText(QStringLiteral("Concentrations are expressed in ")
+                              + Session::current().concentrationUnit() + QStringLiteral("\n\nTime is expressed in ")
+                              + Session::current().timeUnit()
                               + QStringLiteral("\n\nEquilibrium rate constants are expressed in the respective SI "
                                                "units."));
 }

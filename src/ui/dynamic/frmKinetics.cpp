@@ -3,8 +3,8 @@
 #include "dynamic/KineticsText.h"
 #include "dynamic/LastRunKinetics.h"
 #include "graphing/PlotEngine.h"
-#include "session/Session.h"
 #include "platform/ClipboardCommands.h"
+#include "session/Session.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>
@@ -65,7 +65,8 @@ void frmKinetics::Refresh()
                            "Wizard to run one; its kinetics are summarised here."));
         return;
     }
-    const modKinetics::ConcentrationUnit unit{Session::current().concentrationUnit(), Session::current().concentrationFactor()};
+    const modKinetics::ConcentrationUnit unit{Session::current().concentrationUnit(),
+                                              Session::current().concentrationFactor()};
     txtSummary->setPlainText(modKinetics::KineticsSummaryText(*modKinetics::LastRunKinetics, unit));
 }
 

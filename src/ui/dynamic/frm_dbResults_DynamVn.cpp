@@ -22,7 +22,8 @@ class NumberFormatDelegate : public QStyledItemDelegate
 {
 public:
     NumberFormatDelegate(QString pattern, QObject *parent)
-        : QStyledItemDelegate(parent), m_pattern(std::move(pattern))
+        : QStyledItemDelegate(parent)
+        , m_pattern(std::move(pattern))
     {
     }
 
@@ -88,8 +89,7 @@ frm_dbResults_DynamVn::frm_dbResults_DynamVn()
     connect(grdDataGrid->model(), &QAbstractItemModel::rowsInserted, this,
             &frm_dbResults_DynamVn::WidenColumnsToShownRows);
     connect(grdDataGrid->horizontalHeader(), &QHeaderView::sectionResized, this, &frm_dbResults_DynamVn::FitGridWidth);
-    connect(grdDataGrid->verticalHeader(), &QHeaderView::geometriesChanged, this,
-            &frm_dbResults_DynamVn::FitGridWidth);
+    connect(grdDataGrid->verticalHeader(), &QHeaderView::geometriesChanged, this, &frm_dbResults_DynamVn::FitGridWidth);
     layout->addWidget(grdDataGrid, 1);
     setWidget(content);
 

@@ -38,7 +38,8 @@ void DrawEquilibriumGraph(frmVornish &form, double totalAMolar, double totalBMol
     EquilibriumRecord &record = LastEquilibrium();
     record.curve.clear();
     record.unit = session.concentrationUnit();
-    record.sweptName = prefs.equilibriumX == EquilibriumX::TotalA ? QStringLiteral("Total A") : QStringLiteral("Total B");
+    record.sweptName = prefs.equilibriumX == EquilibriumX::TotalA ? QStringLiteral("Total A")
+                                                                  : QStringLiteral("Total B");
     record.valueName = prefs.equilibriumY == EquilibriumY::A   ? QStringLiteral("A")
                        : prefs.equilibriumY == EquilibriumY::B ? QStringLiteral("B")
                                                                : QStringLiteral("[A/B]");

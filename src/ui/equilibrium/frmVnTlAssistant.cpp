@@ -1,7 +1,7 @@
 #include "equilibrium/frmVnTlAssistant.h"
-#include "equilibrium/EquilibriumWindows.h"
 
 #include "equilibrium/CombinationChart.h"
+#include "equilibrium/EquilibriumWindows.h"
 #include "equilibrium/InputGuidance.h"
 #include "equilibrium/frmVornish.h"
 

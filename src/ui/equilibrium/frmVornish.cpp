@@ -1,19 +1,19 @@
 #include "equilibrium/frmVornish.h"
-#include "graphing/GraphWindows.h"
-#include "equilibrium/EquilibriumWindows.h"
 
 #include "equilibrium/EquilibriumGraph.h"
 #include "equilibrium/EquilibriumRecord.h"
+#include "equilibrium/EquilibriumWindows.h"
 #include "equilibrium/SolveEquilibrium.h"
 #include "equilibrium/frmVnTlAssistant.h"
 #include "graphing/ChooseNumberFormat.h"
+#include "graphing/GraphWindows.h"
 #include "graphing/PlotEngine.h"
 #include "graphing/UnitDisplays.h"
 #include "graphing/frmOptions.h"
-#include "session/Session.h"
 #include "platform/Messages.h"
-#include "printing/ToolLists.h"
 #include "platform/RuntimeFault.h"
+#include "printing/ToolLists.h"
+#include "session/Session.h"
 #include "session/StatusText.h"
 
 #include <QGridLayout>
@@ -60,8 +60,9 @@ void frmVornish::JoinSharedPreferences()
     };
     modVnPublic::SetUnitDisplay(modVnPublic::UnitDisplayWindow::Equilibrium, display);
     ToolLists::SetReportSource(modPlot_Graph::EquilibriumTool, [this](const QString &unit) {
-        return ToolLists::EquilibriumToolList(
-            {txtA->text(), txtA_tot->text(), txtB->text(), txtB_tot->text(), txtAB->text(), txtKd->text()}, unit);
+        return ToolLists::EquilibriumToolList({txtA->text(), txtA_tot->text(), txtB->text(), txtB_tot->text(),
+                                               txtAB->text(), txtKd->text()},
+                                              unit);
     });
 }
 
@@ -102,9 +103,11 @@ void frmVornish::BuildControls()
         connect(field, &QLineEdit::returnPressed, this, &frmVornish::cmdVornish_Click);
     };
     addRow(1, lblA, txtA, "lblA", "txtA", QStringLiteral(" A"), &frmVornish::txtA_Change);
-    addRow(2, lblA_tot, txtA_tot, "lblA_tot", "txtA_tot", QStringLiteral("Total A (A + AB)"), &frmVornish::txtA_tot_Change);
+    addRow(2, lblA_tot, txtA_tot, "lblA_tot", "txtA_tot", QStringLiteral("Total A (A + AB)"),
+           &frmVornish::txtA_tot_Change);
     addRow(3, lblB, txtB, "lblB", "txtB", QStringLiteral(" B"), &frmVornish::txtB_Change);
-    addRow(4, lblB_tot, txtB_tot, "lblB_tot", "txtB_tot", QStringLiteral("Total B (B+ AB)"), &frmVornish::txtB_tot_Change);
+    addRow(4, lblB_tot, txtB_tot, "lblB_tot", "txtB_tot", QStringLiteral("Total B (B+ AB)"),
+           &frmVornish::txtB_tot_Change);
     addRow(5, lblAB, txtAB, "lblAB", "txtAB", QStringLiteral("[A/B]"), &frmVornish::txtAB_Change);
     addRow(6, lblKd, txtKd, "lblKd", "txtKd", QStringLiteral("Kd"), &frmVornish::txtKd_Change);
     outer->addWidget(Frame1);
@@ -133,7 +136,7 @@ void frmVornish::BuildControls()
     outer->addWidget(cmdVnTlAssistant);
     setWidget(content);
 
-    QWidget *order[] = {txtA, txtA_tot, txtB, txtB_tot, txtAB, txtKd,
+    QWidget *order[] = {txtA,       txtA_tot,   txtB,         txtB_tot, txtAB,           txtKd,
                         cmdVornish, cmdOptions, cmdClearForm, cmdClose, cmdVnTlAssistant};
     for (size_t i = 1; i < sizeof order / sizeof order[0]; ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
@@ -168,12 +171,30 @@ EquilibriumFields frmVornish::fields() const
     return {txtA->text(), txtA_tot->text(), txtB->text(), txtB_tot->text(), txtAB->text(), txtKd->text()};
 }
 
-void frmVornish::txtA_Change() { RefreshGuidance(); }
-void frmVornish::txtA_tot_Change() { RefreshGuidance(); }
-void frmVornish::txtB_Change() { RefreshGuidance(); }
-void frmVornish::txtB_tot_Change() { RefreshGuidance(); }
-void frmVornish::txtAB_Change() { RefreshGuidance(); }
-void frmVornish::txtKd_Change() { RefreshGuidance(); }
+void frmVornish::txtA_Change()
+{
+    RefreshGuidance();
+}
+void frmVornish::txtA_tot_Change()
+{
+    RefreshGuidance();
+}
+void frmVornish::txtB_Change()
+{
+    RefreshGuidance();
+}
+void frmVornish::txtB_tot_Change()
+{
+    RefreshGuidance();
+}
+void frmVornish::txtAB_Change()
+{
+    RefreshGuidance();
+}
+void frmVornish::txtKd_Change()
+{
+    RefreshGuidance();
+}
 
 void frmVornish::RefreshGuidance()
 {
@@ -184,10 +205,11 @@ void frmVornish::RefreshGuidance()
 
 void frmVornish::ShowResults(double A, double Atot, double B, double Btot, double AB, double Kd)
 {
-    const std::pair<QLineEdit *, double> results[] = {{txtA, A},   {txtA_tot, Atot}, {txtB, B},
-                                                      {txtB_tot, Btot}, {txtAB, AB},   {txtKd, Kd}};
+    const std::pair<QLineEdit *, double> results[] = {{txtA, A},        {txtA_tot, Atot}, {txtB, B},
+                                                      {txtB_tot, Btot}, {txtAB, AB},      {txtKd, Kd}};
     for (const auto &[field, molar] : results)
-        field->setText(modPlot_Graph::FormatConcentration(fault::divide(molar, Session::current().concentrationFactor())));
+        field->setText(
+            modPlot_Graph::FormatConcentration(fault::divide(molar, Session::current().concentrationFactor())));
 }
 
 void frmVornish::cmdVornish_Click()

@@ -18,19 +18,19 @@
 #include "exchange/ExchangeMessages.h"
 #include "exchange/ExportProgress.h"
 #include "exchange/ResultsCsv.h"
-#include "platform/SavedFile.h"
 #include "exchange/ScatchardCsv.h"
 #include "graphing/GraphPicture.h"
-#include "session/Session.h"
 #include "graphing/frmGraph.h"
 #include "platform/EditableGrid.h"
 #include "platform/FileDialogs.h"
 #include "platform/GridClipboard.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeFault.h"
+#include "platform/SavedFile.h"
 #include "scatchard/ScatchardInput.h"
 #include "scatchard/frmScatchTlAssistant.h"
 #include "scatchard/frmScatchard.h"
+#include "session/Session.h"
 #include "session/StatusText.h"
 
 #include <QComboBox>
@@ -85,8 +85,10 @@ void exportResults(const QString &subject, const std::vector<ResultsCsv::Column>
         return;
     StatusText::set(QStringLiteral("Exporting data..."));
     ExportProgress progress(QStringLiteral("Exporting the simulation results..."));
-    const ResultsCsv::Result result = ResultsCsv::Write(
-        resultsPath, path, columns, [&progress](qint64 done, qint64 total) { return progress.report(done, total); });
+    const ResultsCsv::Result result = ResultsCsv::Write(resultsPath, path, columns,
+                                                        [&progress](qint64 done, qint64 total) {
+                                                            return progress.report(done, total);
+                                                        });
     StatusText::clear();
     if (result.outcome == ResultsCsv::Outcome::Failed)
         showSaveFailure(path, result.reason);
@@ -98,10 +100,14 @@ enum class Source { None, Equilibrium, Scatchard, Dynamic, Browser };
 Source sourceOfGraph()
 {
     switch (Session::current().graphSource()) {
-    case modPlot_Graph::EquilibriumTool: return Source::Equilibrium;
-    case modPlot_Graph::ScatchardTool: return Source::Scatchard;
-    case modPlot_Graph::DynamicTool: return Source::Dynamic;
-    case modPlot_Graph::NoTool: break;
+    case modPlot_Graph::EquilibriumTool:
+        return Source::Equilibrium;
+    case modPlot_Graph::ScatchardTool:
+        return Source::Scatchard;
+    case modPlot_Graph::DynamicTool:
+        return Source::Dynamic;
+    case modPlot_Graph::NoTool:
+        break;
     }
     return Source::None;
 }
@@ -136,7 +142,8 @@ void ExportDynamicResults()
 {
     exportResults(QStringLiteral("Dynamic Equilibrium results"),
                   ResultsCsv::RunColumns(Session::current().timeUnit(), double(Session::current().timeFactor()),
-                                         Session::current().concentrationUnit(), Session::current().concentrationFactor()));
+                                         Session::current().concentrationUnit(),
+                                         Session::current().concentrationFactor()));
 }
 
 void ExportBrowserTable()
@@ -187,17 +194,23 @@ void ExportEquilibrium()
     }
     const QString path = askCsvPath(QStringLiteral("Equilibrium"));
     if (!path.isEmpty())
-        writeText(path, EquilibriumCsv::Text(record, Session::current().concentrationUnit(), Session::current().concentrationFactor()));
+        writeText(path, EquilibriumCsv::Text(record, Session::current().concentrationUnit(),
+                                             Session::current().concentrationFactor()));
 }
 
 void ExportActiveWindowData()
 {
     switch (activeSource()) {
-    case Source::Equilibrium: return ExportEquilibrium();
-    case Source::Scatchard: return ExportScatchardData();
-    case Source::Dynamic: return ExportDynamicResults();
-    case Source::Browser: return ExportBrowserTable();
-    case Source::None: break;
+    case Source::Equilibrium:
+        return ExportEquilibrium();
+    case Source::Scatchard:
+        return ExportScatchardData();
+    case Source::Dynamic:
+        return ExportDynamicResults();
+    case Source::Browser:
+        return ExportBrowserTable();
+    case Source::None:
+        break;
     }
     ExchangeMessages::showNothingToExport(
         QStringLiteral("Click in the window of a tool (or in the graph or the results table) whose data you want to "

@@ -8,8 +8,8 @@ namespace ExchangeMessages {
 
 void showOpenFailure(const QString &path, const QString &reason)
 {
-    Messages::show(QStringLiteral("The file could not be read:") + Messages::lineBreak() + QDir::toNativeSeparators(path)
-                       + Messages::paragraph() + reason,
+    Messages::show(QStringLiteral("The file could not be read:") + Messages::lineBreak()
+                       + QDir::toNativeSeparators(path) + Messages::paragraph() + reason,
                    Messages::Buttons::Ok, Messages::Icon::Exclamation, QStringLiteral("Open Failed"));
 }
 

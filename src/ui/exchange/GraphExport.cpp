@@ -1,11 +1,11 @@
 #include "exchange/GraphExport.h"
-#include "graphing/GraphWindows.h"
 
 #include "exchange/ExchangeMessages.h"
 #include "exchange/GraphFiles.h"
 #include "exchange/ResolutionDialog.h"
 #include "graphing/AxisTitleLabel.h"
 #include "graphing/GraphPicture.h"
+#include "graphing/GraphWindows.h"
 #include "graphing/frmGraph.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
@@ -61,10 +61,14 @@ int chooseDpi()
 QString graphSubject()
 {
     switch (Session::current().graphSource()) {
-    case modPlot_Graph::EquilibriumTool: return QStringLiteral("Equilibrium graph");
-    case modPlot_Graph::ScatchardTool: return QStringLiteral("Scatchard graph");
-    case modPlot_Graph::DynamicTool: return QStringLiteral("Dynamic Equilibrium graph");
-    case modPlot_Graph::NoTool: break;
+    case modPlot_Graph::EquilibriumTool:
+        return QStringLiteral("Equilibrium graph");
+    case modPlot_Graph::ScatchardTool:
+        return QStringLiteral("Scatchard graph");
+    case modPlot_Graph::DynamicTool:
+        return QStringLiteral("Dynamic Equilibrium graph");
+    case modPlot_Graph::NoTool:
+        break;
     }
     return QStringLiteral("Graph");
 }

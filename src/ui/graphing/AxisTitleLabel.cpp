@@ -46,9 +46,17 @@ void AxisTitleLabel::setMousePointer(Pointer pointer)
 {
     m_pointer = pointer;
     switch (pointer) {
-    case PointerSizeNS: setCursor(Qt::SizeVerCursor); break;
-    case PointerSizeNWSE: setCursor(Qt::SizeFDiagCursor); break;
-    case PointerSizeWE: setCursor(Qt::SizeHorCursor); break;
-    case PointerSizeAll: setCursor(Qt::SizeAllCursor); break;
+    case PointerSizeNS:
+        setCursor(Qt::SizeVerCursor);
+        break;
+    case PointerSizeNWSE:
+        setCursor(Qt::SizeFDiagCursor);
+        break;
+    case PointerSizeWE:
+        setCursor(Qt::SizeHorCursor);
+        break;
+    case PointerSizeAll:
+        setCursor(Qt::SizeAllCursor);
+        break;
     }
 }

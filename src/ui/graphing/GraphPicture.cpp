@@ -1,9 +1,9 @@
 #include "graphing/GraphPicture.h"
-#include "session/Session.h"
 
 #include "graphing/DisplayListPainter.h"
 #include "graphing/GraphState.h"
 #include "platform/Twips.h"
+#include "session/Session.h"
 
 #include <QMouseEvent>
 #include <QPainter>

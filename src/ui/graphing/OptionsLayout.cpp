@@ -58,9 +58,9 @@ void frmOptions::BuildControls()
     chkToPlotOrNot->setToolTip(QStringLiteral("Uncheck this option if you don't want a graph"));
     chkShowTable = named(new QCheckBox(QStringLiteral("Show data in table (Dynamic Equilibrium Tool only).")),
                          "chkShowTable");
-    chkDoNotRemind = named(
-        new QCheckBox(QStringLiteral("Stop reminding me of changed settings whenever I plot a graph.")),
-        "chkDoNotRemind");
+    chkDoNotRemind = named(new QCheckBox(
+                               QStringLiteral("Stop reminding me of changed settings whenever I plot a graph.")),
+                           "chkDoNotRemind");
     for (QCheckBox *box : {chkClearPrevGraph, chkToPlotOrNot, chkShowTable, chkDoNotRemind})
         generalLayout->addWidget(box);
     generalLayout->addStretch();
@@ -113,7 +113,8 @@ void frmOptions::BuildControls()
               txtY_max, txtY_Tick, "txtY_min", "txtY_max", "txtY_Tick");
     auto *tipRow = new QHBoxLayout();
     lblTip1 = named(new QLabel(QStringLiteral("Tip")), "lblTip1");
-    lblTip2 = named(new QLabel(QStringLiteral("The program calculates values for these fields  if you leave them open")),
+    lblTip2 = named(new QLabel(
+                        QStringLiteral("The program calculates values for these fields  if you leave them open")),
                     "lblTip2");
     lblTip2->setWordWrap(true);
     tipRow->addWidget(lblTip1);

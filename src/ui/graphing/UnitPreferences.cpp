@@ -3,7 +3,6 @@
 #include "graphing/UnitDisplays.h"
 #include "session/Session.h"
 
-
 namespace modVnPublic {
 
 void ConvertDisplayedConcentrations(float ratio)

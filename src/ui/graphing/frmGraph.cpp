@@ -1,9 +1,9 @@
 #include "graphing/frmGraph.h"
-#include "graphing/GraphWindows.h"
 
 #include "graphing/AxisTitleLabel.h"
 #include "graphing/GraphPicture.h"
 #include "graphing/GraphState.h"
+#include "graphing/GraphWindows.h"
 #include "graphing/frmOptions.h"
 #include "platform/MainFrame.h"
 #include "platform/Twips.h"

@@ -1,18 +1,18 @@
 #include "graphing/frmOptions.h"
-#include "graphing/GraphWindows.h"
 
 #include "graphing/GraphPicture.h"
 #include "graphing/GraphState.h"
+#include "graphing/GraphWindows.h"
 #include "graphing/OptionsTexts.h"
 #include "graphing/PlotEngine.h"
 #include "graphing/PrinterPage.h"
 #include "graphing/UnitPreferences.h"
-#include "session/Session.h"
 #include "graphing/frmGraph.h"
 #include "platform/MainFrame.h"
 #include "platform/Messages.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
+#include "session/Session.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -52,9 +52,12 @@ frmOptions::frmOptions()
 int frmOptions::checkValue(const QCheckBox *box)
 {
     switch (box->checkState()) {
-    case Qt::Unchecked: return 0;
-    case Qt::Checked: return 1;
-    case Qt::PartiallyChecked: break;
+    case Qt::Unchecked:
+        return 0;
+    case Qt::Checked:
+        return 1;
+    case Qt::PartiallyChecked:
+        break;
     }
     return 2;
 }
@@ -112,9 +115,9 @@ void frmOptions::ConnectHandlers()
     }
     // Every other choice only marks the settings as changed, the three
     // default choices included, so that going back to a default also counts.
-    for (QRadioButton *option : {optXA_tot, optXB_tot, optYA, optYB, optYAB, optDyn_YA, optDyn_YB, optDyn_YAB,
-                                 optDyn_YdAdt, optDyn_YdBdt, optDyn_YdABdt, optClosedCircle, optClosedSquare,
-                                 optOpenCircle, optOpenSquare})
+    for (QRadioButton *option :
+         {optXA_tot, optXB_tot, optYA, optYB, optYAB, optDyn_YA, optDyn_YB, optDyn_YAB, optDyn_YdAdt, optDyn_YdBdt,
+          optDyn_YdABdt, optClosedCircle, optClosedSquare, optOpenCircle, optOpenSquare})
         onSelect(option, [this] { SetChanged(); });
     for (QLineEdit *field : {txtX_min, txtX_max, txtX_Tick, txtY_min, txtY_max, txtY_Tick, lblX, lblY})
         connect(field, &QLineEdit::textChanged, this, [this] { SetChanged(); });
@@ -139,15 +142,17 @@ void frmOptions::LoadPreferences()
     setCheckValue(chkToPlotOrNot, storedSwitch("ToPlotOrNot", 1));
     setCheckValue(chkShowTable, storedSwitch("ShowTable", 0));
     setCheckValue(chkDoNotRemind, storedSwitch("DoNotRemind", 0));
-    const std::pair<QString, QRadioButton *> times[] = {
-        {QStringLiteral("ms"), optMillisec}, {QStringLiteral("s"), optSec},
-        {QStringLiteral("min."), optMin},    {QStringLiteral("hr."), optHour}};
+    const std::pair<QString, QRadioButton *> times[] = {{QStringLiteral("ms"), optMillisec},
+                                                        {QStringLiteral("s"), optSec},
+                                                        {QStringLiteral("min."), optMin},
+                                                        {QStringLiteral("hr."), optHour}};
     for (const auto &[unit, option] : times)
         if (Session::current().timeUnit() == unit)
             option->setChecked(true);
-    const std::pair<QString, QRadioButton *> concentrations[] = {
-        {QStringLiteral("M"), optMolar}, {QStringLiteral("mM"), optMillimolar},
-        {QStringLiteral("\u00B5M"), optMicromolar}, {QStringLiteral("nM"), optNanomolar}};
+    const std::pair<QString, QRadioButton *> concentrations[] = {{QStringLiteral("M"), optMolar},
+                                                                 {QStringLiteral("mM"), optMillimolar},
+                                                                 {QStringLiteral("\u00B5M"), optMicromolar},
+                                                                 {QStringLiteral("nM"), optNanomolar}};
     for (const auto &[unit, option] : concentrations)
         if (Session::current().concentrationUnit() == unit)
             option->setChecked(true);
@@ -173,10 +178,10 @@ modPlot_Graph::GraphPreferences frmOptions::preferences() const
     p.logScale = optLog->isChecked();
     p.equilibriumX = optXB_tot->isChecked() ? EquilibriumX::TotalB : EquilibriumX::TotalA;
     p.equilibriumY = optYA->isChecked() ? EquilibriumY::A : optYB->isChecked() ? EquilibriumY::B : EquilibriumY::AB;
-    p.dynamicY = optDyn_YA->isChecked()      ? DynamicY::A
-                 : optDyn_YB->isChecked()    ? DynamicY::B
-                 : optDyn_YdAdt->isChecked() ? DynamicY::dAdt
-                 : optDyn_YdBdt->isChecked() ? DynamicY::dBdt
+    p.dynamicY = optDyn_YA->isChecked()       ? DynamicY::A
+                 : optDyn_YB->isChecked()     ? DynamicY::B
+                 : optDyn_YdAdt->isChecked()  ? DynamicY::dAdt
+                 : optDyn_YdBdt->isChecked()  ? DynamicY::dBdt
                  : optDyn_YdABdt->isChecked() ? DynamicY::dABdt
                                               : DynamicY::AB;
     p.scatchardSymbol = optClosedCircle->isChecked()   ? modPlot_Graph::PlotClosedCircle
@@ -195,8 +200,10 @@ void frmOptions::ShowAxisRanges()
 {
     // A copy: each text written publishes the preferences again.
     const modPlot_Graph::GraphPreferences shown = Session::current().graphPreferences();
-    const std::pair<QLineEdit *, QString> ranges[] = {{txtX_min, shown.xMin}, {txtX_max, shown.xMax},
-                                                      {txtY_min, shown.yMin}, {txtY_max, shown.yMax}};
+    const std::pair<QLineEdit *, QString> ranges[] = {{txtX_min, shown.xMin},
+                                                      {txtX_max, shown.xMax},
+                                                      {txtY_min, shown.yMin},
+                                                      {txtY_max, shown.yMax}};
     for (const auto &[field, text] : ranges)
         if (field->text() != text)
             field->setText(text);
@@ -312,9 +319,9 @@ void frmOptions::chkClearPrevGraph_Click()
         SetMenuChecked("mnuGraphSuperimpose", true);
         Session::current().setPrinterEcho(true);
         if (Session::current().graphSource() != modPlot_Graph::NoTool) {
-            const Messages::Answer answer =
-                Messages::show(OptionsTexts::superimposeQuestion(), Messages::Buttons::YesNo, Messages::Icon::None,
-                               QStringLiteral("Superimpose multiple graphs"));
+            const Messages::Answer answer = Messages::show(OptionsTexts::superimposeQuestion(),
+                                                           Messages::Buttons::YesNo, Messages::Icon::None,
+                                                           QStringLiteral("Superimpose multiple graphs"));
             if (answer == Messages::Answer::Yes) {
                 cmdApply_Click();
             } else {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "session/GraphPreferences.h"
 #include "platform/ChildWindow.h"
+#include "session/GraphPreferences.h"
 
 class QCheckBox;
 class QGroupBox;

@@ -35,10 +35,22 @@ void ChildWindow::setTwipsSize(double width, double height)
     resize(QSize(Twips::toPixelsX(width), Twips::toPixelsY(height)).expandedTo(minimumSizeHint()));
 }
 
-double ChildWindow::twipsLeft() const { return Twips::fromPixelsX(x()); }
-double ChildWindow::twipsTop() const { return Twips::fromPixelsY(y()); }
-double ChildWindow::twipsWidth() const { return Twips::fromPixelsX(width()); }
-double ChildWindow::twipsHeight() const { return Twips::fromPixelsY(height()); }
+double ChildWindow::twipsLeft() const
+{
+    return Twips::fromPixelsX(x());
+}
+double ChildWindow::twipsTop() const
+{
+    return Twips::fromPixelsY(y());
+}
+double ChildWindow::twipsWidth() const
+{
+    return Twips::fromPixelsX(width());
+}
+double ChildWindow::twipsHeight() const
+{
+    return Twips::fromPixelsY(height());
+}
 
 void ChildWindow::showInFront()
 {

@@ -141,9 +141,18 @@ void apply(QWidget *focused, Command command)
 
 } // namespace
 
-void cut(QWidget *focused) { apply(focused, Command::Cut); }
-void copy(QWidget *focused) { apply(focused, Command::Copy); }
-void paste(QWidget *focused) { apply(focused, Command::Paste); }
+void cut(QWidget *focused)
+{
+    apply(focused, Command::Cut);
+}
+void copy(QWidget *focused)
+{
+    apply(focused, Command::Copy);
+}
+void paste(QWidget *focused)
+{
+    apply(focused, Command::Paste);
+}
 
 void copyText(const QString &text)
 {

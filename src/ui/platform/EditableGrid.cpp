@@ -21,7 +21,7 @@ Entry parseEntry(const QString &raw)
     const QChar mark = raw.front();
     if (mark == QLatin1Char('<') || mark == QLatin1Char('^') || mark == QLatin1Char('>')) {
         entry.text = raw.mid(1);
-        entry.alignment = mark == QLatin1Char('^') ? Qt::AlignHCenter
+        entry.alignment = mark == QLatin1Char('^')   ? Qt::AlignHCenter
                           : mark == QLatin1Char('>') ? Qt::AlignRight
                                                      : Qt::AlignLeft;
     }
@@ -32,15 +32,23 @@ Entry parseEntry(const QString &raw)
 int virtualKeyCode(int qtKey)
 {
     switch (qtKey) {
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Space:
+        return 32;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    default: return 0;
+    case Qt::Key_Enter:
+        return 13;
+    default:
+        return 0;
     }
 }
 
@@ -53,12 +61,14 @@ int shiftState(Qt::KeyboardModifiers modifiers)
 } // namespace
 
 EditableGrid::EditableGrid(const QString &objectName, const QString &formatText, QWidget *container)
-    : QTableWidget(container), m_editor(new QLineEdit(container))
+    : QTableWidget(container)
+    , m_editor(new QLineEdit(container))
 {
     setObjectName(objectName);
     const int split = formatText.indexOf(QLatin1Char(';'));
     const QStringList columnEntries = formatText.left(split < 0 ? formatText.size() : split).split(QLatin1Char('|'));
-    const QStringList rowEntries = split < 0 ? QStringList{QString()} : formatText.mid(split + 1).split(QLatin1Char('|'));
+    const QStringList rowEntries = split < 0 ? QStringList{QString()}
+                                             : formatText.mid(split + 1).split(QLatin1Char('|'));
 
     setColumnCount(qMax(0, int(columnEntries.size()) - 1));
     setRowCount(qMax(0, int(rowEntries.size()) - 1));
@@ -106,13 +116,31 @@ EditableGrid::EditableGrid(const QString &objectName, const QString &formatText,
     connect(this, &QTableWidget::currentCellChanged, this, &EditableGrid::CommitEdit);
 }
 
-int EditableGrid::Rows() const { return rowCount() + FixedRows(); }
-int EditableGrid::Cols() const { return columnCount() + FixedCols(); }
-int EditableGrid::Row() const { return currentRow() + FixedRows(); }
-int EditableGrid::Col() const { return currentColumn() + FixedCols(); }
+int EditableGrid::Rows() const
+{
+    return rowCount() + FixedRows();
+}
+int EditableGrid::Cols() const
+{
+    return columnCount() + FixedCols();
+}
+int EditableGrid::Row() const
+{
+    return currentRow() + FixedRows();
+}
+int EditableGrid::Col() const
+{
+    return currentColumn() + FixedCols();
+}
 
-void EditableGrid::setRow(int row) { setCurrent(row, Col()); }
-void EditableGrid::setCol(int col) { setCurrent(Row(), col); }
+void EditableGrid::setRow(int row)
+{
+    setCurrent(row, Col());
+}
+void EditableGrid::setCol(int col)
+{
+    setCurrent(Row(), col);
+}
 
 void EditableGrid::setCurrent(int row, int col)
 {

@@ -31,8 +31,7 @@ QString modelCellText(const QVariant &value)
 
 QString localNumberText(const QString &text)
 {
-    static const QRegularExpression plainNumber(
-        QStringLiteral("^[+-]?(\\d+([.,]\\d*)?|[.,]\\d+)([eE][+-]?\\d+)?$"));
+    static const QRegularExpression plainNumber(QStringLiteral("^[+-]?(\\d+([.,]\\d*)?|[.,]\\d+)([eE][+-]?\\d+)?$"));
     const QString trimmed = text.trimmed();
     if (!plainNumber.match(trimmed).hasMatch())
         return trimmed;

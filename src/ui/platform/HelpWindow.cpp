@@ -100,7 +100,8 @@ void HelpWindow::buildNavigation()
     auto *indexLayout = new QVBoxLayout(indexPage);
     indexLayout->addWidget(m_indexFilter);
     indexLayout->addWidget(index);
-    connect(m_indexFilter, &QLineEdit::textChanged, index, [index](const QString &text) { index->filterIndices(text); });
+    connect(m_indexFilter, &QLineEdit::textChanged, index,
+            [index](const QString &text) { index->filterIndices(text); });
     connect(m_indexFilter, &QLineEdit::returnPressed, index, &QHelpIndexWidget::activateCurrentItem);
     connect(index, &QHelpIndexWidget::documentActivated, this,
             [this](const QHelpLink &document) { showUrl(document.url); });

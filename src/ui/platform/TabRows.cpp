@@ -9,7 +9,8 @@
 #include <algorithm>
 
 TabRows::TabRows(QTabWidget *pages, QWidget *parent)
-    : QWidget(parent), m_pages(pages)
+    : QWidget(parent)
+    , m_pages(pages)
 {
     m_pages->tabBar()->hide();
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);

@@ -19,15 +19,15 @@ Widget *place(Widget *widget, const QString &name, double left, double top, doub
     return widget;
 }
 
-inline QLabel *label(QWidget *parent, const QString &name, const QString &text, double left, double top,
-                     double width, double height = 255)
+inline QLabel *label(QWidget *parent, const QString &name, const QString &text, double left, double top, double width,
+                     double height = 255)
 {
     return place(new QLabel(text, parent), name, left, top, width, height);
 }
 
 // A label whose text wraps inside its box, from the top left.
-inline QLabel *textBox(QWidget *parent, const QString &name, const QString &text, double left, double top,
-                       double width, double height)
+inline QLabel *textBox(QWidget *parent, const QString &name, const QString &text, double left, double top, double width,
+                       double height)
 {
     QLabel *box = label(parent, name, text, left, top, width, height);
     box->setWordWrap(true);

@@ -1,15 +1,15 @@
 #include "printing/ReportTool.h"
 
-#include "dynamic/frmDynVornish.h"
-#include "equilibrium/frmVornish.h"
-#include "session/GraphPreferences.h"
-#include "printing/frmPrintOptions.h"
-#include "scatchard/frmScatchard.h"
 #include "dynamic/DynamicWindows.h"
+#include "dynamic/frmDynVornish.h"
 #include "equilibrium/EquilibriumWindows.h"
+#include "equilibrium/frmVornish.h"
 #include "platform/MainFrame.h"
 #include "printing/PrintWindows.h"
+#include "printing/frmPrintOptions.h"
 #include "scatchard/ScatchardWindows.h"
+#include "scatchard/frmScatchard.h"
+#include "session/GraphPreferences.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -1,11 +1,11 @@
 #include "printing/frmPrintOptions.h"
 
+#include "platform/MainFrame.h"
 #include "platform/Messages.h"
 #include "platform/PagePrinter.h"
 #include "platform/SavedFile.h"
 #include "platform/Twips.h"
 #include "printing/PrintReport.h"
-#include "platform/MainFrame.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -45,8 +45,8 @@ void frmPrintOptions::BuildControls()
     chkPrintGraph->setChecked(true);
     chkPrintInfo = checkBox("chkPrintInfo", QStringLiteral("Print numeric output"));
     chkPrintComments = checkBox("chkPrintComments", QStringLiteral("Annotation"));
-    const QString commentTip =
-        QStringLiteral("Print comments or annotations along with numeric output and or a graph.");
+    const QString commentTip = QStringLiteral(
+        "Print comments or annotations along with numeric output and or a graph.");
     chkPrintComments->setToolTip(commentTip);
 
     txtPrintComments = new QPlainTextEdit();
@@ -130,8 +130,8 @@ void frmPrintOptions::cmdPrint_Click()
         pdfWritten = pdfFailure.isEmpty();
         return pdfWritten;
     };
-    const Report::Outcome outcome =
-        pdfFile.isEmpty() ? Report::PrintReport(choices) : Report::PrintReport(choices, toPdf);
+    const Report::Outcome outcome = pdfFile.isEmpty() ? Report::PrintReport(choices)
+                                                      : Report::PrintReport(choices, toPdf);
     switch (outcome) {
     case Report::Outcome::NoGraph:
         return; // the dialog stays open for another choice

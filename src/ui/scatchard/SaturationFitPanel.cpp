@@ -1,6 +1,5 @@
 #include "scatchard/SaturationFitPanel.h"
 
-#include "session/Session.h"
 #include "platform/EditableGrid.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
@@ -11,6 +10,7 @@
 #include "scatchard/ScatchardGraph.h"
 #include "scatchard/ScatchardInput.h"
 #include "scatchard/frmScatchard.h"
+#include "session/Session.h"
 #include "session/StatusText.h"
 
 #include <QGridLayout>
@@ -54,13 +54,14 @@ QString estimateText(double value, double standardError, const QString &unit)
 using namespace TwipsLayout;
 
 SaturationFitPanel::SaturationFitPanel(frmScatchard &form, QWidget *content)
-    : QObject(&form), m_form(form)
+    : QObject(&form)
+    , m_form(form)
 {
     cmdFitCurve = button(content, "cmdFitCurve", QStringLiteral("Fit Curve"), 2490 + 1230, 3600, 1170);
     cmdFitCurve->setToolTip(QStringLiteral("Fit the saturation curve Bound = Bmax · Free / (Kd + Free) to the data "
                                            "by nonlinear regression"));
-    fraSaturationFit =
-        frame(content, "fraSaturationFit", QStringLiteral("Saturation Curve Fit"), frameLeft, 360, frameWidth, 5040);
+    fraSaturationFit = frame(content, "fraSaturationFit", QStringLiteral("Saturation Curve Fit"), frameLeft, 360,
+                             frameWidth, 5040);
     BuildResults();
     fraSaturationFit->hide();
 
@@ -213,15 +214,14 @@ void SaturationFitPanel::ShowComparison(const SaturationComparison &comparison, 
     const SaturationFit &fit = comparison.fit;
     const bool fitted = fit.outcome == SaturationFit::Fitted;
     lblOutputScatchardKd->setText(comparison.hasLine ? FitQuantityText(comparison.scatchardKd, unit) : QString());
-    lblOutputScatchardBmax->setText(comparison.hasLine ? FitQuantityText(comparison.scatchardBmax, unit)
-                                                       : QString());
+    lblOutputScatchardBmax->setText(comparison.hasLine ? FitQuantityText(comparison.scatchardBmax, unit) : QString());
     lblOutputFitKd->setText(fitted ? estimateText(fit.kd, fit.seKd, unit) : QString());
     lblOutputFitBmax->setText(fitted ? estimateText(fit.bmax, fit.seBmax, unit) : QString());
     lblOutputKdProfile->setText(fitted ? ProfileIntervalText(fit.kdProfile, unit) : QString());
     lblOutputKdAsymptotic->setText(fitted ? IntervalText(QStringLiteral("Kd"), fit.kdLow, fit.kdHigh, unit)
                                           : QString());
-    lblOutputBmaxAsymptotic->setText(
-        fitted ? IntervalText(QStringLiteral("Bmax"), fit.bmaxLow, fit.bmaxHigh, unit) : QString());
+    lblOutputBmaxAsymptotic->setText(fitted ? IntervalText(QStringLiteral("Bmax"), fit.bmaxLow, fit.bmaxHigh, unit)
+                                            : QString());
     lblOutputResidualSD->setText(fitted ? FitQuantityText(fit.residualSD, unit) : QString());
     lblOutputRSquared->setText(fitted ? FitNumberText(fit.rSquared) : QString());
     lblOutputFitdf->setText(fitted ? NumberText::format(fit.df, QStringLiteral("#0")) : QString());

@@ -1,10 +1,10 @@
 #include "scatchard/SaturationGraph.h"
-#include "scatchard/ScatchardWindows.h"
-#include "graphing/GraphHost.h"
 
+#include "graphing/GraphHost.h"
 #include "graphing/PlotEngine.h"
-#include "session/Session.h"
+#include "scatchard/ScatchardWindows.h"
 #include "scatchard/frmScatchTlAssistant.h"
+#include "session/Session.h"
 #include "session/StatusText.h"
 
 #include <algorithm>

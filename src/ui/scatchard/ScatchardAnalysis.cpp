@@ -1,6 +1,5 @@
 #include "scatchard/ScatchardAnalysis.h"
 
-#include "session/Session.h"
 #include "platform/EditableGrid.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
@@ -12,6 +11,7 @@
 #include "scatchard/ScatchardMessages.h"
 #include "scatchard/StudentT.h"
 #include "scatchard/frmScatchard.h"
+#include "session/Session.h"
 #include "session/StatusText.h"
 
 #include <QLabel>

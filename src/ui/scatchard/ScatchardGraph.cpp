@@ -1,9 +1,6 @@
 #include "scatchard/ScatchardGraph.h"
-#include "printing/ToolLists.h"
-#include "scatchard/ScatchardWindows.h"
-#include "graphing/GraphWindows.h"
-#include "session/Session.h"
 
+#include "graphing/GraphWindows.h"
 #include "graphing/PlotEngine.h"
 #include "graphing/PlotOverlay.h"
 #include "graphing/UnitDisplays.h"
@@ -11,9 +8,12 @@
 #include "platform/EditableGrid.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeFault.h"
+#include "printing/ToolLists.h"
 #include "scatchard/SaturationFitPanel.h"
+#include "scatchard/ScatchardWindows.h"
 #include "scatchard/frmScatchTlAssistant.h"
 #include "scatchard/frmScatchard.h"
+#include "session/Session.h"
 #include "session/StatusText.h"
 
 #include <QLabel>

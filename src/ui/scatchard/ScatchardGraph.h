@@ -21,8 +21,8 @@ struct ModelLine
     double kd = 0.0;
     double bmax = 0.0;
 };
-void PlotScatchardGraph(const std::vector<double> &x, const std::vector<double> &y, double slope,
-                        double intercept, std::optional<ModelLine> model = std::nullopt);
+void PlotScatchardGraph(const std::vector<double> &x, const std::vector<double> &y, double slope, double intercept,
+                        std::optional<ModelLine> model = std::nullopt);
 
 // The Options window's X scale row heading and tool tips in their linear
 // form, the only scale of the Scatchard graph.

@@ -1,11 +1,11 @@
 #include "scatchard/frmScatchTlAssistant.h"
-#include "scatchard/ScatchardWindows.h"
 
-#include "session/Session.h"
 #include "platform/EditableGrid.h"
 #include "platform/TwipsLayout.h"
 #include "scatchard/ScatchardInput.h"
+#include "scatchard/ScatchardWindows.h"
 #include "scatchard/frmScatchard.h"
+#include "session/Session.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -32,7 +32,8 @@ frmScatchTlAssistant::frmScatchTlAssistant()
         120, 270, 2745, 810);
 
     fraWhatAbout = frame(content, "fraWhatAbout", QStringLiteral("What about ..."), 60, 1260, 2985, 1080);
-    lblBoundAndBoundFree = label(fraWhatAbout, "lblBoundAndBoundFree", QStringLiteral("Bound and Bound/Free?"), 240, 270, 2600);
+    lblBoundAndBoundFree = label(fraWhatAbout, "lblBoundAndBoundFree", QStringLiteral("Bound and Bound/Free?"), 240,
+                                 270, 2600);
     lblUnitsTopic = label(fraWhatAbout, "lblUnitsTopic", QStringLiteral("Units?"), 240, 540, 2600);
     lblNavigation = label(fraWhatAbout, "lblNavigation", QStringLiteral("Navigation?"), 240, 810, 2600);
     for (QLabel *topic : {lblBoundAndBoundFree, lblUnitsTopic, lblNavigation}) {
@@ -127,8 +128,7 @@ void frmScatchTlAssistant::lblNavigation_Click()
 
 bool frmScatchTlAssistant::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         if (watched == lblBoundAndBoundFree)
             lblBoundAndBoundFree_Click();
         else if (watched == lblUnitsTopic)

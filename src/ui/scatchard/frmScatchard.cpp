@@ -1,13 +1,13 @@
 #include "scatchard/frmScatchard.h"
-#include "scatchard/ScatchardWindows.h"
 
-#include "session/Session.h"
 #include "platform/EditableGrid.h"
 #include "platform/TwipsLayout.h"
-#include "scatchard/ScatchardAnalysis.h"
 #include "scatchard/SaturationFitPanel.h"
+#include "scatchard/ScatchardAnalysis.h"
 #include "scatchard/ScatchardGraph.h"
+#include "scatchard/ScatchardWindows.h"
 #include "scatchard/frmScatchTlAssistant.h"
+#include "session/Session.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
@@ -17,8 +17,7 @@
 
 namespace {
 
-const QString kGridFormat =
-    QStringLiteral("|^   [AB]  |^[AB]/[A];|1|2|3|4|5|6|7|8|9|10|11|12|13|14|15|16|17|18|19|20");
+const QString kGridFormat = QStringLiteral("|^   [AB]  |^[AB]/[A];|1|2|3|4|5|6|7|8|9|10|11|12|13|14|15|16|17|18|19|20");
 
 } // namespace
 
@@ -87,8 +86,8 @@ void frmScatchard::BuildInputFrame(QWidget *content)
     flgInputScatchard->verticalHeader()->setFixedWidth(Twips::toPixelsX(330));
     txtEdit = flgInputScatchard->editor();
 
-    cmdScatchardAssistant = button(fraInput, "cmdScatchardAssistant", QStringLiteral("Scatchard Assistant"), 195,
-                                   3540, 1935, 300);
+    cmdScatchardAssistant = button(fraInput, "cmdScatchardAssistant", QStringLiteral("Scatchard Assistant"), 195, 3540,
+                                   1935, 300);
     cmdScatchardAssistant->setToolTip(
         QStringLiteral("How to enter the Scatchard Analysis data? The Scatchard Assistant helps..."));
 }
@@ -116,8 +115,8 @@ void frmScatchard::BuildOutputs(QWidget *content)
     fraResults = frame(content, "fraResults", QStringLiteral("Results"), 120, 4320, 4770, 1080);
     lblKd = label(fraResults, "lblKd", QStringLiteral("Calculated  Kd:"), 120, 270, 1500);
     lblOutputKd = label(fraResults, "lblOutputKd", QStringLiteral("Kd"), 1680, 270, 2970);
-    lblKdConfidence =
-        label(fraResults, "lblKdConfidence", QStringLiteral("95% Confidence interval for Kd:"), 120, 530, 4530);
+    lblKdConfidence = label(fraResults, "lblKdConfidence", QStringLiteral("95% Confidence interval for Kd:"), 120, 530,
+                            4530);
     lblOutputCI = label(fraResults, "lblOutputCI", QStringLiteral("xxx < Kd < xxx"), 360, 780, 4290);
     for (QLabel *output : {lblOutputIntercept, lblOutputSlope, lblOutputSEb, lblOutputdf, lblOutputKd, lblOutputCI})
         output->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -37,7 +37,7 @@ public:
     QPushButton *cmdClearForm = nullptr;
     QPushButton *cmdOptions = nullptr;
     QPushButton *cmdClose = nullptr;
-    SaturationFitPanel *fitPanel = nullptr;  // Fit Curve and its results
+    SaturationFitPanel *fitPanel = nullptr; // Fit Curve and its results
 
     // "(in nM )" for the unit nM.
     static QString UnitLabel(const QString &unit);

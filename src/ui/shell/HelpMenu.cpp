@@ -6,8 +6,8 @@
 #include "platform/HelpViewer.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFolder.h"
-#include "shell/AppWindows.h"
 #include "session/StatusText.h"
+#include "shell/AppWindows.h"
 #include "shell/frmVnAbout.h"
 
 #include <QApplication>

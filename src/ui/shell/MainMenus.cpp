@@ -28,8 +28,7 @@ QMenu *addMenu(QMenuBar *bar, const char *name, const QString &caption)
     return menu;
 }
 
-QAction *addItem(QMenu *menu, const char *name, const QString &caption,
-                 const QKeySequence &shortcut = QKeySequence())
+QAction *addItem(QMenu *menu, const char *name, const QString &caption, const QKeySequence &shortcut = QKeySequence())
 {
     QAction *item = menu->addAction(caption);
     item->setObjectName(QLatin1String(name));
@@ -95,16 +94,16 @@ void frmVn_Main::BuildMenus()
     connect(addItem(m_windowMenu, "mnuWindowNewWindow", QStringLiteral("&New Window")), &QAction::triggered, this,
             &frmVn_Main::mnuVnVornish_Click);
     addBar(m_windowMenu, "mnuWindowBar1");
-    connect(addItem(m_windowMenu, "mnuWindowsDocking", QStringLiteral("Default docking")), &QAction::triggered,
-            this, &frmVn_Main::mnuWindowsDocking_Click);
+    connect(addItem(m_windowMenu, "mnuWindowsDocking", QStringLiteral("Default docking")), &QAction::triggered, this,
+            &frmVn_Main::mnuWindowsDocking_Click);
     connect(addItem(m_windowMenu, "mnuWindowCascade", QStringLiteral("&Cascade")), &QAction::triggered, mdiArea,
             &QMdiArea::cascadeSubWindows);
-    connect(addItem(m_windowMenu, "mnuWindowTileHorizontal", QStringLiteral("Tile &Horizontal")),
-            &QAction::triggered, this, [this] { TileWindows(Qt::Vertical); });
-    connect(addItem(m_windowMenu, "mnuWindowTileVertical", QStringLiteral("Tile &Vertical")), &QAction::triggered,
-            this, [this] { TileWindows(Qt::Horizontal); });
-    connect(addItem(m_windowMenu, "mnuWindowArrangeIcons", QStringLiteral("&Arrange Icons")),
-            &QAction::triggered, this, [this] {
+    connect(addItem(m_windowMenu, "mnuWindowTileHorizontal", QStringLiteral("Tile &Horizontal")), &QAction::triggered,
+            this, [this] { TileWindows(Qt::Vertical); });
+    connect(addItem(m_windowMenu, "mnuWindowTileVertical", QStringLiteral("Tile &Vertical")), &QAction::triggered, this,
+            [this] { TileWindows(Qt::Horizontal); });
+    connect(addItem(m_windowMenu, "mnuWindowArrangeIcons", QStringLiteral("&Arrange Icons")), &QAction::triggered, this,
+            [this] {
                 // Minimised windows line up along the bottom of the frame.
                 int left = 0;
                 for (QMdiSubWindow *w : mdiArea->subWindowList()) {
@@ -165,11 +164,18 @@ void frmVn_Main::BuildToolBar()
     tbToolBar = addToolBar(QStringLiteral("Toolbar"));
     tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
     tbToolBar->setMovable(false);
-    struct Button { const char *key; const char *tip; };
+    struct Button
+    {
+        const char *key;
+        const char *tip;
+    };
     const Button buttons[] = {
-        {"New", "New Tool"},   {"Print", "Print"},
-        {"Cut", "Cut"},        {"Copy", "Copy"},
-        {"Paste", "Paste"},    {"Vornish", "Equilibrium Tool"},
+        {"New", "New Tool"},
+        {"Print", "Print"},
+        {"Cut", "Cut"},
+        {"Copy", "Copy"},
+        {"Paste", "Paste"},
+        {"Vornish", "Equilibrium Tool"},
         {"Scatchard Analysis", "Scatchard Analysis Tool"},
         {"DynamVn", "Dynamic Equilibrium Tool"},
     };

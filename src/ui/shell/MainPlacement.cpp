@@ -34,7 +34,9 @@ QRectF availableArea(const QRectF &placement)
 
 QRectF MainPlacement::fitted(const QRectF &stored, const QRectF &available, const QSizeF &minimum)
 {
-    const auto fit = [](double value, double least, double most) { return std::clamp(value, std::min(least, most), most); };
+    const auto fit = [](double value, double least, double most) {
+        return std::clamp(value, std::min(least, most), most);
+    };
     const double width = fit(stored.width(), minimum.width(), available.width());
     const double height = fit(stored.height(), minimum.height(), available.height());
     const double left = fit(stored.left(), available.left(), available.right() - width);

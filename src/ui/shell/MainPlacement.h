@@ -34,6 +34,6 @@ public:
 private:
     void place(QWidget &window, const QRectF &twips);
 
-    QRectF m_twips;  // the placement last given to the window
-    QRect m_pixels;  // the pixels it became
+    QRectF m_twips; // the placement last given to the window
+    QRect m_pixels; // the pixels it became
 };

@@ -6,7 +6,8 @@
 #include "graphing/frmOptions.h"
 
 ProgramGraphHost::ProgramGraphHost(frmGraph &graph, frmOptions &options)
-    : m_graph(graph), m_options(options)
+    : m_graph(graph)
+    , m_options(options)
 {
     modPlot_Graph::SetGraphHost(this);
 }

@@ -60,11 +60,11 @@ void drawDynamic(QPainter &p, const QRectF &r)
     p.drawLine(QPointF(r.left() + s * 0.1, r.bottom() - s * 0.1), QPointF(r.right() - s * 0.1, r.bottom() - s * 0.1));
     QPainterPath curve;
     curve.moveTo(r.left() + s * 0.12, r.bottom() - s * 0.15);
-    curve.cubicTo(r.left() + s * 0.3, r.top() + s * 0.2, r.left() + s * 0.45, r.top() + s * 0.25,
-                  r.left() + s * 0.55, r.top() + s * 0.3);
+    curve.cubicTo(r.left() + s * 0.3, r.top() + s * 0.2, r.left() + s * 0.45, r.top() + s * 0.25, r.left() + s * 0.55,
+                  r.top() + s * 0.3);
     curve.lineTo(r.left() + s * 0.55, r.top() + s * 0.6);
-    curve.cubicTo(r.left() + s * 0.65, r.top() + s * 0.35, r.left() + s * 0.8, r.top() + s * 0.3,
-                  r.right() - s * 0.1, r.top() + s * 0.3);
+    curve.cubicTo(r.left() + s * 0.65, r.top() + s * 0.35, r.left() + s * 0.8, r.top() + s * 0.3, r.right() - s * 0.1,
+                  r.top() + s * 0.3);
     p.setPen(QPen(kAccent, s / 14));
     p.setBrush(Qt::NoBrush);
     p.drawPath(curve);

@@ -5,8 +5,17 @@
 // The product's web pages, opened in the default browser.
 namespace WebAddresses {
 
-inline QString productSite() { return QStringLiteral("https://vornish.example/"); }
-inline QString contributionPage() { return QStringLiteral("https://vornish.example/contribute"); }
-inline QString makerPage() { return QStringLiteral("https://vornish.example/maker"); }
+inline QString productSite()
+{
+    return QStringLiteral("https://vornish.example/");
+}
+inline QString contributionPage()
+{
+    return QStringLiteral("https://vornish.example/contribute");
+}
+inline QString makerPage()
+{
+    return QStringLiteral("https://vornish.example/maker");
+}
 
 } // namespace WebAddresses

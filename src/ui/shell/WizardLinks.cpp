@@ -96,8 +96,8 @@ void showTimeUnitInOptions(const QString &abbreviation)
     frmOptions *options = appWindows().options;
     if (!options)
         return;
-    QRadioButton *option = abbreviation == QLatin1String("ms")   ? options->optMillisec
-                           : abbreviation == QLatin1String("s")  ? options->optSec
+    QRadioButton *option = abbreviation == QLatin1String("ms")    ? options->optMillisec
+                           : abbreviation == QLatin1String("s")   ? options->optSec
                            : abbreviation == QLatin1String("hr.") ? options->optHour
                                                                   : options->optMin;
     // Only the mark follows: the unit is already set, and the settings were

@@ -116,9 +116,10 @@ void frmContribute::reject()
 
 void frmContribute::cmdContribute_Click()
 {
-    const Messages::Answer answer = Messages::show(
-        QStringLiteral("Vornish will attempt to connect ") + QStringLiteral("to the internet to retrieve information."),
-        Messages::Buttons::OkCancel, Messages::Icon::None, modVnPublic::ProgramTitle());
+    const Messages::Answer answer = Messages::show(QStringLiteral("Vornish will attempt to connect ")
+                                                       + QStringLiteral("to the internet to retrieve information."),
+                                                   Messages::Buttons::OkCancel, Messages::Icon::None,
+                                                   modVnPublic::ProgramTitle());
     if (answer == Messages::Answer::Ok) {
         if (chkDontBugMe->isChecked())
             StopAsking();

@@ -13,8 +13,8 @@ namespace {
 constexpr double kWidth = 5415;
 constexpr double kHeight = 3210;
 
-QToolButton *addTool(QGridLayout *grid, int row, const char *name, const QString &pictureKey,
-                     const QString &tip, const QString &heading, const QString &description)
+QToolButton *addTool(QGridLayout *grid, int row, const char *name, const QString &pictureKey, const QString &tip,
+                     const QString &heading, const QString &description)
 {
     auto *button = new QToolButton();
     button->setObjectName(QLatin1String(name));

@@ -165,8 +165,7 @@ bool frmVnAbout::eventFilter(QObject *watched, QEvent *event)
 {
     // Acted on at the press: the child window takes unhandled presses to move
     // itself, so the release may never reach the line that was clicked.
-    if (event->type() != QEvent::MouseButtonPress
-        || static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
+    if (event->type() != QEvent::MouseButtonPress || static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
         return ChildWindow::eventFilter(watched, event);
     if (watched == lblContactInfo1)
         lblContactInfo1_Click();

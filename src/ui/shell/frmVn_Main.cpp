@@ -2,20 +2,16 @@
 
 #include "dynamic/DynamicWindows.h"
 #include "dynamic/frmDynVornish.h"
-#include "equilibrium/EquilibriumWindows.h"
-#include "graphing/GraphWindows.h"
-#include "printing/PrintWindows.h"
-#include "scatchard/ScatchardWindows.h"
 #include "dynamic/frmDynamVnTlAssistant.h"
-#include "dynamic/frm_dbResults_DynamVn.h"
 #include "dynamic/frmKinetics.h"
+#include "dynamic/frm_dbResults_DynamVn.h"
+#include "equilibrium/EquilibriumWindows.h"
 #include "equilibrium/frmVnTlAssistant.h"
 #include "equilibrium/frmVornish.h"
-#include "shell/ExchangeMenus.h"
 #include "exchange/ReportExport.h"
 #include "graphing/GraphState.h"
+#include "graphing/GraphWindows.h"
 #include "graphing/PrinterPage.h"
-#include "session/Session.h"
 #include "graphing/frmGraph.h"
 #include "graphing/frmOptions.h"
 #include "platform/ClipboardCommands.h"
@@ -25,16 +21,20 @@
 #include "platform/PrinterDialog.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SettingsStore.h"
+#include "printing/PrintWindows.h"
 #include "printing/frmPrintOptions.h"
+#include "scatchard/ScatchardWindows.h"
 #include "scatchard/frmScatchTlAssistant.h"
 #include "scatchard/frmScatchard.h"
+#include "session/Session.h"
+#include "session/StatusText.h"
 #include "shell/AppWindows.h"
+#include "shell/ExchangeMenus.h"
 #include "shell/HelpKey.h"
 #include "shell/ProgramGraphHost.h"
-#include "session/StatusText.h"
 #include "shell/frmContribute.h"
-#include "shell/frmVnAbout.h"
 #include "shell/frmStartMenu.h"
+#include "shell/frmVnAbout.h"
 #include "shell/frmVnSplash.h"
 #include "shell/frmWaiting.h"
 
@@ -219,9 +219,18 @@ void frmVn_Main::mnuFilePrint_Click()
         appWindows().print->showInFront();
 }
 
-void frmVn_Main::mnuEditCut_Click() { ClipboardCommands::cut(QApplication::focusWidget()); }
-void frmVn_Main::mnuEditCopy_Click() { ClipboardCommands::copy(QApplication::focusWidget()); }
-void frmVn_Main::mnuEditPaste_Click() { ClipboardCommands::paste(QApplication::focusWidget()); }
+void frmVn_Main::mnuEditCut_Click()
+{
+    ClipboardCommands::cut(QApplication::focusWidget());
+}
+void frmVn_Main::mnuEditCopy_Click()
+{
+    ClipboardCommands::copy(QApplication::focusWidget());
+}
+void frmVn_Main::mnuEditPaste_Click()
+{
+    ClipboardCommands::paste(QApplication::focusWidget());
+}
 
 void frmVn_Main::mnuWindowsDocking_Click()
 {
