@@ -16,4 +16,8 @@ struct DynamicWindows
     frmKinetics *kinetics = nullptr;
 };
 
-DynamicWindows &dynamicWindows();
+inline DynamicWindows &dynamicWindows()
+{
+    static DynamicWindows windows;
+    return windows;
+}

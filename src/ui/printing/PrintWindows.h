@@ -9,4 +9,8 @@ struct PrintWindows
     frmPrintOptions *print = nullptr;
 };
 
-PrintWindows &printWindows();
+inline PrintWindows &printWindows()
+{
+    static PrintWindows windows;
+    return windows;
+}

@@ -1,7 +1,0 @@
-#include "dynamic/DynamicWindows.h"
-
-DynamicWindows &dynamicWindows()
-{
-    static DynamicWindows windows;
-    return windows;
-}

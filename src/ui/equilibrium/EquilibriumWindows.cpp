@@ -1,7 +1,0 @@
-#include "equilibrium/EquilibriumWindows.h"
-
-EquilibriumWindows &equilibriumWindows()
-{
-    static EquilibriumWindows windows;
-    return windows;
-}

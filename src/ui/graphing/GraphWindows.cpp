@@ -1,7 +1,0 @@
-#include "graphing/GraphWindows.h"
-
-GraphWindows &graphWindows()
-{
-    static GraphWindows windows;
-    return windows;
-}

@@ -1,7 +1,0 @@
-#include "printing/PrintWindows.h"
-
-PrintWindows &printWindows()
-{
-    static PrintWindows windows;
-    return windows;
-}

@@ -1,7 +1,0 @@
-#include "scatchard/ScatchardWindows.h"
-
-ScatchardWindows &scatchardWindows()
-{
-    static ScatchardWindows windows;
-    return windows;
-}
