@@ -3,6 +3,8 @@
 #include "platform/HelpBrowser.h"
 #include "platform/Twips.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QHelpContentWidget>
@@ -12,6 +14,7 @@
 #include <QHelpSearchEngine>
 #include <QHelpSearchQueryWidget>
 #include <QHelpSearchResultWidget>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSplitter>
 #include <QStyle>
@@ -117,12 +120,39 @@ void HelpWindow::buildNavigation()
     auto *searchLayout = new QVBoxLayout(searchPage);
     search->queryWidget()->setObjectName(QStringLiteral("helpSearchQuery"));
     search->resultWidget()->setObjectName(QStringLiteral("helpSearchResults"));
+    m_searchStatus = new QLabel(QStringLiteral("The search index is still being built: the search runs when it is ready."),
+                                searchPage);
+    m_searchStatus->setObjectName(QStringLiteral("helpSearchStatus"));
+    m_searchStatus->setWordWrap(true);
+    m_searchStatus->hide();
     searchLayout->addWidget(search->queryWidget());
+    searchLayout->addWidget(m_searchStatus);
     searchLayout->addWidget(search->resultWidget(), 1);
-    connect(search->queryWidget(), &QHelpSearchQueryWidget::search, search,
-            [search] { search->search(search->queryWidget()->searchInput()); });
+    // The engine indexes the guide in a thread of its own after loading, and
+    // again whenever it restarts a run: count the runs to know when it is done.
+    connect(search, &QHelpSearchEngine::indexingStarted, this, [this] { ++m_indexRunsRunning; });
+    connect(search, &QHelpSearchEngine::indexingFinished, this, &HelpWindow::indexRunFinished);
+    connect(search->queryWidget(), &QHelpSearchQueryWidget::search, this, &HelpWindow::searchWhenReady);
     connect(search->resultWidget(), &QHelpSearchResultWidget::requestShowLink, this, &HelpWindow::showUrl);
     m_tabs->addTab(searchPage, QStringLiteral("Search"));
+}
+
+void HelpWindow::searchWhenReady()
+{
+    m_searchWaiting = !isSearchReady();
+    m_searchStatus->setVisible(m_searchWaiting);
+    if (!m_searchWaiting) {
+        QHelpSearchEngine *search = m_engine->searchEngine();
+        search->search(search->queryWidget()->searchInput());
+    }
+}
+
+void HelpWindow::indexRunFinished()
+{
+    m_indexRunsRunning = std::max(0, m_indexRunsRunning - 1);
+    ++m_indexRunsFinished;
+    if (m_searchWaiting && isSearchReady())
+        searchWhenReady();
 }
 
 bool HelpWindow::load(const QString &helpFile)

@@ -6,6 +6,7 @@
 
 class HelpBrowser;
 class QAction;
+class QLabel;
 class QHelpEngine;
 class QLineEdit;
 class QTabWidget;
@@ -34,6 +35,10 @@ public:
     // The address of a page inside the help file.
     QUrl topicUrl(const QString &page) const;
 
+    // True once the search index of the loaded guide is complete: a search
+    // asked for earlier waits for it, with a line saying so.
+    bool isSearchReady() const { return m_indexRunsFinished > 0 && m_indexRunsRunning == 0; }
+
     QHelpEngine *engine() const { return m_engine; }
     HelpBrowser *page() const { return m_page; }
     QTabWidget *tabs() const { return m_tabs; }
@@ -46,6 +51,8 @@ private:
     void buildNavigation();
     void showUrl(const QUrl &url);
     void selectInContents(const QUrl &url);
+    void searchWhenReady();
+    void indexRunFinished();
 
     QTemporaryDir m_cache;
     QString m_helpFile;
@@ -54,4 +61,8 @@ private:
     HelpBrowser *m_page = nullptr;
     QTabWidget *m_tabs = nullptr;
     QLineEdit *m_indexFilter = nullptr;
+    QLabel *m_searchStatus = nullptr;
+    int m_indexRunsRunning = 0;
+    int m_indexRunsFinished = 0;
+    bool m_searchWaiting = false;
 };
