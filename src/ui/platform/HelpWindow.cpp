@@ -120,7 +120,8 @@ void HelpWindow::buildNavigation()
     auto *searchLayout = new QVBoxLayout(searchPage);
     search->queryWidget()->setObjectName(QStringLiteral("helpSearchQuery"));
     search->resultWidget()->setObjectName(QStringLiteral("helpSearchResults"));
-    m_searchStatus = new QLabel(QStringLiteral("The search index is still being built: the search runs when it is ready."),
+    m_searchStatus = new QLabel(QStringLiteral(
+                                    "The search index is still being built: the search runs when it is ready."),
                                 searchPage);
     m_searchStatus->setObjectName(QStringLiteral("helpSearchStatus"));
     m_searchStatus->setWordWrap(true);
