@@ -52,9 +52,12 @@ bool guideHas(const HelpWindow &help, const QUrl &url)
 QStringList programWindows(frmVn_Main &main)
 {
     QStringList names;
+    // Every window and dialog, whatever its name; menus, tool tips and the
+    // like are pop-ups, not windows.
     for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName().startsWith("frm") || w->objectName().startsWith("dlg"))
-            names << w->objectName();
+        if (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog)
+            names << (w->objectName().isEmpty() ? QStringLiteral("an unnamed %1").arg(w->metaObject()->className())
+                                                : w->objectName());
     for (QMdiSubWindow *w : main.mdiArea->subWindowList())
         names << w->objectName();
     names.removeDuplicates();
