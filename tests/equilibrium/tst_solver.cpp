@@ -82,7 +82,7 @@ private slots:
     // gives each of the six quantities to the last few bits of its exact
     // value (two units in the last place, four for the quadratic), or the
     // overflow fault exactly when an exact result lies beyond the largest
-    // double. The exact values come from the typed three in 2600-bit
+    // double or, not being zero, below the smallest. The exact values come from the typed three in 2600-bit
     // arithmetic, which keeps every cancellation these inputs allow.
     void everyPatternIsExactOverTheRange()
     {
@@ -109,8 +109,10 @@ private slots:
                                                  + texts.join(QLatin1Char(' ')).simplified().toLatin1();
                         const std::array<Big, 6> exact = exactSolution(in, patterns[order]);
                         bool beyondRange = false;
-                        for (const Big &v : exact)
-                            beyondRange = beyondRange || std::isinf(v.convert_to<double>());
+                        for (const Big &v : exact) {
+                            const double rounded = v.convert_to<double>();
+                            beyondRange = beyondRange || std::isinf(rounded) || (v != 0 && rounded == 0);
+                        }
                         double v[6] = {in.A, in.Atot, in.B, in.Btot, in.AB, in.Kd};
                         short code = in.code;
                         try {
@@ -162,12 +164,18 @@ private slots:
         QCOMPARE(Kd, 1.0);
     }
 
-    void overflowIsAFaultNotAnInfinity()
+    // Beyond the largest double and below the smallest (a Kd of 1e-600,
+    // which would show as 0), a fault and nothing written.
+    void outOfRangeIsAFaultNotAnInfinityOrZero()
     {
         double A = 1e300, Atot = 0, B = 1e300, Btot = 0, AB = 0, Kd = 1e-300;
         short code = FreeAndKd;
         QVERIFY_THROWS_EXCEPTION(RuntimeFault, SolveEquilibrium(A, Atot, B, Btot, AB, Kd, code));
-        QCOMPARE(A, 1e300); // nothing written
+        QCOMPARE(A, 1e300);
+        double a = 1e-200, aTot = 0, b = 1e-200, bTot = 0, ab = 1e200, kd = 0;
+        code = FreeAndComplex;
+        QVERIFY_THROWS_EXCEPTION(RuntimeFault, SolveEquilibrium(a, aTot, b, bTot, ab, kd, code));
+        QCOMPARE(kd, 0.0);
     }
 
     void patternsInTheirOrder_data()
