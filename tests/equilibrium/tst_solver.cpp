@@ -41,14 +41,17 @@ double ulpsFrom(double value, const Big &exact)
 
 // The six quantities A, Total A, B, Total B, [A/B], Kd from the three that
 // a pattern uses, by the three relations and, for the totals and Kd, the
-// root of the quadratic in 1/Kd as the textbook writes it.
+// root of the quadratic in 1/Kd as the textbook writes it: the smaller root
+// from the larger by Vieta's product, which keeps a complex far below the
+// totals (1e-750 M from totals of 1e-300 M) from cancelling to 0.
 std::array<Big, 6> exactSolution(const modVornish::EquilibriumInput &in, const std::array<bool, 6> &given)
 {
     Big A = in.A, Atot = in.Atot, B = in.B, Btot = in.Btot, AB = in.AB, Kd = in.Kd;
     const bool hasA = given[0], hasAtot = given[1], hasB = given[2], hasBtot = given[3], hasAB = given[4];
     if (hasAtot && hasBtot && given[5]) {
         const Big q2 = 1 / Kd, q1 = -q2 * (Atot + Btot) - 1, q0 = q2 * Atot * Btot;
-        AB = (-q1 - sqrt(q1 * q1 - 4 * q2 * q0)) / (2 * q2);
+        const Big larger = (-q1 + sqrt(q1 * q1 - 4 * q2 * q0)) / (2 * q2);
+        AB = q0 / (q2 * larger);
         return {Atot - AB, Atot, Btot - AB, Btot, AB, Kd};
     }
     if (!hasAB)
