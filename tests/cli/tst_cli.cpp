@@ -496,6 +496,14 @@ private slots:
         }
         // Within 0.1 % the three constants agree.
         QCOMPARE(RunCli(baseArguments + QStringList{"--k-diss", "1.0009e-3"}).exitCode, 0);
+
+        // 1e300 M of A is finite, but not in fM: refused, never "inf".
+        QStringList huge = without("--a") + QStringList{"--a", "1e300M", "--output", output};
+        huge[int(huge.indexOf("--unit")) + 1] = "fM";
+        const CliRun run = RunCli(huge);
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, QByteArray("vornish-cli: simulate: a result is out of range in the unit of the output\n"));
+        QVERIFY(!QFile::exists(output));
     }
 
     // A run of more recording intervals than the bound (a million, or

@@ -104,7 +104,7 @@ private slots:
         QByteArray rows = "Bound,B/F\n";
         for (int i = 1; i <= 21; ++i)
             rows += QByteArray::number(i) + ",0.5\n";
-        const PairsReader::Result limited = readText(rows + "junk;;;\n", 20);
+        const PairsReader::Result limited = readText(rows + "1,x\n", 20); // never reached
         QCOMPARE(int(limited.stop), int(PairsReader::Stop::TooManyRows));
         QCOMPARE(limited.pairs.size(), std::size_t(20));
         QCOMPARE(limited.line, 22LL);
