@@ -76,7 +76,7 @@ private slots:
         QTest::newRow("three fields") << QByteArray("B,R\n1,2\n1,2,3\n") << int(Stop::NotTwoFields) << 3
                                       << "two numbers are needed (Bound, Bound/Free), found 3 fields";
         QTest::newRow("one field") << QByteArray("1\n") << int(Stop::NotTwoFields) << 1
-                                   << "two numbers are needed (Bound, Bound/Free), found 1 fields";
+                                   << "two numbers are needed (Bound, Bound/Free), found 1 field";
         QTest::newRow("text second") << QByteArray("1,2\r\n2,x\r\n") << int(Stop::NotANumber) << 2
                                      << "'x' is not a number";
         QTest::newRow("out of range") << QByteArray("1,2\n1e999,1\n") << int(Stop::OutOfRange) << 2

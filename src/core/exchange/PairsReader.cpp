@@ -175,7 +175,9 @@ QString StopText(const Result &result)
     case Stop::LineTooLong:
         return QStringLiteral("the line is longer than %1 MB").arg(MaxLineLength >> 20);
     case Stop::NotTwoFields:
-        return QStringLiteral("two numbers are needed (Bound, Bound/Free), found %1 fields").arg(result.fields);
+        return QStringLiteral("two numbers are needed (Bound, Bound/Free), found %1 %2")
+            .arg(result.fields)
+            .arg(result.fields == 1 ? QStringLiteral("field") : QStringLiteral("fields"));
     case Stop::NotANumber:
         return QStringLiteral("%1 is not a number").arg(Messages::quoted(result.field));
     case Stop::OutOfRange:
