@@ -1,9 +1,12 @@
 // vornish-cli simulate of 1,000,000 recording intervals to a CSV file, as a
 // user runs it: its wall time, and its peak memory next to a run of 10,000
-// intervals (streaming keeps the two alike).
+// intervals (streaming keeps the two alike). And the data-file reader:
+// scatchard over 1,000,000 pairs from a file and from standard input (the
+// two alike), and over 100 MB of blank lines (time and memory bounded).
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -29,6 +32,39 @@ bool simulate(int intervals, const QString &output, double &seconds)
     return ok;
 }
 
+// scatchard over a file, given by name or on standard input.
+bool scatchard(const QString &file, bool standardInput, double &seconds)
+{
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    if (standardInput)
+        process.setStandardInputFile(file);
+    QElapsedTimer clock;
+    clock.start();
+    process.start(QStringLiteral(VORNISH_CLI), {"scatchard", standardInput ? QStringLiteral("-") : file});
+    const bool ok = process.waitForFinished(-1) && process.exitStatus() == QProcess::NormalExit;
+    seconds = clock.nsecsElapsed() * 1e-9;
+    return ok;
+}
+
+bool writeFile(const QString &path, const QByteArray &line, int count)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray block;
+    for (int i = 0; i < count; ++i) {
+        block += line.isEmpty() ? QByteArray::number(i + 1) + ',' + QByteArray::number(2000000 - i) + '\n' : line;
+        if (block.size() > (1 << 20) || i + 1 == count) {
+            if (file.write(block) != block.size())
+                return false;
+            block.clear();
+        }
+    }
+    return true;
+}
+
 // The largest peak resident size of the children waited for so far.
 double childrenPeakMegabytes()
 {
@@ -44,6 +80,15 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QTemporaryDir folder;
     double seconds = 0;
+
+    const QString pairs = folder.filePath("pairs.csv"), blank = folder.filePath("blank.csv");
+    if (!writeFile(pairs, QByteArray(), 1000000) || !writeFile(blank, "\n", 100 << 20))
+        return 1;
+    if (!scatchard(blank, false, seconds))
+        return 1;
+    std::printf("cli_scatchard_100MB_blank_lines_s: %.2f s\n", seconds);
+    std::printf("cli_scatchard_100MB_blank_lines_peak_rss_mb: %.1f MB\n", childrenPeakMegabytes());
+
     if (!simulate(10000, folder.filePath("10k.csv"), seconds))
         return 1;
     std::printf("cli_simulate_10k_peak_rss_mb: %.1f MB\n", childrenPeakMegabytes());
@@ -51,5 +96,10 @@ int main(int argc, char *argv[])
         return 1;
     std::printf("cli_simulate_1M_s: %.2f s\n", seconds);
     std::printf("cli_simulate_1M_peak_rss_mb: %.1f MB\n", childrenPeakMegabytes());
+    for (const bool standardInput : {false, true}) {
+        if (!scatchard(pairs, standardInput, seconds))
+            return 1;
+        std::printf("cli_scatchard_1M_pairs_%s_s: %.2f s\n", standardInput ? "stdin" : "file", seconds);
+    }
     return 0;
 }

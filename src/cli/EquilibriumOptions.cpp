@@ -45,4 +45,13 @@ Equilibrium SolveGivenQuantities(const Arguments &arguments, const Unit &unit)
     return {in.A, in.Atot, in.B, in.Btot, in.AB, in.Kd};
 }
 
+double InUnit(double molar, const Unit &unit)
+{
+    try {
+        return fault::divide(molar, unit.factor);
+    } catch (const RuntimeFault &) {
+        throw Refusal{modVornish::ArithmeticFaultText()};
+    }
+}
+
 } // namespace cli

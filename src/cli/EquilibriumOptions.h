@@ -19,6 +19,10 @@ struct Equilibrium
 };
 Equilibrium SolveGivenQuantities(const Arguments &arguments, const Unit &unit);
 
+// A molar value in the unit, refused with the tool's text for an arithmetic
+// fault when it is too large for the unit (as the tool refuses to show it).
+double InUnit(double molar, const Unit &unit);
+
 // Names of the six, in the order A, Total A, B, Total B, [A/B], Kd, as the
 // tool labels them.
 extern const char *const QuantityNames[6];

@@ -1,5 +1,7 @@
 #include "cli/Failures.h"
 
+#include "platform/Messages.h"
+
 #include <QRegularExpression>
 
 namespace cli {
@@ -13,12 +15,7 @@ QString OneLine(const QString &text)
 
 QString Quoted(const QString &text)
 {
-    const int limit = 40;
-    QString shown = text.size() > limit ? text.left(limit) + QStringLiteral("...") : text;
-    for (QChar &c : shown)
-        if (c.category() == QChar::Other_Control || c == QChar::ReplacementCharacter || c.isSurrogate())
-            c = QLatin1Char('?');
-    return QLatin1Char('\'') + shown + QLatin1Char('\'');
+    return Messages::quoted(text);
 }
 
 } // namespace cli

@@ -19,8 +19,7 @@ struct Refusal
     QString message;
 };
 
-// What the user typed, as a message quotes it: cut to a readable length,
-// control characters and undecodable bytes shown as "?".
+// What the user typed, as a message quotes it (Messages::quoted).
 QString Quoted(const QString &text);
 
 // A message of the windows on one line: its line breaks become one blank.

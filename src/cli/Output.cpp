@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 
 namespace cli {
@@ -23,6 +24,9 @@ Format ParseFormat(const QString &name)
 
 std::string NumberText(double v)
 {
+    // The last guard: no "inf" or "nan" in a table, no invalid JSON.
+    if (!std::isfinite(v))
+        throw Refusal{QStringLiteral("a result is out of range in the unit of the output")};
     char digits[32];
     const auto result = std::to_chars(digits, digits + sizeof digits, v);
     return std::string(digits, result.ptr);

@@ -20,7 +20,8 @@ enum class Format { Csv, Json, Text };
 // "csv", "json" or "text"; throws UsageError for others.
 Format ParseFormat(const QString &name);
 
-// The shortest text that reads back to v ("0.1", "1e-09", "2.5").
+// The shortest text that reads back to v ("0.1", "1e-09", "2.5"). Throws
+// Refusal for a value that is not finite.
 std::string NumberText(double v);
 
 // Standard output (path empty or "-") or a file. A file is written beside

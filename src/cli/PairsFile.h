@@ -4,8 +4,8 @@
 
 #include <vector>
 
-// Measured pairs (Bound, Bound/Free) from a data file: CSV or tab-separated,
-// an optional header line, blank lines and lines starting with "#" skipped.
+// Measured pairs (Bound, Bound/Free) from a data file, read as the
+// Scatchard window's Open Data reads it (PairsReader).
 namespace cli {
 
 struct Pairs

@@ -15,23 +15,22 @@ namespace {
 
 using namespace modStatistics;
 
-// Values not above zero are reported and still used, as in the window;
-// past a few, one line tells how many more there are.
+// Rows with values not above zero are reported and still used, as in the
+// window; past a few, one line tells how many more there are.
 constexpr int ReportedValues = 5;
 
+// One warning a row, however many of its two values are not above zero.
 void warnAboutValuesNotAboveZero(const Pairs &pairs)
 {
     long long count = 0;
     for (std::size_t i = 0; i < pairs.bound.size(); ++i) {
-        for (double v : {pairs.bound[i], pairs.ratio[i]}) {
-            if (v > 0)
-                continue;
-            if (++count <= ReportedValues)
-                Warn(QStringLiteral("scatchard: line %1: ").arg(pairs.lines[i]) + InvalidInputText());
-        }
+        if (pairs.bound[i] > 0 && pairs.ratio[i] > 0)
+            continue;
+        if (++count <= ReportedValues)
+            Warn(QStringLiteral("scatchard: line %1: ").arg(pairs.lines[i]) + InvalidInputText());
     }
     if (count > ReportedValues)
-        Warn(QStringLiteral("scatchard: %1 more values are not greater than zero").arg(count - ReportedValues));
+        Warn(QStringLiteral("scatchard: %1 more rows hold values not greater than zero").arg(count - ReportedValues));
 }
 
 } // namespace
@@ -50,7 +49,7 @@ ScatchardReport AnalyzeScatchardPairs(const Pairs &pairs)
         if (a.fit.perfectFit)
             Warn(QStringLiteral("scatchard: ") + PerfectFitText());
         a.df = n - 2;
-        StudentT(0.025, n, a.t);
+        a.t = ScatchardStudentT(n);
         a.kd = KdOfSlope(a.fit.slope);
         if (a.fit.slope >= 0)
             Warn(QStringLiteral("scatchard: ") + PositiveSlopeText());
@@ -190,10 +189,14 @@ const Subcommand &ScatchardCommand()
             "fits the Scatchard line by least squares as the Scatchard Analysis Tool does,\n"
             "and prints intercept, slope, the standard error of the slope, df, Kd = -1/slope\n"
             "and its 95 % confidence interval: finite, open above (\"plus infinite\") or\n"
-            "\"Invalid\". One pair a line, separated by a comma or a tab (or blanks); a\n"
-            "header line, blank lines and lines starting with # are skipped. Bound is in\n"
-            "the unit of --unit and nothing is converted: Kd comes out in that unit. Any\n"
-            "number of pairs is read; t is the tool's table value for df, 1.96 past df 20.\n"
+            "\"Invalid\". The file is read as the tool's Open Data reads it: one pair a\n"
+            "line (LF, CR LF or CR), separated by a tab, a semicolon, a comma or blanks,\n"
+            "\".\" or \",\" as the decimal point; lines of text (headers), blank lines and\n"
+            "lines starting with # are skipped, and a line that starts like a number but\n"
+            "is not a pair of numbers is refused with its line number. Bound is in the\n"
+            "unit of --unit and nothing is converted: Kd comes out in that unit. Any\n"
+            "number of pairs is read; t is the tool's table value up to df 20 and the\n"
+            "exact Student t quantile past it.\n"
             "The tool's warnings (perfect fit, positive slope, inconclusive data, values\n"
             "not greater than zero) go to standard error and the results are still given.\n\n"
             "Example: vornish-cli scatchard --format json binding.csv\n",

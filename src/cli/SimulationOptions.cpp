@@ -2,6 +2,7 @@
 
 #include "cli/Failures.h"
 #include "cli/SimulationFile.h"
+#include "dynamic/RunLength.h"
 #include "dynamic/SimulationEngine.h"
 #include "dynamic/WizardInputRules.h"
 #include "dynamic/WizardMessages.h"
@@ -139,6 +140,16 @@ bool competitorChallenge(const Parameters &p)
     throw Refusal{p.where("competitor") + QStringLiteral(": true or false is needed")};
 }
 
+double maxIntervals(const Arguments &arguments)
+{
+    if (!arguments.has("max-intervals"))
+        return DefaultMaxRecordingIntervals;
+    const double n = PlainNumber(arguments.value("max-intervals"), QStringLiteral("--max-intervals"));
+    if (!(n >= 1) || n != std::floor(n))
+        throw Refusal{QStringLiteral("--max-intervals: a whole number of 1 or more is needed")};
+    return n;
+}
+
 } // namespace
 
 std::vector<Option> SimulationInputOptions()
@@ -166,6 +177,8 @@ std::vector<Option> SimulationInputOptions()
          "Concentration unit of values without one and of the results: M, mM, uM, nM, pM or fM "
          "(default nM)."},
         {"time-unit", "UNIT", "Time unit of times without one and of the results: ms, s (default), min or h."},
+        {"max-intervals", "N",
+         "Refuse a run of more than N recording intervals (end time / interval; default 1000000)."},
     };
 }
 
@@ -197,6 +210,9 @@ SimulationSetup ReadSimulationSetup(const Arguments &arguments)
     const QString refusal = SimulationInputRefusal(input);
     if (!refusal.isEmpty())
         throw Refusal{refusal};
+    const QString tooLong = RunLengthRefusal(input, maxIntervals(arguments));
+    if (!tooLong.isEmpty())
+        throw Refusal{tooLong + QStringLiteral(" (--max-intervals raises the bound)")};
 
     const QStringList events = p.values("event");
     if (events.size() > 4)

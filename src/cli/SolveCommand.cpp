@@ -14,7 +14,7 @@ void run(const Arguments &arguments)
     const double molar[6] = {e.A, e.Atot, e.B, e.Btot, e.AB, e.Kd};
     std::vector<double> shown;
     for (double m : molar)
-        shown.push_back(m / unit.factor);
+        shown.push_back(InUnit(m, unit));
 
     OutputStream out;
     if (format == Format::Text) {

@@ -7,6 +7,7 @@
 #include "platform/RuntimeFault.h"
 
 #include <cmath>
+#include <functional>
 #include <utility>
 
 namespace cli {
@@ -85,23 +86,29 @@ void run(const Arguments &arguments)
         headers << QStringLiteral("log10 ") + swept + QStringLiteral(" (M)");
     headers << swept + u << QStringLiteral("A") + u << QStringLiteral("B") + u << QStringLiteral("[A/B]") + u;
 
+    // A first run checks every point before a second one writes them, so
+    // that a refusal part of the way leaves no partial table behind.
+    const auto sweepRows = [&](const std::function<void(const std::vector<double> &)> &use) {
+        std::vector<double> row;
+        try {
+            modVornish::SweepBindingCurve(sweep, [&](const modVornish::CurvePoint &p) {
+                row.clear();
+                if (logScale)
+                    row.push_back(p.x);
+                row.push_back(logScale ? InUnit(totalA ? p.Atot : p.Btot, unit) : p.x);
+                row.push_back(InUnit(p.A, unit));
+                row.push_back(InUnit(p.B, unit));
+                row.push_back(InUnit(p.AB, unit));
+                use(row);
+            });
+        } catch (const RuntimeFault &) {
+            throw Refusal{modVornish::ArithmeticFaultText()};
+        }
+    };
+    sweepRows([](const std::vector<double> &) {});
     OutputStream out(arguments.value("output"));
     TableWriter table(out, format, headers, !arguments.has("no-header"));
-    std::vector<double> row;
-    try {
-        modVornish::SweepBindingCurve(sweep, [&](const modVornish::CurvePoint &p) {
-            row.clear();
-            if (logScale)
-                row.push_back(p.x);
-            row.push_back(logScale ? (totalA ? p.Atot : p.Btot) / unit.factor : p.x);
-            row.push_back(p.A / unit.factor);
-            row.push_back(p.B / unit.factor);
-            row.push_back(p.AB / unit.factor);
-            table.row(row);
-        });
-    } catch (const RuntimeFault &) {
-        throw Refusal{modVornish::ArithmeticFaultText()};
-    }
+    sweepRows([&table](const std::vector<double> &row) { table.row(row); });
     table.finish();
     out.commit();
 }

@@ -169,6 +169,11 @@ private slots:
              "The concentration of 'Total A' minus that of 'A' (= 'AB') should be smaller than 'Total B'."},
             {{"--total-a", "5", "--b", "2", "--total-b", "10"},
              "The concentration of 'Total B' minus that of 'B' (= 'AB') should be smaller than 'Total A'."},
+            // Kd = 1e-600 M, below the smallest double; 1e300 M in fM, above
+            // the largest: refused as the tool refuses them, never 0 or inf.
+            {{"--unit", "M", "--a", "1e-200", "--b", "1e-200", "--ab", "1e200"}, "Enter numeric values."},
+            {{"--unit", "fM", "--total-a", "1e300M", "--total-b", "1e300M", "--kd", "1M", "--format", "json"},
+             "Enter numeric values."},
         };
         for (const auto &c : cases) {
             const CliRun run = RunCli(QStringList{"solve"} + c.arguments);
@@ -219,6 +224,17 @@ private slots:
         QCOMPARE(points.size(), 200);
         QCOMPARE(points.first().toObject().value("[A/B] (nM)").toDouble(), 0.0);
         QVERIFY(std::fabs(points.last().toObject().value("Total A (nM)").toDouble() - 6.965) < 1e-12);
+    }
+
+    // Points past the largest double in the unit part of the way: a
+    // refusal and no table at all, not the points before them.
+    void sweepIsCompleteOrAbsent()
+    {
+        const CliRun run = RunCli({"sweep", "--unit", "fM", "--total-a", "1nM", "--total-b", "1nM", "--kd", "1nM",
+                                   "--scale", "log", "--from", "280", "--to", "300", "--format", "json"});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, QByteArray("vornish-cli: sweep: Enter numeric values.\n"));
+        QVERIFY(run.out.isEmpty());
     }
 
     // The tool's worked example: slope -0.49 / 5, residual sum of squares
@@ -284,8 +300,31 @@ private slots:
         }
     }
 
-    // A million rows are read and fitted (t past df 20 is 1.96); binary
-    // bytes and a line without end are refused in one line.
+    // Past the window's table (df 20) t is the exact quantile: 40-digit
+    // references t(0.975, 21) = 2.0796138447276803951, t(0.975, 23) =
+    // 2.0686576104190486515. A row with both values not above zero is
+    // reported once.
+    void scatchardPastTheTable()
+    {
+        const std::pair<int, double> cases[] = {{22, 2.086}, {23, 2.0796138447276803951}, {25, 2.0686576104190486515}};
+        for (const auto &[n, t] : cases) {
+            QByteArray rows = n == 25 ? "0,-1\n" : "";
+            for (int i = 1; i < n + (n == 25 ? 0 : 1); ++i)
+                rows += QByteArray::number(i) + ',' + QByteArray::number(100 - 3 * i + i % 3) + '\n';
+            const CliRun run = RunCli({"scatchard", "--format", "json", "-"}, rows);
+            QCOMPARE(run.exitCode, 0);
+            const QJsonObject r = QJsonDocument::fromJson(run.out).object();
+            QCOMPARE(r["n"].toInt(), n);
+            QVERIFY2(relativeError(r["t"].toDouble(), t) < 1e-13, qPrintable(QString::number(n)));
+            const double slope = r["slope"].toDouble(), se = r["seSlope"].toDouble();
+            QVERIFY(relativeError(r["interval"].toObject()["low"].toDouble(), -1 / (slope - t * se)) < 1e-12);
+            QCOMPARE(run.errLines().size(), n == 25 ? 1 : 0);
+        }
+    }
+
+    // A million rows are read and fitted (t(0.975, 999998) is
+    // 1.9599663568188515985); binary bytes and a line without end are
+    // refused in one line.
     void scatchardTakesAnyFile()
     {
         QByteArray rows;
@@ -296,7 +335,7 @@ private slots:
         const std::vector<double> r = CsvNumbers(big.out).at(0);
         QCOMPARE(r[1], -1.0);
         QCOMPARE(r[3], 999998.0);
-        QCOMPARE(r[4], 1.96);
+        QVERIFY(relativeError(r[4], 1.9599663568188515985) < 1e-13);
 
         QByteArray binary;
         for (int i = 0; i < 4096; ++i)
@@ -457,6 +496,31 @@ private slots:
         }
         // Within 0.1 % the three constants agree.
         QCOMPARE(RunCli(baseArguments + QStringList{"--k-diss", "1.0009e-3"}).exitCode, 0);
+
+        // 1e300 M of A is finite, but not in fM: refused, never "inf".
+        QStringList huge = without("--a") + QStringList{"--a", "1e300M", "--output", output};
+        huge[int(huge.indexOf("--unit")) + 1] = "fM";
+        const CliRun run = RunCli(huge);
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, QByteArray("vornish-cli: simulate: a result is out of range in the unit of the output\n"));
+        QVERIFY(!QFile::exists(output));
+    }
+
+    // A run of more recording intervals than the bound (a million, or
+    // --max-intervals) is refused before it starts; the bound itself runs.
+    void simulationLengthIsBounded()
+    {
+        const CliRun endless = RunCli(without("--end-time") + QStringList{"--end-time", "1e9"});
+        QCOMPARE(endless.exitCode, 1);
+        QCOMPARE(endless.err, QByteArray("vornish-cli: simulate: The simulation would take 100000000 recording "
+                                         "intervals, more than the 1000000 allowed. Choose a longer recording "
+                                         "interval or an earlier end time. (--max-intervals raises the bound)\n"));
+        QVERIFY(endless.out.isEmpty());
+        QCOMPARE(RunCli(baseArguments + QStringList{"--max-intervals", "5"}).exitCode, 1);
+        const CliRun six = RunCli(baseArguments + QStringList{"--max-intervals", "6"});
+        QCOMPARE(six.exitCode, 0);
+        QCOMPARE(int(CsvNumbers(six.out).size()), 7);
+        QCOMPARE(RunCli(baseArguments + QStringList{"--max-intervals", "2.5"}).exitCode, 1);
     }
 
     // A JSON or INI file holds the same run as the options; --results

@@ -113,6 +113,9 @@ private slots:
         QTest::newRow("result overflows the unit")
             << QStringList{"1e300", "", "1e300", "", "", "1e-300"} << "Input is not valid"
             << "Enter numeric values.";
+        QTest::newRow("Kd below the smallest double")
+            << QStringList{"1e-200", "", "1e-200", "", "1e200", ""} << "Input is not valid"
+            << "Enter numeric values.";
     }
 
     void inputErrorsShowTheirMessagesAndKeepTheFields()
@@ -137,14 +140,17 @@ private slots:
             QVERIFY(!text.contains("inf", Qt::CaseInsensitive) && !text.contains("nan", Qt::CaseInsensitive));
     }
 
+    // Under a decimal comma "0.5" is 0,5 as in the Scatchard grid (digits
+    // are never grouped), and what the tool writes it reads back.
     void decimalCommaLocaleReadsBackWhatItWrites()
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         type("txtA_tot", "2,5");
         type("txtB_tot", "10");
-        type("txtKd", "0,5");
+        type("txtKd", "0.5");
         QTest::keyClick(field("txtKd"), Qt::Key_Return);
         QCOMPARE(field("txtA_tot")->text(), QStringLiteral("2,5"));
+        QCOMPARE(field("txtKd")->text(), QStringLiteral("0,5"));
         const QStringList first = shownFields();
         QTest::keyClick(field("txtKd"), Qt::Key_Return); // everything it wrote is read back unchanged
         QCOMPARE(shownFields(), first);

@@ -41,14 +41,17 @@ double ulpsFrom(double value, const Big &exact)
 
 // The six quantities A, Total A, B, Total B, [A/B], Kd from the three that
 // a pattern uses, by the three relations and, for the totals and Kd, the
-// root of the quadratic in 1/Kd as the textbook writes it.
+// root of the quadratic in 1/Kd as the textbook writes it: the smaller root
+// from the larger by Vieta's product, which keeps a complex far below the
+// totals (1e-750 M from totals of 1e-300 M) from cancelling to 0.
 std::array<Big, 6> exactSolution(const modVornish::EquilibriumInput &in, const std::array<bool, 6> &given)
 {
     Big A = in.A, Atot = in.Atot, B = in.B, Btot = in.Btot, AB = in.AB, Kd = in.Kd;
     const bool hasA = given[0], hasAtot = given[1], hasB = given[2], hasBtot = given[3], hasAB = given[4];
     if (hasAtot && hasBtot && given[5]) {
         const Big q2 = 1 / Kd, q1 = -q2 * (Atot + Btot) - 1, q0 = q2 * Atot * Btot;
-        AB = (-q1 - sqrt(q1 * q1 - 4 * q2 * q0)) / (2 * q2);
+        const Big larger = (-q1 + sqrt(q1 * q1 - 4 * q2 * q0)) / (2 * q2);
+        AB = q0 / (q2 * larger);
         return {Atot - AB, Atot, Btot - AB, Btot, AB, Kd};
     }
     if (!hasAB)
@@ -82,7 +85,7 @@ private slots:
     // gives each of the six quantities to the last few bits of its exact
     // value (two units in the last place, four for the quadratic), or the
     // overflow fault exactly when an exact result lies beyond the largest
-    // double. The exact values come from the typed three in 2600-bit
+    // double or, not being zero, below the smallest. The exact values come from the typed three in 2600-bit
     // arithmetic, which keeps every cancellation these inputs allow.
     void everyPatternIsExactOverTheRange()
     {
@@ -109,8 +112,10 @@ private slots:
                                                  + texts.join(QLatin1Char(' ')).simplified().toLatin1();
                         const std::array<Big, 6> exact = exactSolution(in, patterns[order]);
                         bool beyondRange = false;
-                        for (const Big &v : exact)
-                            beyondRange = beyondRange || std::isinf(v.convert_to<double>());
+                        for (const Big &v : exact) {
+                            const double rounded = v.convert_to<double>();
+                            beyondRange = beyondRange || std::isinf(rounded) || (v != 0 && rounded == 0);
+                        }
                         double v[6] = {in.A, in.Atot, in.B, in.Btot, in.AB, in.Kd};
                         short code = in.code;
                         try {
@@ -162,12 +167,18 @@ private slots:
         QCOMPARE(Kd, 1.0);
     }
 
-    void overflowIsAFaultNotAnInfinity()
+    // Beyond the largest double and below the smallest (a Kd of 1e-600,
+    // which would show as 0), a fault and nothing written.
+    void outOfRangeIsAFaultNotAnInfinityOrZero()
     {
         double A = 1e300, Atot = 0, B = 1e300, Btot = 0, AB = 0, Kd = 1e-300;
         short code = FreeAndKd;
         QVERIFY_THROWS_EXCEPTION(RuntimeFault, SolveEquilibrium(A, Atot, B, Btot, AB, Kd, code));
-        QCOMPARE(A, 1e300); // nothing written
+        QCOMPARE(A, 1e300);
+        double a = 1e-200, aTot = 0, b = 1e-200, bTot = 0, ab = 1e200, kd = 0;
+        code = FreeAndComplex;
+        QVERIFY_THROWS_EXCEPTION(RuntimeFault, SolveEquilibrium(a, aTot, b, bTot, ab, kd, code));
+        QCOMPARE(kd, 0.0);
     }
 
     void patternsInTheirOrder_data()

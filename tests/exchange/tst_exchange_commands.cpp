@@ -190,9 +190,10 @@ private slots:
                            {csv, hexText(ratio[0]), hexText(ratio[1]), hexText(ratio[2]), hexText(ratio[3])}),
                  QStringLiteral("['Bound (nM)', 'Bound/Free (unitless)'] True"));
 
-        // More rows than the grid holds: nothing is entered.
+        // One row more than the grid holds: the file was read, nothing is
+        // entered, and the message says so without calling it unreadable.
         QString many = "Bound,Bound/Free\n";
-        for (int i = 1; i <= 25; ++i)
+        for (int i = 1; i <= 21; ++i)
             many += QString("%1,0.5\n").arg(i);
         QFile file(tempPath("many.csv"));
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -203,7 +204,23 @@ private slots:
         const QString kept = grid.TextMatrix(1, 1);
         trigger("mnuFileOpenData");
         QCOMPARE(scriptedMessages().shown.size(), 1);
-        QVERIFY(scriptedMessages().texts().first().contains("25 rows of data were read"));
+        const QString text = scriptedMessages().texts().first();
+        QVERIFY2(text.startsWith("The file was read") && text.contains("more than 20 rows of data")
+                     && !text.contains("could not"),
+                 qPrintable(text));
+        QCOMPARE(grid.TextMatrix(1, 1), kept);
+
+        // A data line that is not a pair is refused with its number, not
+        // taken for a header; the grid keeps what it held.
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("1.5e0x;2\r3;4\r");
+        file.close();
+        resetFileDialogs({file.fileName()});
+        resetMessages();
+        trigger("mnuFileOpenData");
+        QCOMPARE(scriptedMessages().titles(), QStringList{"Open Failed"});
+        QVERIFY2(scriptedMessages().texts().first().endsWith("Line 1: '1.5e0x' is not a number."),
+                 qPrintable(scriptedMessages().texts().first()));
         QCOMPARE(grid.TextMatrix(1, 1), kept);
     }
 

@@ -4,10 +4,12 @@
 
 #include "dynamic/ResultsStore.h"
 #include "exchange/CsvText.h"
+#include "exchange/PairsReader.h"
 #include "exchange/ResultsCsv.h"
 #include "exchange/ScatchardCsv.h"
 #include "platform/NumberText.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -168,18 +170,16 @@ private slots:
         QVERIFY(std::abs(fit["Kd 95% confidence interval, low"] - 1 / (0.45 + 12.7062 * se)) < 1e-13);
         QVERIFY(std::abs(fit["Kd 95% confidence interval, high"] - 1 / (0.45 - 12.7062 * se)) < 1e-12);
 
-        const ScatchardCsv::Pairs pairs = ScatchardCsv::ReadPairs(text);
-        QCOMPARE(int(pairs.rows.size()), 3);
+        QByteArray bytes = text.toUtf8();
+        QBuffer buffer(&bytes);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        const PairsReader::Result pairs = PairsReader::Read(buffer);
+        QCOMPARE(int(pairs.stop), int(PairsReader::Stop::EndOfData));
+        QCOMPARE(int(pairs.pairs.size()), 3);
         for (int i = 0; i < 3; ++i) {
-            QCOMPARE(NumberText::leadingNumber(pairs.rows[i].first), bound[i]);
-            QCOMPARE(NumberText::leadingNumber(pairs.rows[i].second), ratio[i]);
+            QCOMPARE(pairs.pairs[i].bound, bound[i]);
+            QCOMPARE(pairs.pairs[i].ratio, ratio[i]);
         }
-        // A spreadsheet's semicolon file with decimal commas and a header.
-        const ScatchardCsv::Pairs local = ScatchardCsv::ReadPairs(
-            QStringLiteral("Bound;B/F\r\n1,5;\"2,5\";x\r\n\r\n7;"));
-        QCOMPARE(int(local.rows.size()), 2);
-        QCOMPARE(local.rows[0], std::make_pair(QStringLiteral("1,5"), QStringLiteral("2,5")));
-        QCOMPARE(local.rows[1], std::make_pair(QStringLiteral("7"), QString()));
     }
 };
 

@@ -1,6 +1,6 @@
 // A bounded, deterministic fuzz run of every reader of typed or stored text:
 // the strict and the leading-number readings, the Equilibrium Tool's and
-// the wizard's readers, and the settings values. Inputs are mutations of
+// the wizard's readers, the settings values and the data-file reader. Inputs are mutations of
 // seed texts (inserted, deleted and replaced characters, among them lone
 // surrogates, other scripts' digits and control characters; spliced and
 // repeated pieces) drawn from a fixed-seed generator, so a failure repeats.
@@ -8,15 +8,19 @@
 // Oracles: a reader returns a finite number or raises a run-time fault,
 // never anything else; a number read agrees with the C library's own
 // reading of the same characters; what the program writes for a number it
-// read is accepted and reads back to the value it shows.
+// read is accepted and reads back to the value it shows; a data file reads
+// the same whatever its line ends and byte-order marks, and a bounded read
+// is the start of the whole one.
 //
 // Usage: fuzz_text_readers [inputs [seed]]   (ctest runs a bounded count)
 #include "dynamic/WizardInputRules.h"
 #include "equilibrium/EquilibriumInput.h"
+#include "exchange/PairsReader.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeFault.h"
 #include "platform/SettingsStore.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
@@ -256,6 +260,61 @@ void fuzzSettingsFile(const QString &text, const QString &folder)
     SettingsStore::readShort(app, QStringLiteral("RegInfo"), QStringLiteral("Times"), 0);
 }
 
+PairsReader::Result readPairs(QByteArray bytes, std::size_t maxPairs = 0)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return PairsReader::Read(buffer, maxPairs);
+}
+
+bool samePairs(const PairsReader::Result &a, const PairsReader::Result &b, std::size_t count)
+{
+    if (a.pairs.size() < count || b.pairs.size() < count)
+        return false;
+    for (std::size_t i = 0; i < count; ++i)
+        if (a.pairs[i].bound != b.pairs[i].bound || a.pairs[i].ratio != b.pairs[i].ratio
+            || a.pairs[i].line != b.pairs[i].line)
+            return false;
+    return true;
+}
+
+// Lines of two or three mutated texts, separated as files separate them.
+void fuzzPairsReader(const std::vector<QString> &texts, std::mt19937_64 &random)
+{
+    static const char *const separators[] = {",", ";", "\t", " ", ", ", "\t\t"};
+    QByteArray lf;
+    for (std::size_t i = 0; i + 1 < texts.size(); i += 2) {
+        lf += texts[i].toUtf8().replace('\r', ' ').replace('\n', ' ');
+        lf += separators[random() % std::size(separators)];
+        lf += texts[i + 1].toUtf8().replace('\r', ' ').replace('\n', ' ');
+        lf += '\n';
+    }
+    const QString shown = QString::fromUtf8(lf);
+    const PairsReader::Result whole = readPairs(lf);
+    long long previous = 0;
+    for (const PairsReader::Pair &pair : whole.pairs) {
+        expect(std::isfinite(pair.bound) && std::isfinite(pair.ratio), "pairs are finite", shown);
+        expect(pair.line > previous, "pairs come in line order", shown);
+        previous = pair.line;
+    }
+    expect(whole.stop != PairsReader::Stop::TooManyRows, "an unbounded read has no row limit", shown);
+    QByteArray crlf = lf, cr = lf, marked = lf;
+    crlf.replace("\n", "\r\n");
+    cr.replace('\n', '\r');
+    marked.replace("\n", "\n\xef\xbb\xbf");
+    for (const QByteArray &variant : {crlf, cr, "\xef\xbb\xbf" + lf, marked}) {
+        const PairsReader::Result other = readPairs(variant);
+        expect(other.stop == whole.stop && other.line == whole.line && other.pairs.size() == whole.pairs.size()
+                   && samePairs(other, whole, whole.pairs.size()),
+               "line ends and byte-order marks change nothing", shown);
+    }
+    const PairsReader::Result bounded = readPairs(lf, 2);
+    expect(bounded.pairs.size() <= 2 && samePairs(bounded, whole, bounded.pairs.size()),
+           "a bounded read is the start of the whole", shown);
+    expect(bounded.stop == (whole.pairs.size() > 2 ? PairsReader::Stop::TooManyRows : whole.stop),
+           "the bound stops the read at the first row past it", shown);
+}
+
 const char *const seeds[] = {
     "",
     "0",
@@ -339,10 +398,17 @@ QString mutated(std::mt19937_64 &random)
     return text;
 }
 
+// A reader that makes Qt warn (an invalid pattern, say) fails too.
+void failOnQtMessage(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    fail("reads without a Qt warning", message);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    qInstallMessageHandler(failOnQtMessage);
     const long inputs = argc > 1 ? std::atol(argv[1]) : 20000;
     std::mt19937_64 random(argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 20261206);
     QTemporaryDir settingsFolder;
@@ -357,6 +423,7 @@ int main(int argc, char *argv[])
         fuzzEquilibriumFields(texts);
         fuzzWizardReaders(texts);
         fuzzSettingsValues(texts[0], random);
+        fuzzPairsReader(texts, random);
         if (i % 100 == 0)
             fuzzSettingsFile(texts[0], settingsFolder.path());
     }

@@ -127,7 +127,14 @@ private slots:
         QCOMPARE(NumberText::leadingNumber(shown), 2.701562);
         QCOMPARE(NumberText::format(25000.0, QStringLiteral("Scientific")), QStringLiteral("2,50E+04"));
         QCOMPARE(NumberText::numericValue(NumberText::generalText(0.125)), 0.125);
-        QVERIFY(!NumberText::isNumeric(QStringLiteral("2.5")));
+        // Both decimal points where the text is unambiguous; never grouping.
+        QCOMPARE(NumberText::numericValue(QStringLiteral(" 2.5 ")), 2.5);
+        QCOMPARE(NumberText::numericValue(QStringLiteral("-,5e1")), -5.0);
+        for (const char *refused : {"1.234,5", "1,234.5", "2,5,0", "2..5"})
+            QVERIFY2(!NumberText::isNumeric(QLatin1String(refused)), refused);
+        QLocale::setDefault(QLocale::c());
+        QVERIFY(!NumberText::isNumeric(QStringLiteral("2,5")));           // a comma is no decimal point here
+        QCOMPARE(NumberText::dataFieldValue(QStringLiteral("2,5")), 2.5); // but is in a data file
     }
 
     // The application object hands the user's locale to the C library too;

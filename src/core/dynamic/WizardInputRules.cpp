@@ -21,7 +21,8 @@ bool IsIncompleteNumber(const QString &text)
 {
     if (NumberText::isNumeric(text))
         return false;
-    const QString sep = QRegularExpression::escape(QLocale().decimalPoint());
+    // "." or the locale's separator, as the strict test takes them.
+    const QString sep = QStringLiteral("[\\.%1]").arg(QRegularExpression::escape(QLocale().decimalPoint()));
     // Every prefix of a number that is not a number itself: a sign, a lone
     // separator, an exponent still waiting for its digits.
     const QRegularExpression prefix(

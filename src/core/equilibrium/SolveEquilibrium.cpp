@@ -10,6 +10,8 @@ namespace {
 
 // a*b/(c*2^cShift) with a single scaling at the end: no intermediate
 // overflows, and none loses digits by falling into the subnormal range.
+// A quotient of concentrations that are not zero is not zero either: one
+// below the smallest double is refused as one above the largest is.
 double productQuotient(double a, double b, double c, int cShift = 0)
 {
     if (c == 0.0)
@@ -18,7 +20,10 @@ double productQuotient(double a, double b, double c, int cShift = 0)
     const double ma = std::frexp(a, &ea);
     const double mb = std::frexp(b, &eb);
     const double mc = std::frexp(fault::checkedFinite(c), &ec);
-    return fault::checkedFinite(std::ldexp(ma * mb / mc, ea + eb - ec - cShift));
+    const double q = fault::checkedFinite(std::ldexp(ma * mb / mc, ea + eb - ec - cShift));
+    if (q == 0.0 && a != 0.0 && b != 0.0)
+        throw RuntimeFault::overflow();
+    return q;
 }
 
 // total - (otherTotal - free), carrying the rounding error of the inner

@@ -1,7 +1,5 @@
 #include "exchange/CsvText.h"
 
-#include <QRegularExpression>
-
 #include <charconv>
 #include <cmath>
 
@@ -93,19 +91,6 @@ QList<QStringList> parse(const QString &text, QChar sep)
     if (recordStarted || !field.isEmpty())
         endRecordHere();
     return records;
-}
-
-QChar detectSeparator(const QString &text)
-{
-    const QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
-    for (const QString &line : lines) {
-        if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
-        if (line.contains(QLatin1Char('\t')))
-            return QLatin1Char('\t');
-        return line.contains(QLatin1Char(';')) ? QLatin1Char(';') : QLatin1Char(',');
-    }
-    return QLatin1Char(',');
 }
 
 } // namespace CsvText

@@ -34,9 +34,4 @@ std::string record(const QStringList &fields);
 // breaks. An empty last line is no record.
 QList<QStringList> parse(const QString &text, QChar sep);
 
-// The separator a delimited text uses: a tab when its first line holds
-// one, else a semicolon when it holds one, else a comma. Comment lines
-// (starting with "#") are not looked at.
-QChar detectSeparator(const QString &text);
-
 } // namespace CsvText

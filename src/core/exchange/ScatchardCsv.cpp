@@ -6,8 +6,6 @@
 #include "scatchard/LinearRegression.h"
 #include "scatchard/StudentT.h"
 
-#include <QRegularExpression>
-
 namespace ScatchardCsv {
 namespace {
 
@@ -65,12 +63,6 @@ void fitBlock(std::string &out, const std::vector<double> &x, const std::vector<
     }
 }
 
-bool startsWithNumber(const QString &text)
-{
-    static const QRegularExpression number(QStringLiteral("^\\s*[+-]?(\\d|[.,]\\d)"));
-    return number.match(text).hasMatch();
-}
-
 } // namespace
 
 std::string Text(const std::vector<double> &bound, const std::vector<double> &ratio, const QString &unit)
@@ -86,22 +78,6 @@ std::string Text(const std::vector<double> &bound, const std::vector<double> &ra
         CsvText::endRecord(out);
     }
     return out;
-}
-
-Pairs ReadPairs(const QString &text)
-{
-    Pairs pairs;
-    bool first = true;
-    for (const QStringList &record : CsvText::parse(text, CsvText::detectSeparator(text))) {
-        if (record.join(QString()).trimmed().isEmpty() || record.first().trimmed().startsWith(QLatin1Char('#')))
-            continue;
-        const bool header = first && !startsWithNumber(record.first());
-        first = false;
-        if (header)
-            continue;
-        pairs.rows.emplace_back(record.value(0).trimmed(), record.value(1).trimmed());
-    }
-    return pairs;
 }
 
 } // namespace ScatchardCsv

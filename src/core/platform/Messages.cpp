@@ -21,6 +21,16 @@ void install(std::unique_ptr<Service> service)
     installed() = std::move(service);
 }
 
+QString quoted(const QString &text)
+{
+    const int limit = 40;
+    QString shown = text.size() > limit ? text.left(limit) + QStringLiteral("...") : text;
+    for (QChar &c : shown)
+        if (c.category() == QChar::Other_Control || c == QChar::ReplacementCharacter || c.isSurrogate())
+            c = QLatin1Char('?');
+    return QLatin1Char('\'') + shown + QLatin1Char('\'');
+}
+
 Answer show(const QString &text, Buttons buttons, Icon icon, const QString &title)
 {
     Request request{text, buttons, icon, title.isNull() ? QStringLiteral("Vornish") : title};

@@ -54,4 +54,9 @@ inline QString lineBreak()
     return QStringLiteral("\r\n");
 }
 
+// What the user typed or a file held, as a message quotes it: in single
+// quotes, cut to a readable length, control characters and undecodable
+// bytes shown as "?".
+QString quoted(const QString &text);
+
 } // namespace Messages

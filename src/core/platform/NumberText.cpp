@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <charconv>
 #include <cmath>
 
 namespace NumberText {
@@ -13,6 +14,13 @@ namespace {
 QString decimalSeparator()
 {
     return QLocale().decimalPoint();
+}
+
+// The decimal points a typed number may use: "." always (the program never
+// groups digits, so a "." is never a thousands separator) and the locale's.
+QString typedSeparators()
+{
+    return QLatin1Char('.') + decimalSeparator();
 }
 
 QString withLocaleSeparator(QString text)
@@ -93,9 +101,9 @@ int scanNumber(const QString &text, int from, const QString &separators, QLatin1
     return i;
 }
 
-// The C form of a text that is wholly a number, blanks around it allowed;
-// empty when it is not.
-QByteArray strictCText(const QString &text)
+// The C form of a text that is wholly a number with one of separators as
+// its decimal point, blanks around it allowed; empty when it is not.
+QByteArray strictCText(const QString &text, const QString &separators)
 {
     int begin = 0, end = int(text.size());
     while (begin < end && isAsciiSpace(text[begin]))
@@ -103,7 +111,7 @@ QByteArray strictCText(const QString &text)
     while (end > begin && isAsciiSpace(text[end - 1]))
         --end;
     QByteArray cText;
-    if (scanNumber(text.left(end), begin, decimalSeparator(), QLatin1String("eE"), cText) != end)
+    if (scanNumber(text.left(end), begin, separators, QLatin1String("eE"), cText) != end)
         cText.clear();
     return cText;
 }
@@ -165,15 +173,48 @@ QString format(double v, const QString &pattern)
 
 bool isNumeric(const QString &text)
 {
-    return !strictCText(text).isEmpty();
+    return !strictCText(text, typedSeparators()).isEmpty();
 }
 
 double numericValue(const QString &text)
 {
-    const QByteArray cText = strictCText(text);
+    const QByteArray cText = strictCText(text, typedSeparators());
     if (cText.isEmpty())
         throw RuntimeFault::typeMismatch();
     return parseCNumber(cText);
+}
+
+bool isDataField(const QString &text)
+{
+    return !strictCText(text, QStringLiteral(".,")).isEmpty();
+}
+
+double dataFieldValue(const QString &text)
+{
+    const QByteArray cText = strictCText(text, QStringLiteral(".,"));
+    if (cText.isEmpty())
+        throw RuntimeFault::typeMismatch();
+    return parseCNumber(cText);
+}
+
+bool startsLikeNumber(const QString &text)
+{
+    int i = 0;
+    const int size = int(text.size());
+    while (i < size && isAsciiSpace(text[i]))
+        ++i;
+    if (i < size && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
+        ++i;
+    if (i < size && (text[i] == QLatin1Char('.') || text[i] == QLatin1Char(',')))
+        ++i;
+    return i < size && isAsciiDigit(text[i]);
+}
+
+QString exactText(double v)
+{
+    char digits[32];
+    const std::to_chars_result written = std::to_chars(digits, digits + sizeof digits, v);
+    return withLocaleSeparator(QString::fromLatin1(digits, int(written.ptr - digits)).toUpper());
 }
 
 double leadingNumber(const QString &text)
@@ -184,7 +225,7 @@ double leadingNumber(const QString &text)
         if (c != QLatin1Char(' ') && c != QLatin1Char('\t') && c != QLatin1Char('\n'))
             compact += c;
     QByteArray cText;
-    if (scanNumber(compact, 0, QLatin1Char('.') + decimalSeparator(), QLatin1String("eEdD"), cText) < 0)
+    if (scanNumber(compact, 0, typedSeparators(), QLatin1String("eEdD"), cText) < 0)
         return 0.0;
     return parseCNumber(cText);
 }

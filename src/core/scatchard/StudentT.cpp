@@ -1,6 +1,13 @@
 #include "scatchard/StudentT.h"
 
+#include "scatchard/StudentQuantile.h"
+
 namespace modStatistics {
+namespace {
+
+constexpr int TableRows = 20;
+
+} // namespace
 
 void StudentT(double alpha, int n, double &t)
 {
@@ -10,7 +17,17 @@ void StudentT(double alpha, int n, double &t)
     const int df = n - 2;
     if (alpha != 0.025 || df <= 0)
         return;
-    t = df <= 20 ? table[df - 1] : 1.96;
+    t = df <= TableRows ? table[df - 1] : 1.96;
+}
+
+double ScatchardStudentT(int n)
+{
+    const int df = n - 2;
+    if (df > TableRows)
+        return TwoSidedStudentT(0.95, df);
+    double t = 0;
+    StudentT(0.025, n, t);
+    return t;
 }
 
 } // namespace modStatistics

@@ -8,4 +8,9 @@ namespace modStatistics {
 // as it was.
 void StudentT(double alpha, int n, double &t);
 
+// The two-sided 95 % t for n points of any number: the table's value as
+// StudentT gives it while df is in the table (the window never has more
+// rows), the exact quantile past it instead of the table's last 1.96.
+double ScatchardStudentT(int n);
+
 } // namespace modStatistics

@@ -17,6 +17,7 @@
 #include "exchange/EquilibriumCsv.h"
 #include "exchange/ExchangeMessages.h"
 #include "exchange/ExportProgress.h"
+#include "exchange/PairsReader.h"
 #include "exchange/ResultsCsv.h"
 #include "exchange/ScatchardCsv.h"
 #include "graphing/GraphPicture.h"
@@ -230,23 +231,24 @@ void OpenScatchardData()
         ExchangeMessages::showOpenFailure(path, file.errorString());
         return;
     }
-    const ScatchardCsv::Pairs pairs = ScatchardCsv::ReadPairs(QString::fromUtf8(file.readAll()));
-    if (pairs.rows.empty()) {
+    const PairsReader::Result read = PairsReader::Read(file, std::size_t(modStatistics::MaxDataRows));
+    if (read.stop == PairsReader::Stop::TooManyRows) {
+        ExchangeMessages::showMoreRowsThanGrid(path, modStatistics::MaxDataRows);
+        return;
+    }
+    if (read.stop != PairsReader::Stop::EndOfData) {
+        ExchangeMessages::showOpenFailure(
+            path, QStringLiteral("Line %1: %2.").arg(read.line).arg(PairsReader::StopText(read)));
+        return;
+    }
+    if (read.pairs.empty()) {
         ExchangeMessages::showOpenFailure(path, QStringLiteral("The file holds no rows of data."));
         return;
     }
     QList<QStringList> cells;
-    for (const auto &[bound, ratio] : pairs.rows)
-        cells << QStringList{bound, ratio};
+    for (const PairsReader::Pair &pair : read.pairs)
+        cells << QStringList{NumberText::exactText(pair.bound), NumberText::exactText(pair.ratio)};
     EditableGrid &grid = *form->flgInputScatchard;
-    if (int(cells.size()) > modStatistics::MaxDataRows) {
-        ExchangeMessages::showOpenFailure(
-            path, QStringLiteral("%1 rows of data were read, but the grid holds %2 rows. Nothing was entered into "
-                                 "the grid.")
-                      .arg(cells.size())
-                      .arg(modStatistics::MaxDataRows));
-        return;
-    }
     form->showInFront();
     form->cmdClearForm_Click();
     GridClipboard::fillCells(grid, 1, 1, cells);

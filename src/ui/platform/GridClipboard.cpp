@@ -2,6 +2,7 @@
 
 #include "platform/EditableGrid.h"
 #include "platform/Messages.h"
+#include "platform/NumberText.h"
 
 #include <QAbstractItemView>
 #include <QItemSelectionModel>
@@ -31,9 +32,8 @@ QString modelCellText(const QVariant &value)
 
 QString localNumberText(const QString &text)
 {
-    static const QRegularExpression plainNumber(QStringLiteral("^[+-]?(\\d+([.,]\\d*)?|[.,]\\d+)([eE][+-]?\\d+)?$"));
     const QString trimmed = text.trimmed();
-    if (!plainNumber.match(trimmed).hasMatch())
+    if (!NumberText::isDataField(trimmed))
         return trimmed;
     QString local = trimmed;
     const QString separator = userLocale().decimalPoint();
