@@ -1,17 +1,11 @@
 #include "printing/ReportTool.h"
 
-#include "dynamic/DynamicWindows.h"
-#include "dynamic/frmDynVornish.h"
-#include "equilibrium/EquilibriumWindows.h"
-#include "equilibrium/frmVornish.h"
+#include "exchange/ToolData.h"
 #include "platform/MainFrame.h"
 #include "printing/PrintWindows.h"
 #include "printing/frmPrintOptions.h"
-#include "scatchard/ScatchardWindows.h"
-#include "scatchard/frmScatchard.h"
 #include "session/GraphPreferences.h"
 
-#include <QMdiArea>
 #include <QMdiSubWindow>
 
 #include <iterator>
@@ -25,13 +19,21 @@ short ActiveToolWindow()
         const QMdiSubWindow *child = *it;
         if (!child->isVisible() || child == printWindows().print)
             continue;
-        if (child == equilibriumWindows().vornish)
+        const ToolData::WindowRegistration window = ToolData::WindowOf(child);
+        if (window.role != ToolData::Role::Tool)
+            return modPlot_Graph::NoTool;
+        switch (window.source) {
+        case ToolData::Source::Equilibrium:
             return modPlot_Graph::EquilibriumTool;
-        if (child == scatchardWindows().scatchard)
+        case ToolData::Source::Scatchard:
             return modPlot_Graph::ScatchardTool;
-        if (child == dynamicWindows().dynamic)
+        case ToolData::Source::Dynamic:
             return modPlot_Graph::DynamicTool;
-        return modPlot_Graph::NoTool;
+        case ToolData::Source::None:
+        case ToolData::Source::ResultsTable:
+        case ToolData::Source::Graph:
+            return modPlot_Graph::NoTool;
+        }
     }
     return modPlot_Graph::NoTool;
 }
