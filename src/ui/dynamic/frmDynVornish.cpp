@@ -7,6 +7,7 @@
 #include "dynamic/WizardLinks.h"
 #include "dynamic/frmDynamVnTlAssistant.h"
 #include "dynamic/frmKinetics.h"
+#include "exchange/ToolData.h"
 #include "graphing/PlotEngine.h"
 #include "graphing/UnitDisplays.h"
 #include "platform/EditableGrid.h"
@@ -38,6 +39,7 @@ const QStringList timeUnitAbbreviations = {QStringLiteral("ms"), QStringLiteral(
 frmDynVornish::frmDynVornish(QWidget *parent)
     : ChildWindow(QStringLiteral("frmDynVornish"), QStringLiteral("Dynamic Equilibrium Wizard"), parent)
 {
+    ToolData::RegisterWindow(this, ToolData::Source::Dynamic);
     auto *content = new QWidget(this);
     QFont small = content->font();
     small.setPointSize(8);

@@ -5,6 +5,7 @@
 #include "equilibrium/EquilibriumWindows.h"
 #include "equilibrium/SolveEquilibrium.h"
 #include "equilibrium/frmVnTlAssistant.h"
+#include "exchange/ToolData.h"
 #include "graphing/ChooseNumberFormat.h"
 #include "graphing/GraphWindows.h"
 #include "graphing/PlotEngine.h"
@@ -39,6 +40,7 @@ void showMessage(const InputProblemMessage &message)
 frmVornish::frmVornish()
     : ChildWindow(QStringLiteral("frmVornish"), QStringLiteral("Equilibrium Tool"))
 {
+    ToolData::RegisterWindow(this, ToolData::Source::Equilibrium);
     BuildControls();
     JoinSharedPreferences();
     Form_Load();

@@ -1,5 +1,6 @@
 #include "graphing/frmGraph.h"
 
+#include "exchange/ToolData.h"
 #include "graphing/AxisTitleLabel.h"
 #include "graphing/GraphPicture.h"
 #include "graphing/GraphState.h"
@@ -26,6 +27,7 @@ constexpr double edgeShare = 0.9;
 frmGraph::frmGraph()
     : ChildWindow(QStringLiteral("frmGraph"), QStringLiteral("Graph"))
 {
+    ToolData::RegisterWindow(this, ToolData::Source::Graph);
     auto *content = new QWidget();
     PicGraph = new GraphPicture(content);
     lblX_axis = new AxisTitleLabel(QStringLiteral("lblX_axis"), PicGraph);
