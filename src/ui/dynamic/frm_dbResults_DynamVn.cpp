@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
@@ -57,6 +58,9 @@ const TableChoice Choices[] = {
     {modVornish::ResultsTable::AB, "Results table for [A/B]"},
 };
 
+// The stored units, which the wizard and the graph do not use.
+const char *const Headers[] = {"Time (s)", "Concentration (M)", "Rate (dC/dt) (M/s)"};
+
 } // namespace
 
 frm_dbResults_DynamVn::frm_dbResults_DynamVn()
@@ -90,6 +94,7 @@ frm_dbResults_DynamVn::frm_dbResults_DynamVn()
             &frm_dbResults_DynamVn::WidenColumnsToShownRows);
     connect(grdDataGrid->horizontalHeader(), &QHeaderView::sectionResized, this, &frm_dbResults_DynamVn::FitGridWidth);
     connect(grdDataGrid->verticalHeader(), &QHeaderView::geometriesChanged, this, &frm_dbResults_DynamVn::FitGridWidth);
+    grdDataGrid->installEventFilter(this);
     layout->addWidget(grdDataGrid, 1);
     setWidget(content);
 
@@ -116,10 +121,7 @@ void frm_dbResults_DynamVn::ShowResults()
 {
     if (!m_loaded)
         Form_Load();
-    datPrimaryRS.DatabaseName = modVornish::ResultsFilePath();
-    datPrimaryRS.RecordSource = modVornish::ResultsQuery(modVornish::ResultsTable::A);
-    datPrimaryRS.Refresh();
-    FitColumnsToNewTable();
+    ShowTable(modVornish::ResultsTable::A);
     if (cmbWhichTable->currentIndex() == 0)
         setWindowTitle(QString::fromLatin1(Choices[0].caption));
     else
@@ -158,10 +160,37 @@ void frm_dbResults_DynamVn::cmbWhichTable_Click()
     if (index < 0 || index > 2)
         return;
     setWindowTitle(QString::fromLatin1(Choices[index].caption));
+    ShowTable(Choices[index].table);
+}
+
+void frm_dbResults_DynamVn::ShowTable(modVornish::ResultsTable table)
+{
     datPrimaryRS.DatabaseName = modVornish::ResultsFilePath();
-    datPrimaryRS.RecordSource = modVornish::ResultsQuery(Choices[index].table);
+    datPrimaryRS.RecordSource = modVornish::ResultsQuery(table);
     datPrimaryRS.Refresh();
+    QAbstractItemModel *model = datPrimaryRS.model();
+    for (int column = 0; column < model->columnCount() && column < 3; ++column)
+        model->setHeaderData(column, Qt::Horizontal, QString::fromLatin1(Headers[column]));
     FitColumnsToNewTable();
+}
+
+bool frm_dbResults_DynamVn::eventFilter(QObject *watched, QEvent *event)
+{
+    // Ctrl+Home and Ctrl+End select the cell they go to, so that Ctrl+C
+    // copies what is in view.
+    if (watched == grdDataGrid && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool home = key->key() == Qt::Key_Home, end = key->key() == Qt::Key_End;
+        const int rows = grdDataGrid->model()->rowCount();
+        if ((home || end) && key->modifiers() == Qt::ControlModifier && rows > 0) {
+            const int column = std::max(grdDataGrid->currentIndex().column(), 0);
+            const QModelIndex to = grdDataGrid->model()->index(home ? 0 : rows - 1, column);
+            grdDataGrid->selectionModel()->setCurrentIndex(to, QItemSelectionModel::ClearAndSelect);
+            grdDataGrid->scrollTo(to);
+            return true;
+        }
+    }
+    return ChildWindow::eventFilter(watched, event);
 }
 
 void frm_dbResults_DynamVn::datPrimaryRS_Error(const QString &errorText)
