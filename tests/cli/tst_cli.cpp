@@ -414,7 +414,7 @@ private slots:
         const QJsonObject segment = o["segments"].toArray().at(0).toObject();
         QVERIFY(std::fabs(segment["[A/B] half-time (s)"].toDouble() / 8.3162e-3 - 1) < 1e-4);
         QCOMPARE(qRound(o["largest deviation (%)"].toObject()["[A/B]"].toDouble()), 45);
-        QCOMPARE(o["findings"].toArray().size(), 2);
+        QCOMPARE(o["findings"].toArray().size(), 3); // the deviation, the Euler step, the half-time
 
         // The inputs are read as simulate reads them.
         QStringList missing = without("--ab");

@@ -219,6 +219,14 @@ private slots:
         appWindows().kinetics->ShowSummary();
         QVERIFY(appWindows().kinetics->txtSummary->toPlainText().contains(
             QStringLiteral("The run failed after its sample at 60 s (Unexpected error #6 occurred: Overflow)")));
+
+        // Its very first rates overflow: no sample at all.
+        fillStep1("1E+300", "1E+300", "0", "1E+06", "", "1E-09");
+        w->SetEventCell(1, 1, QString());
+        finish();
+        QVERIFY(storedSamples().isEmpty());
+        QVERIFY(appWindows().kinetics->txtSummary->toPlainText().contains(
+            QStringLiteral("The run failed before its first sample (Unexpected error #6 occurred: Overflow)")));
         appWindows().kinetics->hide();
     }
 

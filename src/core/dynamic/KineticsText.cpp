@@ -213,6 +213,9 @@ QString KineticsSummaryText(const KineticsReport &report, const ConcentrationUni
     if (report.end == RunEnd::Cancelled)
         text += QStringLiteral("The run was cancelled at ") % DurationText(report.endedAt) % QStringLiteral(" of ")
                 % DurationText(in.endTime) % QStringLiteral(": this summary covers its samples up to then.\n");
+    else if (report.end == RunEnd::Failed && report.endedAt < 0.0)
+        return text % QStringLiteral("The run failed before its first sample (") % report.failure
+               % QStringLiteral("): the results file holds none.\n");
     else if (report.end == RunEnd::Failed)
         text += QStringLiteral("The run failed after its sample at ") % DurationText(report.endedAt)
                 % QStringLiteral(" (") % report.failure

@@ -239,7 +239,7 @@ void DynamicFinish::simulate()
         WizardLinks::showProgress(0, float(m_input.endTime), 0);
         sinceYield.start();
     };
-    double reached = 0;
+    double reached = -1; // no sample yet
     sinks.sample = [&](const modVornish::ResultRecord &r) {
         reached = r.time;
         kinetics.add(r);

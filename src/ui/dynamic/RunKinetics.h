@@ -21,7 +21,8 @@ public:
     // After the engine's last sample: the report is kept and shown. A run
     // stopped before its end time gives the time of its last sample.
     void runEnded(std::optional<double> stoppedAt = std::nullopt);
-    // After a fault ended the run: the summary says so, and where.
+    // After a fault ended the run: the summary says so, and where (a
+    // negative time: before the first sample).
     void runFailed(const QString &message, double lastSampleTime);
 
     // The findings of the check, if any, in one message.
