@@ -1,6 +1,7 @@
 #include "dynamic/frm_dbResults_DynamVn.h"
 
 #include "dynamic/ResultsStore.h"
+#include "exchange/ResultsCsv.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
 #include "platform/Twips.h"
@@ -57,9 +58,6 @@ const TableChoice Choices[] = {
     {modVornish::ResultsTable::B, "Results table for B"},
     {modVornish::ResultsTable::AB, "Results table for [A/B]"},
 };
-
-// The stored units, which the wizard and the graph do not use.
-const char *const Headers[] = {"Time (s)", "Concentration (M)", "Rate (dC/dt) (M/s)"};
 
 } // namespace
 
@@ -168,9 +166,12 @@ void frm_dbResults_DynamVn::ShowTable(modVornish::ResultsTable table)
     datPrimaryRS.DatabaseName = modVornish::ResultsFilePath();
     datPrimaryRS.RecordSource = modVornish::ResultsQuery(table);
     datPrimaryRS.Refresh();
+    // The headings of the table's CSV file, with the stored units, which the
+    // wizard and the graph do not use.
+    const std::vector<ResultsCsv::Column> columns = ResultsCsv::StoredTableColumns(table);
     QAbstractItemModel *model = datPrimaryRS.model();
-    for (int column = 0; column < model->columnCount() && column < 3; ++column)
-        model->setHeaderData(column, Qt::Horizontal, QString::fromLatin1(Headers[column]));
+    for (int column = 0; column < model->columnCount() && column < int(columns.size()); ++column)
+        model->setHeaderData(column, Qt::Horizontal, columns[std::size_t(column)].heading);
     FitColumnsToNewTable();
 }
 
