@@ -290,19 +290,18 @@ private slots:
     // was appended up to the last second.
     void aKillLosesAtMostTheLastSecondOfARun()
     {
-        ResetResultsDatabase(ResultsFilePath());
-        ReleaseResultsFile();
+        ReleaseResultsFile(); // no connection is carried into the child
         SimulationInput endless = tenSecondsEveryThree();
         endless.endTime = 1e9;
         QVERIFY(killedDuring([&] {
-            ResultsAppender appender(ResultsFilePath());
             int appended = 0;
-            RunSimulation(endless, [&](const ResultRecord &r) {
-                appender.AppendResultRecord(r);
+            SimulationIntoFileSinks sinks;
+            sinks.sample = [&](const ResultRecord &) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(10));
                 if (++appended == 150)
                     raise(SIGKILL);
-            });
+            };
+            RunSimulationIntoFile(endless, ResultsFilePath(), sinks);
         }));
         const int kept = storedRows("A").size();
         QVERIFY2(kept >= 150 - 101, qPrintable(QString::number(kept))); // at most 101 samples in a second
