@@ -84,8 +84,7 @@ int runSubcommand(const Subcommand &s, const QStringList &arguments)
         Warn(QLatin1String(s.name) + QStringLiteral(": ") + e.message);
     } catch (const RuntimeFault &fault) {
         // A fault the subcommand did not expect: its number and description.
-        Warn(QLatin1String(s.name)
-             + QStringLiteral(": Unexpected error #%1 occurred: %2").arg(fault.number()).arg(fault.description()));
+        Warn(QLatin1String(s.name) + QStringLiteral(": ") + fault.unexpectedErrorText());
     } catch (const std::bad_alloc &) {
         Warn(QLatin1String(s.name) + QStringLiteral(": Unexpected error #7 occurred: Out of memory"));
     }

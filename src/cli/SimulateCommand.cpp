@@ -4,10 +4,9 @@
 #include "cli/SimulationOptions.h"
 #include "cli/Subcommand.h"
 #include "dynamic/ResultsStore.h"
-#include "dynamic/SimulationEngine.h"
+#include "dynamic/SimulationIntoFile.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 
 #include <cstdio>
 #include <memory>
@@ -65,44 +64,13 @@ private:
     QElapsedTimer m_clock;
 };
 
-// A results file the program opens with "Use existing simulation data",
-// written beside its destination and moved there when complete.
-class ResultsFile
+// The results file is let go of however the run ends.
+struct ReleasedAtEnd
 {
-public:
-    explicit ResultsFile(const QString &path)
-        : m_path(path)
-        , m_partial(path + QStringLiteral(".part"))
-    {
-        ResetResultsDatabase(m_partial);
-        m_appender = std::make_unique<ResultsAppender>(m_partial);
-    }
-    ~ResultsFile()
-    {
-        if (!m_appender)
-            return;
-        m_appender.reset();
-        ReleaseResultsFile();
-        QFile::remove(m_partial);
-    }
-
-    void append(const ResultRecord &r) { m_appender->AppendResultRecord(r); }
-
-    void commit()
-    {
-        m_appender->finish();
-        m_appender.reset();
-        ReleaseResultsFile();
-        if (std::rename(QFile::encodeName(m_partial).constData(), QFile::encodeName(m_path).constData()) != 0) {
-            QFile::remove(m_partial);
-            throw Refusal{QStringLiteral("cannot write '%1'").arg(m_path)};
-        }
-    }
-
-private:
-    QString m_path;
-    QString m_partial;
-    std::unique_ptr<ResultsAppender> m_appender;
+    ReleasedAtEnd() = default;
+    ReleasedAtEnd(const ReleasedAtEnd &) = delete;
+    ReleasedAtEnd &operator=(const ReleasedAtEnd &) = delete;
+    ~ReleasedAtEnd() { ReleaseResultsFile(); }
 };
 
 void run(const Arguments &arguments)
@@ -119,30 +87,25 @@ void run(const Arguments &arguments)
         table = std::make_unique<TableWriter>(*out, format, sampleHeaders(setup.unit, setup.timeUnit),
                                               !arguments.has("no-header"));
     }
-    std::unique_ptr<ResultsFile> results;
-    if (toResults)
-        results = std::make_unique<ResultsFile>(arguments.value("results"));
-
     const double cf = setup.unit.factor;
     const double tf = setup.timeUnit.factor;
     std::vector<double> row(7);
     ProgressLine progressLine(setup.input.endTime);
     ProgressSink progress;
     progress.report = [&progressLine](float t) { progressLine.report(t); };
-    RunSimulation(
-        setup.input,
-        [&](const ResultRecord &r) {
-            if (results)
-                results->append(r);
-            if (!table)
-                return;
-            // As the graph scales them: rates in the unit per time unit.
-            row = {r.time / tf, r.A / cf, r.rA * tf / cf, r.B / cf, r.rB * tf / cf, r.AB / cf, r.rAB * tf / cf};
-            table->row(row);
-        },
-        progress);
-    if (results)
-        results->commit();
+    const RecordSink toTableRow = [&](const ResultRecord &r) {
+        if (!table)
+            return;
+        // As the graph scales them: rates in the unit per time unit.
+        row = {r.time / tf, r.A / cf, r.rA * tf / cf, r.B / cf, r.rB * tf / cf, r.AB / cf, r.rAB * tf / cf};
+        table->row(row);
+    };
+    if (toResults) {
+        const ReleasedAtEnd release;
+        RunSimulationIntoFile(setup.input, arguments.value("results"), {{}, toTableRow, progress});
+    } else {
+        RunSimulation(setup.input, toTableRow, progress);
+    }
     if (table) {
         table->finish();
         out->commit();
@@ -179,8 +142,10 @@ const Subcommand &SimulateCommand()
         s.options.push_back(NoHeaderOption());
         s.options.push_back(OutputOption());
         s.options.push_back({"results", "FILE",
-                             "Write a results file (Temp.mdb) at FILE; the table is then written "
-                             "only with --output (- for standard output)."});
+                             "Write a results file (Temp.mdb) at FILE, as the window does: FILE is "
+                             "recreated at the start and filled as the run goes (a run that fails "
+                             "midway leaves the samples before the failure); the table is then "
+                             "written only with --output (- for standard output)."});
         s.run = run;
         return s;
     }();

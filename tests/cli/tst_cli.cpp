@@ -445,15 +445,15 @@ private slots:
                                  "100",      "--interval", "10",  "--precision", "5"};
         const CliRun text = RunCli(run);
         QCOMPARE(text.exitCode, 0);
-        QVERIFY(text.out.contains("half-time of 8.32 ms, shorter than the recording interval of 10 s"));
+        QVERIFY(text.out.contains("half-time of 8.32 ms, too short for the recording interval of 10 s"));
         QVERIFY(text.out.contains("At 5 % precision the simulated [A/B] deviates by up to 45 % from the exact"));
 
         const CliRun json = RunCli(run + QStringList{"--format", "json"});
         const QJsonObject o = QJsonDocument::fromJson(json.out).object();
         const QJsonObject segment = o["segments"].toArray().at(0).toObject();
-        QVERIFY(std::fabs(segment["Half-time (s)"].toDouble() / 8.3162e-3 - 1) < 1e-4);
+        QVERIFY(std::fabs(segment["[A/B] half-time (s)"].toDouble() / 8.3162e-3 - 1) < 1e-4);
         QCOMPARE(qRound(o["largest deviation (%)"].toObject()["[A/B]"].toDouble()), 45);
-        QCOMPARE(o["findings"].toArray().size(), 2);
+        QCOMPARE(o["findings"].toArray().size(), 3); // the deviation, the Euler step, the half-time
 
         // The inputs are read as simulate reads them.
         QStringList missing = without("--ab");

@@ -2,6 +2,7 @@
 
 #include "dynamic/ResultsStore.h"
 #include "dynamic/SimulationEngine.h"
+#include "dynamic/SimulationIntoFile.h"
 #include "graphing/DisplayList.h"
 #include "graphing/GraphPicture.h"
 #include "graphing/frmGraph.h"
@@ -37,15 +38,8 @@ QList<ResultRecord> run(const SimulationInput &input)
 
 QList<ResultRecord> runIntoResultsFile(const SimulationInput &input)
 {
-    const QString path = ResultsFilePath();
-    ResetResultsDatabase(path);
     QList<ResultRecord> samples;
-    ResultsAppender appender(path);
-    RunSimulation(input, [&](const ResultRecord &r) {
-        appender.AppendResultRecord(r);
-        samples.append(r);
-    });
-    appender.finish();
+    RunSimulationIntoFile(input, ResultsFilePath(), {{}, [&](const ResultRecord &r) { samples.append(r); }, {}});
     return samples;
 }
 

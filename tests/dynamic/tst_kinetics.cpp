@@ -8,7 +8,9 @@
 
 #include <boost/multiprecision/cpp_bin_float.hpp>
 
+#include <array>
 #include <cmath>
+#include <vector>
 
 using namespace modKinetics;
 using namespace DynamicTesting;
@@ -205,22 +207,32 @@ private slots:
 
     // 1 uM of A and of B with k_ass 1e8 and k_diss 1: the half-time is 8 ms,
     // and at 5 % precision with a 10 s interval the samples are off by 45 %.
+    // The free A and B at equilibrium, 95.1249 nM each (x^2 - 2.01e-6 x +
+    // 1e-12 = 0), make the relaxation rate 1e8 x 190.25e-9 + 1 = 20.025 per s,
+    // so the step of 0.5 s is beyond the Euler limit of 2 / 20.025 s.
     void accuracyCheckTellsOfCoarseRuns()
     {
         KineticsReport coarse = CheckedRun(bindingRun(1e-6, 1e-6, 0.0, 1e8, 1.0, 100, 10, 0));
         SuggestPrecision(coarse);
         QCOMPARE(qRound(100 * coarse.worstDeviation()), 45);
         const QStringList findings = AccuracyFindings(coarse);
-        QCOMPARE(findings.size(), 2);
+        QCOMPARE(findings.size(), 3);
         QVERIFY(findings[0].startsWith("At 5 % precision the simulated [A/B] deviates by up to 45 % from the exact "
                                        "time course; 1 % would keep it under "));
         QVERIFY(coarse.suggestionFound && coarse.suggestedDeviation <= 0.05);
-        QCOMPARE(findings[1], QStringLiteral("From the start the approach to equilibrium has a half-time of 8.32 ms, "
-                                             "shorter than the recording interval of 10 s: the stored curve cannot "
+        QCOMPARE(findings[1], QStringLiteral("From the start the integration step of 500 ms is longer than the "
+                                             "stability limit of the Euler method, 99.9 ms: the simulated values "
+                                             "swing about the equilibrium instead of settling. A recording interval "
+                                             "of 1 s would keep the step within it."));
+        // The suggested interval gives two samples a half-time, as the test does.
+        QCOMPARE(findings[2], QStringLiteral("From the start the approach to equilibrium has a half-time of 8.32 ms, "
+                                             "too short for the recording interval of 10 s: the stored curve cannot "
                                              "show it. A recording interval of 2 ms would."));
+        KineticsReport suggested = CheckedRun(bindingRun(1e-6, 1e-6, 0.0, 1e8, 1.0, 0.1, 0.002, 0));
+        QVERIFY(AccuracyFindings(suggested).filter(QStringLiteral("half-time")).isEmpty());
 
-        // A slow approach sampled finely: nothing to tell; the stored run
-        // comes within 1 % of the equilibrium shortly after the 99 % time.
+        // A slow approach sampled finely: nothing to tell; the stored [A/B]
+        // settles within 1 % of the equilibrium shortly after the exact one.
         const KineticsReport fine = CheckedRun(bindingRun(1e-9, 2e-9, 0.5e-9, 1e6, 1e-3, 6000, 10, 2));
         QVERIFY(AccuracyFindings(fine).isEmpty());
         QVERIFY(fine.worstDeviation() < 0.002);
@@ -229,8 +241,109 @@ private slots:
         QVERIFY(fine.approach[0].time >= only.timeTo[3] && fine.approach[0].time < only.timeTo[3] + 10);
     }
 
+    // A million hours every 20,000 hours: the exact course is the closed
+    // form, however long the run, and the Euler step of 1,000 hours is far
+    // beyond the limit of 2 over the relaxation rate, which for totals of
+    // 10 nM and Kd 1 nM is 1e6 x 1e-9 x sqrt(21^2 - 4 x 100) per s.
+    void aVeryLongRunIsCheckedAgainstTheClosedForm()
+    {
+        KineticsReport longRun = CheckedRun(bindingRun(10e-9, 10e-9, 0.0, 1e6, 1e-3, 3.6e9, 7.2e7, 0));
+        SuggestPrecision(longRun);
+        QVERIFY2(longRun.available(), qPrintable(longRun.referenceFailure));
+        const BindingTimeCourse course(10e-9, 10e-9, 0.0, 1e6, 1e-3);
+        QVERIFY(std::fabs(longRun.segments[0].stiffness / (1e-3 * std::sqrt(41.0)) - 1) < 1e-9);
+        QVERIFY(std::fabs(longRun.curve.back().AB - course.complexAt(3.6e9)) < 1e-12 * 1e-8);
+        const QStringList findings = AccuracyFindings(longRun);
+        QVERIFY(!findings
+                     .filter(QStringLiteral("the integration step of 1000 h is longer than the stability limit "
+                                            "of the Euler method, 5.21 min"))
+                     .isEmpty());
+        QVERIFY(!findings.filter(QStringLiteral("A recording interval of 83.3 min would keep the step within it."))
+                     .isEmpty());
+    }
+
+    // The summary lists the segments the run has: none of no length for an
+    // event at time 0; an event that takes away more A than there is is
+    // shown with what it took (A at 5 min of the closed form: totals 3 and
+    // 2 nM after B +1 nM at 0).
+    void summaryNamesWhatEventsDid()
+    {
+        SimulationInput in = bindingRun(3e-9, 1e-9, 0.0, 1e6, 1e-3, 600, 10, 1);
+        in.events = {{0.0, 1e-9, EventTarget::B}, {300.0, -5e-9, EventTarget::A}};
+        const KineticsReport report = CheckedRun(in);
+        const QString text = KineticsSummaryText(report, {QStringLiteral("nM"), 1e-9});
+        const WideTimeCourse course(3e-9, 2e-9, 0.0, 1e6, 1e-3);
+        const double freeA = static_cast<double>(Wide(3e-9) - course.complexAt(300.0)) / 1e-9;
+        QVERIFY2(text.contains(QStringLiteral("Segment 1, after event 1 at 0 s (B +1 nM), to 5 min\n")),
+                 qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Segment 2, after event 2 at 5 min (A -%1 nM, all there was, of -5 nM "
+                                              "asked), to 10 min\n")
+                                   .arg(QString::number(freeA, 'g', 4))),
+                 qPrintable(text));
+        QVERIFY(!text.contains(QStringLiteral("Segment 3")));
+    }
+
+    // Five minutes after the competitor, when A is still bound more than
+    // its share, a little B makes [A/B] overshoot: B binds free A and
+    // competitor at once, and only then does the competitor win back its
+    // share, by dissociation. [A/B] crosses the 99 % line within seconds but
+    // stays within 1 % only many minutes later. The times are checked
+    // against an integration of the test's own.
+    void overshootCountsWhenItStaysWithin()
+    {
+        SimulationInput in = bindingRun(10e-9, 10e-9, 0.0, 1e6, 1e-3, 7200, 10, 1);
+        in.competitorChallenge = true;
+        in.events = {{600.0, 20e-9, EventTarget::A}, {900.0, 15e-9, EventTarget::B}};
+        const KineticsReport report = CheckedRun(in);
+        QVERIFY2(report.available(), qPrintable(report.referenceFailure));
+        const SegmentKinetics &segment = report.segments.back();
+        QCOMPARE(segment.event, 1);
+
+        // A, B, AB, Cp, CpB in nM, by the classic fixed-step Runge-Kutta.
+        using State = std::array<double, 5>;
+        const auto derivative = [](const State &x) {
+            const double main = 1e6 * 1e-9 * x[0] * x[1] - 1e-3 * x[2];
+            const double competing = 1e6 * 1e-9 * x[3] * x[1] - 1e-3 * x[4];
+            return State{-main, -main - competing, main, -competing, competing};
+        };
+        const Mixture &m = segment.startState;
+        State x{m.A / 1e-9, m.B / 1e-9, m.AB / 1e-9, m.Cp / 1e-9, m.CpB / 1e-9};
+        const double h = 0.01, span = segment.end - segment.start;
+        std::vector<double> complex;
+        for (double t = 0; t <= span; t += h) {
+            complex.push_back(x[2]);
+            State k1 = derivative(x), k2, k3, k4, y;
+            for (int i = 0; i < 5; ++i)
+                y[i] = x[i] + h / 2 * k1[i];
+            k2 = derivative(y);
+            for (int i = 0; i < 5; ++i)
+                y[i] = x[i] + h / 2 * k2[i];
+            k3 = derivative(y);
+            for (int i = 0; i < 5; ++i)
+                y[i] = x[i] + h * k3[i];
+            k4 = derivative(y);
+            for (int i = 0; i < 5; ++i)
+                x[i] += h / 6 * (k1[i] + 2 * k2[i] + 2 * k3[i] + k4[i]);
+        }
+        const double end = segment.equilibrium.AB / 1e-9, band = 0.01 * std::fabs(end - m.AB / 1e-9);
+        std::size_t firstIn = 0, lastOut = 0;
+        for (std::size_t i = 0; i < complex.size(); ++i) {
+            const bool within = std::fabs(complex[i] - end) <= band;
+            if (within && firstIn == 0)
+                firstIn = i;
+            if (!within)
+                lastOut = i;
+        }
+        QVERIFY(firstIn > 0 && firstIn * 20 < lastOut); // it does overshoot
+        QVERIFY2(std::fabs(segment.timeTo[3] - (lastOut + 0.5) * h) <= h,
+                 qPrintable(QStringLiteral("%1 against %2").arg(segment.timeTo[3]).arg(lastOut * h)));
+        // The stored run settles within two recording intervals of it.
+        QVERIFY(report.approach.back().reached && std::fabs(report.approach.back().time - segment.timeTo[3]) < 20);
+    }
+
     // With the competitor the times come from the integration: a trace of
-    // competitor leaves them those of the closed form.
+    // competitor leaves them those of the closed form. Where B runs out
+    // (no dissociation) no amount of the exact course is below zero.
     void competitorSegmentsTimedByTheIntegration()
     {
         SimulationInput in = bindingRun(1e-9, 2e-9, 0.0, 1e6, 1e-3, 3000, 10, 1);
@@ -243,6 +356,12 @@ private slots:
         const BindingTimeCourse course(1e-9, 2e-9, 0.0, 1e6, 1e-3);
         for (int i = 0; i < SummaryFractionCount; ++i)
             QVERIFY(std::fabs(segment.timeTo[i] / course.timeToFraction(SummaryFractions[i]) - 1) < 1e-8);
+
+        SimulationInput runsOut = bindingRun(1e-6, 1e-7, 0.0, 1e7, 0.0, 100, 1, 0);
+        runsOut.competitorChallenge = true;
+        runsOut.events = {{1, 1e-6, EventTarget::A}};
+        for (const ReferencePoint &p : CheckedRun(runsOut).curve)
+            QVERIFY2(p.A >= 0 && p.B >= 0 && p.AB >= 0, qPrintable(QString::number(p.B)));
     }
 
     // However extreme the run, the check ends and prints numbers only.

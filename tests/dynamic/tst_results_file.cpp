@@ -6,11 +6,13 @@
 #include "dynamic/ResultsReading.h"
 #include "dynamic/ResultsStore.h"
 #include "dynamic/SimulationEngine.h"
+#include "dynamic/SimulationIntoFile.h"
 #include "dynamic/frm_dbResults_DynamVn.h"
 #include "graphing/GraphPicture.h"
 #include "graphing/PlotEngine.h"
 #include "graphing/frmGraph.h"
 #include "graphing/frmOptions.h"
+#include "platform/ClipboardCommands.h"
 #include "platform/DatabaseConnection.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeFault.h"
@@ -19,6 +21,8 @@
 #include "shell/frmVnSplash.h"
 #include "shell/frmVn_Main.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -26,6 +30,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -285,19 +290,18 @@ private slots:
     // was appended up to the last second.
     void aKillLosesAtMostTheLastSecondOfARun()
     {
-        ResetResultsDatabase(ResultsFilePath());
-        ReleaseResultsFile();
+        ReleaseResultsFile(); // no connection is carried into the child
         SimulationInput endless = tenSecondsEveryThree();
         endless.endTime = 1e9;
         QVERIFY(killedDuring([&] {
-            ResultsAppender appender(ResultsFilePath());
             int appended = 0;
-            RunSimulation(endless, [&](const ResultRecord &r) {
-                appender.AppendResultRecord(r);
+            SimulationIntoFileSinks sinks;
+            sinks.sample = [&](const ResultRecord &) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(10));
                 if (++appended == 150)
                     raise(SIGKILL);
-            });
+            };
+            RunSimulationIntoFile(endless, ResultsFilePath(), sinks);
         }));
         const int kept = storedRows("A").size();
         QVERIFY2(kept >= 150 - 101, qPrintable(QString::number(kept))); // at most 101 samples in a second
@@ -377,7 +381,10 @@ private slots:
         ShowResultsBrowser();
         QVERIFY(browser->isVisible());
         QTableView *grid = browser->grdDataGrid;
-        QCOMPARE(grid->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Rate (dC/dt)"));
+        // The headers give the stored units, which the wizard and the graph do not use.
+        for (int column = 0; column < 3; ++column)
+            QCOMPARE(grid->model()->headerData(column, Qt::Horizontal).toString(),
+                     (QStringList{"Time (s)", "Concentration (M)", "Rate (dC/dt) (M/s)"}[column]));
         const struct
         {
             int index;
@@ -401,12 +408,62 @@ private slots:
         QCOMPARE(shownText(grid, 1, 0), QStringLiteral("3"));
         QCOMPARE(shownText(grid, 0, 1), QStringLiteral("1.00E-09"));
 
-        // The next run hides it and releases the file before deleting it.
-        ResetResultsFile();
+        // The next run hides it and releases the file before recreating it.
+        ReleaseResultsForRun();
         QVERIFY(!browser->isVisible());
         QCOMPARE(grid->model()->rowCount(), 0);
-        QVERIFY(storedRows("A").isEmpty());
+        SimulationInput shorter = tenSecondsEveryThree();
+        shorter.endTime = 3.0;
+        runIntoResultsFile(shorter);
+        QCOMPARE(storedRows("A").size(), 2);
         QVERIFY(scriptedMessages().shown.isEmpty());
+    }
+
+    // Ctrl+End and the scroll bar reach the last of 3,005 rows at once, and
+    // Ctrl+End and Ctrl+Home select the cell they go to, which Ctrl+C copies.
+    void theBrowserReachesTheLastRowAtOnce()
+    {
+        SimulationInput long3005 = tenSecondsEveryThree();
+        long3005.endTime = 3004;
+        long3005.recordingInterval = 1;
+        runIntoResultsFile(long3005);
+        ShowResultsBrowser();
+        QTableView *grid = browser->grdDataGrid;
+        grid->setFocus();
+        QTRY_VERIFY(grid->hasFocus());
+        QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);
+        const QModelIndex last = grid->currentIndex();
+        QCOMPARE(last.row(), 3004);
+        QCOMPARE(grid->selectionModel()->selectedIndexes(), QModelIndexList{last});
+        QVERIFY(grid->viewport()->rect().contains(grid->visualRect(last)));
+        QCOMPARE(grid->verticalScrollBar()->value(), grid->verticalScrollBar()->maximum());
+        ClipboardCommands::copy(grid);
+        QCOMPARE(QApplication::clipboard()->text(), shownText(grid, 3004, last.column()));
+        QTest::keyClick(grid, Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(grid->selectionModel()->selectedIndexes(), QModelIndexList{grid->model()->index(0, last.column())});
+        browser->hide();
+    }
+
+    // One service runs into the file for the wizard and the command line: a
+    // stopped run keeps what it reached; input it refuses leaves the file.
+    void aRunIntoTheFileStopsOrIsRefusedCleanly()
+    {
+        SimulationInput endless = tenSecondsEveryThree();
+        endless.endTime = 1e9;
+        int intervals = 0;
+        SimulationIntoFileSinks sinks;
+        sinks.progress.stopRequested = [&] { return ++intervals > 4; };
+        const SimulationIntoFileOutcome outcome = RunSimulationIntoFile(endless, ResultsFilePath(), sinks);
+        QVERIFY(outcome.stopped);
+        QCOMPARE(outcome.reached, 12.0);
+        QCOMPARE(timesOf(storedRows("AB")), (QList<double>{0, 3, 6, 9, 12}));
+
+        SimulationInput refused = endless;
+        refused.recordingInterval = 0;
+        QCOMPARE(faultNumberOf([&] { RunSimulationIntoFile(refused, ResultsFilePath()); }),
+                 int(RuntimeFault::InvalidProcedureCall));
+        QCOMPARE(storedRows("AB").size(), 5);
+        QVERIFY(!RunSimulationIntoFile(tenSecondsEveryThree(), ResultsFilePath()).stopped);
     }
 
     // [A/B] in nM against seconds: X from 0 to 10, the rows up to 10 s drawn.

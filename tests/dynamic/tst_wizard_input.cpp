@@ -40,6 +40,21 @@ private slots:
         QCOMPARE(kAssUnit->textFormat(), Qt::RichText);
     }
 
+    // Step 3's check box and "Kinetics Summary" button show their whole
+    // texts side by side, clear of the page's border.
+    void stepThreeControlsStayInsideTheirPage()
+    {
+        w->ShowStep(2);
+        QWidget *page = w->SSTab1->currentWidget();
+        const QRect inside = page->rect().adjusted(4, 4, -4, -4);
+        for (QWidget *control : std::initializer_list<QWidget *>{w->chkChallenge, w->cmdKinetics}) {
+            QVERIFY2(inside.contains(control->geometry()), qPrintable(control->objectName()));
+            QVERIFY2(control->sizeHint().width() <= control->width(), qPrintable(control->objectName()));
+        }
+        QVERIFY(w->chkChallenge->geometry().right() < w->cmdKinetics->geometry().left());
+        w->ShowStep(0);
+    }
+
     void nextBackAndTabPicks()
     {
         const auto verifyStep = [this](int step) {

@@ -13,6 +13,7 @@
 #include "graphing/frmOptions.h"
 #include "session/Session.h"
 #include "shell/AppWindows.h"
+#include "shell/frmVn_Main.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -20,6 +21,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -184,11 +186,48 @@ private slots:
             }
             return count;
         };
+        // Ticking it only draws the curve: the wizard keeps its step 3 and
+        // stays behind.
         QTest::mouseClick(kinetics->chkShowReference, Qt::LeftButton);
         QVERIFY(dashes() > 20);
+        verifyRestored(2);
+        QVERIFY(m_main->mdiArea->activeSubWindow() != w);
         QTest::mouseClick(kinetics->chkShowReference, Qt::LeftButton);
         QCOMPARE(dashes(), 0);
         kinetics->hide();
+    }
+
+    // A run that a fault ends leaves neither the graph nor the summary of
+    // the run before it on screen.
+    void aFailedRunClearsTheGraphBefore()
+    {
+        prepareShortRun();
+        finish();
+        const DisplayList &picture = appWindows().graph->PicGraph->displayList();
+        QVERIFY(!picture.items().empty());
+
+        // The [A/B] added at 1 minute dissociates faster than a double holds.
+        fillStep1("1", "1", "1", "1E+06", "1E+10", "");
+        w->SetEventCell(1, 1, QStringLiteral("1"));
+        w->SetEventCell(1, 2, QStringLiteral("1E+308"));
+        w->cmbSelectChangingVariable[0]->setCurrentIndex(2);
+        resetMessages();
+        finish();
+        QCOMPARE(scriptedMessages().texts(), QStringList{QStringLiteral("Unexpected error #6 occurred: Overflow")});
+        QCOMPARE(storedSamples().size(), 3); // 0 and 1 minute, and the state before the event
+        QVERIFY(picture.items().empty());
+        appWindows().kinetics->ShowSummary();
+        QVERIFY(appWindows().kinetics->txtSummary->toPlainText().contains(
+            QStringLiteral("The run failed after its sample at 60 s (Unexpected error #6 occurred: Overflow)")));
+
+        // Its very first rates overflow: no sample at all.
+        fillStep1("1E+300", "1E+300", "0", "1E+06", "", "1E-09");
+        w->SetEventCell(1, 1, QString());
+        finish();
+        QVERIFY(storedSamples().isEmpty());
+        QVERIFY(appWindows().kinetics->txtSummary->toPlainText().contains(
+            QStringLiteral("The run failed before its first sample (Unexpected error #6 occurred: Overflow)")));
+        appWindows().kinetics->hide();
     }
 
     void storedRunIsPlottedAgain()

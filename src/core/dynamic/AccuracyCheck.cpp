@@ -18,24 +18,6 @@ std::array<double, SpeciesCount> concentrations(const ResultRecord &r)
     return {r.A, r.B, r.AB};
 }
 
-std::array<double, SpeciesCount> concentrations(const Equilibrium &e)
-{
-    return {e.A, e.B, e.AB};
-}
-
-std::array<double, SpeciesCount> concentrations(const Mixture &m)
-{
-    return {m.A, m.B, m.AB};
-}
-
-double farthest(const std::array<double, SpeciesCount> &a, const std::array<double, SpeciesCount> &b)
-{
-    double d = 0.0;
-    for (int i = 0; i < SpeciesCount; ++i)
-        d = std::max(d, std::fabs(a[i] - b[i]));
-    return d;
-}
-
 // Integration steps per recording interval at each row of the precision list.
 constexpr double StepsPerInterval[modVornish::PrecisionCount] = {20, 101, 500, 2000, 10001};
 // The checks of finer precisions stop before this many steps in all, about
@@ -51,9 +33,11 @@ double KineticsReport::worstDeviation() const
 
 int KineticsReport::worstSpecies() const
 {
+    // [A/B] unless another is clearly worse: A and B deviate as much as
+    // [A/B] whenever they change only with it, up to rounding.
     int worst = SpeciesAB;
     for (int i = 0; i < SpeciesCount; ++i)
-        if (deviation[i].relative > deviation[static_cast<std::size_t>(worst)].relative)
+        if (deviation[i].relative > deviation[static_cast<std::size_t>(worst)].relative * (1.0 + 1e-6))
             worst = i;
     return worst;
 }
@@ -98,21 +82,19 @@ void AccuracyCheck::add(const ResultRecord &stored)
     if (m_report.approach.size() <= static_cast<std::size_t>(m_segment))
         m_report.approach.resize(static_cast<std::size_t>(m_segment) + 1);
     StoredApproach &approach = m_report.approach[static_cast<std::size_t>(m_segment)];
-    if (!approach.reached && segment.equilibriumKnown) {
-        const auto target = concentrations(segment.equilibrium);
-        if (farthest(s, target) <= 0.01 * farthest(concentrations(segment.startState), target)) {
-            approach.reached = true;
-            approach.time = stored.time - segment.start;
-        }
-    }
+    if (!segment.equilibriumKnown)
+        return;
+    const double target = segment.equilibrium.AB;
+    const bool within = std::fabs(stored.AB - target) <= 0.01 * std::fabs(segment.startState.AB - target);
+    if (within && !approach.reached)
+        approach = {true, stored.time - segment.start};
+    else if (!within)
+        approach.reached = false;
 }
 
 KineticsReport AccuracyCheck::finish()
 {
-    // Lets the reference close its last segment and its curve.
-    ResultRecord beyond;
-    int segment;
-    m_reference.next(beyond, segment);
+    m_reference.finish();
     if (!m_reference.failure().isEmpty())
         fail(m_reference.failure());
     if (!m_report.available())
@@ -156,12 +138,13 @@ void SuggestPrecision(KineticsReport &report)
 {
     const SimulationInput &input = report.input;
     const double chosen = static_cast<double>(input.precisionFactor);
-    if (!report.available() || !(report.worstDeviation() > chosen))
+    if (!report.available() || report.end == RunEnd::Failed || !(report.worstDeviation() > chosen))
         return;
+    const double endTime = report.end == RunEnd::Cancelled ? report.endedAt : input.endTime;
     int row = 0;
     while (row < modVornish::PrecisionCount && modVornish::PrecisionFactors[row] != input.precisionFactor)
         ++row;
-    const double intervals = std::ceil(input.endTime / input.recordingInterval);
+    const double intervals = std::ceil(endTime / input.recordingInterval);
     double steps = 0.0;
     for (int finer = row + 1; finer < modVornish::PrecisionCount; ++finer) {
         steps += intervals * StepsPerInterval[finer];
@@ -169,6 +152,7 @@ void SuggestPrecision(KineticsReport &report)
             return;
         SimulationInput trial = input;
         trial.precisionFactor = modVornish::PrecisionFactors[finer];
+        trial.endTime = endTime;
         KineticsReport tried;
         try {
             tried = CheckedRun(trial);

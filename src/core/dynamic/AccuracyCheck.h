@@ -17,18 +17,24 @@ struct Deviation
     double time = 0.0;     // where it is largest (s)
 };
 
-// Whether and when the stored run came within 1 % of a segment's
-// equilibrium (of the way from the segment's start).
+// Whether and when the stored [A/B] came within 1 % of the way to a
+// segment's equilibrium and stayed there to the segment's end.
 struct StoredApproach
 {
     bool reached = false;
     double time = 0.0; // s after the segment's start
 };
 
+// How a run ended: at its end time, stopped by the user, or by a fault.
+enum class RunEnd { Whole, Cancelled, Failed };
+
 // Everything the kinetics summary and the accuracy check say about a run.
 struct KineticsReport
 {
     modVornish::SimulationInput input;
+    RunEnd end = RunEnd::Whole;
+    double endedAt = 0.0;     // the last sample's time (s) of a run that did not end whole
+    QString failure;          // the message of the fault that ended the run
     QString referenceFailure; // empty when the reference was computed
     bool available() const { return referenceFailure.isEmpty(); }
 
@@ -72,7 +78,7 @@ private:
 KineticsReport CheckedRun(const modVornish::SimulationInput &input);
 
 // When the run's largest deviation exceeds its precision, tries the finer
-// list precisions in turn (as long as their runs stay within a bound of
+// list precisions in turn, over the time the run reached, (as long as their runs stay within a bound of
 // integration steps) for one that keeps the deviation under the chosen
 // precision, and notes it in the report.
 void SuggestPrecision(KineticsReport &report);

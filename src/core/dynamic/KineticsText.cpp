@@ -44,6 +44,10 @@ QString precisionText(float factor)
     return QString::number(100.0 * static_cast<double>(factor), 'g', 3) + QStringLiteral(" %");
 }
 
+// The stored curve shows an approach when it has at least two samples in
+// its half-time: the finding and its suggested interval both use this.
+constexpr double SamplesPerHalfTime = 2.0;
+
 // The largest 1, 2 or 5 times a power of ten not above v.
 double roundNumberBelow(double v)
 {
@@ -59,6 +63,11 @@ QString concentrationText(double molar, const ConcentrationUnit &unit)
     return QString::number(molar / unit.factor, 'g', 4) + QLatin1Char(' ') + unit.name;
 }
 
+double targetAmount(const Mixture &m, modVornish::EventTarget target)
+{
+    return target == modVornish::EventTarget::A ? m.A : target == modVornish::EventTarget::B ? m.B : m.AB;
+}
+
 QString segmentStartText(const KineticsReport &report, const SegmentKinetics &segment, const ConcentrationUnit &unit)
 {
     if (segment.event < 0)
@@ -70,11 +79,16 @@ QString segmentStartText(const KineticsReport &report, const SegmentKinetics &se
         what = QStringLiteral("competitor ") + concentrationText(std::fabs(e.change), unit);
     else if (e.target == modVornish::EventTarget::None)
         what = QStringLiteral("no change");
-    else
+    else {
+        // What the event did: it cannot take away more than there was.
         what = QLatin1String(e.target == modVornish::EventTarget::A   ? "A"
                              : e.target == modVornish::EventTarget::B ? "B"
                                                                       : "[A/B]")
-               % QLatin1String(e.change < 0 ? " " : " +") % concentrationText(e.change, unit);
+               % QLatin1String(segment.applied < 0 ? " " : " +") % concentrationText(segment.applied, unit);
+        if (e.change < 0 && targetAmount(segment.startState, e.target) == 0.0)
+            what += QStringLiteral(", all there was, of ") % concentrationText(e.change, unit)
+                    % QStringLiteral(" asked");
+    }
     return QStringLiteral("after event ") % number % QStringLiteral(" at ") % DurationText(segment.start)
            % QStringLiteral(" (") % what % QLatin1Char(')');
 }
@@ -82,7 +96,7 @@ QString segmentStartText(const KineticsReport &report, const SegmentKinetics &se
 QString timeToText(double t)
 {
     if (t < 0.0)
-        return QStringLiteral("not reached within the segment");
+        return QStringLiteral("not within the segment");
     if (!std::isfinite(t))
         return QStringLiteral("never");
     return DurationText(t);
@@ -99,6 +113,13 @@ bool moves(const SegmentKinetics &s)
         distance = std::max(distance, std::fabs(start[i] - end[i]));
     }
     return s.equilibriumKnown && distance > 1e-6 * level;
+}
+
+// A segment of no length (an event at time 0, two at the same time) is
+// not listed: the next one starts where it would.
+bool shown(const SegmentKinetics &s)
+{
+    return s.end > s.start;
 }
 
 QString deviationFinding(const KineticsReport &report)
@@ -136,9 +157,11 @@ QString DurationText(double seconds)
         return QStringLiteral("never");
     if (seconds == 0.0)
         return QStringLiteral("0 s");
+    // Three significant digits, and whole hours from a thousand on.
+    const auto number = [](double v) { return v < 1000.0 ? QString::number(v, 'g', 3) : QString::number(v, 'f', 0); };
     for (const Unit &u : units)
         if (seconds >= u.from)
-            return QString::number(seconds / u.seconds, 'g', 3) + QLatin1Char(' ') + QString::fromUtf8(u.name);
+            return number(seconds / u.seconds) + QLatin1Char(' ') + QString::fromUtf8(u.name);
     return QString::number(seconds, 'g', 3) + QStringLiteral(" s");
 }
 
@@ -150,17 +173,31 @@ QStringList AccuracyFindings(const KineticsReport &report)
     if (report.worstDeviation() > static_cast<double>(report.input.precisionFactor))
         findings << deviationFinding(report);
     const double interval = report.input.recordingInterval;
+    const double factor = static_cast<double>(report.input.precisionFactor);
+    const double step = factor * interval;
     for (const SegmentKinetics &s : report.segments) {
-        const double half = s.timeTo[0];
-        if (!moves(s) || !(half > 0.0) || !std::isfinite(half) || !(half < interval))
+        if (!moves(s) || !shown(s))
             continue;
         const QString start = s.event < 0 ? QStringLiteral("From the start")
                                           : QStringLiteral("After event ") % QString::number(s.event + 1)
                                                 % QStringLiteral(" at ") % DurationText(s.start);
-        findings << start % QStringLiteral(" the approach to equilibrium has a half-time of ") % DurationText(half)
-                        % QStringLiteral(", shorter than the recording interval of ") % DurationText(interval)
-                        % QStringLiteral(": the stored curve cannot show it. A recording interval of ")
-                        % DurationText(roundNumberBelow(half / 4.0)) % QStringLiteral(" would.");
+        // An Euler step past 2 / rate swings about the equilibrium.
+        const double stableStep = 2.0 / s.stiffness;
+        if (s.stiffness > 0.0 && step > stableStep && std::isfinite(stableStep))
+            findings << start % QStringLiteral(" the integration step of ") % DurationText(step)
+                            % QStringLiteral(" is longer than the stability limit of the Euler method, ")
+                            % DurationText(stableStep)
+                            % QStringLiteral(": the simulated values swing about the equilibrium instead of "
+                                             "settling. A recording interval of ")
+                            % DurationText(roundNumberBelow(stableStep / factor))
+                            % QStringLiteral(" would keep the step within it.");
+        const double half = s.timeTo[0];
+        const double showing = half / SamplesPerHalfTime;
+        if (half > 0.0 && std::isfinite(half) && interval > showing)
+            findings << start % QStringLiteral(" the approach to equilibrium has a half-time of ") % DurationText(half)
+                            % QStringLiteral(", too short for the recording interval of ") % DurationText(interval)
+                            % QStringLiteral(": the stored curve cannot show it. A recording interval of ")
+                            % DurationText(roundNumberBelow(showing)) % QStringLiteral(" would.");
     }
     return findings;
 }
@@ -173,13 +210,26 @@ QString KineticsSummaryText(const KineticsReport &report, const ConcentrationUni
                    % QString::number(in.kDiss, 'g', 4) % QStringLiteral(" per s; ") % precisionText(in.precisionFactor)
                    % QStringLiteral(" precision, recording interval ") % DurationText(in.recordingInterval)
                    % QStringLiteral(".\n");
+    if (report.end == RunEnd::Cancelled)
+        text += QStringLiteral("The run was cancelled at ") % DurationText(report.endedAt) % QStringLiteral(" of ")
+                % DurationText(in.endTime) % QStringLiteral(": this summary covers its samples up to then.\n");
+    else if (report.end == RunEnd::Failed && report.endedAt < 0.0)
+        return text % QStringLiteral("The run failed before its first sample (") % report.failure
+               % QStringLiteral("): the results file holds none.\n");
+    else if (report.end == RunEnd::Failed)
+        text += QStringLiteral("The run failed after its sample at ") % DurationText(report.endedAt)
+                % QStringLiteral(" (") % report.failure
+                % QStringLiteral("): the results file holds its samples up to then, and this summary covers them.\n");
     if (!report.available())
         return text % QStringLiteral("\nNo exact time course could be computed for this run: ")
                % report.referenceFailure % QStringLiteral(".\n");
 
+    int number = 0;
     for (std::size_t i = 0; i < report.segments.size(); ++i) {
         const SegmentKinetics &s = report.segments[i];
-        text += QStringLiteral("\nSegment ") % QString::number(i + 1) % QStringLiteral(", ")
+        if (!shown(s) && i + 1 < report.segments.size())
+            continue;
+        text += QStringLiteral("\nSegment ") % QString::number(++number) % QStringLiteral(", ")
                 % segmentStartText(report, s, unit) % QStringLiteral(", to ") % DurationText(s.end)
                 % QStringLiteral("\n");
         if (!s.equilibriumKnown) {
@@ -198,13 +248,14 @@ QString KineticsSummaryText(const KineticsReport &report, const ConcentrationUni
                 % QStringLiteral(": ")
                 % (s.kObs > 0.0 ? QString::number(s.kObs, 'g', 4) + QStringLiteral(" per s")
                                 : QStringLiteral("none (slower than exponential)"))
-                % QStringLiteral("\n  Half-time: ") % timeToText(s.timeTo[0]) % QStringLiteral("\n  To 90 %: ")
-                % timeToText(s.timeTo[1]) % QStringLiteral(", to 95 %: ") % timeToText(s.timeTo[2])
-                % QStringLiteral(", to 99 %: ") % timeToText(s.timeTo[3]) % QStringLiteral("\n");
+                % QStringLiteral("\n  Half-time of [A/B]: ") % timeToText(s.timeTo[0])
+                % QStringLiteral("\n  [A/B] settled within 10 % of the way after: ") % timeToText(s.timeTo[1])
+                % QStringLiteral(", within 5 %: ") % timeToText(s.timeTo[2]) % QStringLiteral(", within 1 %: ")
+                % timeToText(s.timeTo[3]) % QStringLiteral("\n");
         const StoredApproach &a = report.approach[i];
-        text += a.reached ? QStringLiteral("  The stored run came within 1 % of it after ") % DurationText(a.time)
+        text += a.reached ? QStringLiteral("  The stored [A/B] settled within 1 % of it after ") % DurationText(a.time)
                                 % QStringLiteral(".\n")
-                          : QStringLiteral("  The stored run did not come within 1 % of it.\n");
+                          : QStringLiteral("  The stored [A/B] did not settle within 1 % of it.\n");
     }
 
     text += QStringLiteral("\nAccuracy: the stored samples deviate from the exact time course by up to");

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <deque>
 #include <limits>
+#include <optional>
 
 namespace modKinetics {
 namespace {
@@ -52,9 +53,12 @@ struct Reaction
 
 using Stepper = odeint::result_of::make_dense_output<odeint::runge_kutta_dopri5<State>>::type;
 
+// The integration may carry a species that runs out a little below zero;
+// no concentration it gives is negative.
 Mixture mixtureOf(const State &x, double scale)
 {
-    return {x[0] * scale, x[1] * scale, x[2] * scale, x[3] * scale, x[4] * scale};
+    const auto amount = [scale](double v) { return v < 0.0 ? 0.0 : v * scale; }; // NaN stays NaN
+    return {amount(x[0]), amount(x[1]), amount(x[2]), amount(x[3]), amount(x[4])};
 }
 
 State stateOf(const Mixture &m, double scale)
@@ -92,6 +96,25 @@ bool EquilibriumOf(const Mixture &m, double kAss, double kDiss, Mixture &eq)
     return true;
 }
 
+// The largest relaxation rate of the reaction about the mixture eq (1/s):
+// with the competitor, the larger eigenvalue of the linearised pair of
+// complexes, whose free B they share.
+double StiffnessAt(const Mixture &eq, double kAss, double kDiss)
+{
+    const double a = kAss * (eq.B + eq.A) + kDiss, b = kAss * eq.A;
+    const double c = kAss * eq.Cp, d = kAss * (eq.B + eq.Cp) + kDiss;
+    if (eq.Cp + eq.CpB == 0.0)
+        return a;
+    const double half = 0.5 * (a + d);
+    return half + std::sqrt(0.25 * (a - d) * (a - d) + b * c);
+}
+
+// The points of the dashed curve a closed-form segment adds: evenly over
+// the run, and densely where the segment still moves.
+constexpr int RunGridPoints = 2000;
+constexpr int RelaxationPoints = 200;
+constexpr double RelaxationsDrawn = 10.0;
+
 } // namespace
 
 struct ReferenceRun::Integration
@@ -112,6 +135,15 @@ struct ReferenceRun::Integration
         int event;
     };
 
+    // Where [A/B] crosses the edge of the band of a summary fraction, with
+    // the competitor: the band is left, or entered.
+    struct BandCrossing
+    {
+        double time;
+        int fraction;
+        bool entered;
+    };
+
     const SimulationInput input;
     const std::vector<FiredEvent> fired;
     const double interval;
@@ -127,18 +159,22 @@ struct ReferenceRun::Integration
     std::vector<SegmentKinetics> segments;
     std::vector<ReferencePoint> curve;
 
-    // The segment being integrated.
+    // The segment being followed.
     Mixture current; // at the segment's start
+    std::optional<BindingTimeCourse> closedForm;
+    double curvedTo = 0.0; // with the closed form: the curve is drawn up to here
     double scale = 1.0;
     Reaction reaction{0.0, 0.0};
     Stepper stepper = odeint::make_dense_output(AbsoluteTolerance, RelativeTolerance,
                                                 odeint::runge_kutta_dopri5<State>());
     bool settled = false; // the rest of the segment is the equilibrium
+    bool settledFromStart = false;
     Mixture settledState;
     bool haveEquilibrium = false;
     Mixture equilibrium;
     long steps = 0;
-    int nextFraction = 0; // with the competitor: the next time to find
+    std::vector<BandCrossing> crossings;
+    std::array<bool, SummaryFractionCount> inside{};
 
     ReferencePoint pointOf(double time, const Mixture &m) const
     {
@@ -164,39 +200,148 @@ struct ReferenceRun::Integration
         return true;
     }
 
-    void startSegment(double start, const Mixture &m, int event = -1)
+    Mixture closedFormAt(double time) const
+    {
+        const double since = time - segments.back().start;
+        return {closedForm->freeAAt(since), closedForm->freeBAt(since), closedForm->complexAt(since), 0.0, 0.0};
+    }
+
+    // The closed form's curve up to time: on the run's grid, and densely
+    // over the first relaxations of the segment.
+    void addClosedFormPoints(double time)
+    {
+        const double start = segments.back().start;
+        const double grid = input.endTime / RunGridPoints;
+        const double kObs = closedForm->kObs();
+        const double fine = kObs > 0.0 ? RelaxationsDrawn / kObs / RelaxationPoints : 0.0;
+        long long gridIndex = grid > 0.0 ? static_cast<long long>(std::floor(curvedTo / grid)) + 1 : 0;
+        long long fineIndex = fine > 0.0 ? static_cast<long long>(std::floor((curvedTo - start) / fine)) + 1 : 0;
+        while (true) {
+            const double onGrid = grid > 0.0 ? gridIndex * grid : infinity;
+            const double onFine = fine > 0.0 && fineIndex <= RelaxationPoints ? start + fineIndex * fine : infinity;
+            const double next = std::min(onGrid, onFine);
+            if (!(next < time))
+                break;
+            if (next > curvedTo)
+                addCurvePoint(next, closedFormAt(next));
+            (onGrid <= onFine ? gridIndex : fineIndex) += 1;
+        }
+        curvedTo = std::max(curvedTo, time);
+    }
+
+    // Fraction of the way [A/B] still has to go, with the competitor.
+    double remainingOf(const Mixture &m) const
+    {
+        return std::fabs(m.AB - equilibrium.AB) / std::fabs(equilibrium.AB - current.AB);
+    }
+
+    bool withinBand(const Mixture &m, int fraction) const { return remainingOf(m) <= 1.0 - SummaryFractions[fraction]; }
+
+    // With the competitor: notes where [A/B] enters or leaves the band of
+    // each summary fraction within the step just taken, from its dense output.
+    void trackBands(double from, double to)
+    {
+        if (!haveEquilibrium || equilibrium.AB == current.AB)
+            return;
+        State x;
+        double before = from;
+        for (int i = 1; i <= PointsPerStep; ++i) {
+            const double at = from + (to - from) * i / PointsPerStep;
+            stepper.calc_state(at, x);
+            const Mixture m = mixtureOf(x, scale);
+            for (int f = 0; f < SummaryFractionCount; ++f) {
+                if (withinBand(m, f) == inside[f])
+                    continue;
+                double low = before, high = at;
+                for (int k = 0; k < 200 && high - low > 1e-15 * std::fabs(high); ++k) {
+                    const double mid = 0.5 * (low + high);
+                    stepper.calc_state(mid, x);
+                    (withinBand(mixtureOf(x, scale), f) == inside[f] ? low : high) = mid;
+                }
+                inside[f] = !inside[f];
+                crossings.push_back({high, f, inside[f]});
+            }
+            before = at;
+        }
+    }
+
+    // The summary's times of a competitor segment that ends at end: the
+    // first entry into the half band, and the entries into the others after
+    // which [A/B] stays within them.
+    void closeBands(double end)
+    {
+        SegmentKinetics &segment = segments.back();
+        if (!segment.competitor || !haveEquilibrium || settledFromStart)
+            return;
+        if (equilibrium.AB == current.AB) {
+            std::fill(std::begin(segment.timeTo), std::end(segment.timeTo), 0.0);
+            return;
+        }
+        for (int f = 0; f < SummaryFractionCount; ++f) {
+            double entered = -1.0;
+            for (const BandCrossing &c : crossings) {
+                if (c.fraction != f || c.time > end)
+                    continue;
+                if (f == 0 && c.entered) {
+                    entered = c.time;
+                    break;
+                }
+                entered = c.entered ? c.time : -1.0;
+            }
+            segment.timeTo[f] = entered >= 0.0 ? entered - segment.start : -1.0;
+        }
+        if (segment.timeTo[0] > 0.0)
+            segment.kObs = std::log(2.0) / segment.timeTo[0];
+    }
+
+    void closeSegment(double end)
+    {
+        segments.back().end = end;
+        closeBands(end);
+    }
+
+    void startSegment(double start, const Mixture &m, int event = -1, double applied = 0.0)
     {
         if (!segments.empty())
-            segments.back().end = start;
+            closeSegment(start);
         current = m;
         SegmentKinetics segment;
         segment.start = segment.end = start;
         segment.event = event;
+        segment.applied = applied;
         segment.startState = m;
         segment.competitor = m.Cp + m.CpB > 0.0;
         haveEquilibrium = EquilibriumOf(m, input.kAss, input.kDiss, equilibrium);
         segment.equilibriumKnown = haveEquilibrium;
-        if (haveEquilibrium)
+        if (haveEquilibrium) {
             segment.equilibrium = {equilibrium.A, equilibrium.B, equilibrium.AB};
+            segment.stiffness = StiffnessAt(equilibrium, input.kAss, input.kDiss);
+        }
+        crossings.clear();
+        inside.fill(false);
+        closedForm.reset();
+        scale = std::max({m.A, m.B, m.AB, m.Cp, m.CpB});
+        const bool reacts = scale > 0.0 && (input.kAss > 0.0 || input.kDiss > 0.0);
         if (!segment.competitor) {
-            const BindingTimeCourse course(m.A, m.B, m.AB, input.kAss, input.kDiss);
-            segment.kObs = course.kObs();
+            closedForm.emplace(m.A, m.B, m.AB, input.kAss, input.kDiss);
+            segment.kObs = closedForm->kObs();
             for (int i = 0; i < SummaryFractionCount; ++i)
-                segment.timeTo[i] = course.timeToFraction(SummaryFractions[i]);
+                segment.timeTo[i] = closedForm->timeToFraction(SummaryFractions[i]);
         } else {
             segment.kObsApparent = true;
         }
         segments.push_back(segment);
-        nextFraction = segment.competitor ? 0 : SummaryFractionCount;
-
-        scale = std::max({m.A, m.B, m.AB, m.Cp, m.CpB});
-        const bool reacts = scale > 0.0 && (input.kAss > 0.0 || input.kDiss > 0.0);
-        settled = !reacts || (haveEquilibrium && nearEquilibrium(m));
-        settledState = settled && haveEquilibrium ? equilibrium : m;
+        curvedTo = start;
         addCurvePoint(start, m);
+        if (closedForm)
+            return;
+
+        settled = !reacts || (haveEquilibrium && nearEquilibrium(m));
+        settledFromStart = settled;
+        settledState = settled && haveEquilibrium ? equilibrium : m;
         if (settled) {
-            if (segment.competitor)
-                markFractionsFrom(0, reacts ? 0.0 : infinity);
+            for (double &time : segments.back().timeTo)
+                time = reacts ? 0.0 : infinity;
             return;
         }
         reaction = {input.kAss * scale, input.kDiss};
@@ -204,51 +349,15 @@ struct ReferenceRun::Integration
         stepper.initialize(stateOf(m, scale), start, 1e-3 / fastest);
     }
 
-    void markFractionsFrom(int first, double time)
-    {
-        for (int i = first; i < SummaryFractionCount; ++i)
-            segments.back().timeTo[i] = time;
-        nextFraction = SummaryFractionCount;
-        if (time > 0.0 && std::isfinite(time))
-            segments.back().kObs = std::log(2.0) / segments.back().timeTo[0];
-    }
-
-    // Fraction of the way [A/B] has gone from the segment's start.
-    double progressOf(const Mixture &m) const { return (m.AB - current.AB) / (equilibrium.AB - current.AB); }
-
-    // With the competitor, the times to the summary's fractions are found
-    // inside the step just taken, where the dense output holds.
-    void findFractionTimes(double from, double to)
-    {
-        if (nextFraction >= SummaryFractionCount || !haveEquilibrium)
-            return;
-        if (equilibrium.AB == current.AB) {
-            markFractionsFrom(0, 0.0);
-            return;
-        }
-        State x;
-        while (nextFraction < SummaryFractionCount) {
-            const double f = SummaryFractions[nextFraction];
-            stepper.calc_state(to, x);
-            if (progressOf(mixtureOf(x, scale)) < f)
-                return;
-            double low = from, high = to;
-            for (int i = 0; i < 200 && high - low > 1e-15 * std::fabs(high); ++i) {
-                const double mid = 0.5 * (low + high);
-                stepper.calc_state(mid, x);
-                (progressOf(mixtureOf(x, scale)) < f ? low : high) = mid;
-            }
-            segments.back().timeTo[nextFraction] = high - segments.back().start;
-            if (nextFraction == 0)
-                segments.back().kObs = std::log(2.0) / segments.back().timeTo[0];
-            ++nextFraction;
-        }
-    }
-
     // The state at time t of the current segment (t not before the time
     // asked for last).
     bool stateAt(double time, Mixture &m)
     {
+        if (closedForm) {
+            addClosedFormPoints(time);
+            m = closedFormAt(time);
+            return true;
+        }
         if (settled || !(time > segments.back().start)) {
             m = settled ? settledState : current;
             return true;
@@ -270,18 +379,13 @@ struct ReferenceRun::Integration
                 failure = QStringLiteral("the exact time course overflows");
                 return false;
             }
-            findFractionTimes(span.first, span.second);
-            if (haveEquilibrium && nearEquilibrium(reached)) {
-                if (nextFraction < SummaryFractionCount)
-                    markFractionsFrom(nextFraction, span.second - segments.back().start);
-                if (time > span.second) {
-                    settled = true;
-                    settledState = equilibrium;
-                    addCurvePoint(span.second, equilibrium);
-                    m = equilibrium;
-                    return true;
-                }
-                break;
+            trackBands(span.first, span.second);
+            if (haveEquilibrium && nearEquilibrium(reached) && time > span.second) {
+                settled = true;
+                settledState = equilibrium;
+                addCurvePoint(span.second, equilibrium);
+                m = equilibrium;
+                return true;
             }
         }
         stepper.calc_state(time, x);
@@ -313,6 +417,22 @@ struct ReferenceRun::Integration
         }
     }
 
+    // The change an event made to its target.
+    static double appliedChange(const Mixture &before, const Mixture &after, EventTarget target)
+    {
+        switch (target) {
+        case EventTarget::A:
+            return after.A - before.A;
+        case EventTarget::B:
+            return after.B - before.B;
+        case EventTarget::AB:
+            return after.AB - before.AB;
+        case EventTarget::None:
+            break;
+        }
+        return 0.0;
+    }
+
     // Queues the samples of the next recording interval; false at the end.
     bool queueInterval()
     {
@@ -342,11 +462,7 @@ struct ReferenceRun::Integration
             return give(0.0, m, sample, segment);
         }
         if (pending.empty() && !queueInterval()) {
-            if (!ended) {
-                ended = true;
-                trimCurveAfter(segments.back().end);
-                addCurvePoint(segments.back().end, lastGiven);
-            }
+            finish();
             return false;
         }
         const Pending p = pending.front();
@@ -363,7 +479,10 @@ struct ReferenceRun::Integration
                 applyEvent(after, p.event);
                 // The after-sample belongs to the new segment.
                 give(p.time, m, sample, segment);
-                startSegment(p.time, after, p.event);
+                const EventTarget target = p.event == 0 && input.competitorChallenge
+                                               ? EventTarget::None
+                                               : input.events[static_cast<std::size_t>(p.event)].target;
+                startSegment(p.time, after, p.event, appliedChange(m, after, target));
                 pending.push_front({Kind::EventAfter, p.time, p.event});
                 return true;
             }
@@ -371,6 +490,20 @@ struct ReferenceRun::Integration
             lastGiven = m;
         }
         return give(p.time, m, sample, segment);
+    }
+
+    // Ends the run at the last sample given, whole or stopped early.
+    void finish()
+    {
+        if (ended || segments.empty())
+            return;
+        ended = true;
+        const double end = segments.back().end;
+        if (closedForm)
+            addClosedFormPoints(end);
+        trimCurveAfter(end);
+        addCurvePoint(end, lastGiven);
+        closeSegment(end);
     }
 
     // The stepper runs ahead of the samples: what it drew beyond an event or
@@ -403,6 +536,11 @@ ReferenceRun::~ReferenceRun() = default;
 bool ReferenceRun::next(ResultRecord &sample, int &segment)
 {
     return m->next(sample, segment);
+}
+
+void ReferenceRun::finish()
+{
+    m->finish();
 }
 
 QString ReferenceRun::failure() const

@@ -9,9 +9,10 @@
 #include <vector>
 
 // The exact counterpart of a simulation: the same model, the competitor
-// included, integrated by an adaptive Dormand-Prince method with dense
-// output and restarted at each event, which is applied at the step time and
-// in the way the engine applies it. It gives the exact value of every sample
+// included, restarted at each event, which is applied at the step time and
+// in the way the engine applies it. A segment without the competitor follows
+// the closed form, however long or stiff; one with it is integrated by an
+// adaptive Dormand-Prince method with dense output. It gives the exact value of every sample
 // the engine records, in the engine's order, the kinetics of each segment
 // between events, and a curve fine enough to draw.
 namespace modKinetics {
@@ -37,6 +38,7 @@ struct SegmentKinetics
 {
     double start = 0.0, end = 0.0; // s
     int event = -1;                // the event (table order) that starts it; -1 for the first
+    double applied = 0.0;          // the change the event made to its target (M), which an empty target caps
     Mixture startState;
     bool competitor = false;
     // False only where the end state depends on the path (no dissociation,
@@ -47,9 +49,14 @@ struct SegmentKinetics
     // half-time of [A/B] (apparent).
     double kObs = 0.0;
     bool kObsApparent = false;
-    // Seconds after the start to each of SummaryFractions of the way to
-    // equilibrium: 0 when the segment starts there, infinity when nothing
-    // reacts, -1 when not known (the segment ended first, with the competitor).
+    // The fastest relaxation rate about the equilibrium (1/s): an Euler step
+    // longer than 2 over it swings about the equilibrium instead of settling.
+    double stiffness = 0.0;
+    // Seconds after the start until [A/B] has come each of SummaryFractions
+    // of the way to equilibrium: the half-time when it first gets half way,
+    // the others when it gets there and stays within the rest of the way
+    // (with the competitor it may overshoot). 0 when the segment starts
+    // there, infinity when nothing reacts, -1 when not within the segment.
     double timeTo[SummaryFractionCount] = {-1.0, -1.0, -1.0, -1.0};
 };
 
@@ -66,6 +73,10 @@ public:
     // the segment it belongs to. False after the last sample, or when the
     // reference cannot be computed (see failure()).
     bool next(modVornish::ResultRecord &sample, int &segment);
+
+    // After the last sample the run gave, which may come before its end
+    // time: closes the last segment and the curve there.
+    void finish();
 
     // Why there is no reference, or an empty text.
     QString failure() const;

@@ -35,6 +35,10 @@ void DataControl::Refresh()
         reportError(text);
         return;
     }
+    // The model fetches 256 rows at a time: the grid's last row, its
+    // Ctrl+End and its scroll bar need them all.
+    while (m_model->canFetchMore())
+        m_model->fetchMore();
 }
 
 void DataControl::Release()

@@ -23,7 +23,7 @@ public:
     QString DatabaseName;
     QString RecordSource;
 
-    // Runs RecordSource on DatabaseName; the grid fetches rows as it scrolls.
+    // Runs RecordSource on DatabaseName and fetches every row.
     void Refresh();
 
     // Lets go of the query; the grid shows nothing until the next Refresh.

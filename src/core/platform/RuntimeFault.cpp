@@ -9,6 +9,12 @@ RuntimeFault::RuntimeFault(int number, QString description)
 {
 }
 
+QString RuntimeFault::unexpectedErrorText() const
+{
+    return QStringLiteral("Unexpected error #") + QString::number(m_number) + QStringLiteral(" occurred: ")
+           + m_description;
+}
+
 RuntimeFault RuntimeFault::overflow()
 {
     return RuntimeFault(Overflow, QStringLiteral("Overflow"));

@@ -19,6 +19,9 @@ public:
 
     int number() const { return m_number; }
     const QString &description() const { return m_description; }
+    // "Unexpected error #" number " occurred: " description, as a run or a
+    // replot that a fault ends reports it.
+    QString unexpectedErrorText() const;
 
     static RuntimeFault overflow();
     static RuntimeFault divisionByZero();

@@ -5,7 +5,7 @@
 #include "dynamic/ResultsPlot.h"
 #include "dynamic/ResultsStore.h"
 #include "dynamic/RunKinetics.h"
-#include "dynamic/SimulationEngine.h"
+#include "dynamic/SimulationIntoFile.h"
 #include "dynamic/UpdateAssistantGuidance.h"
 #include "dynamic/WizardInputRules.h"
 #include "dynamic/WizardLinks.h"
@@ -91,9 +91,7 @@ void DynamicFinish::run()
             }
         }
     } catch (const RuntimeFault &failure) {
-        Messages::show(QStringLiteral("Unexpected error #") + QString::number(failure.number())
-                           + QStringLiteral(" occurred: ") + failure.description(),
-                       Messages::Buttons::Ok, Messages::Icon::Critical);
+        Messages::show(failure.unexpectedErrorText(), Messages::Buttons::Ok, Messages::Icon::Critical);
     } catch (const std::bad_alloc &) {
         Messages::show(QStringLiteral("Unexpected error #7 occurred: Out of memory"), Messages::Buttons::Ok,
                        Messages::Icon::Critical);
@@ -228,19 +226,26 @@ void DynamicFinish::simulate()
 {
     modKinetics::RunKinetics kinetics(m_input);
     WizardLinks::setProgress(0.75);
-    modVornish::ResetResultsFile();
-    WizardLinks::setProgress(1.0);
+    modVornish::ReleaseResultsForRun();
 
-    StatusText::set(QStringLiteral("Performing simulation ..."));
-    WizardLinks::showProgress(0, float(m_input.endTime), 0);
     // The user interface is served every few milliseconds, not at every
     // interval, so that a run of many short intervals is not slowed down
     // by the yields while the waiting arrow keeps turning.
     QElapsedTimer sinceYield;
-    sinceYield.start();
-    modVornish::ProgressSink progress;
-    progress.report = [](float t) { WizardLinks::setProgress(t); };
-    progress.yieldToUserInterface = [&sinceYield] {
+    modVornish::SimulationIntoFileSinks sinks;
+    sinks.fileReady = [this, &sinceYield] {
+        WizardLinks::setProgress(1.0);
+        StatusText::set(QStringLiteral("Performing simulation ..."));
+        WizardLinks::showProgress(0, float(m_input.endTime), 0);
+        sinceYield.start();
+    };
+    double reached = -1; // no sample yet
+    sinks.sample = [&](const modVornish::ResultRecord &r) {
+        reached = r.time;
+        kinetics.add(r);
+    };
+    sinks.progress.report = [](float t) { WizardLinks::setProgress(t); };
+    sinks.progress.yieldToUserInterface = [&sinceYield] {
         if (sinceYield.elapsed() >= 15) {
             QCoreApplication::processEvents();
             sinceYield.restart();
@@ -248,34 +253,34 @@ void DynamicFinish::simulate()
     };
     // The waiting window's close button and Escape stop the run, and so
     // does closing the program, which then need not wait for its end.
-    progress.stopRequested = [this] { return m_closeRequested || WizardLinks::waitingCancelled(); };
-    double reached = 0;
-    modVornish::ResultsAppender appender(modVornish::ResultsFilePath());
-    modVornish::RunSimulation(
-        m_input,
-        [&](const modVornish::ResultRecord &r) {
-            appender.AppendResultRecord(r);
-            reached = r.time;
-            kinetics.add(r);
-        },
-        progress);
-    appender.finish();
-    kinetics.runEnded();
+    sinks.progress.stopRequested = [this] { return m_closeRequested || WizardLinks::waitingCancelled(); };
+    modVornish::SimulationIntoFileOutcome outcome;
+    try {
+        outcome = modVornish::RunSimulationIntoFile(m_input, modVornish::ResultsFilePath(), sinks);
+    } catch (const RuntimeFault &failure) {
+        // The graph and the summary must not go on showing the run before.
+        kinetics.runFailed(failure.unexpectedErrorText(), reached);
+        modVornish::ClearDynamicGraph();
+        throw;
+    }
+    if (outcome.stopped)
+        m_stoppedAt = outcome.reached;
+    kinetics.runEnded(m_stoppedAt);
     if (m_closeRequested)
         return;
-    // A whole run ends at or beyond its end time; a stopped one is plotted
-    // over the time it reached.
-    if (reached < m_input.endTime)
-        m_stoppedAt = reached;
 
     WizardLinks::showProgress(0, 1, 0.1);
-    const bool plotted = modVornish::PlotSimulationResults(m_stoppedAt ? reached : m_input.endTime,
+    // A stopped run is plotted over the time it reached.
+    const bool plotted = modVornish::PlotSimulationResults(m_stoppedAt ? outcome.reached : m_input.endTime,
                                                            &WizardLinks::setProgress);
     // The demonstration ends with the graph of its run.
     frmDynamVnTlAssistant *assistant = dynamicWindows().dynamicAssistant;
     if (plotted && assistant && assistant->isVisible())
         assistant->EndDemo();
-    kinetics.tellUser();
+    // A cancelled run is not checked as if it had finished: its summary
+    // says where it stopped.
+    if (!m_stoppedAt)
+        kinetics.tellUser();
 }
 
 void DynamicFinish::restore()

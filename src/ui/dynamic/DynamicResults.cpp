@@ -6,12 +6,12 @@
 
 namespace modVornish {
 
-void ResetResultsFile()
+void ReleaseResultsForRun()
 {
     frm_dbResults_DynamVn *browser = dynamicWindows().results;
     if (browser && browser->isVisible())
         browser->hide();
-    ResetResultsDatabase(ResultsFilePath());
+    ReleaseResultsFile();
 }
 
 void ShowResultsBrowser()

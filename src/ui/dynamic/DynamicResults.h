@@ -5,9 +5,9 @@
 // one fault handler.
 namespace modVornish {
 
-// Before a run: hides the results browser if it is visible, releases the
-// file and recreates it empty at ResultsFilePath().
-void ResetResultsFile();
+// Before a run recreates the file: hides the results browser if it is
+// visible and releases the file.
+void ReleaseResultsForRun();
 
 // After a run, when the Options window asks for the table: the results
 // browser on table A, in front.

@@ -3,6 +3,7 @@
 #include "dynamic/ReferenceCurvePlot.h"
 #include "dynamic/ResultsReading.h"
 #include "dynamic/ResultsStore.h"
+#include "graphing/GraphHost.h"
 #include "graphing/PlotEngine.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
@@ -11,6 +12,7 @@
 #include "session/StatusText.h"
 
 #include <cmath>
+#include <optional>
 
 namespace modVornish {
 namespace {
@@ -116,8 +118,16 @@ private:
     int m_lastPercent = -1;
 };
 
+// The time range the results were drawn over last (s).
+struct TimeRange
+{
+    double from, to;
+};
+std::optional<TimeRange> lastPlotted;
+
 bool plotResults(double xMinSeconds, double xMaxSeconds, const PlotProgress &progress)
 {
+    lastPlotted = TimeRange{xMinSeconds, xMaxSeconds};
     if (!BeginToolGraph(DynamicTool)) {
         StatusText::clear();
         return false;
@@ -202,6 +212,19 @@ bool PlotStoredResults(const PlotProgress &progress)
     double lastTime = 0;
     ScanFieldRange(ResultsFilePath(), ResultsQuery(ResultsTable::AB), TimeField, firstTime, lastTime);
     return plotResults(firstTime, lastTime, progress);
+}
+
+bool ReplotResults()
+{
+    return lastPlotted && plotResults(lastPlotted->from, lastPlotted->to, {});
+}
+
+void ClearDynamicGraph()
+{
+    lastPlotted.reset();
+    GraphHost *host = RegisteredGraphHost();
+    if (host && Session::current().graphSource() == DynamicTool)
+        host->clearPicture(false);
 }
 
 } // namespace modVornish

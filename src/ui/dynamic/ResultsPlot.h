@@ -24,4 +24,13 @@ bool PlotSimulationResults(double endTime, const PlotProgress &progress = {});
 // "Use existing simulation data": X over the stored times.
 bool PlotStoredResults(const PlotProgress &progress = {});
 
+// The graph of the results file drawn again over the time range it was
+// drawn over last, with nothing else changed; false when it has not been
+// drawn yet or nothing was drawn.
+bool ReplotResults();
+
+// After a run that failed: the graph of the run before it, if the graph
+// shows one, is cleared.
+void ClearDynamicGraph();
+
 } // namespace modVornish

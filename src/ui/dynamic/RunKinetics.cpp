@@ -14,10 +14,28 @@ RunKinetics::RunKinetics(const modVornish::SimulationInput &input)
     LastRunKinetics.reset();
 }
 
-void RunKinetics::runEnded()
+void RunKinetics::runEnded(std::optional<double> stoppedAt)
 {
     KineticsReport report = m_check.finish();
+    if (stoppedAt) {
+        report.end = RunEnd::Cancelled;
+        report.endedAt = *stoppedAt;
+    }
     SuggestPrecision(report);
+    keep(std::move(report));
+}
+
+void RunKinetics::runFailed(const QString &message, double lastSampleTime)
+{
+    KineticsReport report = m_check.finish();
+    report.end = RunEnd::Failed;
+    report.endedAt = lastSampleTime;
+    report.failure = message;
+    keep(std::move(report));
+}
+
+void RunKinetics::keep(KineticsReport report)
+{
     LastRunKinetics = std::move(report);
     if (frmKinetics *window = dynamicWindows().kinetics; window && window->isVisible())
         window->Refresh();

@@ -179,9 +179,10 @@ void frmDynVornish::buildStep3(QWidget *page)
         cmbSelectChangingVariable[i] = list;
     }
 
+    // Side by side, the button a margin inside the page's right border.
     chkChallenge = place(new QCheckBox(QStringLiteral("Competitor \"challenge\""), page),
-                         QStringLiteral("chkChallenge"), 120, 2010, 2700, 300);
-    cmdKinetics = place(new QPushButton(QStringLiteral("Kinetics Summary"), page), QStringLiteral("cmdKinetics"), 2910,
+                         QStringLiteral("chkChallenge"), 120, 2010, 2400, 300);
+    cmdKinetics = place(new QPushButton(QStringLiteral("Kinetics Summary"), page), QStringLiteral("cmdKinetics"), 2640,
                         1980, 1800, 360);
     cmdKinetics->setToolTip(QStringLiteral("Half-times, equilibria and the accuracy of the last run"));
     chkChallenge->setToolTip(QStringLiteral("Challenge the equilibrium with unlabeled competitor. See Help."));

@@ -2,8 +2,11 @@
 
 #include "dynamic/KineticsText.h"
 #include "dynamic/LastRunKinetics.h"
+#include "dynamic/ResultsPlot.h"
 #include "graphing/PlotEngine.h"
 #include "platform/ClipboardCommands.h"
+#include "platform/Messages.h"
+#include "platform/RuntimeFault.h"
 #include "session/Session.h"
 
 #include <QCheckBox>
@@ -83,7 +86,13 @@ void frmKinetics::cmdClose_Click()
 void frmKinetics::chkShowReference_Click()
 {
     modKinetics::ShowReferenceCurve = chkShowReference->isChecked();
-    // The graph of the last run is drawn again with or without the curve.
-    if (modKinetics::LastRunKinetics && Session::current().graphSource() == modPlot_Graph::DynamicTool)
-        modPlot_Graph::ReplotGraph(modPlot_Graph::DynamicTool);
+    // The graph of the last run is drawn again with or without the curve;
+    // the wizard stays where it is.
+    if (!modKinetics::LastRunKinetics || Session::current().graphSource() != modPlot_Graph::DynamicTool)
+        return;
+    try {
+        modVornish::ReplotResults();
+    } catch (const RuntimeFault &failure) {
+        Messages::show(failure.unexpectedErrorText(), Messages::Buttons::Ok, Messages::Icon::Critical);
+    }
 }

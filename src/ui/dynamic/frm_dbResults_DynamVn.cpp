@@ -1,12 +1,14 @@
 #include "dynamic/frm_dbResults_DynamVn.h"
 
 #include "dynamic/ResultsStore.h"
+#include "exchange/ResultsCsv.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
 #include "platform/Twips.h"
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
@@ -90,6 +92,7 @@ frm_dbResults_DynamVn::frm_dbResults_DynamVn()
             &frm_dbResults_DynamVn::WidenColumnsToShownRows);
     connect(grdDataGrid->horizontalHeader(), &QHeaderView::sectionResized, this, &frm_dbResults_DynamVn::FitGridWidth);
     connect(grdDataGrid->verticalHeader(), &QHeaderView::geometriesChanged, this, &frm_dbResults_DynamVn::FitGridWidth);
+    grdDataGrid->installEventFilter(this);
     layout->addWidget(grdDataGrid, 1);
     setWidget(content);
 
@@ -116,10 +119,7 @@ void frm_dbResults_DynamVn::ShowResults()
 {
     if (!m_loaded)
         Form_Load();
-    datPrimaryRS.DatabaseName = modVornish::ResultsFilePath();
-    datPrimaryRS.RecordSource = modVornish::ResultsQuery(modVornish::ResultsTable::A);
-    datPrimaryRS.Refresh();
-    FitColumnsToNewTable();
+    ShowTable(modVornish::ResultsTable::A);
     if (cmbWhichTable->currentIndex() == 0)
         setWindowTitle(QString::fromLatin1(Choices[0].caption));
     else
@@ -158,10 +158,40 @@ void frm_dbResults_DynamVn::cmbWhichTable_Click()
     if (index < 0 || index > 2)
         return;
     setWindowTitle(QString::fromLatin1(Choices[index].caption));
+    ShowTable(Choices[index].table);
+}
+
+void frm_dbResults_DynamVn::ShowTable(modVornish::ResultsTable table)
+{
     datPrimaryRS.DatabaseName = modVornish::ResultsFilePath();
-    datPrimaryRS.RecordSource = modVornish::ResultsQuery(Choices[index].table);
+    datPrimaryRS.RecordSource = modVornish::ResultsQuery(table);
     datPrimaryRS.Refresh();
+    // The headings of the table's CSV file, with the stored units, which the
+    // wizard and the graph do not use.
+    const std::vector<ResultsCsv::Column> columns = ResultsCsv::StoredTableColumns(table);
+    QAbstractItemModel *model = datPrimaryRS.model();
+    for (int column = 0; column < model->columnCount() && column < int(columns.size()); ++column)
+        model->setHeaderData(column, Qt::Horizontal, columns[std::size_t(column)].heading);
     FitColumnsToNewTable();
+}
+
+bool frm_dbResults_DynamVn::eventFilter(QObject *watched, QEvent *event)
+{
+    // Ctrl+Home and Ctrl+End select the cell they go to, so that Ctrl+C
+    // copies what is in view.
+    if (watched == grdDataGrid && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool home = key->key() == Qt::Key_Home, end = key->key() == Qt::Key_End;
+        const int rows = grdDataGrid->model()->rowCount();
+        if ((home || end) && key->modifiers() == Qt::ControlModifier && rows > 0) {
+            const int column = std::max(grdDataGrid->currentIndex().column(), 0);
+            const QModelIndex to = grdDataGrid->model()->index(home ? 0 : rows - 1, column);
+            grdDataGrid->selectionModel()->setCurrentIndex(to, QItemSelectionModel::ClearAndSelect);
+            grdDataGrid->scrollTo(to);
+            return true;
+        }
+    }
+    return ChildWindow::eventFilter(watched, event);
 }
 
 void frm_dbResults_DynamVn::datPrimaryRS_Error(const QString &errorText)
