@@ -2,6 +2,7 @@
 
 #include "dynamic/ResultsStore.h"
 #include "exchange/ResultsCsv.h"
+#include "exchange/ToolData.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
 #include "platform/Twips.h"
@@ -64,6 +65,11 @@ const TableChoice Choices[] = {
 frm_dbResults_DynamVn::frm_dbResults_DynamVn()
     : ChildWindow(QStringLiteral("frm_dbResults_DynamVn"), QString::fromLatin1(Choices[0].caption))
 {
+    ToolData::RegisterWindow(this, ToolData::Source::ResultsTable);
+    ToolData::SetShownResultsTable(this, [this] {
+        const int index = cmbWhichTable->currentIndex();
+        return Choices[index >= 0 && index < 3 ? index : 0].table;
+    });
     auto *content = new QWidget();
     auto *layout = new QVBoxLayout(content);
 
