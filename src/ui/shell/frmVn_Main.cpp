@@ -335,6 +335,14 @@ void frmVn_Main::CountExit()
                     && count >= 15;
 }
 
+void frmVn_Main::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // The frame is known only now: it must fit on the screen too.
+    if (windowState() == Qt::WindowNoState)
+        m_placement.fitFrame(*this);
+}
+
 void frmVn_Main::closeEvent(QCloseEvent *event)
 {
     StatusText::set(QStringLiteral("Closing application ..."));
