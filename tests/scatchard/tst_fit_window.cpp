@@ -166,7 +166,7 @@ private slots:
         QVERIFY(panel->lblFitNote->text().contains("changed"));
         QVERIFY(program.picture().displayList().items().empty());
         QCOMPARE(tool->lblOutputKd->text(), kd);
-        QVERIFY(StatusText::current().contains("changed since Analyze data"));
+        QVERIFY(StatusText::current().contains("changed after Analyze data"));
 
         // Pasted (as Open Data fills the grid too), after the saturation graph.
         fit(kWorkedExample, panel->cmdSaturationGraph);

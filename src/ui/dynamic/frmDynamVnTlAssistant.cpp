@@ -105,7 +105,7 @@ void frmDynamVnTlAssistant::setWhatAboutText(const QString &text)
     lblWhatAboutText->setText(text);
     fitHeightToText(lblWhatAboutText, Twips::toPixelsY(1170));
     fraWhatAbout->resize(fraWhatAbout->width(), std::max(Twips::toPixelsY(1560), lblWhatAboutText->geometry().bottom()
-                                                                                     + 1 + Twips::toPixelsY(30)));
+                                                                                     + 1 + Twips::toPixelsY(90)));
     resize(size().expandedTo(minimumSizeHint()));
 }
 

@@ -192,8 +192,7 @@ void frmScatchard::flgInputScatchard_DataChanged()
     fitPanel->DataChanged();
     if (m_resultsOfGrid) {
         m_resultsOfGrid = false;
-        StatusText::set(QStringLiteral("The data have changed since Analyze data: the results shown are those of "
-                                       "the earlier data."));
+        StatusText::set(QStringLiteral("Data changed after Analyze data: the results are of the earlier data."));
     }
 }
 
