@@ -97,13 +97,17 @@ private slots:
         QVERIFY(shown.size() > 4);
         const QString svg = tempPath("graph.svg"), pdf = tempPath("graph.pdf"), png = tempPath("graph.png");
         resetFileDialogs({svg, pdf, png});
-        ModalDialog::setRunner([](QDialog &dialog) {
+        QWidget *owner = nullptr;
+        ModalDialog::setRunner([&owner](QDialog &dialog) {
+            owner = dialog.parentWidget();
             dialog.findChild<QSpinBox *>("spnResolution")->setValue(300);
             dialog.accept();
             return int(QDialog::Accepted);
         });
+        QApplication::setActiveWindow(nullptr); // as right after the file dialog closed
         for (int i = 0; i < 3; ++i)
             trigger("mnuGraphSaveAs");
+        QCOMPARE(owner, program.main.get()); // "Graph Resolution" opens over the program, not mid-screen
 
         QVERIFY(QSvgRenderer(svg).isValid());
         const QStringList svgWords = svgTexts(readAll(svg).toUtf8());

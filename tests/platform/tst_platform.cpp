@@ -4,6 +4,7 @@
 #include "platform/DocumentLauncher.h"
 #include "platform/ModalDialog.h"
 #include "platform/NumberText.h"
+#include "platform/QtFileDialogService.h"
 #include "platform/QtMessageService.h"
 #include "platform/RuntimeFault.h"
 #include "platform/SettingsStore.h"
@@ -219,7 +220,7 @@ private slots:
         QCOMPARE(shown[1].icon, Messages::Icon::Exclamation);
     }
 
-    void messageBoxesBelongToAWindow()
+    void dialogsBelongToAWindow()
     {
         QMainWindow main;
         main.show();
@@ -229,7 +230,7 @@ private slots:
         QWidget *parent = nullptr;
         ModalDialog::setRunner([&](QDialog &box) {
             parent = box.parentWidget();
-            return int(QMessageBox::Yes);
+            return qobject_cast<QMessageBox *>(&box) ? int(QMessageBox::Yes) : int(QDialog::Rejected);
         });
         QApplication::setActiveWindow(&tool);
         QCOMPARE(service.ask({QStringLiteral("Keep it?"), Messages::Buttons::YesNo}), Messages::Answer::Yes);
@@ -237,6 +238,10 @@ private slots:
         // No window active, as right after another box closed: the window the user was in.
         QApplication::setActiveWindow(nullptr);
         service.ask({QStringLiteral("Second")});
+        QCOMPARE(parent, &tool);
+        // File dialogs too, as after the no-printer question.
+        parent = nullptr;
+        QtFileDialogService().ask({FileDialogs::Mode::Save, QStringLiteral("Export Report as PDF"), {}, {}});
         QCOMPARE(parent, &tool);
         // That window gone: the main window, never none (a box floating mid-screen).
         tool.hide();

@@ -2,8 +2,10 @@
 #include "TestMain.h"
 
 #include "RunningProgram.h"
+#include "TextFit.h"
 #include "graphing/DisplayList.h"
 #include "platform/EditableGrid.h"
+#include "platform/GridClipboard.h"
 #include "scatchard/SaturationFitPanel.h"
 #include "scatchard/frmScatchard.h"
 #include "session/StatusText.h"
@@ -90,13 +92,21 @@ private slots:
         QCOMPARE(panel->lblOutputScatchardBmax->text(), QStringLiteral("10.2041 nM"));
         QVERIFY(panel->lblOutputFitKd->text().contains(QStringLiteral(" ± ")));
         QCOMPARE(panel->lblOutputFitdf->text(), QStringLiteral("2"));
-        for (QLabel *label : panel->fraSaturationFit->findChildren<QLabel *>()) {
-            QVERIFY2(label->isVisible(), qPrintable(label->objectName()));
-            if (!label->wordWrap())
-                QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
-                         qPrintable(label->objectName()));
+        // Every text whole, with numbers of every size: "9.94167 ± 0.0980523 nM" lost its M once, and E notation
+        // is longer still.
+        for (const double scale : {1.0, 1e-7, 3.3e8}) {
+            QList<QStringList> scaled;
+            for (const QStringList &row : {QStringList{"1", "0.91"}, {"2", "0.79"}, {"3", "0.73"}, {"4", "0.59"}})
+                scaled << QStringList{QString::number(row[0].toDouble() * scale, 'g', 3), row[1]};
+            fit(scaled);
+            QVERIFY(panel->lblOutputFitKd->text().contains(QStringLiteral(" ± ")));
+            for (QLabel *label : panel->fraSaturationFit->findChildren<QLabel *>()) {
+                QVERIFY2(label->isVisible(), qPrintable(label->objectName()));
+                QVERIFY2(TextFit::labelProblem(label).isEmpty(), qPrintable(TextFit::labelProblem(label)));
+            }
+            QVERIFY(panel->fraSaturationFit->geometry().right() < tool->widget()->width());
         }
-        QVERIFY(panel->fraSaturationFit->geometry().right() < tool->widget()->width());
+        fit(kWorkedExample);
 
         const QList<DisplayItem> dashes = modelDashes();
         QVERIFY(dashes.size() > 5);
@@ -132,6 +142,38 @@ private slots:
         QVERIFY(!points.isEmpty());
         QCOMPARE(QPointF(points.last().x1, points.last().y1), QPointF(2100, 4000));
         QCOMPARE(StatusText::current(), QString());
+    }
+
+    // A change of the data, however made, takes the fit's results and graph
+    // away at once; the regression outputs stay, and the status bar says so.
+    void resultsOfEarlierDataGo()
+    {
+        fillGrid(*tool->flgInputScatchard, kWorkedExample);
+        QTest::mouseClick(tool->cmdScatchard, Qt::LeftButton);
+        QCOMPARE(StatusText::current(), QString());
+        const QString kd = tool->lblOutputKd->text();
+        fit(kWorkedExample);
+        QVERIFY(!modelDashes().isEmpty());
+
+        // Typed into a cell.
+        clickCell(*tool->flgInputScatchard, 2, 2);
+        QTest::keyClick(tool->flgInputScatchard, '4');
+        QTest::keyClicks(tool->txtEdit, "2");
+        QTest::keyClick(tool->txtEdit, Qt::Key_Down);
+        QTRY_COMPARE(tool->flgInputScatchard->TextMatrix(2, 2), QStringLiteral("42"));
+        QCOMPARE(panel->lblOutputFitKd->text(), QString());
+        QCOMPARE(panel->lblOutputScatchardKd->text(), QString());
+        QVERIFY(panel->lblFitNote->text().contains("changed"));
+        QVERIFY(program.picture().displayList().items().empty());
+        QCOMPARE(tool->lblOutputKd->text(), kd);
+        QVERIFY(StatusText::current().contains("changed after Analyze data"));
+
+        // Pasted (as Open Data fills the grid too), after the saturation graph.
+        fit(kWorkedExample, panel->cmdSaturationGraph);
+        QVERIFY(!program.picture().displayList().items().empty());
+        GridClipboard::fillCells(*tool->flgInputScatchard, 1, 1, {{"5", "0.5"}});
+        QCOMPARE(panel->lblOutputFitBmax->text(), QString());
+        QVERIFY(program.picture().displayList().items().empty());
     }
 
     void casesInWords_data()

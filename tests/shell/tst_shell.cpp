@@ -197,11 +197,13 @@ private slots:
         SettingsStore::write(kApp, "Settings", "MainHeight", "1e9");
         SettingsStore::write(kApp, "Settings", "MainLeft", "-50000");
         start();
+        // The frame, not only the client area, fills the available height.
         const QRect available = main->screen()->availableGeometry();
-        QCOMPARE(main->pos(), available.topLeft());
-        QCOMPARE(main->height(), available.height());
+        QVERIFY(main->frameGeometry() != main->geometry());
+        QCOMPARE(main->frameGeometry().topLeft(), available.topLeft());
+        QCOMPARE(main->frameGeometry().height(), available.height());
         main->close();
-        QCOMPARE(stored("Settings", "MainHeight").toDouble(), available.height() * 1440.0 / main->logicalDpiY());
+        QCOMPARE(stored("Settings", "MainHeight").toDouble(), main->height() * 1440.0 / main->logicalDpiY());
         QCOMPARE(stored("Settings", "MainLeft").toDouble(), available.left() * 1440.0 / main->logicalDpiX());
     }
 

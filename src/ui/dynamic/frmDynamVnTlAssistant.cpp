@@ -90,26 +90,37 @@ void frmDynamVnTlAssistant::closeEvent(QCloseEvent *event)
     ChildWindow::closeEvent(event);
 }
 
-void frmDynamVnTlAssistant::showWhatAbout(const QString &title)
+void frmDynamVnTlAssistant::showWhatAbout(const QString &title, const QString &text)
 {
     fraWhatAbout->show();
-    setTwipsSize(3225, tallHeight);
     lblWhatAboutTitle->setText(title);
+    setWhatAboutText(text);
+    setTwipsSize(3225, tallHeight);
+}
+
+void frmDynamVnTlAssistant::setWhatAboutText(const QString &text)
+{
+    // The text takes the lines it needs in this font: the frame and the
+    // window make room for them.
+    lblWhatAboutText->setText(text);
+    fitHeightToText(lblWhatAboutText, Twips::toPixelsY(1170));
+    fraWhatAbout->resize(fraWhatAbout->width(), std::max(Twips::toPixelsY(1560), lblWhatAboutText->geometry().bottom()
+                                                                                     + 1 + Twips::toPixelsY(90)));
+    resize(size().expandedTo(minimumSizeHint()));
 }
 
 void frmDynamVnTlAssistant::lblWhat_About_Units_Click()
 {
-    showWhatAbout(QStringLiteral("Units"));
-    lblWhatAboutText->setText(QStringLiteral("Concentrations are expressed in ")
-                              + Session::current().concentrationUnit() + QStringLiteral("\n\nTime is expressed in ")
-                              + Session::current().timeUnit()
-                              + QStringLiteral("\n\nEquilibrium rate constants are expressed in the respective SI "
-                                               "units."));
+    showWhatAbout(QStringLiteral("Units"),
+                  QStringLiteral("Concentrations are expressed in ") + Session::current().concentrationUnit()
+                      + QStringLiteral("\n\nTime is expressed in ") + Session::current().timeUnit()
+                      + QStringLiteral("\n\nEquilibrium rate constants are expressed in "
+                                       "the respective SI units."));
 }
 
 void frmDynamVnTlAssistant::lblWhat_About_a_Demo_Click()
 {
-    showWhatAbout(QStringLiteral("Demo"));
+    showWhatAbout(QStringLiteral("Demo"), QString());
     if (frmDynVornish *wizard = dynamicWindows().dynamic)
         wizard->cmdClearForm_Click();
     DemoStep();
@@ -127,12 +138,12 @@ void frmDynamVnTlAssistant::DemoStep()
         fillWizardWithExample();
     }
     if (wizard->CurrentStep() == 3)
-        lblWhatAboutText->setText(QStringLiteral("Click on the 'Finish' button of the Dynamic Equilibrium Wizard to "
-                                                 "start the simulation.\nThen go to the Options window to analyze "
-                                                 "another aspect of the same simulation."));
+        setWhatAboutText(QStringLiteral("Click on the 'Finish' button of the Dynamic Equilibrium Wizard to "
+                                        "start the simulation.\nThen go to the Options window to analyze "
+                                        "another aspect of the same simulation."));
     else
-        lblWhatAboutText->setText(QStringLiteral("Click on the 'Next' button of the Dynamic Equilibrium Wizard to go "
-                                                 "to the next step of this demonstration."));
+        setWhatAboutText(QStringLiteral("Click on the 'Next' button of the Dynamic Equilibrium Wizard to go "
+                                        "to the next step of this demonstration."));
 }
 
 void frmDynamVnTlAssistant::fillWizardWithExample()

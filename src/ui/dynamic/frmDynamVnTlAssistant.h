@@ -41,6 +41,7 @@ protected:
 
 private:
     void Form_Load();
-    void showWhatAbout(const QString &title);
+    void showWhatAbout(const QString &title, const QString &text);
+    void setWhatAboutText(const QString &text);
     void fillWizardWithExample();
 };

@@ -18,6 +18,22 @@ frmVnTlAssistant::frmVnTlAssistant()
     auto *outer = new QVBoxLayout(content);
     outer->setContentsMargins(6, 6, 6, 6);
 
+    fraVnToolHelp = new QGroupBox(QStringLiteral("Assistant:"));
+    fraVnToolHelp->setObjectName(QStringLiteral("fraVnToolHelp"));
+    auto *helpLayout = new QVBoxLayout(fraVnToolHelp);
+    lblInputSuggestion = new QLabel(modVornish::GuidanceText({}));
+    lblInputSuggestion->setObjectName(QStringLiteral("lblInputSuggestion"));
+    lblInputSuggestion->setWordWrap(true);
+    lblInputSuggestion->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    // The longest guidance (six filled fields) must fit the narrow window whole.
+    QFont guidanceFont = lblInputSuggestion->font();
+    guidanceFont.setPointSizeF(8);
+    lblInputSuggestion->setFont(guidanceFont);
+    helpLayout->setContentsMargins(6, 4, 6, 4);
+    helpLayout->addWidget(lblInputSuggestion);
+    // Above the chart: the guidance points to it "below".
+    outer->addWidget(fraVnToolHelp, 1);
+
     fraInputCombinations = new QGroupBox(QStringLiteral("Valid Input Combinations:"));
     fraInputCombinations->setObjectName(QStringLiteral("fraInputCombinations"));
     auto *chartGrid = new QGridLayout(fraInputCombinations);
@@ -43,20 +59,6 @@ frmVnTlAssistant::frmVnTlAssistant()
     chartGrid->addWidget(chart, 0, 1, 7, 1, Qt::AlignTop);
     outer->addWidget(fraInputCombinations);
 
-    fraVnToolHelp = new QGroupBox(QStringLiteral("Assistant:"));
-    fraVnToolHelp->setObjectName(QStringLiteral("fraVnToolHelp"));
-    auto *helpLayout = new QVBoxLayout(fraVnToolHelp);
-    lblInputSuggestion = new QLabel(modVornish::GuidanceText({}));
-    lblInputSuggestion->setObjectName(QStringLiteral("lblInputSuggestion"));
-    lblInputSuggestion->setWordWrap(true);
-    lblInputSuggestion->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    // The longest guidance (six filled fields) must fit the narrow window whole.
-    QFont guidanceFont = lblInputSuggestion->font();
-    guidanceFont.setPointSizeF(8);
-    lblInputSuggestion->setFont(guidanceFont);
-    helpLayout->setContentsMargins(6, 4, 6, 4);
-    helpLayout->addWidget(lblInputSuggestion);
-    outer->addWidget(fraVnToolHelp, 1);
     setWidget(content);
     Form_Load();
 }

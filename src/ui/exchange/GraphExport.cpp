@@ -7,6 +7,7 @@
 #include "graphing/GraphPicture.h"
 #include "graphing/GraphWindows.h"
 #include "graphing/frmGraph.h"
+#include "platform/DialogOwner.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "platform/ModalDialog.h"
@@ -49,7 +50,7 @@ int chooseDpi()
 {
     const short kept = SettingsStore::readShort(kApp, kSettings, kDpiKey, defaultDpi);
     const int start = kept >= ResolutionDialog::MinimumDpi && kept <= ResolutionDialog::MaximumDpi ? kept : defaultDpi;
-    ResolutionDialog dialog(start, QApplication::activeWindow());
+    ResolutionDialog dialog(start, DialogOwner::current());
     if (ModalDialog::run(dialog) != QDialog::Accepted)
         return 0;
     const int dpi = dialog.spnResolution->value();

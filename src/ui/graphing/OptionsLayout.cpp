@@ -178,10 +178,12 @@ void frmOptions::BuildControls()
     scatchardLayout->addStretch();
     SSTab1->addTab(scatchard, QStringLiteral("Scatchard Analysis Graph"));
 
-    // Six captions do not fit one row of this narrow window: they take rows.
+    // Six captions do not fit one row of this narrow window: they take two
+    // rows, and the window grows wider for them. A third row would push the
+    // buttons below the work area of the main window at its default size.
     auto *tabbed = new QVBoxLayout();
     tabbed->setSpacing(0);
-    tabbed->addWidget(named(new TabRows(SSTab1), "SSTab1Rows"));
+    tabbed->addWidget(named(new TabRows(SSTab1, 2), "SSTab1Rows"));
     tabbed->addWidget(SSTab1);
     outer->addLayout(tabbed);
 

@@ -120,8 +120,30 @@ QSize ChildWindow::minimumSizeHint() const
 void ChildWindow::showEvent(QShowEvent *event)
 {
     QMdiSubWindow::showEvent(event);
-    if (!isMinimized() && !isMaximized())
+    if (!isMinimized() && !isMaximized()) {
         resize(size().expandedTo(minimumSizeHint()));
+        keepInWorkArea();
+    }
+}
+
+void ChildWindow::keepInWorkArea()
+{
+    const QMdiArea *area = mdiArea();
+    if (!area || !area->isVisible())
+        return; // the work area has no size of its own yet
+    const QRect room = area->viewport()->rect();
+    QRect placed = geometry();
+    // Taller or wider than the work area: as small as the window can be, but no smaller than the area.
+    const QSize least = minimumSizeHint();
+    if (placed.height() > room.height())
+        placed.setHeight(std::max(room.height(), least.height()));
+    if (placed.width() > room.width())
+        placed.setWidth(std::max(room.width(), least.width()));
+    // Then moved up or left, as far as needed and no further than the area's corner.
+    placed.moveTop(std::max(room.top(), std::min(placed.top(), room.bottom() - placed.height() + 1)));
+    placed.moveLeft(std::max(room.left(), std::min(placed.left(), room.right() - placed.width() + 1)));
+    if (placed != geometry())
+        setGeometry(placed);
 }
 
 void ChildWindow::closeEvent(QCloseEvent *event)

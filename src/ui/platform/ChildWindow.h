@@ -41,5 +41,11 @@ protected:
     int captionWidth() const;
 
     void closeEvent(QCloseEvent *event) override;
+    // A window is shown whole inside the main window's work area when it
+    // can be: placed beyond its edges, its bottom buttons would be seen only
+    // by scrolling the work area, which hides the top of every other window.
     void showEvent(QShowEvent *event) override;
+
+private:
+    void keepInWorkArea();
 };

@@ -1,6 +1,8 @@
 #include "platform/QtFileDialogService.h"
 
-#include <QApplication>
+#include "platform/DialogOwner.h"
+#include "platform/ModalDialog.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -20,11 +22,13 @@ QString withExtension(const QString &path, const QString &filter)
 
 QString QtFileDialogService::ask(const FileDialogs::Request &request)
 {
-    const QString filters = request.filters.join(QStringLiteral(";;"));
-    QWidget *owner = QApplication::activeWindow();
-    if (request.mode == FileDialogs::Mode::Open)
-        return QFileDialog::getOpenFileName(owner, request.title, request.startPath, filters);
-    QString chosenFilter;
-    const QString path = QFileDialog::getSaveFileName(owner, request.title, request.startPath, filters, &chosenFilter);
-    return withExtension(path, chosenFilter);
+    QFileDialog dialog(DialogOwner::current(), request.title, request.startPath,
+                       request.filters.join(QStringLiteral(";;")));
+    const bool save = request.mode == FileDialogs::Mode::Save;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (ModalDialog::run(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    const QString path = dialog.selectedFiles().constFirst();
+    return save ? withExtension(path, dialog.selectedNameFilter()) : path;
 }

@@ -3,7 +3,7 @@
 #include "platform/FileDialogs.h"
 
 // The file service of the running program: the toolkit's file dialogs over
-// the active window. Saving asks before replacing a file.
+// the window the user was working in (DialogOwner). Saving asks before replacing a file.
 class QtFileDialogService : public FileDialogs::Service
 {
 public:

@@ -1,60 +1,13 @@
 #include "platform/QtMessageService.h"
 
+#include "platform/DialogOwner.h"
 #include "platform/ModalDialog.h"
 
-#include <QApplication>
-#include <QMainWindow>
 #include <QMessageBox>
-#include <QPointer>
-
-namespace {
-
-QWidget *mainWindow()
-{
-    for (QWidget *window : QApplication::topLevelWidgets())
-        if (qobject_cast<QMainWindow *>(window))
-            return window;
-    return nullptr;
-}
-
-} // namespace
-
-// Remembers the last window that became active.
-class QtMessageService::ActiveWindowWatch : public QObject
-{
-public:
-    ActiveWindowWatch()
-    {
-        if (QCoreApplication *application = QCoreApplication::instance())
-            application->installEventFilter(this);
-    }
-
-    QPointer<QWidget> last;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::WindowActivate && watched->isWidgetType()
-            && static_cast<QWidget *>(watched)->isWindow())
-            last = static_cast<QWidget *>(watched);
-        return false;
-    }
-};
 
 QtMessageService::QtMessageService()
-    : m_watch(std::make_unique<ActiveWindowWatch>())
 {
-}
-
-QtMessageService::~QtMessageService() = default;
-
-QWidget *QtMessageService::owner() const
-{
-    if (QWidget *active = QApplication::activeWindow())
-        return active;
-    if (m_watch->last && m_watch->last->isVisible())
-        return m_watch->last;
-    return mainWindow();
+    DialogOwner::startWatching();
 }
 
 Messages::Answer QtMessageService::ask(const Messages::Request &request)
@@ -63,7 +16,7 @@ Messages::Answer QtMessageService::ask(const Messages::Request &request)
     using Messages::Buttons;
     using Messages::Icon;
 
-    QMessageBox box(owner());
+    QMessageBox box(DialogOwner::current());
     box.setWindowTitle(request.title);
     box.setText(QString(request.text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     switch (request.icon) {

@@ -8,9 +8,10 @@
 
 #include <algorithm>
 
-TabRows::TabRows(QTabWidget *pages, QWidget *parent)
+TabRows::TabRows(QTabWidget *pages, int mostRows, QWidget *parent)
     : QWidget(parent)
     , m_pages(pages)
+    , m_mostRows(mostRows)
 {
     m_pages->tabBar()->hide();
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
@@ -136,7 +137,18 @@ QSize TabRows::minimumSizeHint() const
     int widest = 0;
     for (int i = 0; i < m_pages->count(); ++i)
         widest = std::max(widest, tabSize(i).width());
-    return QSize(widest, rowHeight());
+    if (m_mostRows <= 0)
+        return QSize(widest, rowHeight());
+    // The least width for the rows allowed: fewer rows never need less width.
+    int enough = std::max(widest, sizeHint().width());
+    while (widest < enough) {
+        const int middle = (widest + enough) / 2;
+        if (int(rows(middle).size()) <= m_mostRows)
+            enough = middle;
+        else
+            widest = middle + 1;
+    }
+    return QSize(enough, int(rows(enough).size()) * rowHeight());
 }
 
 void TabRows::paintEvent(QPaintEvent *)

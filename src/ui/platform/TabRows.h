@@ -16,7 +16,10 @@ class TabRows : public QWidget
     Q_OBJECT
 
 public:
-    explicit TabRows(QTabWidget *pages, QWidget *parent = nullptr);
+    // mostRows, when above 0, is the most rows the tabs may take: the widget
+    // is never narrower than they need for it (a dialog short of height
+    // grows wider rather than taller).
+    explicit TabRows(QTabWidget *pages, int mostRows = 0, QWidget *parent = nullptr);
 
     // Where the tab of a page is drawn, in this widget.
     QRect tabRect(int index) const;
@@ -39,4 +42,5 @@ private:
     int rowHeight() const;
 
     QTabWidget *m_pages;
+    int m_mostRows;
 };

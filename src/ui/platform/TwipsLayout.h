@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QString>
 
+#include <algorithm>
+
 // Controls made and placed the way the windows lay them out: named as the
 // control, at a position and size in twips inside their parent.
 namespace TwipsLayout {
@@ -33,6 +35,14 @@ inline QLabel *textBox(QWidget *parent, const QString &name, const QString &text
     box->setWordWrap(true);
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return box;
+}
+
+// Makes a wrapping text box as tall as its text needs at its width, never
+// shorter than designed (pixels): a longer text or a larger font takes more
+// lines, and the box must show them all.
+inline void fitHeightToText(QLabel *box, int designedHeight)
+{
+    box->resize(box->width(), std::max(designedHeight, box->heightForWidth(box->width())));
 }
 
 inline QGroupBox *frame(QWidget *parent, const QString &name, const QString &caption, double left, double top,

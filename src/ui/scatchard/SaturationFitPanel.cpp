@@ -1,5 +1,6 @@
 #include "scatchard/SaturationFitPanel.h"
 
+#include "graphing/GraphHost.h"
 #include "platform/EditableGrid.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
@@ -15,6 +16,7 @@
 
 #include <QGridLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -169,9 +171,15 @@ bool SaturationFitPanel::ReplotFitGraph()
 
 void SaturationFitPanel::ShowPanel()
 {
+    // The frame takes the room its texts need (long numbers in E notation
+    // included), never less than designed, and the window widens to show it.
+    const QRect designed = Twips::toPixels(frameLeft, 360, frameWidth, 5040);
+    fraSaturationFit->resize(designed.size().expandedTo(fraSaturationFit->minimumSizeHint()));
     fraSaturationFit->show();
-    if (m_form.twipsWidth() < wideWidth)
-        m_form.setTwipsSize(wideWidth, m_form.twipsHeight());
+    const double needed = std::max(wideWidth, Twips::fromPixelsX(fraSaturationFit->geometry().right() + 1)
+                                                  + (wideWidth - frameLeft - frameWidth));
+    if (m_form.twipsWidth() < needed)
+        m_form.setTwipsSize(needed, m_form.twipsHeight());
 }
 
 void SaturationFitPanel::RunFit(FitGraph graph)
@@ -209,10 +217,24 @@ void SaturationFitPanel::RunFit(FitGraph graph)
     StatusText::clear();
 }
 
+void SaturationFitPanel::DataChanged()
+{
+    if (m_lastGraph != FitGraph::None && Session::current().graphSource() == modPlot_Graph::ScatchardTool) {
+        if (GraphHost *host = modPlot_Graph::RegisteredGraphHost())
+            host->clearPicture(false);
+    }
+    m_lastGraph = FitGraph::None;
+    if (!m_showsResults)
+        return;
+    ShowComparison(SaturationComparison(), Session::current().concentrationUnit());
+    lblFitNote->setText(QStringLiteral("The data have changed since this fit: press Fit Curve to fit them."));
+}
+
 void SaturationFitPanel::ShowComparison(const SaturationComparison &comparison, const QString &unit)
 {
     const SaturationFit &fit = comparison.fit;
     const bool fitted = fit.outcome == SaturationFit::Fitted;
+    m_showsResults = fitted || comparison.hasLine;
     lblOutputScatchardKd->setText(comparison.hasLine ? FitQuantityText(comparison.scatchardKd, unit) : QString());
     lblOutputScatchardBmax->setText(comparison.hasLine ? FitQuantityText(comparison.scatchardBmax, unit) : QString());
     lblOutputFitKd->setText(fitted ? estimateText(fit.kd, fit.seKd, unit) : QString());

@@ -50,6 +50,10 @@ public:
     // the last Scatchard graph came from Analyze data.
     bool ReplotFitGraph();
 
+    // The grid's data changed: the fit's results and the graph it drew are
+    // those of earlier data, so they go (the frame says why).
+    void DataChanged();
+
     // The results of a comparison in the unit; the cases in words.
     void ShowComparison(const modStatistics::SaturationComparison &comparison, const QString &unit);
 
@@ -61,4 +65,5 @@ private:
 
     frmScatchard &m_form;
     FitGraph m_lastGraph = FitGraph::None;
+    bool m_showsResults = false; // the frame holds the results of a fit
 };

@@ -55,7 +55,7 @@ double readCell(EditableGrid &grid, int row, int col)
 
 } // namespace
 
-void AnalyzeScatchard(frmScatchard &form)
+bool AnalyzeScatchard(frmScatchard &form)
 {
     StatusText::set(QStringLiteral("Calculating  Kd..."));
     EditableGrid &grid = *form.flgInputScatchard;
@@ -66,7 +66,7 @@ void AnalyzeScatchard(frmScatchard &form)
         grid.setCurrent(1, 1);
         showInvalidInput();
         StatusText::clear();
-        return;
+        return false;
     }
     try {
         std::vector<double> x(n), y(n);
@@ -77,7 +77,7 @@ void AnalyzeScatchard(frmScatchard &form)
         if (n < 3) {
             showInsufficientInput();
             StatusText::clear();
-            return;
+            return false;
         }
 
         double intercept = 0, slope = 0, seSlope = 0, t = 0;
@@ -98,9 +98,11 @@ void AnalyzeScatchard(frmScatchard &form)
         form.lblOutputCI->setText(KdIntervalText(interval, unit));
 
         PlotScatchardGraph(x, y, slope, intercept);
+        return true;
     } catch (const RuntimeFault &) {
         showInvalidInput();
         StatusText::clear();
+        return false;
     }
 }
 

@@ -8,7 +8,8 @@ namespace modStatistics {
 // writes intercept, slope, its standard error, df, Kd and the 95 %
 // interval of Kd into the window's labels with every message on the way,
 // then plots the points and the line. Any fault ends the run with the
-// invalid-input message; every way out clears the status text.
-void AnalyzeScatchard(frmScatchard &form);
+// invalid-input message; every way out clears the status text. Returns
+// whether the labels now hold the results of the grid's data.
+bool AnalyzeScatchard(frmScatchard &form);
 
 } // namespace modStatistics

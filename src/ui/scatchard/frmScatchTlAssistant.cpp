@@ -85,8 +85,7 @@ void frmScatchTlAssistant::ShowTopic(const QString &title, const QString &text, 
     lblText->setText(text);
     // The text takes the lines it needs in this font: the units label, the
     // frame and the window make room for them.
-    const QRect designed = Twips::toPixels(120, 400, 2745, 1560);
-    lblText->resize(designed.width(), std::max(designed.height(), lblText->heightForWidth(designed.width())));
+    TwipsLayout::fitHeightToText(lblText, Twips::toPixelsY(1560));
     const int gap = Twips::toPixelsY(40);
     lblUnits->move(lblUnits->x(), lblText->geometry().bottom() + 1 + gap);
     const QWidget *last = showUnits ? static_cast<QWidget *>(lblUnits) : lblText;

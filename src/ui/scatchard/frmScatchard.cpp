@@ -8,6 +8,7 @@
 #include "scatchard/ScatchardWindows.h"
 #include "scatchard/frmScatchTlAssistant.h"
 #include "session/Session.h"
+#include "session/StatusText.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
@@ -63,6 +64,9 @@ void frmScatchard::BuildControls()
     connect(cmdClose, &QPushButton::clicked, this, &frmScatchard::cmdClose_Click);
     connect(cmdScatchardAssistant, &QPushButton::clicked, this, &frmScatchard::cmdScatchardAssistant_Click);
     connect(flgInputScatchard, &EditableGrid::cellCommitted, this, &frmScatchard::flgInputScatchard_CellCommitted);
+    // Typing, pasting, Open Data and Clear Form all change the cells' texts.
+    connect(flgInputScatchard->model(), &QAbstractItemModel::dataChanged, this,
+            &frmScatchard::flgInputScatchard_DataChanged);
     connect(this, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates before, Qt::WindowStates now) {
         if ((now & Qt::WindowActive) && !(before & Qt::WindowActive))
             Form_Activate();
@@ -144,7 +148,7 @@ QList<modStatistics::DataRowText> frmScatchard::gridRows() const
 
 void frmScatchard::cmdScatchard_Click()
 {
-    modStatistics::AnalyzeScatchard(*this);
+    m_resultsOfGrid = modStatistics::AnalyzeScatchard(*this);
 }
 
 void frmScatchard::cmdClearForm_Click()
@@ -179,6 +183,17 @@ void frmScatchard::cmdScatchardAssistant_Click()
         assistant->showInFront();
     }
     modStatistics::ShowInputRequirements();
+}
+
+void frmScatchard::flgInputScatchard_DataChanged()
+{
+    // The curve fit's results go at once; the regression outputs stay, but
+    // the status bar says they belong to the earlier data.
+    fitPanel->DataChanged();
+    if (m_resultsOfGrid) {
+        m_resultsOfGrid = false;
+        StatusText::set(QStringLiteral("Data changed after Analyze data: the results are of the earlier data."));
+    }
 }
 
 void frmScatchard::flgInputScatchard_CellCommitted()

@@ -53,9 +53,12 @@ public:
     void cmdClose_Click();
     void cmdScatchardAssistant_Click();
     void flgInputScatchard_CellCommitted();
+    void flgInputScatchard_DataChanged();
 
 private:
     void BuildControls();
     void BuildInputFrame(QWidget *content);
     void BuildOutputs(QWidget *content);
+
+    bool m_resultsOfGrid = false; // the outputs are those of the grid's data
 };

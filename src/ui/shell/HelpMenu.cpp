@@ -1,5 +1,5 @@
-// The Help menu of the main window: the user guide (also on F1), the
-// trouble-shooting of a missing or unreadable help file and the About window. (ReadMe is with the other menus.)
+// The Help menu of the main window: the user guide (also on F1), the advice
+// on a missing or unreadable guide file and the About window. (ReadMe is with the other menus.)
 #include "shell/frmVn_Main.h"
 
 #include "platform/DocumentLauncher.h"
@@ -11,29 +11,34 @@
 #include "shell/frmVnAbout.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 namespace {
 
 const QString kHelpProblemTitle = QStringLiteral("HTML Help problem");
 
+// Where the guide is expected, whether it is there, and how to put it back
+// on this system: by reinstalling the package, or by building again.
 QString helpProblemsQuestion()
 {
     const QString br = Messages::lineBreak();
-    return QStringLiteral("The Help feature requires that HTML Help has been installed on your computer. "
-                          "If your computer is not ")
-           + QStringLiteral("HTML Help-enabled, the Vornish Help feature will not work properly, and you may need "
-                            "to install or update HTML Help on your machine.")
-           + br + br + QStringLiteral(" To enable HTML Help on your machine, the following is needed: ") + br
-           + QStringLiteral(" 1 - Locate and download a utility called 'hhupd.exe'.") + br
-           + QStringLiteral("     You can download this file (465 kb) from the internet.") + br
-           + QStringLiteral(" 2 - Run the 'hhupd.exe' utility.") + br + QStringLiteral(" 3 - Restart Vornish.") + br
-           + br
-           + QStringLiteral("Vornish can locate the hhupd.exe file for you. Do you want to close Vornish and open "
-                            "an Vornish Help page that is installed on your computer to assist you in ")
-           + QStringLiteral("finding the update utility? ") + br
-           + QStringLiteral("- Click 'OK' to end the program, and open the Help page using your default internet "
-                            "browser.")
-           + br + QStringLiteral("- Click 'Cancel' to close this message box.");
+    const QString guide = modVnPublic::HelpFilePath();
+    const QString state = QFileInfo(guide).isReadable()
+                              ? QStringLiteral("The file is there; when the guide does not open all the same, the "
+                                               "file is damaged.")
+                              : QStringLiteral("The file is missing or cannot be read.");
+    const QString remedy =
+        modVnPublic::CurrentProgramLayout() == modVnPublic::ProgramLayout::Installed
+            ? QStringLiteral("To put it back, reinstall Vornish, for example in a terminal:") + br
+                  + QStringLiteral("     sudo apt install --reinstall vornish")
+            : QStringLiteral("This Vornish runs from its build folder. To put the guide back, build Vornish again "
+                             "in its source folder:")
+                  + br + QStringLiteral("     cmake --build build");
+    return QStringLiteral("Vornish shows its user guide from the file") + br + QStringLiteral("     ") + guide + br
+           + state + br + br + remedy + br
+           + QStringLiteral("Then choose Help Topics again; Vornish need not be restarted.") + br + br
+           + QStringLiteral("- Click 'OK' to open this advice as a page in your default internet browser.") + br
+           + QStringLiteral("- Click 'Cancel' to close this message box.");
 }
 
 } // namespace
@@ -67,7 +72,6 @@ void frmVn_Main::mnuHelpTrouble_Click()
     modVnPublic::LaunchDocument(this, modVnPublic::ProgramFilePath(QStringLiteral("hhupdate.htm")), 0);
     StatusText::clear();
     QApplication::restoreOverrideCursor();
-    close(); // as File > Exit
 }
 
 void frmVn_Main::mnuHelpAbout_Click()

@@ -20,14 +20,20 @@ QRectF toTwips(const QRect &pixels)
                   Twips::fromPixelsY(pixels.height()));
 }
 
-// The screen area free for windows where the placement starts, in twips.
-QRectF availableArea(const QRectF &placement)
+// The screen area free for the window where the placement starts, in twips,
+// as a placement gives it: the frame's top left corner (as QWidget::move
+// takes it) and the size of the client area, which has the area less the
+// frame's thickness, as far as the frame is known (once the window is shown).
+QRectF availableArea(const QWidget &window, const QRectF &placement)
 {
     const QPoint start(Twips::toPixelsX(placement.left()), Twips::toPixelsY(placement.top()));
     const QScreen *screen = QGuiApplication::screenAt(start);
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    return screen ? toTwips(screen->availableGeometry()) : placement;
+    if (!screen)
+        return placement;
+    const QSize frame = window.frameGeometry().size() - window.geometry().size();
+    return toTwips(screen->availableGeometry().adjusted(0, 0, -frame.width(), -frame.height()));
 }
 
 } // namespace
@@ -51,7 +57,20 @@ void MainPlacement::restore(QWidget &window)
     };
     const QRectF stored(read("MainLeft", 0), read("MainTop", 0), read("MainWidth", DefaultWidth),
                         read("MainHeight", DefaultHeight));
-    place(window, fitted(stored, availableArea(stored), toTwips(QRect(QPoint(), window.minimumSizeHint())).size()));
+    place(window, usable(window, stored));
+}
+
+void MainPlacement::fitFrame(QWidget &window)
+{
+    const QRectF now = current(window);
+    const QRectF fit = usable(window, now);
+    if (fit != now)
+        place(window, fit);
+}
+
+QRectF MainPlacement::usable(const QWidget &window, const QRectF &twips)
+{
+    return fitted(twips, availableArea(window, twips), toTwips(QRect(QPoint(), window.minimumSizeHint())).size());
 }
 
 void MainPlacement::resize(QWidget &window, double width, double height)

@@ -19,6 +19,9 @@ public:
 
     // Places the window from "MainLeft", "MainTop", "MainWidth" and "MainHeight".
     void restore(QWidget &window);
+    // Fits the window again once it is shown and its frame is known: the
+    // frame, not only the client area, goes on the screen.
+    void fitFrame(QWidget &window);
     // Gives the window a size in twips, keeping its place.
     void resize(QWidget &window, double width, double height);
     // Writes the four values.
@@ -32,6 +35,8 @@ public:
     static QRectF fitted(const QRectF &stored, const QRectF &available, const QSizeF &minimum);
 
 private:
+    // A placement fitted for the window on the screen it starts on.
+    static QRectF usable(const QWidget &window, const QRectF &twips);
     void place(QWidget &window, const QRectF &twips);
 
     QRectF m_twips; // the placement last given to the window

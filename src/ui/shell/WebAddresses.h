@@ -2,20 +2,13 @@
 
 #include <QString>
 
-// The product's web pages, opened in the default browser.
+// The product's contribution page, opened in the default browser by the
+// contribution reminder.
 namespace WebAddresses {
 
-inline QString productSite()
-{
-    return QStringLiteral("https://vornish.example/");
-}
 inline QString contributionPage()
 {
     return QStringLiteral("https://vornish.example/contribute");
-}
-inline QString makerPage()
-{
-    return QStringLiteral("https://vornish.example/maker");
 }
 
 } // namespace WebAddresses

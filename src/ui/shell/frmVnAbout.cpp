@@ -1,13 +1,11 @@
 #include "shell/frmVnAbout.h"
 
-#include "platform/DocumentLauncher.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Twips.h"
-#include "session/StatusText.h"
+#include "shell/AppWindows.h"
 #include "shell/ToolIcons.h"
-#include "shell/WebAddresses.h"
+#include "shell/frmVn_Main.h"
 
-#include <QApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -21,6 +19,10 @@ constexpr double kWidth = 6060;
 constexpr double kHeight = 2130;
 constexpr int kTicksShown = 20;
 
+// The guide's pages the contact lines open in the help window.
+const QString kAboutTopic = QStringLiteral("about.html");
+const QString kContributeTopic = QStringLiteral("about.html#contributing");
+
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text)
 {
     auto *label = new QLabel(text, parent);
@@ -28,10 +30,10 @@ QLabel *addLabel(QWidget *parent, const char *name, const QString &text)
     return label;
 }
 
-QLabel *addContactLine(QWidget *parent, const char *name, const QString &address)
+QLabel *addContactLine(QWidget *parent, const char *name, const QString &caption)
 {
-    QLabel *line = addLabel(parent, name, address);
-    line->setToolTip(QStringLiteral("Click to load the Vornish web site in your default internet browser."));
+    QLabel *line = addLabel(parent, name, caption);
+    line->setToolTip(QStringLiteral("Click to open this page of the Vornish guide in the help window."));
     line->setCursor(Qt::PointingHandCursor);
     QFont underlined = line->font();
     underlined.setUnderline(true);
@@ -90,9 +92,9 @@ void frmVnAbout::BuildControls()
     lblDescription = addLabel(fraAbout, "lblDescription",
                               QStringLiteral("Binding equilibria and kinetics of A + B <=> [A/B]"));
     grid->addWidget(lblDescription, 2, 1);
-    lblContactInfo1 = addContactLine(fraAbout, "lblContactInfo1", WebAddresses::productSite());
+    lblContactInfo1 = addContactLine(fraAbout, "lblContactInfo1", QStringLiteral("About Vornish"));
     grid->addWidget(lblContactInfo1, 3, 1);
-    lblContactInfo2 = addContactLine(fraAbout, "lblContactInfo2", WebAddresses::makerPage());
+    lblContactInfo2 = addContactLine(fraAbout, "lblContactInfo2", QStringLiteral("Contributing to Vornish"));
     grid->addWidget(lblContactInfo2, 4, 1);
 
     setWidget(content);
@@ -143,22 +145,20 @@ void frmVnAbout::Form_Click()
 
 void frmVnAbout::lblContactInfo1_Click()
 {
-    OpenWebPage(lblContactInfo1->text());
+    OpenGuidePage(kAboutTopic);
 }
 
 void frmVnAbout::lblContactInfo2_Click()
 {
-    OpenWebPage(lblContactInfo2->text());
+    OpenGuidePage(kContributeTopic);
 }
 
-void frmVnAbout::OpenWebPage(const QString &address)
+void frmVnAbout::OpenGuidePage(const QString &topic)
 {
-    StatusText::set(QStringLiteral("Please wait for web page to load ..."));
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    modVnPublic::LaunchDocument(this, address, 0);
     CloseAbout();
-    QApplication::restoreOverrideCursor();
-    StatusText::clear();
+    // As Help Topics: a guide that cannot be opened is reported, with the advice of Help Problems.
+    if (frmVn_Main *main = appWindows().main)
+        main->ShowHelp(topic);
 }
 
 bool frmVnAbout::eventFilter(QObject *watched, QEvent *event)

@@ -8,7 +8,7 @@ class QTimer;
 
 // The About window: product name, version and two contact lines, without a
 // caption bar. It closes itself after twenty seconds, at once on a click, or
-// when a contact line opens its web page.
+// when a contact line opens its page of the guide in the help window.
 class frmVnAbout : public ChildWindow
 {
     Q_OBJECT
@@ -44,7 +44,7 @@ protected:
 private:
     void Form_Load(QWidget *mainWindow);
     void BuildControls();
-    void OpenWebPage(const QString &address);
+    void OpenGuidePage(const QString &topic);
     void CloseAbout();
 
     int m_ticks = 0;

@@ -335,6 +335,35 @@ void frmVn_Main::CountExit()
                     && count >= 15;
 }
 
+void frmVn_Main::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    m_frameToFit = true;
+    FitFrameWhenKnown();
+}
+
+bool frmVn_Main::event(QEvent *event)
+{
+    // A window manager puts its frame around the window a moment after it
+    // is shown, and moves it: the frame is known from then on.
+    const bool handled = QMainWindow::event(event);
+    if (m_frameToFit
+        && (event->type() == QEvent::Move || event->type() == QEvent::Resize
+            || event->type() == QEvent::WindowActivate))
+        FitFrameWhenKnown();
+    return handled;
+}
+
+void frmVn_Main::FitFrameWhenKnown()
+{
+    // Once, as the window first appears with its frame: the frame, not only
+    // the client area, must fit on the screen. Later the user places it.
+    if (!isVisible() || windowState() != Qt::WindowNoState || frameGeometry() == geometry())
+        return;
+    m_frameToFit = false;
+    m_placement.fitFrame(*this);
+}
+
 void frmVn_Main::closeEvent(QCloseEvent *event)
 {
     StatusText::set(QStringLiteral("Closing application ..."));

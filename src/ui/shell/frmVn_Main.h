@@ -73,6 +73,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void BuildMenus();
@@ -87,6 +89,7 @@ private:
     // Horizontal); Qt::Horizontal puts them side by side (Tile Vertical).
     void TileWindows(Qt::Orientation stacking);
     void StorePlacement();
+    void FitFrameWhenKnown();
     void CountExit();
 
     QMenu *m_windowMenu = nullptr;
@@ -99,5 +102,6 @@ private:
     QPointer<frmVnSplash> m_splash; // gone once the splash has ended
     bool m_reminderDue = false;
     MainPlacement m_placement;
+    bool m_frameToFit = false;              // shown, its frame not yet fitted on the screen
     std::unique_ptr<GraphHost> m_graphHost; // the plot engine's view of the windows
 };
