@@ -3,6 +3,7 @@
 #include "dynamic/DynamicWindows.h"
 #include "dynamic/UpdateAssistantGuidance.h"
 #include "dynamic/frmDynVornish.h"
+#include "exchange/ToolData.h"
 #include "platform/NumberText.h"
 #include "platform/TwipsLayout.h"
 #include "session/Session.h"
@@ -34,6 +35,7 @@ using namespace TwipsLayout;
 frmDynamVnTlAssistant::frmDynamVnTlAssistant(QWidget *parent)
     : ChildWindow(QStringLiteral("frmDynamVnTlAssistant"), QStringLiteral("DynamVn Tool Assistant"), parent)
 {
+    ToolData::RegisterWindow(this, ToolData::Source::Dynamic, ToolData::Role::Companion);
     showCloseButtonOnly();
     auto *content = new QWidget(this);
     QFont small = content->font();

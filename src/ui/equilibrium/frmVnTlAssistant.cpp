@@ -4,6 +4,7 @@
 #include "equilibrium/EquilibriumWindows.h"
 #include "equilibrium/InputGuidance.h"
 #include "equilibrium/frmVornish.h"
+#include "exchange/ToolData.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,6 +14,7 @@
 frmVnTlAssistant::frmVnTlAssistant()
     : ChildWindow(QStringLiteral("frmVnTlAssistant"), QStringLiteral("Equilibrium Tool Assistant"))
 {
+    ToolData::RegisterWindow(this, ToolData::Source::Equilibrium, ToolData::Role::Companion);
     showCloseButtonOnly();
     auto *content = new QWidget();
     auto *outer = new QVBoxLayout(content);

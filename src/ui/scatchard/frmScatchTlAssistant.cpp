@@ -1,5 +1,6 @@
 #include "scatchard/frmScatchTlAssistant.h"
 
+#include "exchange/ToolData.h"
 #include "platform/EditableGrid.h"
 #include "platform/TwipsLayout.h"
 #include "scatchard/ScatchardInput.h"
@@ -19,6 +20,7 @@ using namespace TwipsLayout;
 frmScatchTlAssistant::frmScatchTlAssistant()
     : ChildWindow(QStringLiteral("frmScatchTlAssistant"), QStringLiteral("Scatchard Analysis Assistant"))
 {
+    ToolData::RegisterWindow(this, ToolData::Source::Scatchard, ToolData::Role::Companion);
     showCloseButtonOnly();
     auto *content = new QWidget();
     // The layout's twips sizes are made for an 8-point dialog font.

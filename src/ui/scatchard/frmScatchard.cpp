@@ -1,6 +1,8 @@
 #include "scatchard/frmScatchard.h"
 
+#include "exchange/ToolData.h"
 #include "platform/EditableGrid.h"
+#include "platform/GridClipboard.h"
 #include "platform/TwipsLayout.h"
 #include "scatchard/SaturationFitPanel.h"
 #include "scatchard/ScatchardAnalysis.h"
@@ -30,6 +32,23 @@ frmScatchard::frmScatchard()
     BuildControls();
     Form_Load();
     modStatistics::RegisterScatchardHooks(*this);
+    ToolData::RegisterWindow(this, ToolData::Source::Scatchard);
+    ToolData::SetScatchardData(
+        this,
+        [this] {
+            flgInputScatchard->CommitEdit();
+            return gridRows();
+        },
+        [this](const QList<QStringList> &cells) { EnterData(cells); });
+}
+
+void frmScatchard::EnterData(const QList<QStringList> &cells)
+{
+    showInFront();
+    cmdClearForm_Click();
+    GridClipboard::fillCells(*flgInputScatchard, 1, 1, cells);
+    flgInputScatchard->setCurrent(1, 1);
+    emit flgInputScatchard->cellCommitted(1, 1);
 }
 
 QString frmScatchard::UnitLabel(const QString &unit)

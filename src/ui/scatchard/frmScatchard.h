@@ -3,6 +3,8 @@
 #include "platform/ChildWindow.h"
 #include "scatchard/ScatchardInput.h"
 
+#include <QStringList>
+
 class EditableGrid;
 class QGroupBox;
 class QLabel;
@@ -44,6 +46,9 @@ public:
 
     // The texts of the grid's data rows 1 to 20.
     QList<modStatistics::DataRowText> gridRows() const;
+    // Data pairs entered as the user would: the form cleared, the cells
+    // filled from row 1, the window in front.
+    void EnterData(const QList<QStringList> &cells);
 
     void Form_Load();
     void Form_Activate();
