@@ -95,8 +95,7 @@ void exportResults(const QString &subject, const std::vector<ResultsCsv::Column>
         showSaveFailure(path, result.reason);
 }
 
-// What the user worked in last, among the windows with data.
-enum class Source { None, Equilibrium, Scatchard, Dynamic, Browser };
+using ToolData::Source;
 
 Source sourceOfGraph()
 {
@@ -113,26 +112,19 @@ Source sourceOfGraph()
     return Source::None;
 }
 
+// What the user worked in last, among the windows with data.
 Source activeSource()
 {
-    const EquilibriumWindows &equilibrium = equilibriumWindows();
-    const ScatchardWindows &scatchard = scatchardWindows();
-    const DynamicWindows &dynamic = dynamicWindows();
     const QList<QMdiSubWindow *> history = MainFrame::activationHistory();
     for (auto it = history.rbegin(); it != history.rend(); ++it) {
         const QMdiSubWindow *child = *it;
         if (!child->isVisible())
             continue;
-        if (child == equilibrium.vornish || child == equilibrium.vornishAssistant)
-            return Source::Equilibrium;
-        if (child == scatchard.scatchard || child == scatchard.scatchardAssistant)
-            return Source::Scatchard;
-        if (child == dynamic.dynamic || child == dynamic.dynamicAssistant)
-            return Source::Dynamic;
-        if (child == dynamic.results)
-            return Source::Browser;
-        if (child == graphWindows().graph)
+        const Source source = ToolData::WindowOf(child).source;
+        if (source == Source::Graph)
             return sourceOfGraph();
+        if (source != Source::None)
+            return source;
     }
     return Source::None;
 }
@@ -208,8 +200,9 @@ void ExportActiveWindowData()
         return ExportScatchardData();
     case Source::Dynamic:
         return ExportDynamicResults();
-    case Source::Browser:
+    case Source::ResultsTable:
         return ExportBrowserTable();
+    case Source::Graph:
     case Source::None:
         break;
     }
@@ -220,9 +213,6 @@ void ExportActiveWindowData()
 
 void OpenScatchardData()
 {
-    frmScatchard *form = scatchardWindows().scatchard;
-    if (!form)
-        return;
     const QString path = FileDialogs::choose(FileDialogs::Mode::Open, QStringLiteral("Open Data"), {kCsv, kText, kAll});
     if (path.isEmpty())
         return;
@@ -248,12 +238,7 @@ void OpenScatchardData()
     QList<QStringList> cells;
     for (const PairsReader::Pair &pair : read.pairs)
         cells << QStringList{NumberText::exactText(pair.bound), NumberText::exactText(pair.ratio)};
-    EditableGrid &grid = *form->flgInputScatchard;
-    form->showInFront();
-    form->cmdClearForm_Click();
-    GridClipboard::fillCells(grid, 1, 1, cells);
-    grid.setCurrent(1, 1);
-    emit grid.cellCommitted(1, 1);
+    ToolData::EnterScatchardData(cells);
 }
 
 } // namespace DataExport
