@@ -74,8 +74,15 @@ public:
         : m_path(path)
         , m_partial(path + QStringLiteral(".part"))
     {
-        ResetResultsDatabase(m_partial);
-        m_appender = std::make_unique<ResultsAppender>(m_partial);
+        try {
+            ResetResultsDatabase(m_partial);
+            m_appender = std::make_unique<ResultsAppender>(m_partial);
+        } catch (...) {
+            // A disk too full for even the empty tables: no file is left.
+            ReleaseResultsFile();
+            QFile::remove(m_partial);
+            throw;
+        }
     }
     ~ResultsFile()
     {
