@@ -93,9 +93,9 @@ int main(int argc, char *argv[])
     QElapsedTimer timer;
     timer.start();
     const double csvCpuStart = cpuSeconds();
-    const ResultsCsv::Result csv = ResultsCsv::Write(results, folder.filePath(QStringLiteral("run.csv")),
-                                                     ResultsCsv::RunColumns(QStringLiteral("min."), 60,
-                                                                            QStringLiteral("nM"), 1e-9),
+    const ResultsCsv::Units units{QStringLiteral("min"), 60, QStringLiteral("nM"), 1e-9};
+    const ResultsCsv::Result csv = ResultsCsv::Write(results, folder.filePath(QStringLiteral("run.csv")), std::string(),
+                                                     ResultsCsv::RunColumns(units),
                                                      [](qint64, qint64) { return true; });
     const double csvSeconds = timer.nsecsElapsed() / 1e9;
     const double csvCpu = cpuSeconds() - csvCpuStart;

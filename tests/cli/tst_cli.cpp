@@ -529,7 +529,7 @@ private slots:
                 QVERIFY(earlier.open(QIODevice::ReadOnly));
                 QCOMPARE(earlier.readAll(), QByteArray("earlier"));
             }
-            QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"Temp.mdb", "table.csv"}));
+            QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"table.csv", "Temp.mdb"}));
         }
     }
 

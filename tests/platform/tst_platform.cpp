@@ -19,9 +19,9 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <QSettings>
 
 #include <clocale>
 #include <cmath>

@@ -30,7 +30,7 @@ bool writeSvgTo(const GraphDrawing &drawing, QIODevice &device)
     if (!painter.begin(&generator))
         return false;
     painter.scale(screenDpi / twipsPerInch, screenDpi / twipsPerInch);
-    drawing.paint(painter, 1.0);
+    drawing.paintEditable(painter);
     return painter.end();
 }
 

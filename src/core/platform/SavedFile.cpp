@@ -98,7 +98,9 @@ QString SavedFile::commit()
         else if (::fstat(m_file.handle(), &status) != 0)
             fail(systemReason(errno));
         else if (qint64(status.st_size) != m_written)
-            fail(QStringLiteral("The disk holds %1 of the %2 bytes written.").arg(qint64(status.st_size)).arg(m_written));
+            fail(QStringLiteral("The disk holds %1 of the %2 bytes written.")
+                     .arg(qint64(status.st_size))
+                     .arg(m_written));
     }
     QIODevice::close();
     if (!m_failure.isEmpty()) {

@@ -6,6 +6,7 @@
 #include "platform/MainFrame.h"
 #include "scatchard/ScatchardWindows.h"
 
+#include "dynamic/LastRunKinetics.h"
 #include "dynamic/ResultsReading.h"
 #include "dynamic/ResultsStore.h"
 #include "dynamic/frmDynVornish.h"
@@ -18,6 +19,7 @@
 #include "exchange/ExchangeMessages.h"
 #include "exchange/ExportProgress.h"
 #include "exchange/ResultsCsv.h"
+#include "exchange/RunDescription.h"
 #include "exchange/ScatchardCsv.h"
 #include "graphing/GraphPicture.h"
 #include "graphing/frmGraph.h"
@@ -72,6 +74,14 @@ bool hasResults(const QString &resultsPath)
     }
 }
 
+// The units the wizard and the graph show.
+ResultsCsv::Units sessionUnits()
+{
+    const Session &session = Session::current();
+    return {session.timeUnit(), double(session.timeFactor()), session.concentrationUnit(),
+            session.concentrationFactor()};
+}
+
 void exportResults(const QString &subject, const std::vector<ResultsCsv::Column> &columns)
 {
     const QString resultsPath = modVornish::ResultsFilePath();
@@ -85,7 +95,9 @@ void exportResults(const QString &subject, const std::vector<ResultsCsv::Column>
         return;
     StatusText::set(QStringLiteral("Exporting data..."));
     ExportProgress progress(QStringLiteral("Exporting the simulation results..."));
-    const ResultsCsv::Result result = ResultsCsv::Write(resultsPath, path, columns,
+    const std::optional<modKinetics::KineticsReport> &run = modKinetics::LastRunKinetics;
+    const std::string preamble = ResultsCsv::RunDescription(run ? &run->input : nullptr, sessionUnits());
+    const ResultsCsv::Result result = ResultsCsv::Write(resultsPath, path, preamble, columns,
                                                         [&progress](qint64 done, qint64 total) {
                                                             return progress.report(done, total);
                                                         });
@@ -140,10 +152,7 @@ Source activeSource()
 
 void ExportDynamicResults()
 {
-    exportResults(QStringLiteral("Dynamic Equilibrium results"),
-                  ResultsCsv::RunColumns(Session::current().timeUnit(), double(Session::current().timeFactor()),
-                                         Session::current().concentrationUnit(),
-                                         Session::current().concentrationFactor()));
+    exportResults(QStringLiteral("Dynamic Equilibrium results"), ResultsCsv::RunColumns(sessionUnits()));
 }
 
 void ExportBrowserTable()
@@ -154,7 +163,8 @@ void ExportBrowserTable()
                                                modVornish::ResultsTable::AB};
     const QString names[] = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("AB")};
     const int table = index >= 0 && index < 3 ? index : 0;
-    exportResults(QStringLiteral("Results table %1").arg(names[table]), ResultsCsv::StoredTableColumns(tables[table]));
+    exportResults(QStringLiteral("Results table %1").arg(names[table]),
+                  ResultsCsv::TableColumns(tables[table], sessionUnits()));
 }
 
 void ExportScatchardData()
