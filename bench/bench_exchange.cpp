@@ -12,6 +12,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
@@ -123,5 +124,7 @@ int main(int argc, char *argv[])
     std::printf("csv_export_peak_rss_mb: %.1f MB\n", csvPeak);
     std::printf("svg_export_ms: %.0f ms\n", svgMs);
     std::printf("svg_export_cpu_ms: %.0f ms\n", svgCpuMs);
+    std::printf("svg_export_size_kb: %.1f KB\n",
+                QFileInfo(folder.filePath(QStringLiteral("curve.svg"))).size() / 1024.0);
     return 0;
 }
