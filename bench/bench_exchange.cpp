@@ -12,6 +12,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
@@ -93,9 +94,9 @@ int main(int argc, char *argv[])
     QElapsedTimer timer;
     timer.start();
     const double csvCpuStart = cpuSeconds();
-    const ResultsCsv::Result csv = ResultsCsv::Write(results, folder.filePath(QStringLiteral("run.csv")),
-                                                     ResultsCsv::RunColumns(QStringLiteral("min."), 60,
-                                                                            QStringLiteral("nM"), 1e-9),
+    const ResultsCsv::Units units{QStringLiteral("min"), 60, QStringLiteral("nM"), 1e-9};
+    const ResultsCsv::Result csv = ResultsCsv::Write(results, folder.filePath(QStringLiteral("run.csv")), std::string(),
+                                                     ResultsCsv::RunColumns(units),
                                                      [](qint64, qint64) { return true; });
     const double csvSeconds = timer.nsecsElapsed() / 1e9;
     const double csvCpu = cpuSeconds() - csvCpuStart;
@@ -123,5 +124,7 @@ int main(int argc, char *argv[])
     std::printf("csv_export_peak_rss_mb: %.1f MB\n", csvPeak);
     std::printf("svg_export_ms: %.0f ms\n", svgMs);
     std::printf("svg_export_cpu_ms: %.0f ms\n", svgCpuMs);
+    std::printf("svg_export_size_kb: %.1f KB\n",
+                QFileInfo(folder.filePath(QStringLiteral("curve.svg"))).size() / 1024.0);
     return 0;
 }

@@ -2,7 +2,7 @@
 
 #include "cli/Failures.h"
 
-#include <QSaveFile>
+#include "platform/SavedFile.h"
 
 #include <algorithm>
 #include <charconv>
@@ -75,9 +75,9 @@ OutputStream::OutputStream(const QString &path)
     if (path.isEmpty() || path == QLatin1String("-"))
         return;
     m_path = path;
-    m_file = std::make_unique<QSaveFile>(path);
-    if (!m_file->open(QIODevice::WriteOnly))
-        throw Refusal{QStringLiteral("cannot write '%1': %2").arg(path, m_file->errorString())};
+    m_file = std::make_unique<SavedFile>(path);
+    if (!m_file->open())
+        throw Refusal{QStringLiteral("cannot write '%1': %2").arg(path, m_file->failure())};
     m_buffer.reserve(BufferSize);
 }
 
@@ -85,9 +85,7 @@ OutputStream::~OutputStream()
 {
     // A run that ended before commit() leaves no file; on standard output
     // what was written stays written.
-    if (m_file) {
-        m_file->cancelWriting();
-    } else if (!m_buffer.empty()) {
+    if (!m_file && !m_buffer.empty()) {
         std::fwrite(m_buffer.data(), 1, m_buffer.size(), stdout);
         std::fflush(stdout);
     }
@@ -106,7 +104,7 @@ void OutputStream::flush()
         return;
     if (m_file) {
         if (m_file->write(m_buffer.data(), qint64(m_buffer.size())) != qint64(m_buffer.size()))
-            throw Refusal{QStringLiteral("cannot write '%1': %2").arg(m_path, m_file->errorString())};
+            throw Refusal{QStringLiteral("cannot write '%1': %2").arg(m_path, m_file->failure())};
     } else if (std::fwrite(m_buffer.data(), 1, m_buffer.size(), stdout) != m_buffer.size()) {
         m_buffer.clear();
         throw Refusal{QStringLiteral("cannot write to standard output")};
@@ -123,9 +121,10 @@ void OutputStream::commit()
             throw Refusal{QStringLiteral("cannot write to standard output")};
         return;
     }
-    if (!m_file->commit())
-        throw Refusal{QStringLiteral("cannot write '%1': %2").arg(m_path, m_file->errorString())};
+    const QString failure = m_file->commit();
     m_file.reset();
+    if (!failure.isEmpty())
+        throw Refusal{QStringLiteral("cannot write '%1': %2").arg(m_path, failure)};
 }
 
 TableWriter::TableWriter(OutputStream &out, Format format, const QStringList &headers, bool header, bool single)

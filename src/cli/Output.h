@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-class QSaveFile;
+class SavedFile;
 
 // What vornish-cli writes: numbers in their shortest form that reads back
 // to the same double, with "." whatever the locale; tables as CSV, JSON or
@@ -44,7 +44,7 @@ private:
     void flush();
 
     std::string m_buffer;
-    std::unique_ptr<QSaveFile> m_file;
+    std::unique_ptr<SavedFile> m_file;
     QString m_path;
 };
 

@@ -1,4 +1,5 @@
 #include "CliProcess.h"
+#include "FileSizeLimit.h"
 #include "TestMain.h"
 
 #include "dynamic/ResultsReading.h"
@@ -8,6 +9,7 @@
 #include "scatchard/KdInterval.h"
 
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -566,6 +568,40 @@ private slots:
                                   "/dev/full");
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.err, QByteArray("vornish-cli: solve: cannot write to standard output\n"));
+
+        // A table that the disk cannot take whole is not written at all: the
+        // earlier file stays. The results file is recreated at the start of
+        // every run, as the window's is, and keeps what reached the disk.
+        // Neither leaves anything beside it.
+        QTemporaryDir folder;
+        const QString table = folder.filePath("table.csv"), results = folder.filePath("Temp.mdb");
+        const QStringList longRun = without("--interval") + QStringList{"--interval", "0.01"};
+        for (const rlim_t room : {rlim_t(0), rlim_t(4096), rlim_t(65536)}) {
+            for (const QString &path : {table, results}) {
+                QFile earlier(path);
+                QVERIFY(earlier.open(QIODevice::WriteOnly));
+                earlier.write("earlier");
+            }
+            for (const char *option : {"--output", "--results"}) {
+                const QString path = option == QByteArray("--output") ? table : results;
+                CliRun run;
+                {
+                    const FileSizeLimit full(room);
+                    run = RunCli(longRun + QStringList{option, path});
+                }
+                QCOMPARE(run.exitCode, 1);
+                QVERIFY2(run.err.startsWith("vornish-cli: simulate: "), run.err);
+                if (path == table) {
+                    QFile earlier(path);
+                    QVERIFY(earlier.open(QIODevice::ReadOnly));
+                    QCOMPARE(earlier.readAll(), QByteArray("earlier"));
+                }
+            }
+            QDir files(folder.path());
+            QStringList left = files.entryList(QDir::Files | QDir::Hidden);
+            left.removeAll("Temp.mdb");
+            QCOMPARE(left, QStringList({"table.csv"}));
+        }
     }
 
     // A decimal comma locale changes neither what is read nor what is written.

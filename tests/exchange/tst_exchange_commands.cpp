@@ -1,4 +1,5 @@
 #include "ExchangeTesting.h"
+#include "FileSizeLimit.h"
 #include "RunningProgram.h"
 #include "ScriptedFileDialogs.h"
 #include "TestMain.h"
@@ -6,6 +7,7 @@
 #include "dynamic/ResultsStore.h"
 #include "dynamic/frm_dbResults_DynamVn.h"
 #include "exchange/CsvText.h"
+#include "platform/ChildWindow.h"
 #include "platform/ClipboardCommands.h"
 #include "platform/EditableGrid.h"
 #include "platform/ModalDialog.h"
@@ -13,6 +15,7 @@
 #include "platform/PrinterDialog.h"
 #include "printing/frmPrintOptions.h"
 #include "scatchard/frmScatchard.h"
+#include "session/Session.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,11 +25,13 @@
 #include <QDir>
 #include <QFile>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QSvgRenderer>
 #include <QTableView>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -68,6 +73,41 @@ void verifyContainsWords(const QString &found, const QStringList &expected)
     for (const QString &text : expected)
         for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts))
             QVERIFY2(flat.contains(word), qPrintable(word));
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+}
+
+// A disk that fills before the file is whole, at its first byte, half way
+// and one byte short: the earlier file stays as it was, nothing else is left
+// beside it, and the user reads that it was not saved, and why. save()
+// chooses path in its file dialog.
+void verifyFullDiskKeepsTheEarlierFile(const QString &path, const std::function<void()> &save)
+{
+    resetMessages();
+    save();
+    const qint64 size = QFileInfo(path).size();
+    QVERIFY2(size > 0 && !scriptedMessages().titles().contains("Save Failed"), qPrintable(path));
+    const QByteArray earlier = "the earlier file";
+    for (const qint64 room : {qint64(0), size / 2, size - 1}) {
+        writeFile(path, earlier);
+        resetMessages();
+        {
+            const FileSizeLimit full{rlim_t(room)};
+            save();
+        }
+        const QString where = QStringLiteral("%1 at %2 bytes").arg(path).arg(room);
+        QVERIFY2(readAll(path).toUtf8() == earlier, qPrintable(where));
+        QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QFileInfo(path).fileName()});
+        QVERIFY2(scriptedMessages().titles().count("Save Failed") == 1, qPrintable(where));
+        const QString text = scriptedMessages().texts().last();
+        QVERIFY2(text.contains("The file could not be saved") && text.contains("File too large"), qPrintable(text));
+    }
 }
 
 } // namespace
@@ -139,6 +179,54 @@ private slots:
         QVERIFY(!QFile::exists(blocked));
     }
 
+    // Every file the windows write, each in a folder of its own.
+    void aFullDiskKeepsTheEarlierFile()
+    {
+        program.vornish("10", "20", "5");
+        writeAwkwardResults(modVornish::ResultsFilePath(), 2000);
+        appWindows().results->ShowResults();
+        frmScatchard &scatchard = *appWindows().scatchard;
+        for (int i = 1; i <= 20; ++i) {
+            scatchard.flgInputScatchard->setTextMatrix(i, 1, NumberText::generalText(i / 3.0));
+            scatchard.flgInputScatchard->setTextMatrix(i, 2, NumberText::generalText(1 - i / 70.0));
+        }
+        ModalDialog::setRunner([](QDialog &dialog) {
+            dialog.accept();
+            return int(QDialog::Accepted);
+        });
+        PrinterDialog::setPrinterCheck([] { return false; });
+        const auto saving = [](const QString &path, const std::function<void()> &action) {
+            QDir().mkpath(QFileInfo(path).path());
+            return [path, action] {
+                resetFileDialogs({path});
+                action();
+            };
+        };
+        const auto saveGraph = [] { trigger("mnuGraphSaveAs"); };
+        const auto exportFrom = [](ChildWindow *window) {
+            return [window] {
+                window->showInFront();
+                trigger("mnuFileExportData");
+            };
+        };
+        const std::pair<QString, std::function<void()>> writers[] = {
+            {tempPath("svg/graph.svg"), saveGraph},
+            {tempPath("pdf/graph.pdf"), saveGraph},
+            {tempPath("png/graph.png"), saveGraph},
+            {tempPath("equilibrium/data.csv"), exportFrom(appWindows().vornish)},
+            {tempPath("scatchard/data.csv"), exportFrom(appWindows().scatchard)},
+            {tempPath("browser/table.csv"), exportFrom(appWindows().results)},
+            {tempPath("run/run.csv"), [] { trigger("mnuTableExportRun"); }},
+            {tempPath("report/report.pdf"),
+             [] {
+                 program.main->mnuFilePrint_Click();
+                 appWindows().print->cmdPrint_Click();
+             }},
+        };
+        for (const auto &[path, action] : writers)
+            verifyFullDiskKeepsTheEarlierFile(path, saving(path, action));
+    }
+
     void equilibriumCsvHoldsTheValuesAndTheCurve()
     {
         program.vornish("10", "20", "5");
@@ -188,8 +276,9 @@ private slots:
             QCOMPARE(NumberText::leadingNumber(grid.TextMatrix(i + 1, 2)), ratio[i]);
         }
         QCOMPARE(grid.TextMatrix(5, 1), QString());
-        QCOMPARE(runPython("import csv, sys\nrows = [r for r in csv.reader(open(sys.argv[1], newline=''))"
-                           " if not r[0].startswith('#')]\nprint(rows[0], [float(r[1]) for r in rows[1:]] == "
+        // The data follow the results, after an empty line.
+        QCOMPARE(runPython("import csv, sys\nrows = list(csv.reader(open(sys.argv[1], newline='')))\n"
+                           "rows = rows[rows.index([]) + 1:]\nprint(rows[0], [float(r[1]) for r in rows[1:]] == "
                            "[float.fromhex(h) for h in sys.argv[2:]])",
                            {csv, hexText(ratio[0]), hexText(ratio[1]), hexText(ratio[2]), hexText(ratio[3])}),
                  QStringLiteral("['Bound (nM)', 'Bound/Free (unitless)'] True"));
@@ -274,13 +363,25 @@ private slots:
         resetFileDialogs({table, run});
         trigger("mnuFileExportData");
         trigger("mnuTableExportRun");
+        // Both in the units the graph shows, after the same lines on the run.
         const QStringList tableLines = readAll(table).split("\r\n", Qt::SkipEmptyParts);
-        QCOMPARE(tableLines.size(), 101);
-        QCOMPARE(tableLines[0], QStringLiteral("Time (s),Concentration (M),Rate (dC/dt) (M/s)"));
-        // Row 3 of B: time 2 x 0.1, concentration 2e-9 / 5, as stored.
-        QCOMPARE(tableLines[3].section(',', 0, 0).toDouble(), 2 * 0.1);
-        QCOMPARE(tableLines[3].section(',', 1, 1).toDouble(), 2e-9 / 5);
-        QCOMPARE(readAll(run).split("\r\n", Qt::SkipEmptyParts).size(), 101);
+        const QStringList runLines = readAll(run).split("\r\n", Qt::SkipEmptyParts);
+        const QString units = QStringLiteral("concentrations in %1, times in %2")
+                                  .arg(Session::current().concentrationUnit(), Session::current().timeUnit());
+        for (const QStringList &lines : {tableLines, runLines}) {
+            QVERIFY2(lines[0].startsWith("# Simulation of A + B <=> [A/B]") && lines[0].endsWith(units),
+                     qPrintable(lines[0]));
+            QCOMPARE(lines.size() - lines.filter(QRegularExpression("^#")).size(), 101);
+        }
+        const int header = int(tableLines.indexOf(QRegularExpression("^Time.*")));
+        QCOMPARE(tableLines[header], QStringLiteral("Time (%1),[B] (%2),d[B]/dt (%2/%1)")
+                                         .arg(Session::current().timeUnit(), Session::current().concentrationUnit()));
+        QCOMPARE(runLines.filter(QRegularExpression("^Time")).first().split(',').mid(3, 2),
+                 tableLines[header].split(',').mid(1));
+        // Row 3 of B: time 2 x 0.1 s, concentration 2e-9 / 5 M, in the shown units.
+        const double seconds = Session::current().timeFactor(), molar = Session::current().concentrationFactor();
+        QCOMPARE(tableLines[header + 3].section(',', 0, 0).toDouble(), 2 * 0.1 / seconds);
+        QCOMPARE(tableLines[header + 3].section(',', 1, 1).toDouble(), 2e-9 / 5 / molar);
 
         browser.grdDataGrid->selectionModel()->select(browser.grdDataGrid->model()->index(1, 0),
                                                       QItemSelectionModel::ClearAndSelect);

@@ -7,15 +7,22 @@
 #include "platform/QtFileDialogService.h"
 #include "platform/QtMessageService.h"
 #include "platform/RuntimeFault.h"
+#include "platform/SavedFile.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QSettings>
+#include <QTemporaryDir>
+#include <QTextStream>
 
 #include <clocale>
 #include <cmath>
@@ -248,6 +255,46 @@ private slots:
         service.ask({QStringLiteral("Third")});
         QCOMPARE(parent, &main);
         TestFixture::dismissModalWindows();
+    }
+
+    // A real full disk: a small tmpfs (where this process may mount one)
+    // filled but for a few bytes, and a writer that checks nothing, as a
+    // text stream, an SVG generator or a PDF writer: the earlier file stays,
+    // no temporary file is left, and the reason is the system's.
+    void aFullDiskNeverReplacesTheEarlierFile()
+    {
+        QTemporaryDir disk;
+        if (QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=256k", "tmpfs", disk.path()}) != 0)
+            QSKIP("this process may not mount a small disk");
+        const auto unmount = qScopeGuard([&disk] { QProcess::execute(QStringLiteral("umount"), {disk.path()}); });
+        const QString path = disk.filePath(QStringLiteral("graph.svg"));
+        QFile earlier(path);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier");
+        earlier.close();
+        const auto uncheckedWriter = [](QIODevice &device) {
+            QTextStream stream(&device);
+            for (int i = 0; i < 10000; ++i)
+                stream << "0123456789";
+            return true;
+        };
+        for (const qint64 room : {0, 4096, 16384, 65536}) {
+            QFile filler(disk.filePath(QStringLiteral("filler")));
+            QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            const QByteArray block(4096, 'x');
+            while (filler.write(block) == block.size()) {
+            }
+            QVERIFY(filler.resize(filler.size() - room));
+            filler.close();
+            QCOMPARE(writeWholeFile(path, uncheckedWriter), QStringLiteral("No space left on device"));
+            QVERIFY(earlier.open(QIODevice::ReadOnly));
+            QCOMPARE(earlier.readAll(), QByteArray("earlier"));
+            earlier.close();
+            QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"filler", "graph.svg"}));
+            QVERIFY(filler.remove());
+        }
+        QCOMPARE(writeWholeFile(path, uncheckedWriter), QString());
+        QCOMPARE(QFileInfo(path).size(), 100000);
     }
 };
 

@@ -4,7 +4,25 @@
 
 #include <QPainter>
 
+namespace {
+
+constexpr double twipsPerScreenPixel = 1440.0 / 96;
+
+} // namespace
+
 void GraphDrawing::paint(QPainter &painter, double pixelsPerLineWidth) const
+{
+    paintBackground(painter);
+    paintDisplayList(painter, list, pixelsPerLineWidth);
+}
+
+void GraphDrawing::paintEditable(QPainter &painter) const
+{
+    paintBackground(painter);
+    paintEditableDisplayList(painter, list, twipsPerScreenPixel);
+}
+
+void GraphDrawing::paintBackground(QPainter &painter) const
 {
     painter.fillRect(QRectF(QPointF(0, 0), twipsSize), Qt::white);
     if (!underlay.isNull()) {
@@ -13,5 +31,4 @@ void GraphDrawing::paint(QPainter &painter, double pixelsPerLineWidth) const
     }
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    paintDisplayList(painter, list, pixelsPerLineWidth);
 }

@@ -20,4 +20,11 @@ struct GraphDrawing
     // Paints on a painter whose transform maps twips to the device, over
     // a white background; pixelsPerLineWidth as paintDisplayList takes it.
     void paint(QPainter &painter, double pixelsPerLineWidth) const;
+    // The same for a drawing to be edited: strokes that scale with it, a
+    // line width of 1 being one screen pixel (15 twips), a curve one
+    // polyline (paintEditableDisplayList).
+    void paintEditable(QPainter &painter) const;
+
+private:
+    void paintBackground(QPainter &painter) const;
 };

@@ -30,7 +30,7 @@ bool writeSvgTo(const GraphDrawing &drawing, QIODevice &device)
     if (!painter.begin(&generator))
         return false;
     painter.scale(screenDpi / twipsPerInch, screenDpi / twipsPerInch);
-    drawing.paint(painter, 1.0);
+    drawing.paintEditable(painter);
     return painter.end();
 }
 
@@ -78,7 +78,14 @@ QString writePng(const GraphDrawing &drawing, double dpi, const QString &path)
     const QImage image = renderImage(drawing, dpi);
     if (image.isNull())
         return QStringLiteral("The picture is too large for the memory available.");
-    return writeWholeFile(path, [&image](QIODevice &device) { return image.save(&device, "PNG"); });
+    // Encoded in memory first: the PNG encoder, stopped by a full disk,
+    // would leave its own buffers behind.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        return QStringLiteral("The picture could not be encoded as PNG.");
+    return writeWholeFile(path, [&png](QIODevice &device) { return device.write(png) == png.size(); });
 }
 
 QString writeSvg(const GraphDrawing &drawing, const QString &path)

@@ -67,34 +67,30 @@ bool flush(QIODevice &device, std::string &buffer)
 
 } // namespace
 
-std::vector<Column> RunColumns(const QString &timeUnit, double secondsPerUnit, const QString &concentrationUnit,
-                               double molarPerUnit)
+std::vector<Column> TableColumns(ResultsTable table, const Units &units)
 {
     using namespace modVornish;
-    const QString rateUnit = concentrationUnit + QLatin1Char('/') + timeUnit;
-    std::vector<Column> columns{
-        {ResultsTable::A, TimeField, QStringLiteral("Time (%1)").arg(timeUnit), secondsPerUnit}};
     const QString names[] = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("A/B")};
-    for (int i = 0; i < 3; ++i) {
-        const QString name = names[i];
-        columns.push_back(
-            {allTables[i], ConcentrationField, QStringLiteral("[%1] (%2)").arg(name, concentrationUnit), molarPerUnit});
-        columns.push_back({allTables[i], RateField, QStringLiteral("d[%1]/dt (%2)").arg(name, rateUnit), molarPerUnit,
-                           secondsPerUnit});
+    const QString name = names[int(table)];
+    const QString rateUnit = units.concentration + QLatin1Char('/') + units.time;
+    return {{table, TimeField, QStringLiteral("Time (%1)").arg(units.time), units.secondsPerUnit},
+            {table, ConcentrationField, QStringLiteral("[%1] (%2)").arg(name, units.concentration), units.molarPerUnit},
+            {table, RateField, QStringLiteral("d[%1]/dt (%2)").arg(name, rateUnit), units.molarPerUnit,
+             units.secondsPerUnit}};
+}
+
+std::vector<Column> RunColumns(const Units &units)
+{
+    std::vector<Column> columns{TableColumns(ResultsTable::A, units).front()};
+    for (const ResultsTable table : allTables) {
+        const std::vector<Column> species = TableColumns(table, units);
+        columns.insert(columns.end(), species.begin() + 1, species.end());
     }
     return columns;
 }
 
-std::vector<Column> StoredTableColumns(modVornish::ResultsTable table)
-{
-    using namespace modVornish;
-    return {{table, TimeField, QStringLiteral("Time (s)")},
-            {table, ConcentrationField, QStringLiteral("Concentration (M)")},
-            {table, RateField, QStringLiteral("Rate (dC/dt) (M/s)")}};
-}
-
-Result Write(const QString &resultsPath, const QString &csvPath, const std::vector<Column> &columns,
-             const Progress &progress)
+Result Write(const QString &resultsPath, const QString &csvPath, const std::string &preamble,
+             const std::vector<Column> &columns, const Progress &progress)
 {
     Result result;
     bool cancelled = false;
@@ -108,7 +104,7 @@ Result Write(const QString &resultsPath, const QString &csvPath, const std::vect
             QStringList headings;
             for (const Column &column : columns)
                 headings << column.heading;
-            std::string buffer = CsvText::record(headings);
+            std::string buffer = preamble + CsvText::record(headings);
             buffer.reserve(bytesPerWrite + 4096);
             while (scan.next()) {
                 for (size_t c = 0; c < columns.size(); ++c) {

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 // The results file of a simulation as CSV, streamed row by row from the
@@ -19,19 +20,28 @@ struct Column
 {
     modVornish::ResultsTable table;
     QString field;
-    QString heading; // the name and its unit: "Time (min.)"
+    QString heading; // the name and its unit: "Time (min)"
     double divisor = 1.0;
     double multiplier = 1.0;
 };
 
-// The seven columns of a whole run: Time, then the concentration and the
-// rate of A, B and [A/B], in the given units (their sizes in seconds and
-// in molar).
-std::vector<Column> RunColumns(const QString &timeUnit, double secondsPerUnit, const QString &concentrationUnit,
-                               double molarPerUnit);
+// The units of a CSV file: their names, and their sizes in seconds and in
+// molar.
+struct Units
+{
+    QString time;
+    double secondsPerUnit = 1.0;
+    QString concentration;
+    double molarPerUnit = 1.0;
+};
 
-// The three columns of one table as stored: seconds, molar, molar per second.
-std::vector<Column> StoredTableColumns(modVornish::ResultsTable table);
+// The seven columns of a whole run: Time, then the concentration and the
+// rate of A, B and [A/B]: "Time (min)", "[A] (nM)", "d[A]/dt (nM/min)".
+std::vector<Column> RunColumns(const Units &units);
+
+// The three columns of one table: Time, and the concentration and the rate
+// of its species, headed as in RunColumns.
+std::vector<Column> TableColumns(modVornish::ResultsTable table, const Units &units);
 
 enum class Outcome { Written, Cancelled, Failed };
 
@@ -45,10 +55,11 @@ struct Result
 // Told how many rows of total are written; returns false to cancel.
 using Progress = std::function<bool(qint64 done, qint64 total)>;
 
-// Writes the header and every row of the results file at resultsPath to
-// csvPath. The CSV appears under its name only when it is complete: a
-// cancel or a failure leaves whatever was there before.
-Result Write(const QString &resultsPath, const QString &csvPath, const std::vector<Column> &columns,
-             const Progress &progress = {});
+// Writes the preamble (lines starting with "#"), the header and every row
+// of the results file at resultsPath to csvPath. The CSV appears under its
+// name only when it is complete: a cancel or a failure leaves whatever was
+// there before.
+Result Write(const QString &resultsPath, const QString &csvPath, const std::string &preamble,
+             const std::vector<Column> &columns, const Progress &progress = {});
 
 } // namespace ResultsCsv

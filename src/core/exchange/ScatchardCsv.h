@@ -5,9 +5,11 @@
 #include <string>
 #include <vector>
 
-// The Scatchard data as CSV: the fit of the line (intercept, slope, its
-// standard error, df, Kd and its 95 % interval) as a block of comment lines
-// starting with "#", then a header row and one row per data pair (which
+// The Scatchard data as CSV: a title line starting with "#", the results as
+// rows of name, value, unit, SE, 95 % low and high and a note (the line:
+// intercept, slope, df, Kd; the saturation fit: Kd, Bmax, residual SD, R
+// squared, df; a result that cannot be had is a row with its reason as the
+// note), an empty line, then a header row and one row per data pair (which
 // PairsReader reads back).
 namespace ScatchardCsv {
 

@@ -3,7 +3,10 @@
 #include "graphing/DisplayList.h"
 
 #include <QPainter>
+#include <QPolygonF>
 #include <QVector>
+
+#include <vector>
 
 namespace {
 
@@ -13,6 +16,15 @@ QPen cosmeticPen(QRgb color, int lineWidth, double pixelsPerLineWidth)
     pen.setCosmetic(true);
     pen.setWidthF(lineWidth * pixelsPerLineWidth);
     pen.setCapStyle(Qt::RoundCap);
+    return pen;
+}
+
+QPen scalablePen(QRgb color, int lineWidth, double twipsPerLineWidth)
+{
+    QPen pen{QColor::fromRgba(color)};
+    pen.setWidthF(lineWidth * twipsPerLineWidth);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
     return pen;
 }
 
@@ -53,12 +65,95 @@ private:
     int m_width = 1;
 };
 
-} // namespace
+// The connected lines of one colour and width as polylines. A curve comes
+// with its grey shadow copies interleaved, segment by segment, so a few
+// polylines stay open at once; they are painted in the order they were
+// begun, which keeps each shadow under its curve.
+class PolylineBatch
+{
+public:
+    PolylineBatch(QPainter &painter, double twipsPerLineWidth)
+        : m_painter(painter)
+        , m_scale(twipsPerLineWidth)
+    {
+    }
 
-void paintDisplayList(QPainter &painter, const DisplayList &list, double pixelsPerLineWidth, std::size_t first)
+    void add(const DisplayItem &item)
+    {
+        const QPointF from(item.x1, item.y1), to(item.x2, item.y2);
+        for (Polyline &open : m_open) {
+            if (open.color == item.color && open.width == item.lineWidth && open.points.last() == from) {
+                open.points.append(to);
+                return;
+            }
+        }
+        if (m_open.size() == maxOpen)
+            paintOldest();
+        m_open.push_back({item.color, item.lineWidth, QPolygonF{from, to}});
+    }
+
+    void flush()
+    {
+        while (!m_open.empty())
+            paintOldest();
+    }
+
+private:
+    struct Polyline
+    {
+        QRgb color;
+        int width;
+        QPolygonF points;
+    };
+    static constexpr std::size_t maxOpen = 8;
+
+    void paintOldest()
+    {
+        const Polyline &oldest = m_open.front();
+        m_painter.setPen(scalablePen(oldest.color, oldest.width, m_scale));
+        m_painter.drawPolyline(oldest.points);
+        m_open.erase(m_open.begin());
+    }
+
+    QPainter &m_painter;
+    double m_scale;
+    std::vector<Polyline> m_open;
+};
+
+// A point, circle, box or text.
+void paintFigure(QPainter &painter, const DisplayList &list, const DisplayItem &item, const QPen &pen)
+{
+    switch (item.kind) {
+    case DisplayItem::Point:
+        painter.setPen(pen);
+        painter.drawPoint(QPointF(item.x1, item.y1));
+        break;
+    case DisplayItem::Circle:
+        painter.setPen(pen);
+        painter.setBrush(item.filled ? QBrush(QColor::fromRgba(item.fill)) : QBrush(Qt::NoBrush));
+        painter.drawEllipse(QPointF(item.x1, item.y1), item.x2, item.x2);
+        break;
+    case DisplayItem::Box:
+        painter.setPen(pen);
+        painter.setBrush(item.filled ? QBrush(QColor::fromRgba(item.fill)) : QBrush(Qt::NoBrush));
+        painter.drawRect(QRectF(QPointF(item.x1, item.y1), QPointF(item.x2, item.y2)).normalized());
+        break;
+    case DisplayItem::Text:
+        painter.setPen(QColor::fromRgba(item.color));
+        painter.setFont(DisplayList::twipsFont(list.fontOf(item)));
+        painter.drawText(QRectF(item.x1, item.y1, 100000, 100000), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                         list.textOf(item));
+        break;
+    case DisplayItem::Line:
+        break;
+    }
+}
+
+// Lines through batch, every other item painted with the pen made for it.
+template <typename Batch, typename MakePen>
+void paintItems(QPainter &painter, const DisplayList &list, std::size_t first, Batch &lines, MakePen makePen)
 {
     painter.save();
-    LineBatch lines(painter, pixelsPerLineWidth);
     const std::vector<DisplayItem> &items = list.items();
     for (std::size_t i = first; i < items.size(); ++i) {
         const DisplayItem &item = items[i];
@@ -67,31 +162,26 @@ void paintDisplayList(QPainter &painter, const DisplayList &list, double pixelsP
             continue;
         }
         lines.flush();
-        switch (item.kind) {
-        case DisplayItem::Point:
-            painter.setPen(cosmeticPen(item.color, item.lineWidth, pixelsPerLineWidth));
-            painter.drawPoint(QPointF(item.x1, item.y1));
-            break;
-        case DisplayItem::Circle:
-            painter.setPen(cosmeticPen(item.color, item.lineWidth, pixelsPerLineWidth));
-            painter.setBrush(item.filled ? QBrush(QColor::fromRgba(item.fill)) : QBrush(Qt::NoBrush));
-            painter.drawEllipse(QPointF(item.x1, item.y1), item.x2, item.x2);
-            break;
-        case DisplayItem::Box:
-            painter.setPen(cosmeticPen(item.color, item.lineWidth, pixelsPerLineWidth));
-            painter.setBrush(item.filled ? QBrush(QColor::fromRgba(item.fill)) : QBrush(Qt::NoBrush));
-            painter.drawRect(QRectF(QPointF(item.x1, item.y1), QPointF(item.x2, item.y2)).normalized());
-            break;
-        case DisplayItem::Text:
-            painter.setPen(QColor::fromRgba(item.color));
-            painter.setFont(DisplayList::twipsFont(list.fontOf(item)));
-            painter.drawText(QRectF(item.x1, item.y1, 100000, 100000), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
-                             list.textOf(item));
-            break;
-        case DisplayItem::Line:
-            break;
-        }
+        paintFigure(painter, list, item, makePen(item));
     }
     lines.flush();
     painter.restore();
+}
+
+} // namespace
+
+void paintDisplayList(QPainter &painter, const DisplayList &list, double pixelsPerLineWidth, std::size_t first)
+{
+    LineBatch lines(painter, pixelsPerLineWidth);
+    paintItems(painter, list, first, lines, [pixelsPerLineWidth](const DisplayItem &item) {
+        return cosmeticPen(item.color, item.lineWidth, pixelsPerLineWidth);
+    });
+}
+
+void paintEditableDisplayList(QPainter &painter, const DisplayList &list, double twipsPerLineWidth)
+{
+    PolylineBatch lines(painter, twipsPerLineWidth);
+    paintItems(painter, list, 0, lines, [twipsPerLineWidth](const DisplayItem &item) {
+        return scalablePen(item.color, item.lineWidth, twipsPerLineWidth);
+    });
 }

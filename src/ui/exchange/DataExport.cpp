@@ -1,44 +1,29 @@
 #include "exchange/DataExport.h"
 
-#include "dynamic/DynamicWindows.h"
-#include "equilibrium/EquilibriumWindows.h"
-#include "graphing/GraphWindows.h"
-#include "platform/MainFrame.h"
-#include "scatchard/ScatchardWindows.h"
-
+#include "dynamic/LastRunKinetics.h"
 #include "dynamic/ResultsReading.h"
 #include "dynamic/ResultsStore.h"
-#include "dynamic/frmDynVornish.h"
-#include "dynamic/frmDynamVnTlAssistant.h"
-#include "dynamic/frm_dbResults_DynamVn.h"
 #include "equilibrium/EquilibriumRecord.h"
-#include "equilibrium/frmVnTlAssistant.h"
-#include "equilibrium/frmVornish.h"
 #include "exchange/EquilibriumCsv.h"
 #include "exchange/ExchangeMessages.h"
 #include "exchange/ExportProgress.h"
 #include "exchange/PairsReader.h"
 #include "exchange/ResultsCsv.h"
+#include "exchange/RunDescription.h"
 #include "exchange/ScatchardCsv.h"
-#include "graphing/GraphPicture.h"
-#include "graphing/frmGraph.h"
-#include "platform/EditableGrid.h"
+#include "exchange/ToolData.h"
 #include "platform/FileDialogs.h"
-#include "platform/GridClipboard.h"
+#include "platform/MainFrame.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeFault.h"
 #include "platform/SavedFile.h"
 #include "scatchard/ScatchardInput.h"
-#include "scatchard/frmScatchTlAssistant.h"
-#include "scatchard/frmScatchard.h"
 #include "session/Session.h"
 #include "session/StatusText.h"
 
-#include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 
 namespace DataExport {
@@ -73,6 +58,14 @@ bool hasResults(const QString &resultsPath)
     }
 }
 
+// The units the wizard and the graph show.
+ResultsCsv::Units sessionUnits()
+{
+    const Session &session = Session::current();
+    return {session.timeUnit(), double(session.timeFactor()), session.concentrationUnit(),
+            session.concentrationFactor()};
+}
+
 void exportResults(const QString &subject, const std::vector<ResultsCsv::Column> &columns)
 {
     const QString resultsPath = modVornish::ResultsFilePath();
@@ -86,7 +79,9 @@ void exportResults(const QString &subject, const std::vector<ResultsCsv::Column>
         return;
     StatusText::set(QStringLiteral("Exporting data..."));
     ExportProgress progress(QStringLiteral("Exporting the simulation results..."));
-    const ResultsCsv::Result result = ResultsCsv::Write(resultsPath, path, columns,
+    const std::optional<modKinetics::KineticsReport> &run = modKinetics::LastRunKinetics;
+    const std::string preamble = ResultsCsv::RunDescription(run ? &run->input : nullptr, sessionUnits());
+    const ResultsCsv::Result result = ResultsCsv::Write(resultsPath, path, preamble, columns,
                                                         [&progress](qint64 done, qint64 total) {
                                                             return progress.report(done, total);
                                                         });
@@ -133,30 +128,21 @@ Source activeSource()
 
 void ExportDynamicResults()
 {
-    exportResults(QStringLiteral("Dynamic Equilibrium results"),
-                  ResultsCsv::RunColumns(Session::current().timeUnit(), double(Session::current().timeFactor()),
-                                         Session::current().concentrationUnit(),
-                                         Session::current().concentrationFactor()));
+    exportResults(QStringLiteral("Dynamic Equilibrium results"), ResultsCsv::RunColumns(sessionUnits()));
 }
 
 void ExportBrowserTable()
 {
-    const frm_dbResults_DynamVn *browser = dynamicWindows().results;
-    const int index = browser ? browser->cmbWhichTable->currentIndex() : 0;
-    const modVornish::ResultsTable tables[] = {modVornish::ResultsTable::A, modVornish::ResultsTable::B,
-                                               modVornish::ResultsTable::AB};
-    const QString names[] = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("AB")};
-    const int table = index >= 0 && index < 3 ? index : 0;
-    exportResults(QStringLiteral("Results table %1").arg(names[table]), ResultsCsv::StoredTableColumns(tables[table]));
+    const modVornish::ResultsTable table = ToolData::ShownResultsTable();
+    const QString name = table == modVornish::ResultsTable::A   ? QStringLiteral("A")
+                         : table == modVornish::ResultsTable::B ? QStringLiteral("B")
+                                                                : QStringLiteral("AB");
+    exportResults(QStringLiteral("Results table %1").arg(name), ResultsCsv::TableColumns(table, sessionUnits()));
 }
 
 void ExportScatchardData()
 {
-    frmScatchard *form = scatchardWindows().scatchard;
-    if (!form)
-        return;
-    form->flgInputScatchard->CommitEdit();
-    const QList<modStatistics::DataRowText> rows = form->gridRows();
+    const QList<modStatistics::DataRowText> rows = ToolData::ScatchardDataRows();
     const int n = modStatistics::CountDataRows(rows);
     std::vector<double> bound, ratio;
     try {

@@ -4,9 +4,10 @@
 // grid. Each command asks for the file and shows its own messages.
 namespace DataExport {
 
-// Every stored sample of the last simulation, in the current units.
+// Every stored sample of the last simulation, in the units the wizard and the
+// graph show, after the run's constants and events in lines starting "#".
 void ExportDynamicResults();
-// The results browser's table as stored (seconds, molar, molar per second).
+// The results browser's table, in the same units and with the same lines.
 void ExportBrowserTable();
 // The Scatchard grid's data pairs with the fit of their line.
 void ExportScatchardData();
