@@ -53,11 +53,17 @@ QStringList programWindows(frmVn_Main &main)
 {
     QStringList names;
     // Every window and dialog, whatever its name; menus, tool tips and the
-    // like are pop-ups, not windows.
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog)
-            names << (w->objectName().isEmpty() ? QStringLiteral("an unnamed %1").arg(w->metaObject()->className())
-                                                : w->objectName());
+    // like are pop-ups, not windows, and an unnamed Qt class is Qt's own
+    // helper (the frame's controls of a maximised child).
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->windowType() != Qt::Window && w->windowType() != Qt::Dialog)
+            continue;
+        const QString className = QString::fromLatin1(w->metaObject()->className());
+        if (!w->objectName().isEmpty())
+            names << w->objectName();
+        else if (!className.startsWith(QLatin1Char('Q')))
+            names << QStringLiteral("an unnamed ") + className;
+    }
     for (QMdiSubWindow *w : main.mdiArea->subWindowList())
         names << w->objectName();
     names.removeDuplicates();

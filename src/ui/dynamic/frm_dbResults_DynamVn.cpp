@@ -1,7 +1,6 @@
 #include "dynamic/frm_dbResults_DynamVn.h"
 
 #include "dynamic/ResultsStore.h"
-#include "exchange/ResultsCsv.h"
 #include "exchange/ToolData.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
@@ -172,12 +171,14 @@ void frm_dbResults_DynamVn::ShowTable(modVornish::ResultsTable table)
     datPrimaryRS.DatabaseName = modVornish::ResultsFilePath();
     datPrimaryRS.RecordSource = modVornish::ResultsQuery(table);
     datPrimaryRS.Refresh();
-    // The headings of the table's CSV file, with the stored units, which the
-    // wizard and the graph do not use.
-    const std::vector<ResultsCsv::Column> columns = ResultsCsv::StoredTableColumns(table);
+    // The stored fields with their units, which the wizard and the graph do
+    // not use.
+    const QStringList headings = {modVornish::TimeField + QStringLiteral(" (s)"),
+                                  modVornish::ConcentrationField + QStringLiteral(" (M)"),
+                                  modVornish::RateField + QStringLiteral(" (M/s)")};
     QAbstractItemModel *model = datPrimaryRS.model();
-    for (int column = 0; column < model->columnCount() && column < int(columns.size()); ++column)
-        model->setHeaderData(column, Qt::Horizontal, columns[std::size_t(column)].heading);
+    for (int column = 0; column < model->columnCount() && column < int(headings.size()); ++column)
+        model->setHeaderData(column, Qt::Horizontal, headings[column]);
     FitColumnsToNewTable();
 }
 
