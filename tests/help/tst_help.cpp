@@ -215,6 +215,9 @@ private slots:
         // says it waits and then runs.
         QHelpSearchEngine *search = help->engine()->searchEngine();
         QSignalSpy searched(search, &QHelpSearchEngine::searchingFinished);
+        for (int i = 0; i < help->tabs()->count(); ++i)
+            if (help->tabs()->tabText(i) == "Search")
+                help->tabs()->setCurrentIndex(i);
         search->queryWidget()->setSearchInput("pipette");
         emit search->queryWidget()->search();
         auto *status = help->findChild<QLabel *>("helpSearchStatus");
