@@ -1,6 +1,7 @@
 #include "cli/Arguments.h"
 
 #include "cli/Failures.h"
+#include "platform/Messages.h"
 
 namespace cli {
 
@@ -34,12 +35,13 @@ Arguments::Arguments(const QStringList &arguments, const std::vector<Option> &op
             continue;
         }
         if (!argument.startsWith(QLatin1String("--")))
-            throw UsageError{QStringLiteral("unknown option %1").arg(Quoted(argument))};
+            throw UsageError{QStringLiteral("unknown option %1").arg(Messages::quoted(argument))};
         const int equals = argument.indexOf(QLatin1Char('='));
         const QString name = argument.mid(2, equals < 0 ? -1 : equals - 2);
         const Option *option = find(options, name);
         if (!option)
-            throw UsageError{QStringLiteral("unknown option %1").arg(Quoted(argument.left(equals < 0 ? -1 : equals)))};
+            throw UsageError{
+                QStringLiteral("unknown option %1").arg(Messages::quoted(argument.left(equals < 0 ? -1 : equals)))};
         QString value;
         if (!option->valueName) {
             if (equals >= 0)
@@ -60,7 +62,7 @@ Arguments::Arguments(const QStringList &arguments, const std::vector<Option> &op
     if (m_help)
         return;
     if (m_operands.size() > operandCount)
-        throw UsageError{QStringLiteral("unexpected argument %1").arg(Quoted(m_operands[operandCount]))};
+        throw UsageError{QStringLiteral("unexpected argument %1").arg(Messages::quoted(m_operands[operandCount]))};
     if (m_operands.size() < operandCount)
         throw UsageError{QStringLiteral("missing operand")};
 }

@@ -2,6 +2,7 @@
 
 #include "cli/Failures.h"
 #include "cli/Subcommand.h"
+#include "platform/Messages.h"
 #include "platform/RuntimeFault.h"
 
 #include <cstdio>
@@ -125,11 +126,11 @@ int RunCommandLine(const QStringList &arguments)
             print(subcommandHelp(*s));
             return 0;
         }
-        return usageError(QString(), QStringLiteral("unknown subcommand %1").arg(Quoted(arguments[1])));
+        return usageError(QString(), QStringLiteral("unknown subcommand %1").arg(Messages::quoted(arguments[1])));
     }
     const Subcommand *s = findSubcommand(first);
     if (!s)
-        return usageError(QString(), QStringLiteral("unknown subcommand %1").arg(Quoted(first)));
+        return usageError(QString(), QStringLiteral("unknown subcommand %1").arg(Messages::quoted(first)));
     return runSubcommand(*s, arguments.mid(1));
 }
 

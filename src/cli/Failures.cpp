@@ -1,7 +1,5 @@
 #include "cli/Failures.h"
 
-#include "platform/Messages.h"
-
 #include <QRegularExpression>
 
 namespace cli {
@@ -11,11 +9,6 @@ QString OneLine(const QString &text)
     static const QRegularExpression breaks(QStringLiteral("\\s*[\\r\\n]+\\s*"));
     QString line = text;
     return line.replace(breaks, QStringLiteral(" ")).trimmed();
-}
-
-QString Quoted(const QString &text)
-{
-    return Messages::quoted(text);
 }
 
 } // namespace cli

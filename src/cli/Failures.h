@@ -19,9 +19,6 @@ struct Refusal
     QString message;
 };
 
-// What the user typed, as a message quotes it (Messages::quoted).
-QString Quoted(const QString &text);
-
 // A message of the windows on one line: its line breaks become one blank.
 QString OneLine(const QString &text);
 

@@ -1,6 +1,7 @@
 #include "cli/Output.h"
 
 #include "cli/Failures.h"
+#include "platform/Messages.h"
 
 #include "platform/SavedFile.h"
 
@@ -19,7 +20,7 @@ Format ParseFormat(const QString &name)
         return Format::Json;
     if (name == QLatin1String("text"))
         return Format::Text;
-    throw UsageError{QStringLiteral("unknown format %1 (csv, json or text)").arg(Quoted(name))};
+    throw UsageError{QStringLiteral("unknown format %1 (csv, json or text)").arg(Messages::quoted(name))};
 }
 
 std::string NumberText(double v)

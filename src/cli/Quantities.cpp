@@ -1,6 +1,7 @@
 #include "cli/Quantities.h"
 
 #include "cli/Failures.h"
+#include "platform/Messages.h"
 
 #include <charconv>
 #include <cmath>
@@ -48,9 +49,9 @@ double toDouble(const QString &number, const QString &what, const QString &text)
     double value = 0;
     const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
     if (error == std::errc::result_out_of_range || !std::isfinite(value))
-        throw Refusal{QStringLiteral("%1: %2 is out of range").arg(what, Quoted(text))};
+        throw Refusal{QStringLiteral("%1: %2 is out of range").arg(what, Messages::quoted(text))};
     if (error != std::errc() || end != s.data() + s.size())
-        throw Refusal{QStringLiteral("%1: %2 is not a number").arg(what, Quoted(text))};
+        throw Refusal{QStringLiteral("%1: %2 is not a number").arg(what, Messages::quoted(text))};
     return value;
 }
 
@@ -69,7 +70,7 @@ Unit lookUp(const QString &name, const UnitRow *rows, int count, const QString &
     for (int i = 0; i < count; ++i)
         names << QString::fromUtf8(rows[i].name);
     throw Refusal{QStringLiteral("%1: %2 is not a %3 unit (%4)")
-                      .arg(what, Quoted(name), QLatin1String(kind), names.join(QStringLiteral(", ")))};
+                      .arg(what, Messages::quoted(name), QLatin1String(kind), names.join(QStringLiteral(", ")))};
 }
 
 const UnitRow concentrationUnits[] = {{"M", 1},          {"mM", 1e-3}, {"uM", 1e-6},  {"µM", 1e-6},
@@ -83,13 +84,13 @@ double quantity(const QString &text, const Unit &defaultUnit, const QString &wha
     const QString trimmed = text.trimmed();
     const int length = numberLength(trimmed);
     if (length == 0)
-        throw Refusal{QStringLiteral("%1: %2 is not a number").arg(what, Quoted(text))};
+        throw Refusal{QStringLiteral("%1: %2 is not a number").arg(what, Messages::quoted(text))};
     const double number = toDouble(trimmed.left(length), what, text);
     const QString unitName = trimmed.mid(length).trimmed();
     const Unit unit = unitName.isEmpty() ? defaultUnit : lookUp(unitName, rows, N, what, kind);
     const double value = number * unit.factor;
     if (!std::isfinite(value))
-        throw Refusal{QStringLiteral("%1: %2 is out of range").arg(what, Quoted(text))};
+        throw Refusal{QStringLiteral("%1: %2 is out of range").arg(what, Messages::quoted(text))};
     return value;
 }
 
@@ -100,7 +101,7 @@ double PlainNumber(const QString &text, const QString &what)
     const QString trimmed = text.trimmed();
     const int length = numberLength(trimmed);
     if (length == 0 || length != trimmed.size())
-        throw Refusal{QStringLiteral("%1: %2 is not a number").arg(what, Quoted(text))};
+        throw Refusal{QStringLiteral("%1: %2 is not a number").arg(what, Messages::quoted(text))};
     return toDouble(trimmed, what, text);
 }
 

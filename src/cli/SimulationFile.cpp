@@ -2,6 +2,7 @@
 
 #include "cli/Failures.h"
 #include "cli/Output.h"
+#include "platform/Messages.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -93,7 +94,7 @@ std::map<QString, QStringList> readIni(const QByteArray &bytes, const QString &p
             throw Refusal{QStringLiteral("%1, line %2: \"name = value\" is needed, found %3")
                               .arg(path)
                               .arg(i + 1)
-                              .arg(Quoted(line))};
+                              .arg(Messages::quoted(line))};
         values[normalName(line.left(equals))] << line.mid(equals + 1).trimmed();
     }
     return values;
@@ -113,7 +114,7 @@ std::map<QString, QStringList> ReadSimulationFile(const QString &path, const QSt
     std::map<QString, QStringList> values = json ? readJson(bytes, path) : readIni(bytes, path);
     for (const auto &[name, list] : values) {
         if (!knownNames.contains(name))
-            throw Refusal{QStringLiteral("%1: unknown name %2").arg(path, Quoted(name))};
+            throw Refusal{QStringLiteral("%1: unknown name %2").arg(path, Messages::quoted(name))};
         if (name != QLatin1String("event") && list.size() > 1)
             throw Refusal{QStringLiteral("%1: %2 is given more than once").arg(path, name)};
     }

@@ -6,6 +6,7 @@
 #include "dynamic/SimulationEngine.h"
 #include "dynamic/WizardInputRules.h"
 #include "dynamic/WizardMessages.h"
+#include "platform/Messages.h"
 
 #include <cmath>
 #include <optional>
@@ -102,15 +103,16 @@ float precisionFactor(const Parameters &p)
         if (text == QLatin1String(PrecisionListTexts[i]))
             return PrecisionFactors[i];
     throw Refusal{p.where("precision")
-                  + QStringLiteral(": %1 is not one of 5, 1, 0.2, 0.05, 0.01 (percent)").arg(Quoted(text))};
+                  + QStringLiteral(": %1 is not one of 5, 1, 0.2, 0.05, 0.01 (percent)").arg(Messages::quoted(text))};
 }
 
 ProgrammedEvent readEvent(const QString &text, const QString &where, const Unit &unit, const Unit &timeUnit)
 {
     const QStringList parts = text.split(QLatin1Char(','));
     if (parts.size() < 2 || parts.size() > 3)
-        throw Refusal{where
-                      + QStringLiteral(": %1 is not TIME,CHANGE[,TARGET], for example 2min,+5nM,A").arg(Quoted(text))};
+        throw Refusal{
+            where
+            + QStringLiteral(": %1 is not TIME,CHANGE[,TARGET], for example 2min,+5nM,A").arg(Messages::quoted(text))};
     ProgrammedEvent event;
     event.time = std::fabs(Time(parts[0], timeUnit, where));
     event.change = Concentration(parts[1], unit, where);
@@ -122,7 +124,7 @@ ProgrammedEvent readEvent(const QString &text, const QString &where, const Unit 
     else if (target == QLatin1String("AB") || target == QLatin1String("[A/B]"))
         event.target = EventTarget::AB;
     else
-        throw Refusal{where + QStringLiteral(": the target %1 is not A, B or AB").arg(Quoted(target))};
+        throw Refusal{where + QStringLiteral(": the target %1 is not A, B or AB").arg(Messages::quoted(target))};
     return event;
 }
 

@@ -6,6 +6,7 @@
 #include "equilibrium/EquilibriumInput.h"
 #include "platform/RuntimeFault.h"
 
+#include "platform/Messages.h"
 #include <cmath>
 #include <functional>
 #include <utility>
@@ -24,7 +25,7 @@ bool sweepsTotalA(const Arguments &arguments)
         return true;
     if (over == QLatin1String("total-b"))
         return false;
-    throw UsageError{QStringLiteral("--over takes total-a or total-b, not %1").arg(Quoted(over))};
+    throw UsageError{QStringLiteral("--over takes total-a or total-b, not %1").arg(Messages::quoted(over))};
 }
 
 bool isLogScale(const Arguments &arguments)
@@ -34,7 +35,7 @@ bool isLogScale(const Arguments &arguments)
         return false;
     if (scale == QLatin1String("log"))
         return true;
-    throw UsageError{QStringLiteral("--scale takes linear or log, not %1").arg(Quoted(scale))};
+    throw UsageError{QStringLiteral("--scale takes linear or log, not %1").arg(Messages::quoted(scale))};
 }
 
 int pointCount(const Arguments &arguments)
