@@ -77,3 +77,53 @@ QString hexText(double v)
     std::snprintf(text, sizeof text, "%a", v);
     return QString::fromLatin1(text);
 }
+
+QList<QStringList> csvRecords(const QString &text, QChar sep)
+{
+    QList<QStringList> records;
+    QStringList fields;
+    QString field;
+    bool quoted = false;
+    bool recordStarted = false;
+    const auto endField = [&] {
+        fields << field;
+        field.clear();
+    };
+    const auto endRecordHere = [&] {
+        endField();
+        records << fields;
+        fields.clear();
+        recordStarted = false;
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == QLatin1Char('"')) {
+                if (i + 1 < text.size() && text[i + 1] == QLatin1Char('"'))
+                    field += text[++i];
+                else
+                    quoted = false;
+            } else {
+                field += c;
+            }
+            continue;
+        }
+        if (c == QLatin1Char('"') && field.isEmpty()) {
+            quoted = true;
+            recordStarted = true;
+        } else if (c == sep) {
+            endField();
+            recordStarted = true;
+        } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+                ++i;
+            endRecordHere();
+        } else {
+            field += c;
+            recordStarted = true;
+        }
+    }
+    if (recordStarted || !field.isEmpty())
+        endRecordHere();
+    return records;
+}

@@ -24,3 +24,8 @@ void writeAwkwardResults(const QString &path, int rows);
 // The exact hexadecimal text of a double ("0x1.8p+0"), as Python's
 // float.fromhex reads it.
 QString hexText(double v);
+
+// The records of a delimited text as a spreadsheet reads them: fields
+// separated by sep, records by CR LF, LF or CR, quoted fields may hold
+// separators, quotes and line breaks. An empty last line is no record.
+QList<QStringList> csvRecords(const QString &text, QChar sep);

@@ -84,7 +84,7 @@ private slots:
         const std::string record = CsvText::record(texts);
         QCOMPARE(QString::fromStdString(record),
                  QStringLiteral("\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",\u00b5M\r\n"));
-        QCOMPARE(CsvText::parse(QString::fromStdString(record), QLatin1Char(',')), QList<QStringList>{texts});
+        QCOMPARE(csvRecords(QString::fromStdString(record), QLatin1Char(',')), QList<QStringList>{texts});
 
         // Python's own reading of the same record and of the numbers.
         const QString python = runPython(
@@ -228,7 +228,7 @@ private slots:
         // The result rows by name: Value, Unit, SE, 95% low, 95% high, Note.
         const auto resultsOf = [](const QString &text) {
             QMap<QString, QStringList> rows;
-            for (const QStringList &record : CsvText::parse(text, QLatin1Char(',')))
+            for (const QStringList &record : csvRecords(text, QLatin1Char(',')))
                 if (record.size() == 7)
                     rows[record[0]] = record.mid(1);
             return rows;

@@ -29,9 +29,4 @@ inline void endRecord(std::string &out)
 // A whole record of text fields.
 std::string record(const QStringList &fields);
 
-// The records of a delimited text: fields separated by sep, records by
-// CR LF, LF or CR, quoted fields may hold separators, quotes and line
-// breaks. An empty last line is no record.
-QList<QStringList> parse(const QString &text, QChar sep);
-
 } // namespace CsvText
