@@ -96,11 +96,10 @@ std::vector<std::vector<double>> LeastSquares::curve(const std::vector<double> &
 }
 
 bool LeastSquares::gradientAt(int set, double x, const std::vector<double> &p, const std::vector<int> &free, double &y,
-                              double *gradient) const
+                              double *gradient, std::vector<double> &full) const
 {
     if (!gradient)
         return model_.value(set, x, p, y, nullptr);
-    std::vector<double> full(p.size());
     if (model_.value(set, x, p, y, full.data())) {
         for (size_t i = 0; i < free.size(); ++i)
             gradient[i] = full[size_t(free[i])];
@@ -129,11 +128,11 @@ bool LeastSquares::evaluate(const std::vector<double> &p, const std::vector<int>
                             Eigen::VectorXd &residuals, Eigen::MatrixXd *jacobian) const
 {
     Eigen::Index row = 0;
-    std::vector<double> gradient(free.size());
+    std::vector<double> gradient(free.size()), full(p.size());
     for (size_t s = 0; s < sets_.size(); ++s) {
         for (size_t i = 0; i < sets_[s].x.size(); ++i, ++row) {
             double y = 0;
-            if (!gradientAt(int(s), sets_[s].x[i], p, free, y, jacobian ? gradient.data() : nullptr))
+            if (!gradientAt(int(s), sets_[s].x[i], p, free, y, jacobian ? gradient.data() : nullptr, full))
                 return false;
             const double root = std::sqrt(weights[s][i]);
             residuals[row] = root * (y - sets_[s].y[i]);
@@ -163,7 +162,8 @@ Eigen::MatrixXd LeastSquares::weightedJacobian(const std::vector<double> &p, con
     return jacobian;
 }
 
-Minimum LeastSquares::minimize(std::vector<double> &p, const std::vector<int> &free, const Weights &weights) const
+Minimum LeastSquares::minimize(std::vector<double> &p, const std::vector<int> &free, const Weights &weights,
+                               double tolerance) const
 {
     Minimum minimum;
     if (free.empty()) {
@@ -173,8 +173,8 @@ Minimum LeastSquares::minimize(std::vector<double> &p, const std::vector<int> &f
     }
     SolverFunctor functor{*this, free, weights, p};
     Eigen::LevenbergMarquardt<SolverFunctor> solver(functor);
-    solver.parameters.ftol = 1e-15;
-    solver.parameters.xtol = 1e-15;
+    solver.parameters.ftol = tolerance;
+    solver.parameters.xtol = tolerance;
     solver.parameters.maxfev = 1000 * int(free.size());
     Eigen::VectorXd x(Eigen::Index(free.size()));
     for (size_t i = 0; i < free.size(); ++i)

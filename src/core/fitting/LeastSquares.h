@@ -32,8 +32,11 @@ public:
     std::vector<std::vector<double>> curve(const std::vector<double> &p) const;
 
     // Minimises the weighted residual sum of squares over the parameters in
-    // free, starting from p and leaving the minimum in p.
-    Minimum minimize(std::vector<double> &p, const std::vector<int> &free, const Weights &weights) const;
+    // free, starting from p and leaving the minimum in p. The tolerance is
+    // the relative change of the sum and of the parameters at which it
+    // stops: the default is below what double precision can still improve.
+    Minimum minimize(std::vector<double> &p, const std::vector<int> &free, const Weights &weights,
+                     double tolerance = 1e-15) const;
 
     // The weighted residual sum of squares at p (infinite where the model
     // cannot evaluate).
@@ -52,8 +55,9 @@ public:
                   Eigen::VectorXd &residuals, Eigen::MatrixXd *jacobian) const;
 
 private:
+    // full: room for the model's gradient in every parameter.
     bool gradientAt(int set, double x, const std::vector<double> &p, const std::vector<int> &free, double &y,
-                    double *gradient) const;
+                    double *gradient, std::vector<double> &full) const;
 
     const FitModel &model_;
     const std::vector<FitDataSet> &sets_;

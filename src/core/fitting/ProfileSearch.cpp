@@ -37,7 +37,10 @@ double ProfileSearch::profileSS(int index, double value, std::vector<double> &p)
     p[size_t(index)] = value;
     std::vector<int> others;
     std::copy_if(free_.begin(), free_.end(), std::back_inserter(others), [&](int i) { return i != index; });
-    const Minimum minimum = problem_.minimize(p, others, weights_);
+    // The sum is flat at the others' minimum: parameters to 1e-10 give it
+    // to 1e-20, far below the crossing's tolerance.
+    constexpr double othersTolerance = 1e-10;
+    const Minimum minimum = problem_.minimize(p, others, weights_, othersTolerance);
     evaluations_ += minimum.evaluations + 1;
     // Where the others cannot be refitted, the sum they reached is the best known.
     return minimum.residualSS;
