@@ -104,6 +104,8 @@ Source sourceOfGraph()
         return Source::Scatchard;
     case modPlot_Graph::DynamicTool:
         return Source::Dynamic;
+    case modPlot_Graph::SaturationTool:
+        return Source::Saturation;
     case modPlot_Graph::NoTool:
         break;
     }
@@ -182,7 +184,8 @@ void ExportEquilibrium()
 
 void ExportActiveWindowData()
 {
-    switch (activeSource()) {
+    const Source source = activeSource();
+    switch (source) {
     case Source::Equilibrium:
         return ExportEquilibrium();
     case Source::Scatchard:
@@ -191,6 +194,9 @@ void ExportActiveWindowData()
         return ExportDynamicResults();
     case Source::ResultsTable:
         return ExportBrowserTable();
+    case Source::Saturation:
+        ToolData::ExportDataOf(source);
+        return;
     case Source::Graph:
     case Source::None:
         break;
@@ -228,6 +234,14 @@ void OpenScatchardData()
     for (const PairsReader::Pair &pair : read.pairs)
         cells << QStringList{NumberText::exactText(pair.bound), NumberText::exactText(pair.ratio)};
     ToolData::EnterScatchardData(cells);
+}
+
+void OpenActiveWindowData()
+{
+    const Source source = activeSource();
+    if (source == Source::Saturation && ToolData::OpenDataOf(source))
+        return;
+    OpenScatchardData();
 }
 
 bool OpenDataColumns(int maxValues, QList<QStringList> &cells)

@@ -23,6 +23,9 @@ void ExportActiveWindowData();
 
 // "Open Data...": a CSV or tab-separated file of pairs into the Scatchard grid.
 void OpenScatchardData();
+// File › Open Data...: into the table of the window the user works in when
+// it reads data files of its own, otherwise into the Scatchard grid.
+void OpenActiveWindowData();
 
 // "Open Data..." of a fit's table: a file of rows of an X and up to
 // maxValues - 1 replicates (blanks kept) as the cells' texts. False, after
