@@ -14,6 +14,14 @@ namespace {
 
 using Values = std::vector<double>;
 
+FitParameter parameter(const char *name, double start)
+{
+    FitParameter made;
+    made.name = QString::fromLatin1(name);
+    made.start = start;
+    return made;
+}
+
 bool near(double value, double reference, double relative)
 {
     return std::fabs(value - reference) <= relative * std::fabs(reference);
@@ -30,7 +38,7 @@ public:
     }
     std::vector<FitParameter> parameters() const override
     {
-        FitParameter vm{QStringLiteral("Vm"), vm_}, k{QStringLiteral("K"), k_};
+        FitParameter vm = parameter("Vm", vm_), k = parameter("K", k_);
         k.lower = 0;
         return {vm, k};
     }
@@ -53,7 +61,7 @@ private:
 class Proportional : public FitModel
 {
 public:
-    std::vector<FitParameter> parameters() const override { return {{QStringLiteral("b"), 1.0}}; }
+    std::vector<FitParameter> parameters() const override { return {parameter("b", 1.0)}; }
     bool value(int, double x, const Values &p, double &y, double *gradient) const override
     {
         y = p[0] * x;
@@ -74,7 +82,7 @@ public:
     }
     std::vector<FitParameter> parameters() const override
     {
-        FitParameter k{QStringLiteral("k"), 0.5}, a0{QStringLiteral("a0"), 1.0}, a1{QStringLiteral("a1"), 1.0};
+        FitParameter k = parameter("k", 0.5), a0 = parameter("a0", 1.0), a1 = parameter("a1", 1.0);
         if (fixSecond_)
             a1.start = 7.0;
         a1.fixed = fixSecond_;
@@ -94,10 +102,7 @@ private:
 class Confounded : public FitModel
 {
 public:
-    std::vector<FitParameter> parameters() const override
-    {
-        return {{QStringLiteral("a"), 1.0}, {QStringLiteral("b"), 2.0}};
-    }
+    std::vector<FitParameter> parameters() const override { return {parameter("a", 1.0), parameter("b", 2.0)}; }
     bool value(int, double x, const Values &p, double &y, double *gradient) const override
     {
         y = p[0] * p[1] * x;

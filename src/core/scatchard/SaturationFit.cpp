@@ -1,6 +1,7 @@
 #include "scatchard/SaturationFit.h"
 
 #include "fitting/FitEngine.h"
+#include "scatchard/OneSiteModels.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,39 +13,7 @@ namespace {
 // within a tenth of a percent over the data: they show no saturation.
 constexpr double unboundedKdFactor = 1e3;
 
-constexpr int bmaxIndex = 0, kdIndex = 1;
-
-// Bound = Bmax * Free / (Kd + Free) with its analytic derivatives.
-class OneSiteCurve : public Fitting::FitModel
-{
-public:
-    explicit OneSiteCurve(const SaturationStart &start)
-        : start_(start)
-    {
-    }
-
-    std::vector<Fitting::FitParameter> parameters() const override
-    {
-        Fitting::FitParameter bmax{QStringLiteral("Bmax"), start_.bmax};
-        Fitting::FitParameter kd{QStringLiteral("Kd"), start_.kd};
-        bmax.lower = kd.lower = 0.0;
-        return {bmax, kd};
-    }
-
-    bool value(int, double free, const std::vector<double> &p, double &y, double *gradient) const override
-    {
-        const double denominator = p[kdIndex] + free;
-        y = p[bmaxIndex] * free / denominator;
-        if (gradient) {
-            gradient[bmaxIndex] = free / denominator;
-            gradient[kdIndex] = -p[bmaxIndex] * free / (denominator * denominator);
-        }
-        return true;
-    }
-
-private:
-    SaturationStart start_;
-};
+constexpr int bmaxIndex = OneSiteModel::Bmax, kdIndex = OneSiteModel::Kd;
 
 // Bound's best multiple of Free / (Kd + Free) for a fixed Kd, and the
 // residual sum of squares it leaves: the curve is linear in Bmax.
@@ -142,7 +111,8 @@ SaturationFit FitSaturationCurve(const std::vector<double> &free, const std::vec
     if (fit.outcome != SaturationFit::Fitted)
         return fit;
 
-    const Fitting::FitResult result = Fitting::Fit(OneSiteCurve(start), {{free, bound, {}}});
+    const Fitting::FitResult result = Fitting::Fit(OneSiteModel(start.bmax, start.kd, QString(), QString()),
+                                                   {{free, bound, {}}});
     fit.evaluations = result.evaluations;
     const double highestFree = *std::max_element(free.begin(), free.end());
     if (!result.lastValues.empty() && std::isfinite(result.lastValues[kdIndex])
