@@ -2,7 +2,7 @@
 #include "TestMain.h"
 
 #include "scatchard/SaturationFit.h"
-#include "scatchard/StudentQuantile.h"
+#include "fitting/StudentQuantile.h"
 
 #include <cmath>
 #include <functional>
@@ -127,9 +127,9 @@ private slots:
 
     void studentQuantilesMatchPublishedValues()
     {
-        QVERIFY(near(TwoSidedStudentT(0.95, 1), 12.7062047362, 1e-10));
-        QVERIFY(near(TwoSidedStudentT(0.95, 2), t95df2, 1e-10));
-        QVERIFY(near(TwoSidedStudentT(0.95, 18), 2.10092204024, 1e-10));
+        QVERIFY(near(Fitting::TwoSidedStudentT(0.95, 1), 12.7062047362, 1e-10));
+        QVERIFY(near(Fitting::TwoSidedStudentT(0.95, 2), t95df2, 1e-10));
+        QVERIFY(near(Fitting::TwoSidedStudentT(0.95, 18), 2.10092204024, 1e-10));
     }
 
     void recoversNoiseFreeCurveExactly_data()

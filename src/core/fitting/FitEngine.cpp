@@ -2,7 +2,7 @@
 
 #include "fitting/LeastSquares.h"
 #include "fitting/ProfileSearch.h"
-#include "scatchard/StudentQuantile.h"
+#include "fitting/StudentQuantile.h"
 
 #include <Eigen/Dense>
 
@@ -112,7 +112,7 @@ void fillStatistics(const std::vector<FitDataSet> &sets, const Weights &weights,
     if (fit.hasAicc)
         fit.aicc = n * std::log(fit.residualSS / n) + 2.0 * parametersWithVariance
                    + 2.0 * parametersWithVariance * (parametersWithVariance + 1) / (n - parametersWithVariance - 1);
-    fit.t = modStatistics::TwoSidedStudentT(confidence, fit.df);
+    fit.t = TwoSidedStudentT(confidence, fit.df);
 }
 
 } // namespace

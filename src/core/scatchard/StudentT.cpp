@@ -1,6 +1,6 @@
 #include "scatchard/StudentT.h"
 
-#include "scatchard/StudentQuantile.h"
+#include "fitting/StudentQuantile.h"
 
 namespace modStatistics {
 namespace {
@@ -24,7 +24,7 @@ double ScatchardStudentT(int n)
 {
     const int df = n - 2;
     if (df > TableRows)
-        return TwoSidedStudentT(0.95, df);
+        return Fitting::TwoSidedStudentT(0.95, df);
     double t = 0;
     StudentT(0.025, n, t);
     return t;

@@ -1,8 +1,8 @@
-#include "scatchard/StudentQuantile.h"
+#include "fitting/StudentQuantile.h"
 
 #include <boost/math/distributions/students_t.hpp>
 
-namespace modStatistics {
+namespace Fitting {
 
 double TwoSidedStudentT(double confidence, int df)
 {
@@ -10,4 +10,4 @@ double TwoSidedStudentT(double confidence, int df)
     return boost::math::quantile(distribution, 0.5 + confidence / 2);
 }
 
-} // namespace modStatistics
+} // namespace Fitting
