@@ -12,6 +12,7 @@
 #include "platform/EditableGrid.h"
 #include "printing/frmPrintOptions.h"
 #include "scatchard/frmScatchard.h"
+#include "session/Session.h"
 #include "shell/frmStartMenu.h"
 #include "shell/frmVn_Main.h"
 
@@ -21,11 +22,14 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 
 #include <stdexcept>
 
 GuideFigures::GuideFigures(frmVn_Main &main, FigureMessages &messages, const QDir &folder)
-    : m_main(main), m_messages(messages), m_folder(folder)
+    : m_main(main)
+    , m_messages(messages)
+    , m_folder(folder)
 {
 }
 
@@ -34,10 +38,12 @@ QStringList GuideFigures::makeAll()
     try {
         toolMenu();
         titration();
+        superimposedTitrations();
         scatchardExample();
         optionsWindow();
         demonstrationWizard();
         demonstrationRun();
+        speciesTogether();
         printWindow();
     } catch (const std::exception &missing) {
         m_faults << QString::fromUtf8(missing.what());
@@ -103,6 +109,28 @@ void GuideFigures::titration()
     save(m_main, QStringLiteral("titration.png"));
 }
 
+// The titration of Kd 1 nM with two more Kd superimposed: colours, line styles and the legend.
+void GuideFigures::superimposedTitrations()
+{
+    frmOptions &options = window<frmOptions>();
+    frmVornish &tool = window<frmVornish>();
+    options.chkClearPrevGraph->click(); // keep the titration: Yes
+    for (const QString &kd : {QStringLiteral("5"), QStringLiteral("25")}) {
+        tool.txtKd->setText(kd);
+        tool.cmdVornish_Click();
+    }
+    const QString scene = QStringLiteral("superimposed titrations");
+    // Keeping the graph, then the changed settings asked about before each curve.
+    expectMessages({QStringLiteral("Superimpose multiple graphs"), QStringLiteral("Warning"),
+                    QStringLiteral("Warning")},
+                   scene);
+    save(window<frmGraph>(), QStringLiteral("superimposed-graph.png"));
+    options.chkClearPrevGraph->click(); // each graph alone again
+    options.hide();
+    tool.txtKd->setText(QStringLiteral("1"));
+    Session::current().setSettingsChanged(false); // as the scenes after this one expect
+}
+
 // The four measurements of the Scatchard example, analysed, beside their plot.
 void GuideFigures::scatchardExample()
 {
@@ -152,6 +180,21 @@ void GuideFigures::demonstrationRun()
     wizard.cmdKinetics_Click();
     save(window<frmKinetics>(), QStringLiteral("kinetics-summary.png"));
     expectMessages({}, QStringLiteral("kinetics"));
+}
+
+// The demonstration's A, B and [A/B] together on a logarithmic time axis.
+void GuideFigures::speciesTogether()
+{
+    frmOptions &options = window<frmOptions>();
+    options.optDyn_YTogether->setChecked(true);
+    options.chkDynLogTime->setChecked(true);
+    options.cmdApply_Click();
+    save(window<frmGraph>(), QStringLiteral("species-together.png"));
+    options.optDyn_YAB->setChecked(true);
+    options.chkDynLogTime->setChecked(false);
+    options.cmdApply_Click();
+    options.hide();
+    m_messages.takeShown();
 }
 
 // The Options window with the switches as they are at the first start.

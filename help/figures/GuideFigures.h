@@ -22,9 +22,11 @@ public:
 private:
     void toolMenu();
     void titration();
+    void superimposedTitrations();
     void scatchardExample();
     void demonstrationWizard();
     void demonstrationRun();
+    void speciesTogether();
     void optionsWindow();
     void printWindow();
 

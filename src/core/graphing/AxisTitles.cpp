@@ -33,7 +33,7 @@ QString dynamicYTitle(DynamicY y, const QString &u, const QString &t)
     case DynamicY::dABdt:
         return QStringLiteral("d[A/B]dt") + rate;
     case DynamicY::Together:
-        return QStringLiteral("Concentration (") + u + QStringLiteral(")");
+        return QStringLiteral("[A], [B], [A/B] (") + u + QStringLiteral(")");
     }
     return QString();
 }

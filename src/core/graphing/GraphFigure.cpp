@@ -4,6 +4,8 @@
 #include "graphing/PlotOverlay.h"
 #include "session/Session.h"
 
+#include <algorithm>
+
 namespace modPlot_Graph {
 namespace {
 
@@ -12,6 +14,17 @@ struct CurveOnGraph
 {
     QString name;
     std::vector<CurveParameter> parameters;
+
+    bool sameAs(const FigureCurve &curve) const
+    {
+        if (curve.name != name || curve.parameters.size() != parameters.size())
+            return false;
+        for (size_t i = 0; i < parameters.size(); ++i)
+            if (curve.parameters[i].name != parameters[i].name || curve.parameters[i].value != parameters[i].value
+                || curve.parameters[i].unit != parameters[i].unit)
+                return false;
+        return true;
+    }
 };
 
 std::vector<CurveOnGraph> &curvesOnGraph()
@@ -62,13 +75,17 @@ void DrawFigure(GraphFigure &figure)
     if (session.graphPreferences().clearPrevGraph == 1)
         onGraph.clear();
     for (const FigureCurve &curve : figure.curves) {
-        const int place = int(onGraph.size());
+        // A curve drawn again (Apply, printing) keeps its place, style and legend entry.
+        const auto same = std::find_if(onGraph.begin(), onGraph.end(),
+                                       [&curve](const CurveOnGraph &shown) { return shown.sameAs(curve); });
+        const int place = int(same - onGraph.begin());
+        if (same == onGraph.end())
+            onGraph.push_back({curve.name, curve.parameters});
         if (place == 0)
             plotFirstCurve(curve.points, figure, echo);
         else
             PlotCurve(curve.points, figure.xMin, figure.xMax, figure.yMin, figure.yMax,
                       CurveStyleAt(place, blackAndWhite), echo);
-        onGraph.push_back({curve.name, curve.parameters});
     }
     if (onGraph.size() > 1)
         PlotLegend(legendOfGraph(blackAndWhite), echo);

@@ -32,7 +32,8 @@ struct GraphFigure
 // figure keeps what it left), then each curve: the first curve of a graph
 // as PlotPoint draws a line (a dot, then segments), every later one as
 // PlotCurve in CurveStyleAt its place (the Options window's black and
-// white respected); then the legend of every curve on the graph when it
+// white respected), a curve already on the graph (the same name and
+// parameters) in its earlier style; then the legend of every curve on the graph when it
 // holds more than one. Points beyond the X axis are left out. Faults
 // propagate as SetUpGraph's and PlotPoint's do.
 void DrawFigure(GraphFigure &figure);
