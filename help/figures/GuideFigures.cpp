@@ -44,6 +44,7 @@ QStringList GuideFigures::makeAll()
         demonstrationWizard();
         demonstrationRun();
         speciesTogether();
+        maximisedGraph();
         printWindow();
     } catch (const std::exception &missing) {
         m_faults << QString::fromUtf8(missing.what());
@@ -195,6 +196,16 @@ void GuideFigures::speciesTogether()
     options.cmdApply_Click();
     options.hide();
     m_messages.takeShown();
+}
+
+// The demonstration's graph in a maximised Graph window: drawn larger to fill it.
+void GuideFigures::maximisedGraph()
+{
+    frmGraph &graph = window<frmGraph>();
+    graph.showMaximized();
+    QApplication::processEvents();
+    save(graph, QStringLiteral("maximised-graph.png"));
+    graph.showNormal();
 }
 
 // The Options window with the switches as they are at the first start.

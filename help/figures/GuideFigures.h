@@ -27,6 +27,7 @@ private:
     void demonstrationWizard();
     void demonstrationRun();
     void speciesTogether();
+    void maximisedGraph();
     void optionsWindow();
     void printWindow();
 

@@ -114,7 +114,9 @@ bool isFinite(QPointF p)
     return std::isfinite(p.x()) && std::isfinite(p.y());
 }
 
-void drawLegend(DrawingSurface &surface, double left, const std::vector<LegendEntry> &entries)
+} // namespace
+
+void DrawLegend(DrawingSurface &surface, double left, const std::vector<LegendEntry> &entries)
 {
     surface.beginLegend();
     surface.setFont(QStringLiteral("Arial"), 8, false);
@@ -152,8 +154,6 @@ void drawLegend(DrawingSurface &surface, double left, const std::vector<LegendEn
     surface.setFont(QStringLiteral("Arial"), 9, false);
     surface.endLegend();
 }
-
-} // namespace
 
 void PlotCurve(const std::vector<QPointF> &points, double xMin, double xMax, double yMin, double yMax,
                const CurveStyle &style, short printerEcho)
@@ -226,9 +226,9 @@ void PlotLegend(const std::vector<LegendEntry> &entries, short printerEcho)
         return;
     }
     if (DrawingSurface *picture = GraphSurface())
-        drawLegend(*picture, ScreenLeft, entries);
+        DrawLegend(*picture, ScreenLeft, entries);
     if (printerEcho != 0)
-        drawLegend(printerPage(), PrinterLeft, entries);
+        DrawLegend(printerPage(), PrinterLeft, entries);
 }
 
 } // namespace modPlot_Graph

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+class DrawingSurface;
+
 // Styled curves, coloured symbols and the legend over a graph that
 // SetUpGraph prepared. Like PlotPoint they draw on the graph picture and,
 // with printerEcho True (-1), on the printer page too.
@@ -37,5 +39,9 @@ struct LegendEntry
 // drawn later. When the Options window's legend is off (or there is no
 // entry) the legend drawn before is removed and none is drawn.
 void PlotLegend(const std::vector<LegendEntry> &entries, short printerEcho);
+
+// The same legend on one surface, for a plot area whose left edge is left
+// (a plot of its own, as the fit windows draw).
+void DrawLegend(DrawingSurface &surface, double left, const std::vector<LegendEntry> &entries);
 
 } // namespace modPlot_Graph

@@ -23,9 +23,14 @@ GraphPicture::GraphPicture(QWidget *parent)
 void GraphPicture::setTwipsSize(double width, double height)
 {
     m_twipsSize = QSizeF(width, height);
+    setFixedSize(Twips::toPixelsX(width), Twips::toPixelsY(height));
+}
+
+void GraphPicture::growWithRoom()
+{
     setMinimumSize(1, 1);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    resize(Twips::toPixelsX(width), Twips::toPixelsY(height));
 }
 
 QPointF GraphPicture::toTwips(QPointF pixels) const
@@ -90,7 +95,8 @@ void GraphPicture::setFont(const QString &name, double sizePoints, bool bold)
 
 void GraphPicture::clear()
 {
-    modPlot_Graph::ForgetGraphCurves();
+    if (modPlot_Graph::GraphSurface() == this)
+        modPlot_Graph::ForgetGraphCurves();
     m_list.clear();
     invalidateRendering();
     update();
@@ -109,7 +115,8 @@ QImage GraphPicture::pictureImage() const
 
 void GraphPicture::clearPicture()
 {
-    modPlot_Graph::ForgetGraphCurves();
+    if (modPlot_Graph::GraphSurface() == this)
+        modPlot_Graph::ForgetGraphCurves();
     m_pasted = QImage();
     m_list.clear();
     invalidateRendering();

@@ -18,8 +18,11 @@ class GraphPicture : public QWidget, public DrawingSurface, public ClipboardPict
 public:
     explicit GraphPicture(QWidget *parent = nullptr);
 
-    // The size the graph is drawn for at the screen's scale.
+    // The size the graph is drawn for at the screen's scale; the picture
+    // keeps it unless it grows with its room.
     void setTwipsSize(double width, double height);
+    // Takes the room a layout gives it: the graph window's picture.
+    void growWithRoom();
     // Screen pixels per twips-size pixel: 1 at the drawn size, more when
     // the picture has more room. Twips on the picture times Twips::dpi / 1440
     // times this scale are pixels.

@@ -67,6 +67,7 @@ void frmGraph::Form_Load()
 {
     setTwipsGeometry(5070, 0, 6060, 5895);
     PicGraph->setTwipsSize(5940, 5415);
+    PicGraph->growWithRoom();
     PicGraph->clearPicture();
     Session::current().setGraphSource(modPlot_Graph::NoTool);
     lblX_axis->setText(QStringLiteral("X axis"));
