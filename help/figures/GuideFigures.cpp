@@ -15,6 +15,7 @@
 #include "printing/frmPrintOptions.h"
 #include "scatchard/frmSaturation.h"
 #include "scatchard/frmScatchard.h"
+#include "session/Session.h"
 #include "shell/frmStartMenu.h"
 #include "shell/frmVn_Main.h"
 
@@ -26,6 +27,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QTableWidget>
+#include <QRadioButton>
 
 #include <stdexcept>
 
@@ -41,11 +43,14 @@ QStringList GuideFigures::makeAll()
     try {
         toolMenu();
         titration();
+        superimposedTitrations();
         scatchardExample();
         saturationExample();
         optionsWindow();
         demonstrationWizard();
         demonstrationRun();
+        speciesTogether();
+        maximisedGraph();
         printWindow();
     } catch (const std::exception &missing) {
         m_faults << QString::fromUtf8(missing.what());
@@ -139,6 +144,26 @@ void GuideFigures::saturationExample()
     const QTableWidgetItem *kd = tool.fitResults->tblParameters->item(1, 1);
     expectText(kd ? kd->text() : QString(), QStringLiteral("KD_TEXT"), scene);
     save(m_main, QStringLiteral("saturation-example.png"));
+// The titration of Kd 1 nM with two more Kd superimposed: colours, line styles and the legend.
+void GuideFigures::superimposedTitrations()
+{
+    frmOptions &options = window<frmOptions>();
+    frmVornish &tool = window<frmVornish>();
+    options.chkClearPrevGraph->click(); // keep the titration: Yes
+    for (const QString &kd : {QStringLiteral("5"), QStringLiteral("25")}) {
+        tool.txtKd->setText(kd);
+        tool.cmdVornish_Click();
+    }
+    const QString scene = QStringLiteral("superimposed titrations");
+    // Keeping the graph, then the changed settings asked about before each curve.
+    expectMessages({QStringLiteral("Superimpose multiple graphs"), QStringLiteral("Warning"),
+                    QStringLiteral("Warning")},
+                   scene);
+    save(window<frmGraph>(), QStringLiteral("superimposed-graph.png"));
+    options.chkClearPrevGraph->click(); // each graph alone again
+    options.hide();
+    tool.txtKd->setText(QStringLiteral("1"));
+    Session::current().setSettingsChanged(false); // as the scenes after this one expect
 }
 
 // The four measurements of the Scatchard example, analysed, beside their plot.
@@ -190,6 +215,31 @@ void GuideFigures::demonstrationRun()
     wizard.cmdKinetics_Click();
     save(window<frmKinetics>(), QStringLiteral("kinetics-summary.png"));
     expectMessages({}, QStringLiteral("kinetics"));
+}
+
+// The demonstration's A, B and [A/B] together on a logarithmic time axis.
+void GuideFigures::speciesTogether()
+{
+    frmOptions &options = window<frmOptions>();
+    options.optDyn_YTogether->setChecked(true);
+    options.chkDynLogTime->setChecked(true);
+    options.cmdApply_Click();
+    save(window<frmGraph>(), QStringLiteral("species-together.png"));
+    options.optDyn_YAB->setChecked(true);
+    options.chkDynLogTime->setChecked(false);
+    options.cmdApply_Click();
+    options.hide();
+    m_messages.takeShown();
+}
+
+// The demonstration's graph in a maximised Graph window: drawn larger to fill it.
+void GuideFigures::maximisedGraph()
+{
+    frmGraph &graph = window<frmGraph>();
+    graph.showMaximized();
+    QApplication::processEvents();
+    save(graph, QStringLiteral("maximised-graph.png"));
+    graph.showNormal();
 }
 
 // The Options window with the switches as they are at the first start.

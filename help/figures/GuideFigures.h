@@ -22,10 +22,13 @@ public:
 private:
     void toolMenu();
     void titration();
+    void superimposedTitrations();
     void scatchardExample();
     void saturationExample();
     void demonstrationWizard();
     void demonstrationRun();
+    void speciesTogether();
+    void maximisedGraph();
     void optionsWindow();
     void printWindow();
 

@@ -8,6 +8,7 @@
 #include "dynamic/SimulationEngine.h"
 #include "dynamic/SimulationIntoFile.h"
 #include "dynamic/frm_dbResults_DynamVn.h"
+#include "graphing/AxisTitleLabel.h"
 #include "graphing/GraphPicture.h"
 #include "graphing/PlotEngine.h"
 #include "graphing/frmGraph.h"
@@ -22,6 +23,7 @@
 #include "shell/frmVn_Main.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
@@ -41,7 +43,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <csignal>
 #include <thread>
 
@@ -488,6 +492,41 @@ private slots:
         PlotStoredResults();
         QCOMPARE(curvePoints().size(), 5);
         QCOMPARE(curvePoints().last().x(), 2100.0 + 3200);
+    }
+
+    // A, B and [A/B] in one graph over decades of seconds: A as the first
+    // curve, B and [A/B] in the next colours, each from its first time after 0.
+    void theSpeciesTogetherOnADecadeTimeAxis()
+    {
+        Session::current().setTimeUnit(QStringLiteral("s"), 1.0f);
+        const QList<ResultRecord> s = runIntoResultsFile(tenSecondsEveryThree(1)); // 0, 3, 6, 9, 12 s
+        options->optDyn_YTogether->setChecked(true);
+        options->chkDynLogTime->setChecked(true);
+        Session::current().setSettingsChanged(false);
+        QVERIFY(PlotStoredResults());
+        const DisplayList &list = appWindows().graph->PicGraph->displayList();
+
+        // 3 s to 12 s: the decades 10^0 .. 10^2.
+        QStringList xLabels;
+        for (const DisplayItem &item : list.items())
+            if (item.kind == DisplayItem::Text && item.y1 > 4000)
+                xLabels << list.textOf(item);
+        QCOMPARE(xLabels.join(' '), QString("10 0 10 1 10 2"));
+        QStringList legend;
+        for (const DisplayItem &item : list.legendItems())
+            if (item.kind == DisplayItem::Text)
+                legend << list.textOf(item);
+        QCOMPARE(legend, QStringList({"A", "B", "[A/B]"}));
+        QCOMPARE(appWindows().graph->lblY_axis->text(), QString("[A], [B], [A/B] (nM)"));
+
+        // The first point of A at log10(3 s) on the X axis; B's curve, orange, starts there too.
+        const double firstX = 2100 + std::log10(3.0) * 3200 / 2;
+        QCOMPARE(curvePoints().first().x(), double(qRound(firstX)));
+        const auto orange = std::find_if(list.items().begin(), list.items().end(), [](const DisplayItem &item) {
+            return item.kind == DisplayItem::Line && item.color == qRgb(230, 159, 0);
+        });
+        QVERIFY(orange != list.items().end());
+        QVERIFY(std::fabs(orange->x1 - firstX) < 1);
     }
 
     // A rate in nM per minute, and a manual X maximum rewritten as read.

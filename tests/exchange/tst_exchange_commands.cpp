@@ -23,6 +23,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QMimeData>
 #include <QRegularExpression>
@@ -164,6 +165,23 @@ private slots:
                  "Equilibrium graph " + QDate::currentDate().toString(Qt::ISODate) + ".png");
         QCOMPARE(QFileInfo(asked[1].startPath).absolutePath(), QFileInfo(svg).absolutePath());
         QCOMPARE(scriptedMessages().shown.size(), 0);
+
+        // A figure of a double column, 170 mm wide at 600 dpi: 4016 pixels, the proportions kept;
+        // the same width as a PDF page.
+        const QString wide = tempPath("wide.png"), widePdf = tempPath("wide.pdf");
+        resetFileDialogs({wide, widePdf});
+        ModalDialog::setRunner([](QDialog &dialog) {
+            dialog.findChild<QDoubleSpinBox *>("spnWidth")->setValue(170);
+            if (dialog.findChild<QSpinBox *>("spnResolution")->isEnabled())
+                dialog.findChild<QSpinBox *>("spnResolution")->setValue(600);
+            dialog.accept();
+            return int(QDialog::Accepted);
+        });
+        trigger("mnuGraphSaveAs");
+        trigger("mnuGraphSaveAs");
+        QCOMPARE(QImage(wide).size(), QSize(4016, 3661));
+        QCOMPARE(QImage(wide).dotsPerMeterX(), qRound(600 / 0.0254));
+        QVERIFY(QFileInfo(widePdf).size() > 0);
 
         trigger("mnuGraphCopyGraph");
         const QMimeData *copied = QApplication::clipboard()->mimeData();

@@ -3,14 +3,17 @@
 
 #include "equilibrium/frmVnTlAssistant.h"
 #include "graphing/AxisTitleLabel.h"
+#include "graphing/GraphPicture.h"
 #include "graphing/GraphState.h"
 #include "graphing/PlotEngine.h"
+#include "platform/SettingsStore.h"
 #include "platform/Twips.h"
 #include "session/Session.h"
 #include "session/StatusText.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QMenu>
 #include <QRadioButton>
@@ -101,7 +104,8 @@ private slots:
         QCOMPARE(scriptedMessages().shown[0].buttons, Messages::Buttons::YesNoCancel);
 
         // log10(5e-6) = -5.3 rounds up to -5; one decade above it, four below that.
-        const QStringList labels = texts(program.picture().displayList()).mid(9);
+        // After the Y labels 0 .. 5 by 1 (a round step: 1.875 would read "1.88").
+        const QStringList labels = texts(program.picture().displayList()).mid(6);
         QCOMPARE(labels.join(' '), QString("10 -8 10 -7 10 -6 10 -5 10 -4"));
         QCOMPARE(program.graph().lblX_axis->text(), QString("[Total A] (M)"));
         QCOMPARE(program.graph().lblY_axis->text(), QString("[A/B complex] (\u00B5M)"));
@@ -206,6 +210,97 @@ private slots:
         resetMessages();
         program.vornish().cmdVornish_Click();
         QVERIFY(scriptedMessages().shown.isEmpty());
+    }
+
+    void superimposedCurvesAreToldApart()
+    {
+        frmOptions &options = program.options();
+        options.chkClearPrevGraph->click(); // superimpose, before any graph: no question
+        options.chkDoNotRemind->setChecked(true);
+        program.vornish("10", "10", "1");
+        program.vornish("10", "10", "5");
+        program.vornish("10", "10", "25");
+        QVERIFY(scriptedMessages().shown.isEmpty());
+
+        // The legend: for each curve a sample in its colour, then what differs.
+        const DisplayList &list = program.picture().displayList();
+        QStringList entries;
+        QRgb sample = 0;
+        for (const DisplayItem &item : list.legendItems()) {
+            if (item.kind == DisplayItem::Line)
+                sample = item.color;
+            else if (item.kind == DisplayItem::Text)
+                entries << list.textOf(item) + " " + QColor(sample).name();
+        }
+        QCOMPARE(entries, QStringList({"Kd = 1 nM #000000", "Kd = 5 nM #e69f00", "Kd = 25 nM #56b4e9"}));
+        // The later curves are drawn in their colours.
+        const auto drawnIn = [&](QRgb colour) {
+            return std::count_if(list.items().begin(), list.items().end(),
+                                 [&](const DisplayItem &item) { return item.color == colour; });
+        };
+        QVERIFY(drawnIn(qRgb(230, 159, 0)) > 20);
+        QVERIFY(drawnIn(qRgb(86, 180, 233)) > 20);
+
+        // Black and white: the next curve is black, not bluish green; no legend when it is off.
+        options.chkBlackAndWhite->setChecked(true);
+        options.chkShowLegend->setChecked(false);
+        program.vornish("10", "10", "125");
+        QVERIFY(list.legendItems().empty());
+        QCOMPARE(drawnIn(qRgb(0, 158, 115)), 0);
+        // Both switches are kept for the next start, beside the earlier ones.
+        QCOMPARE(SettingsStore::readShort("Vornish", "Settings", "BlackAndWhite", 0), short(1));
+        QCOMPARE(SettingsStore::readShort("Vornish", "Settings", "ShowLegend", 1), short(0));
+    }
+
+    void maximisedGraphFillsItsWindow()
+    {
+        program.vornish("10", "10", "1");
+        frmGraph &graph = program.graph();
+        GraphPicture &picture = program.picture();
+        QCOMPARE(picture.viewScale(), 1.0);
+        const QRect titleAtFirst = graph.lblX_axis->geometry();
+        const size_t items = picture.displayList().items().size();
+
+        program.main->resize(1200, 900); // a main window with room to spare
+        graph.showMaximized();
+        QTRY_VERIFY(picture.viewScale() > 1.5);
+        QVERIFY(graph.isVisible() && graph.lblX_axis->isVisible());
+        // The same drawing, larger: the X axis ends further right, the title moved with it.
+        QCOMPARE(picture.displayList().items().size(), items);
+        const QImage shown = picture.grab().toImage();
+        const QRect axisEnd = picture.toPixels(5300 - 30, 4000, 0, 0);
+        int darkest = 255; // the axis line, a pixel wide, within two of where it belongs
+        for (int dy = -2; dy <= 2; ++dy)
+            darkest = std::min(darkest, QColor(shown.pixel(axisEnd.topLeft() + QPoint(0, dy))).value());
+        QVERIFY(darkest < 128);
+        QVERIFY(axisEnd.x() > Twips::toPixelsX(5300) * 1.2);
+        QVERIFY(graph.lblX_axis->geometry().left() > titleAtFirst.left() * 1.2);
+        QCOMPARE(graph.lblX_axis->twipsLeft(), 2880.0); // its place on the graph is the same
+
+        graph.showNormal();
+        QTRY_COMPARE(picture.viewScale(), 1.0);
+    }
+
+    void yTitleStandsClearOfWideLabels()
+    {
+        frmOptions &options = program.options();
+        options.txtY_min->setText("-0.000025");
+        options.txtY_max->setText("0");
+        options.chkDoNotRemind->setChecked(true);
+        program.vornish("10", "10", "1");
+        const DisplayList &list = program.picture().displayList();
+        double labelsLeft = 1e9;
+        for (const DisplayItem &item : list.items())
+            if (item.kind == DisplayItem::Text && item.y1 < 4000 - 150) // a Y label
+                labelsLeft = std::min(labelsLeft, double(item.x1));
+        const AxisTitleLabel &title = *program.graph().lblY_axis;
+        QVERIFY(title.isVisible());
+        QVERIFY2(title.twipsLeft() + title.twipsWidth() < labelsLeft,
+                 qPrintable(QString("title ends at %1, labels begin at %2")
+                                .arg(title.twipsLeft() + title.twipsWidth())
+                                .arg(labelsLeft)));
+        // Its text still fits its box.
+        QVERIFY(title.heightForWidth(title.width()) <= title.height());
     }
 
     void titlesDragAndResize()

@@ -52,9 +52,10 @@ class FitWindowTest : public QObject
     {
         const DisplayList &list = program.picture().displayList();
         QStringList found;
-        for (const DisplayItem &item : list.items())
-            if (item.kind == DisplayItem::Text)
-                found << list.textOf(item);
+        for (const auto *items : {&list.items(), &list.legendItems()})
+            for (const DisplayItem &item : *items)
+                if (item.kind == DisplayItem::Text)
+                    found << list.textOf(item);
         return found;
     }
 

@@ -8,9 +8,10 @@
 // is drawn.
 namespace modKinetics {
 
-// quantity is the graph's dynamic Y choice, drawn as value x scale against
-// time / timeFactor on the axes SetUpGraph left.
-void DrawReferenceCurve(modPlot_Graph::DynamicY quantity, double scale, double timeFactor, double xMin, double xMax,
-                        double yMin, double yMax, bool printerEcho);
+// quantity is one of the graph's dynamic Y choices, drawn as value x scale
+// against time / timeFactor (its decimal logarithm when logTime) on the axes
+// SetUpGraph left.
+void DrawReferenceCurve(modPlot_Graph::DynamicY quantity, double scale, double timeFactor, bool logTime, double xMin,
+                        double xMax, double yMin, double yMax, bool printerEcho);
 
 } // namespace modKinetics

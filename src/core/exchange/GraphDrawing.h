@@ -16,6 +16,9 @@ struct GraphDrawing
     QImage underlay; // a pasted picture, at the screen's pixels
     double underlayDpi = 96;
     QSizeF twipsSize;
+    // The size a file gives the graph, relative to twipsSize: texts and
+    // lines grow with it, as a figure enlarged to a column's width.
+    double magnification = 1;
 
     // Paints on a painter whose transform maps twips to the device, over
     // a white background; pixelsPerLineWidth as paintDisplayList takes it.

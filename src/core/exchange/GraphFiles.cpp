@@ -22,14 +22,15 @@ bool writeSvgTo(const GraphDrawing &drawing, QIODevice &device)
     QSvgGenerator generator;
     generator.setOutputDevice(&device);
     generator.setResolution(int(screenDpi));
-    const QSizeF pixels = drawing.twipsSize * (screenDpi / twipsPerInch);
+    const QSizeF pixels = drawing.twipsSize * drawing.magnification * (screenDpi / twipsPerInch);
     generator.setSize(pixels.toSize());
     generator.setViewBox(QRectF(QPointF(0, 0), pixels));
     generator.setTitle(QStringLiteral("Vornish graph"));
     QPainter painter;
     if (!painter.begin(&generator))
         return false;
-    painter.scale(screenDpi / twipsPerInch, screenDpi / twipsPerInch);
+    const double scale = drawing.magnification * screenDpi / twipsPerInch;
+    painter.scale(scale, scale);
     drawing.paintEditable(painter);
     return painter.end();
 }
@@ -52,14 +53,15 @@ bool formatOfName(const QString &path, Format &format)
 
 QImage renderImage(const GraphDrawing &drawing, double dpi)
 {
-    const QSize pixels = (drawing.twipsSize * (dpi / twipsPerInch)).toSize();
+    const double scale = drawing.magnification * dpi / twipsPerInch;
+    const QSize pixels = (drawing.twipsSize * scale).toSize();
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     const int dotsPerMetre = qRound(dpi / 0.0254);
     image.setDotsPerMeterX(dotsPerMetre);
     image.setDotsPerMeterY(dotsPerMetre);
     QPainter painter(&image);
-    painter.scale(dpi / twipsPerInch, dpi / twipsPerInch);
-    drawing.paint(painter, dpi / screenDpi);
+    painter.scale(scale, scale);
+    drawing.paint(painter, drawing.magnification * dpi / screenDpi);
     painter.end();
     return image;
 }
@@ -100,13 +102,14 @@ QString writePdf(const GraphDrawing &drawing, const QString &path)
         writer.setCreator(QStringLiteral("Vornish"));
         writer.setTitle(QStringLiteral("Vornish graph"));
         writer.setResolution(int(twipsPerInch));
-        const QSizeF inches = drawing.twipsSize / twipsPerInch;
+        const QSizeF inches = drawing.twipsSize * drawing.magnification / twipsPerInch;
         const QPageSize page(inches, QPageSize::Inch, QString(), QPageSize::ExactMatch);
         writer.setPageLayout(QPageLayout(page, QPageLayout::Portrait, QMarginsF()));
         QPainter painter;
         if (!painter.begin(&writer))
             return false;
-        drawing.paint(painter, twipsPerInch / screenDpi);
+        painter.scale(drawing.magnification, drawing.magnification);
+        drawing.paint(painter, drawing.magnification * twipsPerInch / screenDpi);
         return painter.end();
     });
 }

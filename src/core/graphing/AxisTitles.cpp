@@ -32,6 +32,8 @@ QString dynamicYTitle(DynamicY y, const QString &u, const QString &t)
         return QStringLiteral("d[B]dt") + rate;
     case DynamicY::dABdt:
         return QStringLiteral("d[A/B]dt") + rate;
+    case DynamicY::Together:
+        return QStringLiteral("[A], [B], [A/B] (") + u + QStringLiteral(")");
     }
     return QString();
 }

@@ -10,6 +10,7 @@ struct AxisTitles
 {
     QString x;
     QString y;
+    double yLabelsLeft = -1; // where the Y tick labels begin on the picture (twips): titles keep clear; -1 unknown
 };
 
 // The axis titles of a tool's graph in the given units; the manual titles

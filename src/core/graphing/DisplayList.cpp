@@ -26,7 +26,13 @@ QFont DisplayList::twipsFont(const SurfaceFont &font)
 
 void DisplayList::append(const DisplayItem &item)
 {
-    m_items.push_back(item);
+    (m_inLegend ? m_legend : m_items).push_back(item);
+}
+
+void DisplayList::beginLegend()
+{
+    m_legend.clear();
+    m_inLegend = true;
 }
 
 DisplayItem DisplayList::figure(DisplayItem::Kind kind, QPointF p1, QPointF p2, QColor color) const
@@ -121,6 +127,8 @@ void DisplayList::setLineWidth(int width)
 void DisplayList::clear()
 {
     m_items.clear();
+    m_legend.clear();
+    m_inLegend = false;
     m_texts.clear();
     m_pen = QPointF();
 }

@@ -62,8 +62,12 @@ public:
     int lineWidth() const override { return m_lineWidth; }
 
     void clear() override;
+    void beginLegend() override;
+    void endLegend() override { m_inLegend = false; }
 
+    // The graph's drawings in the order drawn, and the legend over them.
     const std::vector<DisplayItem> &items() const { return m_items; }
+    const std::vector<DisplayItem> &legendItems() const { return m_legend; }
     QString textOf(const DisplayItem &item) const;
     SurfaceFont fontOf(const DisplayItem &item) const;
     SurfaceFont currentFont() const { return m_fonts[m_font]; }
@@ -77,6 +81,8 @@ private:
     void append(const DisplayItem &item);
 
     std::vector<DisplayItem> m_items;
+    std::vector<DisplayItem> m_legend;
+    bool m_inLegend = false;
     std::vector<QString> m_texts;
     std::vector<SurfaceFont> m_fonts;
     quint16 m_font = 0;

@@ -151,10 +151,10 @@ void paintFigure(QPainter &painter, const DisplayList &list, const DisplayItem &
 
 // Lines through batch, every other item painted with the pen made for it.
 template <typename Batch, typename MakePen>
-void paintItems(QPainter &painter, const DisplayList &list, std::size_t first, Batch &lines, MakePen makePen)
+void paintItems(QPainter &painter, const DisplayList &list, const std::vector<DisplayItem> &items, std::size_t first,
+                Batch &lines, MakePen makePen)
 {
     painter.save();
-    const std::vector<DisplayItem> &items = list.items();
     for (std::size_t i = first; i < items.size(); ++i) {
         const DisplayItem &item = items[i];
         if (item.kind == DisplayItem::Line) {
@@ -170,18 +170,35 @@ void paintItems(QPainter &painter, const DisplayList &list, std::size_t first, B
 
 } // namespace
 
-void paintDisplayList(QPainter &painter, const DisplayList &list, double pixelsPerLineWidth, std::size_t first)
+void paintDisplayItems(QPainter &painter, const DisplayList &list, double pixelsPerLineWidth, std::size_t first)
 {
     LineBatch lines(painter, pixelsPerLineWidth);
-    paintItems(painter, list, first, lines, [pixelsPerLineWidth](const DisplayItem &item) {
+    paintItems(painter, list, list.items(), first, lines, [pixelsPerLineWidth](const DisplayItem &item) {
         return cosmeticPen(item.color, item.lineWidth, pixelsPerLineWidth);
     });
 }
 
+void paintDisplayLegend(QPainter &painter, const DisplayList &list, double pixelsPerLineWidth)
+{
+    LineBatch lines(painter, pixelsPerLineWidth);
+    paintItems(painter, list, list.legendItems(), 0, lines, [pixelsPerLineWidth](const DisplayItem &item) {
+        return cosmeticPen(item.color, item.lineWidth, pixelsPerLineWidth);
+    });
+}
+
+void paintDisplayList(QPainter &painter, const DisplayList &list, double pixelsPerLineWidth)
+{
+    paintDisplayItems(painter, list, pixelsPerLineWidth, 0);
+    paintDisplayLegend(painter, list, pixelsPerLineWidth);
+}
+
 void paintEditableDisplayList(QPainter &painter, const DisplayList &list, double twipsPerLineWidth)
 {
-    PolylineBatch lines(painter, twipsPerLineWidth);
-    paintItems(painter, list, 0, lines, [twipsPerLineWidth](const DisplayItem &item) {
+    const auto makePen = [twipsPerLineWidth](const DisplayItem &item) {
         return scalablePen(item.color, item.lineWidth, twipsPerLineWidth);
-    });
+    };
+    for (const std::vector<DisplayItem> *items : {&list.items(), &list.legendItems()}) {
+        PolylineBatch lines(painter, twipsPerLineWidth);
+        paintItems(painter, list, *items, 0, lines, makePen);
+    }
 }

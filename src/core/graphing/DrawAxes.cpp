@@ -3,7 +3,6 @@
 #include "graphing/DrawingSurface.h"
 #include "graphing/PlotGeometry.h"
 #include "graphing/TickScale.h"
-#include "platform/NumberText.h"
 #include "platform/RuntimeFault.h"
 
 #include <QRectF>
@@ -32,22 +31,6 @@ long lastTickIndex(double range, double tick)
 double roundedToSignificantDigits(double value, int digits)
 {
     return QString::number(value, 'g', digits).toDouble();
-}
-
-// The next tick value, without the noise the additions accumulate: -0.3
-// plus two ticks of 0.1 is -0.1 (not -0.0999..., labelled "-0.10"), plus
-// three is 0 (not 5.55E-17).
-double nextTick(double value, double tick)
-{
-    const double next = value + tick;
-    if (std::fabs(next) < std::fabs(tick) * 1e-9)
-        return 0.0;
-    return roundedToSignificantDigits(next, 15);
-}
-
-QString labelText(double value, const QString &format)
-{
-    return format.isEmpty() ? NumberText::generalText(value) : NumberText::format(value, format);
 }
 
 // One tick of an axis: its mark, its label and where the pen goes next.
@@ -85,21 +68,18 @@ std::vector<Tick> yTicks(const DrawingSurface &surface, double left, double bott
     double v = yMin;
     QPointF pen(left, bottom);
     for (long i = 0, last = lastTickIndex(yRange, yTick); i <= last; ++i) {
-        if (v != 0) {
-            // Labels far larger than the range (60000 .. 60050) take the range's format.
-            const double share = fault::divide(v, yRange);
-            ChooseTickFormat(share > 1000 || share < -1000 ? yRange : v, format, widthClass);
-        }
+        if (v != 0)
+            ChooseTickLabelFormat(true, v, yRange, format, widthClass);
         Tick tick;
         tick.from = pen;
         tick.to = pen - QPointF(158 - 8 * widthClass, 0);
-        tick.text = labelText(v, format);
+        tick.text = TickLabelText(v, format, yTick);
         const double textWidth = surface.textWidth(tick.text);
         // A label too wide for its place would cross the tick and the axis: it ends clear of the tick.
         const double x = std::min(tick.to.x() - (50 * widthClass + 250), tick.to.x() - gap - textWidth);
         tick.labelAt = QPointF(x, pen.y() - 100);
         tick.box = QRectF(tick.labelAt, QSizeF(textWidth, surface.textHeight()));
-        v = nextTick(v, yTick);
+        v = NextTickValue(v, yTick);
         pen = QPointF(left, bottom - fault::divide((v - yMin) * height, yRange));
         tick.penAfter = pen;
         ticks.push_back(tick);
@@ -121,7 +101,7 @@ std::vector<Tick> xTicks(const DrawingSurface &surface, double left, double bott
         Tick tick;
         tick.from = pen;
         tick.to = pen + QPointF(0, 150);
-        tick.text = labelText(v, format);
+        tick.text = TickLabelText(v, format, xTick);
         const double textWidth = surface.textWidth(tick.text);
         if (decadeLabels) {
             // "10" with the exponent raised 100 twips after it.
@@ -132,7 +112,7 @@ std::vector<Tick> xTicks(const DrawingSurface &surface, double left, double bott
             tick.labelAt = tick.to + QPointF(-40 * widthClass, 150);
             tick.box = QRectF(tick.labelAt, QSizeF(textWidth, surface.textHeight()));
         }
-        v = nextTick(v, xTick);
+        v = NextTickValue(v, xTick);
         pen = QPointF(left + fault::divide((v - xMin) * width, xRange), bottom);
         tick.penAfter = pen;
         ticks.push_back(tick);
@@ -161,18 +141,23 @@ void drawTicks(DrawingSurface &surface, const std::vector<Tick> &ticks, double g
 
 } // namespace
 
-void DrawAxes(DrawingSurface &surface, double left, int width, int height, double xMin, double &xMax, double yMin,
-              double yMax, double xTick, double yTick, bool decadeLabels)
+double DrawAxes(DrawingSurface &surface, double left, int width, int height, double xMin, double &xMax, double yMin,
+                double yMax, double xTick, double yTick, bool decadeLabels)
 {
     const double bottom = PlotTop + height;
     surface.drawLine(QPointF(left, PlotTop), QPointF(left, bottom), black);
     surface.drawLine(QPointF(left, bottom), QPointF(left + width, bottom), black);
     // Labels keep half a blank's width from each other and from the ticks.
     const double gap = surface.textWidth(QStringLiteral(" ")) / 2;
-    drawTicks(surface, yTicks(surface, left, bottom, height, yMin, yMax, yTick, gap), gap, false);
+    const std::vector<Tick> y = yTicks(surface, left, bottom, height, yMin, yMax, yTick, gap);
+    drawTicks(surface, y, gap, false);
+    double labelsLeft = left;
+    for (const Tick &tick : y)
+        labelsLeft = std::min(labelsLeft, tick.box.left());
 
     xMax = roundedToSignificantDigits(xMax, 15);
     drawTicks(surface, xTicks(surface, left, bottom, width, xMin, xMax, xTick, decadeLabels), gap, decadeLabels);
+    return labelsLeft;
 }
 
 } // namespace modPlot_Graph

@@ -13,7 +13,8 @@ namespace modPlot_Graph {
 // too wide for its place moves left to end clear of its tick.
 // Faults: a zero range or tick divides by zero; more than 32767 ticks on
 // an axis, or a tick against the axis's direction, overflows. The pen is left on the X axis one tick beyond the last.
-void DrawAxes(DrawingSurface &surface, double left, int width, int height, double xMin, double &xMax, double yMin,
-              double yMax, double xTick, double yTick, bool decadeLabels);
+// Returns where the Y labels begin: the left edge of the widest, twips.
+double DrawAxes(DrawingSurface &surface, double left, int width, int height, double xMin, double &xMax, double yMin,
+                double yMax, double xTick, double yTick, bool decadeLabels);
 
 } // namespace modPlot_Graph

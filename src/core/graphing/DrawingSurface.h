@@ -40,4 +40,10 @@ public:
 
     // Erases every drawing; the pen returns to (0, 0).
     virtual void clear() = 0;
+
+    // What is drawn from beginLegend() to endLegend() is the legend: it
+    // replaces the legend drawn before and is painted over everything else,
+    // whatever is drawn later. clear() erases it too.
+    virtual void beginLegend() = 0;
+    virtual void endLegend() = 0;
 };

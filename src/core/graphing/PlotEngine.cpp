@@ -77,19 +77,25 @@ void SetUpGraph(double &xMin, double &xMax, double &yMin, double &yMax, short to
     double yTick = 0;
     ComputeTickDistance(QStringLiteral("x"), xMin, xMax, xTick, prefs.xTick);
     ComputeTickDistance(QStringLiteral("y"), yMin, yMax, yTick, prefs.yTick);
-    const bool decades = session.graphSource() == EquilibriumTool && prefs.logScale;
+    const bool decades = (session.graphSource() == EquilibriumTool && prefs.logScale)
+                         || (session.graphSource() == DynamicTool && prefs.dynamicLogTime);
     if (decades)
         xTick = DecadeTickDistance(xTick);
 
     if (host)
         host->showGraph();
+    double yLabelsLeft = -1;
     if (picture)
-        DrawAxes(*picture, ScreenLeft, PlotWidth, PlotHeight, xMin, xMax, yMin, yMax, xTick, yTick, decades);
+        yLabelsLeft = DrawAxes(*picture, ScreenLeft, PlotWidth, PlotHeight, xMin, xMax, yMin, yMax, xTick, yTick,
+                               decades);
     if (echo)
         DrawAxes(page, PrinterLeft, PlotWidth, PlotHeight, xMin, xMax, yMin, yMax, xTick, yTick, decades);
 
-    if (host)
-        host->showAxisTitles(ComposeAxisTitles(toolCode, prefs, session.concentrationUnit(), session.timeUnit()));
+    if (host) {
+        AxisTitles titles = ComposeAxisTitles(toolCode, prefs, session.concentrationUnit(), session.timeUnit());
+        titles.yLabelsLeft = yLabelsLeft;
+        host->showAxisTitles(titles);
+    }
 }
 
 bool ConfirmChangedSettings()

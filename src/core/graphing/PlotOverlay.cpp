@@ -3,8 +3,10 @@
 #include "graphing/DrawingSurface.h"
 #include "graphing/GraphState.h"
 #include "graphing/PlotGeometry.h"
+#include "graphing/PlotSymbol.h"
 #include "graphing/PrinterPage.h"
 #include "platform/RuntimeFault.h"
+#include "session/Session.h"
 
 #include <QLineF>
 
@@ -14,10 +16,8 @@
 namespace modPlot_Graph {
 namespace {
 
-constexpr double dashLength = 120;
-constexpr double gapLength = 80;
 constexpr double legendMargin = 90;
-constexpr double sampleLength = 360;
+constexpr double sampleLength = 420;
 
 // Cuts the line to the plot area (Liang-Barsky); false when it misses it.
 bool clipToPlotArea(QLineF &line)
@@ -45,66 +45,186 @@ bool clipToPlotArea(QLineF &line)
     return true;
 }
 
-void drawDashes(DrawingSurface &surface, const QLineF &line, double offset, QColor color)
+// Draws a curve segment by segment in a style, the dash pattern running on
+// from one segment to the next, on the picture and the echoed page.
+class StyledPen
 {
-    const QPointF shift(offset, 0);
-    const double length = line.length();
-    for (double at = 0; at < length; at += dashLength + gapLength) {
-        const double end = std::min(at + dashLength, length);
-        surface.drawLine(line.pointAt(at / length) + shift, line.pointAt(end / length) + shift, color);
+public:
+    StyledPen(const CurveStyle &style, bool echo)
+        : m_color(style.color)
+        , m_pattern(DashPattern(style.dash))
+        , m_echo(echo)
+    {
     }
-    if (length == 0)
-        surface.drawPoint(line.p1() + shift, color);
+
+    void segment(const QLineF &line)
+    {
+        if (m_pattern.empty()) {
+            draw(line.p1(), line.p2());
+            return;
+        }
+        const double length = line.length();
+        if (length == 0)
+            return;
+        double done = 0;
+        while (done < length) {
+            const double piece = std::min(length - done, m_pattern[m_place] - m_phase);
+            if (m_place % 2 == 0)
+                draw(line.pointAt(done / length), line.pointAt((done + piece) / length));
+            done += piece;
+            m_phase += piece;
+            if (m_phase >= m_pattern[m_place]) {
+                m_phase = 0;
+                m_place = (m_place + 1) % m_pattern.size();
+            }
+        }
+    }
+
+private:
+    void draw(QPointF from, QPointF to)
+    {
+        if (DrawingSurface *picture = GraphSurface())
+            picture->drawLine(from, to, m_color);
+        if (m_echo) {
+            const QPointF shift(PrinterOffset, 0);
+            printerPage().drawLine(from + shift, to + shift, m_color);
+        }
+    }
+
+    QColor m_color;
+    std::vector<double> m_pattern;
+    bool m_echo;
+    size_t m_place = 0;
+    double m_phase = 0;
+};
+
+struct Axes
+{
+    double xMin, xMax, yMin, yMax;
+
+    QPointF twips(QPointF value) const
+    {
+        return QPointF(ScreenLeft + fault::divide((value.x() - xMin) * PlotWidth, xMax - xMin),
+                       PlotTop + PlotHeight - fault::divide((value.y() - yMin) * PlotHeight, yMax - yMin));
+    }
+};
+
+bool isFinite(QPointF p)
+{
+    return std::isfinite(p.x()) && std::isfinite(p.y());
 }
 
 } // namespace
 
-void PlotDashedLine(double x1, double y1, double x2, double y2, double xMin, double xMax, double yMin, double yMax,
-                    QColor color, short printerEcho)
+void DrawLegend(DrawingSurface &surface, double left, const std::vector<LegendEntry> &entries)
 {
-    const auto twipsX = [&](double x) { return ScreenLeft + fault::divide((x - xMin) * PlotWidth, xMax - xMin); };
-    const auto twipsY = [&](double y) {
-        return PlotTop + PlotHeight - fault::divide((y - yMin) * PlotHeight, yMax - yMin);
-    };
-    QLineF line(fault::checkedFinite(twipsX(x1)), fault::checkedFinite(twipsY(y1)), fault::checkedFinite(twipsX(x2)),
-                fault::checkedFinite(twipsY(y2)));
-    if (!clipToPlotArea(line))
-        return;
-    if (DrawingSurface *picture = GraphSurface())
-        drawDashes(*picture, line, 0, color);
-    if (printerEcho != 0)
-        drawDashes(printerPage(), line, PrinterOffset, color);
-}
-
-void DrawLegend(DrawingSurface &surface, double left, const QList<LegendEntry> &entries)
-{
+    surface.beginLegend();
     surface.setFont(QStringLiteral("Arial"), 8, false);
     double textWidth = 0;
     for (const LegendEntry &entry : entries)
         textWidth = std::max(textWidth, surface.textWidth(entry.text));
     const double rowHeight = surface.textHeight();
     const double width = 3 * legendMargin + sampleLength + textWidth;
-    const double height = 2 * legendMargin + rowHeight * entries.size();
+    const double height = 2 * legendMargin + rowHeight * double(entries.size());
     const QPointF topRight(left + PlotWidth - legendMargin, PlotTop + legendMargin);
     const QPointF topLeft(topRight.x() - width, topRight.y());
     surface.drawBox(topLeft, topLeft + QPointF(width, height), QColor(0, 0, 0), true, QColor(255, 255, 255));
-    for (int i = 0; i < entries.size(); ++i) {
-        const double top = topLeft.y() + legendMargin + i * rowHeight;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const LegendEntry &entry = entries[i];
+        const double top = topLeft.y() + legendMargin + double(i) * rowHeight;
         const QPointF sampleStart(topLeft.x() + legendMargin, top + rowHeight / 2);
-        const QLineF sample(sampleStart, sampleStart + QPointF(sampleLength, 0));
-        if (entries[i].dashed)
-            drawDashes(surface, sample, 0, entries[i].color);
-        else
-            surface.drawLine(sample.p1(), sample.p2(), entries[i].color);
-        surface.setPenPosition(QPointF(sample.x2() + legendMargin, top));
-        surface.printText(entries[i].text, false);
+        if (IsSymbolMode(entry.symbol)) {
+            DrawSymbol(surface, sampleStart + QPointF(sampleLength / 2, 0), entry.symbol, 0, entry.style.color);
+        } else {
+            // The sample's dashes, as PlotCurve draws them.
+            const std::vector<double> pattern = DashPattern(entry.style.dash);
+            double at = 0;
+            for (size_t place = 0; at < sampleLength; place = (place + 1) % std::max<size_t>(1, pattern.size())) {
+                const double step = pattern.empty() ? sampleLength : pattern[place];
+                if (place % 2 == 0)
+                    surface.drawLine(sampleStart + QPointF(at, 0),
+                                     sampleStart + QPointF(std::min(at + step, sampleLength), 0), entry.style.color);
+                at += step;
+            }
+        }
+        surface.setPenPosition(QPointF(topLeft.x() + 2 * legendMargin + sampleLength, top));
+        surface.printText(entry.text, false);
     }
     // Back to the font the graph's own texts use.
     surface.setFont(QStringLiteral("Arial"), 9, false);
+    surface.endLegend();
 }
 
-void PlotLegend(const QList<LegendEntry> &entries, short printerEcho)
+void PlotCurve(const std::vector<QPointF> &points, double xMin, double xMax, double yMin, double yMax,
+               const CurveStyle &style, short printerEcho)
 {
+    const Axes axes{xMin, xMax, yMin, yMax};
+    StyledPen pen(style, printerEcho != 0);
+    DrawingSurface *picture = GraphSurface();
+    // Curves stand out from the axes: twice the line width the graph has.
+    const int pictureWidth = picture ? picture->lineWidth() : 1;
+    const int pageWidth = printerPage().lineWidth();
+    if (picture)
+        picture->setLineWidth(2 * pictureWidth);
+    if (printerEcho != 0)
+        printerPage().setLineWidth(2 * pageWidth);
+    bool started = false;
+    QPointF last;
+    for (const QPointF &point : points) {
+        const QPointF at = isFinite(point) ? axes.twips(point) : QPointF(qQNaN(), qQNaN());
+        if (!isFinite(at)) {
+            started = false;
+            continue;
+        }
+        // Points closer than a twip to the last one add nothing.
+        if (started && std::fabs(at.x() - last.x()) < 1 && std::fabs(at.y() - last.y()) < 1)
+            continue;
+        if (started) {
+            QLineF line(last, at);
+            if (clipToPlotArea(line))
+                pen.segment(line);
+        }
+        last = at;
+        started = true;
+    }
+    if (picture)
+        picture->setLineWidth(pictureWidth);
+    if (printerEcho != 0)
+        printerPage().setLineWidth(pageWidth);
+}
+
+void PlotSymbols(const std::vector<QPointF> &points, double xMin, double xMax, double yMin, double yMax, short mode,
+                 QColor color, short printerEcho)
+{
+    const Axes axes{xMin, xMax, yMin, yMax};
+    const QRectF area(QPointF(ScreenLeft, PlotTop), QSizeF(PlotWidth, PlotHeight));
+    for (const QPointF &point : points) {
+        if (!isFinite(point))
+            continue;
+        const QPointF at = axes.twips(point);
+        if (!area.adjusted(-0.5, -0.5, 0.5, 0.5).contains(at))
+            continue;
+        if (DrawingSurface *picture = GraphSurface())
+            DrawSymbol(*picture, at, mode, 0, color);
+        if (printerEcho != 0)
+            DrawSymbol(printerPage(), at + QPointF(PrinterOffset, 0), mode, PrintedCircleWidth, color);
+    }
+}
+
+void PlotLegend(const std::vector<LegendEntry> &entries, short printerEcho)
+{
+    if (!Session::current().graphPreferences().showLegend || entries.empty()) {
+        // No legend: the one drawn before goes too.
+        const auto removeLegend = [](DrawingSurface &surface) {
+            surface.beginLegend();
+            surface.endLegend();
+        };
+        if (DrawingSurface *picture = GraphSurface())
+            removeLegend(*picture);
+        if (printerEcho != 0)
+            removeLegend(printerPage());
+        return;
+    }
     if (DrawingSurface *picture = GraphSurface())
         DrawLegend(*picture, ScreenLeft, entries);
     if (printerEcho != 0)

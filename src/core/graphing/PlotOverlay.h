@@ -1,35 +1,47 @@
 #pragma once
 
-#include <QColor>
-#include <QList>
+#include "graphing/CurveStyles.h"
+
+#include <QPointF>
 #include <QString>
+
+#include <vector>
 
 class DrawingSurface;
 
-// A second series over a graph that SetUpGraph prepared: a dashed line in
-// its own colour, and a small legend that tells the lines apart. Like
-// PlotPoint they draw on the graph picture and, with printerEcho True (-1),
-// on the printer page too.
+// Styled curves, coloured symbols and the legend over a graph that
+// SetUpGraph prepared. Like PlotPoint they draw on the graph picture and,
+// with printerEcho True (-1), on the printer page too.
 namespace modPlot_Graph {
 
-// The line from (x1, y1) to (x2, y2) on the axes min..max, dashed, clipped
-// to the plot area (nothing when it misses the area). Throws Overflow for
-// a coordinate that is not finite and DivisionByZero for a zero range.
-void PlotDashedLine(double x1, double y1, double x2, double y2, double xMin, double xMax, double yMin, double yMax,
-                    QColor color, short printerEcho);
+// A curve through points (values on the axes min..max) in a style (CurveStyleAt), clipped
+// to the plot area; the dash pattern runs on from one segment to the next.
+// A point that is not finite breaks the curve. Throws DivisionByZero for a
+// zero range.
+void PlotCurve(const std::vector<QPointF> &points, double xMin, double xMax, double yMin, double yMax,
+               const CurveStyle &style, short printerEcho);
+
+// Data points as symbols of a PlotPoint symbol mode (closed or open circle
+// or square) in a colour; points outside the axes are left out.
+void PlotSymbols(const std::vector<QPointF> &points, double xMin, double xMax, double yMin, double yMax, short mode,
+                 QColor color, short printerEcho);
 
 struct LegendEntry
 {
     QString text;
-    QColor color;
-    bool dashed = false;
+    CurveStyle style;
+    short symbol = 0; // a PlotPoint symbol mode shown instead of a line sample; 0: a line
 };
 
-// A boxed legend in the top right corner of the plot area: for each entry a
-// short sample of its line and its text.
-void PlotLegend(const QList<LegendEntry> &entries, short printerEcho);
+// A boxed legend in the top right corner of the plot area: for each entry
+// a short sample of its line (or its symbol) and its text. It replaces the
+// legend drawn before on the same graph and stays on top of the curves
+// drawn later. When the Options window's legend is off (or there is no
+// entry) the legend drawn before is removed and none is drawn.
+void PlotLegend(const std::vector<LegendEntry> &entries, short printerEcho);
 
-// The same legend on one surface, for a plot area whose left edge is left.
-void DrawLegend(DrawingSurface &surface, double left, const QList<LegendEntry> &entries);
+// The same legend on one surface, for a plot area whose left edge is left
+// (a plot of its own, as the fit windows draw).
+void DrawLegend(DrawingSurface &surface, double left, const std::vector<LegendEntry> &entries);
 
 } // namespace modPlot_Graph

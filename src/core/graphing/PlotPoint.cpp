@@ -3,6 +3,7 @@
 #include "graphing/DrawingSurface.h"
 #include "graphing/GraphState.h"
 #include "graphing/PlotGeometry.h"
+#include "graphing/PlotSymbol.h"
 #include "graphing/PrinterPage.h"
 #include "platform/RuntimeFault.h"
 
@@ -13,9 +14,7 @@ const QColor black(0, 0, 0);
 const QColor grey(102, 102, 102);
 const QColor light(204, 204, 204);
 const QColor white(255, 255, 255);
-constexpr double symbolRadius = 40;
 constexpr double shadowOffset = 15;
-constexpr int printedCircleWidth = 3;
 
 QPointF checkedPoint(double x, double y)
 {
@@ -25,8 +24,8 @@ QPointF checkedPoint(double x, double y)
 // A symbol's corners must be coordinates too.
 void checkSymbolCorners(QPointF p)
 {
-    checkedPoint(p.x() - symbolRadius, p.y() - symbolRadius);
-    checkedPoint(p.x() + symbolRadius, p.y() + symbolRadius);
+    checkedPoint(p.x() - SymbolRadius, p.y() - SymbolRadius);
+    checkedPoint(p.x() + SymbolRadius, p.y() + SymbolRadius);
 }
 
 // A dot: five single points around P, grey above and right and below,
@@ -44,38 +43,38 @@ void drawDot(DrawingSurface &surface, QPointF p)
         surface.drawPoint(surface.penPosition() + QPointF(step.dx, step.dy), step.color);
 }
 
-void drawSymbol(DrawingSurface &surface, QPointF p, short mode, int circleWidth)
+} // namespace
+
+bool IsSymbolMode(short mode)
 {
-    const QPointF corner(symbolRadius, symbolRadius);
+    return mode == PlotClosedCircle || mode == PlotOpenCircle || mode == PlotClosedSquare || mode == PlotOpenSquare;
+}
+
+void DrawSymbol(DrawingSurface &surface, QPointF p, short mode, int circleWidth, QColor color)
+{
+    const QPointF corner(SymbolRadius, SymbolRadius);
     switch (mode) {
     case PlotClosedCircle:
-        surface.drawCircle(p, symbolRadius, black, true, black, circleWidth);
+        surface.drawCircle(p, SymbolRadius, color, true, color, circleWidth);
         break;
     case PlotOpenCircle:
-        surface.drawCircle(p, symbolRadius, black, true, white, circleWidth);
+        surface.drawCircle(p, SymbolRadius, color, true, white, circleWidth);
         break;
     case PlotClosedSquare:
-        surface.drawBox(p - corner, p + corner, black, true, black);
+        surface.drawBox(p - corner, p + corner, color, true, color);
         break;
     case PlotOpenSquare:
-        surface.drawBox(p - corner, p + corner, black, true, white);
+        surface.drawBox(p - corner, p + corner, color, true, white);
         break;
     default:
         break;
     }
 }
 
-bool isSymbol(short mode)
-{
-    return mode == PlotClosedCircle || mode == PlotOpenCircle || mode == PlotClosedSquare || mode == PlotOpenSquare;
-}
-
-} // namespace
-
 void PlotPoint(double x, double y, double plotWidth, double plotHeight, double xMin, double xMax, double yMin,
                double yMax, short mode, short printerEcho)
 {
-    if (mode != PlotDot && mode != PlotSegment && !isSymbol(mode))
+    if (mode != PlotDot && mode != PlotSegment && !IsSymbolMode(mode))
         return;
     DrawingSurface *picture = GraphSurface();
     QPointF previous;
@@ -87,7 +86,7 @@ void PlotPoint(double x, double y, double plotWidth, double plotHeight, double x
     const QPointF p = checkedPoint(px, py);
     const bool echo = printerEcho != 0;
     const QPointF printed = echo ? checkedPoint(px + PrinterOffset, py) : QPointF();
-    if (isSymbol(mode)) {
+    if (IsSymbolMode(mode)) {
         checkSymbolCorners(p);
         if (echo)
             checkSymbolCorners(printed);
@@ -101,7 +100,7 @@ void PlotPoint(double x, double y, double plotWidth, double plotHeight, double x
             picture->drawLine(previous + QPointF(shadowOffset, 0), p + QPointF(shadowOffset, 0), light);
             picture->drawLine(previous, p, black);
         } else {
-            drawSymbol(*picture, p, mode, 0);
+            DrawSymbol(*picture, p, mode, 0, black);
         }
     }
     if (!echo)
@@ -112,7 +111,7 @@ void PlotPoint(double x, double y, double plotWidth, double plotHeight, double x
     else if (mode == PlotSegment)
         page.drawLine(page.penPosition(), printed, black);
     else
-        drawSymbol(page, printed, mode, printedCircleWidth);
+        DrawSymbol(page, printed, mode, PrintedCircleWidth, black);
 }
 
 } // namespace modPlot_Graph

@@ -4,6 +4,7 @@
 #include "graphing/DrawAxes.h"
 #include "graphing/DrawingSurface.h"
 #include "graphing/PlotOverlay.h"
+#include "graphing/PlotPoint.h"
 #include "graphing/TickScale.h"
 
 #include <algorithm>
@@ -96,7 +97,7 @@ bool DrawSeriesPlot(DrawingSurface &surface, const SeriesPlot &plot)
     if (plot.symmetricY)
         surface.drawLine(at(xMin, 0), at(xMax, 0), zeroGrey);
 
-    QList<LegendEntry> legend;
+    std::vector<LegendEntry> legend;
     for (const PlotSeries &series : plot.series) {
         bool started = false;
         QPointF previous;
@@ -123,9 +124,10 @@ bool DrawSeriesPlot(DrawingSurface &surface, const SeriesPlot &plot)
             surface.drawCircle(p, symbolRadius, series.color, true, series.color);
         }
         if (!series.legend.isEmpty())
-            legend << LegendEntry{series.legend, series.color, false};
+            legend.push_back({series.legend, {series.color, LineDash::Solid},
+                              series.kind == PlotSeries::Points ? short(PlotClosedCircle) : short(0)});
     }
-    if (!legend.isEmpty())
+    if (!legend.empty())
         DrawLegend(surface, left, legend);
     if (!plot.drawTitles)
         return true;

@@ -6,7 +6,7 @@ namespace modPlot_Graph {
 
 enum class EquilibriumX { TotalA, TotalB };
 enum class EquilibriumY { A, B, AB };
-enum class DynamicY { A, B, AB, dAdt, dBdt, dABdt };
+enum class DynamicY { A, B, AB, dAdt, dBdt, dABdt, Together }; // Together: A, B and [A/B] at once
 
 // Tool codes of SetUpGraph; as text they are the graph source.
 enum ToolCode : short { NoTool = 0, EquilibriumTool = 1, ScatchardTool = 2, DynamicTool = 3, SaturationTool = 4 };
@@ -26,7 +26,10 @@ struct GraphPreferences
     EquilibriumX equilibriumX = EquilibriumX::TotalA;
     EquilibriumY equilibriumY = EquilibriumY::AB;
     DynamicY dynamicY = DynamicY::AB;
-    short scatchardSymbol = 21; // PlotPoint mode of the data points
+    bool dynamicLogTime = false; // decimal-log time axis, Dynamic Equilibrium Tool graph only
+    short scatchardSymbol = 21;  // PlotPoint mode of the data points
+    bool showLegend = true;      // a legend names the curves when a graph has several
+    bool blackAndWhite = false;  // curves told apart by line style alone, all black
 };
 
 } // namespace modPlot_Graph

@@ -5,12 +5,15 @@
 #include "equilibrium/EquilibriumWindows.h"
 #include "equilibrium/frmVnTlAssistant.h"
 #include "equilibrium/frmVornish.h"
+#include "graphing/GraphFigure.h"
 #include "graphing/PlotEngine.h"
 #include "platform/NumberText.h"
 #include "session/Session.h"
 #include "session/StatusText.h"
 
 #include <QLineEdit>
+
+#include <utility>
 
 namespace modVornish {
 
@@ -31,9 +34,14 @@ void DrawEquilibriumGraph(frmVornish &form, double totalAMolar, double totalBMol
     input.factor = session.concentrationFactor();
 
     GraphPreferences prefs = session.graphPreferences();
-    AxisRanges r = EquilibriumAxisRanges(input, prefs);
+    const AxisRanges r = EquilibriumAxisRanges(input, prefs);
     session.setGraphPreferences(prefs); // the manual X limits in their standard form
-    SetUpGraph(r.xMin, r.xMax, r.yMin, r.yMax, EquilibriumTool);
+    // The curve on the axes as SetUpGraph will order them.
+    AxisRanges ordered = r;
+    if (ordered.xMin > ordered.xMax)
+        std::swap(ordered.xMin, ordered.xMax);
+    if (ordered.yMin > ordered.yMax)
+        std::swap(ordered.yMin, ordered.yMax);
 
     EquilibriumRecord &record = LastEquilibrium();
     record.curve.clear();
@@ -43,14 +51,18 @@ void DrawEquilibriumGraph(frmVornish &form, double totalAMolar, double totalBMol
     record.valueName = prefs.equilibriumY == EquilibriumY::A   ? QStringLiteral("A")
                        : prefs.equilibriumY == EquilibriumY::B ? QStringLiteral("B")
                                                                : QStringLiteral("[A/B]");
-    // The curve starts with the first point drawn: points left out before
-    // it must not turn it into a segment from wherever the pen was.
-    short mode = PlotDot;
-    VisitEquilibriumCurve(input, prefs, r, [&](const EquilibriumCurvePoint &p) {
-        PlotPoint(p.x, p.y, PlotWidth, PlotHeight, r.xMin, r.xMax, r.yMin, r.yMax, mode, session.printerEcho());
+    // Superimposed curves are told apart by what they were computed from.
+    const bool sweepA = prefs.equilibriumX == EquilibriumX::TotalA;
+    FigureCurve curve;
+    curve.parameters = {{QStringLiteral("Kd"), kdMolar / input.factor, record.unit},
+                        {sweepA ? QStringLiteral("Total B") : QStringLiteral("Total A"),
+                         sweepA ? input.shownTotalB : input.shownTotalA, record.unit}};
+    VisitEquilibriumCurve(input, prefs, ordered, [&](const EquilibriumCurvePoint &p) {
+        curve.points.emplace_back(p.x, p.y);
         record.curve.emplace_back(p.total, p.y);
-        mode = PlotSegment;
     });
+    GraphFigure figure{EquilibriumTool, r.xMin, r.xMax, r.yMin, r.yMax, {curve}};
+    DrawFigure(figure);
 
     StatusText::clear();
     if (frmVnTlAssistant *assistant = equilibriumWindows().vornishAssistant; assistant && assistant->isVisible())

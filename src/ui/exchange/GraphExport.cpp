@@ -22,6 +22,8 @@
 #include <QMimeData>
 #include <QSpinBox>
 
+#include <cmath>
+
 namespace GraphExport {
 namespace {
 
@@ -29,6 +31,7 @@ const QString kApp = QStringLiteral("Vornish");
 const QString kSettings = QStringLiteral("Settings");
 const QString kDpiKey = QStringLiteral("GraphExportDpi");
 constexpr int defaultDpi = 300;
+const QString kWidthKey = QStringLiteral("GraphExportWidth"); // mm
 
 const QString kPng = QStringLiteral("PNG image (*.png)");
 const QString kSvg = QStringLiteral("SVG drawing (*.svg)");
@@ -44,18 +47,34 @@ void showNoGraph()
     ExchangeMessages::showNothingToExport(QStringLiteral("There is no graph to save or copy yet."));
 }
 
-// The resolution the user picks for a bitmap, remembered for the next one;
-// 0 when cancelled.
-int chooseDpi()
+// The size (and, for a bitmap, the resolution) the user picks for the
+// saved graph, remembered for the next one; false when cancelled. A width
+// of 0 kept means the graph's own.
+bool chooseSize(GraphDrawing &drawing, bool bitmap, int &dpi)
 {
-    const short kept = SettingsStore::readShort(kApp, kSettings, kDpiKey, defaultDpi);
-    const int start = kept >= ResolutionDialog::MinimumDpi && kept <= ResolutionDialog::MaximumDpi ? kept : defaultDpi;
-    ResolutionDialog dialog(start, DialogOwner::current());
+    constexpr double mmPerTwip = 25.4 / 1440;
+    const double naturalWidth = drawing.twipsSize.width() * mmPerTwip;
+    const short keptDpi = SettingsStore::readShort(kApp, kSettings, kDpiKey, defaultDpi);
+    const short keptWidth = SettingsStore::readShort(kApp, kSettings, kWidthKey, 0);
+    const int startDpi = keptDpi >= ResolutionDialog::MinimumDpi && keptDpi <= ResolutionDialog::MaximumDpi
+                             ? keptDpi
+                             : defaultDpi;
+    const double startWidth = keptWidth >= ResolutionDialog::MinimumWidthMm
+                                      && keptWidth <= ResolutionDialog::MaximumWidthMm
+                                  ? keptWidth
+                                  : naturalWidth;
+    ResolutionDialog dialog(startWidth, startDpi, bitmap, naturalWidth, drawing.twipsSize.height() * mmPerTwip,
+                            DialogOwner::current());
     if (ModalDialog::run(dialog) != QDialog::Accepted)
-        return 0;
-    const int dpi = dialog.spnResolution->value();
+        return false;
+    dpi = dialog.spnResolution->value();
+    // The width as shown (to a tenth of a millimetre) is the graph's own: its size stays exact.
+    const double width = dialog.spnWidth->value();
+    const bool natural = std::fabs(width - naturalWidth) < 0.05;
+    drawing.magnification = natural ? 1 : width / naturalWidth;
     SettingsStore::write(kApp, kSettings, kDpiKey, QString::number(dpi));
-    return dpi;
+    SettingsStore::write(kApp, kSettings, kWidthKey, QString::number(natural ? 0 : qRound(width)));
+    return true;
 }
 
 // The tool that drew the graph, for the suggested file name.
@@ -85,7 +104,7 @@ GraphDrawing DrawingOf(const frmGraph &graph)
     drawing.list = picture.displayList();
     drawing.underlay = picture.pastedPicture();
     drawing.underlayDpi = Twips::dpiX();
-    drawing.twipsSize = QSizeF(Twips::fromPixelsX(picture.width()), Twips::fromPixelsY(picture.height()));
+    drawing.twipsSize = picture.twipsSize(); // the size it is drawn for, however large the window shows it
     // The titles in their boxes, in the font the printed report gives them.
     drawing.list.setFont(QStringLiteral("Arial"), 9, true);
     const AxisTitleLabel &y = *graph.lblY_axis;
@@ -113,16 +132,15 @@ void SaveGraphAs()
                        Messages::Buttons::Ok, Messages::Icon::Exclamation);
         return;
     }
-    const GraphDrawing drawing = DrawingOf(*graph);
+    GraphDrawing drawing = DrawingOf(*graph);
+    int dpi = defaultDpi;
+    if (!chooseSize(drawing, format == GraphFiles::Format::Png, dpi))
+        return;
     QString failure;
     switch (format) {
-    case GraphFiles::Format::Png: {
-        const int dpi = chooseDpi();
-        if (dpi == 0)
-            return;
+    case GraphFiles::Format::Png:
         failure = GraphFiles::writePng(drawing, dpi, path);
         break;
-    }
     case GraphFiles::Format::Svg:
         failure = GraphFiles::writeSvg(drawing, path);
         break;

@@ -1,5 +1,6 @@
 #include "graphing/AxisTitleLabel.h"
 
+#include "graphing/GraphPicture.h"
 #include "platform/Twips.h"
 
 AxisTitleLabel::AxisTitleLabel(const QString &name, QWidget *picture)
@@ -10,6 +11,8 @@ AxisTitleLabel::AxisTitleLabel(const QString &name, QWidget *picture)
     QFont font(QStringLiteral("Arial"), 9);
     font.setBold(true);
     setFont(font);
+    if (const auto *graph = qobject_cast<const GraphPicture *>(picture))
+        connect(graph, &GraphPicture::viewScaleChanged, this, &AxisTitleLabel::applyGeometry);
 }
 
 void AxisTitleLabel::setTwipsGeometry(double left, double top, double width, double height)
@@ -33,7 +36,14 @@ void AxisTitleLabel::setTwipsSize(double width, double height)
 
 void AxisTitleLabel::applyGeometry()
 {
-    setGeometry(Twips::toPixels(m_left, m_top, m_width, m_height));
+    // On a picture drawn larger than its twips size the title grows with it.
+    const auto *picture = qobject_cast<const GraphPicture *>(parentWidget());
+    const double scale = picture ? picture->viewScale() : 1;
+    QFont scaled = font();
+    scaled.setPointSizeF(9 * scale);
+    setFont(scaled);
+    setGeometry(picture ? picture->toPixels(m_left, m_top, m_width, m_height)
+                        : Twips::toPixels(m_left, m_top, m_width, m_height));
 }
 
 void AxisTitleLabel::setBorderStyle(int style)

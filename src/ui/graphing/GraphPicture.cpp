@@ -1,6 +1,7 @@
 #include "graphing/GraphPicture.h"
 
 #include "graphing/DisplayListPainter.h"
+#include "graphing/GraphFigure.h"
 #include "graphing/GraphState.h"
 #include "platform/Twips.h"
 #include "session/Session.h"
@@ -8,10 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-QPointF pixelsToTwips(QPointF pixels)
-{
-    return QPointF(pixels.x() * Twips::perInch / Twips::dpiX(), pixels.y() * Twips::perInch / Twips::dpiY());
-}
+#include <algorithm>
 
 GraphPicture::GraphPicture(QWidget *parent)
     : QWidget(parent)
@@ -24,7 +22,40 @@ GraphPicture::GraphPicture(QWidget *parent)
 
 void GraphPicture::setTwipsSize(double width, double height)
 {
+    m_twipsSize = QSizeF(width, height);
     setFixedSize(Twips::toPixelsX(width), Twips::toPixelsY(height));
+}
+
+void GraphPicture::growWithRoom()
+{
+    setMinimumSize(1, 1);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+QPointF GraphPicture::toTwips(QPointF pixels) const
+{
+    return QPointF(pixels.x() * Twips::perInch / Twips::dpiX(), pixels.y() * Twips::perInch / Twips::dpiY()) / m_scale;
+}
+
+QRect GraphPicture::toPixels(double left, double top, double width, double height) const
+{
+    const double x = Twips::dpiX() / Twips::perInch * m_scale, y = Twips::dpiY() / Twips::perInch * m_scale;
+    return QRect(qRound(left * x), qRound(top * y), qRound(width * x), qRound(height * y));
+}
+
+void GraphPicture::resizeEvent(QResizeEvent *)
+{
+    // Never smaller than drawn: a small window shows part of the graph, as it always did.
+    double scale = 1;
+    if (!m_twipsSize.isEmpty())
+        scale = std::max(1.0, std::min(width() / (m_twipsSize.width() * Twips::dpiX() / Twips::perInch),
+                                       height() / (m_twipsSize.height() * Twips::dpiY() / Twips::perInch)));
+    if (scale == m_scale)
+        return;
+    m_scale = scale;
+    invalidateRendering();
+    emit viewScaleChanged();
 }
 
 void GraphPicture::drawLine(QPointF from, QPointF to, QColor color)
@@ -64,8 +95,16 @@ void GraphPicture::setFont(const QString &name, double sizePoints, bool bold)
 
 void GraphPicture::clear()
 {
+    if (modPlot_Graph::GraphSurface() == this)
+        modPlot_Graph::ForgetGraphCurves();
     m_list.clear();
     invalidateRendering();
+    update();
+}
+
+void GraphPicture::endLegend()
+{
+    m_list.endLegend();
     update();
 }
 
@@ -76,6 +115,8 @@ QImage GraphPicture::pictureImage() const
 
 void GraphPicture::clearPicture()
 {
+    if (modPlot_Graph::GraphSurface() == this)
+        modPlot_Graph::ForgetGraphCurves();
     m_pasted = QImage();
     m_list.clear();
     invalidateRendering();
@@ -115,8 +156,8 @@ void GraphPicture::renderPending()
     QPainter painter(&m_rendered);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.scale(Twips::dpiX() / Twips::perInch, Twips::dpiY() / Twips::perInch);
-    paintDisplayList(painter, m_list, 1.0, m_renderedItems);
+    painter.scale(m_scale * Twips::dpiX() / Twips::perInch, m_scale * Twips::dpiY() / Twips::perInch);
+    paintDisplayItems(painter, m_list, 1.0, m_renderedItems);
     m_renderedItems = m_list.items().size();
 }
 
@@ -125,14 +166,20 @@ void GraphPicture::paintEvent(QPaintEvent *)
     renderPending();
     QPainter painter(this);
     painter.drawImage(QPointF(0, 0), m_rendered);
+    if (m_list.legendItems().empty())
+        return;
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(m_scale * Twips::dpiX() / Twips::perInch, m_scale * Twips::dpiY() / Twips::perInch);
+    paintDisplayLegend(painter, m_list, 1.0);
 }
 
 void GraphPicture::mouseMoveEvent(QMouseEvent *event)
 {
-    emit mouseMoved(event->buttons(), event->modifiers(), pixelsToTwips(event->position()));
+    emit mouseMoved(event->buttons(), event->modifiers(), toTwips(event->position()));
 }
 
 void GraphPicture::mouseReleaseEvent(QMouseEvent *event)
 {
-    emit mouseReleased(event->button(), event->modifiers(), pixelsToTwips(event->position()));
+    emit mouseReleased(event->button(), event->modifiers(), toTwips(event->position()));
 }

@@ -9,6 +9,8 @@
 // in twips and paints it scaled to the screen over a white background and
 // any pasted picture. Like a persistent bitmap, the rendered picture is
 // kept: a repaint renders only what was drawn since, then copies the image.
+// Given more room than its twips size (a larger or maximised window), it
+// draws the graph larger, keeping its proportions; its titles follow.
 class GraphPicture : public QWidget, public DrawingSurface, public ClipboardPicture
 {
     Q_OBJECT
@@ -16,7 +18,19 @@ class GraphPicture : public QWidget, public DrawingSurface, public ClipboardPict
 public:
     explicit GraphPicture(QWidget *parent = nullptr);
 
+    // The size the graph is drawn for at the screen's scale; the picture
+    // keeps it unless it grows with its room.
     void setTwipsSize(double width, double height);
+    // Takes the room a layout gives it: the graph window's picture.
+    void growWithRoom();
+    // Screen pixels per twips-size pixel: 1 at the drawn size, more when
+    // the picture has more room. Twips on the picture times Twips::dpi / 1440
+    // times this scale are pixels.
+    double viewScale() const { return m_scale; }
+    QSizeF twipsSize() const { return m_twipsSize; }
+    // A position in widget pixels as twips of the picture.
+    QPointF toTwips(QPointF pixels) const;
+    QRect toPixels(double left, double top, double width, double height) const;
 
     const DisplayList &displayList() const { return m_list; }
 
@@ -36,6 +50,8 @@ public:
     int lineWidth() const override { return m_list.lineWidth(); }
     // Erases the drawing; a pasted picture stays.
     void clear() override;
+    void beginLegend() override { m_list.beginLegend(); }
+    void endLegend() override;
 
     // Clipboard: the graph as shown, titles included; cutting removes the
     // pasted picture and the drawing; pasting puts a picture under the drawing.
@@ -46,12 +62,14 @@ public:
     const QImage &pastedPicture() const { return m_pasted; }
 
 signals:
+    void viewScaleChanged();
     // Mouse events in twips of the picture.
     void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, QPointF at);
     void mouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF at);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
@@ -65,7 +83,6 @@ private:
     QImage m_rendered;
     std::size_t m_renderedItems = 0;
     QImage m_pasted;
+    QSizeF m_twipsSize;
+    double m_scale = 1;
 };
-
-// A position in widget pixels as twips.
-QPointF pixelsToTwips(QPointF pixels);

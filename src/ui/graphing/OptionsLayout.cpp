@@ -61,7 +61,12 @@ void frmOptions::BuildControls()
     chkDoNotRemind = named(new QCheckBox(
                                QStringLiteral("Stop reminding me of changed settings whenever I plot a graph.")),
                            "chkDoNotRemind");
-    for (QCheckBox *box : {chkClearPrevGraph, chkToPlotOrNot, chkShowTable, chkDoNotRemind})
+    chkShowLegend = named(new QCheckBox(QStringLiteral("Show a legend when a graph has several curves.")),
+                          "chkShowLegend");
+    chkBlackAndWhite = named(new QCheckBox(QStringLiteral("Black and white: curves told apart by line style alone.")),
+                             "chkBlackAndWhite");
+    for (QCheckBox *box :
+         {chkClearPrevGraph, chkToPlotOrNot, chkShowTable, chkDoNotRemind, chkShowLegend, chkBlackAndWhite})
         generalLayout->addWidget(box);
     generalLayout->addStretch();
     SSTab1->addTab(general, QStringLiteral("General"));
@@ -153,10 +158,13 @@ void frmOptions::BuildControls()
     optDyn_YdAdt = option(fraDynamVnY->layout(), "optDyn_YdAdt", QStringLiteral("dAdt (rate of change)"));
     optDyn_YdBdt = option(fraDynamVnY->layout(), "optDyn_YdBdt", QStringLiteral("dBdt (rate of change)"));
     optDyn_YdABdt = option(fraDynamVnY->layout(), "optDyn_YdABdt", QStringLiteral("dABdt (rate of change)"));
+    optDyn_YTogether = option(fraDynamVnY->layout(), "optDyn_YTogether", QStringLiteral("[A], [B] and [A/B] together"));
+    chkDynLogTime = named(new QCheckBox(QStringLiteral("Logarithmic time axis")), "chkDynLogTime");
     dynamicLayout->addWidget(lblDynamVnGraphX, 0, 0);
     dynamicLayout->addWidget(txtDynamVnGraphX, 0, 1);
     dynamicLayout->addWidget(fraDynamVnY, 1, 0, 1, 2);
-    dynamicLayout->setRowStretch(2, 1);
+    dynamicLayout->addWidget(chkDynLogTime, 2, 0, 1, 2);
+    dynamicLayout->setRowStretch(3, 1);
     SSTab1->addTab(dynamic, QStringLiteral("Dynamic Equilibrium Graph"));
 
     // Scatchard Analysis Graph: each symbol as its glyph beside its name.
@@ -201,6 +209,7 @@ void frmOptions::BuildControls()
     // The state the window is designed with, before any handler runs.
     chkToPlotOrNot->setChecked(true);
     chkClearPrevGraph->setChecked(true);
+    chkShowLegend->setChecked(true);
     for (QRadioButton *chosen : {optNanomolar, optMin, optLinear, optYAB, optXA_tot, optDyn_YAB, optOpenSquare})
         chosen->setChecked(true);
 }

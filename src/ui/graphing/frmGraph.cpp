@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QRubberBand>
+#include <QVBoxLayout>
 
 #include <cmath>
 
@@ -30,6 +31,10 @@ frmGraph::frmGraph()
     ToolData::RegisterWindow(this, ToolData::Source::Graph);
     auto *content = new QWidget();
     PicGraph = new GraphPicture(content);
+    // The picture takes the window's room: a larger window, a larger graph.
+    auto *layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(PicGraph);
     lblX_axis = new AxisTitleLabel(QStringLiteral("lblX_axis"), PicGraph);
     lblX_axis->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblY_axis = new AxisTitleLabel(QStringLiteral("lblY_axis"), PicGraph);
@@ -62,6 +67,7 @@ void frmGraph::Form_Load()
 {
     setTwipsGeometry(5070, 0, 6060, 5895);
     PicGraph->setTwipsSize(5940, 5415);
+    PicGraph->growWithRoom();
     PicGraph->clearPicture();
     Session::current().setGraphSource(modPlot_Graph::NoTool);
     lblX_axis->setText(QStringLiteral("X axis"));
@@ -194,7 +200,7 @@ bool frmGraph::TitleEvent(AxisTitleLabel *label, QEvent *event)
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
         return false;
     auto *mouse = static_cast<QMouseEvent *>(event);
-    const QPointF at = pixelsToTwips(mouse->position());
+    const QPointF at = PicGraph->toTwips(mouse->position());
     const QPointF onPicture = at + QPointF(label->twipsLeft(), label->twipsTop());
     const bool outside = at.x() < 0 || at.y() < 0 || at.x() > label->twipsWidth() || at.y() > label->twipsHeight();
     const bool isX = label == lblX_axis;
@@ -207,7 +213,7 @@ bool frmGraph::TitleEvent(AxisTitleLabel *label, QEvent *event)
     case QEvent::MouseMove:
         if (m_dragSource == label) {
             const QPoint pointer = label->mapToParent(mouse->position().toPoint());
-            m_dragOutline->move(pointer - QPoint(Twips::toPixelsX(m_grabX), Twips::toPixelsY(m_grabY)));
+            m_dragOutline->move(pointer - PicGraph->toPixels(m_grabX, m_grabY, 0, 0).topLeft());
             return true;
         }
         if (label->inResizeMode() && outside)

@@ -76,7 +76,8 @@ void frmOptions::ConnectHandlers()
 {
     // The session learns of every change first, so that a handler that
     // re-plots draws with the new preferences.
-    for (QCheckBox *box : {chkClearPrevGraph, chkToPlotOrNot, chkShowTable, chkDoNotRemind})
+    for (QCheckBox *box : {chkClearPrevGraph, chkToPlotOrNot, chkShowTable, chkDoNotRemind, chkShowLegend,
+                           chkBlackAndWhite, chkDynLogTime})
         connect(box, &QCheckBox::stateChanged, this, &frmOptions::PublishPreferences);
     for (QRadioButton *option : findChildren<QRadioButton *>())
         connect(option, &QRadioButton::toggled, this, &frmOptions::PublishPreferences);
@@ -90,6 +91,9 @@ void frmOptions::ConnectHandlers()
     connect(chkToPlotOrNot, &QCheckBox::stateChanged, this, &frmOptions::chkToPlotOrNot_Click);
     connect(chkShowTable, &QCheckBox::stateChanged, this, &frmOptions::chkShowTable_Click);
     connect(chkDoNotRemind, &QCheckBox::stateChanged, this, &frmOptions::chkDoNotRemind_Click);
+    connect(chkShowLegend, &QCheckBox::stateChanged, this, &frmOptions::chkShowLegend_Click);
+    connect(chkBlackAndWhite, &QCheckBox::stateChanged, this, &frmOptions::chkBlackAndWhite_Click);
+    connect(chkDynLogTime, &QCheckBox::stateChanged, this, [this] { SetChanged(); });
 
     const auto onSelect = [this](QRadioButton *option, auto handler) {
         connect(option, &QRadioButton::toggled, this, [handler](bool selected) {
@@ -117,7 +121,7 @@ void frmOptions::ConnectHandlers()
     // default choices included, so that going back to a default also counts.
     for (QRadioButton *option :
          {optXA_tot, optXB_tot, optYA, optYB, optYAB, optDyn_YA, optDyn_YB, optDyn_YAB, optDyn_YdAdt, optDyn_YdBdt,
-          optDyn_YdABdt, optClosedCircle, optClosedSquare, optOpenCircle, optOpenSquare})
+          optDyn_YdABdt, optDyn_YTogether, optClosedCircle, optClosedSquare, optOpenCircle, optOpenSquare})
         onSelect(option, [this] { SetChanged(); });
     for (QLineEdit *field : {txtX_min, txtX_max, txtX_Tick, txtY_min, txtY_max, txtY_Tick, lblX, lblY})
         connect(field, &QLineEdit::textChanged, this, [this] { SetChanged(); });
@@ -142,6 +146,8 @@ void frmOptions::LoadPreferences()
     setCheckValue(chkToPlotOrNot, storedSwitch("ToPlotOrNot", 1));
     setCheckValue(chkShowTable, storedSwitch("ShowTable", 0));
     setCheckValue(chkDoNotRemind, storedSwitch("DoNotRemind", 0));
+    setCheckValue(chkShowLegend, storedSwitch("ShowLegend", 1));
+    setCheckValue(chkBlackAndWhite, storedSwitch("BlackAndWhite", 0));
     const std::pair<QString, QRadioButton *> times[] = {{QStringLiteral("ms"), optMillisec},
                                                         {QStringLiteral("s"), optSec},
                                                         {QStringLiteral("min."), optMin},
@@ -178,12 +184,16 @@ modPlot_Graph::GraphPreferences frmOptions::preferences() const
     p.logScale = optLog->isChecked();
     p.equilibriumX = optXB_tot->isChecked() ? EquilibriumX::TotalB : EquilibriumX::TotalA;
     p.equilibriumY = optYA->isChecked() ? EquilibriumY::A : optYB->isChecked() ? EquilibriumY::B : EquilibriumY::AB;
-    p.dynamicY = optDyn_YA->isChecked()       ? DynamicY::A
-                 : optDyn_YB->isChecked()     ? DynamicY::B
-                 : optDyn_YdAdt->isChecked()  ? DynamicY::dAdt
-                 : optDyn_YdBdt->isChecked()  ? DynamicY::dBdt
-                 : optDyn_YdABdt->isChecked() ? DynamicY::dABdt
-                                              : DynamicY::AB;
+    p.dynamicY = optDyn_YA->isChecked()          ? DynamicY::A
+                 : optDyn_YB->isChecked()        ? DynamicY::B
+                 : optDyn_YdAdt->isChecked()     ? DynamicY::dAdt
+                 : optDyn_YdBdt->isChecked()     ? DynamicY::dBdt
+                 : optDyn_YdABdt->isChecked()    ? DynamicY::dABdt
+                 : optDyn_YTogether->isChecked() ? DynamicY::Together
+                                                 : DynamicY::AB;
+    p.dynamicLogTime = chkDynLogTime->isChecked();
+    p.showLegend = chkShowLegend->isChecked();
+    p.blackAndWhite = chkBlackAndWhite->isChecked();
     p.scatchardSymbol = optClosedCircle->isChecked()   ? modPlot_Graph::PlotClosedCircle
                         : optOpenCircle->isChecked()   ? modPlot_Graph::PlotOpenCircle
                         : optClosedSquare->isChecked() ? modPlot_Graph::PlotClosedSquare
@@ -240,6 +250,9 @@ void frmOptions::RestoreDefaults()
     chkClearPrevGraph->setEnabled(true);
     Session::current().setPrinterEcho(false);
     setCheckValue(chkDoNotRemind, 0);
+    setCheckValue(chkShowLegend, 1);
+    setCheckValue(chkBlackAndWhite, 0);
+    chkDynLogTime->setChecked(false);
     ShowXScaleTitles(false);
     for (QLineEdit *field : {txtX_min, txtX_max, txtY_min, txtY_max, txtX_Tick, txtY_Tick, lblX, lblY})
         field->clear();
@@ -368,6 +381,16 @@ void frmOptions::chkShowTable_Click()
 void frmOptions::chkDoNotRemind_Click()
 {
     storeSwitch("DoNotRemind", checkValue(chkDoNotRemind));
+}
+
+void frmOptions::chkShowLegend_Click()
+{
+    storeSwitch("ShowLegend", checkValue(chkShowLegend));
+}
+
+void frmOptions::chkBlackAndWhite_Click()
+{
+    storeSwitch("BlackAndWhite", checkValue(chkBlackAndWhite));
 }
 
 void frmOptions::optLinear_Click()

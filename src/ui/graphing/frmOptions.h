@@ -25,7 +25,7 @@ public:
 
     QTabWidget *SSTab1 = nullptr;
     QCheckBox *chkClearPrevGraph = nullptr, *chkToPlotOrNot = nullptr, *chkShowTable = nullptr,
-              *chkDoNotRemind = nullptr;
+              *chkDoNotRemind = nullptr, *chkShowLegend = nullptr, *chkBlackAndWhite = nullptr;
     QGroupBox *fraConcentration = nullptr, *fraTime = nullptr;
     QRadioButton *optMolar = nullptr, *optMillimolar = nullptr, *optMicromolar = nullptr, *optNanomolar = nullptr;
     QRadioButton *optHour = nullptr, *optMin = nullptr, *optSec = nullptr, *optMillisec = nullptr;
@@ -40,7 +40,8 @@ public:
     QLineEdit *txtDynamVnGraphX = nullptr;
     QGroupBox *fraDynamVnY = nullptr;
     QRadioButton *optDyn_YA = nullptr, *optDyn_YB = nullptr, *optDyn_YAB = nullptr, *optDyn_YdAdt = nullptr,
-                 *optDyn_YdBdt = nullptr, *optDyn_YdABdt = nullptr;
+                 *optDyn_YdBdt = nullptr, *optDyn_YdABdt = nullptr, *optDyn_YTogether = nullptr;
+    QCheckBox *chkDynLogTime = nullptr;
     QRadioButton *optClosedCircle = nullptr, *optOpenCircle = nullptr, *optClosedSquare = nullptr,
                  *optOpenSquare = nullptr;
     QPushButton *cmdApply = nullptr, *cmdDefaults = nullptr, *cmdOK = nullptr;
@@ -68,6 +69,8 @@ public:
     void chkToPlotOrNot_Click();
     void chkShowTable_Click();
     void chkDoNotRemind_Click();
+    void chkShowLegend_Click();
+    void chkBlackAndWhite_Click();
     void optLinear_Click();
     void optLog_Click();
 

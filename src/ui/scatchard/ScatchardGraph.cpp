@@ -45,10 +45,10 @@ double lineAt(double slope, double intercept, double x)
 void PlotModelLine(const ModelLine &model, double xMin, double xMax, double yMin, double yMax)
 {
     const auto modelAt = [&](double x) { return fault::divide(model.bmax - x, model.kd); };
-    PlotDashedLine(xMin, modelAt(xMin), xMax, modelAt(xMax), xMin, xMax, yMin, yMax, ModelLineColor,
-                   Session::current().printerEcho());
-    PlotLegend({{QStringLiteral("Scatchard line"), QColor(0, 0, 0), false},
-                {QStringLiteral("Curve fit"), ModelLineColor, true}},
+    const CurveStyle modelStyle{ModelLineColor, LineDash::Dashed};
+    PlotCurve({QPointF(xMin, modelAt(xMin)), QPointF(xMax, modelAt(xMax))}, xMin, xMax, yMin, yMax, modelStyle,
+              Session::current().printerEcho());
+    PlotLegend({{QStringLiteral("Scatchard line"), CurveStyle()}, {QStringLiteral("Curve fit"), modelStyle}},
                Session::current().printerEcho());
 }
 

@@ -4,16 +4,17 @@
 
 #include <functional>
 
-// The plot hand-over of the Dynamic Equilibrium Tool: the quantity that the
-// Options window's dynamic Y choice names, read back from the results file
-// and drawn against time by the plot engine, in the current units. Runs
-// inside the wizard's fault handler: faults of the file or of the drawing
-// propagate as RuntimeFault.
+// The graph of the Dynamic Equilibrium Tool: the quantities that the
+// Options window's dynamic Y choice names (one, or A, B and [A/B]
+// together), read back from the results file into one GraphFigure against
+// time (linear or in decades) in the current units, and drawn with one
+// DrawFigure. Runs inside the wizard's fault handler: faults of the file or
+// of the drawing propagate as RuntimeFault.
 namespace modVornish {
 
-// Receives the plot's share of the progress bar: 0.2 before drawing, then
-// 0.2 + 0.8 x (x - xMin) / (xMax - xMin) while the points are drawn, a
-// hundred times at most.
+// Receives the plot's share of the progress bar: 0.2 before reading, then
+// up to 1 while the curves are read (0.2 + 0.8 x the share of the time axis
+// done, over every curve), a hundred times at most.
 using PlotProgress = std::function<void(double value)>;
 
 // After a run of endTime seconds: X from 0 to the end time. False when
