@@ -156,7 +156,7 @@ void run(const Arguments &arguments)
     const Unit unit = UnitOf(arguments);
     const Format format = FormatOf(arguments, Format::Text);
     const bool header = !arguments.has("no-header");
-    const Pairs pairs = ReadPairs(arguments.operands().first());
+    const Pairs pairs = ReadPairsOf(arguments);
     const long long n = (long long)pairs.bound.size();
     QString result;
     if (arguments.has("compare")) {
@@ -190,7 +190,7 @@ const Subcommand &FitCommand()
         Subcommand s{
             "fit",
             "Kd and Bmax by a nonlinear fit of the saturation curve.",
-            "FILE",
+            "FILE | --project FILE --table NAME",
             "Reads the pairs (Bound, Bound/Free) of FILE, or of standard input for \"-\",\n"
             "as \"scatchard\" does, takes Free = Bound / (Bound/Free) and fits the\n"
             "saturation curve Bound = Bmax * Free / (Kd + Free) by nonlinear least squares\n"
@@ -203,11 +203,15 @@ const Subcommand &FitCommand()
             "no convergence, a negative or unbounded Kd or Bmax) are refused in words.\n"
             "With --compare the Scatchard analysis comes first, with the line's X\n"
             "intercept as its Bmax.\n\n"
+            "With --project and --table the pairs are the rows of a project's data table\n"
+            "(the Scatchard window's is \"Scatchard\"), refused by row number.\n\n"
             "Example: vornish-cli fit --compare binding.csv\n",
             {},
             1,
         };
         s.options.push_back({"compare", nullptr, "Print the Scatchard analysis of the same pairs too."});
+        s.options.push_back(ProjectOption());
+        s.options.push_back(TableOption());
         s.options.push_back(UnitOption());
         s.options.push_back(FormatOption("csv, json or text (default text)."));
         s.options.push_back(NoHeaderOption());
