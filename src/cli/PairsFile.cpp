@@ -11,34 +11,17 @@
 #include <cstdio>
 
 namespace cli {
-
 namespace {
 
 Pairs pairsOf(const PairsReader::Result &read)
 {
-    return pairsOf(read);
-}
-
-Option ProjectOption()
-{
-    return {"project", "FILE", "Read the pairs from a table of the project FILE (with --table)."};
-}
-
-Option TableOption()
-{
-    return {"table", "NAME", "The project's data table to read, as its window names it (e.g. Scatchard)."};
-}
-
-Pairs ReadPairsOf(const Arguments &arguments)
-{
-    const bool project = arguments.has("project");
-    if (project != arguments.has("table"))
-        throw UsageError{QStringLiteral("--project and --table go together")};
-    if (!project)
-        return ReadPairs(arguments.operands().first());
-    if (!arguments.operands().isEmpty())
-        throw UsageError{QStringLiteral("a data file and --project cannot be given together")};
-    return readProjectTable(arguments.value("project"), arguments.value("table"));
+    Pairs pairs;
+    for (const PairsReader::Pair &pair : read.pairs) {
+        pairs.bound.push_back(pair.bound);
+        pairs.ratio.push_back(pair.ratio);
+        pairs.lines.push_back(pair.line);
+    }
+    return pairs;
 }
 
 QString projectProblem(const Project::Opened &opened)
@@ -58,8 +41,8 @@ QString projectProblem(const Project::Opened &opened)
     return QString();
 }
 
-// The table's rows as lines of two tab-separated cells, one a row, read
-// by the data file reader: the row numbers are its line numbers.
+// The table's rows as lines of tab-separated cells, one a row, read by the
+// data file reader: the row numbers are its line numbers.
 Pairs readProjectTable(const QString &path, const QString &tableName)
 {
     const Project::Opened opened = Project::Read(path);

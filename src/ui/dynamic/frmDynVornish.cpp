@@ -68,7 +68,7 @@ frmDynVornish::frmDynVornish(QWidget *parent)
     joinSharedPreferences();
     Form_Load();
     ProjectWindow::Join(this, QStringLiteral("dynamic"),
-                        {{{QStringLiteral("flgDynamVn_Events"), QStringLiteral("Events")}}});
+                        ProjectWindow::TablesNamed({{QStringLiteral("flgDynamVn_Events"), QStringLiteral("Events")}}));
     ReportDetails::SetDetailsSource(modPlot_Graph::DynamicTool, [this] {
         const QString unit = QLatin1Char(' ') + cmbTimeUnit->currentText();
         const ReportSection run{QStringLiteral("Simulation"),

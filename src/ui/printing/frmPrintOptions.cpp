@@ -128,7 +128,9 @@ void frmPrintOptions::cmdPrint_Click()
     choices.comment = commentText();
     const ProjectDocument &project = ProjectDocument::current();
     choices.title = project.path().isEmpty() ? project.name() : QFileInfo(project.path()).completeBaseName();
-    choices.printedAt = QLocale().toString(QDateTime::currentDateTime(), QLocale::LongFormat);
+    const QDateTime now = QDateTime::currentDateTime();
+    choices.printedAt = QLocale().toString(now.date(), QLocale::LongFormat) + QStringLiteral(", ")
+                        + QLocale().toString(now.time(), QLocale::ShortFormat);
     choices.pageBottom = PagePrinter::printer().pageLayout().paintRect(QPageLayout::Inch).height() * 1440;
 
     const QString pdfFile = m_pdfFile;

@@ -3,6 +3,9 @@
 #include "graphing/AxisTitleLabel.h"
 #include "graphing/GraphPicture.h"
 #include "graphing/GraphWindows.h"
+#include "graphing/UnitDisplays.h"
+#include "graphing/UnitPreferences.h"
+#include "graphing/UnitTables.h"
 #include "graphing/frmGraph.h"
 #include "graphing/frmOptions.h"
 #include "project/GraphRecord.h"
@@ -59,7 +62,14 @@ void joinOptions(frmOptions &options)
     ProjectWindow::Extras extras;
     extras.quietly = true;
     extras.afterTake = [&options](const Project::PartState &) {
+        const Session &session = Session::current();
         Session::current().setGraphPreferences(options.preferences());
+        // The tool windows' captions name the restored units.
+        modVnPublic::ShowConcentrationUnit(session.concentrationUnit());
+        const modVnPublic::TimeUnitEntry *time = modVnPublic::FindTimeUnit(session.timeUnit());
+        const auto &showTime = modVnPublic::GetUnitDisplay(modVnPublic::UnitDisplayWindow::Dynamic).showTimeUnit;
+        if (time && showTime)
+            showTime(time->listIndex, time->label);
     };
     ProjectWindow::Join(&options, QStringLiteral("options"), extras);
 }

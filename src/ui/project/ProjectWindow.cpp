@@ -28,10 +28,14 @@ const QString kWindow = QStringLiteral("window");
 template <typename Control>
 QList<Control *> stateControls(const QWidget &window)
 {
+    // A grid's in-cell editor holds no state of its own: what it commits is the grid's.
+    QList<const QObject *> editors;
+    for (const EditableGrid *grid : window.findChildren<EditableGrid *>())
+        editors.append(grid->editor());
     QList<Control *> controls;
     for (Control *control : window.findChildren<Control *>()) {
         const QString name = control->objectName();
-        if (name.isEmpty() || name.startsWith(QLatin1String("qt_")))
+        if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) || editors.contains(control))
             continue;
         if (qobject_cast<QComboBox *>(control->parentWidget()))
             continue;
@@ -213,6 +217,13 @@ void Restore(QWidget &window, const Project::PartState &state, const Extras &ext
         if (isOutputLabel(label) && v.contains(label->objectName()))
             label->setText(v.value(label->objectName()).toString());
     restorePlace(window, v.value(kWindow).toObject());
+}
+
+Extras TablesNamed(QHash<QString, QString> tableNames)
+{
+    Extras extras;
+    extras.tableNames = std::move(tableNames);
+    return extras;
 }
 
 void Join(QWidget *window, const QString &part, Extras extras)

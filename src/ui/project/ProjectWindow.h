@@ -34,6 +34,9 @@ struct Extras
 
 void Join(QWidget *window, const QString &part, Extras extras = {});
 
+// Extras that only name the window's data tables.
+Extras TablesNamed(QHash<QString, QString> tableNames);
+
 // The state of window's named controls, and the controls set from one.
 Project::PartState Capture(const QWidget &window, const Extras &extras = {});
 void Restore(QWidget &window, const Project::PartState &state, const Extras &extras = {});

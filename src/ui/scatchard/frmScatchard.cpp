@@ -43,7 +43,8 @@ frmScatchard::frmScatchard()
         },
         [this](const QList<QStringList> &cells) { EnterData(cells); });
     ProjectWindow::Join(this, QStringLiteral("scatchard"),
-                        {{{QStringLiteral("flgInputScatchard"), QStringLiteral("Scatchard")}}});
+                        ProjectWindow::TablesNamed(
+                            {{QStringLiteral("flgInputScatchard"), QStringLiteral("Scatchard")}}));
     ReportDetails::SetDetailsSource(modPlot_Graph::ScatchardTool, [this] {
         return QList<ReportSection>{ReportWindow::TableSection(QStringLiteral("Data"), *flgInputScatchard)}
                + ReportWindow::FrameSections(*this, {QStringLiteral("fraResults")});
