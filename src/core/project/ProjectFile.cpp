@@ -273,10 +273,11 @@ Opened Read(const QString &path)
         }
         readContent(file, opened);
     } catch (const SqliteFile::Failure &failure) {
-        // A database without the project's tables is some other program's.
+        // A database without the project's tables is some other program's;
+        // a file that starts as a database but cannot be read as one is damaged.
         const bool foreign = failure.code == SQLITE_ERROR && failure.text.startsWith(QLatin1String("no such table"));
         opened = Opened();
-        opened.problem = foreign || failure.code == SQLITE_NOTADB ? Problem::NotProject : Problem::Damaged;
+        opened.problem = foreign ? Problem::NotProject : Problem::Damaged;
         opened.detail = failure.text;
     } catch (Problem problem) {
         opened = Opened();
