@@ -67,6 +67,7 @@ Project::Content sampleContent()
 // Results with values a text round trip would change.
 QString writeResults(const QString &folder, int samples)
 {
+    QDir().mkpath(folder);
     const QString path = QDir(folder).filePath(QStringLiteral("Temp.mdb"));
     modVornish::ResetResultsDatabase(path);
     {

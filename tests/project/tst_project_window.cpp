@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 namespace {
@@ -127,6 +128,7 @@ private slots:
         QMenu *recent = program.main->findChild<QMenu *>(QStringLiteral("mnuFileRecent"));
         QVERIFY(recent->menuAction()->isEnabled());
         recent->findChild<QAction *>(QStringLiteral("mnuFileRecent1"))->trigger();
+        QCOMPARE(shown().texts, before.texts);
         QVERIFY(shown() == before);
         QCOMPARE(caption(), QStringLiteral("Vornish - Binding work.vornish"));
         QVERIFY(scriptedMessages().shown.isEmpty());

@@ -1,6 +1,6 @@
 #include "printing/ReportWindow.h"
 
-#include "platform/EditableGrid.h"
+#include "project/ProjectWindow.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -12,26 +12,11 @@ namespace ReportWindow {
 
 ReportSection TableSection(const QString &title, const QTableWidget &grid)
 {
-    ReportSection section{title, {}};
-    const auto *editable = qobject_cast<const EditableGrid *>(&grid);
-    const int first = editable ? EditableGrid::FixedCols() : 0;
-    const auto cell = [&grid](int row, int column) {
-        const QTableWidgetItem *item = grid.item(row, column);
-        return item ? item->text().trimmed() : QString();
-    };
-    QStringList headings;
-    for (int c = first; c < grid.columnCount(); ++c) {
-        const QTableWidgetItem *heading = editable ? grid.item(0, c) : grid.horizontalHeaderItem(c);
-        headings << (heading ? heading->text().trimmed() : QString());
-    }
-    section.rows << headings;
-    for (int r = editable ? EditableGrid::FixedRows() : 0; r < grid.rowCount(); ++r) {
-        QStringList row;
-        for (int c = first; c < grid.columnCount(); ++c)
-            row << cell(r, c);
-        if (!row.join(QString()).isEmpty())
+    const Project::DataTable table = ProjectWindow::TableOf(grid, title);
+    ReportSection section{title, {table.columns}};
+    for (const QStringList &row : table.rows)
+        if (!row.join(QString()).trimmed().isEmpty())
             section.rows << row;
-    }
     return section;
 }
 

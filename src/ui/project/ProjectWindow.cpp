@@ -54,46 +54,36 @@ bool isStateButton(const QAbstractButton *button)
     return button->isCheckable() && !qobject_cast<const QPushButton *>(button);
 }
 
-Project::DataTable tableOf(const QTableWidget &grid, const QString &name)
+// A grid's cells by data row and column from 0: an editable grid keeps its
+// headings and row labels apart from its cells.
+QString cellText(const QTableWidget &grid, int row, int column)
 {
-    Project::DataTable table;
-    table.name = name;
-    const auto *editable = qobject_cast<const EditableGrid *>(&grid);
-    const int firstRow = editable ? EditableGrid::FixedRows() : 0;
-    const int firstColumn = editable ? EditableGrid::FixedCols() : 0;
-    for (int c = firstColumn; c < grid.columnCount(); ++c) {
-        const QTableWidgetItem *heading = editable ? grid.item(0, c) : grid.horizontalHeaderItem(c);
-        table.columns.append(heading ? heading->text().trimmed() : QString());
-    }
-    for (int r = firstRow; r < grid.rowCount(); ++r) {
-        QStringList row;
-        for (int c = firstColumn; c < grid.columnCount(); ++c)
-            row.append(grid.item(r, c) ? grid.item(r, c)->text() : QString());
-        table.rows.append(row);
-    }
-    // Rows left empty at the end are not data.
-    while (!table.rows.isEmpty() && table.rows.last().join(QString()).isEmpty())
-        table.rows.removeLast();
-    return table;
+    if (const auto *editable = qobject_cast<const EditableGrid *>(&grid))
+        return editable->TextMatrix(row + EditableGrid::FixedRows(), column + EditableGrid::FixedCols());
+    const QTableWidgetItem *item = grid.item(row, column);
+    return item ? item->text() : QString();
+}
+
+void setCellText(QTableWidget &grid, int row, int column, const QString &text)
+{
+    if (auto *editable = qobject_cast<EditableGrid *>(&grid))
+        editable->setTextMatrix(row + EditableGrid::FixedRows(), column + EditableGrid::FixedCols(), text);
+    else if (grid.item(row, column) || !text.isEmpty())
+        grid.setItem(row, column, new QTableWidgetItem(text));
 }
 
 void fillGrid(QTableWidget &grid, const Project::DataTable *table)
 {
-    auto *editable = qobject_cast<EditableGrid *>(&grid);
-    const int firstRow = editable ? EditableGrid::FixedRows() : 0;
-    const int firstColumn = editable ? EditableGrid::FixedCols() : 0;
     const int rows = table ? int(table->rows.size()) : 0;
-    if (firstRow + rows > grid.rowCount())
-        grid.setRowCount(firstRow + rows);
-    for (int r = firstRow; r < grid.rowCount(); ++r) {
-        for (int c = firstColumn; c < grid.columnCount(); ++c) {
-            const QString text = table ? table->rows.value(r - firstRow).value(c - firstColumn) : QString();
-            if (editable)
-                editable->setTextMatrix(r, c, text);
-            else if (grid.item(r, c) || !text.isEmpty())
-                grid.setItem(r, c, new QTableWidgetItem(text));
-        }
+    if (rows > grid.rowCount()) {
+        if (auto *editable = qobject_cast<EditableGrid *>(&grid))
+            editable->setDataRows(rows);
+        else
+            grid.setRowCount(rows);
     }
+    for (int r = 0; r < grid.rowCount(); ++r)
+        for (int c = 0; c < grid.columnCount(); ++c)
+            setCellText(grid, r, c, table ? table->rows.value(r).value(c) : QString());
 }
 
 QString tableName(const QTableWidget &grid, const QHash<QString, QString> &tableNames)
@@ -171,7 +161,7 @@ Project::PartState Capture(const QWidget &window, const Extras &extras)
             v.insert(label->objectName(), label->text());
     v.insert(kWindow, placeOf(window));
     for (const QTableWidget *grid : stateControls<QTableWidget>(window))
-        state.tables.append(tableOf(*grid, tableName(*grid, extras.tableNames)));
+        state.tables.append(TableOf(*grid, tableName(*grid, extras.tableNames)));
     return state;
 }
 
@@ -217,6 +207,26 @@ void Restore(QWidget &window, const Project::PartState &state, const Extras &ext
         if (isOutputLabel(label) && v.contains(label->objectName()))
             label->setText(v.value(label->objectName()).toString());
     restorePlace(window, v.value(kWindow).toObject());
+}
+
+Project::DataTable TableOf(const QTableWidget &grid, const QString &name)
+{
+    Project::DataTable table;
+    table.name = name;
+    for (int c = 0; c < grid.columnCount(); ++c) {
+        const QTableWidgetItem *heading = grid.horizontalHeaderItem(c);
+        table.columns.append(heading ? heading->text().trimmed() : QString());
+    }
+    for (int r = 0; r < grid.rowCount(); ++r) {
+        QStringList row;
+        for (int c = 0; c < grid.columnCount(); ++c)
+            row.append(cellText(grid, r, c));
+        table.rows.append(row);
+    }
+    // Rows left empty at the end are not data.
+    while (!table.rows.isEmpty() && table.rows.last().join(QString()).trimmed().isEmpty())
+        table.rows.removeLast();
+    return table;
 }
 
 Extras TablesNamed(QHash<QString, QString> tableNames)

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QTableWidget;
 class QWidget;
 
 // How a window joins the project in one line: its named controls are its
@@ -33,6 +34,9 @@ struct Extras
 };
 
 void Join(QWidget *window, const QString &part, Extras extras = {});
+
+// A grid's headings and cells as a data table, rows left empty at the end left out.
+Project::DataTable TableOf(const QTableWidget &grid, const QString &name);
 
 // Extras that only name the window's data tables.
 Extras TablesNamed(QHash<QString, QString> tableNames);
