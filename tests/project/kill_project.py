@@ -19,7 +19,11 @@ opened = refused = 0
 for kill in range(kills):
     out = tempfile.TemporaryFile()
     program = subprocess.Popen([churn, folder], stdout=out)
-    time.sleep(random.uniform(0.05, 0.6))
+    # Once it edits and saves (a loaded machine starts it slowly), at a random moment.
+    started = time.time()
+    while os.fstat(out.fileno()).st_size == 0 and time.time() - started < 30:
+        time.sleep(0.01)
+    time.sleep(random.uniform(0.0, 0.5))
     program.send_signal(signal.SIGKILL)
     program.wait()
     out.seek(0)
@@ -37,6 +41,11 @@ for kill in range(kills):
         opened += 1
     else:
         refused += 1
+        print("kill %d: %s" % (kill + 1, check.stdout.strip()))
 leftovers = [name for name in os.listdir(folder) if ".saving-" in name]
+# Each write clears what kills left of earlier ones: at most the last kill's
+# temporary files remain, one for the project and one for the recovery file.
+if len(leftovers) > 2:
+    sys.exit("temporary files pile up: %s" % ", ".join(leftovers))
 print("%d kills: the saved project opened every time; recovery opened %d times, refused %d; "
       "%d temporary files left by kills" % (kills, opened, refused, len(leftovers)))

@@ -85,7 +85,10 @@ int check(const QDir &folder, int saved, int recovered)
         std::fprintf(stderr, "the recovery file is gone\n");
         return 1;
     }
-    std::printf("%s\n", recovered_.problem == Project::Problem::None ? "recovery opens" : "recovery refused");
+    if (recovered_.problem == Project::Problem::None)
+        std::printf("recovery opens\n");
+    else
+        std::printf("recovery refused (problem %d: %s)\n", int(recovered_.problem), qPrintable(recovered_.detail));
     return 0;
 }
 

@@ -71,6 +71,11 @@ QString writeDatabaseWhole(const QString &path, Fill fill)
         return systemReason();
     temporary.setAutoRemove(false);        // it is the destination now
     syncPath(target.absolutePath(), true); // the rename itself reaches the disk
+    // What a kill left of earlier writes of this file is of no use now.
+    const QDir folder = target.absoluteDir();
+    for (const QString &left : folder.entryList({QStringLiteral(".") + target.fileName() + QStringLiteral(".saving-*")},
+                                                QDir::Files | QDir::Hidden))
+        QFile::remove(folder.filePath(left));
     return QString();
 }
 
