@@ -516,9 +516,10 @@ private slots:
         QVERIFY(findWord(words, QString::number(QDate::currentDate().year()) + ",").top < 800);
         const QString second = pageText(pdfPath, 2);
         QVERIFY2(second.contains(QStringLiteral("Saturation Curve Fit")), qPrintable(second));
-        // The last data row, and the fit's Kd: exact data give Kd 10.
+        // The last data row, and the fit: exact data give Kd 10 and Bmax 25.
         QVERIFY(second.contains(QRegularExpression(QStringLiteral("20 +0.5\\b"))));
-        QVERIFY(second.contains(QRegularExpression(QStringLiteral("Kd: +10(\\.0+)? nM"))));
+        QVERIFY(second.contains(QRegularExpression(QStringLiteral("Kd: +10(\\.0+)? ± "))));
+        QVERIFY(second.contains(QRegularExpression(QStringLiteral("Bmax: +25(\\.0+)? ± "))));
         QVERIFY(pageText(pdfPath, 3).trimmed().isEmpty());
         verifyPrintingEnded();
     }

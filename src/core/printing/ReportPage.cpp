@@ -145,7 +145,6 @@ Outcome ComposeAndSendReport(const Choices &choices, short activeTool, const Pag
         PrintAxisTitles(page);
     }
 
-    PrintHeading(page, choices);
     std::deque<PrinterPage> further; // the pages after the first
     double y = choices.printGraph ? kGraphBlockTop : kPageTop;
     if (choices.printComment) {
@@ -181,7 +180,8 @@ Outcome ComposeAndSendReport(const Choices &choices, short activeTool, const Pag
 
     // End of the document; a page without ink is not worth a sheet.
     bool sent = true;
-    if (HasInk(page))
+    if (HasInk(page)) {
+        PrintHeading(page, choices);
         sent = sendPage([&page, &further](QPainter &painter, const QPaintDevice &device) {
             page.paint(painter, device);
             auto *paged = dynamic_cast<QPagedPaintDevice *>(painter.device());
@@ -189,6 +189,7 @@ Outcome ComposeAndSendReport(const Choices &choices, short activeTool, const Pag
                 if (paged && paged->newPage())
                     next.paint(painter, device);
         });
+    }
     page.discard();
     return sent ? Outcome::Printed : Outcome::PrinterFailed;
 }
