@@ -8,6 +8,7 @@
 #include "equilibrium/EquilibriumInput.h"
 #include "scatchard/KdInterval.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -353,8 +354,10 @@ private slots:
     // The Scatchard window's data saved in a project read as a data file is.
     void aProjectTableReadsAsAFileDoes()
     {
-        const QString project = QFileInfo(QStringLiteral(__FILE__)).absolutePath()
-                                + QStringLiteral("/../project/fixtures/format1.vornish");
+        // __FILE__ as the compiler was given it: relative to the folder the test was built in.
+        const QString project = QDir(QCoreApplication::applicationDirPath())
+                                    .filePath(QFileInfo(QStringLiteral(__FILE__)).path()
+                                              + QStringLiteral("/../project/fixtures/format1.vornish"));
         const QByteArray data = "1,0.9\n2,0.8\n3,0.72\n4,0.6\n";
         for (const char *command : {"scatchard", "fit"}) {
             const CliRun fromFile = RunCli({command, "--format", "json", "-"}, data);
