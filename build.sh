@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 
 PACKAGES="cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6sql6-sqlite libsqlite3-dev libgl-dev
  qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools libboost-dev libeigen3-dev
- poppler-utils python3 fonts-liberation xvfb xauth desktop-file-utils appstream dpkg-dev file clang-format"
+ poppler-utils python3 fonts-liberation xvfb xauth desktop-file-utils appstream shared-mime-info dpkg-dev file clang-format"
 
 missing=""
 for p in $PACKAGES; do

@@ -12,12 +12,12 @@
 
 namespace {
 
-const char kUsage[] = "Usage: vornish [--help | --version]\n"
+const char kUsage[] = "Usage: vornish [PROJECT.vornish | --help | --version]\n"
                       "\n"
                       "Vornish calculates and simulates one reversible binding reaction, A + B <=> [A/B]:\n"
                       "the Equilibrium Tool, the Scatchard Analysis Tool and the Dynamic Equilibrium Tool.\n"
-                      "It has no command-line options of its own beyond these; the user guide opens\n"
-                      "with Help > Help Topics or F1.\n"
+                      "A project file named on the command line opens once the program has started;\n"
+                      "the user guide opens with Help > Help Topics or F1.\n"
                       "\n"
                       "  --help     print this text and exit\n"
                       "  --version  print the version and exit\n";
@@ -54,5 +54,8 @@ int main(int argc, char *argv[])
     Messages::install(std::make_unique<QtMessageService>());
     FileDialogs::install(std::make_unique<QtFileDialogService>());
     frmVn_Main mainWindow;
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1)
+        mainWindow.OpenProjectAtStart(arguments.at(1));
     return app.exec();
 }

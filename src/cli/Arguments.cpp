@@ -66,7 +66,8 @@ Arguments::Arguments(const QStringList &arguments, const std::vector<Option> &op
         return;
     if (m_operands.size() > operandCount)
         throw UsageError{QStringLiteral("unexpected argument %1").arg(Messages::quoted(m_operands[operandCount]))};
-    if (m_operands.size() < operandCount)
+    // A data table of a project (--project FILE --table NAME) takes the place of the data file.
+    if (m_operands.size() < operandCount && !(has("project") && m_operands.size() == operandCount - 1))
         throw UsageError{QStringLiteral("missing operand")};
 }
 

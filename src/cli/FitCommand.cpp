@@ -154,12 +154,15 @@ QString compared(const ScatchardReport &line, const SaturationFit &fit, const QS
 
 void run(const Arguments &arguments)
 {
-    if (WantsModelFit(arguments))
+    if (WantsModelFit(arguments)) {
+        if (arguments.has("project"))
+            throw UsageError{QStringLiteral("the model fits read a data file, not --project")};
         return RunModelFit(arguments);
+    }
     const Unit unit = UnitOf(arguments);
     const Format format = FormatOf(arguments, Format::Text);
     const bool header = !arguments.has("no-header");
-    const Pairs pairs = ReadPairs(arguments.operands().first());
+    const Pairs pairs = ReadPairsOf(arguments);
     const long long n = (long long)pairs.bound.size();
     QString result;
     if (arguments.has("compare")) {
@@ -193,7 +196,7 @@ const Subcommand &FitCommand()
         Subcommand s{
             "fit",
             "Kd and Bmax by a nonlinear fit of the saturation curve.",
-            "FILE",
+            "FILE | --project FILE --table NAME",
             "Reads the pairs (Bound, Bound/Free) of FILE, or of standard input for \"-\",\n"
             "as \"scatchard\" does, takes Free = Bound / (Bound/Free) and fits the\n"
             "saturation curve Bound = Bmax * Free / (Kd + Free) by nonlinear least squares\n"
@@ -218,7 +221,10 @@ const Subcommand &FitCommand()
             "SE, low, high, unit). --compare=MODEL fits a second model to the same data\n"
             "and says which one the data support (F test for nested models, AICc).\n"
             "A header naming a \"set\" column makes a batch: one result row per set\n"
-            "(asymptotic intervals), thousands of sets in one run.\n\n"
+            "(asymptotic intervals), thousands of sets in one run.\n"
+            "With --project and --table the pairs (Bound, Bound/Free) are the rows of a\n"
+            "project's data table (the Scatchard window's is \"Scatchard\"), refused by\n"
+            "row number.\n\n"
             "Example: vornish-cli fit --compare binding.csv\n"
             "         vornish-cli fit --columns free,bound --compare=two-site data.csv\n",
             {},
@@ -233,6 +239,8 @@ const Subcommand &FitCommand()
         s.options.push_back({"nonspecific", "FILE", "Nonspecific binding, in the columns of FILE (total-ns)."});
         s.options.push_back({"sites", "CONC", "Binding-site concentration of the depletion model (fitted if absent)."});
         s.options.push_back({"columns", "COLS", "free,bound (X and replicates) or bound,ratio (default)."});
+        s.options.push_back(ProjectOption());
+        s.options.push_back(TableOption());
         s.options.push_back(UnitOption());
         s.options.push_back(FormatOption("csv, json or text (default text)."));
         s.options.push_back(NoHeaderOption());

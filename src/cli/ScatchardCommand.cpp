@@ -157,7 +157,7 @@ void run(const Arguments &arguments)
 {
     const Unit unit = UnitOf(arguments);
     const Format format = FormatOf(arguments, Format::Text);
-    const Pairs pairs = ReadPairs(arguments.operands().first());
+    const Pairs pairs = ReadPairsOf(arguments);
     const ScatchardReport a = AnalyzeScatchardPairs(pairs);
     QString result;
     switch (format) {
@@ -184,7 +184,7 @@ const Subcommand &ScatchardCommand()
         Subcommand s{
             "scatchard",
             "Kd and its 95 % interval from (Bound, Bound/Free) pairs in a file.",
-            "FILE",
+            "FILE | --project FILE --table NAME",
             "Reads pairs (Bound, Bound/Free) from FILE, or from standard input for \"-\",\n"
             "fits the Scatchard line by least squares as the Scatchard Analysis Tool does,\n"
             "and prints intercept, slope, the standard error of the slope, df, Kd = -1/slope\n"
@@ -199,10 +199,14 @@ const Subcommand &ScatchardCommand()
             "exact Student t quantile past it.\n"
             "The tool's warnings (perfect fit, positive slope, inconclusive data, values\n"
             "not greater than zero) go to standard error and the results are still given.\n\n"
+            "With --project and --table the pairs are the rows of a project's data table\n"
+            "(the Scatchard window's is \"Scatchard\"), refused by row number.\n\n"
             "Example: vornish-cli scatchard --format json binding.csv\n",
             {},
             1,
         };
+        s.options.push_back(ProjectOption());
+        s.options.push_back(TableOption());
         s.options.push_back(UnitOption());
         s.options.push_back(FormatOption("csv, json or text (default text)."));
         s.options.push_back(NoHeaderOption());

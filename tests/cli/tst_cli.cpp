@@ -8,8 +8,10 @@
 #include "equilibrium/EquilibriumInput.h"
 #include "scatchard/KdInterval.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -347,6 +349,41 @@ private slots:
             QVERIFY(!run.crashed && run.exitCode == 1 && run.errLines().size() == 1);
             QVERIFY(run.err.size() < 300);
         }
+    }
+
+    // The Scatchard window's data saved in a project read as a data file is.
+    void aProjectTableReadsAsAFileDoes()
+    {
+        // __FILE__ as the compiler was given it: relative to the folder the test was built in.
+        const QString project = QDir(QCoreApplication::applicationDirPath())
+                                    .filePath(QFileInfo(QStringLiteral(__FILE__)).path()
+                                              + QStringLiteral("/../project/fixtures/format1.vornish"));
+        const QByteArray data = "1,0.9\n2,0.8\n3,0.72\n4,0.6\n";
+        for (const char *command : {"scatchard", "fit"}) {
+            const CliRun fromFile = RunCli({command, "--format", "json", "-"}, data);
+            const CliRun fromProject = RunCli(
+                {command, "--format", "json", "--project", project, "--table", "Scatchard"});
+            QCOMPARE(fromProject.exitCode, 0);
+            QCOMPARE(fromProject.out, fromFile.out);
+        }
+        const double slope = -0.49 / 5;
+        const CliRun run = RunCli({"scatchard", "--format", "json", "--project", project, "--table", "Scatchard"});
+        QVERIFY(relativeError(QJsonDocument::fromJson(run.out).object()["kd"].toDouble(), -1 / slope) < 1e-14);
+
+        const CliRun noTable = RunCli({"scatchard", "--project", project, "--table", "Saturation"});
+        QCOMPARE(noTable.exitCode, 1);
+        QVERIFY(noTable.err.contains("has no table 'Saturation'; its tables: Scatchard"));
+        QTemporaryDir folder;
+        const QString text = folder.filePath(QStringLiteral("pairs.csv"));
+        QFile file(text);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(data);
+        file.close();
+        const CliRun notProject = RunCli({"fit", "--project", text, "--table", "Scatchard"});
+        QCOMPARE(notProject.exitCode, 1);
+        QVERIFY(notProject.err.contains("not a Vornish project"));
+        QCOMPARE(RunCli({"scatchard", "--project", project}).exitCode, 2);
+        QCOMPARE(RunCli({"scatchard", "--project", project, "--table", "Scatchard", text}).exitCode, 2);
     }
 
     // NIST's Misra1d (certified b1 = Bmax 4.3736970754E+02, b2 = 1 / Kd

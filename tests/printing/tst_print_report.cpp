@@ -1,5 +1,6 @@
 #include "PdfText.h"
 #include "RunningProgram.h"
+#include "ScriptedFileDialogs.h"
 #include "TestMain.h"
 #include "session/Session.h"
 
@@ -12,6 +13,8 @@
 #include "platform/PrinterDialog.h"
 #include "printing/PrintText.h"
 #include "printing/frmPrintOptions.h"
+#include "project/ProjectDocument.h"
+#include "scatchard/SaturationFitPanel.h"
 #include "scatchard/frmScatchard.h"
 #include "session/StatusText.h"
 #include "shell/frmStartMenu.h"
@@ -22,7 +25,9 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 using namespace PrintText;
@@ -95,6 +100,26 @@ void analyzeScatchard(const QList<QStringList> &rows)
         for (int c = 0; c < 2; ++c)
             tool.flgInputScatchard->setTextMatrix(r + 1, c + 1, rows[r][c]);
     tool.cmdScatchard->click();
+}
+
+// The words below the heading (the project's name and the date above the graph).
+QList<PdfWord> bodyWords(const QList<PdfWord> &words)
+{
+    QList<PdfWord> body;
+    for (const PdfWord &word : words)
+        if (word.top >= 800)
+            body << word;
+    return body;
+}
+
+// The text pdftotext reads from one page of a PDF file.
+QString pageText(const QString &path, int page)
+{
+    QProcess pdftotext;
+    const QString number = QString::number(page);
+    pdftotext.start(QStringLiteral("pdftotext"), {"-f", number, "-l", number, "-layout", path, "-"});
+    pdftotext.waitForFinished(20000);
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
 // The printed lines of a surface: text, x and y.
@@ -356,7 +381,7 @@ private slots:
         QCOMPARE(lineText(words, 1000 + h), QStringLiteral("second line"));
         QVERIFY(std::abs(findWord(words, QStringLiteral("second")).left - 1000) < kNear);
         QCOMPARE(lineText(words, 1000 + 3 * h), QStringLiteral("fourth"));
-        QCOMPARE(words.size(), 5);
+        QCOMPARE(bodyWords(words).size(), 5);
 
         // The list starts 1000 below the comment's first line; no graph unless asked.
         program.vornish("10", "10", "1");
@@ -364,7 +389,7 @@ private slots:
         words = readPdfWords(pdfPath);
         QCOMPARE(lineText(words, 1000), QStringLiteral("Batch 7"));
         verifyList(words, 2000, h, equilibriumList());
-        QCOMPARE(words.size(), 19);
+        QCOMPARE(bodyWords(words).size(), 19);
 
         // Under the graph the comment starts at 6000; a long one pushes the
         // list one empty line below it instead of overprinting it.
@@ -460,7 +485,42 @@ private slots:
         frmOptions::setCheckValue(options.chkClearPrevGraph, 0);
         program.vornish("10", "10", "1");
         print(false, false, true, QStringLiteral("Only the comment"));
-        QCOMPARE(readPdfWords(pdfPath).size(), 3);
+        QCOMPARE(bodyWords(readPdfWords(pdfPath)).size(), 3);
+        verifyPrintingEnded();
+    }
+
+    // The project's name and the date head the page; the tool's data and
+    // its fit follow the list, on a second page when the first is full.
+    void theCompleteReportHasAHeadingTheDataAndTheFit()
+    {
+        PrinterDialog::setChooser([this](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdfPath);
+            printer.setPageSize(QPageSize(QPageSize::A5));
+            printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+            return true;
+        });
+        resetFileDialogs({folder->filePath(QStringLiteral("Binding study"))});
+        QVERIFY(ProjectDocument::current().saveAs());
+        QList<QStringList> rows;
+        for (int i = 1; i <= 20; ++i) // Bound / Free = (Bmax - Bound) / Kd with Bmax 25, Kd 10
+            rows << QStringList{QString::number(i), QString::number((25.0 - i) / 10)};
+        analyzeScatchard(rows);
+        appWindows().scatchard->fitPanel->cmdFitCurve->click();
+        resetMessages();
+        print(true, true, false);
+        QVERIFY(scriptedMessages().shown.isEmpty());
+
+        const QList<PdfWord> words = readPdfWords(pdfPath);
+        QVERIFY(findWord(words, QStringLiteral("Binding")).top < 400);
+        QVERIFY(findWord(words, QString::number(QDate::currentDate().year()) + ",").top < 800);
+        const QString second = pageText(pdfPath, 2);
+        QVERIFY2(second.contains(QStringLiteral("Saturation Curve Fit")), qPrintable(second));
+        // The last data row, and the fit: exact data give Kd 10 and Bmax 25.
+        QVERIFY(second.contains(QRegularExpression(QStringLiteral("20 +0.5\\b"))));
+        QVERIFY(second.contains(QRegularExpression(QStringLiteral("Kd: +10(\\.0+)? ± "))));
+        QVERIFY(second.contains(QRegularExpression(QStringLiteral("Bmax: +25(\\.0+)? ± "))));
+        QVERIFY(pageText(pdfPath, 3).trimmed().isEmpty());
         verifyPrintingEnded();
     }
 

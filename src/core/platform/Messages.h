@@ -10,7 +10,8 @@
 namespace Messages {
 
 enum class Icon { None, Exclamation, Critical, Information, Question };
-enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+// SaveDiscardCancel answers Yes for Save and No for Discard.
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, SaveDiscardCancel };
 enum class Answer { Ok, Cancel, Yes, No };
 
 // Every member after the text has its default, so that a request names

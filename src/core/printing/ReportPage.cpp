@@ -6,11 +6,16 @@
 #include "graphing/PrinterPage.h"
 #include "platform/Messages.h"
 #include "printing/PrintText.h"
+#include "printing/ReportDetails.h"
 #include "printing/ToolLists.h"
 #include "session/Session.h"
 #include "session/StatusText.h"
 
+#include <QPagedPaintDevice>
+#include <QPainter>
+
 #include <algorithm>
+#include <deque>
 
 namespace Report {
 namespace {
@@ -28,6 +33,21 @@ constexpr double kTitleOffset = 800; // the printer page draws the graph this mu
 void setReportFont(PrinterPage &page, bool bold)
 {
     page.setFont(QStringLiteral("Arial"), 9, bold);
+}
+
+// The project's name in large bold type and the date and time below it,
+// above the graph's frame.
+constexpr double kTitleTop = 60;
+void PrintHeading(PrinterPage &page, const Choices &choices)
+{
+    if (choices.title.isEmpty())
+        return;
+    page.setFont(QStringLiteral("Arial"), 12, true);
+    page.setPenPosition({kLabelsX, kTitleTop});
+    page.printText(choices.title, true);
+    setReportFont(page, false);
+    page.setPenPosition({kLabelsX, page.penPosition().y()});
+    page.printText(choices.printedAt, true);
 }
 
 void showNoGraph()
@@ -125,6 +145,7 @@ Outcome ComposeAndSendReport(const Choices &choices, short activeTool, const Pag
         PrintAxisTitles(page);
     }
 
+    std::deque<PrinterPage> further; // the pages after the first
     double y = choices.printGraph ? kGraphBlockTop : kPageTop;
     if (choices.printComment) {
         setReportFont(page, false);
@@ -145,14 +166,30 @@ Outcome ComposeAndSendReport(const Choices &choices, short activeTool, const Pag
         else
             list = ToolLists::ToolList(modPlot_Graph::ToolCode(tool), Session::current().concentrationUnit());
         PrintText::PrintTextLines(page, list.labels, kLabelsX, y, PrintText::AlignLeft);
+        const double labelsEnd = page.penPosition().y();
         PrintText::PrintTextLines(page, list.values, kValuesX, y, PrintText::AlignLeft);
+        if (tool != modPlot_Graph::NoTool) {
+            DrawingSurface *current = &page;
+            ReportDetails::PrintSections(
+                ReportDetails::DetailsOf(modPlot_Graph::ToolCode(tool)), kLabelsX,
+                std::max(labelsEnd, page.penPosition().y()), kPageTop, choices.pageBottom,
+                [&further]() -> DrawingSurface & { return further.emplace_back(); }, current);
+        }
     }
     setReportFont(page, false);
 
     // End of the document; a page without ink is not worth a sheet.
     bool sent = true;
-    if (HasInk(page))
-        sent = sendPage([&page](QPainter &painter, const QPaintDevice &device) { page.paint(painter, device); });
+    if (HasInk(page)) {
+        PrintHeading(page, choices);
+        sent = sendPage([&page, &further](QPainter &painter, const QPaintDevice &device) {
+            page.paint(painter, device);
+            auto *paged = dynamic_cast<QPagedPaintDevice *>(painter.device());
+            for (const PrinterPage &next : further)
+                if (paged && paged->newPage())
+                    next.paint(painter, device);
+        });
+    }
     page.discard();
     return sent ? Outcome::Printed : Outcome::PrinterFailed;
 }

@@ -18,6 +18,13 @@ struct Choices
     bool printInfo = false;    // "Print numeric output"
     bool printComment = false; // "Annotation"
     QString comment;           // lines joined by CR LF
+    // The heading of the first page: the project's name and when it was
+    // printed; none when title is empty.
+    QString title;
+    QString printedAt;
+    // Where the printable area ends, in twips from its top: the details of
+    // the tool go on to a second page past it.
+    double pageBottom = 14400;
 };
 
 enum class Outcome {
@@ -27,7 +34,9 @@ enum class Outcome {
 };
 
 // Composes the page and sends it to sendPage, which ends the document (a
-// printer or a PDF file); its false is PrinterFailed. Printing the graph
+// printer or a PDF file); its false is PrinterFailed. With the numeric
+// output come the tool's details (its data, fits and simulation settings),
+// on further pages when they do not fit. Printing the graph
 // runs the tool that drew it again with the printer echo set, unless graphs
 // are being superimposed (they are on the page already). activeTool is the
 // tool window the user worked in last (ToolCode), whose list is printed when

@@ -13,7 +13,9 @@
 #include "platform/EditableGrid.h"
 #include "platform/Messages.h"
 #include "platform/Twips.h"
+#include "printing/ReportWindow.h"
 #include "printing/ToolLists.h"
+#include "project/ProjectWindow.h"
 #include "session/Session.h"
 
 #include <QCheckBox>
@@ -65,6 +67,20 @@ frmDynVornish::frmDynVornish(QWidget *parent)
     connectHandlers();
     joinSharedPreferences();
     Form_Load();
+    ProjectWindow::Join(this, QStringLiteral("dynamic"),
+                        ProjectWindow::TablesNamed({{QStringLiteral("flgDynamVn_Events"), QStringLiteral("Events")}}));
+    ReportDetails::SetDetailsSource(modPlot_Graph::DynamicTool, [this] {
+        const QString unit = QLatin1Char(' ') + cmbTimeUnit->currentText();
+        const ReportSection run{QStringLiteral("Simulation"),
+                                {{QStringLiteral("End time:"), txtEndTime->text() + unit},
+                                 {QStringLiteral("Recording interval:"), txtRecordingInterval->text() + unit},
+                                 {QStringLiteral("Precision (% of the interval):"),
+                                  cmbSimulationPrecision->currentText()},
+                                 {chkChallenge->text() + QLatin1Char(':'),
+                                  chkChallenge->isChecked() ? QStringLiteral("yes") : QStringLiteral("no")}}};
+        return QList<ReportSection>{run, ReportWindow::TableSection(QStringLiteral("Programmed events"),
+                                                                    *flgDynamVn_Events)};
+    });
 }
 
 void frmDynVornish::joinSharedPreferences()

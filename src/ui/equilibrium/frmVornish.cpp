@@ -14,6 +14,7 @@
 #include "platform/Messages.h"
 #include "platform/RuntimeFault.h"
 #include "printing/ToolLists.h"
+#include "project/ProjectWindow.h"
 #include "session/Session.h"
 #include "session/StatusText.h"
 
@@ -44,6 +45,7 @@ frmVornish::frmVornish()
     BuildControls();
     JoinSharedPreferences();
     Form_Load();
+    ProjectWindow::Join(this, QStringLiteral("equilibrium"));
 }
 
 void frmVornish::JoinSharedPreferences()

@@ -49,13 +49,18 @@ Messages::Answer QtMessageService::ask(const Messages::Request &request)
     case Buttons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
+    case Buttons::SaveDiscardCancel:
+        box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        break;
     }
     switch (ModalDialog::run(box)) {
     case QMessageBox::Ok:
         return Answer::Ok;
     case QMessageBox::Yes:
+    case QMessageBox::Save:
         return Answer::Yes;
     case QMessageBox::No:
+    case QMessageBox::Discard:
         return Answer::No;
     case QMessageBox::Cancel:
         return Answer::Cancel;

@@ -6,11 +6,16 @@
 #include "platform/SavedFile.h"
 #include "platform/Twips.h"
 #include "printing/PrintReport.h"
+#include "project/ProjectDocument.h"
 
 #include <QCheckBox>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -121,6 +126,12 @@ void frmPrintOptions::cmdPrint_Click()
     choices.printInfo = chkPrintInfo->isChecked();
     choices.printComment = chkPrintComments->isChecked();
     choices.comment = commentText();
+    const ProjectDocument &project = ProjectDocument::current();
+    choices.title = project.path().isEmpty() ? project.name() : QFileInfo(project.path()).completeBaseName();
+    const QDateTime now = QDateTime::currentDateTime();
+    choices.printedAt = QLocale().toString(now.date(), QLocale::LongFormat) + QStringLiteral(", ")
+                        + QLocale().toString(now.time(), QLocale::ShortFormat);
+    choices.pageBottom = PagePrinter::printer().pageLayout().paintRect(QPageLayout::Inch).height() * 1440;
 
     const QString pdfFile = m_pdfFile;
     QString pdfFailure;

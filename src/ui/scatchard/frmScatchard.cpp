@@ -4,6 +4,8 @@
 #include "platform/EditableGrid.h"
 #include "platform/GridClipboard.h"
 #include "platform/TwipsLayout.h"
+#include "printing/ReportWindow.h"
+#include "project/ProjectWindow.h"
 #include "scatchard/SaturationFitPanel.h"
 #include "scatchard/ScatchardAnalysis.h"
 #include "scatchard/ScatchardGraph.h"
@@ -40,6 +42,13 @@ frmScatchard::frmScatchard()
             return gridRows();
         },
         [this](const QList<QStringList> &cells) { EnterData(cells); });
+    ProjectWindow::Join(this, QStringLiteral("scatchard"),
+                        ProjectWindow::TablesNamed(
+                            {{QStringLiteral("flgInputScatchard"), QStringLiteral("Scatchard")}}));
+    ReportDetails::SetDetailsSource(modPlot_Graph::ScatchardTool, [this] {
+        return QList<ReportSection>{ReportWindow::TableSection(QStringLiteral("Data"), *flgInputScatchard)}
+               + ReportWindow::FrameSections(*this, {QStringLiteral("fraResults")});
+    });
 }
 
 void frmScatchard::EnterData(const QList<QStringList> &cells)

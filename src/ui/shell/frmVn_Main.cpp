@@ -23,6 +23,9 @@
 #include "platform/SettingsStore.h"
 #include "printing/PrintWindows.h"
 #include "printing/frmPrintOptions.h"
+#include "project/ProjectCommands.h"
+#include "project/ProjectDocument.h"
+#include "project/SessionPart.h"
 #include "scatchard/ScatchardWindows.h"
 #include "scatchard/frmSaturation.h"
 #include "scatchard/frmScatchTlAssistant.h"
@@ -79,7 +82,9 @@ frmVn_Main::frmVn_Main(QWidget *parent)
     m_splash = new frmVnSplash(this);
     Session::current().reset(); // a program that has just started
     connect(&Session::current(), &Session::statusPanelsChanged, this, &frmVn_Main::ShowStatusPanels);
+    Project::JoinSession(this); // before the windows: their fields are restored under its units
     CreateChildWindows();
+    ProjectCommands::Attach(*this);
     StatusText::clear();
 }
 
@@ -172,6 +177,15 @@ void frmVn_Main::ShowAfterSplash()
     show();
     if (appWindows().startMenu)
         appWindows().startMenu->showInFront();
+    ProjectDocument::current().offerRecovery();
+    if (!m_startProject.isEmpty())
+        ProjectDocument::current().openPath(m_startProject);
+    m_startProject.clear();
+}
+
+void frmVn_Main::OpenProjectAtStart(const QString &path)
+{
+    m_startProject = path;
 }
 
 void frmVn_Main::OpenTool(ChildWindow *tool, std::initializer_list<ChildWindow *> assistantsToHide)
@@ -379,6 +393,11 @@ void frmVn_Main::FitFrameWhenKnown()
 
 void frmVn_Main::closeEvent(QCloseEvent *event)
 {
+    if (!ProjectDocument::current().maySetAside()) {
+        event->ignore();
+        return;
+    }
+    ProjectDocument::current().finish();
     StatusText::set(QStringLiteral("Closing application ..."));
     if (Session::current().printerEcho())
         printerPage().discard(); // superimposed graphs echoed for printing

@@ -63,8 +63,11 @@ public:
     void ShowHelp(const QString &topic);
     void tbToolBar_ButtonClick(const QString &key);
 
-    // The end of the splash: the frame and the start menu appear.
+    // The end of the splash: the frame and the start menu appear, then the
+    // recovery of a crashed session is offered and the project named on
+    // the command line opens.
     void ShowAfterSplash();
+    void OpenProjectAtStart(const QString &path);
 
     frmVnSplash *splash() const;
 
@@ -102,6 +105,7 @@ private:
     QTimer *m_clock = nullptr;
     QPointer<frmVnSplash> m_splash; // gone once the splash has ended
     bool m_reminderDue = false;
+    QString m_startProject;
     MainPlacement m_placement;
     bool m_frameToFit = false;              // shown, its frame not yet fitted on the screen
     std::unique_ptr<GraphHost> m_graphHost; // the plot engine's view of the windows

@@ -1,0 +1,270 @@
+#include "RunningProgram.h"
+#include "ScriptedFileDialogs.h"
+#include "TestMain.h"
+
+#include "dynamic/frmDynVornish.h"
+#include "exchange/ToolData.h"
+#include "project/ProjectDocument.h"
+#include "project/ProjectFile.h"
+#include "scatchard/frmScatchard.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+namespace {
+
+// What the user sees of the tools: every field and output, and the graph.
+struct Shown
+{
+    QStringList texts;
+    std::vector<std::tuple<int, float, float, float, float, QRgb, QString>> graph;
+
+    bool operator==(const Shown &other) const { return texts == other.texts && graph == other.graph; }
+};
+
+Shown shown()
+{
+    Shown s;
+    for (QWidget *tool : {static_cast<QWidget *>(appWindows().vornish), static_cast<QWidget *>(appWindows().scatchard),
+                          static_cast<QWidget *>(appWindows().dynamic)}) {
+        for (const QLineEdit *field : tool->findChildren<QLineEdit *>())
+            if (field->objectName().startsWith(QLatin1String("txt")))
+                s.texts << field->objectName() + QLatin1Char('=') + field->text();
+        for (const QLabel *label : tool->findChildren<QLabel *>())
+            if (label->objectName().startsWith(QLatin1String("lblOutput")))
+                s.texts << label->objectName() + QLatin1Char('=') + label->text();
+        s.texts << tool->objectName() + (tool->isVisible() ? QStringLiteral(" shown") : QStringLiteral(" hidden"));
+    }
+    for (const QTableWidget *grid : appWindows().scatchard->findChildren<QTableWidget *>())
+        for (int r = 0; r < grid->rowCount(); ++r)
+            for (int c = 0; c < grid->columnCount(); ++c)
+                if (grid->item(r, c))
+                    s.texts << grid->item(r, c)->text();
+    const DisplayList &list = appWindows().graph->PicGraph->displayList();
+    for (const DisplayItem &item : list.items())
+        s.graph.emplace_back(item.kind, item.x1, item.y1, item.x2, item.y2, item.color, list.textOf(item));
+    s.texts << appWindows().graph->lblX_axis->text() << appWindows().graph->lblY_axis->text();
+    return s;
+}
+
+QString fieldText(const char *name)
+{
+    return appWindows().vornish->findChild<QLineEdit *>(QLatin1String(name))->text();
+}
+
+} // namespace
+
+class ProjectWindowTest : public QObject
+{
+    Q_OBJECT
+
+    RunningProgram program;
+    QTemporaryDir folder;
+
+    QString path(const char *name) const { return folder.filePath(QLatin1String(name)); }
+    QAction *item(const char *name) const { return program.main->action(QLatin1String(name)); }
+    QString caption() const { return program.main->windowTitle(); }
+    ProjectDocument &document() const { return ProjectDocument::current(); }
+
+    // Both tools used as the user uses them: the equilibrium solved and
+    // plotted, the Scatchard data analysed, the wizard's fields typed.
+    void useEveryTool()
+    {
+        program.vornish("10", "10", "1");
+        QCOMPARE(fieldText("txtA"), QStringLiteral("2.701562"));
+        program.main->mnuScatchard_Click();
+        QVERIFY(ToolData::EnterScatchardData({{"1", "0.9"}, {"2", "0.8"}, {"3", "0.72"}, {"4", "0.6"}}));
+        program.main->mnuDynamVn_Click();
+        frmDynVornish *wizard = appWindows().dynamic;
+        typeInto(wizard->txtA, QStringLiteral("10"));
+        typeInto(wizard->txtK_ass_rate, QStringLiteral("1e6"));
+        QTest::mouseClick(appWindows().scatchard->cmdScatchard, Qt::LeftButton);
+        QVERIFY(!appWindows().scatchard->findChild<QLabel *>("lblOutputKd")->text().isEmpty());
+    }
+
+private slots:
+    void init()
+    {
+        resetFileDialogs();
+        program.start();
+        document().setAutosaveInterval(60 * 1000);
+    }
+
+    void cleanup() { program.stop(); }
+
+    void savedWorkComesBackAfterNewProject()
+    {
+        QCOMPARE(caption(), QStringLiteral("Vornish"));
+        for (const char *name :
+             {"mnuFileNewProject", "mnuFileOpenProject", "mnuFileSaveProject", "mnuFileSaveProjectAs"})
+            QVERIFY2(item(name), name);
+        QCOMPARE(item("mnuFileSaveProject")->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+        useEveryTool();
+        QCOMPARE(caption(), QStringLiteral("Vornish - Untitled*"));
+        const Shown before = shown();
+        QVERIFY(!before.graph.empty());
+
+        resetFileDialogs({path("Binding work")});
+        item("mnuFileSaveProject")->trigger(); // no file yet: Save As
+        QCOMPARE(scriptedFileDialogs().asked.size(), 1);
+        QCOMPARE(document().path(), path("Binding work.vornish"));
+        QCOMPARE(caption(), QStringLiteral("Vornish - Binding work.vornish"));
+
+        item("mnuFileNewProject")->trigger();
+        QVERIFY(scriptedMessages().shown.isEmpty()); // saved: nothing to ask
+        QCOMPARE(fieldText("txtA_tot"), QString());
+        QVERIFY(appWindows().graph->PicGraph->displayList().items().empty());
+        QVERIFY(!appWindows().scatchard->isVisible());
+        QCOMPARE(caption(), QStringLiteral("Vornish"));
+
+        QMenu *recent = program.main->findChild<QMenu *>(QStringLiteral("mnuFileRecent"));
+        QVERIFY(recent->menuAction()->isEnabled());
+        recent->findChild<QAction *>(QStringLiteral("mnuFileRecent1"))->trigger();
+        QCOMPARE(shown().texts, before.texts);
+        QVERIFY(shown() == before);
+        QCOMPARE(caption(), QStringLiteral("Vornish - Binding work.vornish"));
+        QVERIFY(scriptedMessages().shown.isEmpty());
+    }
+
+    void badFilesLeaveTheWorkAsItWas_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("text") << QByteArray("Bound,Bound/Free\n1,2\n") << "This file is not a Vornish project.";
+        QTest::newRow("damaged") << QByteArray("SQLite format 3\0", 16) + QByteArray(5000, '\x5a')
+                                 << "The project file is damaged and cannot be opened.";
+        QTest::newRow("missing") << QByteArray() << "The project file cannot be found.";
+    }
+
+    void badFilesLeaveTheWorkAsItWas()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, says);
+        program.vornish("10", "10", "1");
+        const Shown before = shown();
+        const QString bad = path("bad.vornish");
+        QFile::remove(bad);
+        if (!bytes.isEmpty()) {
+            QFile file(bad);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
+        resetFileDialogs({bad});
+        item("mnuFileOpenProject")->trigger();
+        QCOMPARE(scriptedMessages().shown.size(), 1);
+        QCOMPARE(scriptedMessages().shown[0].title, QStringLiteral("Open Project"));
+        QVERIFY2(scriptedMessages().shown[0].text.contains(says), qPrintable(scriptedMessages().shown[0].text));
+        QVERIFY(scriptedMessages().shown[0].text.endsWith("Nothing was changed: the work on screen stays as it was."));
+        QVERIFY(shown() == before);
+        QCOMPARE(caption(), QStringLiteral("Vornish - Untitled*"));
+    }
+
+    void aNewerFormatAndAVanishedRecentProjectAreRefused()
+    {
+        const QString saved = path("newer.vornish");
+        QVERIFY(Project::Write(saved, {}, QString()).isEmpty());
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("edit"));
+            db.setDatabaseName(saved);
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec(QStringLiteral("update project set value = '99' where key = 'format'")));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("edit"));
+        QVERIFY(!document().openPath(saved));
+        QVERIFY(scriptedMessages().texts().value(0).contains(
+            QStringLiteral("saved by a newer version of Vornish (project format 99)")));
+
+        resetMessages();
+        resetFileDialogs({path("gone")});
+        QVERIFY(document().saveAs());
+        QVERIFY(QFile::remove(path("gone.vornish")));
+        QCOMPARE(document().recentProjects().value(0), path("gone.vornish"));
+        program.main->findChild<QMenu *>(QStringLiteral("mnuFileRecent"))
+            ->findChild<QAction *>(QStringLiteral("mnuFileRecent1"))
+            ->trigger();
+        QVERIFY(scriptedMessages().texts().value(0).contains(QStringLiteral("taken off the list of recent projects")));
+        QVERIFY(!document().recentProjects().contains(path("gone.vornish")));
+    }
+
+    void leavingWithChangesAsksSaveDiscardOrCancel()
+    {
+        program.vornish("10", "10", "1");
+        scriptedMessages().answers = {Messages::Answer::Cancel};
+        QVERIFY(!program.main->close());
+        QCOMPARE(scriptedMessages().shown.size(), 1);
+        QCOMPARE(scriptedMessages().shown[0].buttons, Messages::Buttons::SaveDiscardCancel);
+        QCOMPARE(fieldText("txtA"), QStringLiteral("2.701562"));
+
+        resetMessages();
+        scriptedMessages().answers = {Messages::Answer::Yes};
+        resetFileDialogs({path("kept")});
+        QVERIFY(program.main->close());
+        QVERIFY(QFile::exists(path("kept.vornish")));
+        QVERIFY(!QFile::exists(document().recoveryPath())); // a clean exit
+    }
+
+    void autosavedWorkIsOfferedAfterACrash()
+    {
+        document().setAutosaveInterval(20);
+        program.vornish("10", "10", "1");
+        QTRY_VERIFY(QFile::exists(document().recoveryPath()));
+        const Shown before = shown();
+        const QString recovery = document().recoveryPath();
+
+        // A crash: the windows go without the frame closing.
+        program.main.reset();
+        QVERIFY(QFile::exists(recovery));
+        resetMessages();
+        scriptedMessages().answers = {Messages::Answer::Yes};
+        program.main = std::make_unique<frmVn_Main>();
+        program.main->ShowAfterSplash();
+        QCOMPARE(scriptedMessages().titles(), QStringList{QStringLiteral("Recover Work")});
+        QCOMPARE(scriptedMessages().shown[0].buttons, Messages::Buttons::YesNo);
+        QVERIFY(shown() == before);
+        QCOMPARE(caption(), QStringLiteral("Vornish - Untitled*"));
+
+        // Refused: the recovery file goes, and a damaged one is said to be.
+        program.main.reset();
+        QFile damaged(recovery);
+        QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        damaged.write(QByteArray("SQLite format 3\0", 16) + QByteArray(3000, 'x'));
+        damaged.close();
+        resetMessages();
+        program.main = std::make_unique<frmVn_Main>();
+        program.main->ShowAfterSplash();
+        QVERIFY(scriptedMessages().texts().value(0).contains(QStringLiteral("cannot be recovered")));
+        QVERIFY(!QFile::exists(recovery));
+        QCOMPARE(fieldText("txtA_tot"), QString());
+    }
+
+    void theFormatOneFixtureOpensFromTheCommandLine()
+    {
+        program.stop();
+        const QString copy = path("fixture.vornish");
+        QFile::remove(copy);
+        QVERIFY(QFile::copy(QStringLiteral(VORNISH_PROJECT_FIXTURES "/format1.vornish"), copy));
+        program.main = std::make_unique<frmVn_Main>();
+        program.main->OpenProjectAtStart(copy);
+        program.main->ShowAfterSplash();
+        QVERIFY(scriptedMessages().shown.isEmpty());
+        QVERIFY(appWindows().vornish->isVisible());
+        QCOMPARE(fieldText("txtKd"), QStringLiteral("1"));
+        QTest::mouseClick(appWindows().vornish->cmdVornish, Qt::LeftButton);
+        QCOMPARE(fieldText("txtA"), QStringLiteral("2.701562"));
+        QCOMPARE(caption(), QStringLiteral("Vornish - fixture.vornish*"));
+        const QList<modStatistics::DataRowText> rows = ToolData::ScatchardDataRows();
+        QCOMPARE(rows.value(2).bound + QLatin1Char(' ') + rows.value(2).boundFree, QStringLiteral("3 0.72"));
+        QVERIFY(rows.value(4).bound.isEmpty());
+    }
+};
+
+VORNISH_TEST(ProjectWindowTest)
+#include "tst_project_window.moc"
