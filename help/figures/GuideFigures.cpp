@@ -138,11 +138,13 @@ void GuideFigures::saturationExample()
     tool.cmbModel->setCurrentIndex(tool.cmbModel->findText(QStringLiteral("One site, total and nonspecific")));
     tool.cmdFit_Click();
     m_main.mnuWindowsDocking_Click();
+    // The window is wider than the docked tools: the frame grows to show it whole.
+    m_main.resize(m_main.size().expandedTo(tool.size() + QSize(40, 160)));
     tool.showInFront();
     const QString scene = QStringLiteral("saturation example");
     expectMessages({}, scene);
     const QTableWidgetItem *kd = tool.fitResults->tblParameters->item(1, 1);
-    expectText(kd ? kd->text() : QString(), QStringLiteral("KD_TEXT"), scene);
+    expectText(kd ? kd->text() : QString(), QStringLiteral("4.98205"), scene);
     save(m_main, QStringLiteral("saturation-example.png"));
 // The titration of Kd 1 nM with two more Kd superimposed: colours, line styles and the legend.
 void GuideFigures::superimposedTitrations()

@@ -133,7 +133,7 @@ QString textOf(const SaturationModelFit &fit)
         {"Residual SD:", number(r.residualSD)},
         {"Residual sum of squares:", number(r.residualSS)},
         {"R squared:", number(r.rSquared)},
-        {"AICc:", number(r.aicc)},
+        {"AICc:", r.hasAicc ? number(r.aicc) : QStringLiteral("not available")},
         {"Degrees of freedom (df):", QString::number(r.df)},
     };
     for (const auto &[label, value] : lines)
@@ -165,7 +165,7 @@ QString jsonOf(const SaturationModelFit &fit)
            + QStringLiteral(",\"parameters\":[%1],\"residualSD\":%2,\"residualSS\":%3,\"rSquared\":%4,\"aicc\":%5,"
                             "\"df\":%6}")
                  .arg(parameters.join(QLatin1Char(',')), field(r.residualSD), field(r.residualSS), field(r.rSquared),
-                      field(r.aicc))
+                      r.hasAicc ? field(r.aicc) : QStringLiteral("null"))
                  .arg(r.df);
 }
 
@@ -298,7 +298,7 @@ public:
         }
         const FitResult &r = fit.result;
         fields << (fitted ? number(r.residualSD) : QString()) << (fitted ? number(r.residualSS) : QString())
-               << (fitted ? number(r.rSquared) : QString()) << (fitted ? number(r.aicc) : QString())
+               << (fitted ? number(r.rSquared) : QString()) << (fitted && r.hasAicc ? number(r.aicc) : QString())
                << (fitted ? QString::number(r.df) : QString()) << csvField(fit.problem);
         if (result.comparing)
             fields << csvField(result.verdict);

@@ -64,6 +64,7 @@ FitResult knownResult()
     result.residualSD = 1.5;
     result.rSquared = 0.995;
     result.aicc = 12.25;
+    result.hasAicc = true;
     result.points = 12;
     result.df = 10;
     return result;
@@ -158,7 +159,8 @@ private slots:
         // Typed as in every grid: the value replaces the cell on leaving it.
         table->grid->setFocus();
         table->grid->setCurrent(1, 1);
-        QTest::keyClicks(table->grid, "0.5");
+        QTest::keyClick(table->grid, '0'); // opens the editor on the cell
+        QTest::keyClicks(table->grid->editor(), ".5");
         QTest::keyClick(table->grid->editor(), Qt::Key_Right);
         QVERIFY(edited.count() >= 1);
         QCOMPARE(table->grid->TextMatrix(1, 1), QStringLiteral("0.5"));

@@ -7,6 +7,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
+#include "scatchard/frmSaturation.h"
 #include "session/StatusText.h"
 #include "shell/AppWindows.h"
 #include "shell/frmStartMenu.h"
@@ -140,12 +141,14 @@ private slots:
                 keys << a->data().toString();
                 tips << a->toolTip();
             }
-        QCOMPARE(keys,
-                 (QStringList{"New", "Print", "Cut", "Copy", "Paste", "Vornish", "Scatchard Analysis", "DynamVn"}));
+        QCOMPARE(keys, (QStringList{"New", "Print", "Cut", "Copy", "Paste", "Vornish", "Scatchard Analysis", "DynamVn",
+                                    "Saturation Binding"}));
         QCOMPARE(tips, (QStringList{"New Tool", "Print", "Cut", "Copy", "Paste", "Equilibrium Tool",
-                                    "Scatchard Analysis Tool", "Dynamic Equilibrium Tool"}));
+                                    "Scatchard Analysis Tool", "Dynamic Equilibrium Tool", "Saturation Binding"}));
         main->tbToolBar_ButtonClick("Vornish");
         QVERIFY(appWindows().vornish->isVisible());
+        main->tbToolBar_ButtonClick("Saturation Binding");
+        QVERIFY(appWindows().saturation->isVisible());
         main->tbToolBar_ButtonClick("No such key");
     }
 

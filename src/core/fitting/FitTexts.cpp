@@ -32,6 +32,11 @@ QString ProfileText(const ParameterEstimate &estimate)
            + (profile.openAbove ? open : FitNumberText(profile.high));
 }
 
+QString AiccText(const FitResult &result)
+{
+    return result.hasAicc ? FitNumberText(result.aicc) : QStringLiteral("not available");
+}
+
 QString OutcomeText(const FitResult &result, const std::vector<FitParameter> &parameters)
 {
     switch (result.outcome) {

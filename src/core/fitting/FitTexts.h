@@ -19,6 +19,9 @@ QString AsymptoticText(const ParameterEstimate &estimate);
 // not bound ("0.0512 to open"); empty when it was not computed.
 QString ProfileText(const ParameterEstimate &estimate);
 
+// The AICc of a fit, or "not available" (a perfect fit, too few points).
+QString AiccText(const FitResult &result);
+
 // Why there is no fit, in words; empty for a fit. parameters are the
 // model's, for the one an estimate left the bounds of.
 QString OutcomeText(const FitResult &result, const std::vector<FitParameter> &parameters);

@@ -27,7 +27,7 @@ ReportColumns FitResultList(const FitResult &result)
         AppendRow(list, estimate.name + QLatin1Char(':'), EstimateLine(estimate));
     AppendRow(list, QStringLiteral("Residual SD:"), FitNumberText(result.residualSD));
     AppendRow(list, QStringLiteral("R²:"), FitNumberText(result.rSquared));
-    AppendRow(list, QStringLiteral("AICc:"), FitNumberText(result.aicc));
+    AppendRow(list, QStringLiteral("AICc:"), AiccText(result));
     AppendRow(list, QStringLiteral("Degrees of freedom (df):"), NumberText::format(result.df, QStringLiteral("#0")));
     return list;
 }

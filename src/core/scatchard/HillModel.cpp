@@ -1,16 +1,16 @@
 #include "scatchard/HillModel.h"
 
+#include "scatchard/BindingParameter.h"
+
 #include <cmath>
-#include <limits>
 
 namespace modStatistics {
 
 HillModel::HillModel(const std::vector<double> &start, const QString &xUnit, const QString &yUnit)
 {
-    constexpr double infinity = std::numeric_limits<double>::infinity();
-    m_parameters = {{QStringLiteral("Bmax"), start[Bmax], 0.0, infinity, false, yUnit},
-                    {QStringLiteral("Kd"), start[Kd], 0.0, infinity, false, xUnit},
-                    {QStringLiteral("Hill slope"), start[Hill], 0.0, infinity, false, QString()}};
+    m_parameters = {PositiveParameter(QStringLiteral("Bmax"), start[Bmax], yUnit),
+                    PositiveParameter(QStringLiteral("Kd"), start[Kd], xUnit),
+                    PositiveParameter(QStringLiteral("Hill slope"), start[Hill], QString())};
 }
 
 std::vector<Fitting::FitParameter> HillModel::parameters() const

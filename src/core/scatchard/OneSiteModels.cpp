@@ -1,19 +1,17 @@
 #include "scatchard/OneSiteModels.h"
 
 #include "platform/RuntimeFault.h"
+#include "scatchard/BindingParameter.h"
 #include "scatchard/LinearRegression.h"
 #include "scatchard/SaturationFit.h"
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace modStatistics {
 namespace {
 
 using Fitting::FitParameter;
-
-constexpr double infinity = std::numeric_limits<double>::infinity();
 
 // The hyperbola and its derivatives by Bmax and Kd.
 double hyperbola(double x, double bmax, double kd, double *dBmax, double *dKd)
@@ -30,8 +28,8 @@ double hyperbola(double x, double bmax, double kd, double *dBmax, double *dKd)
 } // namespace
 
 OneSiteModel::OneSiteModel(double bmaxStart, double kdStart, const QString &xUnit, const QString &yUnit)
-    : m_parameters{{QStringLiteral("Bmax"), bmaxStart, 0.0, infinity, false, yUnit},
-                   {QStringLiteral("Kd"), kdStart, 0.0, infinity, false, xUnit}}
+    : m_parameters{PositiveParameter(QStringLiteral("Bmax"), bmaxStart, yUnit),
+                   PositiveParameter(QStringLiteral("Kd"), kdStart, xUnit)}
 {
 }
 
@@ -48,10 +46,10 @@ bool OneSiteModel::value(int, double x, const std::vector<double> &p, double &y,
 
 TotalAndNonspecificModel::TotalAndNonspecificModel(const std::vector<double> &start, const QString &xUnit,
                                                    const QString &yUnit)
-    : m_parameters{{QStringLiteral("Bmax"), start[Bmax], 0.0, infinity, false, yUnit},
-                   {QStringLiteral("Kd"), start[Kd], 0.0, infinity, false, xUnit},
-                   {QStringLiteral("NS"), start[NS], -infinity, infinity, false, yUnit + QLatin1Char('/') + xUnit},
-                   {QStringLiteral("Background"), start[Background], -infinity, infinity, false, yUnit}}
+    : m_parameters{PositiveParameter(QStringLiteral("Bmax"), start[Bmax], yUnit),
+                   PositiveParameter(QStringLiteral("Kd"), start[Kd], xUnit),
+                   Fitting::FitParameter(QStringLiteral("NS"), start[NS], yUnit + QLatin1Char('/') + xUnit),
+                   Fitting::FitParameter(QStringLiteral("Background"), start[Background], yUnit)}
 {
 }
 

@@ -298,18 +298,20 @@ SaturationVerdict CompareSaturationFits(const SaturationModelFit &first, const S
     const SaturationModelFit &winner = generalWins ? general : simpler;
     const SaturationModelFit &loser = generalWins ? simpler : general;
     const double winnerProbability = generalWins ? c.probabilitySecond : c.probabilityFirst;
+    const QString aicc = c.aiccAvailable ? QStringLiteral("AICc gives %1 a %2 probability of being right")
+                                               .arg(ModelName(winner.model), percentText(winnerProbability))
+                                         : QStringLiteral("AICc is not available (a perfect fit or too few points)");
     if (verdict.nested) {
         verdict.sentence = generalWins
-                               ? QStringLiteral("The data support %1: it fits significantly better than %2 "
-                                                "(F test %3), and AICc gives it a %4 probability of being right.")
+                               ? QStringLiteral("The data support %1: it fits significantly better than %2 (F test "
+                                                "%3), and %4.")
                                : QStringLiteral("The data support %1: %2 does not fit significantly better (F test "
-                                                "%3), and AICc gives %1 a %4 probability of being right.");
-        verdict.sentence = verdict.sentence.arg(ModelName(winner.model), ModelName(loser.model), pText(c.p),
-                                                percentText(winnerProbability));
+                                                "%3), and %4.");
+        verdict.sentence = verdict.sentence.arg(ModelName(winner.model), ModelName(loser.model), pText(c.p), aicc);
     } else {
-        verdict.sentence = QStringLiteral("The data support %1: AICc gives it a %2 probability of being right "
-                                          "against %3 (the models are not nested, so there is no F test).")
-                               .arg(ModelName(winner.model), percentText(winnerProbability), ModelName(loser.model));
+        verdict.sentence = QStringLiteral("The data support %1: %2 against %3 (the models are not nested, so there is "
+                                          "no F test).")
+                               .arg(ModelName(winner.model), aicc, ModelName(loser.model));
     }
     return verdict;
 }

@@ -1,16 +1,15 @@
 #include "scatchard/TwoSiteModel.h"
 
-#include <limits>
+#include "scatchard/BindingParameter.h"
 
 namespace modStatistics {
 
 TwoSiteModel::TwoSiteModel(const std::vector<double> &start, const QString &xUnit, const QString &yUnit)
 {
-    constexpr double infinity = std::numeric_limits<double>::infinity();
-    m_parameters = {{QStringLiteral("Bmax1"), start[Bmax1], 0.0, infinity, false, yUnit},
-                    {QStringLiteral("Kd1"), start[Kd1], 0.0, infinity, false, xUnit},
-                    {QStringLiteral("Bmax2"), start[Bmax2], 0.0, infinity, false, yUnit},
-                    {QStringLiteral("Kd2"), start[Kd2], 0.0, infinity, false, xUnit}};
+    m_parameters = {PositiveParameter(QStringLiteral("Bmax1"), start[Bmax1], yUnit),
+                    PositiveParameter(QStringLiteral("Kd1"), start[Kd1], xUnit),
+                    PositiveParameter(QStringLiteral("Bmax2"), start[Bmax2], yUnit),
+                    PositiveParameter(QStringLiteral("Kd2"), start[Kd2], xUnit)};
 }
 
 std::vector<Fitting::FitParameter> TwoSiteModel::parameters() const

@@ -12,8 +12,11 @@ using namespace Fitting;
 
 namespace {
 
-const QStringList kHeadings{QStringLiteral("Parameter"), QStringLiteral("Value"), QStringLiteral("SE"),
-                            QStringLiteral("95% interval"), QStringLiteral("Profile 95% interval"),
+const QStringList kHeadings{QStringLiteral("Parameter"),
+                            QStringLiteral("Value"),
+                            QStringLiteral("SE"),
+                            QStringLiteral("95% interval"),
+                            QStringLiteral("Profile 95% interval"),
                             QStringLiteral("Unit")};
 
 QLabel *wrappedLabel(const char *name, QWidget *parent)
@@ -72,8 +75,8 @@ void FitResultsPanel::showResult(const FitResult &result, const QString &note)
     }
     tblParameters->resizeColumnsToContents();
     lblStatistics->setText(QStringLiteral("Residual SD: %1    R²: %2    AICc: %3    df: %4")
-                               .arg(FitNumberText(result.residualSD), FitNumberText(result.rSquared),
-                                    FitNumberText(result.aicc), NumberText::format(result.df, QStringLiteral("#0"))));
+                               .arg(FitNumberText(result.residualSD), FitNumberText(result.rSquared), AiccText(result),
+                                    NumberText::format(result.df, QStringLiteral("#0"))));
     lblNote->setText(note);
     m_hasResult = true;
     setOutOfDate(false);
