@@ -22,6 +22,7 @@ public:
 private:
     void toolMenu();
     void titration();
+    void competition();
     void scatchardExample();
     void demonstrationWizard();
     void demonstrationRun();

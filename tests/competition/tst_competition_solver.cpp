@@ -3,6 +3,7 @@
 
 #include "competition/CompetitionCurve.h"
 #include "competition/CompetitionEquilibrium.h"
+#include "competition/CompetitionFitModels.h"
 #include "competition/Ic50Conversion.h"
 #include "equilibrium/SolveEquilibrium.h"
 #include "platform/RuntimeFault.h"
@@ -233,6 +234,47 @@ private slots:
         });
         QCOMPARE(points, 201);
         QCOMPARE(last, -4.0);
+    }
+
+    // Both fit models: the analytic derivatives agree with central
+    // differences; the exact model is top without competitor and half-way
+    // between top and bottom at the exact IC50 (all in nM).
+    void fitModelsDerivativesAndLandmarks()
+    {
+        const FourParameterLogistic logistic(100, 5, 1.5);
+        const ExactCompetitionModel exact(5, 30, 17.92, 10, 100, 5);
+        const auto check = [](const Fitting::FitModel &model, const std::vector<double> &p, double x) {
+            double y = 0;
+            std::vector<double> gradient(p.size());
+            QVERIFY(model.value(0, x, p, y, gradient.data()));
+            for (size_t k = 0; k < p.size(); ++k) {
+                std::vector<double> up = p, down = p;
+                const double h = 1e-6 * std::max(1.0, std::fabs(p[k]));
+                up[k] += h;
+                down[k] -= h;
+                double yUp = 0, yDown = 0;
+                QVERIFY(model.value(0, x, up, yUp, nullptr) && model.value(0, x, down, yDown, nullptr));
+                const double numeric = (yUp - yDown) / (2 * h);
+                QVERIFY2(std::fabs(numeric - gradient[k]) <= 1e-6 * std::max(1.0, std::fabs(numeric)),
+                         qPrintable(QStringLiteral("x %1 parameter %2: %3 against %4")
+                                        .arg(x)
+                                        .arg(k)
+                                        .arg(gradient[k])
+                                        .arg(numeric)));
+            }
+        };
+        for (double x : {0.3, 10.0, 47.8, 800.0}) {
+            check(logistic, {100, 5, 1.5, 0.8}, x);
+            check(exact, {10, 100, 5}, x);
+        }
+        double y = 0;
+        QVERIFY(exact.value(0, 0, {10, 100, 5}, y, nullptr));
+        QCOMPARE(y, 100.0);
+        const double ic50 = exactIc50(5e-9, 30e-9, 17.92e-9, 10e-9).convert_to<double>() * 1e9;
+        QVERIFY(exact.value(0, ic50, {10, 100, 5}, y, nullptr));
+        QVERIFY(std::fabs(y - 52.5) < 1e-9);
+        QVERIFY(logistic.value(0, std::pow(10.0, 1.5), {100, 5, 1.5, 0.8}, y, nullptr));
+        QVERIFY(std::fabs(y - 52.5) < 1e-12);
     }
 };
 

@@ -77,7 +77,8 @@ void SetUpGraph(double &xMin, double &xMax, double &yMin, double &yMax, short to
     double yTick = 0;
     ComputeTickDistance(QStringLiteral("x"), xMin, xMax, xTick, prefs.xTick);
     ComputeTickDistance(QStringLiteral("y"), yMin, yMax, yTick, prefs.yTick);
-    const bool decades = session.graphSource() == EquilibriumTool && prefs.logScale;
+    const bool decades = (session.graphSource() == EquilibriumTool && prefs.logScale)
+                         || session.graphSource() == CompetitionTool;
     if (decades)
         xTick = DecadeTickDistance(xTick);
 

@@ -1,9 +1,11 @@
 #include "exchange/DataExport.h"
 
+#include "competition/CompetitionRecord.h"
 #include "dynamic/LastRunKinetics.h"
 #include "dynamic/ResultsReading.h"
 #include "dynamic/ResultsStore.h"
 #include "equilibrium/EquilibriumRecord.h"
+#include "exchange/CompetitionCsv.h"
 #include "exchange/EquilibriumCsv.h"
 #include "exchange/ExchangeMessages.h"
 #include "exchange/ExportProgress.h"
@@ -101,6 +103,8 @@ Source sourceOfGraph()
         return Source::Scatchard;
     case modPlot_Graph::DynamicTool:
         return Source::Dynamic;
+    case modPlot_Graph::CompetitionTool:
+        return Source::Competition;
     case modPlot_Graph::NoTool:
         break;
     }
@@ -177,6 +181,20 @@ void ExportEquilibrium()
                                              Session::current().concentrationFactor()));
 }
 
+void ExportCompetition()
+{
+    const modCompetition::CompetitionRecord &record = modCompetition::LastCompetition();
+    if (!record.hasValues) {
+        ExchangeMessages::showNothingToExport(
+            QStringLiteral("There are no Competition Tool results to export yet. Calculate them first."));
+        return;
+    }
+    const QString path = askCsvPath(QStringLiteral("Competition"));
+    if (!path.isEmpty())
+        writeText(path, CompetitionCsv::Text(record, Session::current().concentrationUnit(),
+                                             Session::current().concentrationFactor()));
+}
+
 void ExportActiveWindowData()
 {
     switch (activeSource()) {
@@ -186,6 +204,8 @@ void ExportActiveWindowData()
         return ExportScatchardData();
     case Source::Dynamic:
         return ExportDynamicResults();
+    case Source::Competition:
+        return ExportCompetition();
     case Source::ResultsTable:
         return ExportBrowserTable();
     case Source::Graph:

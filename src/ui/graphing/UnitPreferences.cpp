@@ -9,7 +9,8 @@ void ConvertDisplayedConcentrations(float ratio)
 {
     const RescaleText rescale = [ratio](const QString &text) { return RescaledConcentrationText(text, ratio); };
     for (UnitDisplayWindow window :
-         {UnitDisplayWindow::Equilibrium, UnitDisplayWindow::Dynamic, UnitDisplayWindow::Scatchard}) {
+         {UnitDisplayWindow::Equilibrium, UnitDisplayWindow::Dynamic, UnitDisplayWindow::Scatchard,
+          UnitDisplayWindow::Competition}) {
         if (const auto &convert = GetUnitDisplay(window).rescaleConcentrations)
             convert(rescale);
     }
@@ -24,7 +25,8 @@ void ShowConcentrationUnit(const QString &unit, const QString &scatchardLabel)
     if (!scatchardLabel.isEmpty())
         texts.scatchardLabel = scatchardLabel;
     for (UnitDisplayWindow window :
-         {UnitDisplayWindow::Equilibrium, UnitDisplayWindow::Dynamic, UnitDisplayWindow::Scatchard}) {
+         {UnitDisplayWindow::Equilibrium, UnitDisplayWindow::Dynamic, UnitDisplayWindow::Scatchard,
+          UnitDisplayWindow::Competition}) {
         if (const auto &show = GetUnitDisplay(window).showConcentrationUnit)
             show(texts);
     }

@@ -16,6 +16,7 @@ class frmOptions;
 class frmPrintOptions;
 class frmVnAbout;
 class frmContribute;
+class frmCompetition;
 
 // The windows of the running program. They are created once at start-up, in
 // the order of the members below, by the main window, and live until it is
@@ -38,6 +39,7 @@ struct AppWindows
     frmPrintOptions *print = nullptr;
     frmVnAbout *about = nullptr;
     frmContribute *contribute = nullptr;
+    frmCompetition *competition = nullptr;
 };
 
 AppWindows &appWindows();

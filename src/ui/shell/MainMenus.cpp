@@ -87,6 +87,8 @@ void frmVn_Main::BuildMenus()
     });
     connect(addItem(tools, "mnuScatchard", QStringLiteral("&Scatchard Analysis...")), &QAction::triggered, this,
             &frmVn_Main::mnuScatchard_Click);
+    connect(addItem(tools, "mnuCompetition", QStringLiteral("&Competition Tool...")), &QAction::triggered, this,
+            &frmVn_Main::mnuCompetition_Click);
     addBar(tools, "mnuEquiBar1");
     addItem(tools, "mnuVnOptions", QStringLiteral("&Options..."));
 
@@ -178,6 +180,7 @@ void frmVn_Main::BuildToolBar()
         {"Vornish", "Equilibrium Tool"},
         {"Scatchard Analysis", "Scatchard Analysis Tool"},
         {"DynamVn", "Dynamic Equilibrium Tool"},
+        {"Competition", "Competition Tool"},
     };
     for (const Button &b : buttons) {
         const QString key = QLatin1String(b.key);

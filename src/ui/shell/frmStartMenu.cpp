@@ -11,7 +11,7 @@
 namespace {
 
 constexpr double kWidth = 5415;
-constexpr double kHeight = 3210;
+constexpr double kHeight = 4210;
 
 QToolButton *addTool(QGridLayout *grid, int row, const char *name, const QString &pictureKey, const QString &tip,
                      const QString &heading, const QString &description)
@@ -64,10 +64,14 @@ frmStartMenu::frmStartMenu(frmVn_Main *mainWindow)
                          QStringLiteral("Click here to perform real time simulation of equilibria"),
                          QStringLiteral("Dynamic Equilibrium Tool "),
                          QStringLiteral("Perform a simulation of a real time dynamic equilibrium."));
+    cmdCompetition = addTool(grid, 3, "cmdCompetition", QStringLiteral("Competition"),
+                             QStringLiteral("Click here to use the Competition Tool"), QStringLiteral("Competition Tool"),
+                             QStringLiteral("Compute competition with an unlabelled ligand, and convert IC50 to Ki."));
     setWidget(content);
     connect(cmdVnTl, &QToolButton::clicked, this, &frmStartMenu::cmdVnTl_Click);
     connect(cmdScatchTl, &QToolButton::clicked, this, &frmStartMenu::cmdScatchTl_Click);
     connect(cmdDynamVn, &QToolButton::clicked, this, &frmStartMenu::cmdDynamVn_Click);
+    connect(cmdCompetition, &QToolButton::clicked, this, &frmStartMenu::cmdCompetition_Click);
     Form_Load();
 }
 
@@ -93,5 +97,11 @@ void frmStartMenu::cmdScatchTl_Click()
 void frmStartMenu::cmdDynamVn_Click()
 {
     m_main->mnuDynamVn_Click();
+    hide();
+}
+
+void frmStartMenu::cmdCompetition_Click()
+{
+    m_main->mnuCompetition_Click();
     hide();
 }

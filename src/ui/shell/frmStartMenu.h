@@ -17,10 +17,12 @@ public:
     QToolButton *cmdVnTl = nullptr;
     QToolButton *cmdScatchTl = nullptr;
     QToolButton *cmdDynamVn = nullptr;
+    QToolButton *cmdCompetition = nullptr;
 
     void cmdVnTl_Click();
     void cmdScatchTl_Click();
     void cmdDynamVn_Click();
+    void cmdCompetition_Click();
 
     // Centred horizontally on the main window, a third of the way down.
     void Form_Load();
