@@ -49,11 +49,16 @@ void solve(const Arguments &arguments, const modCompetition::CompetitionInput &i
     }
     const bool hasIc50 = ic50Of(in, ic50);
     const QString u = QStringLiteral(" (") + unit.name + QLatin1Char(')');
-    QStringList names{QStringLiteral("A"),     QStringLiteral("B"),     QStringLiteral("C"),
-                      QStringLiteral("[A/B]"), QStringLiteral("[C/B]"), QStringLiteral("Fraction of A bound"),
-                      QStringLiteral("Occupancy by A"), QStringLiteral("Occupancy by C")};
-    std::vector<double> values{InUnit(s.A, unit),  InUnit(s.B, unit),  InUnit(s.C, unit), InUnit(s.AB, unit),
-                               InUnit(s.CB, unit), s.fractionABound, s.occupancyA,        s.occupancyC};
+    QStringList names{QStringLiteral("A"),
+                      QStringLiteral("B"),
+                      QStringLiteral("C"),
+                      QStringLiteral("[A/B]"),
+                      QStringLiteral("[C/B]"),
+                      QStringLiteral("Fraction of A bound"),
+                      QStringLiteral("Occupancy by A"),
+                      QStringLiteral("Occupancy by C")};
+    std::vector<double> values{InUnit(s.A, unit),  InUnit(s.B, unit), InUnit(s.C, unit), InUnit(s.AB, unit),
+                               InUnit(s.CB, unit), s.fractionABound,  s.occupancyA,      s.occupancyC};
     std::vector<bool> concentration{true, true, true, true, true, false, false, false};
     if (hasIc50) {
         names << QStringLiteral("IC50");
@@ -107,9 +112,12 @@ void sweep(const Arguments &arguments, const modCompetition::CompetitionInput &i
     const int points = pointCount(arguments);
 
     const QString u = QStringLiteral(" (") + unit.name + QLatin1Char(')');
-    const QStringList headers{QStringLiteral("log10 Total C (M)"), QStringLiteral("Total C") + u,
-                              QStringLiteral("A") + u,             QStringLiteral("B") + u,
-                              QStringLiteral("C") + u,             QStringLiteral("[A/B]") + u,
+    const QStringList headers{QStringLiteral("log10 Total C (M)"),
+                              QStringLiteral("Total C") + u,
+                              QStringLiteral("A") + u,
+                              QStringLiteral("B") + u,
+                              QStringLiteral("C") + u,
+                              QStringLiteral("[A/B]") + u,
                               QStringLiteral("[C/B]") + u};
     // A first run checks every point before a second one writes them: a
     // refusal part of the way leaves no partial table behind.

@@ -57,7 +57,7 @@ void run(const Arguments &arguments)
             const modCompetition::AssayHalfPoint half = modCompetition::HalfPointOf(assay);
             print(arguments,
                   {{QStringLiteral("IC50"), InUnit(modCompetition::ExactIc50(assay, ki), unit), true},
-                   {QStringLiteral("IC50 of the tightest"), InUnit(half.tightestIc50, unit), true}},
+                   {QStringLiteral("Tightest IC50 (Ki -> 0)"), InUnit(half.tightestIc50, unit), true}},
                   unit);
             return;
         }
@@ -98,7 +98,8 @@ const Subcommand &KiCommand()
             "the exact value, and the regime: Total B / Kd, Total B / Ki and the fraction\n"
             "of A bound without competitor. An IC50 that no Ki gives is refused; one in\n"
             "the titration zone is computed with a warning. With --ki instead, prints the\n"
-            "exact IC50 of that Ki and the IC50 of an infinitely tight competitor.\n\n"
+            "exact IC50 of that Ki and the IC50 of an infinitely tight competitor\n"
+            "(the titration limit).\n\n"
             "Example: vornish-cli ki --total-a 5nM --total-b 30nM --kd 17.92nM \\\n"
             "             --ic50 47.815nM\n",
             AssayOptions(),

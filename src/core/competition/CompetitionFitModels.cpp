@@ -53,8 +53,8 @@ bool FourParameterLogistic::value(int, double x, const std::vector<double> &p, d
     return std::isfinite(y);
 }
 
-ExactCompetitionModel::ExactCompetitionModel(double totalA, double totalB, double kd, double kiStart,
-                                             double topStart, double bottomStart)
+ExactCompetitionModel::ExactCompetitionModel(double totalA, double totalB, double kd, double kiStart, double topStart,
+                                             double bottomStart)
     : m_totalA(totalA)
     , m_totalB(totalB)
     , m_kd(kd)

@@ -37,8 +37,7 @@ class ExactCompetitionModel : public Fitting::FitModel
 public:
     enum Parameter { Ki, Top, Bottom };
 
-    ExactCompetitionModel(double totalA, double totalB, double kd, double kiStart, double topStart,
-                          double bottomStart);
+    ExactCompetitionModel(double totalA, double totalB, double kd, double kiStart, double topStart, double bottomStart);
 
     std::vector<Fitting::FitParameter> parameters() const override;
     bool value(int set, double x, const std::vector<double> &p, double &y, double *gradient) const override;

@@ -18,7 +18,7 @@ struct AssayHalfPoint
 {
     double freeA0 = 0, freeB0 = 0, complex0 = 0; // no competitor
     double freeAHalf = 0;                        // free A when [A/B] is half complex0
-    double tightestIc50 = 0; // the IC50 of an infinitely tight competitor: [C/B] at the half point
+    double tightestIc50 = 0;                     // the IC50 of an infinitely tight competitor: [C/B] at the half point
 };
 
 // Throws RuntimeFault as the two-species solver does, or for a Total A or

@@ -11,9 +11,16 @@ std::string Text(const modCompetition::CompetitionRecord &record, const QString 
     std::string out = "# Competition of A and C for B at equilibrium, concentrations in " + u + "\r\n";
     const modCompetition::CompetitionInput &in = record.input;
     const modCompetition::CompetitionSpecies &s = record.species;
-    std::vector<std::pair<const char *, double>> values = {
-        {"Total A", in.totalA}, {"Total B", in.totalB}, {"Kd", in.kd}, {"Total C", in.totalC}, {"Ki", in.ki},
-        {"A", s.A},             {"B", s.B},             {"C", s.C},    {"[A/B]", s.AB},        {"[C/B]", s.CB}};
+    std::vector<std::pair<const char *, double>> values = {{"Total A", in.totalA},
+                                                           {"Total B", in.totalB},
+                                                           {"Kd", in.kd},
+                                                           {"Total C", in.totalC},
+                                                           {"Ki", in.ki},
+                                                           {"A", s.A},
+                                                           {"B", s.B},
+                                                           {"C", s.C},
+                                                           {"[A/B]", s.AB},
+                                                           {"[C/B]", s.CB}};
     if (record.ic50 > 0)
         values.emplace_back("IC50", record.ic50);
     for (const auto &[name, molar] : values) {

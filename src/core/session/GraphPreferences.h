@@ -26,7 +26,7 @@ struct GraphPreferences
     EquilibriumX equilibriumX = EquilibriumX::TotalA;
     EquilibriumY equilibriumY = EquilibriumY::AB;
     DynamicY dynamicY = DynamicY::AB;
-    short scatchardSymbol = 21; // PlotPoint mode of the data points
+    short scatchardSymbol = 21;      // PlotPoint mode of the data points
     bool competitionPercent = false; // the competition curve as percent of [A/B] without competitor
 };
 

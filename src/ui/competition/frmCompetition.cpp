@@ -156,8 +156,9 @@ void frmCompetition::BuildControls()
     txtFractionBound = field("txtFractionBound", true);
     txtIc50OfSetUp = field("txtIc50OfSetUp", true);
     const std::pair<const char *, QLineEdit *> rows[] = {
-        {"A", txtFreeA},         {"B", txtFreeB},         {"C", txtFreeC}, {"[A/B]", txtComplexA}, {"[C/B]", txtComplexC},
-        {"Fraction of A bound", txtFractionBound}, {"IC50", txtIc50OfSetUp}};
+        {"A", txtFreeA},         {"B", txtFreeB},        {"C", txtFreeC},
+        {"[A/B]", txtComplexA},  {"[C/B]", txtComplexC}, {"Fraction of A bound", txtFractionBound},
+        {"IC50", txtIc50OfSetUp}};
     int row = 0;
     for (const auto &[caption, f] : rows) {
         results->addWidget(new QLabel(QLatin1String(caption)), row, 0);
@@ -258,7 +259,8 @@ void frmCompetition::cmdCalculate_Click()
         const CompetitionSpecies s = SolveCompetition(in);
         const double ic50 = ExactIc50({in.totalA, in.totalB, in.kd}, in.ki);
         // Every text formed before any is shown: a fault leaves the fields as they were.
-        const QString texts[] = {shown(s.A),  shown(s.B),  shown(s.C), shown(s.AB), shown(s.CB), ratioText(s.fractionABound),
+        const QString texts[] = {shown(s.A),  shown(s.B),  shown(s.C),
+                                 shown(s.AB), shown(s.CB), ratioText(s.fractionABound),
                                  shown(ic50)};
         QLineEdit *const targets[] = {txtFreeA,    txtFreeB,         txtFreeC,      txtComplexA,
                                       txtComplexC, txtFractionBound, txtIc50OfSetUp};
@@ -274,8 +276,8 @@ void frmCompetition::cmdCalculate_Click()
 
 void frmCompetition::ClearConversions()
 {
-    for (QLabel *l : {lblKiChengPrusoff, lblKiMunsonRodbard, lblKiNikolovskaColeska, lblKiExact, lblChengPrusoffError,
-                      lblRegime})
+    for (QLabel *l :
+         {lblKiChengPrusoff, lblKiMunsonRodbard, lblKiNikolovskaColeska, lblKiExact, lblChengPrusoffError, lblRegime})
         l->clear();
     lblTitrationZone->hide();
 }
@@ -308,12 +310,14 @@ void frmCompetition::cmdKiFromIc50_Click()
         }
         const QString unit = QLatin1Char(' ') + Session::current().concentrationUnit();
         const QString texts[] = {
-            shown(r.ki.chengPrusoff) + unit, shown(r.ki.munsonRodbard) + unit, shown(r.ki.nikolovskaColeska) + unit,
+            shown(r.ki.chengPrusoff) + unit,
+            shown(r.ki.munsonRodbard) + unit,
+            shown(r.ki.nikolovskaColeska) + unit,
             shown(r.ki.exact) + unit,
             QStringLiteral("Cheng-Prusoff gives %1 times the exact Ki.").arg(ratioText(r.ki.chengPrusoff / r.ki.exact)),
             QStringLiteral("Total B / Kd = %1,  Total B / Ki = %2,  fraction of A bound without competitor = %3.")
                 .arg(ratioText(in.totalB / in.kd), ratioText(in.totalB / r.ki.exact), ratioText(r.boundFractionA0))};
-        QLabel *const targets[] = {lblKiChengPrusoff, lblKiMunsonRodbard, lblKiNikolovskaColeska,
+        QLabel *const targets[] = {lblKiChengPrusoff, lblKiMunsonRodbard,   lblKiNikolovskaColeska,
                                    lblKiExact,        lblChengPrusoffError, lblRegime};
         for (int i = 0; i < 6; ++i)
             targets[i]->setText(texts[i]);

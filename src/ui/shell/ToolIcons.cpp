@@ -119,8 +119,8 @@ QPixmap toolPicture(const QString &key, int size)
 QIcon icon(const QString &key)
 {
     const int size = 24;
-    if (key == QLatin1String("Vornish") || key == QLatin1String("Scatchard Analysis")
-        || key == QLatin1String("DynamVn") || key == QLatin1String("Competition"))
+    if (key == QLatin1String("Vornish") || key == QLatin1String("Scatchard Analysis") || key == QLatin1String("DynamVn")
+        || key == QLatin1String("Competition"))
         return QIcon(toolPicture(key, size));
 
     QPixmap pixmap = canvas(size);

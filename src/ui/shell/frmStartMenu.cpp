@@ -65,7 +65,8 @@ frmStartMenu::frmStartMenu(frmVn_Main *mainWindow)
                          QStringLiteral("Dynamic Equilibrium Tool "),
                          QStringLiteral("Perform a simulation of a real time dynamic equilibrium."));
     cmdCompetition = addTool(grid, 3, "cmdCompetition", QStringLiteral("Competition"),
-                             QStringLiteral("Click here to use the Competition Tool"), QStringLiteral("Competition Tool"),
+                             QStringLiteral("Click here to use the Competition Tool"),
+                             QStringLiteral("Competition Tool"),
                              QStringLiteral("Compute competition with an unlabelled ligand, and convert IC50 to Ki."));
     setWidget(content);
     connect(cmdVnTl, &QToolButton::clicked, this, &frmStartMenu::cmdVnTl_Click);
