@@ -24,6 +24,7 @@ private:
     void titration();
     void competition();
     void scatchardExample();
+    void saturationExample();
     void demonstrationWizard();
     void demonstrationRun();
     void optionsWindow();

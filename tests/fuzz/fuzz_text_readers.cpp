@@ -1,6 +1,6 @@
 // A bounded, deterministic fuzz run of every reader of typed or stored text:
 // the strict and the leading-number readings, the Equilibrium Tool's and
-// the wizard's readers, the settings values and the data-file reader. Inputs are mutations of
+// the wizard's readers, the settings values and the data-file readers. Inputs are mutations of
 // seed texts (inserted, deleted and replaced characters, among them lone
 // surrogates, other scripts' digits and control characters; spliced and
 // repeated pieces) drawn from a fixed-seed generator, so a failure repeats.
@@ -15,6 +15,7 @@
 // Usage: fuzz_text_readers [inputs [seed]]   (ctest runs a bounded count)
 #include "dynamic/WizardInputRules.h"
 #include "equilibrium/EquilibriumInput.h"
+#include "exchange/ColumnsReader.h"
 #include "exchange/PairsReader.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeFault.h"
@@ -315,6 +316,37 @@ void fuzzPairsReader(const std::vector<QString> &texts, std::mt19937_64 &random)
            "the bound stops the read at the first row past it", shown);
 }
 
+// Rows of an X and replicates, blanks among them, as a fit's table reads
+// them: values finite or blank, the same whatever the line ends.
+void fuzzColumnsReader(const std::vector<QString> &texts, std::mt19937_64 &random)
+{
+    static const char *const separators[] = {",", ";", "\t", ",,", "\t\t"};
+    QByteArray lf("set,x,y1,y2\n");
+    for (const QString &text : texts) {
+        lf += text.toUtf8().replace('\r', ' ').replace('\n', ' ');
+        lf += separators[random() % std::size(separators)];
+        lf += text.toUtf8().replace('\r', ' ').replace('\n', ' ');
+        lf += '\n';
+    }
+    const QString shown = QString::fromUtf8(lf);
+    const auto read = [](QByteArray bytes) {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        return ColumnsReader::Read(buffer, 3, QStringLiteral("set"));
+    };
+    const ColumnsReader::Result whole = read(lf);
+    for (const ColumnsReader::Row &row : whole.rows) {
+        expect(row.values.size() <= 3, "rows hold at most the values asked for", shown);
+        for (double v : row.values)
+            expect(std::isfinite(v) || std::isnan(v), "values are finite or blank", shown);
+    }
+    QByteArray crlf = lf;
+    crlf.replace("\n", "\r\n");
+    const ColumnsReader::Result other = read(crlf);
+    expect(other.stop == whole.stop && other.line == whole.line && other.rows.size() == whole.rows.size(),
+           "line ends change nothing", shown);
+}
+
 const char *const seeds[] = {
     "",
     "0",
@@ -424,6 +456,7 @@ int main(int argc, char *argv[])
         fuzzWizardReaders(texts);
         fuzzSettingsValues(texts[0], random);
         fuzzPairsReader(texts, random);
+        fuzzColumnsReader(texts, random);
         if (i % 100 == 0)
             fuzzSettingsFile(texts[0], settingsFolder.path());
     }

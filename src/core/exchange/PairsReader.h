@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exchange/DataLines.h"
+
 #include <QString>
 
 #include <cstddef>
@@ -26,7 +28,7 @@ class QIODevice;
 // of it.
 namespace PairsReader {
 
-inline constexpr std::size_t MaxLineLength = 1 << 20;
+inline constexpr std::size_t MaxLineLength = DataLines::MaxLineLength;
 
 struct Pair
 {

@@ -87,6 +87,8 @@ void frmVn_Main::BuildMenus()
     });
     connect(addItem(tools, "mnuScatchard", QStringLiteral("&Scatchard Analysis...")), &QAction::triggered, this,
             &frmVn_Main::mnuScatchard_Click);
+    connect(addItem(tools, "mnuSaturation", QStringLiteral("Saturation &Binding...")), &QAction::triggered, this,
+            &frmVn_Main::mnuSaturation_Click);
     connect(addItem(tools, "mnuCompetition", QStringLiteral("&Competition Tool...")), &QAction::triggered, this,
             &frmVn_Main::mnuCompetition_Click);
     addBar(tools, "mnuEquiBar1");
@@ -180,6 +182,7 @@ void frmVn_Main::BuildToolBar()
         {"Vornish", "Equilibrium Tool"},
         {"Scatchard Analysis", "Scatchard Analysis Tool"},
         {"DynamVn", "Dynamic Equilibrium Tool"},
+        {"Saturation Binding", "Saturation Binding"},
         {"Competition", "Competition Tool"},
     };
     for (const Button &b : buttons) {

@@ -11,7 +11,7 @@
 namespace {
 
 constexpr double kWidth = 5415;
-constexpr double kHeight = 4210;
+constexpr double kHeight = 5350;
 
 QToolButton *addTool(QGridLayout *grid, int row, const char *name, const QString &pictureKey, const QString &tip,
                      const QString &heading, const QString &description)
@@ -64,11 +64,17 @@ frmStartMenu::frmStartMenu(frmVn_Main *mainWindow)
                          QStringLiteral("Click here to perform real time simulation of equilibria"),
                          QStringLiteral("Dynamic Equilibrium Tool "),
                          QStringLiteral("Perform a simulation of a real time dynamic equilibrium."));
-    cmdCompetition = addTool(grid, 3, "cmdCompetition", QStringLiteral("Competition"),
+    cmdSaturationTl = addTool(grid, 3, "cmdSaturationTl", QStringLiteral("Saturation Binding"),
+                              QStringLiteral("Click here to fit saturation binding data"),
+                              QStringLiteral("Saturation Binding"),
+                              QStringLiteral("Fit one or two sites to measured binding with replicates, and compare "
+                                             "the models."));
+    cmdCompetition = addTool(grid, 4, "cmdCompetition", QStringLiteral("Competition"),
                              QStringLiteral("Click here to use the Competition Tool"),
                              QStringLiteral("Competition Tool"),
                              QStringLiteral("Compute competition with an unlabelled ligand, and convert IC50 to Ki."));
     setWidget(content);
+    connect(cmdSaturationTl, &QToolButton::clicked, this, &frmStartMenu::cmdSaturationTl_Click);
     connect(cmdVnTl, &QToolButton::clicked, this, &frmStartMenu::cmdVnTl_Click);
     connect(cmdScatchTl, &QToolButton::clicked, this, &frmStartMenu::cmdScatchTl_Click);
     connect(cmdDynamVn, &QToolButton::clicked, this, &frmStartMenu::cmdDynamVn_Click);
@@ -92,6 +98,12 @@ void frmStartMenu::cmdVnTl_Click()
 void frmStartMenu::cmdScatchTl_Click()
 {
     m_main->mnuScatchard_Click();
+    hide();
+}
+
+void frmStartMenu::cmdSaturationTl_Click()
+{
+    m_main->mnuSaturation_Click();
     hide();
 }
 
