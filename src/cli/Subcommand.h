@@ -31,6 +31,7 @@ const Subcommand &SimulateCommand();
 const Subcommand &KineticsCommand();
 const Subcommand &CompeteCommand();
 const Subcommand &KiCommand();
+const Subcommand &FitCompetitionCommand();
 
 // Every subcommand, in the order the help lists them.
 const std::vector<const Subcommand *> &Subcommands();

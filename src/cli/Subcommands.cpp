@@ -6,7 +6,7 @@ const std::vector<const Subcommand *> &Subcommands()
 {
     static const std::vector<const Subcommand *> table = {
         &SolveCommand(),    &SweepCommand(),    &ScatchardCommand(), &FitCommand(),
-        &SimulateCommand(), &KineticsCommand(), &CompeteCommand(),   &KiCommand(),
+        &SimulateCommand(), &KineticsCommand(), &CompeteCommand(),   &KiCommand(), &FitCompetitionCommand(),
     };
     return table;
 }

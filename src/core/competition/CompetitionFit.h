@@ -16,9 +16,9 @@ namespace modCompetition {
 
 enum class CompetitionFitProblem {
     None,
-    TooFewPoints,  // fewer than five points, or fewer than three distinct Total C
-    NoDecrease,    // the signal at the highest Total C is not below that at the lowest
-    NotConverged,  // a fit found no minimum
+    TooFewPoints, // fewer than five points, or fewer than three distinct Total C
+    NoDecrease,   // the signal at the highest Total C is not below that at the lowest
+    NotConverged, // a fit found no minimum
 };
 
 struct CompetitionFitReport

@@ -20,6 +20,15 @@ struct FitParameter
         , unit(unit)
     {
     }
+    FitParameter(const QString &name, double start, double lower, double upper, bool fixed, const QString &unit)
+        : name(name)
+        , start(start)
+        , lower(lower)
+        , upper(upper)
+        , fixed(fixed)
+        , unit(unit)
+    {
+    }
 
     QString name;
     double start = 0.0;

@@ -1,11 +1,13 @@
 #include "competition/frmCompetition.h"
 
+#include "competition/CompetitionFitPage.h"
 #include "competition/CompetitionGraph.h"
 #include "competition/CompetitionMessages.h"
 #include "competition/CompetitionRecord.h"
 #include "competition/Ic50Conversion.h"
 #include "equilibrium/EquilibriumInput.h"
 #include "exchange/ToolData.h"
+#include "fitting/FitDataTable.h"
 #include "graphing/ChooseNumberFormat.h"
 #include "graphing/GraphWindows.h"
 #include "graphing/PlotEngine.h"
@@ -24,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 using namespace modCompetition;
@@ -81,6 +84,11 @@ frmCompetition::frmCompetition()
 {
     ToolData::RegisterWindow(this, ToolData::Source::Competition);
     BuildControls();
+    // File › Open Data... fills the fit's table; the export is the data export's own.
+    ToolData::SetDataCommands(this, ToolData::Source::Competition, {}, [this] {
+        tabCompetition->setCurrentWidget(pageFit);
+        pageFit->flgCompetitionData->openData();
+    });
     JoinSharedPreferences();
     setTwipsGeometry(0, 0, 5070, 8400);
 }
@@ -164,7 +172,9 @@ void frmCompetition::BuildControls()
         results->addWidget(new QLabel(QLatin1String(caption)), row, 0);
         results->addWidget(f, row++, 1);
     }
-    outer->addWidget(fraResults);
+    auto *equilibriumPage = new QWidget();
+    auto *equilibriumLayout = new QVBoxLayout(equilibriumPage);
+    equilibriumLayout->addWidget(fraResults);
 
     cmdCalculate = button("cmdCalculate", QStringLiteral("Calculate"));
     cmdCalculate->setDefault(true);
@@ -177,8 +187,20 @@ void frmCompetition::BuildControls()
     buttons->addWidget(cmdClearForm, 1, 0);
     buttons->addWidget(cmdClose, 1, 1);
     outer->addLayout(buttons);
-    outer->addWidget(BuildIc50Frame());
-    outer->addStretch();
+    equilibriumLayout->addWidget(BuildIc50Frame());
+    equilibriumLayout->addStretch();
+    pageFit = new CompetitionFitPage([this](AssayConditions &assay) {
+        if (!ReadAssay(assay))
+            return false;
+        const double factor = Session::current().concentrationFactor();
+        assay = {assay.totalA / factor, assay.totalB / factor, assay.kd / factor};
+        return true;
+    });
+    tabCompetition = new QTabWidget();
+    tabCompetition->setObjectName(QStringLiteral("tabCompetition"));
+    tabCompetition->addTab(equilibriumPage, QStringLiteral("Equilibrium and IC50"));
+    tabCompetition->addTab(pageFit, QStringLiteral("Fit a Curve"));
+    outer->addWidget(tabCompetition, 1);
     setWidget(content);
 
     connect(cmdCalculate, &QPushButton::clicked, this, &frmCompetition::cmdCalculate_Click);
@@ -282,16 +304,26 @@ void frmCompetition::ClearConversions()
     lblTitrationZone->hide();
 }
 
+bool frmCompetition::ReadAssay(AssayConditions &assay)
+{
+    // Total C and Ki are not needed: a problem there is no problem.
+    CompetitionFieldTexts texts = fields();
+    texts.totalC = QStringLiteral("0");
+    texts.ki = QStringLiteral("1");
+    const FieldsRead read = ReadCompetitionFields(texts, Session::current().concentrationFactor());
+    if (!read.problem.isEmpty()) {
+        showProblem(read.problem);
+        return false;
+    }
+    assay = {read.input.totalA, read.input.totalB, read.input.kd};
+    return true;
+}
+
 void frmCompetition::cmdKiFromIc50_Click()
 {
-    CompetitionInput in;
-    const FieldsRead read = ReadCompetitionFields(fields(), Session::current().concentrationFactor());
-    // The Ki field is not needed here: a problem there is no problem.
-    if (!read.problem.isEmpty() && read.field != 4 && read.field != 3) {
-        showProblem(read.problem);
+    AssayConditions assay;
+    if (!ReadAssay(assay))
         return;
-    }
-    in = read.input;
     const double factor = Session::current().concentrationFactor();
     double ic50 = 0;
     const QString problem = ReadPositiveField(txtIc50->text(), QStringLiteral("IC50"), factor, ic50);
@@ -301,7 +333,6 @@ void frmCompetition::cmdKiFromIc50_Click()
         return;
     }
     try {
-        const AssayConditions assay{in.totalA, in.totalB, in.kd};
         const Ic50Reading r = KiFromIc50(assay, ic50);
         if (r.problem == Ic50Problem::NotAboveTightest) {
             showProblem(CompetitionMessages::belowTightest(shown(r.half.tightestIc50) + QLatin1Char(' ')
@@ -316,7 +347,8 @@ void frmCompetition::cmdKiFromIc50_Click()
             shown(r.ki.exact) + unit,
             QStringLiteral("Cheng-Prusoff gives %1 times the exact Ki.").arg(ratioText(r.ki.chengPrusoff / r.ki.exact)),
             QStringLiteral("Total B / Kd = %1,  Total B / Ki = %2,  fraction of A bound without competitor = %3.")
-                .arg(ratioText(in.totalB / in.kd), ratioText(in.totalB / r.ki.exact), ratioText(r.boundFractionA0))};
+                .arg(ratioText(assay.totalB / assay.kd), ratioText(assay.totalB / r.ki.exact),
+                     ratioText(r.boundFractionA0))};
         QLabel *const targets[] = {lblKiChengPrusoff, lblKiMunsonRodbard,   lblKiNikolovskaColeska,
                                    lblKiExact,        lblChengPrusoffError, lblRegime};
         for (int i = 0; i < 6; ++i)
@@ -348,6 +380,7 @@ void frmCompetition::cmdClearForm_Click()
                          txtComplexC, txtFractionBound, txtIc50OfSetUp, txtIc50})
         f->clear();
     ClearConversions();
+    pageFit->clear();
 }
 
 void frmCompetition::cmdOptions_Click()

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "competition/CompetitionFields.h"
+#include "competition/Ic50Conversion.h"
 #include "platform/ChildWindow.h"
 
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTabWidget;
+class CompetitionFitPage;
 
 // "Competition Tool": a labelled ligand A and a competitor C for the same
 // sites B at equilibrium, the IC50 of the set-up and its competition
@@ -25,6 +28,9 @@ public:
     QLineEdit *txtFreeA = nullptr, *txtFreeB = nullptr, *txtFreeC = nullptr, *txtComplexA = nullptr,
               *txtComplexC = nullptr, *txtFractionBound = nullptr, *txtIc50OfSetUp = nullptr;
     QPushButton *cmdCalculate = nullptr, *cmdOptions = nullptr, *cmdClearForm = nullptr, *cmdClose = nullptr;
+
+    QTabWidget *tabCompetition = nullptr;
+    CompetitionFitPage *pageFit = nullptr;
 
     QGroupBox *fraIc50 = nullptr;
     QLineEdit *txtIc50 = nullptr;
@@ -48,5 +54,7 @@ private:
     void JoinSharedPreferences();
     // Reads the fields; false (after the message, focus on the field) when one is refused.
     bool ReadFields(modCompetition::CompetitionInput &input);
+    // Total A, Total B and Kd alone (for an IC50 or a fit), in molar; false after the message.
+    bool ReadAssay(modCompetition::AssayConditions &assay);
     void ClearConversions();
 };

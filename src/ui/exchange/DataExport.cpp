@@ -259,7 +259,7 @@ void OpenScatchardData()
 void OpenActiveWindowData()
 {
     const Source source = activeSource();
-    if (source == Source::Saturation && ToolData::OpenDataOf(source))
+    if ((source == Source::Saturation || source == Source::Competition) && ToolData::OpenDataOf(source))
         return;
     OpenScatchardData();
 }
