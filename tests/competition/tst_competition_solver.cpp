@@ -3,6 +3,7 @@
 
 #include "competition/CompetitionCurve.h"
 #include "competition/CompetitionEquilibrium.h"
+#include "competition/CompetitionFit.h"
 #include "competition/CompetitionFitModels.h"
 #include "competition/Ic50Conversion.h"
 #include "equilibrium/SolveEquilibrium.h"
@@ -278,6 +279,37 @@ private slots:
         QVERIFY(std::fabs(y - 52.5) < 1e-9);
         QVERIFY(logistic.value(0, std::pow(10.0, 1.5), {100, 5, 1.5, 0.8}, y, nullptr));
         QVERIFY(std::fabs(y - 52.5) < 1e-12);
+    }
+
+    // A curve made by the reference solver (Ki 10 nM, top 1000, bottom 50,
+    // duplicates 1 % above and below): the exact model finds Ki within its
+    // profile interval, the logistic's IC50 is the exact one within a few
+    // percent; too few points and a rising signal are refused.
+    void fitsRecoverTheCurvesKi()
+    {
+        std::vector<double> x, y;
+        const double complex0 = exactCompetition(5, 30, 0, 17.92, 10, 2).AB.convert_to<double>();
+        for (int k = -2; k <= 8; ++k) {
+            const double tc = std::pow(10.0, k / 2.0);
+            const double fraction = exactCompetition(5, 30, tc, 17.92, 10, 1).AB.convert_to<double>() / complex0;
+            for (double scatter : {1.01, 0.99}) {
+                x.push_back(tc);
+                y.push_back((50 + 950 * fraction) * scatter);
+            }
+        }
+        const AssayConditions assay{5, 30, 17.92};
+        const CompetitionFitReport report = FitCompetitionCurve(x, y, assay);
+        QCOMPARE(int(report.problem), int(CompetitionFitProblem::None));
+        const Fitting::ParameterEstimate &ki = report.exact.parameters[ExactCompetitionModel::Ki];
+        QVERIFY2(std::fabs(ki.value - 10) < 0.5, qPrintable(QString::number(ki.value)));
+        QVERIFY(ki.profile.computed && ki.profile.low < 10 && ki.profile.high > 10);
+        const double ic50 = exactIc50(5e-9, 30e-9, 17.92e-9, 10e-9).convert_to<double>() * 1e9;
+        QVERIFY2(std::fabs(report.ic50 / ic50 - 1) < 0.05, qPrintable(QString::number(report.ic50)));
+
+        QCOMPARE(int(FitCompetitionCurve({1, 2, 3, 4}, {4, 3, 2, 1}, assay).problem),
+                 int(CompetitionFitProblem::TooFewPoints));
+        QCOMPARE(int(FitCompetitionCurve({1, 2, 3, 4, 5}, {1, 2, 3, 4, 5}, assay).problem),
+                 int(CompetitionFitProblem::NoDecrease));
     }
 };
 

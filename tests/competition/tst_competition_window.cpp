@@ -2,13 +2,18 @@
 #include "TestMain.h"
 #include "TextFit.h"
 
+#include "competition/CompetitionFitPage.h"
 #include "competition/frmCompetition.h"
+#include "fitting/FitDataTable.h"
+#include "fitting/FitResultsPanel.h"
+#include "fitting/PlotPicture.h"
 #include "graphing/DisplayList.h"
 #include "session/Session.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QRadioButton>
+#include <QTabWidget>
 
 class CompetitionWindowTest : public QObject
 {
@@ -167,6 +172,35 @@ private slots:
         typeAssay("5", "30", "17.92", "20", "10");
         QTest::mouseClick(tool->cmdCalculate, Qt::LeftButton);
         QCOMPARE(program.graph().lblY_axis->text(), QStringLiteral("[A/B] (% of no competitor)"));
+    }
+
+    // A curve of Ki 10 nM (Total A 5, Total B 30, Kd 17.92 nM; signal from
+    // 1000 to 50, worked out apart) pasted into the fit's table: both fits
+    // shown, the fitted Ki near 10 nM, the curves drawn over the data.
+    // Without Total A the fit is refused in words and nothing is shown.
+    void fitsAPastedCurve()
+    {
+        tool->tabCompetition->setCurrentWidget(tool->pageFit);
+        CompetitionFitPage &page = *tool->pageFit;
+        QVERIFY(page.cmdFit->isVisible());
+        const QList<QStringList> cells = {{"0.1", "999.02"},     {"0.316228", "996.89"}, {"1.0", "990.11"},
+                                          {"3.16228", "968.23"}, {"10.0", "895.21"},     {"31.6228", "661.08"},
+                                          {"100.0", "306.03"},   {"316.228", "133.51"},  {"1000.0", "76.46"},
+                                          {"3162.28", "58.37"},  {"10000.0", "52.65"}};
+        page.flgCompetitionData->enterCells(cells);
+        QTest::mouseClick(page.cmdFit, Qt::LeftButton);
+        QCOMPARE(scriptedMessages().texts(), QStringList{QStringLiteral("Enter a number for Total A.")});
+        QVERIFY(!page.fraExact->hasResult());
+
+        resetMessages();
+        typeAssay("5", "30", "17.92", "", "");
+        QTest::mouseClick(page.cmdFit, Qt::LeftButton);
+        QVERIFY(scriptedMessages().shown.isEmpty());
+        QVERIFY(page.fraLogistic->hasResult() && page.fraExact->hasResult());
+        QVERIFY(page.lblFitKi->isVisible());
+        QVERIFY2(page.lblFitKi->text().contains(QStringLiteral("Fitted Ki (exact model): 10.0")),
+                 qPrintable(page.lblFitKi->text()));
+        QVERIFY(page.picFit->hasPlot());
     }
 };
 
