@@ -89,7 +89,7 @@ void run(const Arguments &arguments)
     OutputStream out(arguments.value("output"));
     if (format == Format::Text) {
         for (const Line &line : lines)
-            out.write(line.name.leftJustified(32).toStdString() + NumberText(line.value) + '\n');
+            out.write(line.name.leftJustified(34).toStdString() + NumberText(line.value) + '\n');
     } else {
         QStringList headers;
         std::vector<double> values;
