@@ -112,9 +112,9 @@ void GuideFigures::competition()
     tool.cmdIc50FromKi_Click();
     m_main.mnuWindowsDocking_Click();
     expectMessages({}, QStringLiteral("competition"));
-    expectText(tool.txtIc50OfSetUp->text(), QStringLiteral("47.81453"), QStringLiteral("competition"));
-    expectText(tool.lblKiChengPrusoff->text(), QStringLiteral("37.38378 nM"), QStringLiteral("competition"));
-    expectText(tool.lblKiExact->text(), QStringLiteral("10 nM"), QStringLiteral("competition"));
+    expectText(tool.txtIc50OfSetUp->text(), QStringLiteral("47.815"), QStringLiteral("competition"));
+    expectText(tool.lblKiChengPrusoff->text(), QStringLiteral("37.38"), QStringLiteral("competition"));
+    expectText(tool.lblKiExact->text(), QStringLiteral("10.0"), QStringLiteral("competition"));
     save(m_main, QStringLiteral("competition.png"));
 }
 

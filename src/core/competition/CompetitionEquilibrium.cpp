@@ -19,11 +19,11 @@ void solvePair(double totalLigand, double totalB, double k, double &ligand, doub
     modVornish::SolveEquilibrium(ligand, tl, b, tb, complex, kd, code);
 }
 
-// The mass balance of B divided by nothing: f(b) = b + Ta b/(Kd + b) +
-// Tc b/(Ki + b) - Tb, increasing and concave in b. Its value comes from
-//   g(b) = (Kd + b)(Ki + b)(b - Tb) + b (Ta (Ki + b) + Tc (Kd + b))
-// in double-double arithmetic, so that the cancellation near the root
-// (each term as large as Tb, their sum 0) keeps full double precision.
+// The mass balance of B, f(b) = (b - Tb) + Ta b/(Kd + b) + Tc b/(Ki + b),
+// increasing and concave in b, evaluated in double-double arithmetic: near
+// the root its terms, each as large as Tb, cancel, and the sum keeps full
+// double precision. No product of two constants is formed, so neither a
+// huge Kd nor a huge Ki overflows it.
 struct MassBalanceOfB
 {
     double ta, tb, tc, kd, ki;
@@ -31,11 +31,9 @@ struct MassBalanceOfB
     double value(double b) const
     {
         using namespace DoubleDouble;
-        const Value u = twoSum(kd, b), v = twoSum(ki, b);
-        const Value uv = multiply(u, v);
-        const Value bound = add(multiply({ta, 0}, v), multiply({tc, 0}, u));
-        const Value g = add(multiply(uv, twoSum(b, -tb)), multiply({b, 0}, bound));
-        return toDouble(g) / toDouble(uv);
+        const Value boundA = divide(twoProduct(ta, b), twoSum(kd, b));
+        const Value boundC = divide(twoProduct(tc, b), twoSum(ki, b));
+        return toDouble(add(add(twoSum(b, -tb), boundA), boundC));
     }
 
     double slope(double b) const
@@ -111,10 +109,10 @@ CompetitionSpecies SolveCompetition(const CompetitionInput &in)
     } else if (in.totalA == 0) {
         solvePair(in.totalC, in.totalB, in.ki, s.C, s.B, s.CB);
     } else {
-        // Scaled by a power of two so that the largest input is near 1: no
-        // product of three of them overflows.
+        // Scaled by a power of two so that the largest total is near 1: no
+        // product of two totals overflows or falls into the subnormal range.
         int exponent = 0;
-        std::frexp(std::max({in.totalA, in.totalB, in.totalC, in.kd, in.ki}), &exponent);
+        std::frexp(std::max({in.totalA, in.totalB, in.totalC}), &exponent);
         const auto scaled = [exponent](double v) { return std::ldexp(v, -exponent); };
         const MassBalanceOfB balance{scaled(in.totalA), scaled(in.totalB), scaled(in.totalC), scaled(in.kd),
                                      scaled(in.ki)};
