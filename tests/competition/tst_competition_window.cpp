@@ -75,11 +75,11 @@ private slots:
         QTest::keyClick(tool->txtKi, Qt::Key_Return);
         QVERIFY(scriptedMessages().shown.isEmpty());
         QCOMPARE(tool->txtIc50OfSetUp->text(), QStringLiteral("47.815"));
-        // Mass balance of the shown values: Total A and Total B to the shown digits.
+        // Mass balance of the shown values, to their last shown digit.
         const QStringList r = results();
-        QVERIFY(std::fabs(r[0].toDouble() + r[3].toDouble() - 5) < 1e-5);
-        QVERIFY(std::fabs(r[1].toDouble() + r[3].toDouble() + r[4].toDouble() - 30) < 1e-5);
-        QVERIFY(std::fabs(r[2].toDouble() + r[4].toDouble() - 20) < 1e-5);
+        QVERIFY(std::fabs(r[0].toDouble() + r[3].toDouble() - 5) < 2e-3);
+        QVERIFY(std::fabs(r[1].toDouble() + r[3].toDouble() + r[4].toDouble() - 30) < 2e-3);
+        QVERIFY(std::fabs(r[2].toDouble() + r[4].toDouble() - 20) < 2e-3);
         QVERIFY(program.graph().isVisible());
         QVERIFY(!program.picture().displayList().items().empty());
         QCOMPARE(program.graph().lblX_axis->text(), QStringLiteral("[Total C] (M)"));
