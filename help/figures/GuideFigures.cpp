@@ -1,5 +1,5 @@
-#include "competition/frmCompetition.h"
 #include "GuideFigures.h"
+#include "competition/frmCompetition.h"
 
 #include "FigureMessages.h"
 
@@ -103,8 +103,10 @@ void GuideFigures::competition()
 {
     m_main.mnuCompetition_Click();
     frmCompetition &tool = window<frmCompetition>();
-    const std::pair<QLineEdit *, const char *> typed[] = {{tool.txtTotalA, "5"},  {tool.txtTotalB, "30"},
-                                                          {tool.txtKd, "17.92"}, {tool.txtTotalC, "20"},
+    const std::pair<QLineEdit *, const char *> typed[] = {{tool.txtTotalA, "5"},
+                                                          {tool.txtTotalB, "30"},
+                                                          {tool.txtKd, "17.92"},
+                                                          {tool.txtTotalC, "20"},
                                                           {tool.txtKi, "10"}};
     for (const auto &[field, text] : typed)
         field->setText(QLatin1String(text));

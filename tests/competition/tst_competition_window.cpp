@@ -197,8 +197,10 @@ private slots:
         QVERIFY(scriptedMessages().shown.isEmpty());
         QVERIFY(page.fraLogistic->hasResult() && page.fraExact->hasResult());
         QVERIFY(page.lblFitKi->isVisible());
-        const double ki = page.lblFitKi->text().section(QStringLiteral("Fitted Ki (exact model): "), 1).section(
-            QLatin1Char(' '), 0, 0).toDouble();
+        const double ki = page.lblFitKi->text()
+                              .section(QStringLiteral("Fitted Ki (exact model): "), 1)
+                              .section(QLatin1Char(' '), 0, 0)
+                              .toDouble();
         QVERIFY2(std::fabs(ki - 10) < 0.01, qPrintable(page.lblFitKi->text()));
         QVERIFY(page.picFit->hasPlot());
     }

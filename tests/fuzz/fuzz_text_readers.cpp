@@ -195,8 +195,9 @@ void fuzzEquilibriumFields(const std::vector<QString> &texts)
 // or refuses with a run-time fault.
 void fuzzCompetitionFields(const std::vector<QString> &texts)
 {
-    const modCompetition::FieldsRead read =
-        modCompetition::ReadCompetitionFields({texts[0], texts[1], texts[2], texts[3], texts[4]}, 1e-9);
+    const modCompetition::FieldsRead read = modCompetition::ReadCompetitionFields({texts[0], texts[1], texts[2],
+                                                                                   texts[3], texts[4]},
+                                                                                  1e-9);
     if (!read.problem.isEmpty())
         return;
     const modCompetition::CompetitionInput &in = read.input;
