@@ -1,4 +1,5 @@
 #include "GuideFigures.h"
+#include "competition/frmCompetition.h"
 
 #include "FigureMessages.h"
 
@@ -44,6 +45,7 @@ QStringList GuideFigures::makeAll()
         toolMenu();
         titration();
         superimposedTitrations();
+        competition();
         scatchardExample();
         saturationExample();
         optionsWindow();
@@ -98,6 +100,29 @@ void GuideFigures::expectText(const QString &shown, const QString &quoted, const
 void GuideFigures::toolMenu()
 {
     save(m_main, QStringLiteral("tool-menu.png"));
+}
+
+// The competition example: Total A 5 nM, Total B 30 nM, Kd 17.92 nM, Total C
+// 20 nM, Ki 10 nM; then the IC50 of that Ki converted back by the four methods.
+void GuideFigures::competition()
+{
+    m_main.mnuCompetition_Click();
+    frmCompetition &tool = window<frmCompetition>();
+    const std::pair<QLineEdit *, const char *> typed[] = {{tool.txtTotalA, "5"},
+                                                          {tool.txtTotalB, "30"},
+                                                          {tool.txtKd, "17.92"},
+                                                          {tool.txtTotalC, "20"},
+                                                          {tool.txtKi, "10"}};
+    for (const auto &[field, text] : typed)
+        field->setText(QLatin1String(text));
+    tool.cmdCalculate_Click();
+    tool.cmdIc50FromKi_Click();
+    m_main.mnuWindowsDocking_Click();
+    expectMessages({}, QStringLiteral("competition"));
+    expectText(tool.txtIc50OfSetUp->text(), QStringLiteral("47.815"), QStringLiteral("competition"));
+    expectText(tool.lblKiChengPrusoff->text(), QStringLiteral("37.38"), QStringLiteral("competition"));
+    expectText(tool.lblKiExact->text(), QStringLiteral("10.0"), QStringLiteral("competition"));
+    save(m_main, QStringLiteral("competition.png"));
 }
 
 // Total A 10 nM, Total B 10 nM, Kd 1 nM: the tool at the left, its titration curve at the right.

@@ -23,6 +23,7 @@ private:
     void toolMenu();
     void titration();
     void superimposedTitrations();
+    void competition();
     void scatchardExample();
     void saturationExample();
     void demonstrationWizard();

@@ -29,6 +29,9 @@ const Subcommand &ScatchardCommand();
 const Subcommand &FitCommand();
 const Subcommand &SimulateCommand();
 const Subcommand &KineticsCommand();
+const Subcommand &CompeteCommand();
+const Subcommand &KiCommand();
+const Subcommand &FitCompetitionCommand();
 
 // Every subcommand, in the order the help lists them.
 const std::vector<const Subcommand *> &Subcommands();

@@ -241,6 +241,53 @@ private slots:
         QVERIFY(run.out.isEmpty());
     }
 
+    // Competition with depletion (Total B 12, Total A 10, Kd 10, Ki 1 nM):
+    // [A/B] 4.33809621 nM without competitor; the curve falls all the way;
+    // IC50 <-> Ki for Kd 17.92, Total A 5, Total B 30, Ki 10 nM; refusals
+    // in the tool's words with status 1, usage errors with status 2.
+    void competitionSubcommands()
+    {
+        const CliRun none = RunCli({"compete", "--total-a", "10", "--total-b", "12", "--kd", "10", "--ki", "1",
+                                    "--format", "csv", "--no-header"});
+        QCOMPARE(none.exitCode, 0);
+        QVERIFY(std::fabs(CsvNumbers("h\n" + none.out)[0][3] - 4.33809621) < 5e-9);
+
+        const CliRun sweep = RunCli(
+            {"compete", "--total-a", "10", "--total-b", "12", "--kd", "10", "--ki", "1", "--sweep"});
+        QCOMPARE(sweep.exitCode, 0);
+        QVERIFY(sweep.out.startsWith("log10 Total C (M),Total C (nM),A (nM),B (nM),C (nM),[A/B] (nM),[C/B] (nM)\n"));
+        const auto rows = CsvNumbers(sweep.out);
+        QCOMPARE(int(rows.size()), 201);
+        for (std::size_t i = 1; i < rows.size(); ++i)
+            QVERIFY(rows[i][5] < rows[i - 1][5]);
+
+        const CliRun forward = RunCli(
+            {"ki", "--total-a", "5", "--total-b", "30", "--kd", "17.92", "--ki", "10", "--format", "json"});
+        const double ic50 = QJsonDocument::fromJson(forward.out).object().value("IC50 (nM)").toDouble();
+        QVERIFY(std::fabs(ic50 - 47.815) < 5e-4);
+        const CliRun back = RunCli({"ki", "--total-a", "5", "--total-b", "30", "--kd", "17.92", "--ic50",
+                                    QString::number(ic50, 'g', 17), "--format", "json"});
+        const QJsonObject ki = QJsonDocument::fromJson(back.out).object();
+        QVERIFY(std::fabs(ki.value("Ki exact (nM)").toDouble() - 10) < 1e-9);
+        QVERIFY(std::fabs(ki.value("Ki Cheng-Prusoff (nM)").toDouble() - 37.38) < 5e-3);
+
+        const CliRun tooLow = RunCli({"ki", "--total-a", "1", "--total-b", "100", "--kd", "1", "--ic50", "90"});
+        QCOMPARE(tooLow.exitCode, 1);
+        QVERIFY(tooLow.err.startsWith("vornish-cli: ki: No Ki gives an IC50 this low."));
+        QVERIFY(tooLow.out.isEmpty());
+        const CliRun zone = RunCli({"ki", "--total-a", "1", "--total-b", "100", "--kd", "1", "--ic50", "100"});
+        QCOMPARE(zone.exitCode, 0);
+        QVERIFY(zone.err.contains("titration zone"));
+        const CliRun negative = RunCli(
+            {"compete", "--total-a", "1", "--total-b", "1", "--kd", "1", "--ki", "1", "--total-c", "-1"});
+        QCOMPARE(negative.exitCode, 1);
+        QCOMPARE(negative.err, QByteArray("vornish-cli: compete: Total C cannot be negative.\n"));
+        for (const QStringList &arguments :
+             {QStringList{"ki", "--total-a", "1", "--total-b", "1", "--kd", "1", "--ic50", "5", "--ki", "1"},
+              QStringList{"compete", "--total-a", "1", "--total-b", "1", "--kd", "1"}})
+            QCOMPARE(RunCli(arguments).exitCode, 2);
+    }
+
     // The tool's worked example: slope -0.49 / 5, residual sum of squares
     // 2.8e-4 on 2 df, t = 4.3027; the window's four-decimal texts.
     void scatchardWorkedExample()

@@ -13,6 +13,8 @@
 // is the start of the whole one.
 //
 // Usage: fuzz_text_readers [inputs [seed]]   (ctest runs a bounded count)
+#include "competition/CompetitionFields.h"
+#include "competition/Ic50Conversion.h"
 #include "dynamic/WizardInputRules.h"
 #include "equilibrium/EquilibriumInput.h"
 #include "exchange/ColumnsReader.h"
@@ -186,6 +188,29 @@ void fuzzEquilibriumFields(const std::vector<QString> &texts)
         return;
     for (double v : {in.A, in.Atot, in.B, in.Btot, in.AB, in.Kd})
         expect(std::isfinite(v), "equilibrium values are finite", texts[0]);
+}
+
+// The Competition Tool's fields: never a fault from reading; what it accepts
+// the solver turns into finite, non-negative species within their totals,
+// or refuses with a run-time fault.
+void fuzzCompetitionFields(const std::vector<QString> &texts)
+{
+    const modCompetition::FieldsRead read = modCompetition::ReadCompetitionFields({texts[0], texts[1], texts[2],
+                                                                                   texts[3], texts[4]},
+                                                                                  1e-9);
+    if (!read.problem.isEmpty())
+        return;
+    const modCompetition::CompetitionInput &in = read.input;
+    modCompetition::CompetitionSpecies s;
+    if (!runs([&] { s = modCompetition::SolveCompetition(in); }, texts[0]))
+        return;
+    for (double v : {s.A, s.B, s.C, s.AB, s.CB})
+        expect(std::isfinite(v) && v >= 0, "competition species are finite and not negative", texts[0]);
+    expect(s.AB <= in.totalA && s.CB <= in.totalC && s.AB + s.CB <= in.totalB * (1 + 1e-15),
+           "complexes within their totals", texts[0]);
+    double ic50 = 0;
+    if (runs([&] { ic50 = modCompetition::ExactIc50({in.totalA, in.totalB, in.kd}, in.ki); }, texts[0]))
+        expect(std::isfinite(ic50) && ic50 > 0, "the IC50 is finite and positive", texts[0]);
 }
 
 void fuzzWizardReaders(const std::vector<QString> &texts)
@@ -453,6 +478,7 @@ int main(int argc, char *argv[])
         fuzzStrictReading(texts[0]);
         fuzzLeadingReading(texts[0]);
         fuzzEquilibriumFields(texts);
+        fuzzCompetitionFields(texts);
         fuzzWizardReaders(texts);
         fuzzSettingsValues(texts[0], random);
         fuzzPairsReader(texts, random);

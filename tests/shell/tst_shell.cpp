@@ -142,9 +142,10 @@ private slots:
                 tips << a->toolTip();
             }
         QCOMPARE(keys, (QStringList{"New", "Print", "Cut", "Copy", "Paste", "Vornish", "Scatchard Analysis", "DynamVn",
-                                    "Saturation Binding"}));
+                                    "Saturation Binding", "Competition"}));
         QCOMPARE(tips, (QStringList{"New Tool", "Print", "Cut", "Copy", "Paste", "Equilibrium Tool",
-                                    "Scatchard Analysis Tool", "Dynamic Equilibrium Tool", "Saturation Binding"}));
+                                    "Scatchard Analysis Tool", "Dynamic Equilibrium Tool", "Saturation Binding",
+                                    "Competition Tool"}));
         main->tbToolBar_ButtonClick("Vornish");
         QVERIFY(appWindows().vornish->isVisible());
         main->tbToolBar_ButtonClick("Saturation Binding");

@@ -6,13 +6,10 @@
 #include <algorithm>
 
 namespace modVornish {
-namespace {
 
 using namespace modPlot_Graph;
 
-// A filled manual limit replaces value; rewrite puts the number back into
-// the text in its standard form.
-void applyManualLimit(QString &text, double &value, bool rewrite)
+void ApplyManualLimit(QString &text, double &value, bool rewrite)
 {
     if (text.isEmpty())
         return;
@@ -21,16 +18,14 @@ void applyManualLimit(QString &text, double &value, bool rewrite)
         text = NumberText::generalText(value);
 }
 
-} // namespace
-
 AxisRanges EquilibriumAxisRanges(const EquilibriumCurveInput &input, GraphPreferences &preferences)
 {
     const bool sweepTotalA = preferences.equilibriumX == EquilibriumX::TotalA;
     AxisRanges r;
     AutomaticCurveRange(sweepTotalA ? input.totalAMolar : input.totalBMolar, input.factor, preferences.logScale, r.xMin,
                         r.xMax);
-    applyManualLimit(preferences.xMin, r.xMin, true);
-    applyManualLimit(preferences.xMax, r.xMax, true);
+    ApplyManualLimit(preferences.xMin, r.xMin, true);
+    ApplyManualLimit(preferences.xMax, r.xMax, true);
 
     switch (preferences.equilibriumY) {
     case EquilibriumY::A:
@@ -44,8 +39,8 @@ AxisRanges EquilibriumAxisRanges(const EquilibriumCurveInput &input, GraphPrefer
         break;
     }
     RoundUpAxisMaximum(r.yMax);
-    applyManualLimit(preferences.yMin, r.yMin, false);
-    applyManualLimit(preferences.yMax, r.yMax, false);
+    ApplyManualLimit(preferences.yMin, r.yMin, false);
+    ApplyManualLimit(preferences.yMax, r.yMax, false);
     return r;
 }
 

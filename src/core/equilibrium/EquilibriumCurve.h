@@ -21,6 +21,10 @@ struct AxisRanges
     double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
 };
 
+// A filled manual axis limit of the Options window replaces value;
+// rewrite puts the number back into the text in its standard form.
+void ApplyManualLimit(QString &text, double &value, bool rewrite);
+
 // The automatic ranges (X over the swept total, Y up to the largest value
 // the chosen curve can reach), each limit replaced by its filled manual
 // limit in the preferences; the manual X limits are rewritten there in

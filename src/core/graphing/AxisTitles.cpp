@@ -63,6 +63,12 @@ AxisTitles ComposeAxisTitles(short toolCode, const GraphPreferences &preferences
         titles.x = QStringLiteral("Time (") + timeUnit + QStringLiteral(")");
         titles.y = dynamicYTitle(preferences.dynamicY, u, timeUnit);
         break;
+    case CompetitionTool:
+        // The X values are exponents of molar concentrations.
+        titles.x = QStringLiteral("[Total C] (M)");
+        titles.y = preferences.competitionPercent ? QStringLiteral("[A/B] (% of no competitor)")
+                                                  : QStringLiteral("[A/B complex] (") + u + QStringLiteral(")");
+        break;
     default:
         break;
     }

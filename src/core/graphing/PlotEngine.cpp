@@ -78,7 +78,8 @@ void SetUpGraph(double &xMin, double &xMax, double &yMin, double &yMax, short to
     ComputeTickDistance(QStringLiteral("x"), xMin, xMax, xTick, prefs.xTick);
     ComputeTickDistance(QStringLiteral("y"), yMin, yMax, yTick, prefs.yTick);
     const bool decades = (session.graphSource() == EquilibriumTool && prefs.logScale)
-                         || (session.graphSource() == DynamicTool && prefs.dynamicLogTime);
+                         || (session.graphSource() == DynamicTool && prefs.dynamicLogTime)
+                         || session.graphSource() == CompetitionTool;
     if (decades)
         xTick = DecadeTickDistance(xTick);
 

@@ -54,6 +54,25 @@ ReportColumns EquilibriumToolList(const EquilibriumValues &shown, const QString 
     });
 }
 
+ReportColumns CompetitionToolList(const CompetitionValues &shown, const QString &unit)
+{
+    return columns({
+        {QStringLiteral("Concentrations (") + unit + QStringLiteral("):"), QString()},
+        {QStringLiteral("Total A:"), shown.totalA},
+        {QStringLiteral("Total B:"), shown.totalB},
+        {QStringLiteral("Kd:"), shown.kd},
+        {QStringLiteral("Total C:"), shown.totalC},
+        {QStringLiteral("Ki:"), shown.ki},
+        {QStringLiteral("A:"), shown.a},
+        {QStringLiteral("B:"), shown.b},
+        {QStringLiteral("C:"), shown.c},
+        {QStringLiteral("[A/B]:"), shown.complexA},
+        {QStringLiteral("[C/B]:"), shown.complexC},
+        {QStringLiteral("Fraction of A bound:"), shown.fractionBound},
+        {QStringLiteral("IC50:"), shown.ic50},
+    });
+}
+
 ReportColumns ScatchardToolList(const ScatchardValues &shown)
 {
     return columns({

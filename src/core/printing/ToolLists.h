@@ -38,6 +38,12 @@ struct DynamicValues
 };
 ReportColumns DynamicToolList(const DynamicValues &shown, const QString &unit);
 
+struct CompetitionValues
+{
+    QString totalA, totalB, kd, totalC, ki, a, b, c, complexA, complexC, fractionBound, ic50;
+};
+ReportColumns CompetitionToolList(const CompetitionValues &shown, const QString &unit);
+
 // Each tool window registers what it gives the report: its list in the
 // given concentration unit, from the texts it shows at the time.
 using ReportSource = std::function<ReportColumns(const QString &unit)>;

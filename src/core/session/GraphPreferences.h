@@ -9,7 +9,14 @@ enum class EquilibriumY { A, B, AB };
 enum class DynamicY { A, B, AB, dAdt, dBdt, dABdt, Together }; // Together: A, B and [A/B] at once
 
 // Tool codes of SetUpGraph; as text they are the graph source.
-enum ToolCode : short { NoTool = 0, EquilibriumTool = 1, ScatchardTool = 2, DynamicTool = 3, SaturationTool = 4 };
+enum ToolCode : short {
+    NoTool = 0,
+    EquilibriumTool = 1,
+    ScatchardTool = 2,
+    DynamicTool = 3,
+    SaturationTool = 4,
+    CompetitionTool = 5
+};
 
 // A snapshot of the graph preferences the Options window holds. Texts are
 // as typed: an empty axis text means automatic, an empty title the
@@ -30,6 +37,7 @@ struct GraphPreferences
     short scatchardSymbol = 21;  // PlotPoint mode of the data points
     bool showLegend = true;      // a legend names the curves when a graph has several
     bool blackAndWhite = false;  // curves told apart by line style alone, all black
+    bool competitionPercent = false; // the competition curve as percent of [A/B] without competitor
 };
 
 } // namespace modPlot_Graph

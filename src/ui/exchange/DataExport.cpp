@@ -1,10 +1,12 @@
 #include "exchange/DataExport.h"
 
+#include "competition/CompetitionRecord.h"
 #include "dynamic/LastRunKinetics.h"
 #include "dynamic/ResultsReading.h"
 #include "dynamic/ResultsStore.h"
 #include "equilibrium/EquilibriumRecord.h"
 #include "exchange/ColumnsReader.h"
+#include "exchange/CompetitionCsv.h"
 #include "exchange/EquilibriumCsv.h"
 #include "exchange/ExchangeMessages.h"
 #include "exchange/ExportProgress.h"
@@ -106,6 +108,8 @@ Source sourceOfGraph()
         return Source::Dynamic;
     case modPlot_Graph::SaturationTool:
         return Source::Saturation;
+    case modPlot_Graph::CompetitionTool:
+        return Source::Competition;
     case modPlot_Graph::NoTool:
         break;
     }
@@ -182,6 +186,20 @@ void ExportEquilibrium()
                                              Session::current().concentrationFactor()));
 }
 
+void ExportCompetition()
+{
+    const modCompetition::CompetitionRecord &record = modCompetition::LastCompetition();
+    if (!record.hasValues) {
+        ExchangeMessages::showNothingToExport(
+            QStringLiteral("There are no Competition Tool results to export yet. Calculate them first."));
+        return;
+    }
+    const QString path = askCsvPath(QStringLiteral("Competition"));
+    if (!path.isEmpty())
+        writeText(path, CompetitionCsv::Text(record, Session::current().concentrationUnit(),
+                                             Session::current().concentrationFactor()));
+}
+
 void ExportActiveWindowData()
 {
     const Source source = activeSource();
@@ -192,6 +210,8 @@ void ExportActiveWindowData()
         return ExportScatchardData();
     case Source::Dynamic:
         return ExportDynamicResults();
+    case Source::Competition:
+        return ExportCompetition();
     case Source::ResultsTable:
         return ExportBrowserTable();
     case Source::Saturation:
@@ -239,7 +259,7 @@ void OpenScatchardData()
 void OpenActiveWindowData()
 {
     const Source source = activeSource();
-    if (source == Source::Saturation && ToolData::OpenDataOf(source))
+    if ((source == Source::Saturation || source == Source::Competition) && ToolData::OpenDataOf(source))
         return;
     OpenScatchardData();
 }

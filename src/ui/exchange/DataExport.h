@@ -18,6 +18,8 @@ void ExportBrowserTable();
 void ExportScatchardData();
 // The Equilibrium Tool's six values and the curve of its graph.
 void ExportEquilibrium();
+// The Competition Tool's inputs, species, IC50 and the curve of its graph.
+void ExportCompetition();
 // The export of the window the user worked in last.
 void ExportActiveWindowData();
 

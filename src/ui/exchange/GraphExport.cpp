@@ -89,6 +89,8 @@ QString graphSubject()
         return QStringLiteral("Dynamic Equilibrium graph");
     case modPlot_Graph::SaturationTool:
         return QStringLiteral("Saturation Binding graph");
+    case modPlot_Graph::CompetitionTool:
+        return QStringLiteral("Competition graph");
     case modPlot_Graph::NoTool:
         break;
     }

@@ -21,6 +21,8 @@ QString reportSubject()
         return QStringLiteral("Dynamic Equilibrium report");
     case modPlot_Graph::SaturationTool:
         return QStringLiteral("Saturation Binding report");
+    case modPlot_Graph::CompetitionTool:
+        return QStringLiteral("Competition report");
     default:
         return QStringLiteral("Vornish report");
     }

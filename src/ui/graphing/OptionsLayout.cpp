@@ -143,7 +143,17 @@ void frmOptions::BuildControls()
     optXB_tot = option(plotX->layout(), "optXB_tot", QStringLiteral("Total B"));
     for (QGroupBox *box : {scale, plotY, plotX})
         equilibriumLayout->addWidget(box, 0, Qt::AlignTop);
-    SSTab1->addTab(equilibrium, QStringLiteral("Equilibrium Tool Graph"));
+    // The Competition Tool's curve shares the tab: its X axis is always a log scale.
+    QGroupBox *competition = frame("fraCompetitionY", QStringLiteral("Competition curve:"));
+    optCompComplex = option(competition->layout(), "optCompComplex", QStringLiteral("[A/B]"));
+    optCompPercent = option(competition->layout(), "optCompPercent", QStringLiteral("% of no competitor"));
+    auto *equilibriumTab = new QWidget();
+    auto *equilibriumRows = new QVBoxLayout(equilibriumTab);
+    equilibriumRows->setContentsMargins(0, 0, 0, 0);
+    equilibriumRows->addWidget(equilibrium);
+    equilibriumRows->addWidget(competition, 0, Qt::AlignLeft);
+    equilibriumRows->addStretch();
+    SSTab1->addTab(equilibriumTab, QStringLiteral("Equilibrium Tool Graph"));
 
     // Dynamic Equilibrium Graph
     auto *dynamic = new QWidget();
@@ -210,6 +220,7 @@ void frmOptions::BuildControls()
     chkToPlotOrNot->setChecked(true);
     chkClearPrevGraph->setChecked(true);
     chkShowLegend->setChecked(true);
-    for (QRadioButton *chosen : {optNanomolar, optMin, optLinear, optYAB, optXA_tot, optDyn_YAB, optOpenSquare})
+    for (QRadioButton *chosen :
+         {optNanomolar, optMin, optLinear, optYAB, optXA_tot, optDyn_YAB, optOpenSquare, optCompComplex})
         chosen->setChecked(true);
 }

@@ -8,8 +8,8 @@ namespace modVnPublic {
 void ConvertDisplayedConcentrations(float ratio)
 {
     const RescaleText rescale = [ratio](const QString &text) { return RescaledConcentrationText(text, ratio); };
-    for (UnitDisplayWindow window :
-         {UnitDisplayWindow::Equilibrium, UnitDisplayWindow::Dynamic, UnitDisplayWindow::Scatchard}) {
+    for (UnitDisplayWindow window : {UnitDisplayWindow::Equilibrium, UnitDisplayWindow::Dynamic,
+                                     UnitDisplayWindow::Scatchard, UnitDisplayWindow::Competition}) {
         if (const auto &convert = GetUnitDisplay(window).rescaleConcentrations)
             convert(rescale);
     }
@@ -23,8 +23,8 @@ void ShowConcentrationUnit(const QString &unit, const QString &scatchardLabel)
     ConcentrationUnitTexts texts = UnitTextsFor(*entry);
     if (!scatchardLabel.isEmpty())
         texts.scatchardLabel = scatchardLabel;
-    for (UnitDisplayWindow window :
-         {UnitDisplayWindow::Equilibrium, UnitDisplayWindow::Dynamic, UnitDisplayWindow::Scatchard}) {
+    for (UnitDisplayWindow window : {UnitDisplayWindow::Equilibrium, UnitDisplayWindow::Dynamic,
+                                     UnitDisplayWindow::Scatchard, UnitDisplayWindow::Competition}) {
         if (const auto &show = GetUnitDisplay(window).showConcentrationUnit)
             show(texts);
     }

@@ -121,7 +121,8 @@ void frmOptions::ConnectHandlers()
     // default choices included, so that going back to a default also counts.
     for (QRadioButton *option :
          {optXA_tot, optXB_tot, optYA, optYB, optYAB, optDyn_YA, optDyn_YB, optDyn_YAB, optDyn_YdAdt, optDyn_YdBdt,
-          optDyn_YdABdt, optDyn_YTogether, optClosedCircle, optClosedSquare, optOpenCircle, optOpenSquare})
+          optDyn_YdABdt, optDyn_YTogether, optClosedCircle, optClosedSquare, optOpenCircle, optOpenSquare,
+          optCompComplex, optCompPercent})
         onSelect(option, [this] { SetChanged(); });
     for (QLineEdit *field : {txtX_min, txtX_max, txtX_Tick, txtY_min, txtY_max, txtY_Tick, lblX, lblY})
         connect(field, &QLineEdit::textChanged, this, [this] { SetChanged(); });
@@ -194,6 +195,7 @@ modPlot_Graph::GraphPreferences frmOptions::preferences() const
     p.dynamicLogTime = chkDynLogTime->isChecked();
     p.showLegend = chkShowLegend->isChecked();
     p.blackAndWhite = chkBlackAndWhite->isChecked();
+    p.competitionPercent = optCompPercent->isChecked();
     p.scatchardSymbol = optClosedCircle->isChecked()   ? modPlot_Graph::PlotClosedCircle
                         : optOpenCircle->isChecked()   ? modPlot_Graph::PlotOpenCircle
                         : optClosedSquare->isChecked() ? modPlot_Graph::PlotClosedSquare
@@ -256,7 +258,7 @@ void frmOptions::RestoreDefaults()
     ShowXScaleTitles(false);
     for (QLineEdit *field : {txtX_min, txtX_max, txtY_min, txtY_max, txtX_Tick, txtY_Tick, lblX, lblY})
         field->clear();
-    for (QRadioButton *option : {optOpenSquare, optXA_tot, optYAB, optLinear, optDyn_YAB})
+    for (QRadioButton *option : {optOpenSquare, optXA_tot, optYAB, optLinear, optDyn_YAB, optCompComplex})
         option->setChecked(true);
     setCheckValue(chkShowTable, 0);
 

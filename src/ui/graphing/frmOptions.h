@@ -36,6 +36,7 @@ public:
     QRadioButton *optLinear = nullptr, *optLog = nullptr;
     QRadioButton *optYA = nullptr, *optYB = nullptr, *optYAB = nullptr;
     QRadioButton *optXA_tot = nullptr, *optXB_tot = nullptr;
+    QRadioButton *optCompComplex = nullptr, *optCompPercent = nullptr;
     QLabel *lblDynamVnGraphX = nullptr;
     QLineEdit *txtDynamVnGraphX = nullptr;
     QGroupBox *fraDynamVnY = nullptr;

@@ -31,6 +31,8 @@ short ActiveToolWindow()
             return modPlot_Graph::DynamicTool;
         case ToolData::Source::Saturation:
             return modPlot_Graph::SaturationTool;
+        case ToolData::Source::Competition:
+            return modPlot_Graph::CompetitionTool;
         case ToolData::Source::None:
         case ToolData::Source::ResultsTable:
         case ToolData::Source::Graph:

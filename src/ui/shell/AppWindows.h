@@ -17,6 +17,7 @@ class frmOptions;
 class frmPrintOptions;
 class frmVnAbout;
 class frmContribute;
+class frmCompetition;
 
 // The windows of the running program. They are created once at start-up, in
 // the order of the members below, by the main window, and live until it is
@@ -40,6 +41,7 @@ struct AppWindows
     frmPrintOptions *print = nullptr;
     frmVnAbout *about = nullptr;
     frmContribute *contribute = nullptr;
+    frmCompetition *competition = nullptr;
 };
 
 AppWindows &appWindows();

@@ -22,6 +22,7 @@ const QHash<QString, QString> &topics()
         {QStringLiteral("frmWaiting"), QStringLiteral("dynamic-wizard.html#running")},
         {QStringLiteral("frm_dbResults_DynamVn"), QStringLiteral("results-browser.html")},
         {QStringLiteral("frmKinetics"), QStringLiteral("kinetics-summary.html")},
+        {QStringLiteral("frmCompetition"), QStringLiteral("competition-tool.html")},
         {QStringLiteral("frmGraph"), QStringLiteral("graph-window.html")},
         {QStringLiteral("frmOptions"), QStringLiteral("options-window.html")},
         {QStringLiteral("frmPrintOptions"), QStringLiteral("print-window.html")},

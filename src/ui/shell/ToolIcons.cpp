@@ -91,6 +91,25 @@ void drawDynamic(QPainter &p, const QRectF &r)
     p.drawPath(curve);
 }
 
+// A falling sigmoid over a log axis, its midpoint marked.
+void drawCompetition(QPainter &p, const QRectF &r)
+{
+    const double s = r.width();
+    p.setPen(QPen(Qt::black, s / 24));
+    p.drawLine(QPointF(r.left() + s * 0.1, r.top() + s * 0.1), QPointF(r.left() + s * 0.1, r.bottom() - s * 0.1));
+    p.drawLine(QPointF(r.left() + s * 0.1, r.bottom() - s * 0.1), QPointF(r.right() - s * 0.1, r.bottom() - s * 0.1));
+    QPainterPath curve;
+    curve.moveTo(r.left() + s * 0.14, r.top() + s * 0.22);
+    curve.cubicTo(r.left() + s * 0.55, r.top() + s * 0.22, r.left() + s * 0.45, r.bottom() - s * 0.2,
+                  r.right() - s * 0.12, r.bottom() - s * 0.2);
+    p.setPen(QPen(kAccent, s / 14));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(curve);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    p.drawEllipse(QPointF(r.left() + s * 0.5, r.top() + s * 0.5), s * 0.07, s * 0.07);
+}
+
 QPixmap canvas(int size)
 {
     QPixmap pixmap(size, size);
@@ -113,6 +132,8 @@ QPixmap toolPicture(const QString &key, int size)
         drawDynamic(p, r);
     else if (key == QLatin1String("Saturation Binding"))
         drawSaturation(p, r);
+    else if (key == QLatin1String("Competition"))
+        drawCompetition(p, r);
     else
         drawReaction(p, r);
     return pixmap;
@@ -122,7 +143,7 @@ QIcon icon(const QString &key)
 {
     const int size = 24;
     if (key == QLatin1String("Vornish") || key == QLatin1String("Scatchard Analysis") || key == QLatin1String("DynamVn")
-        || key == QLatin1String("Saturation Binding"))
+        || key == QLatin1String("Saturation Binding") || key == QLatin1String("Competition"))
         return QIcon(toolPicture(key, size));
 
     QPixmap pixmap = canvas(size);

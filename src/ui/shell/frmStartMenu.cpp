@@ -11,7 +11,7 @@
 namespace {
 
 constexpr double kWidth = 5415;
-constexpr double kHeight = 4280;
+constexpr double kHeight = 5350;
 
 QToolButton *addTool(QGridLayout *grid, int row, const char *name, const QString &pictureKey, const QString &tip,
                      const QString &heading, const QString &description)
@@ -69,11 +69,16 @@ frmStartMenu::frmStartMenu(frmVn_Main *mainWindow)
                               QStringLiteral("Saturation Binding"),
                               QStringLiteral("Fit one or two sites to measured binding with replicates, and compare "
                                              "the models."));
+    cmdCompetition = addTool(grid, 4, "cmdCompetition", QStringLiteral("Competition"),
+                             QStringLiteral("Click here to use the Competition Tool"),
+                             QStringLiteral("Competition Tool"),
+                             QStringLiteral("Compute competition with an unlabelled ligand, and convert IC50 to Ki."));
     setWidget(content);
     connect(cmdSaturationTl, &QToolButton::clicked, this, &frmStartMenu::cmdSaturationTl_Click);
     connect(cmdVnTl, &QToolButton::clicked, this, &frmStartMenu::cmdVnTl_Click);
     connect(cmdScatchTl, &QToolButton::clicked, this, &frmStartMenu::cmdScatchTl_Click);
     connect(cmdDynamVn, &QToolButton::clicked, this, &frmStartMenu::cmdDynamVn_Click);
+    connect(cmdCompetition, &QToolButton::clicked, this, &frmStartMenu::cmdCompetition_Click);
     Form_Load();
 }
 
@@ -105,5 +110,11 @@ void frmStartMenu::cmdSaturationTl_Click()
 void frmStartMenu::cmdDynamVn_Click()
 {
     m_main->mnuDynamVn_Click();
+    hide();
+}
+
+void frmStartMenu::cmdCompetition_Click()
+{
+    m_main->mnuCompetition_Click();
     hide();
 }

@@ -1,5 +1,6 @@
 #include "shell/frmVn_Main.h"
 
+#include "competition/frmCompetition.h"
 #include "dynamic/DynamicWindows.h"
 #include "dynamic/frmDynVornish.h"
 #include "dynamic/frmDynamVnTlAssistant.h"
@@ -136,6 +137,8 @@ void frmVn_Main::CreateChildWindows()
     AddChild(w.results);
     w.kinetics = new frmKinetics();
     AddChild(w.kinetics);
+    w.competition = new frmCompetition();
+    AddChild(w.competition);
     w.waiting = new frmWaiting();
     AddChild(w.waiting);
     w.graph = new frmGraph();
@@ -217,6 +220,11 @@ void frmVn_Main::mnuDynamVn_Click()
     OpenTool(appWindows().dynamic, {appWindows().vornishAssistant, appWindows().scatchardAssistant});
 }
 
+void frmVn_Main::mnuCompetition_Click()
+{
+    OpenTool(appWindows().competition, {appWindows().vornishAssistant, appWindows().scatchardAssistant});
+}
+
 void frmVn_Main::mnuFileNew_Click()
 {
     AppWindows &w = appWindows();
@@ -273,6 +281,8 @@ void frmVn_Main::mnuWindowsDocking_Click()
         w.dynamic->setTwipsGeometry(0, 0, 5070, 5895);
     if (w.dynamicAssistant)
         w.dynamicAssistant->hide();
+    if (w.competition)
+        w.competition->setTwipsGeometry(0, 0, 5070, 8400);
     if (w.graph)
         w.graph->setTwipsGeometry(5070, 0, 6060, 5895);
     if (w.saturation)
@@ -304,6 +314,8 @@ void frmVn_Main::tbToolBar_ButtonClick(const QString &key)
         mnuDynamVn_Click();
     else if (key == QLatin1String("Saturation Binding"))
         mnuSaturation_Click();
+    else if (key == QLatin1String("Competition"))
+        mnuCompetition_Click();
 }
 
 void frmVn_Main::TileWindows(Qt::Orientation stacking)

@@ -46,6 +46,7 @@ public:
     void mnuScatchard_Click();
     void mnuSaturation_Click();
     void mnuDynamVn_Click();
+    void mnuCompetition_Click();
 
     void mnuFileNew_Click();
     void mnuFilePrint_Click();

@@ -1,0 +1,395 @@
+#include "competition/frmCompetition.h"
+
+#include "competition/CompetitionFitPage.h"
+#include "competition/CompetitionGraph.h"
+#include "competition/CompetitionMessages.h"
+#include "competition/CompetitionRecord.h"
+#include "competition/Ic50Conversion.h"
+#include "equilibrium/EquilibriumInput.h"
+#include "exchange/ToolData.h"
+#include "fitting/FitDataTable.h"
+#include "graphing/ChooseNumberFormat.h"
+#include "graphing/GraphWindows.h"
+#include "graphing/PlotEngine.h"
+#include "graphing/UnitDisplays.h"
+#include "graphing/frmOptions.h"
+#include "platform/Messages.h"
+#include "platform/NumberText.h"
+#include "platform/RuntimeFault.h"
+#include "printing/ToolLists.h"
+#include "session/Session.h"
+#include "session/StatusText.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+using namespace modCompetition;
+
+namespace {
+
+void showProblem(const QString &text)
+{
+    Messages::show(text, Messages::Buttons::Ok, Messages::Icon::Exclamation, CompetitionMessages::title());
+}
+
+QString heading(const QString &unit)
+{
+    return QStringLiteral("Concentrations in ") + unit;
+}
+
+// A molar concentration as the fields show it, in the shown unit.
+QString shown(double molar)
+{
+    return modPlot_Graph::FormatConcentration(fault::divide(molar, Session::current().concentrationFactor()));
+}
+
+// A ratio or fraction: four significant digits.
+QString ratioText(double v)
+{
+    return QString::number(fault::checkedFinite(v), 'g', 4);
+}
+
+QLineEdit *field(const char *name, bool readOnly = false)
+{
+    auto *f = new QLineEdit();
+    f->setObjectName(QLatin1String(name));
+    f->setReadOnly(readOnly);
+    return f;
+}
+
+QLabel *label(const char *name, const QString &text = QString())
+{
+    auto *l = new QLabel(text);
+    l->setObjectName(QLatin1String(name));
+    return l;
+}
+
+QPushButton *button(const char *name, const QString &caption)
+{
+    auto *b = new QPushButton(caption);
+    b->setObjectName(QLatin1String(name));
+    return b;
+}
+
+} // namespace
+
+frmCompetition::frmCompetition()
+    : ChildWindow(QStringLiteral("frmCompetition"), QStringLiteral("Competition Tool"))
+{
+    ToolData::RegisterWindow(this, ToolData::Source::Competition);
+    BuildControls();
+    // File › Open Data... fills the fit's table; the export is the data export's own.
+    ToolData::SetDataCommands(this, ToolData::Source::Competition, {}, [this] {
+        tabCompetition->setCurrentWidget(pageFit);
+        pageFit->flgCompetitionData->openData();
+    });
+    JoinSharedPreferences();
+    setTwipsGeometry(0, 0, 5070, 8400);
+}
+
+void frmCompetition::JoinSharedPreferences()
+{
+    modPlot_Graph::SetReplotHandler(modPlot_Graph::CompetitionTool, [this] { cmdCalculate_Click(); });
+    modVnPublic::UnitDisplay display;
+    display.rescaleConcentrations = [this](const modVnPublic::RescaleText &rescale) {
+        for (QLineEdit *f : {txtTotalA, txtTotalB, txtKd, txtTotalC, txtKi, txtFreeA, txtFreeB, txtFreeC, txtComplexA,
+                             txtComplexC, txtIc50OfSetUp, txtIc50}) {
+            const QString rescaled = rescale(f->text());
+            if (rescaled != f->text())
+                f->setText(rescaled);
+        }
+        ClearConversions();
+    };
+    display.showConcentrationUnit = [this](const modVnPublic::ConcentrationUnitTexts &texts) {
+        lblInputHeading->setText(heading(texts.unit));
+    };
+    modVnPublic::SetUnitDisplay(modVnPublic::UnitDisplayWindow::Competition, display);
+    ToolLists::SetReportSource(modPlot_Graph::CompetitionTool, [this](const QString &unit) {
+        return ToolLists::CompetitionToolList({txtTotalA->text(), txtTotalB->text(), txtKd->text(), txtTotalC->text(),
+                                               txtKi->text(), txtFreeA->text(), txtFreeB->text(), txtFreeC->text(),
+                                               txtComplexA->text(), txtComplexC->text(), txtFractionBound->text(),
+                                               txtIc50OfSetUp->text()},
+                                              unit);
+    });
+}
+
+void frmCompetition::BuildControls()
+{
+    auto *content = new QWidget();
+    QFont small = content->font();
+    small.setPointSize(8);
+    content->setFont(small);
+    auto *outer = new QVBoxLayout(content);
+    outer->setContentsMargins(6, 6, 6, 6);
+
+    fraCompetition = new QGroupBox(QStringLiteral("A + B <=> [A/B],  C + B <=> [C/B]"));
+    fraCompetition->setObjectName(QStringLiteral("fraCompetition"));
+    auto *grid = new QGridLayout(fraCompetition);
+    lblInputHeading = label("lblInputHeading", heading(Session::current().concentrationUnit()));
+    grid->addWidget(lblInputHeading, 0, 0, 1, 4);
+    const auto addPair = [&](int row, int column, const char *labelName, const QString &caption, QLineEdit *f) {
+        QLabel *l = label(labelName, caption);
+        l->setBuddy(f);
+        grid->addWidget(l, row, column);
+        grid->addWidget(f, row, column + 1);
+    };
+    txtTotalA = field("txtTotalA");
+    txtTotalB = field("txtTotalB");
+    txtKd = field("txtKd");
+    txtTotalC = field("txtTotalC");
+    txtKi = field("txtKi");
+    addPair(1, 0, "lblTotalA", QStringLiteral("Total A"), txtTotalA);
+    addPair(2, 0, "lblTotalB", QStringLiteral("Total B"), txtTotalB);
+    addPair(3, 0, "lblKd", QStringLiteral("Kd"), txtKd);
+    addPair(4, 0, "lblTotalC", QStringLiteral("Total C"), txtTotalC);
+    addPair(5, 0, "lblKi", QStringLiteral("Ki"), txtKi);
+    for (QLineEdit *f : {txtTotalA, txtTotalB, txtKd, txtTotalC, txtKi})
+        connect(f, &QLineEdit::returnPressed, this, &frmCompetition::cmdCalculate_Click);
+    outer->addWidget(fraCompetition);
+
+    fraResults = new QGroupBox(QStringLiteral("At equilibrium"));
+    fraResults->setObjectName(QStringLiteral("fraResults"));
+    auto *results = new QGridLayout(fraResults);
+    txtFreeA = field("txtFreeA", true);
+    txtFreeB = field("txtFreeB", true);
+    txtFreeC = field("txtFreeC", true);
+    txtComplexA = field("txtComplexA", true);
+    txtComplexC = field("txtComplexC", true);
+    txtFractionBound = field("txtFractionBound", true);
+    txtIc50OfSetUp = field("txtIc50OfSetUp", true);
+    const std::pair<const char *, QLineEdit *> rows[] = {
+        {"A", txtFreeA},         {"B", txtFreeB},        {"C", txtFreeC},
+        {"[A/B]", txtComplexA},  {"[C/B]", txtComplexC}, {"Fraction of A bound", txtFractionBound},
+        {"IC50", txtIc50OfSetUp}};
+    int row = 0;
+    for (const auto &[caption, f] : rows) {
+        results->addWidget(new QLabel(QLatin1String(caption)), row, 0);
+        results->addWidget(f, row++, 1);
+    }
+    auto *equilibriumPage = new QWidget();
+    auto *equilibriumLayout = new QVBoxLayout(equilibriumPage);
+    equilibriumLayout->addWidget(fraResults);
+
+    cmdCalculate = button("cmdCalculate", QStringLiteral("Calculate"));
+    cmdCalculate->setDefault(true);
+    cmdOptions = button("cmdOptions", QStringLiteral("Options"));
+    cmdClearForm = button("cmdClearForm", QStringLiteral("Clear Form"));
+    cmdClose = button("cmdClose", QStringLiteral("Close"));
+    auto *buttons = new QGridLayout();
+    buttons->addWidget(cmdCalculate, 0, 0);
+    buttons->addWidget(cmdOptions, 0, 1);
+    buttons->addWidget(cmdClearForm, 1, 0);
+    buttons->addWidget(cmdClose, 1, 1);
+    outer->addLayout(buttons);
+    equilibriumLayout->addWidget(BuildIc50Frame());
+    equilibriumLayout->addStretch();
+    pageFit = new CompetitionFitPage([this](AssayConditions &assay) {
+        if (!ReadAssay(assay))
+            return false;
+        const double factor = Session::current().concentrationFactor();
+        assay = {assay.totalA / factor, assay.totalB / factor, assay.kd / factor};
+        return true;
+    });
+    tabCompetition = new QTabWidget();
+    tabCompetition->setObjectName(QStringLiteral("tabCompetition"));
+    tabCompetition->addTab(equilibriumPage, QStringLiteral("Equilibrium and IC50"));
+    tabCompetition->addTab(pageFit, QStringLiteral("Fit a Curve"));
+    outer->addWidget(tabCompetition, 1);
+    setWidget(content);
+
+    connect(cmdCalculate, &QPushButton::clicked, this, &frmCompetition::cmdCalculate_Click);
+    connect(cmdOptions, &QPushButton::clicked, this, &frmCompetition::cmdOptions_Click);
+    connect(cmdClearForm, &QPushButton::clicked, this, &frmCompetition::cmdClearForm_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmCompetition::cmdClose_Click);
+    connect(cmdKiFromIc50, &QPushButton::clicked, this, &frmCompetition::cmdKiFromIc50_Click);
+    connect(cmdIc50FromKi, &QPushButton::clicked, this, &frmCompetition::cmdIc50FromKi_Click);
+    connect(txtIc50, &QLineEdit::returnPressed, this, &frmCompetition::cmdKiFromIc50_Click);
+}
+
+QGroupBox *frmCompetition::BuildIc50Frame()
+{
+    fraIc50 = new QGroupBox(QStringLiteral("IC50 <-> Ki (Total A, Total B and Kd above)"));
+    fraIc50->setObjectName(QStringLiteral("fraIc50"));
+    auto *grid = new QGridLayout(fraIc50);
+    txtIc50 = field("txtIc50");
+    QLabel *ic50 = label("lblIc50", QStringLiteral("Measured IC50"));
+    ic50->setBuddy(txtIc50);
+    grid->addWidget(ic50, 0, 0);
+    grid->addWidget(txtIc50, 0, 1);
+    cmdKiFromIc50 = button("cmdKiFromIc50", QStringLiteral("Ki from IC50"));
+    cmdIc50FromKi = button("cmdIc50FromKi", QStringLiteral("IC50 from Ki"));
+    cmdIc50FromKi->setToolTip(QStringLiteral("The exact IC50 of the Ki above"));
+    grid->addWidget(cmdKiFromIc50, 1, 0);
+    grid->addWidget(cmdIc50FromKi, 1, 1);
+    lblKiChengPrusoff = label("lblKiChengPrusoff");
+    lblKiMunsonRodbard = label("lblKiMunsonRodbard");
+    lblKiNikolovskaColeska = label("lblKiNikolovskaColeska");
+    lblKiExact = label("lblKiExact");
+    const std::pair<const char *, QLabel *> methods[] = {{"Ki Cheng-Prusoff", lblKiChengPrusoff},
+                                                         {"Ki Munson-Rodbard", lblKiMunsonRodbard},
+                                                         {"Ki Nikolovska-Coleska", lblKiNikolovskaColeska},
+                                                         {"Ki exact", lblKiExact}};
+    int row = 2;
+    for (const auto &[caption, value] : methods) {
+        grid->addWidget(new QLabel(QLatin1String(caption)), row, 0);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        grid->addWidget(value, row++, 1);
+    }
+    lblChengPrusoffError = label("lblChengPrusoffError");
+    lblRegime = label("lblRegime");
+    lblTitrationZone = label("lblTitrationZone");
+    for (QLabel *l : {lblChengPrusoffError, lblRegime, lblTitrationZone}) {
+        l->setWordWrap(true);
+        grid->addWidget(l, row++, 0, 1, 2);
+    }
+    lblTitrationZone->setStyleSheet(QStringLiteral("color: #a02000"));
+    lblTitrationZone->hide();
+    return fraIc50;
+}
+
+CompetitionFieldTexts frmCompetition::fields() const
+{
+    return {txtTotalA->text(), txtTotalB->text(), txtKd->text(), txtTotalC->text(), txtKi->text()};
+}
+
+bool frmCompetition::ReadFields(CompetitionInput &input)
+{
+    const FieldsRead read = ReadCompetitionFields(fields(), Session::current().concentrationFactor());
+    if (!read.problem.isEmpty()) {
+        showProblem(read.problem);
+        QLineEdit *const order[] = {txtTotalA, txtTotalB, txtKd, txtTotalC, txtKi};
+        order[read.field]->setFocus();
+        return false;
+    }
+    input = read.input;
+    return true;
+}
+
+void frmCompetition::cmdCalculate_Click()
+{
+    CompetitionInput in;
+    if (!ReadFields(in))
+        return;
+    StatusText::set(QStringLiteral("Calculating ..."));
+    try {
+        const CompetitionSpecies s = SolveCompetition(in);
+        const double ic50 = ExactIc50({in.totalA, in.totalB, in.kd}, in.ki);
+        // Every text formed before any is shown: a fault leaves the fields as they were.
+        const QString texts[] = {shown(s.A),  shown(s.B),  shown(s.C),
+                                 shown(s.AB), shown(s.CB), ratioText(s.fractionABound),
+                                 shown(ic50)};
+        QLineEdit *const targets[] = {txtFreeA,    txtFreeB,         txtFreeC,      txtComplexA,
+                                      txtComplexC, txtFractionBound, txtIc50OfSetUp};
+        for (int i = 0; i < 7; ++i)
+            targets[i]->setText(texts[i]);
+        LastCompetition() = {true, in, s, ic50, QString(), {}};
+        DrawCompetitionGraph(in, ic50);
+    } catch (const RuntimeFault &) {
+        showProblem(modVornish::ArithmeticFaultText());
+    }
+    StatusText::clear();
+}
+
+void frmCompetition::ClearConversions()
+{
+    for (QLabel *l :
+         {lblKiChengPrusoff, lblKiMunsonRodbard, lblKiNikolovskaColeska, lblKiExact, lblChengPrusoffError, lblRegime})
+        l->clear();
+    lblTitrationZone->hide();
+}
+
+bool frmCompetition::ReadAssay(AssayConditions &assay)
+{
+    // Total C and Ki are not needed: a problem there is no problem.
+    CompetitionFieldTexts texts = fields();
+    texts.totalC = QStringLiteral("0");
+    texts.ki = QStringLiteral("1");
+    const FieldsRead read = ReadCompetitionFields(texts, Session::current().concentrationFactor());
+    if (!read.problem.isEmpty()) {
+        showProblem(read.problem);
+        return false;
+    }
+    assay = {read.input.totalA, read.input.totalB, read.input.kd};
+    return true;
+}
+
+void frmCompetition::cmdKiFromIc50_Click()
+{
+    AssayConditions assay;
+    if (!ReadAssay(assay))
+        return;
+    const double factor = Session::current().concentrationFactor();
+    double ic50 = 0;
+    const QString problem = ReadPositiveField(txtIc50->text(), QStringLiteral("IC50"), factor, ic50);
+    if (!problem.isEmpty()) {
+        showProblem(problem);
+        txtIc50->setFocus();
+        return;
+    }
+    try {
+        const Ic50Reading r = KiFromIc50(assay, ic50);
+        if (r.problem == Ic50Problem::NotAboveTightest) {
+            showProblem(CompetitionMessages::belowTightest(shown(r.half.tightestIc50) + QLatin1Char(' ')
+                                                           + Session::current().concentrationUnit()));
+            return;
+        }
+        const QString unit = QLatin1Char(' ') + Session::current().concentrationUnit();
+        const QString texts[] = {
+            shown(r.ki.chengPrusoff) + unit,
+            shown(r.ki.munsonRodbard) + unit,
+            shown(r.ki.nikolovskaColeska) + unit,
+            shown(r.ki.exact) + unit,
+            QStringLiteral("Cheng-Prusoff gives %1 times the exact Ki.").arg(ratioText(r.ki.chengPrusoff / r.ki.exact)),
+            QStringLiteral("Total B / Kd = %1,  Total B / Ki = %2,  fraction of A bound without competitor = %3.")
+                .arg(ratioText(assay.totalB / assay.kd), ratioText(assay.totalB / r.ki.exact),
+                     ratioText(r.boundFractionA0))};
+        QLabel *const targets[] = {lblKiChengPrusoff, lblKiMunsonRodbard,   lblKiNikolovskaColeska,
+                                   lblKiExact,        lblChengPrusoffError, lblRegime};
+        for (int i = 0; i < 6; ++i)
+            targets[i]->setText(texts[i]);
+        lblTitrationZone->setText(CompetitionMessages::titrationZone());
+        lblTitrationZone->setVisible(r.titrationZone);
+    } catch (const RuntimeFault &) {
+        showProblem(modVornish::ArithmeticFaultText());
+    }
+}
+
+void frmCompetition::cmdIc50FromKi_Click()
+{
+    CompetitionInput in;
+    if (!ReadFields(in))
+        return;
+    try {
+        txtIc50->setText(shown(ExactIc50({in.totalA, in.totalB, in.kd}, in.ki)));
+    } catch (const RuntimeFault &) {
+        showProblem(modVornish::ArithmeticFaultText());
+        return;
+    }
+    cmdKiFromIc50_Click();
+}
+
+void frmCompetition::cmdClearForm_Click()
+{
+    for (QLineEdit *f : {txtTotalA, txtTotalB, txtKd, txtTotalC, txtKi, txtFreeA, txtFreeB, txtFreeC, txtComplexA,
+                         txtComplexC, txtFractionBound, txtIc50OfSetUp, txtIc50})
+        f->clear();
+    ClearConversions();
+    pageFit->clear();
+}
+
+void frmCompetition::cmdOptions_Click()
+{
+    if (frmOptions *options = graphWindows().options)
+        options->ShowOnTab(frmOptions::TabEquilibrium);
+}
+
+void frmCompetition::cmdClose_Click()
+{
+    hide();
+}
