@@ -29,6 +29,7 @@ const Subcommand &ScatchardCommand();
 const Subcommand &FitCommand();
 const Subcommand &SimulateCommand();
 const Subcommand &KineticsCommand();
+const Subcommand &FitKineticsCommand();
 
 // Every subcommand, in the order the help lists them.
 const std::vector<const Subcommand *> &Subcommands();

@@ -1,5 +1,7 @@
 #include "exchange/PairsReader.h"
 
+#include "exchange/TextLines.h"
+
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeFault.h"
@@ -8,48 +10,9 @@
 #include <QStringList>
 
 #include <string>
-#include <vector>
 
 namespace PairsReader {
 namespace {
-
-constexpr qint64 BlockSize = 1 << 16;
-
-// The fields of a line split at sep, quotes honoured and removed, each
-// trimmed; trailing empty fields (a spreadsheet's empty cells) dropped.
-QStringList splitAt(const QString &line, QChar sep)
-{
-    QStringList fields;
-    QString field;
-    bool quoted = false;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const QChar c = line[i];
-        if (c == QLatin1Char('"')) {
-            if (quoted && i + 1 < line.size() && line[i + 1] == QLatin1Char('"'))
-                field += line[++i];
-            else
-                quoted = !quoted;
-        } else if (c == sep && !quoted) {
-            fields << field.trimmed();
-            field.clear();
-        } else {
-            field += c;
-        }
-    }
-    fields << field.trimmed();
-    while (!fields.isEmpty() && fields.last().isEmpty())
-        fields.removeLast();
-    return fields;
-}
-
-QStringList splitAtBlanks(const QString &line)
-{
-    QStringList fields = line.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (QString &field : fields)
-        if (field.size() >= 2 && field.startsWith(QLatin1Char('"')) && field.endsWith(QLatin1Char('"')))
-            field = field.mid(1, field.size() - 2);
-    return fields;
-}
 
 // The first split, in the order tab, semicolon, comma, blanks, that gives
 // two fields; when none does, the first separator the line holds decides.
@@ -60,7 +23,7 @@ QStringList fieldsOf(const QString &line)
     for (QChar sep : {QLatin1Char('\t'), QLatin1Char(';'), QLatin1Char(',')}) {
         if (!line.contains(sep))
             continue;
-        QStringList fields = splitAt(line, sep);
+        QStringList fields = TextLines::SplitAt(line, sep);
         if (fields.size() == 2)
             return fields;
         if (!firstSet) {
@@ -68,7 +31,7 @@ QStringList fieldsOf(const QString &line)
             firstSet = true;
         }
     }
-    QStringList blanks = splitAtBlanks(line);
+    QStringList blanks = TextLines::SplitAtBlanks(line);
     return blanks.size() == 2 || !firstSet ? blanks : first;
 }
 
@@ -128,41 +91,15 @@ Result Read(QIODevice &device, std::size_t maxPairs)
 {
     Result result;
     LineParser parser(result, maxPairs);
-    std::string line;
-    long long number = 1;
-    bool afterCr = false; // the LF of a CR LF ends no second line
-    std::vector<char> block(static_cast<std::size_t>(BlockSize));
-    for (;;) {
-        const qint64 got = device.read(block.data(), BlockSize);
-        if (got < 0) {
-            result.readError = device.errorString();
-            parser.stop(Stop::ReadError, number);
-            return result;
-        }
-        if (got == 0)
-            break;
-        for (qint64 i = 0; i < got; ++i) {
-            const char c = block[i];
-            if (c == '\n' && afterCr) {
-                afterCr = false;
-                continue;
-            }
-            afterCr = c == '\r';
-            if (c == '\n' || c == '\r') {
-                if (!line.empty() && !parser.parse(line, number))
-                    return result;
-                line.clear();
-                ++number;
-            } else if (line.size() == MaxLineLength) {
-                parser.stop(Stop::LineTooLong, number);
-                return result;
-            } else {
-                line += c;
-            }
-        }
+    const TextLines::Reading reading = TextLines::ForEachLine(device, [&](const std::string &line, long long number) {
+        return parser.parse(line, number);
+    });
+    if (reading.end == TextLines::End::LineTooLong)
+        parser.stop(Stop::LineTooLong, reading.line);
+    else if (reading.end == TextLines::End::ReadError) {
+        result.readError = reading.readError;
+        parser.stop(Stop::ReadError, reading.line);
     }
-    if (!line.empty())
-        parser.parse(line, number);
     return result;
 }
 

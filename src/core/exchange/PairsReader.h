@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exchange/TextLines.h"
+
 #include <QString>
 
 #include <cstddef>
@@ -26,7 +28,7 @@ class QIODevice;
 // of it.
 namespace PairsReader {
 
-inline constexpr std::size_t MaxLineLength = 1 << 20;
+inline constexpr std::size_t MaxLineLength = TextLines::MaxLineLength;
 
 struct Pair
 {

@@ -1,0 +1,186 @@
+#include "kineticsfit/KineticsFitTexts.h"
+
+#include "exchange/CsvText.h"
+#include "platform/NumberText.h"
+#include "scatchard/SaturationFitTexts.h"
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+namespace KineticsFit {
+namespace {
+
+QString number(double v)
+{
+    return modStatistics::FitNumberText(v);
+}
+
+QString quantity(double v, const QString &unit)
+{
+    return modStatistics::FitQuantityText(v, unit);
+}
+
+QString oneDecimal(double v)
+{
+    return NumberText::format(v, QStringLiteral("0.0"));
+}
+
+} // namespace
+
+QString ModelName(Model model)
+{
+    switch (model) {
+    case Model::PseudoFirstOrder:
+        return QStringLiteral("Pseudo-first-order association");
+    case Model::AssociationThenDissociation:
+        return QStringLiteral("Association then dissociation");
+    case Model::Dissociation:
+        return QStringLiteral("Dissociation (one-phase decay)");
+    case Model::Exact:
+        return QStringLiteral("Exact 1:1 with depletion");
+    case Model::Competitive:
+        return QStringLiteral("Competitive binding kinetics");
+    case Model::ObservedRate:
+        return QStringLiteral("One-phase association (k_obs)");
+    }
+    return QString();
+}
+
+QString NoTracesText()
+{
+    return QStringLiteral("There is no trace to fit: open, paste or take traces, and check at least one.");
+}
+
+QString NoDissociationStartText()
+{
+    return QStringLiteral("Association then dissociation needs the time each trace's dissociation starts.");
+}
+
+QString NoTotalBText()
+{
+    return QStringLiteral("The exact model needs Total B (the binding sites) greater than zero, entered or as "
+                          "the start of its fit.");
+}
+
+QString NoLabelledLigandText()
+{
+    return QStringLiteral("Competitive kinetics needs the labelled ligand's concentration, k_ass and k_diss, "
+                          "each greater than zero.");
+}
+
+QString FitOutcomeWords(const Fitting::FitResult &fit)
+{
+    switch (fit.outcome) {
+    case Fitting::FitResult::Fitted:
+        break;
+    case Fitting::FitResult::TooFewPoints:
+        return QStringLiteral("The traces have too few points for the model: it needs more points than "
+                              "parameters.");
+    case Fitting::FitResult::NotFinite:
+        return QStringLiteral("The model cannot be evaluated at these values: check the concentrations and times.");
+    case Fitting::FitResult::NotConverged:
+        return QStringLiteral("The fit did not converge: the traces do not define the model's constants.");
+    case Fitting::FitResult::OutOfBounds:
+        return QStringLiteral("The best fit puts a rate constant or Total B at or below zero: the traces do not "
+                              "define the model's constants.");
+    case Fitting::FitResult::Singular:
+        return QStringLiteral("The traces cannot tell the model's parameters apart: fit fewer (share the scale or "
+                              "the baseline), or add traces.");
+    }
+    return QString();
+}
+
+QString OneConcentrationText()
+{
+    return QStringLiteral("k_ass cannot be determined from one concentration: give two or more, or a "
+                          "dissociation phase");
+}
+
+QString CorrelatedText(double r, bool competitive)
+{
+    return QStringLiteral("%1 and %2 are strongly correlated (r = %3): the traces hardly tell them apart, so "
+                          "their intervals are wide; concentrations further apart or a dissociation phase would "
+                          "separate them.")
+        .arg(QLatin1String(competitive ? "k3" : "k_ass"), QLatin1String(competitive ? "k4" : "k_diss"),
+             NumberText::format(r, QStringLiteral("0.0000")));
+}
+
+QString ShortTraceText(double concentration, const Units &units, double halfTimes, double halfTime, bool dissociation)
+{
+    return QStringLiteral("The %1 at %2 stops after %3 half-times (t1/2 = %4): a trace should run for at least 3.")
+        .arg(dissociation ? QStringLiteral("dissociation phase") : QStringLiteral("trace"),
+             quantity(concentration, units.concentration), oneDecimal(halfTimes), quantity(halfTime, units.time));
+}
+
+QString DepletionText(double largest, double residualSD, double kdApproximate, double kdExact, const Units &units)
+{
+    const double change = kdApproximate > 0.0 ? 100.0 * (kdExact - kdApproximate) / kdApproximate : 0.0;
+    return QStringLiteral("The exact model with depletion differs from the pseudo-first-order curves by up to %1, "
+                          "more than the residual SD %2: fitted exactly, Kd moves from %3 to %4 (%5 %).")
+        .arg(number(largest), number(residualSD), quantity(kdApproximate, units.concentration),
+             quantity(kdExact, units.concentration), oneDecimal(change));
+}
+
+QString ProfileText(const Fitting::ParameterEstimate &e)
+{
+    const QString low = e.profile.openBelow ? QStringLiteral("0") : quantity(e.profile.low, e.unit);
+    const QString high = e.profile.openAbove ? QStringLiteral("plus infinite") : quantity(e.profile.high, e.unit);
+    return low + QStringLiteral(" < ") + e.name + QStringLiteral(" < ") + high;
+}
+
+std::string ParametersCsv(const KineticsFitResult &result)
+{
+    std::string out = CsvText::record({QStringLiteral("Parameter"), QStringLiteral("Value"), QStringLiteral("SE"),
+                                       QStringLiteral("Low"), QStringLiteral("High"), QStringLiteral("Unit")});
+    std::vector<Fitting::ParameterEstimate> rows = result.constants;
+    const int rates = RateParameterCount(result.model->options().model);
+    rows.insert(rows.end(), result.fit.parameters.begin() + rates, result.fit.parameters.end());
+    for (const Fitting::ParameterEstimate &e : rows) {
+        const bool profile = e.profile.computed;
+        CsvText::appendField(out, e.name);
+        out += ',';
+        CsvText::appendNumber(out, e.value);
+        out += ',';
+        CsvText::appendNumber(out, e.se);
+        out += ',';
+        if (!(profile && e.profile.openBelow))
+            CsvText::appendNumber(out, profile ? e.profile.low : e.low);
+        out += ',';
+        if (!(profile && e.profile.openAbove))
+            CsvText::appendNumber(out, profile ? e.profile.high : e.high);
+        out += ',';
+        CsvText::appendField(out, e.unit);
+        CsvText::endRecord(out);
+    }
+    return out;
+}
+
+std::string CurvesCsv(const KineticsFitResult &result, const Units &units, int points)
+{
+    const std::vector<Trace> &traces = result.model->traces();
+    QStringList header = {QStringLiteral("Time (%1)").arg(units.time)};
+    std::set<double> times;
+    double first = 0.0, last = 0.0;
+    for (const Trace &trace : traces) {
+        header << QStringLiteral("%1 %2").arg(number(trace.concentration), units.concentration);
+        first = std::min(first, trace.time.front());
+        last = std::max(last, trace.time.back());
+        if (trace.dissociates)
+            times.insert(trace.dissociationStart);
+    }
+    for (int i = 0; i < points; ++i)
+        times.insert(first + (last - first) * i / std::max(1, points - 1));
+    std::string out = CsvText::record(header);
+    for (double t : times) {
+        CsvText::appendNumber(out, t);
+        for (size_t set = 0; set < traces.size(); ++set) {
+            out += ',';
+            CsvText::appendNumber(out, FittedSignal(result, int(set), t));
+        }
+        CsvText::endRecord(out);
+    }
+    return out;
+}
+
+} // namespace KineticsFit
