@@ -5,7 +5,8 @@ namespace cli {
 const std::vector<const Subcommand *> &Subcommands()
 {
     static const std::vector<const Subcommand *> table = {
-        &SolveCommand(), &SweepCommand(), &ScatchardCommand(), &FitCommand(), &SimulateCommand(), &KineticsCommand(), &FitKineticsCommand(),
+        &SolveCommand(),    &SweepCommand(),    &ScatchardCommand(),   &FitCommand(),
+        &SimulateCommand(), &KineticsCommand(), &FitKineticsCommand(),
     };
     return table;
 }
