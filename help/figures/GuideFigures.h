@@ -27,6 +27,7 @@ private:
     void demonstrationRun();
     void optionsWindow();
     void printWindow();
+    void kineticsFit();
 
     template <typename Window>
     Window &window() const;

@@ -99,35 +99,6 @@ QString number(double v)
     return QString::fromStdString(NumberText(v));
 }
 
-QString profileOf(const Fitting::ParameterEstimate &e)
-{
-    if (!e.profile.computed)
-        return QString();
-    const QString low = e.profile.openBelow ? QStringLiteral("0") : number(e.profile.low);
-    const QString high = e.profile.openAbove ? QStringLiteral("plus infinite") : number(e.profile.high);
-    return low + QStringLiteral(" < ") + e.name + QStringLiteral(" < ") + high;
-}
-
-QString text(const KineticsFitResult &result, const FitRequest &request)
-{
-    QString out = QStringLiteral("Model: ") + ModelName(result.model->options().model) + QLatin1Char('\n');
-    for (const Fitting::ParameterEstimate &e : result.constants) {
-        out += QStringLiteral("%1 %2 %3, SE %4; 95% asymptotic: %5 to %6; profile: %7\n")
-                   .arg((e.name + QLatin1Char(':')).leftJustified(9), number(e.value), e.unit, number(e.se),
-                        number(e.low), number(e.high), profileOf(e));
-    }
-    if (result.rateCorrelation != 0.0)
-        out += QStringLiteral("Correlation of the rate constants: ") + number(result.rateCorrelation)
-               + QLatin1Char('\n');
-    out += QStringLiteral("Residual SD: %1, df: %2\n").arg(number(result.fit.residualSD)).arg(result.fit.df);
-    out += QStringLiteral("Trace (%1),k_obs alone (%2-1),Residual SD\n")
-               .arg(request.units.concentration, request.units.time);
-    for (const TraceSummary &t : result.traces)
-        out += QStringLiteral("%1,%2,%3\n")
-                   .arg(number(t.concentration), t.kObsFitted ? number(t.kObs) : QString(), number(t.residualSD));
-    return out;
-}
-
 QString json(const KineticsFitResult &result)
 {
     QStringList constants;
@@ -157,8 +128,9 @@ void run(const Arguments &arguments)
     const KineticsFitResult result = FitKinetics(request);
     if (!result.fitted)
         throw Refusal{result.refusal};
-    for (const QString &warning : result.warnings)
-        Warn(QStringLiteral("fit-kinetics: ") + warning);
+    if (format != Format::Text || arguments.has("curves"))
+        for (const QString &warning : result.warnings)
+            Warn(QStringLiteral("fit-kinetics: ") + warning);
     std::string out;
     if (arguments.has("curves"))
         out = CurvesCsv(result, request.units, 201);
@@ -167,7 +139,7 @@ void run(const Arguments &arguments)
     else if (format == Format::Json)
         out = json(result).toStdString();
     else
-        out = text(result, request).toStdString();
+        out = ReportText(result, request.units).toStdString();
     OutputStream stream(arguments.value("output"));
     stream.write(out);
     stream.commit();
@@ -190,7 +162,8 @@ const Subcommand &FitKineticsCommand()
             "asymptotic and profile-likelihood 95 % intervals (Kd's from a fit with Kd as\n"
             "a parameter), the half-time, each trace's own k_obs and residual SD.\n"
             "Warnings (one concentration, correlated constants, traces cut short, a\n"
-            "pseudo-first-order fit the exact model would move) go to standard error.\n"
+            "pseudo-first-order fit the exact model would move) end the text; with CSV\n"
+            "or the curves they go to standard error.\n"
             "--format csv gives one row per parameter (name, value, SE, low, high, unit),\n"
             "--curves the fitted curves.\n\n"
             "Example: vornish-cli fit-kinetics traces.csv --model exact --total-b 10nM\n",

@@ -129,6 +129,32 @@ QString ProfileText(const Fitting::ParameterEstimate &e)
     return low + QStringLiteral(" < ") + e.name + QStringLiteral(" < ") + high;
 }
 
+QString ReportText(const KineticsFitResult &result, const Units &units)
+{
+    QString out = QStringLiteral("Model: ") + ModelName(result.model->options().model) + QLatin1Char('\n');
+    for (const Fitting::ParameterEstimate &e : result.constants) {
+        out += QStringLiteral("%1 %2, SE %3\n    95 % asymptotic: %4 to %5\n")
+                   .arg(e.name + QLatin1Char(':'), quantity(e.value, e.unit), number(e.se), number(e.low),
+                        number(e.high));
+        if (e.profile.computed)
+            out += QStringLiteral("    95 % profile: ") + ProfileText(e) + QLatin1Char('\n');
+    }
+    if (result.rateCorrelation != 0.0)
+        out += QStringLiteral("Correlation of the rate constants: ") + number(result.rateCorrelation)
+               + QLatin1Char('\n');
+    out += QStringLiteral("Residual SD: %1 (df %2)\n").arg(number(result.fit.residualSD)).arg(result.fit.df);
+    for (const TraceSummary &t : result.traces) {
+        out += QStringLiteral("Trace at %1: residual SD %2")
+                   .arg(quantity(t.concentration, units.concentration), number(t.residualSD));
+        if (t.kObsFitted)
+            out += QStringLiteral(", k_obs alone %1").arg(quantity(t.kObs, units.time + QStringLiteral("-1")));
+        out += QLatin1Char('\n');
+    }
+    for (const QString &warning : result.warnings)
+        out += QStringLiteral("Warning: ") + warning + QLatin1Char('\n');
+    return out;
+}
+
 std::string ParametersCsv(const KineticsFitResult &result)
 {
     std::string out = CsvText::record({QStringLiteral("Parameter"), QStringLiteral("Value"), QStringLiteral("SE"),

@@ -29,6 +29,12 @@ QString DepletionText(double largest, double residualSD, double kdApproximate, d
 // (or 0) on a side the data do not bound.
 QString ProfileText(const Fitting::ParameterEstimate &e);
 
+// The fit as a lab reads it, for the window, the report and the command
+// line: the model, each constant with its SE and intervals, the correlation
+// of the rate constants, the residual SD and df, each trace's own k_obs and
+// residual SD, then the warnings.
+QString ReportText(const KineticsFitResult &result, const Units &units);
+
 // One row per constant and per signal parameter: name, value, SE, low,
 // high, unit; low and high are the profile interval where there is one,
 // the asymptotic one otherwise (an open side empty).

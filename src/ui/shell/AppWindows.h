@@ -10,6 +10,7 @@ class frmDynVornish;
 class frmDynamVnTlAssistant;
 class frm_dbResults_DynamVn;
 class frmKinetics;
+class frmKineticsFit;
 class frmWaiting;
 class frmGraph;
 class frmOptions;
@@ -32,6 +33,7 @@ struct AppWindows
     frmDynamVnTlAssistant *dynamicAssistant = nullptr;
     frm_dbResults_DynamVn *results = nullptr;
     frmKinetics *kinetics = nullptr;
+    frmKineticsFit *kineticsFit = nullptr;
     frmWaiting *waiting = nullptr;
     frmGraph *graph = nullptr;
     frmOptions *options = nullptr;

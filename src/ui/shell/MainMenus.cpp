@@ -85,6 +85,8 @@ void frmVn_Main::BuildMenus()
         if (frmKinetics *kinetics = appWindows().kinetics)
             kinetics->ShowSummary();
     });
+    connect(addItem(tools, "mnuKineticsFit", QStringLiteral("Kinetics &Fit...")), &QAction::triggered, this,
+            &frmVn_Main::mnuKineticsFit_Click);
     connect(addItem(tools, "mnuScatchard", QStringLiteral("&Scatchard Analysis...")), &QAction::triggered, this,
             &frmVn_Main::mnuScatchard_Click);
     addBar(tools, "mnuEquiBar1");
@@ -178,6 +180,7 @@ void frmVn_Main::BuildToolBar()
         {"Vornish", "Equilibrium Tool"},
         {"Scatchard Analysis", "Scatchard Analysis Tool"},
         {"DynamVn", "Dynamic Equilibrium Tool"},
+        {"Kinetics Fit", "Kinetics Fit"},
     };
     for (const Button &b : buttons) {
         const QString key = QLatin1String(b.key);

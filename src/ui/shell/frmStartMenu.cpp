@@ -11,7 +11,7 @@
 namespace {
 
 constexpr double kWidth = 5415;
-constexpr double kHeight = 3210;
+constexpr double kHeight = 4200;
 
 QToolButton *addTool(QGridLayout *grid, int row, const char *name, const QString &pictureKey, const QString &tip,
                      const QString &heading, const QString &description)
@@ -64,7 +64,13 @@ frmStartMenu::frmStartMenu(frmVn_Main *mainWindow)
                          QStringLiteral("Click here to perform real time simulation of equilibria"),
                          QStringLiteral("Dynamic Equilibrium Tool "),
                          QStringLiteral("Perform a simulation of a real time dynamic equilibrium."));
+    cmdKineticsFit = addTool(grid, 3, "cmdKineticsFit", QStringLiteral("Kinetics Fit"),
+                             QStringLiteral("Click here to fit rate constants to measured time courses"),
+                             QStringLiteral("Kinetics Fit"),
+                             QStringLiteral("Fit k_ass, k_diss and Kd globally to measured association and "
+                                            "dissociation traces."));
     setWidget(content);
+    connect(cmdKineticsFit, &QToolButton::clicked, this, &frmStartMenu::cmdKineticsFit_Click);
     connect(cmdVnTl, &QToolButton::clicked, this, &frmStartMenu::cmdVnTl_Click);
     connect(cmdScatchTl, &QToolButton::clicked, this, &frmStartMenu::cmdScatchTl_Click);
     connect(cmdDynamVn, &QToolButton::clicked, this, &frmStartMenu::cmdDynamVn_Click);
@@ -93,5 +99,11 @@ void frmStartMenu::cmdScatchTl_Click()
 void frmStartMenu::cmdDynamVn_Click()
 {
     m_main->mnuDynamVn_Click();
+    hide();
+}
+
+void frmStartMenu::cmdKineticsFit_Click()
+{
+    m_main->mnuKineticsFit_Click();
     hide();
 }

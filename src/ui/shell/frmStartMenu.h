@@ -6,7 +6,7 @@ class QLabel;
 class QToolButton;
 class frmVn_Main;
 
-// "Tool menu": three picture buttons that open the tools.
+// "Tool menu": picture buttons that open the tools.
 class frmStartMenu : public ChildWindow
 {
     Q_OBJECT
@@ -17,10 +17,12 @@ public:
     QToolButton *cmdVnTl = nullptr;
     QToolButton *cmdScatchTl = nullptr;
     QToolButton *cmdDynamVn = nullptr;
+    QToolButton *cmdKineticsFit = nullptr;
 
     void cmdVnTl_Click();
     void cmdScatchTl_Click();
     void cmdDynamVn_Click();
+    void cmdKineticsFit_Click();
 
     // Centred horizontally on the main window, a third of the way down.
     void Form_Load();

@@ -14,6 +14,7 @@
 #include "graphing/PrinterPage.h"
 #include "graphing/frmGraph.h"
 #include "graphing/frmOptions.h"
+#include "kineticsfit/frmKineticsFit.h"
 #include "platform/ClipboardCommands.h"
 #include "platform/DocumentLauncher.h"
 #include "platform/Messages.h"
@@ -128,6 +129,13 @@ void frmVn_Main::CreateChildWindows()
     AddChild(w.results);
     w.kinetics = new frmKinetics();
     AddChild(w.kinetics);
+    w.kineticsFit = new frmKineticsFit();
+    AddChild(w.kineticsFit);
+    connect(w.kineticsFit, &frmKineticsFit::simulateRequested, this, [this](double kAss, double kd) {
+        mnuDynamVn_Click();
+        if (frmDynVornish *wizard = appWindows().dynamic)
+            wizard->FillRateConstants(kAss, kd);
+    });
     w.waiting = new frmWaiting();
     AddChild(w.waiting);
     w.graph = new frmGraph();
@@ -193,6 +201,12 @@ void frmVn_Main::mnuScatchard_Click()
 void frmVn_Main::mnuDynamVn_Click()
 {
     OpenTool(appWindows().dynamic, {appWindows().vornishAssistant, appWindows().scatchardAssistant});
+}
+
+void frmVn_Main::mnuKineticsFit_Click()
+{
+    if (frmKineticsFit *fit = appWindows().kineticsFit)
+        fit->ShowWindow();
 }
 
 void frmVn_Main::mnuFileNew_Click()
@@ -273,6 +287,8 @@ void frmVn_Main::tbToolBar_ButtonClick(const QString &key)
         mnuEditPaste_Click();
     else if (key == QLatin1String("Vornish"))
         mnuVnVornish_Click();
+    else if (key == QLatin1String("Kinetics Fit"))
+        mnuKineticsFit_Click();
     else if (key == QLatin1String("Scatchard Analysis"))
         mnuScatchard_Click();
     else if (key == QLatin1String("DynamVn"))

@@ -45,6 +45,7 @@ public:
     void mnuVnVornish_Click();
     void mnuScatchard_Click();
     void mnuDynamVn_Click();
+    void mnuKineticsFit_Click();
 
     void mnuFileNew_Click();
     void mnuFilePrint_Click();
