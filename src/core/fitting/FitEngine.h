@@ -38,8 +38,8 @@ struct ParameterEstimate
     QString name, unit;
     bool fixed = false;
     double value = 0.0;
-    double se = 0.0;               // from s^2 (J'WJ)^-1; 0 when fixed
-    double low = 0.0, high = 0.0;  // asymptotic: value -/+ t * se
+    double se = 0.0;              // from s^2 (J'WJ)^-1; 0 when fixed
+    double low = 0.0, high = 0.0; // asymptotic: value -/+ t * se
     ProfileInterval profile;
 };
 
@@ -47,29 +47,34 @@ struct FitResult
 {
     enum Outcome {
         Fitted,
-        TooFewPoints,   // no more points than free parameters
-        NotFinite,      // an x, y or weight that is not a finite number (or a weight <= 0)
-        NotConverged,   // the iteration did not reach a minimum
-        OutOfBounds,    // an estimate outside its parameter's bounds (boundParameter says which)
-        Singular,       // the parameters cannot be told apart (J'WJ not invertible)
+        TooFewPoints, // no more points than free parameters
+        NotFinite,    // an x, y or weight that is not a finite number (or a weight <= 0)
+        NotConverged, // the iteration did not reach a minimum
+        OutOfBounds,  // an estimate outside its parameter's bounds (boundParameter says which)
+        Singular,     // the parameters cannot be told apart (J'WJ not invertible)
     };
     Outcome outcome = TooFewPoints;
     int boundParameter = -1; // for OutOfBounds: index into parameters
+    // Where the iteration stopped, for every outcome after it ran (empty
+    // when the data were refused before): a caller can tell a parameter
+    // that ran off from one that did not converge.
+    std::vector<double> lastValues;
 
     // Every field below holds a value only when outcome is Fitted.
-    std::vector<ParameterEstimate> parameters; // in the model's order, fixed ones too
-    std::vector<int> freeIndex;                // the model indices of the free parameters
-    std::vector<double> covariance;            // free x free, row-major
-    std::vector<double> correlation;           // free x free, row-major
-    std::vector<std::vector<double>> fitted;   // per set, per point: the curve
+    std::vector<ParameterEstimate> parameters;  // in the model's order, fixed ones too
+    std::vector<int> freeIndex;                 // the model indices of the free parameters
+    std::vector<double> covariance;             // free x free, row-major
+    std::vector<double> correlation;            // free x free, row-major
+    std::vector<std::vector<double>> fitted;    // per set, per point: the curve
     std::vector<std::vector<double>> residuals; // per set, per point: y - curve
     std::vector<std::vector<double>> weights;   // per set, per point: the weights used
-    double residualSS = 0.0;                   // weighted sum of squares
-    double residualSD = 0.0;                   // sqrt(residualSS / df)
-    double rSquared = 0.0;                     // 1 - residualSS / weighted total SS about the weighted mean
-    double aicc = 0.0;                         // n ln(SS/n) + 2K + 2K(K+1)/(n-K-1), K = free parameters + 1
-    int points = 0, df = 0;                    // df = points - free parameters
-    double t = 0.0;                            // two-sided Student t for df at the confidence
+    double residualSS = 0.0;                    // weighted sum of squares
+    double residualSD = 0.0;                    // sqrt(residualSS / df)
+    double rSquared = 0.0;                      // 1 - residualSS / weighted total SS about the weighted mean
+    double aicc = 0.0;                          // n ln(SS/n) + 2K + 2K(K+1)/(n-K-1), K = free parameters + 1
+    bool hasAicc = false;                       // false for a perfect fit or too few points (n <= K + 1)
+    int points = 0, df = 0;                     // df = points - free parameters
+    double t = 0.0;                             // two-sided Student t for df at the confidence
     int evaluations = 0;
 
     double value(int parameter) const { return parameters[size_t(parameter)].value; }

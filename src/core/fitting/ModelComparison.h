@@ -14,7 +14,9 @@ struct ModelComparison
     bool nested = false;
     double f = 0.0, p = 1.0; // p: the chance of so large an F if the simpler model were right
 
-    // AICc: the difference (second - first) and the probability that each is right.
+    // AICc: the difference (second - first) and the probability that each
+    // is right; not available when either fit has no AICc.
+    bool aiccAvailable = false;
     double deltaAicc = 0.0;
     double probabilityFirst = 0.5, probabilitySecond = 0.5;
 

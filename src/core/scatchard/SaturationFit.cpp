@@ -1,9 +1,6 @@
 #include "scatchard/SaturationFit.h"
 
-#include "scatchard/StudentQuantile.h"
-
-#include <Eigen/Dense>
-#include <unsupported/Eigen/NonLinearOptimization>
+#include "fitting/FitEngine.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,50 +12,62 @@ namespace {
 // within a tenth of a percent over the data: they show no saturation.
 constexpr double unboundedKdFactor = 1e3;
 
-// Residuals model - Bound and their analytic derivatives in (Bmax, Kd),
-// as the solver asks for them.
-struct SaturationResiduals
+constexpr int bmaxIndex = 0, kdIndex = 1;
+
+// Bound = Bmax * Free / (Kd + Free) with its analytic derivatives.
+class OneSiteCurve : public Fitting::FitModel
 {
-    const std::vector<double> &free;
-    const std::vector<double> &bound;
-
-    int values() const { return int(free.size()); }
-
-    int operator()(const Eigen::VectorXd &p, Eigen::VectorXd &residuals) const
+public:
+    explicit OneSiteCurve(const SaturationStart &start)
+        : start_(start)
     {
-        for (size_t i = 0; i < free.size(); ++i)
-            residuals[Eigen::Index(i)] = p[0] * free[i] / (p[1] + free[i]) - bound[i];
-        return residuals.allFinite() ? 0 : -1;
     }
 
-    int df(const Eigen::VectorXd &p, Eigen::MatrixXd &jacobian) const
+    std::vector<Fitting::FitParameter> parameters() const override
     {
-        for (size_t i = 0; i < free.size(); ++i) {
-            const double denominator = p[1] + free[i];
-            jacobian(Eigen::Index(i), 0) = free[i] / denominator;
-            jacobian(Eigen::Index(i), 1) = -p[0] * free[i] / (denominator * denominator);
+        Fitting::FitParameter bmax{QStringLiteral("Bmax"), start_.bmax};
+        Fitting::FitParameter kd{QStringLiteral("Kd"), start_.kd};
+        bmax.lower = kd.lower = 0.0;
+        return {bmax, kd};
+    }
+
+    bool value(int, double free, const std::vector<double> &p, double &y, double *gradient) const override
+    {
+        const double denominator = p[kdIndex] + free;
+        y = p[bmaxIndex] * free / denominator;
+        if (gradient) {
+            gradient[bmaxIndex] = free / denominator;
+            gradient[kdIndex] = -p[bmaxIndex] * free / (denominator * denominator);
         }
-        return jacobian.allFinite() ? 0 : -1;
+        return true;
     }
+
+private:
+    SaturationStart start_;
 };
 
-bool converged(Eigen::LevenbergMarquardtSpace::Status status)
+// Bound's best multiple of Free / (Kd + Free) for a fixed Kd, and the
+// residual sum of squares it leaves: the curve is linear in Bmax.
+double bestBmax(const std::vector<double> &free, const std::vector<double> &bound, double kd)
 {
-    using namespace Eigen::LevenbergMarquardtSpace;
-    // 6 to 8: the tolerances are below what double precision can still
-    // improve, that is at the minimum too.
-    switch (status) {
-    case RelativeReductionTooSmall:
-    case RelativeErrorTooSmall:
-    case RelativeErrorAndReductionTooSmall:
-    case CosinusTooSmall:
-    case FtolTooSmall:
-    case XtolTooSmall:
-    case GtolTooSmall:
-        return true;
-    default:
-        return false;
+    double gy = 0, gg = 0;
+    for (size_t i = 0; i < free.size(); ++i) {
+        const double g = free[i] / (kd + free[i]);
+        gy += g * bound[i];
+        gg += g * g;
     }
+    return gy / gg;
+}
+
+double residualSSAt(const std::vector<double> &free, const std::vector<double> &bound, double kd)
+{
+    const double bmax = bestBmax(free, bound, kd);
+    double ss = 0;
+    for (size_t i = 0; i < free.size(); ++i) {
+        const double r = bound[i] - bmax * free[i] / (kd + free[i]);
+        ss += r * r;
+    }
+    return ss;
 }
 
 bool allEqual(const std::vector<double> &values)
@@ -69,6 +78,17 @@ bool allEqual(const std::vector<double> &values)
 bool allPositive(const std::vector<double> &values)
 {
     return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v) && v > 0; });
+}
+
+ProfileInterval kdInterval(const Fitting::ProfileInterval &profile)
+{
+    ProfileInterval interval;
+    interval.low = profile.openBelow ? 0.0 : profile.low;
+    if (profile.openAbove)
+        interval.kind = ProfileInterval::OpenAbove;
+    else
+        interval.high = profile.high;
+    return interval;
 }
 
 } // namespace
@@ -86,40 +106,6 @@ SaturationFit::Outcome CheckSaturationData(const std::vector<double> &free, cons
     return SaturationFit::Fitted;
 }
 
-namespace {
-
-// The standard errors from s^2 (J'J)^-1, with J'J scaled to unit diagonal
-// first so that its inverse keeps its digits whatever the units.
-bool standardErrors(const Eigen::MatrixXd &jacobian, double variance, SaturationFit &fit)
-{
-    const Eigen::Matrix2d normal = jacobian.transpose() * jacobian;
-    const Eigen::Vector2d scale = normal.diagonal().cwiseSqrt();
-    if (!(scale.minCoeff() > 0))
-        return false;
-    const Eigen::Matrix2d scaled = scale.cwiseInverse().asDiagonal() * normal * scale.cwiseInverse().asDiagonal();
-    const double determinant = 1.0 - scaled(0, 1) * scaled(1, 0);
-    if (!(determinant > 0))
-        return false;
-    // The diagonal of the inverse of [[1, r], [r, 1]] is 1 / (1 - r^2).
-    fit.seBmax = std::sqrt(variance / determinant) / scale[0];
-    fit.seKd = std::sqrt(variance / determinant) / scale[1];
-    return std::isfinite(fit.seBmax) && std::isfinite(fit.seKd);
-}
-
-double totalSS(const std::vector<double> &values)
-{
-    double mean = 0;
-    for (double v : values)
-        mean += v;
-    mean /= double(values.size());
-    double sum = 0;
-    for (double v : values)
-        sum += (v - mean) * (v - mean);
-    return sum;
-}
-
-} // namespace
-
 bool StartFromScatchardLine(double intercept, double slope, SaturationStart &start)
 {
     const double kd = -1.0 / slope;
@@ -135,14 +121,14 @@ SaturationStart StartFromData(const std::vector<double> &free, const std::vector
     const auto [lowest, highest] = std::minmax_element(free.begin(), free.end());
     const double first = *lowest / 100, last = *highest * 100;
     constexpr int steps = 80;
-    SaturationStart best{first, ProfileBmax(free, bound, first)};
-    double bestSS = ProfileResidualSS(free, bound, first);
+    SaturationStart best{first, bestBmax(free, bound, first)};
+    double bestSS = residualSSAt(free, bound, first);
     for (int i = 1; i <= steps; ++i) {
         const double kd = first * std::pow(last / first, double(i) / steps);
-        const double ss = ProfileResidualSS(free, bound, kd);
+        const double ss = residualSSAt(free, bound, kd);
         if (ss < bestSS) {
             bestSS = ss;
-            best = {kd, ProfileBmax(free, bound, kd)};
+            best = {kd, bestBmax(free, bound, kd)};
         }
     }
     return best;
@@ -156,52 +142,41 @@ SaturationFit FitSaturationCurve(const std::vector<double> &free, const std::vec
     if (fit.outcome != SaturationFit::Fitted)
         return fit;
 
-    SaturationResiduals residuals{free, bound};
-    Eigen::LevenbergMarquardt<SaturationResiduals> solver(residuals);
-    solver.parameters.ftol = 1e-15;
-    solver.parameters.xtol = 1e-15;
-    solver.parameters.maxfev = 2000;
-    Eigen::VectorXd p(2);
-    p << start.bmax, start.kd;
-    const auto status = solver.minimize(p);
-    fit.evaluations = int(solver.nfev);
-
+    const Fitting::FitResult result = Fitting::Fit(OneSiteCurve(start), {{free, bound, {}}});
+    fit.evaluations = result.evaluations;
     const double highestFree = *std::max_element(free.begin(), free.end());
-    if (std::isfinite(p[1]) && std::fabs(p[1]) > unboundedKdFactor * highestFree) {
+    if (!result.lastValues.empty() && std::isfinite(result.lastValues[kdIndex])
+        && std::fabs(result.lastValues[kdIndex]) > unboundedKdFactor * highestFree) {
         fit.outcome = SaturationFit::Unbounded;
         return fit;
     }
-    if (!converged(status) || !p.allFinite()) {
-        fit.outcome = SaturationFit::NotConverged;
-        return fit;
-    }
-    if (p[0] <= 0 || p[1] <= 0) {
+    switch (result.outcome) {
+    case Fitting::FitResult::Fitted:
+        break;
+    case Fitting::FitResult::OutOfBounds:
         fit.outcome = SaturationFit::NegativeEstimate;
         return fit;
-    }
-
-    fit.bmax = p[0];
-    fit.kd = p[1];
-    fit.df = int(free.size()) - 2;
-    Eigen::VectorXd r(free.size());
-    Eigen::MatrixXd jacobian(free.size(), 2);
-    residuals(p, r);
-    residuals.df(p, jacobian);
-    fit.residualSS = r.squaredNorm();
-    fit.residualSD = std::sqrt(fit.residualSS / fit.df);
-    fit.rSquared = 1.0 - fit.residualSS / totalSS(bound);
-    if (!standardErrors(jacobian, fit.residualSD * fit.residualSD, fit)) {
+    default:
         fit.outcome = SaturationFit::NotConverged;
         return fit;
     }
 
-    fit.t = TwoSidedStudentT(0.95, fit.df);
-    fit.kdLow = fit.kd - fit.t * fit.seKd;
-    fit.kdHigh = fit.kd + fit.t * fit.seKd;
-    fit.bmaxLow = fit.bmax - fit.t * fit.seBmax;
-    fit.bmaxHigh = fit.bmax + fit.t * fit.seBmax;
-    fit.kdProfile = ProfileKdInterval(free, bound, fit.kd, ProfileResidualSS(free, bound, fit.kd),
-                                      1.0 + fit.t * fit.t / fit.df);
+    const Fitting::ParameterEstimate &bmax = result.parameters[bmaxIndex];
+    const Fitting::ParameterEstimate &kd = result.parameters[kdIndex];
+    fit.bmax = bmax.value;
+    fit.kd = kd.value;
+    fit.seBmax = bmax.se;
+    fit.seKd = kd.se;
+    fit.residualSS = result.residualSS;
+    fit.residualSD = result.residualSD;
+    fit.rSquared = result.rSquared;
+    fit.df = result.df;
+    fit.t = result.t;
+    fit.kdLow = kd.low;
+    fit.kdHigh = kd.high;
+    fit.bmaxLow = bmax.low;
+    fit.bmaxHigh = bmax.high;
+    fit.kdProfile = kdInterval(kd.profile);
     return fit;
 }
 

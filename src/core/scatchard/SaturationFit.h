@@ -73,14 +73,4 @@ SaturationFit::Outcome CheckSaturationData(const std::vector<double> &free, cons
 SaturationFit FitSaturationCurve(const std::vector<double> &free, const std::vector<double> &bound,
                                  const SaturationStart &start);
 
-// The best Bmax for a fixed Kd (linear least squares) and the residual sum
-// of squares it leaves: the profile of the residual sum of squares in Kd.
-double ProfileBmax(const std::vector<double> &free, const std::vector<double> &bound, double kd);
-double ProfileResidualSS(const std::vector<double> &free, const std::vector<double> &bound, double kd);
-
-// The profile interval around the best Kd, whose residual sum of squares
-// is minSS, for the limit factor 1 + t^2 / df.
-ProfileInterval ProfileKdInterval(const std::vector<double> &free, const std::vector<double> &bound, double kd,
-                                  double minSS, double limitFactor);
-
 } // namespace modStatistics
