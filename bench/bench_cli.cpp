@@ -2,7 +2,8 @@
 // user runs it: its wall time, and its peak memory next to a run of 10,000
 // intervals (streaming keeps the two alike). And the data-file reader:
 // scatchard over 1,000,000 pairs from a file and from standard input (the
-// two alike), and over 100 MB of blank lines (time and memory bounded).
+// two alike), and over 100 MB of blank lines (time and memory bounded). And
+// fit's batch mode over 10,000 sets of 12 points.
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -65,6 +66,38 @@ bool writeFile(const QString &path, const QByteArray &line, int count)
     return true;
 }
 
+// fit in batch mode: sets of 12 points (free, bound), a "set" column, one
+// process for all of them; the sets fitted per second.
+bool fitBatch(const QString &file, int sets, double &perSecond)
+{
+    QFile data(file);
+    if (!data.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray text("set,free,bound\n");
+    const double x[] = {0.5, 1, 2, 3, 5, 7.5, 10, 15, 20, 30, 45, 60};
+    for (int set = 0; set < sets; ++set) {
+        const double kd = 2 + set % 17, bmax = 100 + set % 31;
+        for (int i = 0; i < 12; ++i) {
+            const double wobble = ((set * 7 + i * 13) % 11 - 5) * 0.01;
+            text += QByteArray::number(set) + ',' + QByteArray::number(x[i]) + ','
+                    + QByteArray::number(bmax * x[i] / (kd + x[i]) * (1 + wobble), 'g', 10) + '\n';
+        }
+    }
+    if (data.write(text) != text.size())
+        return false;
+    data.close();
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QElapsedTimer clock;
+    clock.start();
+    process.start(QStringLiteral(VORNISH_CLI), {"fit", "--columns", "free,bound", "--format", "csv", file});
+    const bool ok = process.waitForFinished(-1) && process.exitStatus() == QProcess::NormalExit
+                    && process.exitCode() == 0;
+    perSecond = sets / (clock.nsecsElapsed() * 1e-9);
+    return ok;
+}
+
 // The largest peak resident size of the children waited for so far.
 double childrenPeakMegabytes()
 {
@@ -80,6 +113,11 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QTemporaryDir folder;
     double seconds = 0;
+
+    double setsPerSecond = 0;
+    if (!fitBatch(folder.filePath("sets.csv"), 10000, setsPerSecond))
+        return 1;
+    std::printf("cli_fit_batch_sets_per_s: %.0f sets/s\n", setsPerSecond);
 
     const QString pairs = folder.filePath("pairs.csv"), blank = folder.filePath("blank.csv");
     if (!writeFile(pairs, QByteArray(), 1000000) || !writeFile(blank, "\n", 100 << 20))

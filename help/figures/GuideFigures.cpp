@@ -8,22 +8,27 @@
 #include "dynamic/frmKinetics.h"
 #include "dynamic/frm_dbResults_DynamVn.h"
 #include "equilibrium/frmVornish.h"
+#include "fitting/FitDataTable.h"
+#include "fitting/FitResultsPanel.h"
 #include "graphing/frmGraph.h"
 #include "graphing/frmOptions.h"
 #include "kineticsfit/frmKineticsFit.h"
 #include "platform/EditableGrid.h"
 #include "printing/frmPrintOptions.h"
+#include "scatchard/frmSaturation.h"
 #include "scatchard/frmScatchard.h"
 #include "shell/frmStartMenu.h"
 #include "shell/frmVn_Main.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
 
 #include <random>
 #include <stdexcept>
@@ -41,6 +46,7 @@ QStringList GuideFigures::makeAll()
         toolMenu();
         titration();
         scatchardExample();
+        saturationExample();
         optionsWindow();
         demonstrationWizard();
         demonstrationRun();
@@ -108,6 +114,36 @@ void GuideFigures::titration()
     expectText(tool.txtA->text(), QStringLiteral("2.701562"), QStringLiteral("titration"));
     expectText(tool.txtAB->text(), QStringLiteral("7.298438"), QStringLiteral("titration"));
     save(m_main, QStringLiteral("titration.png"));
+}
+
+// Triplicate total and nonspecific binding fitted together, the results and residuals beside the tables.
+void GuideFigures::saturationExample()
+{
+    m_main.mnuSaturation_Click();
+    frmSaturation &tool = window<frmSaturation>();
+    const QList<QStringList> total = {{"0.5", "26.9", "24.5", "25.6"},   {"1", "44.9", "47.0", "45.2"},
+                                      {"2", "73.2", "72.8", "69.7"},     {"3", "92.1", "94.6", "87.3"},
+                                      {"5", "123.9", "122.8", "120.1"},  {"7.5", "149.9", "142.1", "146.9"},
+                                      {"10", "162.7", "158.0", "162.1"}, {"15", "189.9", "189.7", "186.7"},
+                                      {"20", "207.1", "210.0", "214.8"}, {"30", "244.3", "241.9", "245.0"},
+                                      {"45", "279.4", "283.0", "279.7"}, {"60", "316.6", "315.2", "312.7"}};
+    const QList<QStringList> nonspecific = {{"0.5", "10.8", "7.0", "14.2"},  {"1", "13.2", "11.4", "13.0"},
+                                            {"2", "15.8", "14.2", "14.5"},   {"3", "17.6", "16.5", "14.5"},
+                                            {"5", "18.5", "19.3", "18.9"},   {"7.5", "21.4", "25.2", "26.9"},
+                                            {"10", "30.5", "29.5", "29.5"},  {"15", "40.5", "41.3", "41.2"},
+                                            {"20", "48.2", "50.9", "49.3"},  {"30", "71.5", "69.9", "70.8"},
+                                            {"45", "98.3", "99.3", "102.1"}, {"60", "127.7", "130.4", "130.3"}};
+    tool.flgBinding->enterCells(total);
+    tool.flgNonspecific->enterCells(nonspecific);
+    tool.cmbModel->setCurrentIndex(tool.cmbModel->findText(QStringLiteral("One site, total and nonspecific")));
+    tool.cmdFit_Click();
+    m_main.mnuWindowsDocking_Click();
+    tool.showInFront();
+    const QString scene = QStringLiteral("saturation example");
+    expectMessages({}, scene);
+    const QTableWidgetItem *kd = tool.fitResults->tblParameters->item(1, 1);
+    expectText(kd ? kd->text() : QString(), QStringLiteral("KD_TEXT"), scene);
+    save(m_main, QStringLiteral("saturation-example.png"));
 }
 
 // The four measurements of the Scatchard example, analysed, beside their plot.

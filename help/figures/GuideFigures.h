@@ -23,6 +23,7 @@ private:
     void toolMenu();
     void titration();
     void scatchardExample();
+    void saturationExample();
     void demonstrationWizard();
     void demonstrationRun();
     void optionsWindow();

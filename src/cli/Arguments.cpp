@@ -43,7 +43,10 @@ Arguments::Arguments(const QStringList &arguments, const std::vector<Option> &op
             throw UsageError{
                 QStringLiteral("unknown option %1").arg(Messages::quoted(argument.left(equals < 0 ? -1 : equals)))};
         QString value;
-        if (!option->valueName) {
+        if (option->optionalValue) {
+            if (equals >= 0)
+                value = argument.mid(equals + 1);
+        } else if (!option->valueName) {
             if (equals >= 0)
                 throw UsageError{QStringLiteral("option '--%1' takes no value").arg(name)};
         } else if (equals >= 0) {
@@ -89,7 +92,9 @@ QString OptionsHelp(const std::vector<Option> &options)
     QStringList left, right;
     for (const Option &o : options) {
         QString synopsis = QStringLiteral("--") + QLatin1String(o.name);
-        if (o.valueName)
+        if (o.optionalValue)
+            synopsis += QStringLiteral("[=") + QLatin1String(o.valueName) + QLatin1Char(']');
+        else if (o.valueName)
             synopsis += QLatin1Char(' ') + QLatin1String(o.valueName);
         left << synopsis;
         right << QString::fromUtf8(o.help);

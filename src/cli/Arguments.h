@@ -17,6 +17,8 @@ struct Option
     const char *valueName; // e.g. "CONC"; nullptr for a flag
     const char *help;      // one line
     bool repeatable = false;
+    // A flag that may carry a value as "--name=value" only (valueName names it).
+    bool optionalValue = false;
 };
 
 class Arguments

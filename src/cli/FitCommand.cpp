@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 #include "cli/CommonOptions.h"
 #include "cli/Failures.h"
+#include "cli/FitModels.h"
 #include "cli/PairsFile.h"
 #include "cli/ScatchardReport.h"
 #include "cli/Subcommand.h"
@@ -153,6 +154,8 @@ QString compared(const ScatchardReport &line, const SaturationFit &fit, const QS
 
 void run(const Arguments &arguments)
 {
+    if (WantsModelFit(arguments))
+        return RunModelFit(arguments);
     const Unit unit = UnitOf(arguments);
     const Format format = FormatOf(arguments, Format::Text);
     const bool header = !arguments.has("no-header");
@@ -203,11 +206,33 @@ const Subcommand &FitCommand()
             "no convergence, a negative or unbounded Kd or Bmax) are refused in words.\n"
             "With --compare the Scatchard analysis comes first, with the line's X\n"
             "intercept as its Bmax.\n\n"
-            "Example: vornish-cli fit --compare binding.csv\n",
+            "With --model, --weight, --nonspecific, --sites, --columns or --compare=MODEL\n"
+            "it fits a saturation model instead: one-site, total-ns (total binding with\n"
+            "the nonspecific binding of --nonspecific FILE, fitted together), two-site,\n"
+            "hill or depletion (X is the total ligand added; --sites holds the binding\n"
+            "sites, fitted when not given). With --columns free,bound each line holds X\n"
+            "(free ligand) and one to six replicate Y values (blanks allowed), each\n"
+            "replicate a point of the fit. It prints every parameter with its SE, its\n"
+            "asymptotic and profile 95 % intervals and unit, the residual SD and sum of\n"
+            "squares, R squared, AICc and df (CSV: one row per parameter: name, value,\n"
+            "SE, low, high, unit). --compare=MODEL fits a second model to the same data\n"
+            "and says which one the data support (F test for nested models, AICc).\n"
+            "A header naming a \"set\" column makes a batch: one result row per set\n"
+            "(asymptotic intervals), thousands of sets in one run.\n\n"
+            "Example: vornish-cli fit --compare binding.csv\n"
+            "         vornish-cli fit --columns free,bound --compare=two-site data.csv\n",
             {},
             1,
         };
-        s.options.push_back({"compare", nullptr, "Print the Scatchard analysis of the same pairs too."});
+        s.options.push_back({"compare", "MODEL",
+                             "Print the Scatchard analysis of the same pairs too; with =MODEL, fit that model too "
+                             "and compare.",
+                             false, true});
+        s.options.push_back({"model", "MODEL", "one-site, total-ns, two-site, hill or depletion (default one-site)."});
+        s.options.push_back({"weight", "W", "none, relative (1/Y^2) or poisson (1/Y) (default none)."});
+        s.options.push_back({"nonspecific", "FILE", "Nonspecific binding, in the columns of FILE (total-ns)."});
+        s.options.push_back({"sites", "CONC", "Binding-site concentration of the depletion model (fitted if absent)."});
+        s.options.push_back({"columns", "COLS", "free,bound (X and replicates) or bound,ratio (default)."});
         s.options.push_back(UnitOption());
         s.options.push_back(FormatOption("csv, json or text (default text)."));
         s.options.push_back(NoHeaderOption());

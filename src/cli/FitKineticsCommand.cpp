@@ -2,6 +2,7 @@
 #include "cli/CommonOptions.h"
 #include "cli/Failures.h"
 #include "cli/Subcommand.h"
+#include "exchange/FitResultsCsv.h"
 #include "kineticsfit/KineticsFit.h"
 #include "kineticsfit/KineticsFitTexts.h"
 #include "kineticsfit/TraceReader.h"
@@ -135,7 +136,7 @@ void run(const Arguments &arguments)
     if (arguments.has("curves"))
         out = CurvesCsv(result, request.units, 201);
     else if (format == Format::Csv)
-        out = ParametersCsv(result);
+        out = FitResultsCsv::ParameterRows(ReportedFit(result));
     else if (format == Format::Json)
         out = json(result).toStdString();
     else

@@ -389,6 +389,61 @@ private slots:
         QVERIFY(line.err.startsWith("vornish-cli: fit: Kd and Bmax grow without bound"));
     }
 
+    // The models' fit from X and replicate Y columns: Misra1d as (free,
+    // bound), a model compared, the CSV of one row per parameter, a batch of
+    // sets with one row each, and the refusals in words.
+    void fitModelsFromColumns()
+    {
+        const double x[] = {77.6,  114.9, 141.1, 190.8, 239.9, 289.0, 332.8,
+                            378.4, 434.8, 477.3, 536.8, 593.1, 689.1, 760.0};
+        const double y[] = {10.07, 14.73, 17.94, 23.93, 29.61, 35.18, 40.02,
+                            44.82, 50.76, 55.05, 61.01, 66.40, 75.47, 81.78};
+        QByteArray data("free,bound\n");
+        for (int i = 0; i < 14; ++i)
+            data += QByteArray::number(x[i], 'g', 17) + ',' + QByteArray::number(y[i], 'g', 17) + '\n';
+        const CliRun run = RunCli({"fit", "--columns", "free,bound", "--format", "json", "-"}, data);
+        QCOMPARE(run.exitCode, 0);
+        const QJsonObject fit = QJsonDocument::fromJson(run.out).object();
+        const QJsonArray parameters = fit["parameters"].toArray();
+        QCOMPARE(parameters[0].toObject()["name"].toString(), QStringLiteral("Bmax"));
+        QVERIFY(relativeError(parameters[0].toObject()["value"].toDouble(), 4.3736970754E+02) < 1e-8);
+        QVERIFY(relativeError(1 / parameters[1].toObject()["value"].toDouble(), 3.0227324449E-04) < 1e-8);
+        QVERIFY(relativeError(fit["residualSS"].toDouble(), 5.6419295283E-02) < 1e-8);
+
+        const CliRun csv = RunCli({"fit", "--columns", "free,bound", "--format", "csv", "-"}, data);
+        const QList<QByteArray> lines = csv.out.trimmed().split('\n');
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[0].trimmed(), QByteArray("Parameter,Value,SE,Low,High,Unit"));
+        QVERIFY(lines[1].startsWith("Bmax,437.3697"));
+
+        const CliRun compared = RunCli({"fit", "--columns", "free,bound", "--compare=two-site", "-"}, data);
+        QCOMPARE(compared.exitCode, 0);
+        QVERIFY2(compared.out.contains("The data support One site"), compared.out);
+
+        // Two sets in one run, one row each; a set that cannot be fitted says why in its row.
+        QByteArray batch("set,free,bound\n");
+        for (int i = 0; i < 14; ++i)
+            batch += "A," + QByteArray::number(x[i], 'g', 17) + ',' + QByteArray::number(y[i], 'g', 17) + '\n';
+        batch += "B,1,2\nB,2,3\n";
+        const CliRun sets = RunCli({"fit", "--columns", "free,bound", "--format", "csv", "-"}, batch);
+        QCOMPARE(sets.exitCode, 0);
+        const QList<QByteArray> rows = sets.out.trimmed().split('\n');
+        QCOMPARE(rows.size(), 3);
+        QVERIFY(rows[0].startsWith("set,Bmax,SE(Bmax),Bmax low,Bmax high,Kd,"));
+        QVERIFY(rows[1].startsWith("A,437.3697"));
+        QVERIFY(rows[2].startsWith("B,,,"));
+        QVERIFY(rows[2].contains("more data points"));
+
+        const CliRun unknown = RunCli({"fit", "--model", "three-site", "-"}, data);
+        QCOMPARE(unknown.exitCode, 2);
+        const CliRun noNonspecific = RunCli({"fit", "--columns", "free,bound", "--model", "total-ns", "-"}, data);
+        QCOMPARE(noNonspecific.exitCode, 1);
+        QVERIFY(noNonspecific.err.contains("enter the nonspecific binding too"));
+        const CliRun wide = RunCli({"fit", "--columns", "free,bound", "-"}, "1,2,3,4,5,6,7,8\n");
+        QCOMPARE(wide.exitCode, 1);
+        QVERIFY(wide.err.contains("line 1: at most 7 values"));
+    }
+
     // The samples are the engine's doubles, events and competitor
     // included; a long run without events ends at the closed-form
     // equilibrium, with A + [A/B] kept exactly.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exchange/TextLines.h"
+#include "exchange/DataLines.h"
 
 #include <QString>
 
@@ -28,7 +28,7 @@ class QIODevice;
 // of it.
 namespace PairsReader {
 
-inline constexpr std::size_t MaxLineLength = TextLines::MaxLineLength;
+inline constexpr std::size_t MaxLineLength = DataLines::MaxLineLength;
 
 struct Pair
 {

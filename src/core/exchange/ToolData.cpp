@@ -3,6 +3,8 @@
 #include <QHash>
 #include <QObject>
 
+#include <map>
+
 namespace ToolData {
 namespace {
 
@@ -17,6 +19,7 @@ struct Providers
     ScatchardRows scatchardRows;
     ScatchardEntry scatchardEntry;
     std::function<modVornish::ResultsTable()> shownTable;
+    std::map<Source, std::pair<std::function<void()>, std::function<void()>>> dataCommands; // export, open
 };
 
 Providers &providers()
@@ -58,6 +61,33 @@ bool EnterScatchardData(const QList<QStringList> &cells)
     if (!providers().scatchardEntry)
         return false;
     providers().scatchardEntry(cells);
+    return true;
+}
+
+void SetDataCommands(const QObject *window, Source source, std::function<void()> exportData,
+                     std::function<void()> openData)
+{
+    providers().dataCommands[source] = {std::move(exportData), std::move(openData)};
+    QObject::connect(window, &QObject::destroyed, [source] { providers().dataCommands.erase(source); });
+}
+
+bool ExportDataOf(Source source)
+{
+    const auto found = providers().dataCommands.find(source);
+    if (found == providers().dataCommands.end() || !found->second.first)
+        return false;
+    const std::function<void()> command = found->second.first; // the command may replace the registration
+    command();
+    return true;
+}
+
+bool OpenDataOf(Source source)
+{
+    const auto found = providers().dataCommands.find(source);
+    if (found == providers().dataCommands.end() || !found->second.second)
+        return false;
+    const std::function<void()> command = found->second.second;
+    command();
     return true;
 }
 

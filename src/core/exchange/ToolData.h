@@ -16,7 +16,7 @@ class QObject;
 // commands that read it know the tools' data, not their windows.
 namespace ToolData {
 
-enum class Source { None, Equilibrium, Scatchard, Dynamic, ResultsTable, Graph };
+enum class Source { None, Equilibrium, Scatchard, Dynamic, ResultsTable, Graph, Saturation };
 // A tool's own window, or a companion of it (an assistant) that exports the
 // tool's data but prints no report of its own.
 enum class Role { Tool, Companion };
@@ -43,6 +43,13 @@ void SetScatchardData(const QObject *window, ScatchardRows rows, ScatchardEntry 
 // No rows, and false for an entry, without a Scatchard window.
 QList<modStatistics::DataRowText> ScatchardDataRows();
 bool EnterScatchardData(const QList<QStringList> &cells);
+
+// A tool's own Export Data as CSV... and Open Data..., set by windows whose
+// data no other command reads; false without one.
+void SetDataCommands(const QObject *window, Source source, std::function<void()> exportData,
+                     std::function<void()> openData);
+bool ExportDataOf(Source source);
+bool OpenDataOf(Source source);
 
 // The results table the browser shows; table A without a browser.
 void SetShownResultsTable(const QObject *window, std::function<modVornish::ResultsTable()> shown);

@@ -57,7 +57,26 @@ void drawDashes(DrawingSurface &surface, const QLineF &line, double offset, QCol
         surface.drawPoint(line.p1() + shift, color);
 }
 
-void drawLegend(DrawingSurface &surface, double left, const QList<LegendEntry> &entries)
+} // namespace
+
+void PlotDashedLine(double x1, double y1, double x2, double y2, double xMin, double xMax, double yMin, double yMax,
+                    QColor color, short printerEcho)
+{
+    const auto twipsX = [&](double x) { return ScreenLeft + fault::divide((x - xMin) * PlotWidth, xMax - xMin); };
+    const auto twipsY = [&](double y) {
+        return PlotTop + PlotHeight - fault::divide((y - yMin) * PlotHeight, yMax - yMin);
+    };
+    QLineF line(fault::checkedFinite(twipsX(x1)), fault::checkedFinite(twipsY(y1)), fault::checkedFinite(twipsX(x2)),
+                fault::checkedFinite(twipsY(y2)));
+    if (!clipToPlotArea(line))
+        return;
+    if (DrawingSurface *picture = GraphSurface())
+        drawDashes(*picture, line, 0, color);
+    if (printerEcho != 0)
+        drawDashes(printerPage(), line, PrinterOffset, color);
+}
+
+void DrawLegend(DrawingSurface &surface, double left, const QList<LegendEntry> &entries)
 {
     surface.setFont(QStringLiteral("Arial"), 8, false);
     double textWidth = 0;
@@ -84,31 +103,12 @@ void drawLegend(DrawingSurface &surface, double left, const QList<LegendEntry> &
     surface.setFont(QStringLiteral("Arial"), 9, false);
 }
 
-} // namespace
-
-void PlotDashedLine(double x1, double y1, double x2, double y2, double xMin, double xMax, double yMin, double yMax,
-                    QColor color, short printerEcho)
-{
-    const auto twipsX = [&](double x) { return ScreenLeft + fault::divide((x - xMin) * PlotWidth, xMax - xMin); };
-    const auto twipsY = [&](double y) {
-        return PlotTop + PlotHeight - fault::divide((y - yMin) * PlotHeight, yMax - yMin);
-    };
-    QLineF line(fault::checkedFinite(twipsX(x1)), fault::checkedFinite(twipsY(y1)), fault::checkedFinite(twipsX(x2)),
-                fault::checkedFinite(twipsY(y2)));
-    if (!clipToPlotArea(line))
-        return;
-    if (DrawingSurface *picture = GraphSurface())
-        drawDashes(*picture, line, 0, color);
-    if (printerEcho != 0)
-        drawDashes(printerPage(), line, PrinterOffset, color);
-}
-
 void PlotLegend(const QList<LegendEntry> &entries, short printerEcho)
 {
     if (DrawingSurface *picture = GraphSurface())
-        drawLegend(*picture, ScreenLeft, entries);
+        DrawLegend(*picture, ScreenLeft, entries);
     if (printerEcho != 0)
-        drawLegend(printerPage(), PrinterLeft, entries);
+        DrawLegend(printerPage(), PrinterLeft, entries);
 }
 
 } // namespace modPlot_Graph

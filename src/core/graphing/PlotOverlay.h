@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+class DrawingSurface;
+
 // A second series over a graph that SetUpGraph prepared: a dashed line in
 // its own colour, and a small legend that tells the lines apart. Like
 // PlotPoint they draw on the graph picture and, with printerEcho True (-1),
@@ -26,5 +28,8 @@ struct LegendEntry
 // A boxed legend in the top right corner of the plot area: for each entry a
 // short sample of its line and its text.
 void PlotLegend(const QList<LegendEntry> &entries, short printerEcho);
+
+// The same legend on one surface, for a plot area whose left edge is left.
+void DrawLegend(DrawingSurface &surface, double left, const QList<LegendEntry> &entries);
 
 } // namespace modPlot_Graph

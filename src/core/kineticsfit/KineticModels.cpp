@@ -70,10 +70,12 @@ int KineticModel::baselineIndex(int set) const
 
 std::vector<Fitting::FitParameter> KineticModel::parameters() const
 {
-    const double inf = std::numeric_limits<double>::infinity();
     std::vector<Fitting::FitParameter> list;
     const auto rate = [&](const char *name, bool fixed = false) {
-        list.push_back({QString::fromLatin1(name), m_rates[list.size()], 0.0, inf, fixed, QString()});
+        Fitting::FitParameter p(QString::fromLatin1(name), m_rates[list.size()]);
+        p.lower = 0.0;
+        p.fixed = fixed;
+        list.push_back(p);
     };
     switch (m_options.model) {
     case Model::PseudoFirstOrder:
@@ -100,16 +102,19 @@ std::vector<Fitting::FitParameter> KineticModel::parameters() const
     const bool perTraceScale = m_options.scale == Sharing::PerTrace;
     const int traces = int(m_traces.size());
     for (int i = 0; i < (perTraceScale ? traces : 1); ++i)
-        list.push_back({perTraceScale ? QStringLiteral("Scale %1").arg(i + 1) : QStringLiteral("Scale"),
-                        perTraceScale ? m_scales[size_t(i)] : mean(m_scales), -inf, inf, false, QString()});
+        list.emplace_back(perTraceScale ? QStringLiteral("Scale %1").arg(i + 1) : QStringLiteral("Scale"),
+                          perTraceScale ? m_scales[size_t(i)] : mean(m_scales));
     const bool perTraceBaseline = m_options.baseline == Baseline::PerTrace;
-    const bool zero = m_options.baseline == Baseline::Zero;
-    for (int i = 0; i < (perTraceBaseline ? traces : 1); ++i)
-        list.push_back({perTraceBaseline ? QStringLiteral("Baseline %1").arg(i + 1) : QStringLiteral("Baseline"),
-                        zero               ? 0.0
-                        : perTraceBaseline ? m_baselines[size_t(i)]
-                                           : mean(m_baselines),
-                        -inf, inf, zero, QString()});
+    for (int i = 0; i < (perTraceBaseline ? traces : 1); ++i) {
+        Fitting::FitParameter p(perTraceBaseline ? QStringLiteral("Baseline %1").arg(i + 1)
+                                                 : QStringLiteral("Baseline"),
+                                perTraceBaseline ? m_baselines[size_t(i)] : mean(m_baselines));
+        if (m_options.baseline == Baseline::Zero) {
+            p.start = 0.0;
+            p.fixed = true;
+        }
+        list.push_back(p);
+    }
     return list;
 }
 

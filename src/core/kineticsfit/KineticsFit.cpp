@@ -1,6 +1,7 @@
 #include "kineticsfit/KineticsFit.h"
 
 #include "dynamic/BindingTimeCourse.h"
+#include "fitting/FitTexts.h"
 #include "kineticsfit/KineticsFitTexts.h"
 
 #include <algorithm>
@@ -305,7 +306,7 @@ bool fitModel(const FitRequest &request, const ModelOptions &options, const std:
     result.fit = Fitting::Fit(*model, model->dataSets(), fitOptions);
     result.model = model;
     if (result.fit.outcome != Fitting::FitResult::Fitted) {
-        result.refusal = FitOutcomeWords(result.fit);
+        result.refusal = Fitting::OutcomeText(result.fit, model->parameters());
         return false;
     }
     return true;

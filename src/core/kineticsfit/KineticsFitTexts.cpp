@@ -1,8 +1,8 @@
 #include "kineticsfit/KineticsFitTexts.h"
 
 #include "exchange/CsvText.h"
+#include "fitting/FitTexts.h"
 #include "platform/NumberText.h"
-#include "scatchard/SaturationFitTexts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,12 +13,12 @@ namespace {
 
 QString number(double v)
 {
-    return modStatistics::FitNumberText(v);
+    return Fitting::FitNumberText(v);
 }
 
 QString quantity(double v, const QString &unit)
 {
-    return modStatistics::FitQuantityText(v, unit);
+    return number(v) + QLatin1Char(' ') + unit;
 }
 
 QString oneDecimal(double v)
@@ -69,28 +69,6 @@ QString NoLabelledLigandText()
                           "each greater than zero.");
 }
 
-QString FitOutcomeWords(const Fitting::FitResult &fit)
-{
-    switch (fit.outcome) {
-    case Fitting::FitResult::Fitted:
-        break;
-    case Fitting::FitResult::TooFewPoints:
-        return QStringLiteral("The traces have too few points for the model: it needs more points than "
-                              "parameters.");
-    case Fitting::FitResult::NotFinite:
-        return QStringLiteral("The model cannot be evaluated at these values: check the concentrations and times.");
-    case Fitting::FitResult::NotConverged:
-        return QStringLiteral("The fit did not converge: the traces do not define the model's constants.");
-    case Fitting::FitResult::OutOfBounds:
-        return QStringLiteral("The best fit puts a rate constant or Total B at or below zero: the traces do not "
-                              "define the model's constants.");
-    case Fitting::FitResult::Singular:
-        return QStringLiteral("The traces cannot tell the model's parameters apart: fit fewer (share the scale or "
-                              "the baseline), or add traces.");
-    }
-    return QString();
-}
-
 QString OneConcentrationText()
 {
     return QStringLiteral("k_ass cannot be determined from one concentration: give two or more, or a "
@@ -122,22 +100,14 @@ QString DepletionText(double largest, double residualSD, double kdApproximate, d
              quantity(kdExact, units.concentration), oneDecimal(change));
 }
 
-QString ProfileText(const Fitting::ParameterEstimate &e)
-{
-    const QString low = e.profile.openBelow ? QStringLiteral("0") : quantity(e.profile.low, e.unit);
-    const QString high = e.profile.openAbove ? QStringLiteral("plus infinite") : quantity(e.profile.high, e.unit);
-    return low + QStringLiteral(" < ") + e.name + QStringLiteral(" < ") + high;
-}
-
 QString ReportText(const KineticsFitResult &result, const Units &units)
 {
     QString out = QStringLiteral("Model: ") + ModelName(result.model->options().model) + QLatin1Char('\n');
     for (const Fitting::ParameterEstimate &e : result.constants) {
-        out += QStringLiteral("%1 %2, SE %3\n    95 % asymptotic: %4 to %5\n")
-                   .arg(e.name + QLatin1Char(':'), quantity(e.value, e.unit), number(e.se), number(e.low),
-                        number(e.high));
+        out += QStringLiteral("%1 %2, SE %3\n    95 % asymptotic: %4\n")
+                   .arg(e.name + QLatin1Char(':'), quantity(e.value, e.unit), number(e.se), Fitting::AsymptoticText(e));
         if (e.profile.computed)
-            out += QStringLiteral("    95 % profile: ") + ProfileText(e) + QLatin1Char('\n');
+            out += QStringLiteral("    95 % profile: ") + Fitting::ProfileText(e) + QLatin1Char('\n');
     }
     if (result.rateCorrelation != 0.0)
         out += QStringLiteral("Correlation of the rate constants: ") + number(result.rateCorrelation)
@@ -155,31 +125,14 @@ QString ReportText(const KineticsFitResult &result, const Units &units)
     return out;
 }
 
-std::string ParametersCsv(const KineticsFitResult &result)
+Fitting::FitResult ReportedFit(const KineticsFitResult &result)
 {
-    std::string out = CsvText::record({QStringLiteral("Parameter"), QStringLiteral("Value"), QStringLiteral("SE"),
-                                       QStringLiteral("Low"), QStringLiteral("High"), QStringLiteral("Unit")});
-    std::vector<Fitting::ParameterEstimate> rows = result.constants;
+    Fitting::FitResult reported = result.fit;
     const int rates = RateParameterCount(result.model->options().model);
-    rows.insert(rows.end(), result.fit.parameters.begin() + rates, result.fit.parameters.end());
-    for (const Fitting::ParameterEstimate &e : rows) {
-        const bool profile = e.profile.computed;
-        CsvText::appendField(out, e.name);
-        out += ',';
-        CsvText::appendNumber(out, e.value);
-        out += ',';
-        CsvText::appendNumber(out, e.se);
-        out += ',';
-        if (!(profile && e.profile.openBelow))
-            CsvText::appendNumber(out, profile ? e.profile.low : e.low);
-        out += ',';
-        if (!(profile && e.profile.openAbove))
-            CsvText::appendNumber(out, profile ? e.profile.high : e.high);
-        out += ',';
-        CsvText::appendField(out, e.unit);
-        CsvText::endRecord(out);
-    }
-    return out;
+    reported.parameters = result.constants;
+    reported.parameters.insert(reported.parameters.end(), result.fit.parameters.begin() + rates,
+                               result.fit.parameters.end());
+    return reported;
 }
 
 std::string CurvesCsv(const KineticsFitResult &result, const Units &units, int points)

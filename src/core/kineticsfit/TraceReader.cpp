@@ -1,6 +1,6 @@
 #include "kineticsfit/TraceReader.h"
 
-#include "exchange/TextLines.h"
+#include "exchange/DataLines.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeFault.h"
@@ -33,13 +33,8 @@ public:
     {
     }
 
-    bool parse(const std::string &bytes, long long number)
+    bool parse(const QString &line, long long number)
     {
-        QString line = QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
-        line.remove(QChar(0xFEFF));
-        line = line.trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
-            return true;
         m_number = number;
         if (m_layout == Layout::Unknown)
             return header(line);
@@ -66,9 +61,15 @@ public:
     }
 
 private:
+    // The fields of a line, split where the split gives a row of the layout.
     QStringList split(const QString &line) const
     {
-        return m_separator.isNull() ? TextLines::SplitAtBlanks(line) : TextLines::SplitAt(line, m_separator);
+        const int expected = m_reading.expectedFields;
+        return DataLines::Fields(line, [&](const QStringList &fields) {
+            return m_layout == Layout::Unknown ? fields.size() >= 2
+                   : m_layout == Layout::Long  ? fields.size() == 3
+                                               : fields.size() >= 2 && fields.size() <= expected;
+        });
     }
 
     // The value of a field; false (with the stop set) when it is none.
@@ -89,11 +90,6 @@ private:
 
     bool header(const QString &line)
     {
-        for (QChar sep : {QLatin1Char('\t'), QLatin1Char(';'), QLatin1Char(',')})
-            if (line.contains(sep)) {
-                m_separator = sep;
-                break;
-            }
         const QStringList fields = split(line);
         const bool firstIsNumber = NumberText::startsLikeNumber(fields.first());
         bool restAreNumbers = fields.size() > 1;
@@ -102,7 +98,7 @@ private:
         if (fields.size() == 3 && (firstIsNumber || !restAreNumbers)) {
             m_layout = Layout::Long;
             m_reading.expectedFields = 3;
-            return firstIsNumber ? parse(line.toUtf8().toStdString(), m_number) : true;
+            return firstIsNumber ? parse(line, m_number) : true;
         }
         if (firstIsNumber || !restAreNumbers)
             return stop(TraceStop::NoLayout);
@@ -194,7 +190,6 @@ private:
 
     TraceReading &m_reading;
     Layout m_layout = Layout::Unknown;
-    QChar m_separator;
     long long m_number = 0;
     long long m_rows = 0;
     bool m_dissociationRow = false;
@@ -207,12 +202,12 @@ TraceReading ReadTraces(QIODevice &device)
 {
     TraceReading reading;
     TraceParser parser(reading);
-    const TextLines::Reading lines = TextLines::ForEachLine(device, [&](const std::string &line, long long number) {
+    const DataLines::Reading lines = DataLines::ForEachLine(device, [&](const QString &line, long long number) {
         return parser.parse(line, number);
     });
-    if (lines.end == TextLines::End::LineTooLong)
+    if (lines.end == DataLines::End::LineTooLong)
         parser.stop(TraceStop::LineTooLong, lines.line);
-    else if (lines.end == TextLines::End::ReadError) {
+    else if (lines.end == DataLines::End::ReadError) {
         reading.readError = lines.readError;
         parser.stop(TraceStop::ReadError, lines.line);
     }
@@ -259,7 +254,7 @@ QString TraceStopText(const TraceReading &reading)
     case TraceStop::TooManyRows:
         return line + QStringLiteral("more than %1 rows; a fit takes at most that many.").arg(MaxTraceRows);
     case TraceStop::LineTooLong:
-        return line + QStringLiteral("the line is longer than %1 MB.").arg(TextLines::MaxLineLength >> 20);
+        return line + QStringLiteral("the line is longer than %1 MB.").arg(DataLines::MaxLineLength >> 20);
     case TraceStop::ReadError:
         return line + QStringLiteral("reading stopped: %1").arg(reading.readError);
     }

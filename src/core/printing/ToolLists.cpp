@@ -34,6 +34,13 @@ ReportColumns columns(std::initializer_list<Row> rows)
 
 } // namespace
 
+void AppendRow(ReportColumns &list, const QString &label, const QString &value)
+{
+    const bool first = list.labels.isEmpty() && list.values.isEmpty();
+    list.labels += (first ? QString() : QStringLiteral("\r\n")) + label;
+    list.values += (first ? QString() : QStringLiteral("\r\n")) + value;
+}
+
 ReportColumns EquilibriumToolList(const EquilibriumValues &shown, const QString &unit)
 {
     return columns({

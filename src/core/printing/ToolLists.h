@@ -17,6 +17,9 @@ struct ReportColumns
 
 namespace ToolLists {
 
+// Adds one line of a label and its value to a list.
+void AppendRow(ReportColumns &list, const QString &label, const QString &value);
+
 struct EquilibriumValues
 {
     QString a, totalA, b, totalB, complex, kd;

@@ -1,21 +1,6 @@
 #include "scatchard/SaturationFitTexts.h"
 
-#include "platform/NumberText.h"
-
-#include <algorithm>
-#include <cmath>
-
 namespace modStatistics {
-
-QString FitNumberText(double value)
-{
-    const double magnitude = std::fabs(value);
-    if (magnitude != 0 && (magnitude < 1e-4 || magnitude >= 1e9))
-        return NumberText::format(value, QStringLiteral("Scientific"));
-    const int integerDigits = magnitude == 0 ? 1 : int(std::floor(std::log10(magnitude))) + 1;
-    const int decimals = std::max(1, 6 - integerDigits);
-    return NumberText::format(value, QStringLiteral("0.0") + QString(decimals - 1, QLatin1Char('#')));
-}
 
 QString FitQuantityText(double value, const QString &unit)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fitting/FitTexts.h"
 #include "scatchard/SaturationFit.h"
 
 #include <QString>
@@ -7,9 +8,7 @@
 // The fit's results and cases as the window and the command line show them.
 namespace modStatistics {
 
-// Six significant digits, at least one decimal ("3308.26", "0.0053"),
-// "Scientific" below 1E-04 and from 1E+09.
-QString FitNumberText(double value);
+using Fitting::FitNumberText;
 
 // value, a blank, the unit name.
 QString FitQuantityText(double value, const QString &unit);

@@ -9,7 +9,7 @@ enum class EquilibriumY { A, B, AB };
 enum class DynamicY { A, B, AB, dAdt, dBdt, dABdt };
 
 // Tool codes of SetUpGraph; as text they are the graph source.
-enum ToolCode : short { NoTool = 0, EquilibriumTool = 1, ScatchardTool = 2, DynamicTool = 3 };
+enum ToolCode : short { NoTool = 0, EquilibriumTool = 1, ScatchardTool = 2, DynamicTool = 3, SaturationTool = 4 };
 
 // A snapshot of the graph preferences the Options window holds. Texts are
 // as typed: an empty axis text means automatic, an empty title the

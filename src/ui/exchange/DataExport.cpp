@@ -4,6 +4,7 @@
 #include "dynamic/ResultsReading.h"
 #include "dynamic/ResultsStore.h"
 #include "equilibrium/EquilibriumRecord.h"
+#include "exchange/ColumnsReader.h"
 #include "exchange/EquilibriumCsv.h"
 #include "exchange/ExchangeMessages.h"
 #include "exchange/ExportProgress.h"
@@ -25,6 +26,8 @@
 #include <QFileInfo>
 #include <QIODevice>
 #include <QMdiSubWindow>
+
+#include <cmath>
 
 namespace DataExport {
 namespace {
@@ -101,6 +104,8 @@ Source sourceOfGraph()
         return Source::Scatchard;
     case modPlot_Graph::DynamicTool:
         return Source::Dynamic;
+    case modPlot_Graph::SaturationTool:
+        return Source::Saturation;
     case modPlot_Graph::NoTool:
         break;
     }
@@ -179,7 +184,8 @@ void ExportEquilibrium()
 
 void ExportActiveWindowData()
 {
-    switch (activeSource()) {
+    const Source source = activeSource();
+    switch (source) {
     case Source::Equilibrium:
         return ExportEquilibrium();
     case Source::Scatchard:
@@ -188,6 +194,9 @@ void ExportActiveWindowData()
         return ExportDynamicResults();
     case Source::ResultsTable:
         return ExportBrowserTable();
+    case Source::Saturation:
+        ToolData::ExportDataOf(source);
+        return;
     case Source::Graph:
     case Source::None:
         break;
@@ -225,6 +234,51 @@ void OpenScatchardData()
     for (const PairsReader::Pair &pair : read.pairs)
         cells << QStringList{NumberText::exactText(pair.bound), NumberText::exactText(pair.ratio)};
     ToolData::EnterScatchardData(cells);
+}
+
+void OpenActiveWindowData()
+{
+    const Source source = activeSource();
+    if (source == Source::Saturation && ToolData::OpenDataOf(source))
+        return;
+    OpenScatchardData();
+}
+
+bool OpenDataColumns(int maxValues, QList<QStringList> &cells)
+{
+    const QString path = FileDialogs::choose(FileDialogs::Mode::Open, QStringLiteral("Open Data"), {kCsv, kText, kAll});
+    if (path.isEmpty())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ExchangeMessages::showOpenFailure(path, file.errorString());
+        return false;
+    }
+    const ColumnsReader::Result read = ColumnsReader::Read(file, maxValues);
+    if (read.stop != ColumnsReader::Stop::EndOfData) {
+        ExchangeMessages::showOpenFailure(
+            path, QStringLiteral("Line %1: %2.").arg(read.line).arg(ColumnsReader::StopText(read, maxValues)));
+        return false;
+    }
+    if (read.rows.empty()) {
+        ExchangeMessages::showOpenFailure(path, QStringLiteral("The file holds no rows of data."));
+        return false;
+    }
+    cells.clear();
+    for (const ColumnsReader::Row &row : read.rows) {
+        QStringList texts;
+        for (const double v : row.values)
+            texts << (std::isnan(v) ? QString() : NumberText::exactText(v));
+        cells << texts;
+    }
+    return true;
+}
+
+void ExportCsvText(const QString &subject, const std::string &text)
+{
+    const QString path = askCsvPath(subject);
+    if (!path.isEmpty())
+        writeText(path, text);
 }
 
 } // namespace DataExport

@@ -68,6 +68,8 @@ QString graphSubject()
         return QStringLiteral("Scatchard graph");
     case modPlot_Graph::DynamicTool:
         return QStringLiteral("Dynamic Equilibrium graph");
+    case modPlot_Graph::SaturationTool:
+        return QStringLiteral("Saturation Binding graph");
     case modPlot_Graph::NoTool:
         break;
     }

@@ -19,6 +19,8 @@ QString reportSubject()
         return QStringLiteral("Scatchard Analysis report");
     case modPlot_Graph::DynamicTool:
         return QStringLiteral("Dynamic Equilibrium report");
+    case modPlot_Graph::SaturationTool:
+        return QStringLiteral("Saturation Binding report");
     default:
         return QStringLiteral("Vornish report");
     }

@@ -1,8 +1,12 @@
 #include "kineticsfit/frmKineticsFit.h"
 
 #include "dynamic/ResultsStore.h"
+#include "exchange/FitResultsCsv.h"
+#include "fitting/FitResultsPanel.h"
+#include "fitting/PlotPicture.h"
+#include "fitting/ResidualGraph.h"
 #include "kineticsfit/KineticsFitTexts.h"
-#include "kineticsfit/KineticsTraceGraph.h"
+#include "kineticsfit/KineticsPlots.h"
 #include "kineticsfit/TraceFromResults.h"
 #include "kineticsfit/TraceReader.h"
 #include "platform/FileDialogs.h"
@@ -10,6 +14,7 @@
 #include "platform/NumberText.h"
 #include "platform/RuntimeFault.h"
 #include "platform/SavedFile.h"
+#include "scatchard/SaturationPlots.h"
 #include "session/Session.h"
 
 #include <QCheckBox>
@@ -19,8 +24,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -86,7 +91,7 @@ void frmKineticsFit::SetTraces(const std::vector<Trace> &traces)
         auto *include = new QTableWidgetItem(text(trace.concentration));
         include->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         include->setCheckState(trace.included ? Qt::Checked : Qt::Unchecked);
-        include->setForeground(KineticsTraceGraph::colorOf(row));
+        include->setForeground(modStatistics::CurveColor(row));
         flgTraces->setItem(row, 0, include);
         flgTraces->setItem(row, 1, new QTableWidgetItem(trace.dissociates ? text(trace.dissociationStart) : QString()));
         auto *points = new QTableWidgetItem(QString::number(trace.time.size()));
@@ -237,56 +242,27 @@ void frmKineticsFit::cmbModel_Click()
 void frmKineticsFit::showResult()
 {
     const Units &u = m_fittedUnits;
-    txtResults->setPlainText(ReportText(m_result, u));
-    lblWarnings->setText(m_result.warnings.join(QLatin1Char('\n')));
-    lblWarnings->setVisible(!m_result.warnings.isEmpty());
-
-    const std::vector<Trace> &traces = m_result.model->traces();
-    std::vector<KineticsTraceGraph::Series> curves, residuals;
-    for (size_t set = 0; set < traces.size(); ++set) {
-        const Trace &trace = traces[set];
-        KineticsTraceGraph::Series s;
-        s.name = QStringLiteral("%1 %2").arg(text(trace.concentration), u.concentration);
-        s.color = KineticsTraceGraph::colorOf(int(set));
-        s.x = trace.time;
-        s.y = trace.signal;
-        const double first = trace.time.front(), last = trace.time.back();
-        for (int i = 0; i <= CurvePoints; ++i) {
-            const double t = first + (last - first) * i / CurvePoints;
-            s.curveX.push_back(t);
-            s.curveY.push_back(FittedSignal(m_result, int(set), t));
-        }
-        curves.push_back(s);
-        KineticsTraceGraph::Series r{s.name, s.color, trace.time, m_result.fit.residuals[set], {}, {}};
-        residuals.push_back(r);
+    fitResults->showResult(ReportedFit(m_result), m_result.warnings.join(QLatin1Char('\n')));
+    // Warnings are read before the curves.
+    if (!m_result.warnings.isEmpty())
+        tabResults->setCurrentWidget(fitResults);
+    picTraces->showPlot(TracesPlot(m_result, u));
+    std::vector<std::vector<double>> times;
+    QStringList names;
+    QList<QColor> colors;
+    for (const Trace &trace : m_result.model->traces()) {
+        times.push_back(trace.time);
+        names << TraceName(trace, u);
+        colors << modStatistics::CurveColor(int(colors.size()));
     }
-    const QString time = QStringLiteral("Time (%1)").arg(u.time);
-    picTraces->setSeries(curves, time, QStringLiteral("Signal"));
-    picResiduals->setSeries(residuals, time, QStringLiteral("Residual"));
-
-    // k_obs of each trace on its own against the concentration, and the
-    // line k_ass [L] + k_diss of the global fit.
-    KineticsTraceGraph::Series kObs{QStringLiteral("k_obs"), KineticsTraceGraph::colorOf(0), {}, {}, {}, {}};
-    double highest = 0.0;
-    for (const TraceSummary &t : m_result.traces)
-        if (t.kObsFitted) {
-            kObs.x.push_back(t.concentration);
-            kObs.y.push_back(t.kObs);
-            highest = std::max(highest, t.concentration);
-        }
-    const Model model = m_result.model->options().model;
-    if (m_result.kAssDetermined && (model == Model::PseudoFirstOrder || model == Model::AssociationThenDissociation)) {
-        const double kAss = m_result.fit.value(0), kDiss = m_result.fit.value(1);
-        kObs.curveX = {0.0, highest};
-        kObs.curveY = {kDiss, kAss * highest + kDiss};
-    }
-    if (kObs.x.empty())
-        picKObs->clear();
+    picResiduals->showResiduals(times, m_result.fit.residuals, names, colors, QStringLiteral("Time (%1)").arg(u.time));
+    const modPlot_Graph::SeriesPlot kObs = KObsPlot(m_result, u);
+    if (kObs.series.empty())
+        picKObs->clearPlot();
     else
-        picKObs->setSeries({kObs}, QStringLiteral("Concentration (%1)").arg(u.concentration),
-                           QStringLiteral("k_obs (%1-1)").arg(u.time));
-    const bool rates = m_result.kAssDetermined && model != Model::Dissociation && model != Model::Competitive;
-    cmdSimulate->setEnabled(rates);
+        picKObs->showPlot(kObs);
+    const Model model = m_result.model->options().model;
+    cmdSimulate->setEnabled(m_result.kAssDetermined && model != Model::Dissociation && model != Model::Competitive);
     cmdExportParameters->setEnabled(true);
     cmdExportCurves->setEnabled(true);
 }
@@ -294,12 +270,10 @@ void frmKineticsFit::showResult()
 void frmKineticsFit::clearResult()
 {
     m_result = KineticsFitResult();
-    txtResults->setPlainText(QString());
-    lblWarnings->clear();
-    lblWarnings->hide();
-    picTraces->clear();
-    picResiduals->clear();
-    picKObs->clear();
+    fitResults->showNote(QString());
+    picTraces->clearPlot();
+    picResiduals->clearPlot();
+    picKObs->clearPlot();
     cmdSimulate->setEnabled(false);
     cmdExportParameters->setEnabled(false);
     cmdExportCurves->setEnabled(false);
@@ -320,7 +294,8 @@ void frmKineticsFit::cmdSimulate_Click()
 void frmKineticsFit::cmdExportParameters_Click()
 {
     if (m_result.fitted)
-        saveCsv(QStringLiteral("Export Parameters"), QStringLiteral("Kinetics Fit"), ParametersCsv(m_result));
+        saveCsv(QStringLiteral("Export Parameters"), QStringLiteral("Kinetics Fit"),
+                FitResultsCsv::ParameterRows(ReportedFit(m_result)));
 }
 
 void frmKineticsFit::cmdExportCurves_Click()

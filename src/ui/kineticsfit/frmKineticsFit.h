@@ -6,13 +6,15 @@
 
 #include <vector>
 
-class KineticsTraceGraph;
+class FitResultsPanel;
+class PlotPicture;
+class ResidualGraph;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
+class QTabWidget;
 class QTableWidget;
 
 // The Kinetics Fit window: measured traces opened, pasted or taken from the
@@ -45,11 +47,11 @@ public:
     QLineEdit *txtLigand = nullptr, *txtLigandKAss = nullptr, *txtLigandKDiss = nullptr;
     QPushButton *cmdFit = nullptr;
     // Results
-    QPlainTextEdit *txtResults = nullptr;
-    QLabel *lblWarnings = nullptr;
-    KineticsTraceGraph *picTraces = nullptr;
-    KineticsTraceGraph *picResiduals = nullptr;
-    KineticsTraceGraph *picKObs = nullptr;
+    QTabWidget *tabResults = nullptr;
+    FitResultsPanel *fitResults = nullptr; // the constants; the warnings as its note
+    PlotPicture *picTraces = nullptr;
+    ResidualGraph *picResiduals = nullptr;
+    PlotPicture *picKObs = nullptr;
     QPushButton *cmdSimulate = nullptr;
     QPushButton *cmdExportParameters = nullptr;
     QPushButton *cmdExportCurves = nullptr;

@@ -1,6 +1,8 @@
-#include "kineticsfit/KineticsTraceGraph.h"
 #include "kineticsfit/frmKineticsFit.h"
 
+#include "fitting/FitResultsPanel.h"
+#include "fitting/PlotPicture.h"
+#include "fitting/ResidualGraph.h"
 #include "kineticsfit/KineticsFitTexts.h"
 
 #include <QCheckBox>
@@ -11,9 +13,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSplitter>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -126,26 +127,24 @@ void frmKineticsFit::buildResults(QWidget *content)
     auto *right = new QWidget(content);
     auto *layout = new QVBoxLayout(right);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto *splitter = new QSplitter(Qt::Vertical, right);
-    picTraces = named(new KineticsTraceGraph(splitter), "picTraces");
-    picResiduals = named(new KineticsTraceGraph(splitter), "picResiduals");
-    picResiduals->setMinimumHeight(110);
-    auto *lower = new QWidget(splitter);
-    auto *lowerLayout = new QHBoxLayout(lower);
-    lowerLayout->setContentsMargins(0, 0, 0, 0);
-    txtResults = named(new QPlainTextEdit(lower), "txtResults");
-    txtResults->setReadOnly(true);
-    picKObs = named(new KineticsTraceGraph(lower), "picKObs");
-    lowerLayout->addWidget(txtResults, 3);
-    lowerLayout->addWidget(picKObs, 2);
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 1);
-    splitter->setStretchFactor(2, 2);
-    layout->addWidget(splitter, 1);
-    lblWarnings = named(new QLabel(right), "lblWarnings");
-    lblWarnings->setWordWrap(true);
-    lblWarnings->setStyleSheet(QStringLiteral("color: #a00000"));
-    layout->addWidget(lblWarnings);
+    tabResults = named(new QTabWidget(right), "tabResults");
+    auto *tracesPage = new QWidget();
+    auto *tracesLayout = new QVBoxLayout(tracesPage);
+    picTraces = new PlotPicture(QStringLiteral("picTraces"), 2600, tracesPage);
+    picResiduals = new ResidualGraph(tracesPage);
+    tracesLayout->addWidget(picTraces, 0, Qt::AlignHCenter);
+    tracesLayout->addWidget(picResiduals, 0, Qt::AlignHCenter);
+    tracesLayout->addStretch(1);
+    tabResults->addTab(tracesPage, QStringLiteral("Traces"));
+    fitResults = new FitResultsPanel(QStringLiteral("Results"));
+    tabResults->addTab(fitResults, QStringLiteral("Results"));
+    auto *kObsPage = new QWidget();
+    auto *kObsLayout = new QVBoxLayout(kObsPage);
+    picKObs = new PlotPicture(QStringLiteral("picKObs"), 2600, kObsPage);
+    kObsLayout->addWidget(picKObs, 0, Qt::AlignHCenter);
+    kObsLayout->addStretch(1);
+    tabResults->addTab(kObsPage, QStringLiteral("k_obs"));
+    layout->addWidget(tabResults, 1);
     auto *buttons = new QHBoxLayout();
     cmdSimulate = button(right, "cmdSimulate", QStringLiteral("Simulate these constants"));
     cmdExportParameters = button(right, "cmdExportParameters", QStringLiteral("Export Parameters..."));

@@ -72,27 +72,19 @@ EditableGrid::EditableGrid(const QString &objectName, const QString &formatText,
 
     setColumnCount(qMax(0, int(columnEntries.size()) - 1));
     setRowCount(qMax(0, int(rowEntries.size()) - 1));
-    QList<Qt::Alignment> alignments;
     for (int c = 1; c < columnEntries.size(); ++c) {
         const Entry entry = parseEntry(columnEntries[c]);
         auto *heading = new QTableWidgetItem(entry.text);
         heading->setTextAlignment(entry.alignment | Qt::AlignVCenter);
         setHorizontalHeaderItem(c - 1, heading);
-        alignments.append(entry.alignment);
+        m_alignments.append(entry.alignment);
     }
     for (int r = 1; r < rowEntries.size(); ++r) {
         auto *label = new QTableWidgetItem(parseEntry(rowEntries[r]).text);
         label->setTextAlignment(Qt::AlignCenter);
         setVerticalHeaderItem(r - 1, label);
     }
-    for (int r = 0; r < rowCount(); ++r) {
-        for (int c = 0; c < columnCount(); ++c) {
-            auto *cell = new QTableWidgetItem();
-            cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            cell->setTextAlignment(alignments[c] | Qt::AlignVCenter);
-            setItem(r, c, cell);
-        }
-    }
+    fillEmptyCells(0);
 
     // Editing goes through the editor only; Tab leaves the grid.
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -114,6 +106,32 @@ EditableGrid::EditableGrid(const QString &objectName, const QString &formatText,
 
     // Any change of the current cell, by the user or the program, commits.
     connect(this, &QTableWidget::currentCellChanged, this, &EditableGrid::CommitEdit);
+}
+
+void EditableGrid::fillEmptyCells(int fromRow)
+{
+    for (int r = fromRow; r < rowCount(); ++r) {
+        for (int c = 0; c < columnCount(); ++c) {
+            auto *cell = new QTableWidgetItem();
+            cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            cell->setTextAlignment(m_alignments[c] | Qt::AlignVCenter);
+            setItem(r, c, cell);
+        }
+    }
+}
+
+void EditableGrid::setDataRows(int rows)
+{
+    const int before = rowCount();
+    if (rows == before || rows < 0)
+        return;
+    setRowCount(rows);
+    for (int r = before; r < rows; ++r) {
+        auto *label = new QTableWidgetItem(QString::number(r + 1));
+        label->setTextAlignment(Qt::AlignCenter);
+        setVerticalHeaderItem(r, label);
+    }
+    fillEmptyCells(before);
 }
 
 int EditableGrid::Rows() const

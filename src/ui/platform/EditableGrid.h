@@ -76,6 +76,14 @@ public:
     // Writes a visible editor's text into its cell and hides it.
     void CommitEdit();
 
+    // A grid without a row limit: pasted blocks and Open Data add the rows
+    // they need (GridClipboard::fillCells) instead of being refused.
+    bool growsRows() const { return m_growsRows; }
+    void setGrowsRows(bool grows) { m_growsRows = grows; }
+    // Sets the number of data rows (Rows() - 1): new rows get empty cells
+    // and their number as label; rows beyond it go with their texts.
+    void setDataRows(int rows);
+
 signals:
     // The editor wrote its text into (row, col): on a cell change, on Space
     // or an arrow key, or when the grid got the focus back.
@@ -90,8 +98,12 @@ protected:
 private:
     void openEditor(const QString &text, int caret);
     void returnToGrid();
+    // Empty cells, aligned as their column, in the rows from fromRow on.
+    void fillEmptyCells(int fromRow);
 
     QLineEdit *m_editor;
     int m_editRow = 1;
     int m_editCol = 1;
+    bool m_growsRows = false;
+    QList<Qt::Alignment> m_alignments; // of each data column
 };

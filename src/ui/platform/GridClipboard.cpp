@@ -88,6 +88,8 @@ bool fillCells(EditableGrid &grid, int row, int col, const QList<QStringList> &c
     int width = 0;
     for (const QStringList &line : cells)
         width = std::max(width, int(line.size()));
+    if (grid.growsRows() && row + int(cells.size()) > grid.Rows())
+        grid.setDataRows(row + int(cells.size()) - EditableGrid::FixedRows());
     const int rowsFree = grid.Rows() - row;
     const int colsFree = grid.Cols() - col;
     if (int(cells.size()) > rowsFree || width > colsFree) {

@@ -30,7 +30,8 @@ QList<QStringList> blockCells(const QString &text);
 // Writes a block of cells into the grid from (row, col) on, each text made
 // local with localNumberText. When the block reaches past the grid's last
 // row or column, a message says how many rows and columns were read and
-// how many fit, and no cell is written. False then.
+// how many fit, and no cell is written. False then. A grid that grows its
+// rows (EditableGrid::growsRows) takes every row of the block.
 bool fillCells(EditableGrid &grid, int row, int col, const QList<QStringList> &cells);
 
 // Pastes a clipboard block at the grid's current cell (fillCells).

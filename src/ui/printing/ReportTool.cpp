@@ -29,6 +29,8 @@ short ActiveToolWindow()
             return modPlot_Graph::ScatchardTool;
         case ToolData::Source::Dynamic:
             return modPlot_Graph::DynamicTool;
+        case ToolData::Source::Saturation:
+            return modPlot_Graph::SaturationTool;
         case ToolData::Source::None:
         case ToolData::Source::ResultsTable:
         case ToolData::Source::Graph:

@@ -6,6 +6,7 @@ class frmVornish;
 class frmVnTlAssistant;
 class frmScatchard;
 class frmScatchTlAssistant;
+class frmSaturation;
 class frmDynVornish;
 class frmDynamVnTlAssistant;
 class frm_dbResults_DynamVn;
@@ -29,6 +30,7 @@ struct AppWindows
     frmVnTlAssistant *vornishAssistant = nullptr;
     frmScatchard *scatchard = nullptr;
     frmScatchTlAssistant *scatchardAssistant = nullptr;
+    frmSaturation *saturation = nullptr;
     frmDynVornish *dynamic = nullptr;
     frmDynamVnTlAssistant *dynamicAssistant = nullptr;
     frm_dbResults_DynamVn *results = nullptr;

@@ -43,7 +43,7 @@ void addFileItems(frmVn_Main &main)
 {
     QMenu *file = main.findChild<QMenu *>(QStringLiteral("mnuFile"));
     QAction *print = main.action(QStringLiteral("mnuFilePrint"));
-    insertItem(file, print, "mnuFileOpenData", QStringLiteral("&Open Data..."), &DataExport::OpenScatchardData);
+    insertItem(file, print, "mnuFileOpenData", QStringLiteral("&Open Data..."), &DataExport::OpenActiveWindowData);
     insertItem(file, print, "mnuFileExportData", QStringLiteral("&Export Data as CSV..."),
                &DataExport::ExportActiveWindowData);
     insertItem(file, print, "mnuFileSaveGraph", QStringLiteral("Save &Graph As..."), &GraphExport::SaveGraphAs);

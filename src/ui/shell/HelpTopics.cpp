@@ -16,6 +16,7 @@ const QHash<QString, QString> &topics()
         {QStringLiteral("frmVnTlAssistant"), QStringLiteral("equilibrium-assistant.html")},
         {QStringLiteral("frmScatchard"), QStringLiteral("scatchard-tool.html")},
         {QStringLiteral("frmScatchTlAssistant"), QStringLiteral("scatchard-assistant.html")},
+        {QStringLiteral("frmSaturation"), QStringLiteral("saturation-binding.html")},
         {QStringLiteral("frmDynVornish"), QStringLiteral("dynamic-wizard.html")},
         {QStringLiteral("frmDynamVnTlAssistant"), QStringLiteral("dynamic-assistant.html")},
         {QStringLiteral("frmWaiting"), QStringLiteral("dynamic-wizard.html#running")},

@@ -89,6 +89,8 @@ void frmVn_Main::BuildMenus()
             &frmVn_Main::mnuKineticsFit_Click);
     connect(addItem(tools, "mnuScatchard", QStringLiteral("&Scatchard Analysis...")), &QAction::triggered, this,
             &frmVn_Main::mnuScatchard_Click);
+    connect(addItem(tools, "mnuSaturation", QStringLiteral("Saturation &Binding...")), &QAction::triggered, this,
+            &frmVn_Main::mnuSaturation_Click);
     addBar(tools, "mnuEquiBar1");
     addItem(tools, "mnuVnOptions", QStringLiteral("&Options..."));
 
@@ -181,6 +183,7 @@ void frmVn_Main::BuildToolBar()
         {"Scatchard Analysis", "Scatchard Analysis Tool"},
         {"DynamVn", "Dynamic Equilibrium Tool"},
         {"Kinetics Fit", "Kinetics Fit"},
+        {"Saturation Binding", "Saturation Binding"},
     };
     for (const Button &b : buttons) {
         const QString key = QLatin1String(b.key);

@@ -52,6 +52,27 @@ void drawScatchard(QPainter &p, const QRectF &r)
         p.drawRect(QRectF(r.left() + s * t, r.top() + s * (t + 0.02) - d / 2, d, d));
 }
 
+// A saturation curve rising to its plateau over measured points.
+void drawSaturation(QPainter &p, const QRectF &r)
+{
+    const double s = r.width();
+    p.setPen(QPen(Qt::black, s / 24));
+    p.drawLine(QPointF(r.left() + s * 0.1, r.top() + s * 0.1), QPointF(r.left() + s * 0.1, r.bottom() - s * 0.1));
+    p.drawLine(QPointF(r.left() + s * 0.1, r.bottom() - s * 0.1), QPointF(r.right() - s * 0.1, r.bottom() - s * 0.1));
+    QPainterPath curve;
+    curve.moveTo(r.left() + s * 0.12, r.bottom() - s * 0.12);
+    curve.cubicTo(r.left() + s * 0.25, r.top() + s * 0.25, r.left() + s * 0.45, r.top() + s * 0.22, r.right() - s * 0.1,
+                  r.top() + s * 0.2);
+    p.setPen(QPen(kAccent, s / 14));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(curve);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    const double d = s * 0.1;
+    for (const QPointF at : {QPointF(0.22, 0.48), QPointF(0.42, 0.28), QPointF(0.7, 0.24)})
+        p.drawEllipse(QRectF(r.left() + s * at.x() - d / 2, r.top() + s * at.y() - d / 2, d, d));
+}
+
 void drawDynamic(QPainter &p, const QRectF &r)
 {
     const double s = r.width();
@@ -114,6 +135,8 @@ QPixmap toolPicture(const QString &key, int size)
         drawDynamic(p, r);
     else if (key == QLatin1String("Kinetics Fit"))
         drawKineticsFit(p, r);
+    else if (key == QLatin1String("Saturation Binding"))
+        drawSaturation(p, r);
     else
         drawReaction(p, r);
     return pixmap;
@@ -123,7 +146,7 @@ QIcon icon(const QString &key)
 {
     const int size = 24;
     if (key == QLatin1String("Vornish") || key == QLatin1String("Scatchard Analysis") || key == QLatin1String("DynamVn")
-        || key == QLatin1String("Kinetics Fit"))
+        || key == QLatin1String("Kinetics Fit") || key == QLatin1String("Saturation Binding"))
         return QIcon(toolPicture(key, size));
 
     QPixmap pixmap = canvas(size);

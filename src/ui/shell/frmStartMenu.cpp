@@ -11,7 +11,7 @@
 namespace {
 
 constexpr double kWidth = 5415;
-constexpr double kHeight = 4200;
+constexpr double kHeight = 5300;
 
 QToolButton *addTool(QGridLayout *grid, int row, const char *name, const QString &pictureKey, const QString &tip,
                      const QString &heading, const QString &description)
@@ -64,13 +64,19 @@ frmStartMenu::frmStartMenu(frmVn_Main *mainWindow)
                          QStringLiteral("Click here to perform real time simulation of equilibria"),
                          QStringLiteral("Dynamic Equilibrium Tool "),
                          QStringLiteral("Perform a simulation of a real time dynamic equilibrium."));
-    cmdKineticsFit = addTool(grid, 3, "cmdKineticsFit", QStringLiteral("Kinetics Fit"),
+    cmdSaturationTl = addTool(grid, 3, "cmdSaturationTl", QStringLiteral("Saturation Binding"),
+                              QStringLiteral("Click here to fit saturation binding data"),
+                              QStringLiteral("Saturation Binding"),
+                              QStringLiteral("Fit one or two sites to measured binding with replicates, and compare "
+                                             "the models."));
+    cmdKineticsFit = addTool(grid, 4, "cmdKineticsFit", QStringLiteral("Kinetics Fit"),
                              QStringLiteral("Click here to fit rate constants to measured time courses"),
                              QStringLiteral("Kinetics Fit"),
                              QStringLiteral("Fit k_ass, k_diss and Kd globally to measured association and "
                                             "dissociation traces."));
     setWidget(content);
     connect(cmdKineticsFit, &QToolButton::clicked, this, &frmStartMenu::cmdKineticsFit_Click);
+    connect(cmdSaturationTl, &QToolButton::clicked, this, &frmStartMenu::cmdSaturationTl_Click);
     connect(cmdVnTl, &QToolButton::clicked, this, &frmStartMenu::cmdVnTl_Click);
     connect(cmdScatchTl, &QToolButton::clicked, this, &frmStartMenu::cmdScatchTl_Click);
     connect(cmdDynamVn, &QToolButton::clicked, this, &frmStartMenu::cmdDynamVn_Click);
@@ -93,6 +99,12 @@ void frmStartMenu::cmdVnTl_Click()
 void frmStartMenu::cmdScatchTl_Click()
 {
     m_main->mnuScatchard_Click();
+    hide();
+}
+
+void frmStartMenu::cmdSaturationTl_Click()
+{
+    m_main->mnuSaturation_Click();
     hide();
 }
 

@@ -18,11 +18,13 @@ public:
     QToolButton *cmdScatchTl = nullptr;
     QToolButton *cmdDynamVn = nullptr;
     QToolButton *cmdKineticsFit = nullptr;
+    QToolButton *cmdSaturationTl = nullptr;
 
     void cmdVnTl_Click();
     void cmdScatchTl_Click();
     void cmdDynamVn_Click();
     void cmdKineticsFit_Click();
+    void cmdSaturationTl_Click();
 
     // Centred horizontally on the main window, a third of the way down.
     void Form_Load();

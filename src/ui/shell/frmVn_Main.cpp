@@ -25,6 +25,7 @@
 #include "printing/PrintWindows.h"
 #include "printing/frmPrintOptions.h"
 #include "scatchard/ScatchardWindows.h"
+#include "scatchard/frmSaturation.h"
 #include "scatchard/frmScatchTlAssistant.h"
 #include "scatchard/frmScatchard.h"
 #include "session/Session.h"
@@ -121,6 +122,8 @@ void frmVn_Main::CreateChildWindows()
     AddChild(w.scatchard);
     w.scatchardAssistant = new frmScatchTlAssistant();
     AddChild(w.scatchardAssistant);
+    w.saturation = new frmSaturation();
+    AddChild(w.saturation);
     w.dynamic = new frmDynVornish();
     AddChild(w.dynamic);
     w.dynamicAssistant = new frmDynamVnTlAssistant();
@@ -198,6 +201,11 @@ void frmVn_Main::mnuScatchard_Click()
     OpenTool(appWindows().scatchard, {appWindows().vornishAssistant});
 }
 
+void frmVn_Main::mnuSaturation_Click()
+{
+    OpenTool(appWindows().saturation, {appWindows().vornishAssistant, appWindows().scatchardAssistant});
+}
+
 void frmVn_Main::mnuDynamVn_Click()
 {
     OpenTool(appWindows().dynamic, {appWindows().vornishAssistant, appWindows().scatchardAssistant});
@@ -212,9 +220,10 @@ void frmVn_Main::mnuKineticsFit_Click()
 void frmVn_Main::mnuFileNew_Click()
 {
     AppWindows &w = appWindows();
-    for (ChildWindow *window : {static_cast<ChildWindow *>(w.vornish), static_cast<ChildWindow *>(w.vornishAssistant),
-                                static_cast<ChildWindow *>(w.graph), static_cast<ChildWindow *>(w.scatchard),
-                                static_cast<ChildWindow *>(w.scatchardAssistant)})
+    for (ChildWindow *window :
+         {static_cast<ChildWindow *>(w.vornish), static_cast<ChildWindow *>(w.vornishAssistant),
+          static_cast<ChildWindow *>(w.graph), static_cast<ChildWindow *>(w.scatchard),
+          static_cast<ChildWindow *>(w.scatchardAssistant), static_cast<ChildWindow *>(w.saturation)})
         if (window)
             window->hide();
     if (w.startMenu)
@@ -266,6 +275,8 @@ void frmVn_Main::mnuWindowsDocking_Click()
         w.dynamicAssistant->hide();
     if (w.graph)
         w.graph->setTwipsGeometry(5070, 0, 6060, 5895);
+    if (w.saturation)
+        w.saturation->setTwipsPosition(0, 0);
 }
 
 void frmVn_Main::mnuReadMe_Click()
@@ -293,6 +304,8 @@ void frmVn_Main::tbToolBar_ButtonClick(const QString &key)
         mnuScatchard_Click();
     else if (key == QLatin1String("DynamVn"))
         mnuDynamVn_Click();
+    else if (key == QLatin1String("Saturation Binding"))
+        mnuSaturation_Click();
 }
 
 void frmVn_Main::TileWindows(Qt::Orientation stacking)

@@ -44,6 +44,7 @@ public:
     // assistants are hidden.
     void mnuVnVornish_Click();
     void mnuScatchard_Click();
+    void mnuSaturation_Click();
     void mnuDynamVn_Click();
     void mnuKineticsFit_Click();
 

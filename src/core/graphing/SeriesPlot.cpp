@@ -1,0 +1,142 @@
+#include "graphing/SeriesPlot.h"
+
+#include "graphing/AxisRounding.h"
+#include "graphing/DrawAxes.h"
+#include "graphing/DrawingSurface.h"
+#include "graphing/PlotOverlay.h"
+#include "graphing/TickScale.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace modPlot_Graph {
+namespace {
+
+constexpr double symbolRadius = 40;
+constexpr double capHalfWidth = 50;
+constexpr double rightMargin = 500;
+constexpr double titleSpace = 900; // below the X axis: labels and the title
+const QColor zeroGrey(128, 128, 128);
+
+struct Range
+{
+    double low = std::numeric_limits<double>::infinity();
+    double high = -std::numeric_limits<double>::infinity();
+    void take(double v)
+    {
+        if (std::isfinite(v)) {
+            low = std::min(low, v);
+            high = std::max(high, v);
+        }
+    }
+    bool empty() const { return low > high; }
+};
+
+// An automatic range: from 0 when every value is positive, widened to
+// round values, never of zero width.
+void roundRange(double &low, double &high, bool fromZero)
+{
+    if (fromZero && low >= 0)
+        low = 0;
+    if (high == low) {
+        const double half = low == 0 ? 1.0 : std::fabs(low) / 2;
+        low -= low == 0 && fromZero ? 0 : half;
+        high += half;
+    }
+    RoundDownAxisMinimum(low);
+    RoundUpAxisMaximum(high);
+}
+
+} // namespace
+
+QSizeF SeriesPlotSize(const SeriesPlot &plot)
+{
+    return QSizeF(ScreenLeft + PlotWidth + rightMargin, PlotTop + plot.plotHeight + titleSpace);
+}
+
+bool DrawSeriesPlot(DrawingSurface &surface, const SeriesPlot &plot)
+{
+    Range xs, ys;
+    for (const PlotSeries &series : plot.series) {
+        for (size_t i = 0; i < series.x.size() && i < series.y.size(); ++i) {
+            if (!std::isfinite(series.x[i]) || !std::isfinite(series.y[i]))
+                continue;
+            xs.take(series.x[i]);
+            const double error = i < series.error.size() && std::isfinite(series.error[i]) ? series.error[i] : 0;
+            ys.take(series.y[i] - error);
+            ys.take(series.y[i] + error);
+        }
+    }
+    if (xs.empty())
+        return false;
+    double xMin = xs.low, xMax = xs.high, yMin = ys.low, yMax = ys.high;
+    roundRange(xMin, xMax, true);
+    if (plot.symmetricY) {
+        yMax = std::max(std::fabs(yMin), std::fabs(yMax));
+        yMax = yMax == 0 ? 1 : yMax;
+        RoundUpAxisMaximum(yMax);
+        yMin = -yMax;
+    } else {
+        roundRange(yMin, yMax, true);
+    }
+    double xTick = 0, yTick = 0;
+    ComputeTickDistance(QStringLiteral("x"), xMin, xMax, xTick);
+    ComputeTickDistance(QStringLiteral("y"), yMin, yMax, yTick);
+
+    const double height = plot.plotHeight;
+    surface.setFont(QStringLiteral("Arial"), 9, false);
+    surface.setLineWidth(plot.lineWidth);
+    const double left = plot.left;
+    DrawAxes(surface, left, PlotWidth, int(height), xMin, xMax, yMin, yMax, xTick, yTick, false);
+    const auto at = [&](double x, double y) {
+        return QPointF(left + (x - xMin) * PlotWidth / (xMax - xMin),
+                       PlotTop + height - (y - yMin) * height / (yMax - yMin));
+    };
+    if (plot.symmetricY)
+        surface.drawLine(at(xMin, 0), at(xMax, 0), zeroGrey);
+
+    QList<LegendEntry> legend;
+    for (const PlotSeries &series : plot.series) {
+        bool started = false;
+        QPointF previous;
+        for (size_t i = 0; i < series.x.size() && i < series.y.size(); ++i) {
+            if (!std::isfinite(series.x[i]) || !std::isfinite(series.y[i])) {
+                started = false;
+                continue;
+            }
+            const QPointF p = at(series.x[i], series.y[i]);
+            if (series.kind == PlotSeries::Curve) {
+                if (started)
+                    surface.drawLine(previous, p, series.color);
+                previous = p;
+                started = true;
+                continue;
+            }
+            const double error = i < series.error.size() && std::isfinite(series.error[i]) ? series.error[i] : 0;
+            if (error > 0) {
+                const QPointF low = at(series.x[i], series.y[i] - error), high = at(series.x[i], series.y[i] + error);
+                surface.drawLine(low, high, series.color);
+                for (const QPointF &end : {low, high})
+                    surface.drawLine(end - QPointF(capHalfWidth, 0), end + QPointF(capHalfWidth, 0), series.color);
+            }
+            surface.drawCircle(p, symbolRadius, series.color, true, series.color);
+        }
+        if (!series.legend.isEmpty())
+            legend << LegendEntry{series.legend, series.color, false};
+    }
+    if (!legend.isEmpty())
+        DrawLegend(surface, left, legend);
+    if (!plot.drawTitles)
+        return true;
+
+    surface.setPenPosition(QPointF(left + (PlotWidth - surface.textWidth(plot.xTitle)) / 2,
+                                   PlotTop + height + titleSpace - surface.textHeight() - 60));
+    surface.printText(plot.xTitle, false);
+    surface.setPenPosition(
+        QPointF(std::max(60.0, left - surface.textWidth(plot.yTitle) / 2), PlotTop - surface.textHeight() - 200));
+    surface.printText(plot.yTitle, false);
+    return true;
+}
+
+} // namespace modPlot_Graph

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "fitting/ReplicateTable.h"
+#include "platform/ChildWindow.h"
+#include "printing/ToolLists.h"
+#include "scatchard/SaturationModels.h"
+
+class FitDataTable;
+class FitResultsPanel;
+class PlotPicture;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class ResidualGraph;
+
+// "Saturation Binding": measured binding (and nonspecific binding) against
+// ligand in tables of replicates, a model fitted by nonlinear least squares
+// and compared with a second one, the residuals, a Scatchard or Rosenthal
+// view, and the saturation graph in the graph window.
+class frmSaturation : public ChildWindow
+{
+    Q_OBJECT
+
+public:
+    frmSaturation();
+
+    QTabWidget *tabData = nullptr;
+    FitDataTable *flgBinding = nullptr, *flgNonspecific = nullptr;
+    QComboBox *cmbModel = nullptr, *cmbCompare = nullptr, *cmbWeighting = nullptr, *cmbReplicates = nullptr;
+    QLabel *lblEquation = nullptr, *lblSites = nullptr;
+    QLineEdit *txtSites = nullptr, *txtYUnit = nullptr;
+    QPushButton *cmdFit = nullptr, *cmdExport = nullptr, *cmdClearForm = nullptr, *cmdClose = nullptr;
+    QTabWidget *tabResults = nullptr;
+    FitResultsPanel *fitResults = nullptr;
+    ResidualGraph *picResiduals = nullptr;
+    QComboBox *cmbView = nullptr;
+    PlotPicture *picView = nullptr;
+
+    // The fits shown (the chosen model first, then the compared one) and
+    // the verdict between them.
+    const std::vector<modStatistics::SaturationModelFit> &fits() const { return m_fits; }
+    const QString &verdict() const { return m_verdict; }
+
+    void cmdFit_Click();
+    void cmdExport_Click();
+    void cmdClearForm_Click();
+    void cmbModel_Click();
+    void cmbView_Click();
+    void DataChanged();
+
+private:
+    void BuildControls();
+    QWidget *BuildModelFrame();
+    // Reads the tables and the entries; false after a message.
+    bool ReadInput(modStatistics::SaturationData &data);
+    void ShowFits();
+    void PlotGraph();
+    QString CsvText() const;
+    ReportColumns ReportList() const;
+
+    modStatistics::SaturationModel chosenModel() const;
+    Fitting::FitOptions options() const;
+
+    std::vector<modStatistics::SaturationModelFit> m_fits;
+    Fitting::ReplicateTable m_binding, m_nonspecific; // as fitted
+    QString m_verdict;
+};

@@ -1,0 +1,245 @@
+#include "TestMain.h"
+
+#include "scatchard/SaturationModels.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <functional>
+
+using namespace modStatistics;
+using Fitting::FitDataSet;
+using Fitting::FitResult;
+
+namespace {
+
+using Values = std::vector<double>;
+
+bool near(double value, double reference, double relative)
+{
+    return std::fabs(value - reference) <= relative * std::fabs(reference);
+}
+
+#define QVERIFY_NEAR(value, reference, relative)                                                                       \
+    QVERIFY2(near(value, reference, relative),                                                                         \
+             qPrintable(QStringLiteral("%1 against %2").arg(value, 0, 'g', 17).arg(reference, 0, 'g', 17)))
+
+SaturationModelFit fitted(SaturationModel model, const Values &x, const Values &y, const Values &nsX = {},
+                          const Values &nsY = {}, double sites = 0, bool profiles = true)
+{
+    SaturationData data;
+    data.binding = {x, y, {}};
+    data.nonspecific = {nsX, nsY, {}};
+    data.sites = sites;
+    Fitting::FitOptions options;
+    options.profileIntervals = profiles;
+    return FitSaturationModel(model, data, options);
+}
+
+// 12 X values from 0.1 to 200, evenly spaced in log.
+Values logSpaced(double from, double to, int n)
+{
+    Values x;
+    for (int i = 0; i < n; ++i)
+        x.push_back(from * std::pow(to / from, double(i) / (n - 1)));
+    return x;
+}
+
+// The one-site fit of specific binding by subtraction, computed here on its
+// own: for each Kd the best Bmax in closed form, the best Kd by golden section.
+double subtractionKd(const Values &x, const Values &specific)
+{
+    const auto ss = [&](double logKd) {
+        const double kd = std::exp(logKd);
+        double gy = 0, gg = 0;
+        for (size_t i = 0; i < x.size(); ++i) {
+            const double g = x[i] / (kd + x[i]);
+            gy += g * specific[i];
+            gg += g * g;
+        }
+        double sum = 0;
+        for (size_t i = 0; i < x.size(); ++i) {
+            const double r = specific[i] - gy / gg * x[i] / (kd + x[i]);
+            sum += r * r;
+        }
+        return sum;
+    };
+    double a = std::log(1e-3), b = std::log(1e3);
+    const double ratio = (std::sqrt(5.0) - 1) / 2;
+    for (int i = 0; i < 300; ++i) {
+        const double c = b - ratio * (b - a), d = a + ratio * (b - a);
+        if (ss(c) < ss(d))
+            b = d;
+        else
+            a = c;
+    }
+    return std::exp((a + b) / 2);
+}
+
+} // namespace
+
+// The saturation models against values known independently of the code.
+class SaturationModelsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // NIST StRD Misra1d, y = b1 b2 x / (1 + b2 x): Bmax = b1, Kd = 1 / b2.
+    void oneSiteReproducesMisra1dAndPuromycin()
+    {
+        const Values misraX{77.6,  114.9, 141.1, 190.8, 239.9, 289.0, 332.8,
+                            378.4, 434.8, 477.3, 536.8, 593.1, 689.1, 760.0};
+        const Values misraY{10.07, 14.73, 17.94, 23.93, 29.61, 35.18, 40.02,
+                            44.82, 50.76, 55.05, 61.01, 66.40, 75.47, 81.78};
+        const SaturationModelFit misra = fitted(SaturationModel::OneSite, misraX, misraY);
+        QVERIFY(misra.problem.isEmpty());
+        QVERIFY_NEAR(misra.result.value(0), 4.3736970754E+02, 1e-8);
+        QVERIFY_NEAR(misra.result.value(1), 1 / 3.0227324449E-04, 1e-8);
+        QVERIFY_NEAR(misra.result.residualSS, 5.6419295283E-02, 1e-8);
+
+        // R's Puromycin, treated; the least-squares minimum to 40 digits.
+        const Values conc{0.02, 0.02, 0.06, 0.06, 0.11, 0.11, 0.22, 0.22, 0.56, 0.56, 1.10, 1.10};
+        const Values rate{76, 47, 97, 107, 123, 139, 159, 152, 191, 201, 207, 200};
+        const SaturationModelFit puromycin = fitted(SaturationModel::OneSite, conc, rate);
+        QVERIFY(puromycin.problem.isEmpty());
+        const FitResult &r = puromycin.result;
+        QVERIFY_NEAR(r.value(0), 212.6837431, 5e-10);
+        QVERIFY_NEAR(r.parameters[0].se, 6.947155, 1e-6);
+        QVERIFY_NEAR(r.value(1), 0.06412128, 1e-7);
+        QVERIFY_NEAR(r.parameters[1].se, 0.008280950, 1e-6);
+        QVERIFY_NEAR(r.residualSS, 1195.448814, 1e-9);
+    }
+
+    // Noise-free two-site data in three pairs of units: every parameter to 1e-8.
+    void twoSitesExactAtEveryScale_data()
+    {
+        QTest::addColumn<double>("xScale");
+        QTest::addColumn<double>("yScale");
+        QTest::newRow("nM, fmol") << 1.0 << 1.0;
+        QTest::newRow("M, mol") << 1e-9 << 1e-15;
+        QTest::newRow("pM, cpm") << 1e3 << 1e4;
+    }
+    void twoSitesExactAtEveryScale()
+    {
+        QFETCH(double, xScale);
+        QFETCH(double, yScale);
+        const double bmax1 = 100 * yScale, kd1 = 1 * xScale, bmax2 = 300 * yScale, kd2 = 30 * xScale;
+        const Values x = logSpaced(0.05 * xScale, 300 * xScale, 16);
+        Values y;
+        for (double v : x)
+            y.push_back(bmax1 * v / (kd1 + v) + bmax2 * v / (kd2 + v));
+        // Noise-free: no scatter to draw a profile from.
+        const SaturationModelFit fit = fitted(SaturationModel::TwoSites, x, y, {}, {}, 0, false);
+        QVERIFY2(fit.problem.isEmpty(), qPrintable(fit.problem));
+        QVERIFY(!fit.unresolved);
+        QVERIFY_NEAR(fit.result.value(0), bmax1, 1e-8);
+        QVERIFY_NEAR(fit.result.value(1), kd1, 1e-8);
+        QVERIFY_NEAR(fit.result.value(2), bmax2, 1e-8);
+        QVERIFY_NEAR(fit.result.value(3), kd2, 1e-8);
+    }
+
+    // One-site data with a little scatter: two sites unresolved, one site preferred.
+    void oneSiteDataLeaveTheSecondSiteUnresolved()
+    {
+        const Values x = logSpaced(0.2, 50, 12);
+        const Values noise{0.8, -1.1, 0.4, 1.3, -0.6, -0.9, 1.0, -0.3, 0.7, -1.2, 0.2, 0.5};
+        Values y;
+        for (size_t i = 0; i < x.size(); ++i)
+            y.push_back(150 * x[i] / (4 + x[i]) + noise[i]);
+        const SaturationModelFit one = fitted(SaturationModel::OneSite, x, y);
+        const SaturationModelFit two = fitted(SaturationModel::TwoSites, x, y);
+        QVERIFY(one.problem.isEmpty());
+        QVERIFY(two.unresolved);
+        QVERIFY(two.problem.startsWith(QStringLiteral("The second site is not resolved")));
+        const SaturationVerdict verdict = CompareSaturationFits(one, two);
+        QVERIFY(verdict.prefersFirst);
+        QVERIFY2(verdict.sentence.startsWith(QStringLiteral("The data support One site")),
+                 qPrintable(verdict.sentence));
+        if (verdict.compared) {
+            QVERIFY(verdict.nested);
+            QVERIFY(!verdict.comparison.prefersSecond);
+            QVERIFY(verdict.comparison.probabilityFirst > verdict.comparison.probabilitySecond);
+        }
+    }
+
+    // Total and nonspecific binding fitted together recover the curve exactly;
+    // with scatter, subtracting nonspecific point by point gives another Kd.
+    void totalAndNonspecificTogetherAgainstSubtraction()
+    {
+        const double bmax = 200, kd = 5, ns = 2, background = 10;
+        const Values x{0.5, 1, 2, 3, 5, 7.5, 10, 15, 20, 30, 45, 60};
+        Values total, nonspecific;
+        for (double v : x) {
+            total.push_back(bmax * v / (kd + v) + ns * v + background);
+            nonspecific.push_back(ns * v + background);
+        }
+        const SaturationModelFit exact = fitted(SaturationModel::TotalAndNonspecific, x, total, x, nonspecific, 0,
+                                                false);
+        QVERIFY2(exact.problem.isEmpty(), qPrintable(exact.problem));
+        const double truth[] = {bmax, kd, ns, background};
+        for (int p = 0; p < 4; ++p)
+            QVERIFY_NEAR(exact.result.value(p), truth[p], 1e-8);
+
+        const Values noise{3.1, -2.4, 1.7, -4.0, 2.2, 0.6, -1.8, 3.5, -2.9, 1.1, -0.7, 2.6};
+        Values noisyTotal = total, noisyNs = nonspecific, specific;
+        for (size_t i = 0; i < x.size(); ++i) {
+            noisyTotal[i] += noise[i];
+            noisyNs[i] -= noise[(i + 5) % noise.size()];
+            specific.push_back(noisyTotal[i] - noisyNs[i]);
+        }
+        const SaturationModelFit together = fitted(SaturationModel::TotalAndNonspecific, x, noisyTotal, x, noisyNs);
+        const double bySubtraction = subtractionKd(x, specific);
+        QVERIFY(together.problem.isEmpty());
+        QVERIFY2(std::fabs(together.result.value(1) - bySubtraction) > 0.01 * kd,
+                 qPrintable(QStringLiteral("%1 and %2").arg(together.result.value(1)).arg(bySubtraction)));
+        // No nonspecific data: said, not fitted.
+        QVERIFY(!fitted(SaturationModel::TotalAndNonspecific, x, total).problem.isEmpty());
+    }
+
+    // Hill slope and ligand depletion on noise-free data made here.
+    void hillAndDepletionRecoverTheirParameters()
+    {
+        const Values x = logSpaced(0.1, 100, 12);
+        Values hill;
+        for (double v : x)
+            hill.push_back(80 * std::pow(v, 1.7) / (std::pow(6.0, 1.7) + std::pow(v, 1.7)));
+        const SaturationModelFit h = fitted(SaturationModel::Hill, x, hill, {}, {}, 0, false);
+        QVERIFY(h.problem.isEmpty());
+        QVERIFY_NEAR(h.result.value(0), 80, 1e-8);
+        QVERIFY_NEAR(h.result.value(1), 6, 1e-8);
+        QVERIFY_NEAR(h.result.value(2), 1.7, 1e-8);
+
+        // Bound from the quadratic, in long double: 20 sites, Kd 2, X total ligand.
+        const long double sites = 20, kd = 2;
+        Values bound;
+        for (double v : x) {
+            const long double s = v + sites + kd;
+            bound.push_back(double((s - std::sqrt(s * s - 4 * v * sites)) / 2));
+        }
+        const SaturationModelFit entered = fitted(SaturationModel::Depletion, x, bound, {}, {}, 20, false);
+        QVERIFY(entered.problem.isEmpty());
+        QVERIFY(entered.result.parameters[0].fixed);
+        QVERIFY_NEAR(entered.result.value(1), 2, 1e-8);
+        const SaturationModelFit both = fitted(SaturationModel::Depletion, x, bound, {}, {}, 0, false);
+        QVERIFY_NEAR(both.result.value(0), 20, 1e-8);
+        QVERIFY_NEAR(both.result.value(1), 2, 1e-8);
+    }
+
+    void warningsOfExtrapolationAndPlateau()
+    {
+        // Kd 50 with the highest X at 40: Bmax is an extrapolation, and most points lie below Kd.
+        const Values x = logSpaced(1, 40, 10);
+        const Values noise{0.3, -0.2, 0.1, -0.4, 0.2, 0.3, -0.1, -0.3, 0.2, -0.1};
+        Values y;
+        for (size_t i = 0; i < x.size(); ++i)
+            y.push_back(100 * x[i] / (50 + x[i]) + noise[i]);
+        const QStringList warnings = SaturationWarnings(fitted(SaturationModel::OneSite, x, y));
+        QVERIFY2(warnings.size() >= 2, qPrintable(warnings.join('\n')));
+        QVERIFY(warnings[0].startsWith(QStringLiteral("The highest X (40.0) is below 3 × Kd")));
+        QVERIFY(warnings[1].startsWith(QStringLiteral("Fewer points lie above Kd (0) than below it (10)")));
+    }
+};
+
+VORNISH_TEST(SaturationModelsTest)
+
+#include "tst_saturation_models.moc"
