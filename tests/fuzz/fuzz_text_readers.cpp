@@ -350,125 +350,127 @@ void fuzzTraceReader(const std::vector<QString> &texts, std::mt19937_64 &random)
     const KineticsFit::TraceReading other = KineticsFit::ReadTracesFromText(QString::fromUtf8(crlf));
     expect(other.stop == whole.stop && other.line == whole.line && other.traces.size() == whole.traces.size(),
            "line ends change no trace reading", shown);
-    // Rows of an X and replicates, blanks among them, as a fit's table reads
-    // them: values finite or blank, the same whatever the line ends.
-    void fuzzColumnsReader(const std::vector<QString> &texts, std::mt19937_64 &random)
-    {
-        static const char *const separators[] = {",", ";", "\t", ",,", "\t\t"};
-        QByteArray lf("set,x,y1,y2\n");
-        for (const QString &text : texts) {
-            lf += text.toUtf8().replace('\r', ' ').replace('\n', ' ');
-            lf += separators[random() % std::size(separators)];
-            lf += text.toUtf8().replace('\r', ' ').replace('\n', ' ');
-            lf += '\n';
-        }
-        const QString shown = QString::fromUtf8(lf);
-        const auto read = [](QByteArray bytes) {
-            QBuffer buffer(&bytes);
-            buffer.open(QIODevice::ReadOnly);
-            return ColumnsReader::Read(buffer, 3, QStringLiteral("set"));
-        };
-        const ColumnsReader::Result whole = read(lf);
-        for (const ColumnsReader::Row &row : whole.rows) {
-            expect(row.values.size() <= 3, "rows hold at most the values asked for", shown);
-            for (double v : row.values)
-                expect(std::isfinite(v) || std::isnan(v), "values are finite or blank", shown);
-        }
-        QByteArray crlf = lf;
-        crlf.replace("\n", "\r\n");
-        const ColumnsReader::Result other = read(crlf);
-        expect(other.stop == whole.stop && other.line == whole.line && other.rows.size() == whole.rows.size(),
-               "line ends change nothing", shown);
-    }
+}
 
-    const char *const seeds[] = {
-        "",
-        "0",
-        "5",
-        "-5",
-        " 12.5 ",
-        "1.5e-3",
-        ".5",
-        "5.",
-        "+.5E+07",
-        "1e400",
-        "-1e400",
-        "1e-400",
-        "1.7976931348623157e308",
-        "1.7976931348623159e308",
-        "4.9e-324",
-        "2.4e-324",
-        "2.5",
-        "2,5",
-        "1d3",
-        "-3D-2 nM",
-        "abc",
-        "5 nM",
-        "1e",
-        "-",
-        ".",
-        "1.2.3",
-        "7340",
-        "32767",
-        "-32768",
-        "32768",
-        "1e9",
-        "0x10",
-        "inf",
-        "nan",
-        "1E+308",
-        "12345678901234567890",
-        "0.000000000000000000001",
-        "1 2 3",
-        "\t7\n",
+// Rows of an X and replicates, blanks among them, as a fit's table reads
+// them: values finite or blank, the same whatever the line ends.
+void fuzzColumnsReader(const std::vector<QString> &texts, std::mt19937_64 &random)
+{
+    static const char *const separators[] = {",", ";", "\t", ",,", "\t\t"};
+    QByteArray lf("set,x,y1,y2\n");
+    for (const QString &text : texts) {
+        lf += text.toUtf8().replace('\r', ' ').replace('\n', ' ');
+        lf += separators[random() % std::size(separators)];
+        lf += text.toUtf8().replace('\r', ' ').replace('\n', ' ');
+        lf += '\n';
+    }
+    const QString shown = QString::fromUtf8(lf);
+    const auto read = [](QByteArray bytes) {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        return ColumnsReader::Read(buffer, 3, QStringLiteral("set"));
     };
+    const ColumnsReader::Result whole = read(lf);
+    for (const ColumnsReader::Row &row : whole.rows) {
+        expect(row.values.size() <= 3, "rows hold at most the values asked for", shown);
+        for (double v : row.values)
+            expect(std::isfinite(v) || std::isnan(v), "values are finite or blank", shown);
+    }
+    QByteArray crlf = lf;
+    crlf.replace("\n", "\r\n");
+    const ColumnsReader::Result other = read(crlf);
+    expect(other.stop == whole.stop && other.line == whole.line && other.rows.size() == whole.rows.size(),
+           "line ends change nothing", shown);
+}
 
-    // Characters worth inserting: the number's own, blanks, and what a paste
-    // brings (a lone surrogate of either half, other scripts' digits, a
-    // no-break space, a NUL).
-    const char16_t alphabet[] = {u'0', u'1', u'5',   u'9',   u'+',   u'-',   u'.',   u',',  u'e',
-                                 u'E', u'd', u'D',   u' ',   u'\t',  u'\n',  u'\r',  u'x',  u'n',
-                                 u'i', u'a', 0xD800, 0xDC00, 0x0660, 0xFF11, 0x00A0, 0x0000};
+const char *const seeds[] = {
+    "",
+    "0",
+    "5",
+    "-5",
+    " 12.5 ",
+    "1.5e-3",
+    ".5",
+    "5.",
+    "+.5E+07",
+    "1e400",
+    "-1e400",
+    "1e-400",
+    "1.7976931348623157e308",
+    "1.7976931348623159e308",
+    "4.9e-324",
+    "2.4e-324",
+    "2.5",
+    "2,5",
+    "1d3",
+    "-3D-2 nM",
+    "abc",
+    "5 nM",
+    "1e",
+    "-",
+    ".",
+    "1.2.3",
+    "7340",
+    "32767",
+    "-32768",
+    "32768",
+    "1e9",
+    "0x10",
+    "inf",
+    "nan",
+    "1E+308",
+    "12345678901234567890",
+    "0.000000000000000000001",
+    "1 2 3",
+    "\t7\n",
+};
 
-    QString mutated(std::mt19937_64 & random)
-    {
-        const auto pick = [&](size_t n) { return size_t(random() % n); };
-        QString text = QString::fromLatin1(seeds[pick(std::size(seeds))]);
-        for (size_t steps = 1 + pick(4); steps > 0; --steps) {
-            const int at = int(pick(size_t(text.size()) + 1));
-            const QChar c(alphabet[pick(std::size(alphabet))]);
-            switch (pick(6)) {
-            case 0:
-                text.insert(at, c);
-                break;
-            case 1:
-                text.remove(at, 1);
-                break;
-            case 2:
-                if (at < text.size())
-                    text[at] = c;
-                break;
-            case 3:
-                text.insert(at, QString::fromLatin1(seeds[pick(std::size(seeds))]));
-                break;
-            case 4:
-                text.insert(at, QString(int(1 + pick(40)), c));
-                break;
-            default:
-                text = text.left(at) + text.mid(at).repeated(int(1 + pick(3)));
-                break;
-            }
+// Characters worth inserting: the number's own, blanks, and what a paste
+// brings (a lone surrogate of either half, other scripts' digits, a
+// no-break space, a NUL).
+const char16_t alphabet[] = {u'0', u'1', u'5',   u'9',   u'+',   u'-',   u'.',   u',',  u'e',
+                             u'E', u'd', u'D',   u' ',   u'\t',  u'\n',  u'\r',  u'x',  u'n',
+                             u'i', u'a', 0xD800, 0xDC00, 0x0660, 0xFF11, 0x00A0, 0x0000};
+
+QString mutated(std::mt19937_64 &random)
+{
+    const auto pick = [&](size_t n) { return size_t(random() % n); };
+    QString text = QString::fromLatin1(seeds[pick(std::size(seeds))]);
+    for (size_t steps = 1 + pick(4); steps > 0; --steps) {
+        const int at = int(pick(size_t(text.size()) + 1));
+        const QChar c(alphabet[pick(std::size(alphabet))]);
+        switch (pick(6)) {
+        case 0:
+            text.insert(at, c);
+            break;
+        case 1:
+            text.remove(at, 1);
+            break;
+        case 2:
+            if (at < text.size())
+                text[at] = c;
+            break;
+        case 3:
+            text.insert(at, QString::fromLatin1(seeds[pick(std::size(seeds))]));
+            break;
+        case 4:
+            text.insert(at, QString(int(1 + pick(40)), c));
+            break;
+        default:
+            text = text.left(at) + text.mid(at).repeated(int(1 + pick(3)));
+            break;
         }
-        if (pick(2000) == 0) // now and then a cell of a paste's size
-            text = QString(200000, QLatin1Char(pick(2) ? ' ' : '9')) + text;
-        return text;
     }
+    if (pick(2000) == 0) // now and then a cell of a paste's size
+        text = QString(200000, QLatin1Char(pick(2) ? ' ' : '9')) + text;
+    return text;
+}
 
-    // A reader that makes Qt warn (an invalid pattern, say) fails too.
-    void failOnQtMessage(QtMsgType, const QMessageLogContext &, const QString &message)
-    {
-        fail("reads without a Qt warning", message);
-    }
+// A reader that makes Qt warn (an invalid pattern, say) fails too.
+void failOnQtMessage(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    fail("reads without a Qt warning", message);
+}
 
 } // namespace
 
