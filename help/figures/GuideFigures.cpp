@@ -28,6 +28,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 
 #include <random>
@@ -242,6 +243,7 @@ void GuideFigures::kineticsFit()
     fit.txtTotalB->setText(QStringLiteral("2"));
     fit.cmdFit->click();
     expectMessages({}, QStringLiteral("kinetics fit"));
+    fit.tabResults->setCurrentIndex(0); // the traces with their curves
     save(fit, QStringLiteral("kinetics-fit.png"));
     fit.hide();
 }

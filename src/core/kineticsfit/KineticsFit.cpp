@@ -491,11 +491,14 @@ KineticsFitResult FitKinetics(const FitRequest &request)
     switch (o.model) {
     case Model::Dissociation: {
         FitRequest decays = request;
-        for (Trace &trace : decays.traces)
+        // Each trace from its wash-out on, or all of it without one.
+        for (Trace &trace : decays.traces) {
             if (!trace.dissociates) {
                 trace.dissociates = true;
                 trace.dissociationStart = trace.time.front();
             }
+            trace = dissociationPart(trace);
+        }
         s = dissociationStarts(decays.traces, o.baseline);
         for (const Trace &trace : request.traces)
             result.traces.push_back({trace.concentration, false, 0.0, 0.0, 0.0});

@@ -173,7 +173,7 @@ bool frmKineticsFit::readRequest(FitRequest &request)
                                                        {txtLigandKAss, &request.model.ligandKAss},
                                                        {txtLigandKDiss, &request.model.ligandKDiss}};
     for (const auto &[field, value] : fields) {
-        if (!field->isVisible() || field->text().trimmed().isEmpty())
+        if (!field->isVisibleTo(this) || field->text().trimmed().isEmpty())
             continue;
         if (!NumberText::isNumeric(field->text())) {
             Messages::show(QStringLiteral("%1 is not a number.").arg(Messages::quoted(field->text())),
