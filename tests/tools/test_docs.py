@@ -26,7 +26,7 @@ def cli_subcommands(cli):
 def man_subcommands(man):
     text = open(man, encoding="utf-8").read()
     section = text.split(".SH SUBCOMMANDS", 1)[1].split("\n.SH ", 1)[0]
-    return re.findall(r"^\.TP\n\.BI? (\S+)", section, re.M)
+    return [name.replace("\\-", "-") for name in re.findall(r"^\.TP\n\.BI? (\S+)", section, re.M)]
 
 
 def readme_command_section(readme):

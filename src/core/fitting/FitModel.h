@@ -13,14 +13,6 @@ namespace Fitting {
 // fit starts, the values it may take, and whether it is held fixed.
 struct FitParameter
 {
-    FitParameter() = default;
-    FitParameter(const QString &name, double start, const QString &unit = {})
-        : name(name)
-        , start(start)
-        , unit(unit)
-    {
-    }
-
     QString name;
     double start = 0.0;
     double lower = -std::numeric_limits<double>::infinity();
