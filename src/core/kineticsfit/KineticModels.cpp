@@ -72,7 +72,9 @@ std::vector<Fitting::FitParameter> KineticModel::parameters() const
 {
     std::vector<Fitting::FitParameter> list;
     const auto rate = [&](const char *name, bool fixed = false) {
-        Fitting::FitParameter p{QString::fromLatin1(name), m_rates[list.size()]};
+        Fitting::FitParameter p;
+        p.name = QString::fromLatin1(name);
+        p.start = m_rates[list.size()];
         p.lower = 0.0;
         p.fixed = fixed;
         list.push_back(p);
@@ -101,14 +103,17 @@ std::vector<Fitting::FitParameter> KineticModel::parameters() const
     }
     const bool perTraceScale = m_options.scale == Sharing::PerTrace;
     const int traces = int(m_traces.size());
-    for (int i = 0; i < (perTraceScale ? traces : 1); ++i)
-        list.push_back({perTraceScale ? QStringLiteral("Scale %1").arg(i + 1) : QStringLiteral("Scale"),
-                        perTraceScale ? m_scales[size_t(i)] : mean(m_scales)});
+    for (int i = 0; i < (perTraceScale ? traces : 1); ++i) {
+        Fitting::FitParameter p;
+        p.name = perTraceScale ? QStringLiteral("Scale %1").arg(i + 1) : QStringLiteral("Scale");
+        p.start = perTraceScale ? m_scales[size_t(i)] : mean(m_scales);
+        list.push_back(p);
+    }
     const bool perTraceBaseline = m_options.baseline == Baseline::PerTrace;
     for (int i = 0; i < (perTraceBaseline ? traces : 1); ++i) {
-        Fitting::FitParameter p{perTraceBaseline ? QStringLiteral("Baseline %1").arg(i + 1)
-                                                 : QStringLiteral("Baseline"),
-                                perTraceBaseline ? m_baselines[size_t(i)] : mean(m_baselines)};
+        Fitting::FitParameter p;
+        p.name = perTraceBaseline ? QStringLiteral("Baseline %1").arg(i + 1) : QStringLiteral("Baseline");
+        p.start = perTraceBaseline ? m_baselines[size_t(i)] : mean(m_baselines);
         if (m_options.baseline == Baseline::Zero) {
             p.start = 0.0;
             p.fixed = true;

@@ -25,8 +25,11 @@ public:
 
     std::vector<Fitting::FitParameter> parameters() const override
     {
-        Fitting::FitParameter bmax{QStringLiteral("Bmax"), start_.bmax};
-        Fitting::FitParameter kd{QStringLiteral("Kd"), start_.kd};
+        Fitting::FitParameter bmax, kd;
+        bmax.name = QStringLiteral("Bmax");
+        bmax.start = start_.bmax;
+        kd.name = QStringLiteral("Kd");
+        kd.start = start_.kd;
         bmax.lower = kd.lower = 0.0;
         return {bmax, kd};
     }
