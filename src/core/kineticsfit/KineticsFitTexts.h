@@ -23,6 +23,11 @@ QString CorrelatedText(double r, bool competitive);
 QString ShortTraceText(double concentration, const Units &units, double halfTimes, double halfTime, bool dissociation);
 QString DepletionText(double largest, double residualSD, double kdApproximate, double kdExact, const Units &units);
 
+// The fit as the command line prints it: the model, each constant with
+// its SE and intervals, the correlation of the rate constants, the residual
+// SD and df, each trace's own k_obs and residual SD, then the warnings.
+QString ReportText(const KineticsFitResult &result, const Units &units);
+
 // The fit as the shared results panel, CSV and report show it: the
 // constants, then each trace's scale and baseline.
 Fitting::FitResult ReportedFit(const KineticsFitResult &result);
