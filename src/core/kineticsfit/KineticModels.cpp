@@ -166,10 +166,13 @@ bool KineticModel::course(const Trace &trace, double t, const double *rates, dou
             df[0] = tA > 0.0 ? tA * std::exp(-rates[0] * tA) : 0.0;
         return true;
     case Model::Exact: {
-        const double kAss = rates[0];
-        const double kDiss = m_options.kdForm ? rates[1] * kAss : rates[1];
-        const double totalB = rates[2];
-        if (!(totalB > 0.0) || kAss < 0.0 || kDiss < 0.0) {
+        // A trial step of the fit may take a constant below zero: the course
+        // of its magnitude keeps the step finite, and the fit's bounds then
+        // refuse an estimate below zero.
+        const double kAss = std::fabs(rates[0]);
+        const double kDiss = std::fabs(m_options.kdForm ? rates[1] * kAss : rates[1]);
+        const double totalB = std::fabs(rates[2]);
+        if (!(totalB > 0.0)) {
             f = std::numeric_limits<double>::quiet_NaN();
             return false;
         }
@@ -179,8 +182,9 @@ bool KineticModel::course(const Trace &trace, double t, const double *rates, dou
         return false;
     }
     case Model::Competitive: {
-        const double k4 = m_options.kdForm ? rates[1] * rates[0] : rates[1];
-        f = CompetitiveOccupancy(m_options.ligand, L, m_options.ligandKAss, m_options.ligandKDiss, rates[0], k4, t);
+        const double k3 = std::fabs(rates[0]);
+        const double k4 = std::fabs(m_options.kdForm ? rates[1] * k3 : rates[1]);
+        f = CompetitiveOccupancy(m_options.ligand, L, m_options.ligandKAss, m_options.ligandKDiss, k3, k4, t);
         return false;
     }
     }

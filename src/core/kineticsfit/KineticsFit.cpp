@@ -197,20 +197,23 @@ void signalStarts(const FitRequest &request, const std::vector<double> &rates, S
     }
 }
 
-// For competition: the start on a grid about the labelled ligand's own
-// constants that leaves the least sum of squares once each trace's scale
-// and baseline are solved for.
-Starts competitiveStarts(const FitRequest &request)
+// The start on a grid about the first two rate parameters of centre (the
+// others kept) that leaves the least sum of squares once each trace's scale
+// and baseline are solved for: for the models whose course is not an
+// exponential (competition, depletion), where a start off by a factor
+// may not converge.
+Starts gridStarts(const FitRequest &request, const std::vector<double> &centre)
 {
     const ModelOptions &o = request.model;
     const size_t n = request.traces.size();
     double bestSS = std::numeric_limits<double>::infinity();
-    Starts best{{o.ligandKAss, o.ligandKDiss}, std::vector<double>(n, 1.0), std::vector<double>(n, 0.0)};
+    Starts best{centre, std::vector<double>(n, 1.0), std::vector<double>(n, 0.0)};
     const bool noBase = o.baseline == Baseline::Zero;
     for (int i = -4; i <= 4; ++i)
         for (int j = -4; j <= 4; ++j) {
-            const std::vector<double> rates = {o.ligandKAss * std::pow(10.0, i / 2.0),
-                                               o.ligandKDiss * std::pow(10.0, j / 2.0)};
+            std::vector<double> rates = centre;
+            rates[0] *= std::pow(10.0, i / 2.0);
+            rates[1] *= std::pow(10.0, j / 2.0);
             const KineticModel probe(o, request.traces, rates, best.scales, best.baselines);
             Starts here{rates, {}, {}};
             double ss = 0.0;
@@ -304,6 +307,15 @@ bool fitModel(const FitRequest &request, const ModelOptions &options, const std:
 {
     auto model = std::make_shared<KineticModel>(options, request.traces, rates, scales, baselines);
     result.fit = Fitting::Fit(*model, model->dataSets(), fitOptions);
+    const int rateCount = RateParameterCount(options.model);
+    if (result.fit.outcome == Fitting::FitResult::OutOfBounds && result.fit.boundParameter < rateCount) {
+        // The magnitudes fit as well where a model takes them (see course):
+        // go on from there.
+        std::vector<double> start = result.fit.lastValues;
+        for (int i = 0; i < rateCount; ++i)
+            start[size_t(i)] = std::fabs(start[size_t(i)]);
+        result.fit = Fitting::FitFrom(*model, start, model->dataSets(), fitOptions);
+    }
     result.model = model;
     if (result.fit.outcome != Fitting::FitResult::Fitted) {
         result.refusal = Fitting::OutcomeText(result.fit, model->parameters());
@@ -507,7 +519,7 @@ KineticsFitResult FitKinetics(const FitRequest &request)
         break;
     }
     case Model::Competitive:
-        s = competitiveStarts(request);
+        s = gridStarts(request, {o.ligandKAss, o.ligandKDiss});
         for (const Trace &trace : request.traces)
             result.traces.push_back({trace.concentration, false, 0.0, 0.0, 0.0});
         if (!fitModel(request, o, s.rates, s.scales, s.baselines, request.fit, result))
@@ -523,18 +535,8 @@ KineticsFitResult FitKinetics(const FitRequest &request)
         s.rates = rateStarts(request, result);
         signalStarts(request, s.rates, s);
         if (o.model == Model::Exact) {
-            // The pseudo-first-order fit is the better start where it converges.
-            KineticsFitResult first = result;
-            if (fitModel(request, withModel(o, Model::PseudoFirstOrder), s.rates, s.scales, s.baselines,
-                         quick(request.fit), first)) {
-                const std::vector<double> p = valuesOf(first.fit);
-                s.rates = {p[0], p[1]};
-                for (size_t i = 0; i < request.traces.size(); ++i) {
-                    s.scales[i] = p[size_t(first.model->scaleIndex(int(i)))];
-                    s.baselines[i] = p[size_t(first.model->baselineIndex(int(i)))];
-                }
-            }
             s.rates.push_back(o.totalB);
+            s = gridStarts(request, s.rates);
         }
         if (!fitModel(request, o, s.rates, s.scales, s.baselines, request.fit, result))
             return result;
