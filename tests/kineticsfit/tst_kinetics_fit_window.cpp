@@ -76,7 +76,7 @@ private slots:
     void openFitAndRead()
     {
         QVERIFY(window->isVisible());
-        QVERIFY(captionProblem(window).isEmpty());
+        QVERIFY(TextFit::captionProblem(window).isEmpty());
         open(dilutionFile());
         QCOMPARE(window->flgTraces->rowCount(), 5);
         QTest::mouseClick(window->cmdFit, Qt::LeftButton);
@@ -99,7 +99,7 @@ private slots:
         QVERIFY(window->result().fitted && !window->result().kAssDetermined);
         QVERIFY(window->fitResults->lblNote->isVisible());
         QVERIFY(window->fitResults->lblNote->text().contains(QStringLiteral("k_ass cannot be determined")));
-        QVERIFY(labelProblem(window->fitResults->lblNote).isEmpty());
+        QVERIFY(TextFit::labelProblem(window->fitResults->lblNote).isEmpty());
         QVERIFY(!window->cmdSimulate->isEnabled());
     }
 
