@@ -32,6 +32,7 @@ private:
     void maximisedGraph();
     void optionsWindow();
     void printWindow();
+    void kineticsFit();
 
     template <typename Window>
     Window &window() const;

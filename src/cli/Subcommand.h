@@ -32,6 +32,7 @@ const Subcommand &KineticsCommand();
 const Subcommand &CompeteCommand();
 const Subcommand &KiCommand();
 const Subcommand &FitCompetitionCommand();
+const Subcommand &FitKineticsCommand();
 
 // Every subcommand, in the order the help lists them.
 const std::vector<const Subcommand *> &Subcommands();

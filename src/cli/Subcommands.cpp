@@ -5,8 +5,8 @@ namespace cli {
 const std::vector<const Subcommand *> &Subcommands()
 {
     static const std::vector<const Subcommand *> table = {
-        &SolveCommand(),    &SweepCommand(),    &ScatchardCommand(), &FitCommand(),
-        &SimulateCommand(), &KineticsCommand(), &CompeteCommand(),   &KiCommand(), &FitCompetitionCommand(),
+        &SolveCommand(),    &SweepCommand(),       &ScatchardCommand(), &FitCommand(), &SimulateCommand(),
+        &KineticsCommand(), &FitKineticsCommand(), &CompeteCommand(),   &KiCommand(),  &FitCompetitionCommand(),
     };
     return table;
 }

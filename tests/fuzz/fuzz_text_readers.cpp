@@ -1,5 +1,7 @@
 // A bounded, deterministic fuzz run of every reader of typed or stored text:
 // the strict and the leading-number readings, the Equilibrium Tool's and
+// the wizard's readers, the settings values, the data-file reader and the
+// reader of measured traces. Inputs are mutations of
 // the wizard's readers, the settings values and the data-file readers. Inputs are mutations of
 // seed texts (inserted, deleted and replaced characters, among them lone
 // surrogates, other scripts' digits and control characters; spliced and
@@ -19,6 +21,7 @@
 #include "equilibrium/EquilibriumInput.h"
 #include "exchange/ColumnsReader.h"
 #include "exchange/PairsReader.h"
+#include "kineticsfit/TraceReader.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeFault.h"
 #include "platform/SettingsStore.h"
@@ -341,6 +344,39 @@ void fuzzPairsReader(const std::vector<QString> &texts, std::mt19937_64 &random)
            "the bound stops the read at the first row past it", shown);
 }
 
+// A header of either layout (or a mutated one), then rows of mutated
+// fields: traces read are finite with time increasing, whatever the line
+// ends; a refusal keeps no trace and says why.
+void fuzzTraceReader(const std::vector<QString> &texts, std::mt19937_64 &random)
+{
+    static const char *const headers[] = {"Time,50,5\n", "Concentration;Time;Signal\n", "Time\t1\t2\t3\n",
+                                          "Time,50,5\nDissociation,,30\n", ""};
+    static const char *const separators[] = {",", ";", "\t", " "};
+    QByteArray lf = headers[random() % std::size(headers)];
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        lf += texts[i].toUtf8().replace('\r', ' ').replace('\n', ' ');
+        lf += i % 3 == 2 ? "\n" : separators[random() % std::size(separators)];
+    }
+    const QString shown = QString::fromUtf8(lf);
+    const KineticsFit::TraceReading whole = KineticsFit::ReadTracesFromText(shown);
+    for (const KineticsFit::Trace &trace : whole.traces) {
+        expect(std::isfinite(trace.concentration) && trace.time.size() == trace.signal.size(), "traces are whole",
+               shown);
+        for (std::size_t i = 0; i < trace.time.size(); ++i) {
+            expect(std::isfinite(trace.time[i]) && std::isfinite(trace.signal[i]), "trace points are finite", shown);
+            expect(i == 0 || trace.time[i] > trace.time[i - 1], "time increases within a trace", shown);
+        }
+    }
+    expect((whole.stop == KineticsFit::TraceStop::EndOfData) == KineticsFit::TraceStopText(whole).isEmpty(),
+           "a refusal says why", shown);
+    expect(whole.stop == KineticsFit::TraceStop::EndOfData || whole.traces.empty(), "a refusal keeps no trace", shown);
+    QByteArray crlf = lf;
+    crlf.replace("\n", "\r\n");
+    const KineticsFit::TraceReading other = KineticsFit::ReadTracesFromText(QString::fromUtf8(crlf));
+    expect(other.stop == whole.stop && other.line == whole.line && other.traces.size() == whole.traces.size(),
+           "line ends change no trace reading", shown);
+}
+
 // Rows of an X and replicates, blanks among them, as a fit's table reads
 // them: values finite or blank, the same whatever the line ends.
 void fuzzColumnsReader(const std::vector<QString> &texts, std::mt19937_64 &random)
@@ -482,6 +518,7 @@ int main(int argc, char *argv[])
         fuzzWizardReaders(texts);
         fuzzSettingsValues(texts[0], random);
         fuzzPairsReader(texts, random);
+        fuzzTraceReader(texts, random);
         fuzzColumnsReader(texts, random);
         if (i % 100 == 0)
             fuzzSettingsFile(texts[0], settingsFolder.path());

@@ -12,6 +12,7 @@
 #include "graphing/UnitDisplays.h"
 #include "platform/EditableGrid.h"
 #include "platform/Messages.h"
+#include "platform/NumberText.h"
 #include "platform/Twips.h"
 #include "printing/ReportWindow.h"
 #include "printing/ToolLists.h"
@@ -239,6 +240,14 @@ void frmDynVornish::refreshAssistant()
     frmDynamVnTlAssistant *assistant = dynamicWindows().dynamicAssistant;
     if (assistant && assistant->isVisible())
         modVornish::UpdateAssistantGuidance();
+}
+
+void frmDynVornish::FillRateConstants(double kAss, double kd)
+{
+    ShowStep(0);
+    txtK_ass_rate->setText(NumberText::generalText(kAss));
+    txtK_diss_rate->clear();
+    txtKd->setText(NumberText::generalText(kd));
 }
 
 void frmDynVornish::cmdClearForm_Click()

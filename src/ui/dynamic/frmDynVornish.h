@@ -40,6 +40,10 @@ public:
     QString EventCell(int row, int column) const;
     void SetEventCell(int row, int column, const QString &text);
 
+    // Step 1 with the rate constants of a kinetics fit: k_ass (M-1 s-1)
+    // and Kd (M); k_diss is left empty, as two of the three are given.
+    void FillRateConstants(double kAss, double kd);
+
     // Brings the controls in line with the unit preferences.
     void ShowConcentrationUnit(const QString &unit);
     void SelectTimeUnit(const QString &abbreviation);

@@ -11,6 +11,7 @@ class frmDynVornish;
 class frmDynamVnTlAssistant;
 class frm_dbResults_DynamVn;
 class frmKinetics;
+class frmKineticsFit;
 class frmWaiting;
 class frmGraph;
 class frmOptions;
@@ -35,6 +36,7 @@ struct AppWindows
     frmDynamVnTlAssistant *dynamicAssistant = nullptr;
     frm_dbResults_DynamVn *results = nullptr;
     frmKinetics *kinetics = nullptr;
+    frmKineticsFit *kineticsFit = nullptr;
     frmWaiting *waiting = nullptr;
     frmGraph *graph = nullptr;
     frmOptions *options = nullptr;

@@ -23,6 +23,7 @@ const QHash<QString, QString> &topics()
         {QStringLiteral("frm_dbResults_DynamVn"), QStringLiteral("results-browser.html")},
         {QStringLiteral("frmKinetics"), QStringLiteral("kinetics-summary.html")},
         {QStringLiteral("frmCompetition"), QStringLiteral("competition-tool.html")},
+        {QStringLiteral("frmKineticsFit"), QStringLiteral("kinetics-fit.html")},
         {QStringLiteral("frmGraph"), QStringLiteral("graph-window.html")},
         {QStringLiteral("frmOptions"), QStringLiteral("options-window.html")},
         {QStringLiteral("frmPrintOptions"), QStringLiteral("print-window.html")},

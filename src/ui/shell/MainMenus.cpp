@@ -85,6 +85,8 @@ void frmVn_Main::BuildMenus()
         if (frmKinetics *kinetics = appWindows().kinetics)
             kinetics->ShowSummary();
     });
+    connect(addItem(tools, "mnuKineticsFit", QStringLiteral("Kinetics &Fit...")), &QAction::triggered, this,
+            &frmVn_Main::mnuKineticsFit_Click);
     connect(addItem(tools, "mnuScatchard", QStringLiteral("&Scatchard Analysis...")), &QAction::triggered, this,
             &frmVn_Main::mnuScatchard_Click);
     connect(addItem(tools, "mnuSaturation", QStringLiteral("Saturation &Binding...")), &QAction::triggered, this,
@@ -182,6 +184,7 @@ void frmVn_Main::BuildToolBar()
         {"Vornish", "Equilibrium Tool"},
         {"Scatchard Analysis", "Scatchard Analysis Tool"},
         {"DynamVn", "Dynamic Equilibrium Tool"},
+        {"Kinetics Fit", "Kinetics Fit"},
         {"Saturation Binding", "Saturation Binding"},
         {"Competition", "Competition Tool"},
     };

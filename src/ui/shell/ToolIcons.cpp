@@ -110,6 +110,28 @@ void drawCompetition(QPainter &p, const QRectF &r)
     p.drawEllipse(QPointF(r.left() + s * 0.5, r.top() + s * 0.5), s * 0.07, s * 0.07);
 }
 
+void drawKineticsFit(QPainter &p, const QRectF &r)
+{
+    // Measured points on two rising curves.
+    const double s = r.width();
+    p.setPen(QPen(Qt::black, s / 24));
+    p.drawLine(QPointF(r.left() + s * 0.1, r.top() + s * 0.1), QPointF(r.left() + s * 0.1, r.bottom() - s * 0.1));
+    p.drawLine(QPointF(r.left() + s * 0.1, r.bottom() - s * 0.1), QPointF(r.right() - s * 0.1, r.bottom() - s * 0.1));
+    p.setBrush(Qt::NoBrush);
+    for (double height : {0.65, 0.35}) {
+        QPainterPath curve;
+        curve.moveTo(r.left() + s * 0.12, r.bottom() - s * 0.12);
+        curve.cubicTo(r.left() + s * 0.3, r.top() + s * (1.0 - height), r.left() + s * 0.5,
+                      r.top() + s * (0.9 - height), r.right() - s * 0.1, r.top() + s * (0.88 - height));
+        p.setPen(QPen(height > 0.5 ? kAccent : kInk, s / 16));
+        p.drawPath(curve);
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    for (double t : {0.3, 0.5, 0.7})
+        p.drawEllipse(QPointF(r.left() + s * t, r.top() + s * (0.62 - 0.35 * t)), s * 0.05, s * 0.05);
+}
+
 QPixmap canvas(int size)
 {
     QPixmap pixmap(size, size);
@@ -130,6 +152,8 @@ QPixmap toolPicture(const QString &key, int size)
         drawScatchard(p, r);
     else if (key == QLatin1String("DynamVn"))
         drawDynamic(p, r);
+    else if (key == QLatin1String("Kinetics Fit"))
+        drawKineticsFit(p, r);
     else if (key == QLatin1String("Saturation Binding"))
         drawSaturation(p, r);
     else if (key == QLatin1String("Competition"))
@@ -143,7 +167,8 @@ QIcon icon(const QString &key)
 {
     const int size = 24;
     if (key == QLatin1String("Vornish") || key == QLatin1String("Scatchard Analysis") || key == QLatin1String("DynamVn")
-        || key == QLatin1String("Saturation Binding") || key == QLatin1String("Competition"))
+        || key == QLatin1String("Saturation Binding") || key == QLatin1String("Competition")
+        || key == QLatin1String("Kinetics Fit"))
         return QIcon(toolPicture(key, size));
 
     QPixmap pixmap = canvas(size);

@@ -8,11 +8,11 @@
 namespace ToolIcons {
 
 // The toolbar icon of a button key ("New", "Print", "Cut", "Copy", "Paste",
-// "Vornish", "Scatchard Analysis", "DynamVn").
+// "Vornish", "Scatchard Analysis", "DynamVn", "Kinetics Fit").
 QIcon icon(const QString &key);
 
 // A larger picture of a tool for the start menu: "Vornish",
-// "Scatchard Analysis" or "DynamVn".
+// "Scatchard Analysis", "DynamVn" or "Kinetics Fit".
 QPixmap toolPicture(const QString &key, int size);
 
 QPixmap splashPicture(const QSize &size);

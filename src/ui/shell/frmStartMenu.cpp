@@ -11,7 +11,7 @@
 namespace {
 
 constexpr double kWidth = 5415;
-constexpr double kHeight = 5350;
+constexpr double kHeight = 6420;
 
 QToolButton *addTool(QGridLayout *grid, int row, const char *name, const QString &pictureKey, const QString &tip,
                      const QString &heading, const QString &description)
@@ -73,7 +73,13 @@ frmStartMenu::frmStartMenu(frmVn_Main *mainWindow)
                              QStringLiteral("Click here to use the Competition Tool"),
                              QStringLiteral("Competition Tool"),
                              QStringLiteral("Compute competition with an unlabelled ligand, and convert IC50 to Ki."));
+    cmdKineticsFit = addTool(grid, 5, "cmdKineticsFit", QStringLiteral("Kinetics Fit"),
+                             QStringLiteral("Click here to fit rate constants to measured time courses"),
+                             QStringLiteral("Kinetics Fit"),
+                             QStringLiteral("Fit k_ass, k_diss and Kd globally to measured association and "
+                                            "dissociation traces."));
     setWidget(content);
+    connect(cmdKineticsFit, &QToolButton::clicked, this, &frmStartMenu::cmdKineticsFit_Click);
     connect(cmdSaturationTl, &QToolButton::clicked, this, &frmStartMenu::cmdSaturationTl_Click);
     connect(cmdVnTl, &QToolButton::clicked, this, &frmStartMenu::cmdVnTl_Click);
     connect(cmdScatchTl, &QToolButton::clicked, this, &frmStartMenu::cmdScatchTl_Click);
@@ -116,5 +122,11 @@ void frmStartMenu::cmdDynamVn_Click()
 void frmStartMenu::cmdCompetition_Click()
 {
     m_main->mnuCompetition_Click();
+    hide();
+}
+
+void frmStartMenu::cmdKineticsFit_Click()
+{
+    m_main->mnuKineticsFit_Click();
     hide();
 }

@@ -17,12 +17,14 @@ public:
     QToolButton *cmdVnTl = nullptr;
     QToolButton *cmdScatchTl = nullptr;
     QToolButton *cmdDynamVn = nullptr;
+    QToolButton *cmdKineticsFit = nullptr;
     QToolButton *cmdSaturationTl = nullptr;
     QToolButton *cmdCompetition = nullptr;
 
     void cmdVnTl_Click();
     void cmdScatchTl_Click();
     void cmdDynamVn_Click();
+    void cmdKineticsFit_Click();
     void cmdSaturationTl_Click();
     void cmdCompetition_Click();
 

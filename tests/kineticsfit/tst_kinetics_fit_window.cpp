@@ -1,0 +1,142 @@
+#include "KineticsTesting.h"
+#include "TestMain.h"
+
+#include "RunningProgram.h"
+#include "ScriptedFileDialogs.h"
+#include "TextFit.h"
+#include "dynamic/frmDynVornish.h"
+#include "fitting/FitResultsPanel.h"
+#include "fitting/PlotPicture.h"
+#include "fitting/ResidualGraph.h"
+#include "kineticsfit/frmKineticsFit.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QTableWidget>
+
+namespace {
+
+// The five traces of k_ass 1e7 per M per s and k_diss 0.01 per s (Kd 1 nM)
+// as a file of the wide layout: a time column, one column per concentration.
+QByteArray dilutionFile()
+{
+    std::vector<KineticsFit::Trace> traces;
+    for (double l : KineticsTesting::DilutionSeries())
+        traces.push_back(KineticsTesting::PseudoFirstOrderTrace(l, 0.01, 0.01, 600, 31));
+    QByteArray file = "Time";
+    for (const KineticsFit::Trace &t : traces)
+        file += ',' + QByteArray::number(t.concentration);
+    file += '\n';
+    for (size_t i = 0; i < traces[0].time.size(); ++i) {
+        file += QByteArray::number(traces[0].time[i]);
+        for (const KineticsFit::Trace &t : traces)
+            file += ',' + QByteArray::number(t.signal[i], 'g', 17);
+        file += '\n';
+    }
+    return file;
+}
+
+QString writeFile(const QString &name, const QByteArray &bytes)
+{
+    const QString path = QDir(TestFixture::temporaryFolder()).filePath(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return path;
+}
+
+} // namespace
+
+// The Kinetics Fit window as a user drives it: open, fit, read, export,
+// simulate; bad files refused with the list kept.
+class KineticsFitWindowTest : public QObject
+{
+    Q_OBJECT
+
+    RunningProgram program;
+    frmKineticsFit *window = nullptr;
+
+    void open(const QByteArray &bytes)
+    {
+        resetFileDialogs({writeFile(QStringLiteral("traces.csv"), bytes)});
+        QTest::mouseClick(window->cmdOpenTraces, Qt::LeftButton);
+    }
+
+private slots:
+    void init()
+    {
+        program.start();
+        program.main->action(QStringLiteral("mnuKineticsFit"))->trigger();
+        window = appWindows().kineticsFit;
+    }
+
+    void cleanup() { program.stop(); }
+
+    void openFitAndRead()
+    {
+        QVERIFY(window->isVisible());
+        QVERIFY(TextFit::captionProblem(window).isEmpty());
+        open(dilutionFile());
+        QCOMPARE(window->flgTraces->rowCount(), 5);
+        QTest::mouseClick(window->cmdFit, Qt::LeftButton);
+        QVERIFY2(scriptedMessages().texts().isEmpty(), qPrintable(scriptedMessages().texts().join('\n')));
+        QVERIFY(window->result().fitted);
+        window->tabResults->setCurrentWidget(window->fitResults);
+        QVERIFY(window->fitResults->tblParameters->isVisible());
+        QCOMPARE(window->fitResults->tblParameters->item(0, 0)->text(), QStringLiteral("k_ass"));
+        QCOMPARE(window->fitResults->tblParameters->item(2, 0)->text(), QStringLiteral("Kd"));
+        QVERIFY(window->fitResults->tblParameters->item(2, 1)->text().startsWith(QStringLiteral("1.0")));
+        window->tabResults->setCurrentIndex(0);
+        QVERIFY(window->picTraces->isVisible() && window->picTraces->hasPlot());
+        QVERIFY(window->picResiduals->isVisible() && window->picResiduals->hasPlot());
+        QVERIFY(window->picKObs->hasPlot());
+
+        // Unchecking all but one trace: k_ass refused in words, k_obs still fitted.
+        for (int row = 1; row < 5; ++row)
+            window->flgTraces->item(row, 0)->setCheckState(Qt::Unchecked);
+        QTest::mouseClick(window->cmdFit, Qt::LeftButton);
+        QVERIFY(window->result().fitted && !window->result().kAssDetermined);
+        QVERIFY(window->fitResults->lblNote->isVisible());
+        QVERIFY(window->fitResults->lblNote->text().contains(QStringLiteral("k_ass cannot be determined")));
+        QVERIFY(TextFit::labelProblem(window->fitResults->lblNote).isEmpty());
+        QVERIFY(!window->cmdSimulate->isEnabled());
+    }
+
+    // A ragged file: the message names the line, and the traces already
+    // listed stay.
+    void badFileKeepsTheList()
+    {
+        open(dilutionFile());
+        resetMessages();
+        open("Time,50,5\n0,0,0\n1,2,3,4\n");
+        QCOMPARE(scriptedMessages().texts().size(), 1);
+        QVERIFY(scriptedMessages().texts().first().contains(QStringLiteral("Line 3: 4 fields")));
+        QCOMPARE(window->flgTraces->rowCount(), 5);
+    }
+
+    // The parameters as CSV, and the constants into the wizard's step 1.
+    void exportAndSimulate()
+    {
+        open(dilutionFile());
+        QTest::mouseClick(window->cmdFit, Qt::LeftButton);
+        const QString path = QDir(TestFixture::temporaryFolder()).filePath(QStringLiteral("parameters.csv"));
+        resetFileDialogs({path});
+        QTest::mouseClick(window->cmdExportParameters, Qt::LeftButton);
+        QFile csv(path);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(csv.readAll());
+        QVERIFY2(text.contains(QStringLiteral("\r\nKd,1")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("M-1 s-1")));
+
+        QTest::mouseClick(window->cmdSimulate, Qt::LeftButton);
+        frmDynVornish *wizard = appWindows().dynamic;
+        QVERIFY(wizard->isVisible() && wizard->txtK_ass_rate->isVisible());
+        QVERIFY(std::fabs(wizard->txtK_ass_rate->text().toDouble() / 1e7 - 1) < 1e-6);
+        QVERIFY(std::fabs(wizard->txtKd->text().toDouble() / 1e-9 - 1) < 1e-6);
+        QVERIFY(wizard->txtK_diss_rate->text().isEmpty());
+    }
+};
+
+VORNISH_TEST(KineticsFitWindowTest)
+#include "tst_kinetics_fit_window.moc"
