@@ -3,7 +3,7 @@
 Messages::Answer FigureMessages::ask(const Messages::Request &request)
 {
     m_shown << (request.title.isNull() ? QStringLiteral("Vornish") : request.title) + QStringLiteral(": ")
-               + request.text;
+                   + request.text;
     switch (request.buttons) {
     case Messages::Buttons::Ok:
     case Messages::Buttons::OkCancel:
@@ -11,6 +11,8 @@ Messages::Answer FigureMessages::ask(const Messages::Request &request)
     case Messages::Buttons::YesNo:
     case Messages::Buttons::YesNoCancel:
         break;
+    case Messages::Buttons::SaveDiscardCancel:
+        return Messages::Answer::No; // the figures never save a project
     }
     return Messages::Answer::Yes;
 }

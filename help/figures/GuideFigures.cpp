@@ -30,9 +30,9 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QRadioButton>
 
 #include <random>
 #include <stdexcept>
@@ -177,6 +177,8 @@ void GuideFigures::saturationExample()
     const QTableWidgetItem *kd = tool.fitResults->tblParameters->item(1, 1);
     expectText(kd ? kd->text() : QString(), QStringLiteral("4.98205"), scene);
     save(m_main, QStringLiteral("saturation-example.png"));
+}
+
 // The titration of Kd 1 nM with two more Kd superimposed: colours, line styles and the legend.
 void GuideFigures::superimposedTitrations()
 {

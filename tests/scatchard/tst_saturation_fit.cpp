@@ -1,8 +1,8 @@
 #include "TestFixture.h"
 #include "TestMain.h"
 
-#include "scatchard/SaturationFit.h"
 #include "fitting/StudentQuantile.h"
+#include "scatchard/SaturationFit.h"
 
 #include <cmath>
 #include <functional>

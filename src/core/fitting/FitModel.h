@@ -13,6 +13,23 @@ namespace Fitting {
 // fit starts, the values it may take, and whether it is held fixed.
 struct FitParameter
 {
+    FitParameter() = default;
+    FitParameter(const QString &name, double start, const QString &unit = {})
+        : name(name)
+        , start(start)
+        , unit(unit)
+    {
+    }
+    FitParameter(const QString &name, double start, double lower, double upper, bool fixed, const QString &unit)
+        : name(name)
+        , start(start)
+        , lower(lower)
+        , upper(upper)
+        , fixed(fixed)
+        , unit(unit)
+    {
+    }
+
     QString name;
     double start = 0.0;
     double lower = -std::numeric_limits<double>::infinity();

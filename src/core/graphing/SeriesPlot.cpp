@@ -124,7 +124,8 @@ bool DrawSeriesPlot(DrawingSurface &surface, const SeriesPlot &plot)
             surface.drawCircle(p, symbolRadius, series.color, true, series.color);
         }
         if (!series.legend.isEmpty())
-            legend.push_back({series.legend, {series.color, LineDash::Solid},
+            legend.push_back({series.legend,
+                              {series.color, LineDash::Solid},
                               series.kind == PlotSeries::Points ? short(PlotClosedCircle) : short(0)});
     }
     if (!legend.empty())

@@ -33,10 +33,10 @@ struct GraphPreferences
     EquilibriumX equilibriumX = EquilibriumX::TotalA;
     EquilibriumY equilibriumY = EquilibriumY::AB;
     DynamicY dynamicY = DynamicY::AB;
-    bool dynamicLogTime = false; // decimal-log time axis, Dynamic Equilibrium Tool graph only
-    short scatchardSymbol = 21;  // PlotPoint mode of the data points
-    bool showLegend = true;      // a legend names the curves when a graph has several
-    bool blackAndWhite = false;  // curves told apart by line style alone, all black
+    bool dynamicLogTime = false;     // decimal-log time axis, Dynamic Equilibrium Tool graph only
+    short scatchardSymbol = 21;      // PlotPoint mode of the data points
+    bool showLegend = true;          // a legend names the curves when a graph has several
+    bool blackAndWhite = false;      // curves told apart by line style alone, all black
     bool competitionPercent = false; // the competition curve as percent of [A/B] without competitor
 };
 

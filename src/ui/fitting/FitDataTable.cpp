@@ -20,7 +20,8 @@ QString formatText(const QString &xHeading, const QString &yHeading, int replica
 {
     QString format = QStringLiteral("|^") + xHeading;
     for (int r = 1; r <= replicates; ++r)
-        format += QStringLiteral("|^") + (replicates == 1 ? yHeading : yHeading + QLatin1Char(' ') + QString::number(r));
+        format += QStringLiteral("|^")
+                  + (replicates == 1 ? yHeading : yHeading + QLatin1Char(' ') + QString::number(r));
     format += QLatin1Char(';');
     for (int row = 1; row <= initialRows; ++row)
         format += QLatin1Char('|') + QString::number(row);

@@ -78,6 +78,8 @@ void FitResultsPanel::showResult(const FitResult &result, const QString &note)
                                .arg(FitNumberText(result.residualSD), FitNumberText(result.rSquared), AiccText(result),
                                     NumberText::format(result.df, QStringLiteral("#0"))));
     lblNote->setText(note);
+    // The wrapped lines take their height now, not at the next layout pass.
+    layout()->activate();
     m_hasResult = true;
     setOutOfDate(false);
 }

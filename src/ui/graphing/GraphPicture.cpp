@@ -28,7 +28,9 @@ void GraphPicture::setTwipsSize(double width, double height)
 
 void GraphPicture::growWithRoom()
 {
-    setMinimumSize(1, 1);
+    // Never below the drawn size: a smaller window scrolls over the graph
+    // and its axis titles, as it always did.
+    setMinimumSize(size());
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }

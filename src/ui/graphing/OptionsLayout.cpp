@@ -141,19 +141,13 @@ void frmOptions::BuildControls()
     QGroupBox *plotX = frame("fraPlotX", QStringLiteral("Plot on X-axis: "));
     optXA_tot = option(plotX->layout(), "optXA_tot", QStringLiteral("Total A"));
     optXB_tot = option(plotX->layout(), "optXB_tot", QStringLiteral("Total B"));
-    for (QGroupBox *box : {scale, plotY, plotX})
-        equilibriumLayout->addWidget(box, 0, Qt::AlignTop);
     // The Competition Tool's curve shares the tab: its X axis is always a log scale.
     QGroupBox *competition = frame("fraCompetitionY", QStringLiteral("Competition curve:"));
     optCompComplex = option(competition->layout(), "optCompComplex", QStringLiteral("[A/B]"));
     optCompPercent = option(competition->layout(), "optCompPercent", QStringLiteral("% of no competitor"));
-    auto *equilibriumTab = new QWidget();
-    auto *equilibriumRows = new QVBoxLayout(equilibriumTab);
-    equilibriumRows->setContentsMargins(0, 0, 0, 0);
-    equilibriumRows->addWidget(equilibrium);
-    equilibriumRows->addWidget(competition, 0, Qt::AlignLeft);
-    equilibriumRows->addStretch();
-    SSTab1->addTab(equilibriumTab, QStringLiteral("Equilibrium Tool Graph"));
+    for (QGroupBox *box : {scale, plotY, plotX, competition})
+        equilibriumLayout->addWidget(box, 0, Qt::AlignTop);
+    SSTab1->addTab(equilibrium, QStringLiteral("Equilibrium Tool Graph"));
 
     // Dynamic Equilibrium Graph
     auto *dynamic = new QWidget();
@@ -172,9 +166,10 @@ void frmOptions::BuildControls()
     chkDynLogTime = named(new QCheckBox(QStringLiteral("Logarithmic time axis")), "chkDynLogTime");
     dynamicLayout->addWidget(lblDynamVnGraphX, 0, 0);
     dynamicLayout->addWidget(txtDynamVnGraphX, 0, 1);
-    dynamicLayout->addWidget(fraDynamVnY, 1, 0, 1, 2);
-    dynamicLayout->addWidget(chkDynLogTime, 2, 0, 1, 2);
-    dynamicLayout->setRowStretch(3, 1);
+    // The time scale beside the time axis, so that the tab keeps its height.
+    dynamicLayout->addWidget(chkDynLogTime, 0, 2);
+    dynamicLayout->addWidget(fraDynamVnY, 1, 0, 1, 3);
+    dynamicLayout->setRowStretch(2, 1);
     SSTab1->addTab(dynamic, QStringLiteral("Dynamic Equilibrium Graph"));
 
     // Scatchard Analysis Graph: each symbol as its glyph beside its name.

@@ -119,10 +119,9 @@ void frmOptions::ConnectHandlers()
     }
     // Every other choice only marks the settings as changed, the three
     // default choices included, so that going back to a default also counts.
-    for (QRadioButton *option :
-         {optXA_tot, optXB_tot, optYA, optYB, optYAB, optDyn_YA, optDyn_YB, optDyn_YAB, optDyn_YdAdt, optDyn_YdBdt,
-          optDyn_YdABdt, optDyn_YTogether, optClosedCircle, optClosedSquare, optOpenCircle, optOpenSquare,
-          optCompComplex, optCompPercent})
+    for (QRadioButton *option : {optXA_tot, optXB_tot, optYA, optYB, optYAB, optDyn_YA, optDyn_YB, optDyn_YAB,
+                                 optDyn_YdAdt, optDyn_YdBdt, optDyn_YdABdt, optDyn_YTogether, optClosedCircle,
+                                 optClosedSquare, optOpenCircle, optOpenSquare, optCompComplex, optCompPercent})
         onSelect(option, [this] { SetChanged(); });
     for (QLineEdit *field : {txtX_min, txtX_max, txtX_Tick, txtY_min, txtY_max, txtY_Tick, lblX, lblY})
         connect(field, &QLineEdit::textChanged, this, [this] { SetChanged(); });

@@ -184,9 +184,9 @@ void frmVn_Main::BuildToolBar()
         {"Vornish", "Equilibrium Tool"},
         {"Scatchard Analysis", "Scatchard Analysis Tool"},
         {"DynamVn", "Dynamic Equilibrium Tool"},
-        {"Kinetics Fit", "Kinetics Fit"},
         {"Saturation Binding", "Saturation Binding"},
         {"Competition", "Competition Tool"},
+        {"Kinetics Fit", "Kinetics Fit"},
     };
     for (const Button &b : buttons) {
         const QString key = QLatin1String(b.key);

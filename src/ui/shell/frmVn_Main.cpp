@@ -231,209 +231,211 @@ void frmVn_Main::mnuDynamVn_Click()
 void frmVn_Main::mnuCompetition_Click()
 {
     OpenTool(appWindows().competition, {appWindows().vornishAssistant, appWindows().scatchardAssistant});
-    void frmVn_Main::mnuKineticsFit_Click()
-    {
-        if (frmKineticsFit *fit = appWindows().kineticsFit)
-            fit->ShowWindow();
-    }
+}
 
-    void frmVn_Main::mnuFileNew_Click()
-    {
-        AppWindows &w = appWindows();
-        for (ChildWindow *window :
-             {static_cast<ChildWindow *>(w.vornish), static_cast<ChildWindow *>(w.vornishAssistant),
-              static_cast<ChildWindow *>(w.graph), static_cast<ChildWindow *>(w.scatchard),
-              static_cast<ChildWindow *>(w.scatchardAssistant), static_cast<ChildWindow *>(w.saturation)})
-            if (window)
-                window->hide();
-        if (w.startMenu)
-            w.startMenu->showInFront();
-    }
+void frmVn_Main::mnuKineticsFit_Click()
+{
+    OpenTool(appWindows().kineticsFit, {appWindows().vornishAssistant, appWindows().scatchardAssistant});
+}
 
-    void frmVn_Main::mnuFilePrint_Click()
-    {
-        if (!PrinterDialog::hasPrinter())
-            return ReportExport::OfferPdfInsteadOfPrinter();
-        if (!PrinterDialog::choose(PagePrinter::printer(), this)) {
-            Messages::show(QStringLiteral("Printing is canceled"), Messages::Buttons::Ok, Messages::Icon::None);
-            return;
+void frmVn_Main::mnuFileNew_Click()
+{
+    AppWindows &w = appWindows();
+    for (ChildWindow *window :
+         {static_cast<ChildWindow *>(w.vornish), static_cast<ChildWindow *>(w.vornishAssistant),
+          static_cast<ChildWindow *>(w.graph), static_cast<ChildWindow *>(w.scatchard),
+          static_cast<ChildWindow *>(w.scatchardAssistant), static_cast<ChildWindow *>(w.saturation),
+          static_cast<ChildWindow *>(w.competition), static_cast<ChildWindow *>(w.kineticsFit)})
+        if (window)
+            window->hide();
+    if (w.startMenu)
+        w.startMenu->showInFront();
+}
+
+void frmVn_Main::mnuFilePrint_Click()
+{
+    if (!PrinterDialog::hasPrinter())
+        return ReportExport::OfferPdfInsteadOfPrinter();
+    if (!PrinterDialog::choose(PagePrinter::printer(), this)) {
+        Messages::show(QStringLiteral("Printing is canceled"), Messages::Buttons::Ok, Messages::Icon::None);
+        return;
+    }
+    if (appWindows().print)
+        appWindows().print->showInFront();
+}
+
+void frmVn_Main::mnuEditCut_Click()
+{
+    ClipboardCommands::cut(QApplication::focusWidget());
+}
+void frmVn_Main::mnuEditCopy_Click()
+{
+    ClipboardCommands::copy(QApplication::focusWidget());
+}
+void frmVn_Main::mnuEditPaste_Click()
+{
+    ClipboardCommands::paste(QApplication::focusWidget());
+}
+
+void frmVn_Main::mnuWindowsDocking_Click()
+{
+    if (isMaximized())
+        showNormal();
+    m_placement.resize(*this, MainPlacement::DefaultWidth, MainPlacement::DefaultHeight);
+    AppWindows &w = appWindows();
+    if (w.vornish)
+        w.vornish->setTwipsGeometry(0, 0, 5070, 5895);
+    if (w.vornishAssistant)
+        w.vornishAssistant->hide();
+    if (w.scatchard)
+        w.scatchard->setTwipsGeometry(0, 0, 5070, 5895);
+    if (w.scatchardAssistant)
+        w.scatchardAssistant->hide();
+    if (w.dynamic)
+        w.dynamic->setTwipsGeometry(0, 0, 5070, 5895);
+    if (w.dynamicAssistant)
+        w.dynamicAssistant->hide();
+    if (w.competition)
+        w.competition->setTwipsGeometry(0, 0, 5070, 8400);
+    if (w.graph)
+        w.graph->setTwipsGeometry(5070, 0, 6060, 5895);
+    if (w.saturation)
+        w.saturation->setTwipsPosition(0, 0);
+}
+
+void frmVn_Main::mnuReadMe_Click()
+{
+    modVnPublic::LaunchDocument(this, modVnPublic::ProgramFilePath(QStringLiteral("readme.htm")), 0);
+}
+
+void frmVn_Main::tbToolBar_ButtonClick(const QString &key)
+{
+    if (key == QLatin1String("New"))
+        mnuFileNew_Click();
+    else if (key == QLatin1String("Print"))
+        mnuFilePrint_Click();
+    else if (key == QLatin1String("Cut"))
+        mnuEditCut_Click();
+    else if (key == QLatin1String("Copy"))
+        mnuEditCopy_Click();
+    else if (key == QLatin1String("Paste"))
+        mnuEditPaste_Click();
+    else if (key == QLatin1String("Vornish"))
+        mnuVnVornish_Click();
+    else if (key == QLatin1String("Kinetics Fit"))
+        mnuKineticsFit_Click();
+    else if (key == QLatin1String("Scatchard Analysis"))
+        mnuScatchard_Click();
+    else if (key == QLatin1String("DynamVn"))
+        mnuDynamVn_Click();
+    else if (key == QLatin1String("Saturation Binding"))
+        mnuSaturation_Click();
+    else if (key == QLatin1String("Competition"))
+        mnuCompetition_Click();
+}
+
+void frmVn_Main::TileWindows(Qt::Orientation stacking)
+{
+    QList<QMdiSubWindow *> visible;
+    for (QMdiSubWindow *w : mdiArea->subWindowList())
+        if (w->isVisible() && !w->isMinimized())
+            visible.append(w);
+    if (visible.isEmpty())
+        return;
+    // Each window takes its share of the area but never less than its
+    // minimum, so that no control is squeezed onto another; the windows
+    // that no longer fit are reached by scrolling the area.
+    const bool stacked = stacking == Qt::Vertical;
+    const QSize area = mdiArea->contentsRect().size();
+    const int share = (stacked ? area.height() : area.width()) / int(visible.size());
+    QList<QSize> least;
+    int total = 0;
+    for (QMdiSubWindow *w : visible) {
+        if (w->isMaximized())
+            w->showNormal();
+        least.append(w->minimumSizeHint().expandedTo(w->minimumSize()));
+        total += std::max(share, stacked ? least.last().height() : least.last().width());
+    }
+    const int scrollBar = total > (stacked ? area.height() : area.width())
+                              ? mdiArea->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+                              : 0;
+    int offset = 0;
+    for (int i = 0; i < visible.size(); ++i) {
+        if (stacked) {
+            const int h = std::max(share, least[i].height());
+            visible[i]->setGeometry(0, offset, std::max(area.width() - scrollBar, least[i].width()), h);
+            offset += h;
+        } else {
+            const int wd = std::max(share, least[i].width());
+            visible[i]->setGeometry(offset, 0, wd, std::max(area.height() - scrollBar, least[i].height()));
+            offset += wd;
         }
-        if (appWindows().print)
-            appWindows().print->showInFront();
     }
+}
 
-    void frmVn_Main::mnuEditCut_Click()
-    {
-        ClipboardCommands::cut(QApplication::focusWidget());
-    }
-    void frmVn_Main::mnuEditCopy_Click()
-    {
-        ClipboardCommands::copy(QApplication::focusWidget());
-    }
-    void frmVn_Main::mnuEditPaste_Click()
-    {
-        ClipboardCommands::paste(QApplication::focusWidget());
-    }
+void frmVn_Main::StorePlacement()
+{
+    if (!isMinimized())
+        m_placement.store(*this);
+}
 
-    void frmVn_Main::mnuWindowsDocking_Click()
-    {
-        if (isMaximized())
-            showNormal();
-        m_placement.resize(*this, MainPlacement::DefaultWidth, MainPlacement::DefaultHeight);
-        AppWindows &w = appWindows();
-        if (w.vornish)
-            w.vornish->setTwipsGeometry(0, 0, 5070, 5895);
-        if (w.vornishAssistant)
-            w.vornishAssistant->hide();
-        if (w.scatchard)
-            w.scatchard->setTwipsGeometry(0, 0, 5070, 5895);
-        if (w.scatchardAssistant)
-            w.scatchardAssistant->hide();
-        if (w.dynamic)
-            w.dynamic->setTwipsGeometry(0, 0, 5070, 5895);
-        if (w.dynamicAssistant)
-            w.dynamicAssistant->hide();
-        if (w.competition)
-            w.competition->setTwipsGeometry(0, 0, 5070, 8400);
-        if (w.graph)
-            w.graph->setTwipsGeometry(5070, 0, 6060, 5895);
-        if (w.saturation)
-            w.saturation->setTwipsPosition(0, 0);
-    }
+void frmVn_Main::CountExit()
+{
+    const short times = SettingsStore::readShort(kApp, kRegInfo, QStringLiteral("Times"), 0);
+    // The count stops at the largest 16-bit value instead of overflowing.
+    const short count = times < std::numeric_limits<short>::max() ? short(times + 1) : times;
+    SettingsStore::write(kApp, kRegInfo, QStringLiteral("Times"), QString::number(count));
+    m_reminderDue = SettingsStore::read(kApp, kRegInfo, QStringLiteral("Ask"), QStringLiteral("Y"))
+                        == QLatin1String("Y")
+                    && count >= 15;
+}
 
-    void frmVn_Main::mnuReadMe_Click()
-    {
-        modVnPublic::LaunchDocument(this, modVnPublic::ProgramFilePath(QStringLiteral("readme.htm")), 0);
-    }
+void frmVn_Main::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    m_frameToFit = true;
+    FitFrameWhenKnown();
+}
 
-    void frmVn_Main::tbToolBar_ButtonClick(const QString &key)
-    {
-        if (key == QLatin1String("New"))
-            mnuFileNew_Click();
-        else if (key == QLatin1String("Print"))
-            mnuFilePrint_Click();
-        else if (key == QLatin1String("Cut"))
-            mnuEditCut_Click();
-        else if (key == QLatin1String("Copy"))
-            mnuEditCopy_Click();
-        else if (key == QLatin1String("Paste"))
-            mnuEditPaste_Click();
-        else if (key == QLatin1String("Vornish"))
-            mnuVnVornish_Click();
-        else if (key == QLatin1String("Kinetics Fit"))
-            mnuKineticsFit_Click();
-        else if (key == QLatin1String("Scatchard Analysis"))
-            mnuScatchard_Click();
-        else if (key == QLatin1String("DynamVn"))
-            mnuDynamVn_Click();
-        else if (key == QLatin1String("Saturation Binding"))
-            mnuSaturation_Click();
-        else if (key == QLatin1String("Competition"))
-            mnuCompetition_Click();
-    }
-
-    void frmVn_Main::TileWindows(Qt::Orientation stacking)
-    {
-        QList<QMdiSubWindow *> visible;
-        for (QMdiSubWindow *w : mdiArea->subWindowList())
-            if (w->isVisible() && !w->isMinimized())
-                visible.append(w);
-        if (visible.isEmpty())
-            return;
-        // Each window takes its share of the area but never less than its
-        // minimum, so that no control is squeezed onto another; the windows
-        // that no longer fit are reached by scrolling the area.
-        const bool stacked = stacking == Qt::Vertical;
-        const QSize area = mdiArea->contentsRect().size();
-        const int share = (stacked ? area.height() : area.width()) / int(visible.size());
-        QList<QSize> least;
-        int total = 0;
-        for (QMdiSubWindow *w : visible) {
-            if (w->isMaximized())
-                w->showNormal();
-            least.append(w->minimumSizeHint().expandedTo(w->minimumSize()));
-            total += std::max(share, stacked ? least.last().height() : least.last().width());
-        }
-        const int scrollBar = total > (stacked ? area.height() : area.width())
-                                  ? mdiArea->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
-                                  : 0;
-        int offset = 0;
-        for (int i = 0; i < visible.size(); ++i) {
-            if (stacked) {
-                const int h = std::max(share, least[i].height());
-                visible[i]->setGeometry(0, offset, std::max(area.width() - scrollBar, least[i].width()), h);
-                offset += h;
-            } else {
-                const int wd = std::max(share, least[i].width());
-                visible[i]->setGeometry(offset, 0, wd, std::max(area.height() - scrollBar, least[i].height()));
-                offset += wd;
-            }
-        }
-    }
-
-    void frmVn_Main::StorePlacement()
-    {
-        if (!isMinimized())
-            m_placement.store(*this);
-    }
-
-    void frmVn_Main::CountExit()
-    {
-        const short times = SettingsStore::readShort(kApp, kRegInfo, QStringLiteral("Times"), 0);
-        // The count stops at the largest 16-bit value instead of overflowing.
-        const short count = times < std::numeric_limits<short>::max() ? short(times + 1) : times;
-        SettingsStore::write(kApp, kRegInfo, QStringLiteral("Times"), QString::number(count));
-        m_reminderDue = SettingsStore::read(kApp, kRegInfo, QStringLiteral("Ask"), QStringLiteral("Y"))
-                            == QLatin1String("Y")
-                        && count >= 15;
-    }
-
-    void frmVn_Main::showEvent(QShowEvent * event)
-    {
-        QMainWindow::showEvent(event);
-        m_frameToFit = true;
+bool frmVn_Main::event(QEvent *event)
+{
+    // A window manager puts its frame around the window a moment after it
+    // is shown, and moves it: the frame is known from then on.
+    const bool handled = QMainWindow::event(event);
+    if (m_frameToFit
+        && (event->type() == QEvent::Move || event->type() == QEvent::Resize
+            || event->type() == QEvent::WindowActivate))
         FitFrameWhenKnown();
-    }
+    return handled;
+}
 
-    bool frmVn_Main::event(QEvent * event)
-    {
-        // A window manager puts its frame around the window a moment after it
-        // is shown, and moves it: the frame is known from then on.
-        const bool handled = QMainWindow::event(event);
-        if (m_frameToFit
-            && (event->type() == QEvent::Move || event->type() == QEvent::Resize
-                || event->type() == QEvent::WindowActivate))
-            FitFrameWhenKnown();
-        return handled;
-    }
+void frmVn_Main::FitFrameWhenKnown()
+{
+    // Once, as the window first appears with its frame: the frame, not only
+    // the client area, must fit on the screen. Later the user places it.
+    if (!isVisible() || windowState() != Qt::WindowNoState || frameGeometry() == geometry())
+        return;
+    m_frameToFit = false;
+    m_placement.fitFrame(*this);
+}
 
-    void frmVn_Main::FitFrameWhenKnown()
-    {
-        // Once, as the window first appears with its frame: the frame, not only
-        // the client area, must fit on the screen. Later the user places it.
-        if (!isVisible() || windowState() != Qt::WindowNoState || frameGeometry() == geometry())
-            return;
-        m_frameToFit = false;
-        m_placement.fitFrame(*this);
+void frmVn_Main::closeEvent(QCloseEvent *event)
+{
+    if (!ProjectDocument::current().maySetAside()) {
+        event->ignore();
+        return;
     }
-
-    void frmVn_Main::closeEvent(QCloseEvent * event)
-    {
-        if (!ProjectDocument::current().maySetAside()) {
-            event->ignore();
-            return;
-        }
-        ProjectDocument::current().finish();
-        StatusText::set(QStringLiteral("Closing application ..."));
-        if (Session::current().printerEcho())
-            printerPage().discard(); // superimposed graphs echoed for printing
-        for (QMdiSubWindow *w : mdiArea->subWindowList())
-            w->hide();
-        StorePlacement();
-        CountExit();
-        if (m_reminderDue && appWindows().contribute) {
-            hide(); // the reminder comes after the main window has gone
-            appWindows().contribute->ShowAtExit();
-        }
-        event->accept();
+    ProjectDocument::current().finish();
+    StatusText::set(QStringLiteral("Closing application ..."));
+    if (Session::current().printerEcho())
+        printerPage().discard(); // superimposed graphs echoed for printing
+    for (QMdiSubWindow *w : mdiArea->subWindowList())
+        w->hide();
+    StorePlacement();
+    CountExit();
+    if (m_reminderDue && appWindows().contribute) {
+        hide(); // the reminder comes after the main window has gone
+        appWindows().contribute->ShowAtExit();
     }
+    event->accept();
+}
