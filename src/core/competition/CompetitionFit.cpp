@@ -94,7 +94,9 @@ CompetitionFitReport FitCompetitionCurve(const std::vector<double> &x, const std
     const ExactCompetitionModel exact(assay.totalA, assay.totalB, assay.kd, kiStart,
                                       report.logistic.value(FourParameterLogistic::Top),
                                       report.logistic.value(FourParameterLogistic::Bottom));
-    report.exact = Fitting::Fit(exact, data);
+    Fitting::FitOptions kiProfileOnly;
+    kiProfileOnly.profiled = {ExactCompetitionModel::Ki};
+    report.exact = Fitting::Fit(exact, data, kiProfileOnly);
     if (report.exact.outcome != Fitting::FitResult::Fitted)
         report.problem = CompetitionFitProblem::NotConverged;
     return report;

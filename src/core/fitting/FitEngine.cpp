@@ -236,6 +236,9 @@ FitResult FitFrom(const FitModel &model, const std::vector<double> &start, const
         const ProfileSearch search(problem, parameters, weights, p, fit.freeIndex, fit.residualSS,
                                    1.0 + fit.t * fit.t / fit.df);
         for (int i : fit.freeIndex) {
+            if (!options.profiled.empty()
+                && std::find(options.profiled.begin(), options.profiled.end(), i) == options.profiled.end())
+                continue;
             ParameterEstimate &estimate = fit.parameters[size_t(i)];
             estimate.profile = search.interval(i, estimate.se);
             fit.evaluations += search.evaluations();

@@ -19,6 +19,11 @@ struct FitOptions
 {
     Weighting weighting = Weighting::None;
     bool profileIntervals = true;
+    // The model indices of the parameters whose profile intervals are
+    // computed; empty: every free parameter. A profile refits all the other
+    // parameters many times, so a fit with many nuisance parameters (a scale
+    // and a baseline per trace) profiles the ones the user reads.
+    std::vector<int> profiled;
     double confidence = 0.95;
 };
 

@@ -306,15 +306,19 @@ bool fitModel(const FitRequest &request, const ModelOptions &options, const std:
               const Fitting::FitOptions &fitOptions, KineticsFitResult &result)
 {
     auto model = std::make_shared<KineticModel>(options, request.traces, rates, scales, baselines);
-    result.fit = Fitting::Fit(*model, model->dataSets(), fitOptions);
     const int rateCount = RateParameterCount(options.model);
+    // The rate constants are read; the scales and baselines are not profiled.
+    Fitting::FitOptions ratesProfiled = fitOptions;
+    for (int i = 0; i < rateCount; ++i)
+        ratesProfiled.profiled.push_back(i);
+    result.fit = Fitting::Fit(*model, model->dataSets(), ratesProfiled);
     if (result.fit.outcome == Fitting::FitResult::OutOfBounds && result.fit.boundParameter < rateCount) {
         // The magnitudes fit as well where a model takes them (see course):
         // go on from there.
         std::vector<double> start = result.fit.lastValues;
         for (int i = 0; i < rateCount; ++i)
             start[size_t(i)] = std::fabs(start[size_t(i)]);
-        result.fit = Fitting::FitFrom(*model, start, model->dataSets(), fitOptions);
+        result.fit = Fitting::FitFrom(*model, start, model->dataSets(), ratesProfiled);
     }
     result.model = model;
     if (result.fit.outcome != Fitting::FitResult::Fitted) {
@@ -438,7 +442,9 @@ void addConstants(const FitRequest &request, KineticsFitResult &result)
     const size_t n = request.traces.size();
     const KineticModel kdModel(kdForm, request.traces, {start.begin(), start.begin() + RateParameterCount(kind)},
                                std::vector<double>(n, 1.0), std::vector<double>(n, 0.0));
-    const Fitting::FitResult kdFit = Fitting::FitFrom(kdModel, start, kdModel.dataSets(), request.fit);
+    Fitting::FitOptions kdProfiled = request.fit;
+    kdProfiled.profiled = {1};
+    const Fitting::FitResult kdFit = Fitting::FitFrom(kdModel, start, kdModel.dataSets(), kdProfiled);
     if (kdFit.outcome == Fitting::FitResult::Fitted)
         result.constants.push_back(
             scaled(kdFit.parameters[1], 1.0, QLatin1String(competitive ? "Ki" : "Kd"), u.concentration));

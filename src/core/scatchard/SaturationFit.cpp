@@ -111,8 +111,10 @@ SaturationFit FitSaturationCurve(const std::vector<double> &free, const std::vec
     if (fit.outcome != SaturationFit::Fitted)
         return fit;
 
+    Fitting::FitOptions kdProfileOnly;
+    kdProfileOnly.profiled = {kdIndex};
     const Fitting::FitResult result = Fitting::Fit(OneSiteModel(start.bmax, start.kd, QString(), QString()),
-                                                   {{free, bound, {}}});
+                                                   {{free, bound, {}}}, kdProfileOnly);
     fit.evaluations = result.evaluations;
     const double highestFree = *std::max_element(free.begin(), free.end());
     if (!result.lastValues.empty() && std::isfinite(result.lastValues[kdIndex])
