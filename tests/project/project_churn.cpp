@@ -1,15 +1,25 @@
-// The program that kill_project.py kills: it edits a project without end,
-// writes the recovery file after every edit and saves the project after
-// every third, printing "recovered N" and "saved N" once each file holds
-// edit N. With --check it opens what a kill left and checks it.
+// The program that kill_project.py kills: the running program (its main
+// window, offscreen) edited without end as a user does: Total A typed into
+// the Equilibrium Tool and Vornish clicked, the recovery file written after
+// every edit and the project saved (File, Save Project) after every third,
+// which removes the recovery file, printing "recovered N" and "saved N" once
+// each file holds edit N. With
+// --check it opens what a kill left and checks it.
+
+#include "RunningProgram.h"
+#include "ScriptedFileDialogs.h"
 
 #include "dynamic/ResultsStore.h"
+#include "platform/ProgramFolder.h"
+#include "project/ProjectDocument.h"
 #include "project/ProjectFile.h"
 
-#include <QCoreApplication>
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonObject>
+#include <QLocale>
+#include <QSettings>
 
 #include <cstdio>
 
@@ -17,40 +27,66 @@ namespace {
 
 constexpr int Samples = 20000;
 
-const QString kCount = QStringLiteral("count");
-
+// The edit a project holds: the Total A typed last (shown as "7.0" once calculated).
 int countOf(const Project::Opened &opened)
 {
-    return opened.content.value(QStringLiteral("edits")).values.value(kCount).toInt();
+    const QJsonObject fields = opened.content.value(QStringLiteral("equilibrium")).values;
+    return int(fields.value(QStringLiteral("txtA_tot")).toString().toDouble());
+}
+
+// The simulation results the project copies in.
+void writeResults()
+{
+    const QString results = modVornish::ResultsFilePath();
+    modVornish::ResetResultsDatabase(results);
+    {
+        modVornish::ResultsAppender appender(results);
+        for (int i = 0; i < Samples; ++i)
+            appender.AppendResultRecord({double(i), 1e-9, 0, 2e-9, 0, 3e-9, 0});
+        appender.finish();
+    }
+    modVornish::ReleaseResultsFile();
 }
 
 int churn(const QDir &folder)
 {
-    const QString results = folder.filePath(QStringLiteral("Temp.mdb"));
-    if (!QFileInfo::exists(results)) {
-        modVornish::ResetResultsDatabase(results);
-        {
-            modVornish::ResultsAppender appender(results);
-            for (int i = 0; i < Samples; ++i)
-                appender.AppendResultRecord({double(i), 1e-9, 0, 2e-9, 0, 3e-9, 0});
-            appender.finish();
-        }
-        modVornish::ReleaseResultsFile();
-    }
+    QDir().mkpath(folder.filePath(QStringLiteral("settings")));
+    QDir().mkpath(folder.filePath(QStringLiteral("program")));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.filePath(QStringLiteral("settings")));
+    modVnPublic::SetProgramFolder(folder.filePath(QStringLiteral("program")));
+    resetMessages(); // a recovery offered at the start is declined: the churn goes on from the saved project
+    frmVn_Main main;
+    main.ShowAfterSplash();
+    writeResults();
+    ProjectDocument &document = ProjectDocument::current();
     const QString project = folder.filePath(QStringLiteral("Project.vornish"));
-    const QString recovery = folder.filePath(QStringLiteral("Recovery.vornish"));
-    int count = std::max(countOf(Project::Read(project)), countOf(Project::Read(recovery)));
+    int count = std::max(countOf(Project::Read(project)), countOf(Project::Read(document.recoveryPath())));
+    frmVornish &tool = *appWindows().vornish;
+    tool.showInFront();
+    QAction *save = main.findChild<QAction *>(QStringLiteral("mnuFileSaveProject"));
+    if (!save) {
+        std::fprintf(stderr, "no Save Project command\n");
+        return 1;
+    }
     for (;;) {
         ++count;
-        Project::Content content;
-        content[QStringLiteral("edits")].values.insert(kCount, count);
-        content[QStringLiteral("edits")].values.insert(QStringLiteral("text"), QString(4000, QLatin1Char('x')));
-        if (!Project::Write(recovery, content, results).isEmpty())
+        typeInto(tool.txtA_tot, QString::number(count));
+        typeInto(tool.txtB_tot, QStringLiteral("10"));
+        typeInto(tool.txtKd, QStringLiteral("1"));
+        QTest::mouseClick(tool.cmdVornish, Qt::LeftButton);
+        document.autosave();
+        if (countOf(Project::Read(document.recoveryPath())) != count) {
+            std::fprintf(stderr, "the recovery file does not hold edit %d\n", count);
             return 1;
+        }
         std::printf("recovered %d\n", count);
         if (count % 3 == 0) {
-            if (!Project::Write(project, content, results).isEmpty())
+            resetFileDialogs({project}); // the first save asks where
+            save->trigger();
+            if (document.path() != project || document.isModified()) {
+                std::fprintf(stderr, "edit %d was not saved\n", count);
                 return 1;
+            }
             std::printf("saved %d\n", count);
         }
         std::fflush(stdout);
@@ -73,20 +109,24 @@ int check(const QDir &folder, int saved, int recovered)
             return 1;
         }
     }
-    const QString recovery = folder.filePath(QStringLiteral("Recovery.vornish"));
+    modVnPublic::SetProgramFolder(folder.filePath(QStringLiteral("program")));
+    const QString recovery = ProjectDocument::current().recoveryPath();
     const Project::Opened recovered_ = Project::Read(recovery);
     // The recovery file opens with every edit it was said to hold, or is
-    // refused as a file that is not whole; it is never missing once written.
+    // refused as a file that is not whole.
     if (recovered_.problem == Project::Problem::None && countOf(recovered_) < recovered) {
         std::fprintf(stderr, "the recovery file lost edits: %d of %d\n", countOf(recovered_), recovered);
         return 1;
     }
-    if (recovered > 0 && recovered_.problem == Project::Problem::Missing) {
-        std::fprintf(stderr, "the recovery file is gone\n");
+    // A save removes the recovery file: the saved project then holds its edits.
+    if (recovered_.problem == Project::Problem::Missing && countOf(opened) < recovered) {
+        std::fprintf(stderr, "the recovery file is gone before the project held its edits\n");
         return 1;
     }
     if (recovered_.problem == Project::Problem::None)
         std::printf("recovery opens\n");
+    else if (recovered_.problem == Project::Problem::Missing)
+        std::printf("recovery removed by the save\n");
     else
         std::printf("recovery refused (problem %d: %s)\n", int(recovered_.problem), qPrintable(recovered_.detail));
     return 0;
@@ -96,7 +136,10 @@ int check(const QDir &folder, int saved, int recovered)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    TestFixture::prepareEnvironment();
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale::c());
+    TestFixture::dismissModalWindows();
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() == 2)
         return churn(QDir(arguments[1]));
