@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -132,6 +133,33 @@ private slots:
         QVERIFY(shown() == before);
         QCOMPARE(caption(), QStringLiteral("Vornish - Binding work.vornish"));
         QVERIFY(scriptedMessages().shown.isEmpty());
+    }
+
+    void superimposingGoesOnInAReopenedProject()
+    {
+        frmOptions &options = program.options();
+        options.chkClearPrevGraph->click(); // superimpose, before any graph: no question
+        options.chkDoNotRemind->setChecked(true);
+        program.vornish("10", "10", "1");
+        program.vornish("10", "10", "5");
+        resetFileDialogs({path("Superimposed")});
+        item("mnuFileSaveProject")->trigger();
+        item("mnuFileNewProject")->trigger();
+        resetFileDialogs({path("Superimposed.vornish")});
+        item("mnuFileOpenProject")->trigger();
+
+        // The third curve takes the third colour, and the legend names all three.
+        program.vornish("10", "10", "25");
+        const DisplayList &list = program.picture().displayList();
+        QStringList entries;
+        QRgb sample = 0;
+        for (const DisplayItem &item : list.legendItems()) {
+            if (item.kind == DisplayItem::Line)
+                sample = item.color;
+            else if (item.kind == DisplayItem::Text)
+                entries << list.textOf(item) + " " + QColor(sample).name();
+        }
+        QCOMPARE(entries, QStringList({"Kd = 1 nM #000000", "Kd = 5 nM #e69f00", "Kd = 25 nM #56b4e9"}));
     }
 
     void badFilesLeaveTheWorkAsItWas_data()

@@ -96,4 +96,20 @@ void ForgetGraphCurves()
     curvesOnGraph().clear();
 }
 
+std::vector<FigureCurve> GraphCurves()
+{
+    std::vector<FigureCurve> curves;
+    for (const CurveOnGraph &curve : curvesOnGraph())
+        curves.push_back({{}, curve.name, curve.parameters});
+    return curves;
+}
+
+void SetGraphCurves(const std::vector<FigureCurve> &curves)
+{
+    std::vector<CurveOnGraph> &onGraph = curvesOnGraph();
+    onGraph.clear();
+    for (const FigureCurve &curve : curves)
+        onGraph.push_back({curve.name, curve.parameters});
+}
+
 } // namespace modPlot_Graph

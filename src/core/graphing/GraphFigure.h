@@ -41,4 +41,10 @@ void DrawFigure(GraphFigure &figure);
 // Forgets the curves on the graph: the picture was emptied.
 void ForgetGraphCurves();
 
+// The curves on the graph as the legend and the next superimposed curve
+// know them (names and parameters, no points), and set back from a kept
+// graph, so that a curve added to a reopened graph takes the next style.
+std::vector<FigureCurve> GraphCurves();
+void SetGraphCurves(const std::vector<FigureCurve> &curves);
+
 } // namespace modPlot_Graph

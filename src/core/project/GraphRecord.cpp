@@ -1,9 +1,11 @@
 #include "project/GraphRecord.h"
 
 #include "graphing/DisplayList.h"
+#include "graphing/GraphFigure.h"
 
 #include <QDataStream>
 #include <QIODevice>
+#include <QJsonObject>
 
 #include <vector>
 
@@ -98,6 +100,35 @@ bool ReplayDisplayList(const QByteArray &bytes, DrawingSurface &surface)
     for (const RecordedItem &item : items)
         draw(item, surface);
     return true;
+}
+
+QJsonArray RecordGraphCurves()
+{
+    QJsonArray recorded;
+    for (const modPlot_Graph::FigureCurve &curve : modPlot_Graph::GraphCurves()) {
+        QJsonArray parameters;
+        for (const modPlot_Graph::CurveParameter &p : curve.parameters)
+            parameters.append(QJsonArray{p.name, p.value, p.unit});
+        recorded.append(QJsonObject{{QStringLiteral("name"), curve.name}, {QStringLiteral("parameters"), parameters}});
+    }
+    return recorded;
+}
+
+void ReplayGraphCurves(const QJsonArray &curves)
+{
+    std::vector<modPlot_Graph::FigureCurve> replayed;
+    for (const QJsonValue &value : curves) {
+        const QJsonObject curve = value.toObject();
+        modPlot_Graph::FigureCurve figureCurve;
+        figureCurve.name = curve.value(QStringLiteral("name")).toString();
+        for (const QJsonValue &parameter : curve.value(QStringLiteral("parameters")).toArray()) {
+            const QJsonArray p = parameter.toArray();
+            if (p.size() == 3 && p[1].isDouble())
+                figureCurve.parameters.push_back({p[0].toString(), p[1].toDouble(), p[2].toString()});
+        }
+        replayed.push_back(figureCurve);
+    }
+    modPlot_Graph::SetGraphCurves(replayed);
 }
 
 } // namespace Project

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QJsonArray>
 
 class DisplayList;
 class DrawingSurface;
@@ -15,5 +16,10 @@ QByteArray RecordDisplayList(const DisplayList &list);
 // Draws the recorded items on surface, which is cleared first. False (and
 // nothing drawn) when the bytes are not a recorded list.
 bool ReplayDisplayList(const QByteArray &bytes, DrawingSurface &surface);
+
+// The curves the graph holds (their legend names and parameters), and the
+// graph told of them again; anything not a recorded curve is left out.
+QJsonArray RecordGraphCurves();
+void ReplayGraphCurves(const QJsonArray &curves);
 
 } // namespace Project

@@ -44,12 +44,15 @@ void joinGraph(frmGraph &graph)
         state.binary = Project::RecordDisplayList(graph.PicGraph->displayList());
         state.values.insert(QStringLiteral("xTitle"), titleOf(*graph.lblX_axis));
         state.values.insert(QStringLiteral("yTitle"), titleOf(*graph.lblY_axis));
+        state.values.insert(QStringLiteral("curves"), Project::RecordGraphCurves());
     };
     extras.afterTake = [&graph](const Project::PartState &state) {
-        if (!Project::ReplayDisplayList(state.binary, *graph.PicGraph))
+        const bool replayed = Project::ReplayDisplayList(state.binary, *graph.PicGraph);
+        if (!replayed)
             graph.PicGraph->clear();
         restoreTitle(*graph.lblX_axis, state.values.value(QStringLiteral("xTitle")).toArray());
         restoreTitle(*graph.lblY_axis, state.values.value(QStringLiteral("yTitle")).toArray());
+        Project::ReplayGraphCurves(replayed ? state.values.value(QStringLiteral("curves")).toArray() : QJsonArray());
     };
     ProjectWindow::Join(&graph, QStringLiteral("graph"), extras);
 }
