@@ -519,6 +519,18 @@ private slots:
         QCOMPARE(legend, QStringList({"A", "B", "[A/B]"}));
         QCOMPARE(appWindows().graph->lblY_axis->text(), QString("[A], [B], [A/B] (nM)"));
 
+        // A run with a competitor shows it and its complex too.
+        SimulationInput challenged = tenSecondsEveryThree(1);
+        challenged.competitorChallenge = true;
+        challenged.events = {{4.0, -5e-9, EventTarget::A}};
+        runIntoResultsFile(challenged);
+        QVERIFY(PlotStoredResults());
+        legend.clear();
+        for (const DisplayItem &item : list.legendItems())
+            if (item.kind == DisplayItem::Text)
+                legend << list.textOf(item);
+        QCOMPARE(legend, QStringList({"A", "B", "[A/B]", "C", "[C/B]"}));
+
         // The first point of A at log10(3 s) on the X axis; B's curve, orange, starts there too.
         const double firstX = 2100 + std::log10(3.0) * 3200 / 2;
         QCOMPARE(curvePoints().first().x(), double(qRound(firstX)));

@@ -236,9 +236,13 @@ private slots:
         // From then on the competitor binds B away from A.
         QVERIFY(c[4].B < p[4].B);
         QVERIFY(c.last().AB < p.last().AB);
-        const double totalA = c[3].A + c[3].AB;
+        // Mass balance of A, of the competitor and of B; no competitor before it is added.
+        const double totalA = c[3].A + c[3].AB, totalB = c[3].B + c[3].AB;
+        QCOMPARE(c[2].C + c[2].CB, 0.0);
         for (int i = 4; i < c.size(); ++i) {
             QVERIFY(near(c[i].A + c[i].AB, totalA));
+            QVERIFY(near(c[i].C + c[i].CB, 50e-9, 50e-9));
+            QVERIFY(near(c[i].B + c[i].AB + c[i].CB, totalB, 50e-9));
             QVERIFY(c[i].B > 0.0);
         }
     }

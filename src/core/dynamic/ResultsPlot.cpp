@@ -54,12 +54,20 @@ PlottedQuantity quantityOf(DynamicY choice)
     return {DynamicY::dABdt, ResultsTable::AB, RateField, rateScale, QStringLiteral("d[A/B]dt")};
 }
 
-// The quantities the Options window's dynamic Y choice shows.
-std::vector<PlottedQuantity> quantitiesOf(DynamicY choice)
+// The quantities the Options window's dynamic Y choice shows: together,
+// the competitor and its complex too when the run had one.
+std::vector<PlottedQuantity> quantitiesOf(DynamicY choice, const QString &path)
 {
-    if (choice == DynamicY::Together)
-        return {quantityOf(DynamicY::A), quantityOf(DynamicY::B), quantityOf(DynamicY::AB)};
-    return {quantityOf(choice)};
+    if (choice != DynamicY::Together)
+        return {quantityOf(choice)};
+    std::vector<PlottedQuantity> together = {quantityOf(DynamicY::A), quantityOf(DynamicY::B),
+                                             quantityOf(DynamicY::AB)};
+    if (!IsResultsTableEmpty(path, ResultsQuery(ResultsTable::C))) {
+        const double concentrationScale = 1.0 / Session::current().concentrationFactor();
+        together.push_back({choice, ResultsTable::C, ConcentrationField, concentrationScale, QStringLiteral("C")});
+        together.push_back({choice, ResultsTable::CB, ConcentrationField, concentrationScale, QStringLiteral("[C/B]")});
+    }
+    return together;
 }
 
 // A filled manual limit replaces the automatic value and is rewritten as
@@ -237,7 +245,7 @@ bool plotResults(double xMinSeconds, double xMaxSeconds, const PlotProgress &pro
     }
     GraphPreferences prefs = Preferences();
     const QString path = ResultsFilePath();
-    const std::vector<PlottedQuantity> quantities = quantitiesOf(prefs.dynamicY);
+    const std::vector<PlottedQuantity> quantities = quantitiesOf(prefs.dynamicY, path);
 
     // Before any range is worked out: an empty file has none, and would
     // otherwise end in a division by zero instead of this message.

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 
 #include <array>
+#include <utility>
+#include <vector>
 
 namespace modVornish {
 namespace {
@@ -29,13 +31,25 @@ QString tableName(ResultsTable table)
         return QStringLiteral("A");
     case ResultsTable::B:
         return QStringLiteral("B");
+    case ResultsTable::C:
+        return QStringLiteral("C");
+    case ResultsTable::CB:
+        return QStringLiteral("CB");
     case ResultsTable::AB:
         break;
     }
     return QStringLiteral("AB");
 }
 
-constexpr std::array<ResultsTable, 3> Tables = {ResultsTable::A, ResultsTable::B, ResultsTable::AB};
+// Every table in ResultsTable order: the first three in every file.
+constexpr std::array<ResultsTable, 5> Tables = {ResultsTable::A, ResultsTable::B, ResultsTable::AB, ResultsTable::C,
+                                                ResultsTable::CB};
+constexpr size_t MainTables = 3;
+
+size_t tablesOf(bool withCompetitor)
+{
+    return withCompetitor ? Tables.size() : MainTables;
+}
 
 } // namespace
 
@@ -51,18 +65,18 @@ QString ResultsFilePath()
     return QDir(folder).filePath(ResultsFileName);
 }
 
-void CreateResultsDatabase(const QString &path)
+void CreateResultsDatabase(const QString &path, bool withCompetitor)
 {
     DatabaseConnection &db = DatabaseConnection::shared();
     db.open(path, true);
-    // All three tables or none: a kill in between must not leave a file
-    // that cannot be plotted.
+    // All tables or none: a kill in between must not leave a file that
+    // cannot be plotted.
     try {
         db.execute(QStringLiteral("begin"));
-        for (ResultsTable table : Tables)
+        for (size_t i = 0; i < tablesOf(withCompetitor); ++i)
             db.execute(QStringLiteral("create table [%1] ([Time] double, [Concentration] double, "
                                       "[Rate (dC/dt)] double)")
-                           .arg(tableName(table)));
+                           .arg(tableName(Tables[i])));
         db.execute(QStringLiteral("commit"));
     } catch (const RuntimeFault &) {
         db.close(); // rolls back what was begun
@@ -76,23 +90,22 @@ void ReleaseResultsFile()
     DatabaseConnection::shared().close();
 }
 
-void ResetResultsDatabase(const QString &path)
+void ResetResultsDatabase(const QString &path, bool withCompetitor)
 {
     ReleaseResultsFile();
     if (QFileInfo::exists(path) && !QFile::remove(path))
         throw RuntimeFault(PathFileAccessError, QStringLiteral("Path/File access error: ") + path);
-    CreateResultsDatabase(path);
+    CreateResultsDatabase(path, withCompetitor);
 }
 
 struct ResultsAppender::Statements
 {
-    explicit Statements(DatabaseConnection &db)
-        : insertA(db, insertInto(ResultsTable::A))
-        , insertB(db, insertInto(ResultsTable::B))
-        , insertAB(db, insertInto(ResultsTable::AB))
-        , removeA(db, removeFrom(ResultsTable::A))
-        , removeB(db, removeFrom(ResultsTable::B))
+    Statements(DatabaseConnection &db, size_t tables)
     {
+        for (size_t i = 0; i < tables; ++i) {
+            inserts.push_back(std::make_unique<DatabaseStatement>(db, insertInto(Tables[i])));
+            removes.push_back(std::make_unique<DatabaseStatement>(db, removeFrom(Tables[i])));
+        }
     }
 
     static QString insertInto(ResultsTable table)
@@ -105,8 +118,7 @@ struct ResultsAppender::Statements
         return QStringLiteral("delete from [%1] where rowid = ?").arg(tableName(table));
     }
 
-    DatabaseStatement insertA, insertB, insertAB;
-    DatabaseStatement removeA, removeB;
+    std::vector<std::unique_ptr<DatabaseStatement>> inserts, removes; // one of each a table
 };
 
 namespace {
@@ -136,11 +148,23 @@ void removeRow(DatabaseStatement &remove, qint64 rowId)
 
 } // namespace
 
+namespace {
+
+bool hasCompetitorTables(DatabaseConnection &db)
+{
+    DatabaseStatement tables(db, QStringLiteral("select count(*) from sqlite_master where type = 'table' and name in "
+                                                "('C', 'CB')"));
+    return tables.step() && tables.columnDouble(0) == 2;
+}
+
+} // namespace
+
 ResultsAppender::ResultsAppender(const QString &path)
 {
     DatabaseConnection &db = DatabaseConnection::shared();
     db.open(path, false);
-    m_statements = std::make_unique<Statements>(db);
+    m_tables = tablesOf(hasCompetitorTables(db));
+    m_statements = std::make_unique<Statements>(db, m_tables);
 }
 
 ResultsAppender::~ResultsAppender()
@@ -163,21 +187,18 @@ void ResultsAppender::AppendResultRecord(const ResultRecord &r)
         m_sinceCommit.start();
     }
     Statements &s = *m_statements;
-    insertRow(s.insertA, r.time, r.A, r.rA);
-    const qint64 rowA = db.lastInsertRowId();
-    try {
-        insertRow(s.insertB, r.time, r.B, r.rB);
-    } catch (const RuntimeFault &) {
-        removeRow(s.removeA, rowA);
-        throw;
-    }
-    const qint64 rowB = db.lastInsertRowId();
-    try {
-        insertRow(s.insertAB, r.time, r.AB, r.rAB);
-    } catch (const RuntimeFault &) {
-        removeRow(s.removeA, rowA);
-        removeRow(s.removeB, rowB);
-        throw;
+    const std::array<std::pair<double, double>, Tables.size()> values = {
+        {{r.A, r.rA}, {r.B, r.rB}, {r.AB, r.rAB}, {r.C, r.rC}, {r.CB, r.rCB}}};
+    std::array<qint64, Tables.size()> rows{};
+    for (size_t i = 0; i < m_tables; ++i) {
+        try {
+            insertRow(*s.inserts[i], r.time, values[i].first, values[i].second);
+        } catch (const RuntimeFault &) {
+            for (size_t j = 0; j < i; ++j)
+                removeRow(*s.removes[j], rows[j]);
+            throw;
+        }
+        rows[i] = db.lastInsertRowId();
     }
     if (++m_uncommitted >= SamplesPerCommit || m_sinceCommit.elapsed() >= MillisecondsPerCommit)
         finish();

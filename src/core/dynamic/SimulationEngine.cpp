@@ -45,13 +45,17 @@ ResultRecord sampleAt(double time, const Species &s, ReactionConstants k)
     r.B = s.B;
     r.AB = s.AB;
     ComputeRates(s.A, s.B, s.AB, k.kAss, k.kDiss, r.rA, r.rB, r.rAB);
+    r.C = s.Cp;
+    r.CB = s.CpB;
+    double competitorOnB = 0.0; // B's rate stays that of the main reaction
+    ComputeRates(s.Cp, s.B, s.CpB, k.kAss, k.kDiss, r.rC, competitorOnB, r.rCB);
     return r;
 }
 
 // No infinite or undefined value ever reaches the sink.
 void deliver(const RecordSink &record, const ResultRecord &r)
 {
-    for (double v : {r.time, r.A, r.rA, r.B, r.rB, r.AB, r.rAB})
+    for (double v : {r.time, r.A, r.rA, r.B, r.rB, r.AB, r.rAB, r.C, r.rC, r.CB, r.rCB})
         fault::checkedFinite(v);
     record(r);
 }
@@ -216,6 +220,10 @@ void RunSimulation(const SimulationInput &input, const RecordSink &record, const
         r.rA = inc.A / delta;
         r.rB = inc.B / delta;
         r.rAB = inc.AB / delta;
+        r.C = s.Cp;
+        r.CB = s.CpB;
+        r.rC = inc.Cp / delta;
+        r.rCB = inc.CpB / delta;
         deliver(record, r);
     }
 }

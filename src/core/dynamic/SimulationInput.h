@@ -50,6 +50,10 @@ struct ResultRecord
     double A = 0.0, rA = 0.0;
     double B = 0.0, rB = 0.0;
     double AB = 0.0, rAB = 0.0;
+    // The competitor of a competitor challenge and its complex [C/B] (0
+    // before the competitor is introduced, and in a run without one).
+    double C = 0.0, rC = 0.0;
+    double CB = 0.0, rCB = 0.0;
 };
 
 // The precision list of the wizard, in percent of the recording interval,

@@ -11,7 +11,7 @@ SimulationIntoFileOutcome RunSimulationIntoFile(const SimulationInput &input, co
     // Input that cannot be run leaves the earlier file alone.
     if (!SimulationInputRefusal(input).isEmpty())
         throw RuntimeFault(RuntimeFault::InvalidProcedureCall, QStringLiteral("Invalid procedure call or argument"));
-    ResetResultsDatabase(path);
+    ResetResultsDatabase(path, input.competitorChallenge);
     if (sinks.fileReady)
         sinks.fileReady();
     SimulationIntoFileOutcome outcome;

@@ -21,7 +21,9 @@
 namespace Project {
 namespace {
 
-const QStringList ResultsTables = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("AB")};
+// The results tables of every run, then those of a run with a competitor.
+const QStringList MainResultsTables = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("AB")};
+const QStringList ResultsTables = MainResultsTables + QStringList{QStringLiteral("C"), QStringLiteral("CB")};
 
 QString systemReason()
 {
@@ -226,7 +228,10 @@ void readContent(SqliteFile &file, Opened &opened)
         data.rows = rowsFromJson(rows.array());
         opened.content[tables.text(0)].tables.append(data);
     }
-    opened.hasResults = resultsTablesOf(file, QStringLiteral("main")).size() == ResultsTables.size();
+    int mainTables = 0;
+    for (const auto &table : resultsTablesOf(file, QStringLiteral("main")))
+        mainTables += MainResultsTables.contains(table.first);
+    opened.hasResults = mainTables == MainResultsTables.size();
 }
 
 bool looksLikeSqlite(const QString &path)
