@@ -19,6 +19,7 @@
 #include "session/StatusText.h"
 
 #include <QComboBox>
+#include <QGraphicsOpacityEffect>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,6 +38,7 @@ namespace {
 const QString kTitle = QStringLiteral("Saturation Binding");
 const QString kFittedKey = QStringLiteral("fitted");
 constexpr double fitPlotHeight = 2400; // twips
+constexpr double fadedOpacity = 0.35;  // pictures of results out of date
 
 void warn(const QString &text)
 {
@@ -243,6 +245,21 @@ void frmSaturation::cmbView_Click()
 void frmSaturation::DataChanged()
 {
     fitResults->markOutOfDate();
+    FadePictures(fitResults->isOutOfDate());
+}
+
+void frmSaturation::FadePictures(bool fade)
+{
+    // Faded as the results are greyed: the curves no longer belong to the data.
+    for (PlotPicture *picture : {picFit, picView, static_cast<PlotPicture *>(picResiduals)}) {
+        auto *effect = qobject_cast<QGraphicsOpacityEffect *>(picture->graphicsEffect());
+        if (!effect) {
+            effect = new QGraphicsOpacityEffect(picture);
+            effect->setOpacity(fadedOpacity);
+            picture->setGraphicsEffect(effect);
+        }
+        effect->setEnabled(fade);
+    }
 }
 
 void frmSaturation::cmdClearForm_Click()
@@ -350,6 +367,7 @@ void frmSaturation::ShowFits()
         picFit->clearPlot();
     tabResults->setCurrentIndex(0);
     cmbView_Click();
+    FadePictures(false);
 }
 
 SaturationPlotData frmSaturation::PlotData() const
@@ -436,6 +454,7 @@ void frmSaturation::ClearResults()
     fitResults->showNote(QString());
     for (PlotPicture *picture : {picFit, picView, static_cast<PlotPicture *>(picResiduals)})
         picture->clearPlot();
+    FadePictures(false);
 }
 
 // The tables and choices are the window's controls; the fit is done again

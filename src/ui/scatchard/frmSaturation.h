@@ -52,6 +52,8 @@ public:
     void cmbModel_Click();
     void cmbView_Click();
     void DataChanged();
+    // The pictures faded while the results are out of date.
+    void FadePictures(bool fade);
 
 private:
     void BuildControls();
