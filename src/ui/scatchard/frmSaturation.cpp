@@ -6,7 +6,6 @@
 #include "exchange/ToolData.h"
 #include "fitting/FitDataTable.h"
 #include "fitting/FitResultsPanel.h"
-#include "fitting/FitTexts.h"
 #include "fitting/ResidualGraph.h"
 #include "graphing/PlotEngine.h"
 #include "platform/Messages.h"

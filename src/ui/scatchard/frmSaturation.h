@@ -19,8 +19,9 @@ class ResidualGraph;
 
 // "Saturation Binding": measured binding (and nonspecific binding) against
 // ligand in tables of replicates, a model fitted by nonlinear least squares
-// and compared with a second one, the residuals, a Scatchard or Rosenthal
-// view, and the saturation graph in the graph window.
+// and compared with a second one, the curves with their residuals and a
+// Scatchard or Rosenthal view in the window, and the saturation graph in the
+// graph window too (for printing and export).
 class frmSaturation : public ChildWindow
 {
     Q_OBJECT
