@@ -147,7 +147,7 @@ void GuideFigures::titration()
     save(m_main, QStringLiteral("titration.png"));
 }
 
-// Triplicate total and nonspecific binding fitted together, the results and residuals beside the tables.
+// Triplicate total and nonspecific binding fitted together, the results beside the tables.
 void GuideFigures::saturationExample()
 {
     m_main.mnuSaturation_Click();
@@ -169,8 +169,6 @@ void GuideFigures::saturationExample()
     tool.cmbModel->setCurrentIndex(tool.cmbModel->findText(QStringLiteral("One site, total and nonspecific")));
     tool.cmdFit_Click();
     m_main.mnuWindowsDocking_Click();
-    // The window is wider than the docked tools: the frame grows to show it whole.
-    m_main.resize(m_main.size().expandedTo(tool.size() + QSize(40, 160)));
     tool.showInFront();
     const QString scene = QStringLiteral("saturation example");
     expectMessages({}, scene);

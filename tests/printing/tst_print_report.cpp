@@ -5,6 +5,7 @@
 #include "session/Session.h"
 
 #include "dynamic/frmDynVornish.h"
+#include "fitting/FitDataTable.h"
 #include "graphing/DisplayList.h"
 #include "graphing/GraphState.h"
 #include "graphing/PlotEngine.h"
@@ -15,6 +16,7 @@
 #include "printing/frmPrintOptions.h"
 #include "project/ProjectDocument.h"
 #include "scatchard/SaturationFitPanel.h"
+#include "scatchard/frmSaturation.h"
 #include "scatchard/frmScatchard.h"
 #include "session/StatusText.h"
 #include "shell/frmStartMenu.h"
@@ -522,6 +524,43 @@ private slots:
         QVERIFY(second.contains(QRegularExpression(QStringLiteral("Bmax: +25(\\.0+)? ± "))));
         QVERIFY(pageText(pdfPath, 3).trimmed().isEmpty());
         verifyPrintingEnded();
+    }
+
+    // The Saturation Binding report: the replicates with their means and SD,
+    // each model's parameters with SE and intervals, the comparison and the
+    // tests. Replicates at y - 1, y, y + 1 about Bmax 100, Kd 2 give exactly
+    // that curve, means y and SD 1.
+    void saturationReportHasTheDataTheFitsAndTheComparison()
+    {
+        program.main->action(QStringLiteral("mnuSaturation"))->trigger();
+        frmSaturation &tool = *appWindows().saturation;
+        QList<QStringList> rows;
+        for (double x : {0.5, 2.0, 3.0, 6.0, 8.0, 18.0, 38.0}) {
+            const double y = 100 * x / (2 + x);
+            rows << QStringList{QString::number(x), QString::number(y - 1), QString::number(y), QString::number(y + 1)};
+        }
+        tool.flgBinding->enterCells(rows);
+        tool.cmbCompare->setCurrentIndex(tool.cmbCompare->findText(QStringLiteral("One site with Hill slope")));
+        tool.cmdFit->click();
+        resetMessages();
+        print(false, true, false);
+        QVERIFY2(scriptedMessages().shown.isEmpty(), qPrintable(scriptedMessages().texts().join(" | ")));
+        QString text;
+        for (int page = 1; page <= 3; ++page)
+            text += pageText(pdfPath, page);
+        const auto has = [&text](const QString &pattern) {
+            QVERIFY2(text.contains(QRegularExpression(pattern)), qPrintable(pattern + " not in:\n" + text));
+        };
+        has(QStringLiteral("Compared with: +One site with Hill slope"));
+        has(QStringLiteral("X +Y1 +Y2 +Y3 +Mean +SD"));
+        has(QStringLiteral("\\b18(\\.0)? +89(\\.0)? +90(\\.0)? +91(\\.0)? +90(\\.0)? +1(\\.0)?\\b"));
+        has(QStringLiteral("Bmax +100(\\.0+)? +\\S+ +\\S+ to \\S+"));
+        has(QStringLiteral("Kd +2(\\.0+)? +\\S+ +\\S+ to \\S+ +\\S+ to \\S+")); // and its profile interval
+        has(QStringLiteral("Model comparison"));
+        has(QStringLiteral("Verdict: +The data support One site"));
+        has(QStringLiteral("F test: +F = "));
+        has(QStringLiteral("Runs test: +\\d+ runs"));
+        has(QStringLiteral("Replicates test: +lack of fit F = "));
     }
 
     void printerThatCannotOpenIsReported()

@@ -4,13 +4,18 @@
 
 #include "dynamic/frmDynVornish.h"
 #include "exchange/ToolData.h"
+#include "fitting/FitDataTable.h"
+#include "fitting/FitResultsPanel.h"
+#include "platform/EditableGrid.h"
 #include "project/ProjectDocument.h"
 #include "project/ProjectFile.h"
+#include "scatchard/frmSaturation.h"
 #include "scatchard/frmScatchard.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QColor>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -54,6 +59,24 @@ Shown shown()
         s.graph.emplace_back(item.kind, item.x1, item.y1, item.x2, item.y2, item.color, list.textOf(item));
     s.texts << appWindows().graph->lblX_axis->text() << appWindows().graph->lblY_axis->text();
     return s;
+}
+
+// What the Saturation Binding window shows: its tables, choices and results.
+QStringList saturationShown()
+{
+    const frmSaturation &tool = *appWindows().saturation;
+    QStringList texts;
+    for (const FitDataTable *table : {tool.flgBinding, tool.flgNonspecific})
+        for (const QStringList &row : table->cells())
+            texts << row.join(QLatin1Char(' '));
+    for (const QComboBox *choice : {tool.cmbModel, tool.cmbCompare, tool.cmbWeighting, tool.cmbReplicates})
+        texts << choice->currentText();
+    const QTableWidget &results = *tool.fitResults->tblParameters;
+    for (int r = 0; r < results.rowCount(); ++r)
+        for (int c = 0; c < results.columnCount(); ++c)
+            texts << (results.item(r, c) ? results.item(r, c)->text() : QString());
+    texts << tool.fitResults->lblStatistics->text() << tool.fitResults->lblNote->text();
+    return texts;
 }
 
 QString fieldText(const char *name)
@@ -160,6 +183,52 @@ private slots:
                 entries << list.textOf(item) + " " + QColor(sample).name();
         }
         QCOMPARE(entries, QStringList({"Kd = 1 nM #000000", "Kd = 5 nM #e69f00", "Kd = 25 nM #56b4e9"}));
+    }
+
+    // The Saturation Binding window's triplicates, nonspecific binding, choices
+    // and fit come back with the project; results out of date when saved come
+    // back as no results.
+    void saturationWorkComesBackWithItsFit()
+    {
+        item("mnuSaturation")->trigger();
+        frmSaturation &tool = *appWindows().saturation;
+        QList<QStringList> total, nonspecific;
+        for (int i = 1; i <= 8; ++i) {
+            const double x = i * i * 0.25, specific = 50 * x / (3 + x), ns = 2 * x + 1;
+            total << QStringList{QString::number(x), QString::number(specific + ns + 0.4 * (i % 3 - 1)),
+                                 QString::number(specific + ns - 0.3), QString()};
+            nonspecific << QStringList{QString::number(x), QString::number(ns + 0.1), QString::number(ns - 0.2)};
+        }
+        total[2][3] = QStringLiteral("9.5");
+        tool.flgBinding->enterCells(total);
+        tool.flgNonspecific->enterCells(nonspecific);
+        tool.cmbModel->setCurrentIndex(tool.cmbModel->findText(QStringLiteral("One site, total and nonspecific")));
+        tool.cmbWeighting->setCurrentIndex(2);
+        tool.cmbReplicates->setCurrentIndex(1);
+        QTest::mouseClick(tool.cmdFit, Qt::LeftButton);
+        QVERIFY2(scriptedMessages().shown.isEmpty(), qPrintable(scriptedMessages().texts().join(" | ")));
+        QCOMPARE(tool.fitResults->tblParameters->item(0, 0)->text(), QStringLiteral("Bmax"));
+        const QStringList before = saturationShown();
+
+        resetFileDialogs({path("saturation")});
+        item("mnuFileSaveProject")->trigger();
+        item("mnuFileNewProject")->trigger();
+        QCOMPARE(tool.fitResults->tblParameters->rowCount(), 0);
+        QVERIFY(document().openPath(path("saturation.vornish")));
+        QCOMPARE(saturationShown(), before);
+        QVERIFY(tool.isVisible());
+        QVERIFY(!tool.fitResults->isOutOfDate());
+
+        total[0][1] = QStringLiteral("7");
+        tool.flgBinding->enterCells(total);
+        QVERIFY(tool.fitResults->isOutOfDate());
+        item("mnuFileSaveProject")->trigger();
+        item("mnuFileNewProject")->trigger();
+        QVERIFY(document().openPath(path("saturation.vornish")));
+        QCOMPARE(tool.flgBinding->cells().value(0).value(1), QStringLiteral("7"));
+        QCOMPARE(tool.fitResults->tblParameters->rowCount(), 0);
+        QVERIFY(tool.fits().empty());
+        QVERIFY(scriptedMessages().shown.isEmpty());
     }
 
     void badFilesLeaveTheWorkAsItWas_data()

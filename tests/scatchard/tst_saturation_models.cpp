@@ -1,6 +1,7 @@
 #include "TestMain.h"
 
 #include "scatchard/SaturationModels.h"
+#include "scatchard/SaturationPlots.h"
 
 #include <QTest>
 
@@ -239,6 +240,25 @@ private slots:
         QVERIFY2(warnings.size() >= 2, qPrintable(warnings.join('\n')));
         QVERIFY(warnings[0].startsWith(QStringLiteral("The highest X (40.0) is below 3 × Kd")));
         QVERIFY(warnings[1].startsWith(QStringLiteral("Fewer points lie above Kd (0) than below it (10)")));
+    }
+
+    // The Scatchard view shows the points as fitted: each replicate, or the
+    // rows' means (1, 2, 3 at X 1 give Bound 2, Bound/Free 2).
+    void scatchardViewShowsTheMeansWhenMeansAreFitted()
+    {
+        SaturationPlotData data;
+        data.binding.x = {1, 4};
+        data.binding.y = {{1, 2, 3}, {3, 4, std::nan("")}};
+        for (bool means : {false, true}) {
+            data.means = means;
+            const modPlot_Graph::SeriesPlot plot = TransformedPlot(BindingView::Scatchard, data, {});
+            const modPlot_Graph::PlotSeries &points = plot.series.front();
+            QCOMPARE(points.x.size(), means ? size_t(2) : size_t(5));
+            if (means) {
+                QCOMPARE(points.x, (std::vector<double>{2, 3.5}));
+                QCOMPARE(points.y, (std::vector<double>{2, 3.5 / 4}));
+            }
+        }
     }
 };
 

@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QGraphicsEffect>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -97,8 +98,10 @@ private slots:
         typeCell(*tool->flgBinding->grid, 3, 2, QStringLiteral("18.5"));
         QVERIFY(tool->fitResults->lblOutOfDate->isVisible());
         QCOMPARE(tool->fitResults->lblOutOfDate->text(), QStringLiteral("out of date: fit again"));
+        QVERIFY(tool->picFit->graphicsEffect()->isEnabled()); // the curves faded too
         QTest::mouseClick(tool->cmdFit, Qt::LeftButton);
         QVERIFY(!tool->fitResults->lblOutOfDate->isVisible());
+        QVERIFY(!tool->picFit->graphicsEffect()->isEnabled());
         QVERIFY(cell(0, 1) != QStringLiteral("437.37"));
     }
 

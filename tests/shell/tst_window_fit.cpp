@@ -9,10 +9,12 @@
 #include "dynamic/frm_dbResults_DynamVn.h"
 #include "equilibrium/CombinationChart.h"
 #include "equilibrium/frmVnTlAssistant.h"
+#include "fitting/FitDataTable.h"
 #include "platform/Twips.h"
 #include "printing/frmPrintOptions.h"
 #include "scatchard/SaturationFitPanel.h"
 #include "scatchard/ScatchardInput.h"
+#include "scatchard/frmSaturation.h"
 #include "scatchard/frmScatchTlAssistant.h"
 #include "scatchard/frmScatchard.h"
 #include "session/Session.h"
@@ -20,6 +22,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -154,6 +157,23 @@ private slots:
         w.scatchard->showInFront();
         w.scatchard->fitPanel->cmdFitCurve->click();
         verifyButtons(w.scatchard, "the Scatchard window with its fit");
+        // The Saturation Binding window with triplicates fitted and compared: the verdict's lines
+        // and the warnings wrap within the results.
+        hideAll();
+        w.saturation->showInFront();
+        verifyButtons(w.saturation, "the empty Saturation Binding window");
+        QList<QStringList> rows;
+        for (int i = 0; i < 10; ++i) {
+            const double x = 0.5 * (i + 1), y = 100 * x / (2 + x);
+            rows << QStringList{QString::number(x), QString::number(y * 1.02), QString::number(y * 0.97),
+                                QString::number(y * 1.01)};
+        }
+        w.saturation->flgBinding->enterCells(rows);
+        w.saturation->cmbCompare->setCurrentIndex(w.saturation->cmbCompare->findText("Two sites"));
+        w.saturation->cmdFit->click();
+        QVERIFY(!w.saturation->verdict().isEmpty());
+        verifyButtons(w.saturation, "the Saturation Binding window with its fits");
+        verifyTextsFit(w.saturation, "the Saturation Binding window with its fits");
     }
 
     void everyAssistantTopicFits()

@@ -51,17 +51,6 @@ double highestX(const FitDataSet &set)
     return set.x.empty() ? 0 : *std::max_element(set.x.begin(), set.x.end());
 }
 
-QString percentText(double probability)
-{
-    return NumberText::format(100 * probability, QStringLiteral("0.0")) + QLatin1Char('%');
-}
-
-QString pText(double p)
-{
-    return p < 1e-4 ? QStringLiteral("p < 0.0001")
-                    : QStringLiteral("p = ") + NumberText::format(p, QStringLiteral("0.0000"));
-}
-
 FitOptions withoutProfiles(FitOptions options)
 {
     options.profileIntervals = false;
@@ -253,6 +242,17 @@ QStringList SaturationWarnings(const SaturationModelFit &fit)
     return warnings;
 }
 
+QString percentText(double probability)
+{
+    return NumberText::format(100 * probability, QStringLiteral("0.0")) + QLatin1Char('%');
+}
+
+QString pText(double p)
+{
+    return p < 1e-4 ? QStringLiteral("p < 0.0001")
+                    : QStringLiteral("p = ") + NumberText::format(p, QStringLiteral("0.0000"));
+}
+
 SaturationVerdict CompareSaturationFits(const SaturationModelFit &first, const SaturationModelFit &second)
 {
     SaturationVerdict verdict;
@@ -286,6 +286,7 @@ SaturationVerdict CompareSaturationFits(const SaturationModelFit &first, const S
     const bool firstSimpler = !isSpecialCase(second.model, first.model);
     const SaturationModelFit &simpler = firstSimpler ? first : second;
     const SaturationModelFit &general = firstSimpler ? second : first;
+    verdict.simplerFirst = firstSimpler;
     verdict.comparison = CompareFits(simpler.result, general.result, verdict.nested);
     const ModelComparison &c = verdict.comparison;
     const bool generalWins = c.prefersSecond;

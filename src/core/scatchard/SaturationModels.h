@@ -64,9 +64,14 @@ struct SaturationVerdict
     bool compared = false;
     bool nested = false;
     Fitting::ModelComparison comparison; // simpler model first when nested
+    bool simplerFirst = true;            // the comparison's first fit is the first as given
     bool prefersFirst = true;            // of the two as given
     QString sentence;
 };
 SaturationVerdict CompareSaturationFits(const SaturationModelFit &first, const SaturationModelFit &second);
+
+// "p = 0.0123" or "p < 0.0001"; "73.1%".
+QString pText(double p);
+QString percentText(double probability);
 
 } // namespace modStatistics

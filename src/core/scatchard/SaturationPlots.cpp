@@ -119,13 +119,14 @@ SeriesPlot TransformedPlot(BindingView view, const SaturationPlotData &data,
         series.x.push_back(scatchard ? b : b / f);
         series.y.push_back(scatchard ? b / f : b);
     };
-    // The measured points as the first fit sees them.
+    // The measured points as the first fit sees them (the rows' means when means are fitted).
     const SaturationModelFit *first = !fits.empty() && fitted(fits.front()) ? &fits.front() : nullptr;
     const std::vector<double> firstValues = first ? valuesOf(first->result) : std::vector<double>();
     PlotSeries points;
     points.legend = QStringLiteral("Binding");
     points.color = black;
-    const Fitting::FitDataSet measured = Fitting::IndividualPoints(data.binding);
+    const Fitting::FitDataSet measured = data.means ? Fitting::MeanPoints(data.binding)
+                                                    : Fitting::IndividualPoints(data.binding);
     for (size_t i = 0; i < measured.x.size(); ++i) {
         const double b = measured.y[i] - (first ? nonspecificPart(*first, firstValues, measured.x[i]) : 0.0);
         add(points, b, freeOf(first, measured.x[i], b));

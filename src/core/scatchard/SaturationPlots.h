@@ -25,7 +25,8 @@ modPlot_Graph::SeriesPlot SaturationPlot(const SaturationPlotData &data, const s
 // Specific binding as Bound/Free against Bound (Scatchard) or Bound against
 // Bound/Free (Rosenthal) with each fit's curve: nonspecific binding of a
 // total-and-nonspecific fit is taken off, and Free is X less Bound for a
-// ligand depletion fit. Points with no Free left are left out.
+// ligand depletion fit. The points are the replicates, or the rows' means
+// when means are fitted; points with no Free left are left out.
 enum class BindingView { Scatchard, Rosenthal };
 modPlot_Graph::SeriesPlot TransformedPlot(BindingView view, const SaturationPlotData &data,
                                           const std::vector<SaturationModelFit> &fits);

@@ -6,26 +6,25 @@
 #include "exchange/ToolData.h"
 #include "fitting/FitDataTable.h"
 #include "fitting/FitResultsPanel.h"
-#include "fitting/FitTexts.h"
 #include "fitting/ResidualGraph.h"
 #include "graphing/PlotEngine.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeFault.h"
-#include "printing/FitReportList.h"
+#include "project/ProjectWindow.h"
 #include "scatchard/SaturationBindingGraph.h"
-#include "scatchard/SaturationPlots.h"
+#include "scatchard/SaturationReport.h"
 #include "session/Session.h"
 #include "session/StatusText.h"
 
 #include <QComboBox>
-#include <QFormLayout>
+#include <QGraphicsOpacityEffect>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -36,7 +35,9 @@ using namespace modStatistics;
 namespace {
 
 const QString kTitle = QStringLiteral("Saturation Binding");
-constexpr int maxReportRows = 25;
+const QString kFittedKey = QStringLiteral("fitted");
+constexpr double fitPlotHeight = 2400; // twips
+constexpr double fadedOpacity = 0.35;  // pictures of results out of date
 
 void warn(const QString &text)
 {
@@ -48,6 +49,18 @@ Widget *named(Widget *widget, const char *name)
 {
     widget->setObjectName(QLatin1String(name));
     return widget;
+}
+
+// A page that scrolls when the window is smaller than it is: the window
+// fits the main window's work area, whatever the page's wrapped notes or
+// pictures need.
+QScrollArea *scrolled(QWidget *page)
+{
+    auto *area = new QScrollArea();
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(page);
+    return area;
 }
 
 const char *const kWeightings[] = {"No weighting", "Relative (1/Y²)", "Poisson (1/Y)"};
@@ -64,51 +77,38 @@ frmSaturation::frmSaturation()
         [this] { static_cast<FitDataTable *>(tabData->currentWidget())->openData(); });
     modPlot_Graph::SetReplotHandler(modPlot_Graph::SaturationTool, [this] { PlotGraph(); });
     ToolLists::SetReportSource(modPlot_Graph::SaturationTool, [this](const QString &) { return ReportList(); });
+    ReportDetails::SetDetailsSource(modPlot_Graph::SaturationTool, [this] {
+        return SaturationReportSections({m_binding, m_nonspecific, m_fits, m_comparison});
+    });
+    JoinProject();
     setTwipsGeometry(0, 0, 11400, 7800);
 }
 
 void frmSaturation::BuildControls()
 {
+    // The data, the choices and the buttons on the left, what the fit gives
+    // on the right: the window fits the main window's work area at its
+    // default size, the results and pictures scrolling in their tabs where
+    // they need more room.
     auto *content = new QWidget();
     auto *columns = new QHBoxLayout(content);
+    columns->setContentsMargins(6, 6, 6, 6);
 
     auto *left = new QVBoxLayout();
     tabData = named(new QTabWidget(content), "tabData");
     flgBinding = new FitDataTable(QStringLiteral("flgBinding"),
-                                  QStringLiteral("Binding at each X: free ligand, or total ligand added for ligand "
-                                                 "depletion"),
+                                  QStringLiteral("X: free ligand (total added for ligand depletion)"),
                                   QStringLiteral("X"), QStringLiteral("Y"), FitDataTable::MaxReplicates);
     flgNonspecific = new FitDataTable(QStringLiteral("flgNonspecific"),
-                                      QStringLiteral("Nonspecific binding, for total and nonspecific fitted together"),
-                                      QStringLiteral("X"), QStringLiteral("NS"), FitDataTable::MaxReplicates);
-    for (FitDataTable *table : {flgBinding, flgNonspecific})
-        table->lblTitle->setWordWrap(true);
+                                      QStringLiteral("Fitted with the total binding by its model"), QStringLiteral("X"),
+                                      QStringLiteral("NS"), FitDataTable::MaxReplicates);
     tabData->addTab(flgBinding, QStringLiteral("Binding"));
     tabData->addTab(flgNonspecific, QStringLiteral("Nonspecific"));
     left->addWidget(tabData, 1);
-    left->addWidget(BuildModelFrame());
-    columns->addLayout(left, 1);
+    left->addLayout(BuildChoices(content));
+    columns->addLayout(left, 2);
 
-    tabResults = named(new QTabWidget(content), "tabResults");
-    auto *resultsPage = new QWidget();
-    auto *resultsLayout = new QVBoxLayout(resultsPage);
-    fitResults = new FitResultsPanel(QStringLiteral("Results"), resultsPage);
-    resultsLayout->addWidget(fitResults, 1);
-    picResiduals = new ResidualGraph(resultsPage);
-    resultsLayout->addWidget(picResiduals, 0, Qt::AlignHCenter);
-    tabResults->addTab(resultsPage, QStringLiteral("Results"));
-
-    auto *viewPage = new QWidget();
-    auto *viewLayout = new QVBoxLayout(viewPage);
-    cmbView = named(new QComboBox(viewPage), "cmbView");
-    cmbView->addItems(
-        {QStringLiteral("Scatchard: Bound/Free against Bound"), QStringLiteral("Rosenthal: Bound against Bound/Free")});
-    viewLayout->addWidget(cmbView);
-    picView = new PlotPicture(QStringLiteral("picView"), 2600, viewPage);
-    viewLayout->addWidget(picView, 0, Qt::AlignHCenter);
-    viewLayout->addStretch(1);
-    tabResults->addTab(viewPage, QStringLiteral("Scatchard / Rosenthal"));
-    columns->addWidget(tabResults, 1);
+    columns->addWidget(BuildResultTabs(content), 3);
     setWidget(content);
 
     connect(flgBinding, &FitDataTable::edited, this, &frmSaturation::DataChanged);
@@ -126,48 +126,91 @@ void frmSaturation::BuildControls()
     cmbModel_Click();
 }
 
-QWidget *frmSaturation::BuildModelFrame()
+QWidget *frmSaturation::BuildResultTabs(QWidget *content)
 {
-    auto *frame = named(new QGroupBox(QStringLiteral("Model")), "fraModel");
-    auto *form = new QFormLayout(frame);
-    cmbModel = named(new QComboBox(frame), "cmbModel");
-    cmbCompare = named(new QComboBox(frame), "cmbCompare");
+    tabResults = named(new QTabWidget(content), "tabResults");
+    // The results with their export below them.
+    auto *resultsPage = new QWidget();
+    auto *resultsLayout = new QVBoxLayout(resultsPage);
+    resultsLayout->setContentsMargins(0, 0, 0, 6);
+    fitResults = new FitResultsPanel(QStringLiteral("Results"));
+    resultsLayout->addWidget(scrolled(fitResults), 1);
+    cmdExport = named(new QPushButton(QStringLiteral("Export Results as CSV..."), resultsPage), "cmdExport");
+    resultsLayout->addWidget(cmdExport, 0, Qt::AlignRight);
+    tabResults->addTab(resultsPage, QStringLiteral("Results"));
+
+    auto *curvesPage = new QWidget();
+    auto *curvesLayout = new QVBoxLayout(curvesPage);
+    picFit = new PlotPicture(QStringLiteral("picFit"), fitPlotHeight, curvesPage);
+    picResiduals = new ResidualGraph(curvesPage);
+    curvesLayout->addWidget(picFit, 0, Qt::AlignHCenter);
+    curvesLayout->addWidget(picResiduals, 0, Qt::AlignHCenter);
+    curvesLayout->addStretch(1);
+    tabResults->addTab(scrolled(curvesPage), QStringLiteral("Curves and Residuals"));
+
+    auto *viewPage = new QWidget();
+    auto *viewLayout = new QVBoxLayout(viewPage);
+    cmbView = named(new QComboBox(viewPage), "cmbView");
+    cmbView->addItems(
+        {QStringLiteral("Scatchard: Bound/Free against Bound"), QStringLiteral("Rosenthal: Bound against Bound/Free")});
+    viewLayout->addWidget(cmbView, 0, Qt::AlignLeft);
+    picView = new PlotPicture(QStringLiteral("picView"), fitPlotHeight, viewPage);
+    viewLayout->addWidget(picView, 0, Qt::AlignHCenter);
+    viewLayout->addStretch(1);
+    tabResults->addTab(scrolled(viewPage), QStringLiteral("Scatchard / Rosenthal"));
+    return tabResults;
+}
+
+QGridLayout *frmSaturation::BuildChoices(QWidget *content)
+{
+    auto *grid = new QGridLayout();
+    const auto addRow = [&](int row, const QString &caption, QWidget *field) {
+        auto *label = new QLabel(caption, content);
+        label->setBuddy(field);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(field, row, 1, 1, 3);
+    };
+    cmbModel = named(new QComboBox(content), "cmbModel");
+    cmbCompare = named(new QComboBox(content), "cmbCompare");
     cmbCompare->addItem(QStringLiteral("(none)"));
-    for (SaturationModel model : AllSaturationModels) {
-        cmbModel->addItem(ModelName(model), int(model));
-        cmbCompare->addItem(ModelName(model), int(model));
-    }
-    form->addRow(QStringLiteral("Model:"), cmbModel);
-    lblEquation = named(new QLabel(frame), "lblEquation");
-    lblEquation->setWordWrap(true);
-    form->addRow(lblEquation);
-    lblSites = named(new QLabel(QStringLiteral("Binding sites:"), frame), "lblSites");
-    txtSites = named(new QLineEdit(frame), "txtSites");
-    txtSites->setPlaceholderText(QStringLiteral("blank: fitted"));
-    form->addRow(lblSites, txtSites);
-    form->addRow(QStringLiteral("Compare with:"), cmbCompare);
-    cmbWeighting = named(new QComboBox(frame), "cmbWeighting");
+    // Each model's equation is its tooltip in the lists, and heads its results.
+    for (SaturationModel model : AllSaturationModels)
+        for (QComboBox *list : {cmbModel, cmbCompare}) {
+            list->addItem(ModelName(model), int(model));
+            list->setItemData(list->count() - 1, ModelEquation(model), Qt::ToolTipRole);
+        }
+    addRow(0, QStringLiteral("&Model:"), cmbModel);
+    addRow(2, QStringLiteral("Com&pare:"), cmbCompare);
+    cmbWeighting = named(new QComboBox(content), "cmbWeighting");
     for (const char *weighting : kWeightings)
         cmbWeighting->addItem(QString::fromUtf8(weighting));
-    form->addRow(QStringLiteral("Weighting:"), cmbWeighting);
-    cmbReplicates = named(new QComboBox(frame), "cmbReplicates");
+    addRow(3, QStringLiteral("&Weighting:"), cmbWeighting);
+    cmbReplicates = named(new QComboBox(content), "cmbReplicates");
     cmbReplicates->addItems({QStringLiteral("Each replicate a point"), QStringLiteral("Means, SD as error bars")});
-    form->addRow(QStringLiteral("Replicates:"), cmbReplicates);
-    txtYUnit = named(new QLineEdit(Session::current().concentrationUnit(), frame), "txtYUnit");
-    form->addRow(QStringLiteral("Unit of Y:"), txtYUnit);
-
-    auto *buttons = new QGridLayout();
-    cmdFit = named(new QPushButton(QStringLiteral("Fit"), frame), "cmdFit");
+    addRow(4, QStringLiteral("&Replicates:"), cmbReplicates);
+    lblSites = named(new QLabel(QStringLiteral("Sites:"), content), "lblSites");
+    txtSites = named(new QLineEdit(content), "txtSites");
+    txtSites->setPlaceholderText(QStringLiteral("fitted"));
+    txtSites->setToolTip(QStringLiteral("The binding-site concentration for ligand depletion; blank to fit it"));
+    lblSites->setBuddy(txtSites);
+    txtYUnit = named(new QLineEdit(Session::current().concentrationUnit(), content), "txtYUnit");
+    auto *lblYUnit = new QLabel(QStringLiteral("Unit of Y:"), content);
+    lblYUnit->setBuddy(txtYUnit);
+    grid->addWidget(lblSites, 5, 0);
+    grid->addWidget(txtSites, 5, 1);
+    grid->addWidget(lblYUnit, 5, 2);
+    grid->addWidget(txtYUnit, 5, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    cmdFit = named(new QPushButton(QStringLiteral("Fit"), content), "cmdFit");
     cmdFit->setDefault(true);
-    cmdExport = named(new QPushButton(QStringLiteral("Export Results as CSV..."), frame), "cmdExport");
-    cmdClearForm = named(new QPushButton(QStringLiteral("Clear Form"), frame), "cmdClearForm");
-    cmdClose = named(new QPushButton(QStringLiteral("Close"), frame), "cmdClose");
-    buttons->addWidget(cmdFit, 0, 0);
-    buttons->addWidget(cmdExport, 0, 1);
-    buttons->addWidget(cmdClearForm, 1, 0);
-    buttons->addWidget(cmdClose, 1, 1);
-    form->addRow(buttons);
-    return frame;
+    cmdClearForm = named(new QPushButton(QStringLiteral("Clear Form"), content), "cmdClearForm");
+    cmdClose = named(new QPushButton(QStringLiteral("Close"), content), "cmdClose");
+    auto *buttons = new QHBoxLayout();
+    for (QPushButton *button : {cmdFit, cmdClearForm, cmdClose})
+        buttons->addWidget(button);
+    grid->addLayout(buttons, 6, 0, 1, 4);
+    return grid;
 }
 
 SaturationModel frmSaturation::chosenModel() const
@@ -185,7 +228,7 @@ Fitting::FitOptions frmSaturation::options() const
 void frmSaturation::cmbModel_Click()
 {
     const SaturationModel model = chosenModel();
-    lblEquation->setText(ModelEquation(model));
+    cmbModel->setToolTip(ModelEquation(model));
     const bool depletion = model == SaturationModel::Depletion;
     lblSites->setEnabled(depletion);
     txtSites->setEnabled(depletion);
@@ -193,15 +236,29 @@ void frmSaturation::cmbModel_Click()
 
 void frmSaturation::cmbView_Click()
 {
-    SaturationPlotData data{m_binding, m_nonspecific, false, QString(), QString()};
     const BindingView view = cmbView->currentIndex() == 0 ? BindingView::Scatchard : BindingView::Rosenthal;
-    if (m_fits.empty() || !picView->showPlot(TransformedPlot(view, data, m_fits)))
+    if (m_fits.empty() || !picView->showPlot(TransformedPlot(view, PlotData(), m_fits)))
         picView->clearPlot();
 }
 
 void frmSaturation::DataChanged()
 {
     fitResults->markOutOfDate();
+    FadePictures(fitResults->isOutOfDate());
+}
+
+void frmSaturation::FadePictures(bool fade)
+{
+    // Faded as the results are greyed: the curves no longer belong to the data.
+    for (PlotPicture *picture : {picFit, picView, static_cast<PlotPicture *>(picResiduals)}) {
+        auto *effect = qobject_cast<QGraphicsOpacityEffect *>(picture->graphicsEffect());
+        if (!effect) {
+            effect = new QGraphicsOpacityEffect(picture);
+            effect->setOpacity(fadedOpacity);
+            picture->setGraphicsEffect(effect);
+        }
+        effect->setEnabled(fade);
+    }
 }
 
 void frmSaturation::cmdClearForm_Click()
@@ -252,31 +309,47 @@ bool frmSaturation::ReadInput(SaturationData &data)
 
 void frmSaturation::cmdFit_Click()
 {
+    if (!FitData())
+        return;
+    try {
+        PlotGraph();
+    } catch (const RuntimeFault &) {
+        warn(QStringLiteral("The graph cannot be drawn: a value lies too far outside the axis ranges."));
+    }
+    // The graph window holds the graph for printing; the results stay in sight.
+    showInFront();
+}
+
+bool frmSaturation::FitData()
+{
     SaturationData data;
     if (!ReadInput(data))
-        return;
+        return false;
     StatusText::set(QStringLiteral("Fitting ..."));
     m_fits.clear();
-    m_verdict.clear();
+    m_comparison = SaturationVerdict();
     m_fits.push_back(FitSaturationModel(chosenModel(), data, options()));
     if (cmbCompare->currentIndex() > 0) {
         const SaturationModel other = SaturationModel(cmbCompare->currentData().toInt());
         if (other != chosenModel()) {
             m_fits.push_back(FitSaturationModel(other, data, options()));
-            m_verdict = CompareSaturationFits(m_fits[0], m_fits[1]).sentence;
+            m_comparison = CompareSaturationFits(m_fits[0], m_fits[1]);
         }
     }
     ShowFits();
     StatusText::clear();
+    return true;
 }
 
 void frmSaturation::ShowFits()
 {
     const SaturationModelFit &fit = m_fits.front();
-    QStringList notes;
-    if (!m_verdict.isEmpty())
-        notes << m_verdict;
+    QStringList notes{ModelEquation(fit.model)};
+    if (!verdict().isEmpty())
+        notes << verdict();
     if (fit.problem.isEmpty()) {
+        for (const QStringList &test : SaturationTestRows(fit))
+            notes << test.join(QLatin1Char(' '));
         notes << SaturationWarnings(fit);
         fitResults->showResult(fit.result, notes.join(QLatin1Char('\n')));
         std::vector<std::vector<double>> x;
@@ -289,27 +362,27 @@ void frmSaturation::ShowFits()
         fitResults->showNote(notes.join(QLatin1Char('\n')));
         picResiduals->clearPlot();
     }
+    if (!picFit->showPlot(SaturationPlot(PlotData(), m_fits)))
+        picFit->clearPlot();
+    tabResults->setCurrentIndex(0);
     cmbView_Click();
-    try {
-        PlotGraph();
-    } catch (const RuntimeFault &) {
-        warn(QStringLiteral("The graph cannot be drawn: a value lies too far outside the axis ranges."));
-    }
+    FadePictures(false);
+}
+
+SaturationPlotData frmSaturation::PlotData() const
+{
+    const QString unit = QStringLiteral(" (") + Session::current().concentrationUnit() + QLatin1Char(')');
+    const QString yUnit = txtYUnit->text().trimmed();
+    return {m_binding, m_nonspecific, cmbReplicates->currentIndex() == 1,
+            (chosenModel() == SaturationModel::Depletion ? QStringLiteral("[Total ligand]") : QStringLiteral("[Free]"))
+                + unit,
+            QStringLiteral("Bound") + (yUnit.isEmpty() ? QString() : QStringLiteral(" (") + yUnit + QLatin1Char(')'))};
 }
 
 void frmSaturation::PlotGraph()
 {
-    if (m_fits.empty())
-        return;
-    const QString unit = QStringLiteral(" (") + Session::current().concentrationUnit() + QLatin1Char(')');
-    const QString yUnit = txtYUnit->text().trimmed();
-    SaturationPlotData data{m_binding, m_nonspecific, cmbReplicates->currentIndex() == 1,
-                            (chosenModel() == SaturationModel::Depletion ? QStringLiteral("[Total ligand]")
-                                                                         : QStringLiteral("[Free]"))
-                                + unit,
-                            QStringLiteral("Bound")
-                                + (yUnit.isEmpty() ? QString() : QStringLiteral(" (") + yUnit + QLatin1Char(')'))};
-    PlotSaturationBindingGraph(SaturationPlot(data, m_fits));
+    if (!m_fits.empty())
+        PlotSaturationBindingGraph(SaturationPlot(PlotData(), m_fits));
 }
 
 QString frmSaturation::CsvText() const
@@ -359,34 +432,44 @@ ReportColumns frmSaturation::ReportList() const
     ReportColumns list;
     if (m_fits.empty())
         return list;
-    const SaturationModelFit &fit = m_fits.front();
-    ToolLists::AppendRow(list, QStringLiteral("Model:"), ModelName(fit.model));
+    ToolLists::AppendRow(list, QStringLiteral("Model:"), ModelName(m_fits.front().model));
+    ToolLists::AppendRow(list, QString(), ModelEquation(m_fits.front().model));
+    if (m_fits.size() > 1) {
+        ToolLists::AppendRow(list, QStringLiteral("Compared with:"), ModelName(m_fits.back().model));
+        ToolLists::AppendRow(list, QString(), ModelEquation(m_fits.back().model));
+    }
     ToolLists::AppendRow(list, QStringLiteral("Weighting:"), cmbWeighting->currentText());
     ToolLists::AppendRow(list, QStringLiteral("Replicates:"), cmbReplicates->currentText());
     if (fitResults->isOutOfDate())
         ToolLists::AppendRow(list, QString(), QStringLiteral("out of date: fit again"));
-    if (fit.problem.isEmpty()) {
-        const ReportColumns results = ToolLists::FitResultList(fit.result);
-        ToolLists::AppendRow(list, results.labels, results.values);
-    } else {
-        ToolLists::AppendRow(list, QStringLiteral("No result:"), fit.problem);
-    }
-    if (!m_verdict.isEmpty())
-        ToolLists::AppendRow(list, QStringLiteral("Comparison:"), m_verdict);
-    for (const auto &[name, table] :
-         {std::pair{QStringLiteral("Binding"), &m_binding}, std::pair{QStringLiteral("Nonspecific"), &m_nonspecific}}) {
-        for (size_t row = 0; row < table->x.size() && row < size_t(maxReportRows); ++row) {
-            QStringList values;
-            for (double y : table->y[row])
-                if (!std::isnan(y))
-                    values << Fitting::FitNumberText(y);
-            ToolLists::AppendRow(list, row == 0 ? name + QLatin1Char(':') : QString(),
-                                 QStringLiteral("X ") + Fitting::FitNumberText(table->x[row]) + QStringLiteral(": ")
-                                     + values.join(QStringLiteral(", ")));
-        }
-        if (table->x.size() > size_t(maxReportRows))
-            ToolLists::AppendRow(list, QString(),
-                                 QStringLiteral("... and %1 more rows").arg(table->x.size() - maxReportRows));
-    }
     return list;
+}
+
+void frmSaturation::ClearResults()
+{
+    m_fits.clear();
+    m_comparison = SaturationVerdict();
+    m_binding = m_nonspecific = Fitting::ReplicateTable();
+    fitResults->showNote(QString());
+    for (PlotPicture *picture : {picFit, picView, static_cast<PlotPicture *>(picResiduals)})
+        picture->clearPlot();
+    FadePictures(false);
+}
+
+// The tables and choices are the window's controls; the fit is done again
+// when the project opens, if the results were up to date when it was saved.
+void frmSaturation::JoinProject()
+{
+    ProjectWindow::Extras extras = ProjectWindow::TablesNamed(
+        {{QStringLiteral("flgBinding"), QStringLiteral("Binding")},
+         {QStringLiteral("flgNonspecific"), QStringLiteral("Nonspecific")}});
+    extras.give = [this](Project::PartState &state) {
+        state.values.insert(kFittedKey, !m_fits.empty() && !fitResults->isOutOfDate());
+    };
+    extras.afterTake = [this](const Project::PartState &state) {
+        ClearResults();
+        if (state.values.value(kFittedKey).toBool())
+            FitData(); // the graph window keeps the graph saved with the project
+    };
+    ProjectWindow::Join(this, QStringLiteral("saturation"), extras);
 }
