@@ -79,7 +79,8 @@ bool ProfileSearch::searchSide(int index, double halfWidth, int direction, doubl
     };
 
     double inside = origin, excessInside = -limitRise;
-    for (double distance = first;; distance = std::min(2.0 * distance, reach)) {
+    bool firstStep = true;
+    for (double distance = first;;) {
         const double outside = origin + outward * distance;
         const double value = fromSearch(outside);
         if (beyondBound(value) || !std::isfinite(value))
@@ -96,10 +97,20 @@ bool ProfileSearch::searchSide(int index, double halfWidth, int direction, doubl
             end = fromSearch((bracket.first + bracket.second) / 2);
             return true;
         }
-        inside = outside;
-        excessInside = excessOutside;
         if (!(distance < reach))
             break;
+        // After the first step the line through the two points predicts the
+        // crossing: the second step goes just beyond it, for a narrow
+        // bracket. The steps double from there.
+        double next = 2.0 * distance;
+        const double predicted = distance
+                                 - excessOutside * (outside - inside) * outward / (excessOutside - excessInside);
+        if (firstStep && excessOutside > excessInside && std::isfinite(predicted))
+            next = std::clamp(1.02 * predicted, 1.02 * distance, 2.0 * distance);
+        firstStep = false;
+        inside = outside;
+        excessInside = excessOutside;
+        distance = std::min(next, reach);
     }
     end = std::isfinite(bound)
               ? bound
