@@ -39,9 +39,9 @@ double ProfileSearch::profileSS(int index, double value, std::vector<double> &p)
     trial[size_t(index)] = value;
     std::vector<int> others;
     std::copy_if(free_.begin(), free_.end(), std::back_inserter(others), [&](int i) { return i != index; });
-    // The sum is flat at the others' minimum: parameters to 1e-10 give it
-    // to 1e-20, far below the crossing's tolerance.
-    constexpr double othersTolerance = 1e-10;
+    // The sum is flat at the others' minimum: parameters to 1e-8 give it
+    // to 1e-16, below the crossing's tolerance.
+    constexpr double othersTolerance = 1e-8;
     const Minimum minimum = problem_.minimize(trial, others, weights_, othersTolerance);
     evaluations_ += minimum.evaluations + 1;
     if (minimum.converged)
