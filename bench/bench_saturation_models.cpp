@@ -18,7 +18,7 @@ int main()
     unsigned seed = 19;
     const auto noise = [&seed] {
         seed = seed * 1103515245u + 12345u;
-        return ((seed >> 8) % 2001 - 1000) / 1000.0;
+        return (int((seed >> 8) % 2001) - 1000) / 1000.0;
     };
     for (double v : x) {
         for (int replicate = 0; replicate < 3; ++replicate) {

@@ -98,6 +98,29 @@ private:
     bool fixSecond_;
 };
 
+// The hyperbola with no curve where K exceeds a limit (as a model whose
+// solver fails beyond some value): a trial step there must be rejected.
+class HyperbolaUpTo : public Hyperbola
+{
+public:
+    HyperbolaUpTo(double vm, double k, double kLimit)
+        : Hyperbola(vm, k)
+        , limit_(kLimit)
+    {
+    }
+    bool value(int set, double x, const Values &p, double &y, double *gradient) const override
+    {
+        if (p[1] > limit_) {
+            y = std::nan("");
+            return true;
+        }
+        return Hyperbola::value(set, x, p, y, gradient);
+    }
+
+private:
+    double limit_;
+};
+
 // y = (a b) x: a and b cannot be told apart.
 class Confounded : public FitModel
 {
@@ -139,6 +162,18 @@ private slots:
         // AICc with K = 3: n ln(SS/n) + 2K + 2K(K+1)/(n-K-1).
         QVERIFY(near(fit.aicc, 12 * std::log(1195.448814 / 12) + 6 + 24.0 / 8, 1e-9));
         QVERIFY(fit.correlationOf(0, 1) > 0.5 && fit.correlationOf(0, 1) < 1);
+    }
+
+    void stepsIntoAModelsFailureAreRejected()
+    {
+        // From far off, the first steps overshoot K into the region with no
+        // curve; the fit must still reach the Puromycin minimum.
+        const Values conc = {0.02, 0.02, 0.06, 0.06, 0.11, 0.11, 0.22, 0.22, 0.56, 0.56, 1.10, 1.10};
+        const Values rate = {76, 47, 97, 107, 123, 139, 159, 152, 191, 201, 207, 200};
+        const FitResult fit = Fit(HyperbolaUpTo(20, 0.005, 0.07), {{conc, rate, {}}});
+        QCOMPARE(fit.outcome, FitResult::Fitted);
+        QVERIFY(near(fit.value(0), 212.6837431, 5e-8));
+        QVERIFY(near(fit.value(1), 0.06412128, 5e-8));
     }
 
     void profileOfALinearParameterIsTheAsymptoticInterval()

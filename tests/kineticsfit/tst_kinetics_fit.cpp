@@ -2,6 +2,7 @@
 #include "TestMain.h"
 
 #include "kineticsfit/CompetitiveCourse.h"
+#include "kineticsfit/KineticModels.h"
 #include "kineticsfit/KineticsFit.h"
 #include "kineticsfit/KineticsFitTexts.h"
 
@@ -117,6 +118,48 @@ private slots:
         }
         for (int c : covered)
             QVERIFY2(c >= 17, qPrintable(QString::number(c)));
+    }
+
+    // The exact model's derivatives by k_ass, k_diss (or Kd) and Total B,
+    // before and after a wash-out, against five-point differences of its
+    // curve; the ligand below, at and above Total B.
+    void exactModelDerivativesMatchDifferences()
+    {
+        for (bool kdForm : {false, true})
+            for (double ligand : {2.0, 10.0, 40.0}) {
+                ModelOptions o;
+                o.model = Model::Exact;
+                o.kdForm = kdForm;
+                o.totalB = 10;
+                o.fitTotalB = true;
+                Trace trace;
+                trace.concentration = ligand;
+                trace.dissociates = true;
+                trace.dissociationStart = 100;
+                const std::vector<double> p = {KAss, kdForm ? 1.0 : KDiss, 10, 2.0, 0.1};
+                const KineticModel model(o, {trace}, {p[0], p[1], p[2]}, {p[3]}, {p[4]});
+                for (double t : {0.0, 5.0, 60.0, 100.0, 250.0}) {
+                    double y = 0, gradient[5];
+                    QVERIFY(model.value(0, t, p, y, gradient));
+                    for (int i = 0; i < 3; ++i) {
+                        const double h = 1e-3 * p[size_t(i)];
+                        const auto at = [&](double step) {
+                            std::vector<double> shifted = p;
+                            shifted[size_t(i)] += step * h;
+                            return Fitting::CurveValue(model, 0, t, shifted);
+                        };
+                        const double difference = (8 * (at(1) - at(-1)) - (at(2) - at(-2))) / (12 * h);
+                        QVERIFY2(std::fabs(gradient[i] - difference) <= 1e-7 * (std::fabs(difference) + 1e-3),
+                                 qPrintable(QStringLiteral("%1 %2 %3 %4: %5 %6")
+                                                .arg(kdForm)
+                                                .arg(ligand)
+                                                .arg(t)
+                                                .arg(i)
+                                                .arg(gradient[i])
+                                                .arg(difference)));
+                    }
+                }
+            }
     }
 
     // Depletion (Total B 10 nM, ligand 5 to 50 nM, Kd 1 nM): the exact model

@@ -240,7 +240,7 @@ FitResult FitFrom(const FitModel &model, const std::vector<double> &start, const
                 && std::find(options.profiled.begin(), options.profiled.end(), i) == options.profiled.end())
                 continue;
             ParameterEstimate &estimate = fit.parameters[size_t(i)];
-            estimate.profile = search.interval(i, estimate.se);
+            estimate.profile = search.interval(i, fit.t * estimate.se);
             fit.evaluations += search.evaluations();
         }
     }

@@ -4,17 +4,34 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace Fitting {
 namespace {
 
 // The free parameters as the solver sees them; the fixed ones stay in p.
+// The solver asks for the Jacobian where its last trial step was accepted:
+// a model with its own derivatives gives them with every trial's
+// residuals, for one pass over the data per step instead of two.
 struct SolverFunctor
 {
+    SolverFunctor(const LeastSquares &problem, const std::vector<int> &free, const Weights &weights,
+                  std::vector<double> p)
+        : problem(problem)
+        , free(free)
+        , weights(weights)
+        , p(std::move(p))
+    {
+    }
+
     const LeastSquares &problem;
     const std::vector<int> &free;
     const Weights &weights;
     mutable std::vector<double> p;
+    mutable bool analytic = true;
+    mutable bool hasJacobian = false;
+    mutable Eigen::VectorXd jacobianAt;
+    mutable Eigen::MatrixXd jacobian;
 
     int values() const { return problem.points(); }
 
@@ -24,17 +41,34 @@ struct SolverFunctor
             p[size_t(free[i])] = x[Eigen::Index(i)];
     }
 
+    // A trial step where the model cannot evaluate (or gives NaN or an
+    // infinity) is rejected, not the end of the fit: residuals beyond any
+    // finite ones make the solver shrink its step and go on. At the start,
+    // where there is no step to shrink, the Jacobian (df) then ends the fit.
     int operator()(const Eigen::VectorXd &x, Eigen::VectorXd &residuals) const
     {
         place(x);
-        return problem.evaluate(p, free, weights, residuals, nullptr) ? 0 : -1;
+        hasJacobian = false;
+        if (analytic) {
+            jacobian.resize(values(), Eigen::Index(free.size()));
+            hasJacobian = problem.evaluate(p, free, weights, residuals, &jacobian, &analytic) && analytic;
+            jacobianAt = x;
+        }
+        if (!hasJacobian && !problem.evaluate(p, free, weights, residuals, nullptr))
+            residuals.setConstant(std::numeric_limits<double>::max() / double(values() + 1));
+        return 0;
     }
 
-    int df(const Eigen::VectorXd &x, Eigen::MatrixXd &jacobian) const
+    int df(const Eigen::VectorXd &x, Eigen::MatrixXd &out) const
     {
+        if (hasJacobian && x == jacobianAt) {
+            out.swap(jacobian);
+            hasJacobian = false;
+            return 0;
+        }
         place(x);
         Eigen::VectorXd residuals(values());
-        return problem.evaluate(p, free, weights, residuals, &jacobian) ? 0 : -1;
+        return problem.evaluate(p, free, weights, residuals, &out, &analytic) ? 0 : -1;
     }
 };
 
@@ -96,7 +130,7 @@ std::vector<std::vector<double>> LeastSquares::curve(const std::vector<double> &
 }
 
 bool LeastSquares::gradientAt(int set, double x, const std::vector<double> &p, const std::vector<int> &free, double &y,
-                              double *gradient, std::vector<double> &full) const
+                              double *gradient, std::vector<double> &full, bool &analytic) const
 {
     if (!gradient)
         return model_.value(set, x, p, y, nullptr);
@@ -105,6 +139,7 @@ bool LeastSquares::gradientAt(int set, double x, const std::vector<double> &p, c
             gradient[i] = full[size_t(free[i])];
         return true;
     }
+    analytic = false;
     if (!model_.value(set, x, p, y, nullptr))
         return false;
     std::vector<double> shifted = p;
@@ -125,14 +160,16 @@ bool LeastSquares::gradientAt(int set, double x, const std::vector<double> &p, c
 }
 
 bool LeastSquares::evaluate(const std::vector<double> &p, const std::vector<int> &free, const Weights &weights,
-                            Eigen::VectorXd &residuals, Eigen::MatrixXd *jacobian) const
+                            Eigen::VectorXd &residuals, Eigen::MatrixXd *jacobian, bool *analytic) const
 {
     Eigen::Index row = 0;
     std::vector<double> gradient(free.size()), full(p.size());
+    bool ownDerivatives = true;
     for (size_t s = 0; s < sets_.size(); ++s) {
         for (size_t i = 0; i < sets_[s].x.size(); ++i, ++row) {
             double y = 0;
-            if (!gradientAt(int(s), sets_[s].x[i], p, free, y, jacobian ? gradient.data() : nullptr, full))
+            if (!gradientAt(int(s), sets_[s].x[i], p, free, y, jacobian ? gradient.data() : nullptr, full,
+                            ownDerivatives))
                 return false;
             const double root = std::sqrt(weights[s][i]);
             residuals[row] = root * (y - sets_[s].y[i]);
@@ -141,6 +178,8 @@ bool LeastSquares::evaluate(const std::vector<double> &p, const std::vector<int>
                     (*jacobian)(row, Eigen::Index(j)) = root * gradient[j];
         }
     }
+    if (analytic)
+        *analytic = ownDerivatives;
     return residuals.allFinite() && (!jacobian || jacobian->allFinite());
 }
 

@@ -50,14 +50,17 @@ public:
 
     // Weighted residuals sqrt(w) (curve - y) and, when jacobian is not null,
     // their derivatives in the free parameters. False where the model cannot
-    // evaluate or gives a value that is not finite.
+    // evaluate or gives a value that is not finite. When analytic is not
+    // null it tells whether every derivative was the model's own (none
+    // taken by differences).
     bool evaluate(const std::vector<double> &p, const std::vector<int> &free, const Weights &weights,
-                  Eigen::VectorXd &residuals, Eigen::MatrixXd *jacobian) const;
+                  Eigen::VectorXd &residuals, Eigen::MatrixXd *jacobian, bool *analytic = nullptr) const;
 
 private:
-    // full: room for the model's gradient in every parameter.
+    // full: room for the model's gradient in every parameter; analytic is
+    // cleared where the gradient is taken by differences.
     bool gradientAt(int set, double x, const std::vector<double> &p, const std::vector<int> &free, double &y,
-                    double *gradient, std::vector<double> &full) const;
+                    double *gradient, std::vector<double> &full, bool &analytic) const;
 
     const FitModel &model_;
     const std::vector<FitDataSet> &sets_;

@@ -13,9 +13,10 @@ namespace {
 // Residuals below 1e-10 of the data are perfect within rounding.
 constexpr double perfectFitShare = 1e-20;
 
-// Steps away from the estimate before a side is called open: a factor of
-// 2^64 for a positive parameter, 2^64 standard errors for any other.
-constexpr int maxSteps = 64;
+// How far a side is searched before it is called open: a factor of 2^64
+// for a parameter that keeps its sign, 2^63 asymptotic half-widths for
+// any other.
+constexpr int maxDoublings = 64;
 
 } // namespace
 
@@ -34,55 +35,58 @@ ProfileSearch::ProfileSearch(const LeastSquares &problem, const std::vector<FitP
 
 double ProfileSearch::profileSS(int index, double value, std::vector<double> &p) const
 {
-    p[size_t(index)] = value;
+    std::vector<double> trial = p;
+    trial[size_t(index)] = value;
     std::vector<int> others;
     std::copy_if(free_.begin(), free_.end(), std::back_inserter(others), [&](int i) { return i != index; });
-    // The sum is flat at the others' minimum: parameters to 1e-10 give it
-    // to 1e-20, far below the crossing's tolerance.
-    constexpr double othersTolerance = 1e-10;
-    const Minimum minimum = problem_.minimize(p, others, weights_, othersTolerance);
+    // The sum is flat at the others' minimum: parameters to 1e-8 give it
+    // to 1e-16, below the crossing's tolerance.
+    constexpr double othersTolerance = 1e-8;
+    const Minimum minimum = problem_.minimize(trial, others, weights_, othersTolerance);
     evaluations_ += minimum.evaluations + 1;
+    if (minimum.converged)
+        p = trial;
     // Where the others cannot be refitted, the sum they reached is the best known.
     return minimum.residualSS;
 }
 
-bool ProfileSearch::searchSide(int index, double se, int direction, double &end) const
+bool ProfileSearch::searchSide(int index, double halfWidth, int direction, double &end) const
 {
     const FitParameter &parameter = parameters_[size_t(index)];
     const double estimate = best_[size_t(index)];
     const double bound = direction > 0 ? parameter.upper : parameter.lower;
-    // A parameter that keeps its sign is searched by factors of 2 (a Kd
-    // spans decades), any other by doubling steps of its standard error.
+    // A parameter that keeps its sign is searched in log |value| (a Kd spans
+    // decades), any other in its value. `outward` is the way the search
+    // variable moves for the value to move in the direction asked.
     const bool bySign = (parameter.lower >= 0 && estimate > 0) || (parameter.upper <= 0 && estimate < 0);
-    const auto trial = [&](int step) {
-        if (bySign)
-            return direction * (estimate > 0 ? 1 : -1) > 0 ? estimate * std::ldexp(1.0, step)
-                                                           : estimate * std::ldexp(1.0, -step);
-        return estimate + direction * se * std::ldexp(1.0, step - 1);
-    };
-    const auto beyondBound = [&](double v) { return direction > 0 ? !(v < bound) : !(v > bound); };
-    // Searched in log |value| for a parameter that keeps its sign.
+    const double outward = bySign && estimate < 0 ? -direction : direction;
     const auto toSearch = [&](double v) { return bySign ? std::log(std::fabs(v)) : v; };
     const auto fromSearch = [&](double u) { return bySign ? std::copysign(std::exp(u), estimate) : u; };
-    // Each trial starts the other parameters where the last one left them,
+    const auto beyondBound = [&](double v) { return direction > 0 ? !(v < bound) : !(v > bound); };
+    // The first step is the asymptotic interval's, where a nearly linear
+    // model crosses the limit; the steps double from there.
+    const double origin = toSearch(estimate);
+    const double reach = bySign ? maxDoublings * std::log(2.0) : halfWidth * std::ldexp(1.0, maxDoublings - 1);
+    const double first = bySign ? std::clamp(halfWidth / std::fabs(estimate), 1e-9, std::log(2.0)) : halfWidth;
+    // The square root of the sum's rise above the minimum is nearly linear
+    // in the parameter, which the root finder converges on in few trials.
+    // Each trial starts the others where the last converged one left them,
     // so that they can follow a parameter that runs far.
     std::vector<double> warm = best_;
-    const auto excessFrom = [&](double u, std::vector<double> &start) {
-        return profileSS(index, fromSearch(u), start) - limit_;
+    const double limitRise = std::sqrt(limit_ - minSS_);
+    const auto excess = [&](double u) {
+        return std::sqrt(std::max(profileSS(index, fromSearch(u), warm) - minSS_, 0.0)) - limitRise;
     };
 
-    double inside = toSearch(estimate), excessInside = minSS_ - limit_;
-    for (int step = 1; step <= maxSteps; ++step) {
-        const double value = trial(step);
+    double inside = origin, excessInside = -limitRise;
+    bool firstStep = true;
+    for (double distance = first;;) {
+        const double outside = origin + outward * distance;
+        const double value = fromSearch(outside);
         if (beyondBound(value) || !std::isfinite(value))
             break;
-        std::vector<double> next = warm;
-        const double outside = toSearch(value), excessOutside = excessFrom(outside, next);
+        const double excessOutside = excess(outside);
         if (excessOutside > 0) {
-            const auto excess = [&](double u) {
-                std::vector<double> start = warm;
-                return excessFrom(u, start);
-            };
             const bool upward = outside > inside;
             const double a = upward ? inside : outside, b = upward ? outside : inside;
             const double fa = upward ? excessInside : excessOutside, fb = upward ? excessOutside : excessInside;
@@ -93,9 +97,20 @@ bool ProfileSearch::searchSide(int index, double se, int direction, double &end)
             end = fromSearch((bracket.first + bracket.second) / 2);
             return true;
         }
+        if (!(distance < reach))
+            break;
+        // After the first step the line through the two points predicts the
+        // crossing: the second step goes just beyond it, for a narrow
+        // bracket. The steps double from there.
+        double next = 2.0 * distance;
+        const double predicted = distance
+                                 - excessOutside * (outside - inside) * outward / (excessOutside - excessInside);
+        if (firstStep && excessOutside > excessInside && std::isfinite(predicted))
+            next = std::clamp(1.02 * predicted, 1.02 * distance, 2.0 * distance);
+        firstStep = false;
         inside = outside;
         excessInside = excessOutside;
-        warm = next;
+        distance = std::min(next, reach);
     }
     end = std::isfinite(bound)
               ? bound
@@ -103,7 +118,7 @@ bool ProfileSearch::searchSide(int index, double se, int direction, double &end)
     return false;
 }
 
-ProfileInterval ProfileSearch::interval(int index, double se) const
+ProfileInterval ProfileSearch::interval(int index, double halfWidth) const
 {
     evaluations_ = 0;
     ProfileInterval interval;
@@ -113,13 +128,13 @@ ProfileInterval ProfileSearch::interval(int index, double se) const
     for (const auto &set : problem_.curve(best_))
         for (double y : set)
             sumSquares += y * y;
-    if (!(minSS_ > perfectFitShare * sumSquares) || !(se > 0)) {
+    if (!(minSS_ > perfectFitShare * sumSquares) || !(halfWidth > 0)) {
         // A perfect fit (within rounding) leaves no room for another value.
         interval.low = interval.high = estimate;
         return interval;
     }
-    interval.openBelow = !searchSide(index, se, -1, interval.low);
-    interval.openAbove = !searchSide(index, se, +1, interval.high);
+    interval.openBelow = !searchSide(index, halfWidth, -1, interval.low);
+    interval.openAbove = !searchSide(index, halfWidth, +1, interval.high);
     return interval;
 }
 

@@ -14,20 +14,22 @@ public:
     ProfileSearch(const LeastSquares &problem, const std::vector<FitParameter> &parameters, const Weights &weights,
                   const std::vector<double> &best, const std::vector<int> &free, double minSS, double limitFactor);
 
-    // The interval of the model's parameter `index`, whose standard error
-    // sets the first step of a parameter that may change sign.
-    ProfileInterval interval(int index, double se) const;
+    // The interval of the model's parameter `index`; halfWidth is its
+    // asymptotic interval's (t times its standard error), where the search
+    // takes its first step.
+    ProfileInterval interval(int index, double halfWidth) const;
 
     // Model evaluations of the last interval searched.
     int evaluations() const { return evaluations_; }
 
 private:
     // The best residual sum of squares with the parameter at value, the
-    // others refitted from p (left at their refitted values).
+    // others refitted from p (left at their refitted values when they
+    // converged, unchanged otherwise).
     double profileSS(int index, double value, std::vector<double> &p) const;
     // The side of the estimate where the limit is crossed: its value, or the
     // bound when the data set no limit before it.
-    bool searchSide(int index, double se, int direction, double &end) const;
+    bool searchSide(int index, double halfWidth, int direction, double &end) const;
 
     const LeastSquares &problem_;
     const std::vector<FitParameter> &parameters_;

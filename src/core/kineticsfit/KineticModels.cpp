@@ -29,6 +29,36 @@ double washedOut(const Trace &trace, double t, double kDiss, double &since)
     return std::exp(-kDiss * since);
 }
 
+// The derivatives of the complex of the exact course from no complex by
+// k_ass, k_diss and Total B (false where the closed form does not hold:
+// no association, or roots that coincide). With x1 <= x2 the roots of
+// x^2 - S x + P (S = L + Total B + Kd, P = L Total B), D = x2 - x1 and
+// E = exp(-k_ass D t), the complex is x1 x2 (1 - E) / (x2 - x1 E).
+bool exactComplexDerivatives(double L, double totalB, double kAss, double kDiss, double t, double g[3])
+{
+    if (!(kAss > 0.0))
+        return false;
+    const double kd = kDiss / kAss;
+    const double S = L + totalB + kd;
+    const double D = std::hypot(L - totalB, std::sqrt(kd) * std::sqrt(kd + 2.0 * (L + totalB)));
+    if (!(D > 0.0) || !std::isfinite(D))
+        return false;
+    const double x2 = (S + D) / 2.0, x1 = L * totalB / x2;
+    const double E = std::exp(-kAss * D * t), rise = -std::expm1(-kAss * D * t);
+    const double Q = x2 - x1 * E, Q2 = Q * Q;
+    const double byX1 = x2 * x2 * rise / Q2;
+    const double byX2 = -x1 * x1 * E * rise / Q2;
+    const double byE = -x1 * x2 * D / Q2;
+    // dx1/dS = -x1/D, dx2/dS = x2/D, dD/dS = S/D; dx1/dP = 1/D = -dx2/dP, dD/dP = -2/D.
+    const double byD = byE * -kAss * t * E;
+    const double byS = (-byX1 * x1 + byX2 * x2 + byD * S) / D;
+    const double byP = (byX1 - byX2 - 2.0 * byD) / D;
+    g[0] = byE * -D * t * E - byS * kd / kAss;
+    g[1] = byS / kAss;
+    g[2] = byS + L * byP;
+    return std::isfinite(g[0]) && std::isfinite(g[1]) && std::isfinite(g[2]);
+}
+
 } // namespace
 
 int RateParameterCount(Model model)
@@ -178,8 +208,23 @@ bool KineticModel::course(const Trace &trace, double t, const double *rates, dou
         }
         const modKinetics::BindingTimeCourse exact(L, totalB, 0.0, kAss, kDiss);
         double since;
-        f = exact.complexAt(std::max(tA, 0.0)) / totalB * washedOut(trace, t, kDiss, since);
-        return false;
+        const double decay = washedOut(trace, t, kDiss, since);
+        const double complex = exact.complexAt(std::max(tA, 0.0));
+        f = complex / totalB * decay;
+        if (!df)
+            return false;
+        double g[3];
+        if (!exactComplexDerivatives(L, totalB, kAss, kDiss, std::max(tA, 0.0), g))
+            return false;
+        // By k_ass, k_diss and Total B, then by the parameters as stated.
+        g[0] *= decay / totalB;
+        g[1] = g[1] * decay / totalB - since * f;
+        g[2] = (g[2] - complex / totalB) * decay / totalB;
+        const double sign0 = rates[0] < 0.0 ? -1.0 : 1.0, sign1 = rates[1] < 0.0 ? -1.0 : 1.0;
+        df[0] = sign0 * (m_options.kdForm ? g[0] + g[1] * std::fabs(rates[1]) : g[0]);
+        df[1] = sign1 * (m_options.kdForm ? g[1] * kAss : g[1]);
+        df[2] = rates[2] < 0.0 ? -g[2] : g[2];
+        return true;
     }
     case Model::Competitive: {
         const double k3 = std::fabs(rates[0]);
