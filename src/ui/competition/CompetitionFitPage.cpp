@@ -27,7 +27,7 @@ namespace {
 const QColor kLogisticColor(30, 90, 200);
 const QColor kExactColor(200, 60, 40);
 // The curves' plot fills its tab at the window's height.
-constexpr double kFitPlotHeight = 1500;
+constexpr double kFitPlotHeight = 1300;
 
 // x as the plots show it: the decimal logarithm of the molar Total C.
 double plottedX(double totalC)
@@ -68,10 +68,10 @@ CompetitionFitPage::CompetitionFitPage(AssayOfWindow assay, QWidget *parent)
 {
     setObjectName(QStringLiteral("pageCompetitionFit"));
     auto *columns = new QHBoxLayout(this);
+    columns->setContentsMargins(4, 4, 4, 4);
     auto *left = new QVBoxLayout();
     flgCompetitionData = new FitDataTable(QStringLiteral("flgCompetitionData"),
-                                          QStringLiteral("Signal at each Total C; replicates beside it or in "
-                                                         "repeated rows"),
+                                          QStringLiteral("Total C and signal; replicates beside or below"),
                                           QStringLiteral("Total C"), QStringLiteral("Signal"), 3, this);
     left->addWidget(flgCompetitionData, 1);
     cmdFit = new QPushButton(QStringLiteral("Fit Curve"), this);

@@ -24,6 +24,8 @@
 #include "session/Session.h"
 #include "session/StatusText.h"
 
+#include <QBoxLayout>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -205,14 +207,10 @@ void frmCompetition::BuildControls()
     cmdOptions = button("cmdOptions", QStringLiteral("Options"));
     cmdClearForm = button("cmdClearForm", QStringLiteral("Clear Form"));
     cmdClose = button("cmdClose", QStringLiteral("Close"));
-    auto *buttons = new QGridLayout();
-    buttons->addWidget(cmdCalculate, 0, 0);
-    buttons->addWidget(cmdOptions, 0, 1);
-    buttons->addWidget(cmdClearForm, 1, 0);
-    buttons->addWidget(cmdClose, 1, 1);
+    m_buttons = new QGridLayout();
     m_top = new QBoxLayout(QBoxLayout::TopToBottom);
     m_top->addWidget(fraCompetition);
-    m_top->addLayout(buttons);
+    m_top->addLayout(m_buttons);
     outer->addLayout(m_top);
 
     pageFit = new CompetitionFitPage([this](AssayConditions &assay) {
@@ -287,6 +285,7 @@ QWidget *frmCompetition::BuildIc50Page()
     cmdIc50FromKi = button("cmdIc50FromKi", QStringLiteral("IC50 from Ki"));
     cmdIc50FromKi->setToolTip(QStringLiteral("The exact IC50 of the Ki above"));
     auto *entry = new QHBoxLayout();
+    ic50->setToolTip(QStringLiteral("The measured IC50; Ki below"));
     entry->addWidget(ic50);
     entry->addWidget(txtIc50, 1);
     entry->addWidget(cmdKiFromIc50);
@@ -296,16 +295,19 @@ QWidget *frmCompetition::BuildIc50Page()
     lblKiMunsonRodbard = label("lblKiMunsonRodbard");
     lblKiNikolovskaColeska = label("lblKiNikolovskaColeska");
     lblKiExact = label("lblKiExact");
-    const std::pair<const char *, QLabel *> methods[] = {{"Ki Cheng-Prusoff", lblKiChengPrusoff},
-                                                         {"Ki Munson-Rodbard", lblKiMunsonRodbard},
-                                                         {"Ki Nikolovska-Coleska", lblKiNikolovskaColeska},
-                                                         {"Ki exact", lblKiExact}};
-    int row = 1;
-    for (const auto &[caption, value] : methods) {
-        grid->addWidget(new QLabel(QLatin1String(caption)), row, 0, 1, 2);
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        grid->addWidget(value, row++, 2, 1, 2);
+    // Ki by each method, two to a line.
+    const std::pair<const char *, QLabel *> methods[] = {{"Cheng-Prusoff", lblKiChengPrusoff},
+                                                         {"Munson-Rodbard", lblKiMunsonRodbard},
+                                                         {"Nikolovska-Coleska", lblKiNikolovskaColeska},
+                                                         {"Exact", lblKiExact}};
+    for (int i = 0; i < 4; ++i) {
+        auto *caption = new QLabel(QLatin1String(methods[i].first));
+        caption->setToolTip(QStringLiteral("Ki by ") + caption->text());
+        methods[i].second->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        grid->addWidget(caption, 1 + i / 2, (i % 2) * 2);
+        grid->addWidget(methods[i].second, 1 + i / 2, (i % 2) * 2 + 1);
     }
+    int row = 3;
     lblChengPrusoffError = label("lblChengPrusoffError");
     lblRegime = label("lblRegime");
     lblTitrationZone = label("lblTitrationZone");
@@ -328,14 +330,34 @@ void frmCompetition::ArrangeForPage()
         m_inputGrid->removeWidget(caption);
         m_inputGrid->removeWidget(input);
     }
+    // Narrow: the fields in two columns, the heading in the free place
+    // under Ki, the buttons in a row. Wide: the fields in a row under the
+    // heading, the buttons two by two beside them.
     m_inputGrid->removeWidget(lblInputHeading);
-    m_inputGrid->addWidget(lblInputHeading, 0, 0, 1, wide ? 10 : 4);
+    if (wide)
+        m_inputGrid->addWidget(lblInputHeading, 0, 0, 1, 10);
+    else
+        m_inputGrid->addWidget(lblInputHeading, 2, 2, 1, 2);
     for (int i = 0; i < int(m_inputPairs.size()); ++i) {
-        const int row = wide ? 1 : 1 + i % 3, column = wide ? 2 * i : 2 * (i / 3);
+        const int row = wide ? 1 : i % 3, column = wide ? 2 * i : 2 * (i / 3);
         m_inputGrid->addWidget(m_inputPairs[size_t(i)].first, row, column);
         m_inputGrid->addWidget(m_inputPairs[size_t(i)].second, row, column + 1);
     }
+    QPushButton *const buttons[] = {cmdCalculate, cmdOptions, cmdClearForm, cmdClose};
+    for (int i = 0; i < 4; ++i) {
+        m_buttons->removeWidget(buttons[i]);
+        m_buttons->addWidget(buttons[i], wide ? i / 2 : 0, wide ? i % 2 : i);
+    }
     m_top->setDirection(wide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    // Only the page shown sets the window's least size: the fit's page
+    // would keep the others wide.
+    for (int i = 0; i < tabCompetition->count(); ++i) {
+        const QSizePolicy::Policy policy = i == tabCompetition->currentIndex() ? QSizePolicy::Preferred
+                                                                               : QSizePolicy::Ignored;
+        tabCompetition->widget(i)->setSizePolicy(policy, policy);
+    }
+    // The pages' least sizes now, not at the next pass of events.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     setTwipsSize(wide ? kWideWidth : kNarrowWidth, kHeight);
 }
 
@@ -443,6 +465,8 @@ void frmCompetition::cmdKiFromIc50_Click()
             targets[i]->setText(texts[i]);
         lblTitrationZone->setText(CompetitionMessages::titrationZone());
         lblTitrationZone->setVisible(r.titrationZone);
+        // The wrapped lines take their height now, not at the next layout pass.
+        fraIc50->layout()->activate();
     } catch (const RuntimeFault &) {
         showProblem(modVornish::ArithmeticFaultText());
     }

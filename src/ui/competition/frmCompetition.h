@@ -69,6 +69,7 @@ private:
     void ClearConversions();
 
     QGridLayout *m_inputGrid = nullptr;
+    QGridLayout *m_buttons = nullptr;
     QBoxLayout *m_top = nullptr;
     std::vector<std::pair<QLabel *, QLineEdit *>> m_inputPairs;
 };
