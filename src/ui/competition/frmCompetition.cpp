@@ -72,6 +72,8 @@ QLineEdit *field(const char *name, bool readOnly = false)
     auto *f = new QLineEdit();
     f->setObjectName(QLatin1String(name));
     f->setReadOnly(readOnly);
+    if (readOnly) // Tab goes from input to input
+        f->setFocusPolicy(Qt::ClickFocus);
     return f;
 }
 
@@ -106,6 +108,7 @@ frmCompetition::frmCompetition()
     ReportDetails::SetDetailsSource(modPlot_Graph::CompetitionTool,
                                     [this] { return CompetitionReportSections(*this); });
     setTwipsPosition(0, 0);
+    txtTotalA->setFocus(); // where typing starts when the window first shows
 }
 
 void frmCompetition::JoinProject()
