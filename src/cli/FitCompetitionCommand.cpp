@@ -7,6 +7,7 @@
 #include "competition/CompetitionFit.h"
 #include "competition/CompetitionFitModels.h"
 #include "competition/CompetitionMessages.h"
+#include "exchange/CompetitionCsv.h"
 
 #include <cmath>
 
@@ -67,9 +68,10 @@ void run(const Arguments &arguments)
                 signal.push_back(row.values[k]);
             }
     }
-    const modCompetition::CompetitionFitReport report = modCompetition::FitCompetitionCurve(totalC, signal, assay);
+    modCompetition::CompetitionFitReport report = modCompetition::FitCompetitionCurve(totalC, signal, assay);
     if (report.problem != modCompetition::CompetitionFitProblem::None)
         throw Refusal{modCompetition::CompetitionFitProblemText(report.problem)};
+    modCompetition::NameConcentrationUnit(report, unit.name);
 
     std::vector<Line> lines;
     addEstimates(lines, QStringLiteral("Logistic"), report.logistic);
@@ -90,6 +92,8 @@ void run(const Arguments &arguments)
     if (format == Format::Text) {
         for (const Line &line : lines)
             out.write(line.name.leftJustified(34).toStdString() + NumberText(line.value) + '\n');
+    } else if (format == Format::Csv) {
+        out.write(CompetitionCsv::FitText(report, unit.name));
     } else {
         QStringList headers;
         std::vector<double> values;
@@ -120,7 +124,9 @@ const Subcommand &FitCompetitionCommand()
             "bottom), whose Ki also has its profile-likelihood interval. The logistic's\n"
             "IC50 is converted to Ki by the four methods of 'ki' beside the fitted Ki.\n"
             "Concentrations of the file are in --unit. Fewer than five points, a signal\n"
-            "that does not decrease and a fit that does not converge are refused.\n\n"
+            "that does not decrease and a fit that does not converge are refused.\n"
+            "--format csv gives one row per parameter (name, value, SE, low, high, unit)\n"
+            "under a comment line naming each fit, then the Ki from the logistic's IC50.\n\n"
             "Example: vornish-cli fit-competition --total-a 5 --total-b 30 --kd 17.92 \\\n"
             "             curve.csv\n",
             AssayOptions(),

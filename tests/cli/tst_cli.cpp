@@ -271,6 +271,19 @@ private slots:
         QVERIFY(std::fabs(ki.value("Ki exact (nM)").toDouble() - 10) < 1e-9);
         QVERIFY(std::fabs(ki.value("Ki Cheng-Prusoff (nM)").toDouble() - 37.38) < 5e-3);
 
+        // The fits as CSV: a row per parameter with its unit, each fit under its name.
+        const CliRun fit = RunCli({"fit-competition", "--total-a", "5", "--total-b", "30", "--kd", "17.92", "--format",
+                                   "csv", "-"},
+                                  "0.1,999.02\n1,990.11\n10,895.21\n31.6228,661.08\n100,306.03\n1000,76.46\n"
+                                  "10000,52.65\n");
+        QCOMPARE(fit.exitCode, 0);
+        const QList<QByteArray> lines = fit.out.split('\n');
+        const int exact = int(lines.indexOf("# Exact model (Total A, Total B and Kd fixed)\r"));
+        QVERIFY2(exact > 0, fit.out.constData());
+        QCOMPARE(lines[exact + 1], QByteArray("Parameter,Value,SE,Low,High,Unit\r"));
+        QVERIFY(lines[exact + 2].startsWith("Ki,") && lines[exact + 2].endsWith(",nM\r"));
+        QVERIFY(std::fabs(lines[exact + 2].split(',')[1].toDouble() - 10) < 0.02);
+
         const CliRun tooLow = RunCli({"ki", "--total-a", "1", "--total-b", "100", "--kd", "1", "--ic50", "90"});
         QCOMPARE(tooLow.exitCode, 1);
         QVERIFY(tooLow.err.startsWith("vornish-cli: ki: No Ki gives an IC50 this low."));

@@ -1,4 +1,5 @@
 #include "RunningProgram.h"
+#include "ScriptedFileDialogs.h"
 #include "TestMain.h"
 #include "TextFit.h"
 
@@ -8,12 +9,16 @@
 #include "fitting/FitResultsPanel.h"
 #include "fitting/PlotPicture.h"
 #include "graphing/DisplayList.h"
+#include "printing/ReportDetails.h"
 #include "session/Session.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 class CompetitionWindowTest : public QObject
 {
@@ -84,6 +89,7 @@ private slots:
         QVERIFY(!program.picture().displayList().items().empty());
         QCOMPARE(program.graph().lblX_axis->text(), QStringLiteral("[Total C] (M)"));
 
+        tool->tabCompetition->setCurrentWidget(tool->fraIc50);
         QTest::mouseClick(tool->cmdIc50FromKi, Qt::LeftButton);
         QCOMPARE(tool->txtIc50->text(), QStringLiteral("47.815"));
         for (QLabel *l : {tool->lblKiExact, tool->lblKiMunsonRodbard, tool->lblKiNikolovskaColeska})
@@ -117,6 +123,7 @@ private slots:
     void titrationZoneAndRefusedIc50()
     {
         typeAssay("1", "100", "1", "", "1");
+        tool->tabCompetition->setCurrentWidget(tool->fraIc50);
         typeInto(tool->txtIc50, "100");
         QTest::mouseClick(tool->cmdKiFromIc50, Qt::LeftButton);
         QVERIFY(scriptedMessages().shown.isEmpty());
@@ -159,10 +166,13 @@ private slots:
         QVERIFY(program.picture().displayList().items().empty());
     }
 
-    // The Options window's choice plots the percent of [A/B] without competitor.
+    // The Options window's choice plots the percent of [A/B] without
+    // competitor, and is kept for the next start; settings written before
+    // the choice existed start with [A/B] itself.
     void percentCurveByTheOptionsChoice()
     {
         QRadioButton *percent = program.options().findChild<QRadioButton *>(QStringLiteral("optCompPercent"));
+        QVERIFY(program.options().findChild<QRadioButton *>(QStringLiteral("optCompComplex"))->isChecked());
         QTest::mouseClick(tool->cmdOptions, Qt::LeftButton);
         QVERIFY(percent->isVisible());
         percent->click();
@@ -171,11 +181,18 @@ private slots:
         typeAssay("5", "30", "17.92", "20", "10");
         QTest::mouseClick(tool->cmdCalculate, Qt::LeftButton);
         QCOMPARE(program.graph().lblY_axis->text(), QStringLiteral("[A/B] (% of no competitor)"));
+
+        program.main.reset();
+        program.main = std::make_unique<frmVn_Main>();
+        QVERIFY(program.options().findChild<QRadioButton *>(QStringLiteral("optCompPercent"))->isChecked());
+        QVERIFY(!Session::current().settingsChanged());
+        QVERIFY(Session::current().graphPreferences().competitionPercent);
     }
 
     // A curve of Ki 10 nM (Total A 5, Total B 30, Kd 17.92 nM; signal from
     // 1000 to 50, worked out apart) pasted into the fit's table: both fits
-    // shown, the fitted Ki near 10 nM, the curves drawn over the data.
+    // shown, the fitted Ki near 10 nM, the curves drawn over the data, the
+    // results exported a row per parameter and given to the report.
     // Without Total A the fit is refused in words and nothing is shown.
     void fitsAPastedCurve()
     {
@@ -190,19 +207,60 @@ private slots:
         QTest::mouseClick(page.cmdFit, Qt::LeftButton);
         QCOMPARE(scriptedMessages().texts(), QStringList{QStringLiteral("Enter a number for Total A.")});
         QVERIFY(!page.fraExact->hasResult());
+        resetMessages();
+        QTest::mouseClick(page.cmdExport, Qt::LeftButton);
+        QVERIFY(scriptedMessages().texts().value(0).startsWith(QStringLiteral("There are no results to export yet")));
 
         resetMessages();
         typeAssay("5", "30", "17.92", "", "");
         QTest::mouseClick(page.cmdFit, Qt::LeftButton);
         QVERIFY(scriptedMessages().shown.isEmpty());
         QVERIFY(page.fraLogistic->hasResult() && page.fraExact->hasResult());
-        QVERIFY(page.lblFitKi->isVisible());
-        const double ki = page.lblFitKi->text()
-                              .section(QStringLiteral("Fitted Ki (exact model): "), 1)
-                              .section(QLatin1Char(' '), 0, 0)
-                              .toDouble();
-        QVERIFY2(std::fabs(ki - 10) < 0.01, qPrintable(page.lblFitKi->text()));
+        page.tabFit->setCurrentWidget(page.fraExact);
+        QLabel *note = page.fraExact->lblNote;
+        QVERIFY(note->isVisible() && TextFit::labelProblem(note).isEmpty());
+        const double ki =
+            note->text().section(QStringLiteral("Fitted Ki "), 1).section(QLatin1Char(' '), 0, 0).toDouble();
+        QVERIFY2(std::fabs(ki - 10) < 0.01, qPrintable(note->text()));
+        QVERIFY(note->text().contains(QStringLiteral("Munson-Rodbard")));
         QVERIFY(page.picFit->hasPlot());
+
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("fit.csv"));
+        resetFileDialogs({path});
+        QTest::mouseClick(page.cmdExport, Qt::LeftButton);
+        QVERIFY(scriptedMessages().shown.isEmpty());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
+        const int exact = int(lines.indexOf(QStringLiteral("# Exact model (Total A, Total B and Kd fixed)")));
+        QVERIFY(exact > 0);
+        QCOMPARE(lines[exact + 1], QStringLiteral("Parameter,Value,SE,Low,High,Unit"));
+        const QStringList kiRow = lines[exact + 2].split(QLatin1Char(','));
+        QCOMPARE(kiRow.size(), 6);
+        QCOMPARE(kiRow[0], QStringLiteral("Ki"));
+        QVERIFY(std::fabs(kiRow[1].toDouble() - 10) < 0.01);
+        QVERIFY(kiRow[3].toDouble() < kiRow[1].toDouble() && kiRow[1].toDouble() < kiRow[4].toDouble());
+        QCOMPARE(kiRow[5], QStringLiteral("nM"));
+
+        // The report: the conversions (after Ki from IC50) and both fits with their intervals and data.
+        typeInto(tool->txtIc50, "47.815");
+        QTest::mouseClick(tool->cmdKiFromIc50, Qt::LeftButton);
+        QStringList titles;
+        QString printed;
+        for (const ReportSection &section : ReportDetails::DetailsOf(modPlot_Graph::CompetitionTool)) {
+            titles << section.title;
+            for (const QStringList &row : section.rows)
+                printed += row.join(QLatin1Char(' ')) + QLatin1Char('\n');
+        }
+        QCOMPARE(titles, QStringList({"IC50 <-> Ki", "Fit: four-parameter logistic",
+                                      "Fit: exact model (Total A, Total B and Kd fixed)", "Competition data"}));
+        for (const char *expected :
+             {"Ki Cheng-Prusoff: 37.38", "times the exact Ki", "Total B / Kd = 1.674", "Hill slope:", "10000.0 52.65"})
+            QVERIFY2(printed.contains(QLatin1String(expected)), expected);
+        QVERIFY2(printed.contains(QRegularExpression(QStringLiteral("\nKi: (9\\.999\\d*|10\\.0+) ± .* nM, 95%: .* "
+                                                                    "\\(profile .*\\)\n"))),
+                 qPrintable(printed));
     }
 };
 

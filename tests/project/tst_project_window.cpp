@@ -2,6 +2,8 @@
 #include "ScriptedFileDialogs.h"
 #include "TestMain.h"
 
+#include "competition/CompetitionFitPage.h"
+#include "competition/frmCompetition.h"
 #include "dynamic/frmDynVornish.h"
 #include "exchange/ToolData.h"
 #include "fitting/FitDataTable.h"
@@ -22,6 +24,7 @@
 #include <QMenu>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -39,8 +42,9 @@ struct Shown
 Shown shown()
 {
     Shown s;
+    frmCompetition *competition = appWindows().competition;
     for (QWidget *tool : {static_cast<QWidget *>(appWindows().vornish), static_cast<QWidget *>(appWindows().scatchard),
-                          static_cast<QWidget *>(appWindows().dynamic)}) {
+                          static_cast<QWidget *>(appWindows().dynamic), static_cast<QWidget *>(competition)}) {
         for (const QLineEdit *field : tool->findChildren<QLineEdit *>())
             if (field->objectName().startsWith(QLatin1String("txt")))
                 s.texts << field->objectName() + QLatin1Char('=') + field->text();
@@ -49,11 +53,16 @@ Shown shown()
                 s.texts << label->objectName() + QLatin1Char('=') + label->text();
         s.texts << tool->objectName() + (tool->isVisible() ? QStringLiteral(" shown") : QStringLiteral(" hidden"));
     }
-    for (const QTableWidget *grid : appWindows().scatchard->findChildren<QTableWidget *>())
-        for (int r = 0; r < grid->rowCount(); ++r)
-            for (int c = 0; c < grid->columnCount(); ++c)
-                if (grid->item(r, c))
-                    s.texts << grid->item(r, c)->text();
+    for (const QWidget *tool : {static_cast<QWidget *>(appWindows().scatchard), static_cast<QWidget *>(competition)})
+        for (const QTableWidget *grid : tool->findChildren<QTableWidget *>())
+            for (int r = 0; r < grid->rowCount(); ++r)
+                for (int c = 0; c < grid->columnCount(); ++c)
+                    if (grid->item(r, c))
+                        s.texts << grid->item(r, c)->text();
+    for (const QLabel *label :
+         {competition->lblKiExact, competition->lblRegime, competition->pageFit->fraExact->lblNote})
+        s.texts << label->text();
+    s.texts << QString::number(competition->tabCompetition->currentIndex());
     const DisplayList &list = appWindows().graph->PicGraph->displayList();
     for (const DisplayItem &item : list.items())
         s.graph.emplace_back(item.kind, item.x1, item.y1, item.x2, item.y2, item.color, list.textOf(item));
@@ -98,8 +107,9 @@ class ProjectWindowTest : public QObject
     QString caption() const { return program.main->windowTitle(); }
     ProjectDocument &document() const { return ProjectDocument::current(); }
 
-    // Both tools used as the user uses them: the equilibrium solved and
-    // plotted, the Scatchard data analysed, the wizard's fields typed.
+    // The tools used as the user uses them: the equilibrium solved and
+    // plotted, the Scatchard data analysed, the wizard's fields typed, a
+    // competition curve fitted and an IC50 converted.
     void useEveryTool()
     {
         program.vornish("10", "10", "1");
@@ -112,6 +122,24 @@ class ProjectWindowTest : public QObject
         typeInto(wizard->txtK_ass_rate, QStringLiteral("1e6"));
         QTest::mouseClick(appWindows().scatchard->cmdScatchard, Qt::LeftButton);
         QVERIFY(!appWindows().scatchard->findChild<QLabel *>("lblOutputKd")->text().isEmpty());
+        program.main->mnuCompetition_Click();
+        frmCompetition *competition = appWindows().competition;
+        for (const auto &[field, text] : {std::pair{competition->txtTotalA, "5"},
+                                          {competition->txtTotalB, "30"},
+                                          {competition->txtKd, "17.92"},
+                                          {competition->txtIc50, "47.815"}})
+            typeInto(field, QLatin1String(text));
+        QTest::mouseClick(competition->cmdKiFromIc50, Qt::LeftButton);
+        competition->tabCompetition->setCurrentWidget(competition->pageFit);
+        competition->pageFit->flgCompetitionData->enterCells({{"0.1", "999.02"},
+                                                              {"1", "990.11"},
+                                                              {"10", "895.21"},
+                                                              {"31.6228", "661.08"},
+                                                              {"100", "306.03"},
+                                                              {"1000", "76.46"},
+                                                              {"10000", "52.65"}});
+        QTest::mouseClick(competition->pageFit->cmdFit, Qt::LeftButton);
+        QVERIFY(competition->pageFit->fraExact->hasResult());
     }
 
 private slots:

@@ -2,6 +2,8 @@
 #include "TestMain.h"
 #include "TextFit.h"
 
+#include "competition/CompetitionFitPage.h"
+#include "competition/frmCompetition.h"
 #include "dynamic/UpdateAssistantGuidance.h"
 #include "dynamic/frmDynVornish.h"
 #include "dynamic/frmDynamVnTlAssistant.h"
@@ -27,6 +29,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QTabWidget>
 
 namespace {
 
@@ -174,6 +177,17 @@ private slots:
         QVERIFY(!w.saturation->verdict().isEmpty());
         verifyButtons(w.saturation, "the Saturation Binding window with its fits");
         verifyTextsFit(w.saturation, "the Saturation Binding window with its fits");
+        // The Competition Tool on each of its pages, the fit's on each of its tabs.
+        hideAll();
+        program.main->mnuCompetition_Click();
+        for (int page = 0; page < w.competition->tabCompetition->count(); ++page) {
+            w.competition->tabCompetition->setCurrentIndex(page);
+            verifyButtons(w.competition, "the Competition Tool on page " + QString::number(page));
+        }
+        for (int tab = 0; tab < w.competition->pageFit->tabFit->count(); ++tab) {
+            w.competition->pageFit->tabFit->setCurrentIndex(tab);
+            verifyButtons(w.competition, "the Competition Tool's fit on tab " + QString::number(tab));
+        }
     }
 
     void everyAssistantTopicFits()

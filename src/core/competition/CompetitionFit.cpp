@@ -102,6 +102,14 @@ CompetitionFitReport FitCompetitionCurve(const std::vector<double> &x, const std
     return report;
 }
 
+void NameConcentrationUnit(CompetitionFitReport &report, const QString &unit)
+{
+    if (report.logistic.parameters.size() > size_t(FourParameterLogistic::LogIc50))
+        report.logistic.parameters[FourParameterLogistic::LogIc50].unit = QStringLiteral("log ") + unit;
+    if (report.exact.parameters.size() > size_t(ExactCompetitionModel::Ki))
+        report.exact.parameters[ExactCompetitionModel::Ki].unit = unit;
+}
+
 QString CompetitionFitProblemText(CompetitionFitProblem problem)
 {
     switch (problem) {

@@ -35,6 +35,10 @@ struct CompetitionFitReport
 CompetitionFitReport FitCompetitionCurve(const std::vector<double> &totalC, const std::vector<double> &signal,
                                          const AssayConditions &assay);
 
+// Names the caller's concentration unit on the fitted Ki and the
+// logistic's log IC50 (the signal's unit is the user's own, left blank).
+void NameConcentrationUnit(CompetitionFitReport &report, const QString &unit);
+
 // The refusal in words, empty for None.
 QString CompetitionFitProblemText(CompetitionFitProblem problem);
 

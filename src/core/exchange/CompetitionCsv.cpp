@@ -1,7 +1,9 @@
 #include "exchange/CompetitionCsv.h"
 
+#include "competition/CompetitionFit.h"
 #include "competition/CompetitionRecord.h"
 #include "exchange/CsvText.h"
+#include "exchange/FitResultsCsv.h"
 
 namespace CompetitionCsv {
 
@@ -37,6 +39,29 @@ std::string Text(const modCompetition::CompetitionRecord &record, const QString 
         CsvText::appendNumber(out, totalC / molarPerUnit);
         out += ',';
         CsvText::appendNumber(out, y);
+        CsvText::endRecord(out);
+    }
+    return out;
+}
+
+std::string FitText(const modCompetition::CompetitionFitReport &report, const QString &unit)
+{
+    using namespace modCompetition;
+    std::string out = "# Four-parameter logistic\r\n" + FitResultsCsv::ParameterRows(report.logistic);
+    out += "# Exact model (Total A, Total B and Kd fixed)\r\n" + FitResultsCsv::ParameterRows(report.exact);
+    const std::string u = ' ' + unit.toStdString();
+    const KiEstimates &ki = report.conversions.ki;
+    std::vector<std::pair<const char *, double>> conversions = {{"IC50 of the logistic", report.ic50},
+                                                                {"Ki by Cheng-Prusoff", ki.chengPrusoff}};
+    if (report.conversions.problem == Ic50Problem::None) {
+        conversions.emplace_back("Ki by Munson-Rodbard", ki.munsonRodbard);
+        conversions.emplace_back("Ki by Nikolovska-Coleska", ki.nikolovskaColeska);
+        conversions.emplace_back("Ki exact from the IC50", ki.exact);
+    }
+    for (const auto &[name, value] : conversions) {
+        out += std::string("# ") + name + ": ";
+        CsvText::appendNumber(out, value);
+        out += u;
         CsvText::endRecord(out);
     }
     return out;

@@ -1,6 +1,8 @@
 #include "competition/CompetitionFitPage.h"
 
 #include "competition/CompetitionFitModels.h"
+#include "exchange/CompetitionCsv.h"
+#include "exchange/DataExport.h"
 #include "fitting/FitDataTable.h"
 #include "fitting/FitResultsPanel.h"
 #include "fitting/FitTexts.h"
@@ -11,8 +13,8 @@
 #include "session/Session.h"
 
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -24,6 +26,8 @@ namespace {
 
 const QColor kLogisticColor(30, 90, 200);
 const QColor kExactColor(200, 60, 40);
+// The curves' plot fills its tab at the window's height.
+constexpr double kFitPlotHeight = 1300;
 
 // x as the plots show it: the decimal logarithm of the molar Total C.
 double plottedX(double totalC)
@@ -64,34 +68,43 @@ CompetitionFitPage::CompetitionFitPage(AssayOfWindow assay, QWidget *parent)
 {
     setObjectName(QStringLiteral("pageCompetitionFit"));
     auto *columns = new QHBoxLayout(this);
+    columns->setContentsMargins(4, 4, 4, 4);
     auto *left = new QVBoxLayout();
     flgCompetitionData = new FitDataTable(QStringLiteral("flgCompetitionData"),
-                                          QStringLiteral("Signal at each Total C (the unit above); replicates beside "
-                                                         "it or in repeated rows"),
+                                          QStringLiteral("Total C and signal; replicates beside or below"),
                                           QStringLiteral("Total C"), QStringLiteral("Signal"), 3, this);
     left->addWidget(flgCompetitionData, 1);
     cmdFit = new QPushButton(QStringLiteral("Fit Curve"), this);
     cmdFit->setObjectName(QStringLiteral("cmdFit"));
-    left->addWidget(cmdFit);
-    columns->addLayout(left, 1);
+    cmdExport = new QPushButton(QStringLiteral("Export Results as CSV..."), this);
+    cmdExport->setObjectName(QStringLiteral("cmdExport"));
+    auto *buttons = new QHBoxLayout();
+    buttons->addWidget(cmdFit);
+    buttons->addWidget(cmdExport);
+    left->addLayout(buttons);
+    columns->addLayout(left, 2);
 
-    auto *right = new QVBoxLayout();
+    // One tab a view: the page is as high as the Equilibrium Tool.
+    tabFit = new QTabWidget(this);
+    tabFit->setObjectName(QStringLiteral("tabFit"));
     fraLogistic = new FitResultsPanel(QStringLiteral("Four-parameter logistic"), this);
     fraExact = new FitResultsPanel(QStringLiteral("Exact model: Ki (Total A, Total B, Kd fixed)"), this);
-    lblFitKi = new QLabel(this);
-    lblFitKi->setObjectName(QStringLiteral("lblFitKi"));
-    lblFitKi->setWordWrap(true);
-    picFit = new PlotPicture(QStringLiteral("picFit"), 2400, this);
+    picFit = new PlotPicture(QStringLiteral("picFit"), kFitPlotHeight, this);
     picResiduals = new ResidualGraph(this);
-    right->addWidget(fraLogistic);
-    right->addWidget(fraExact);
-    right->addWidget(lblFitKi);
-    right->addWidget(picFit, 0, Qt::AlignHCenter);
-    right->addWidget(picResiduals, 0, Qt::AlignHCenter);
-    right->addStretch();
-    columns->addLayout(right, 1);
+    tabFit->addTab(fraLogistic, QStringLiteral("Logistic"));
+    tabFit->addTab(fraExact, QStringLiteral("Exact Model"));
+    for (const auto &[picture, caption] : {std::pair<QWidget *, QString>{picFit, QStringLiteral("Curves")},
+                                           {picResiduals, QStringLiteral("Residuals")}}) {
+        auto *holder = new QWidget(this);
+        auto *centred = new QVBoxLayout(holder);
+        centred->setContentsMargins(0, 0, 0, 0);
+        centred->addWidget(picture, 0, Qt::AlignCenter);
+        tabFit->addTab(holder, caption);
+    }
+    columns->addWidget(tabFit, 3);
 
     connect(cmdFit, &QPushButton::clicked, this, &CompetitionFitPage::cmdFit_Click);
+    connect(cmdExport, &QPushButton::clicked, this, &CompetitionFitPage::cmdExport_Click);
     connect(flgCompetitionData, &FitDataTable::edited, this, &CompetitionFitPage::DataChanged);
 }
 
@@ -104,11 +117,38 @@ void CompetitionFitPage::DataChanged()
 void CompetitionFitPage::clear()
 {
     flgCompetitionData->clear();
+    clearFits();
+}
+
+void CompetitionFitPage::clearFits()
+{
     fraLogistic->showNote(QString());
     fraExact->showNote(QString());
-    lblFitKi->clear();
     picFit->clearPlot();
     picResiduals->clearPlot();
+    m_hasFit = false;
+}
+
+const CompetitionFitReport *CompetitionFitPage::shownFit() const
+{
+    return m_hasFit ? &m_report : nullptr;
+}
+
+void CompetitionFitPage::cmdExport_Click()
+{
+    const auto warn = [](const QString &text) {
+        Messages::show(text, Messages::Buttons::Ok, Messages::Icon::Exclamation, QStringLiteral("Competition Tool"));
+    };
+    if (!m_hasFit) {
+        warn(QStringLiteral("There are no results to export yet: press Fit Curve first."));
+        return;
+    }
+    if (fraExact->isOutOfDate()) {
+        warn(QStringLiteral("The results are out of date: press Fit Curve to fit the data as they stand, then "
+                            "export."));
+        return;
+    }
+    DataExport::ExportCsvText(QStringLiteral("Competition fit"), CompetitionCsv::FitText(m_report, m_unit));
 }
 
 void CompetitionFitPage::cmdFit_Click()
@@ -129,16 +169,19 @@ void CompetitionFitPage::cmdFit_Click()
                        Messages::Icon::Exclamation, QStringLiteral("Input is not valid"));
         return;
     }
-    const CompetitionFitReport report = FitCompetitionCurve(points.x, points.y, assay);
-    if (report.problem != CompetitionFitProblem::None) {
+    CompetitionFitReport report = FitCompetitionCurve(points.x, points.y, assay);
+    m_hasFit = report.problem == CompetitionFitProblem::None;
+    if (!m_hasFit) {
         const QString text = CompetitionFitProblemText(report.problem);
         fraLogistic->showNote(text);
         fraExact->showNote(text);
-        lblFitKi->clear();
         picFit->clearPlot();
         picResiduals->clearPlot();
         return;
     }
+    m_unit = Session::current().concentrationUnit();
+    NameConcentrationUnit(report, m_unit);
+    m_report = report;
     ShowFits(points.x, points.y, assay, report);
 }
 
@@ -148,18 +191,17 @@ void CompetitionFitPage::ShowFits(const std::vector<double> &totalC, const std::
     using Fitting::FitNumberText;
     const QString unit = QLatin1Char(' ') + Session::current().concentrationUnit();
     fraLogistic->showResult(report.logistic, QStringLiteral("IC50 = %1").arg(FitNumberText(report.ic50) + unit));
-    fraExact->showResult(report.exact);
     const KiEstimates &ki = report.conversions.ki;
-    QString text =
-        QStringLiteral("Ki from the logistic's IC50: Cheng-Prusoff %1").arg(FitNumberText(ki.chengPrusoff) + unit);
+    QString text = QStringLiteral("Fitted Ki %1 (residual SD %2, logistic %3). From the logistic's IC50: "
+                                  "Cheng-Prusoff %4")
+                       .arg(FitNumberText(report.exact.value(ExactCompetitionModel::Ki)) + unit,
+                            FitNumberText(report.exact.residualSD), FitNumberText(report.logistic.residualSD),
+                            FitNumberText(ki.chengPrusoff) + unit);
     if (report.conversions.problem == Ic50Problem::None)
         text += QStringLiteral(", Munson-Rodbard %1, Nikolovska-Coleska %2, exact %3")
                     .arg(FitNumberText(ki.munsonRodbard) + unit, FitNumberText(ki.nikolovskaColeska) + unit,
                          FitNumberText(ki.exact) + unit);
-    text += QStringLiteral(". Fitted Ki (exact model): %1, residual SD %2 (logistic %3).")
-                .arg(FitNumberText(report.exact.value(ExactCompetitionModel::Ki)) + unit,
-                     FitNumberText(report.exact.residualSD), FitNumberText(report.logistic.residualSD));
-    lblFitKi->setText(text);
+    fraExact->showResult(report.exact, text + QLatin1Char('.'));
 
     modPlot_Graph::SeriesPlot plot;
     plot.xTitle = QStringLiteral("log10 [Total C] (M)");

@@ -9,14 +9,15 @@
 class FitDataTable;
 class FitResultsPanel;
 class PlotPicture;
-class QLabel;
 class QPushButton;
+class QTabWidget;
 class ResidualGraph;
 
 // The Competition Tool's page for a measured competition curve: Total C
-// and replicate signals in the fit data table, both fits (the logistic and
-// the exact model) in their results panels, the logistic's IC50 as Ki by
-// the four methods beside the fitted Ki, and both curves over the data.
+// and replicate signals in the fit data table; beside it, a tab each for
+// the two fits' results (the logistic, and the exact model with the
+// logistic's IC50 as Ki by the four methods under its fitted Ki), both
+// curves over the data, and the residuals.
 class CompetitionFitPage : public QWidget
 {
     Q_OBJECT
@@ -28,14 +29,20 @@ public:
     explicit CompetitionFitPage(AssayOfWindow assay, QWidget *parent = nullptr);
 
     FitDataTable *flgCompetitionData = nullptr;
-    QPushButton *cmdFit = nullptr;
+    QPushButton *cmdFit = nullptr, *cmdExport = nullptr;
+    QTabWidget *tabFit = nullptr;
     FitResultsPanel *fraLogistic = nullptr, *fraExact = nullptr;
-    QLabel *lblFitKi = nullptr;
     PlotPicture *picFit = nullptr;
     ResidualGraph *picResiduals = nullptr;
 
     void cmdFit_Click();
+    void cmdExport_Click();
+    // The table emptied and the fits with it; or the fits alone.
     void clear();
+    void clearFits();
+
+    // The fits shown, in the unit of the fit; none before a fit.
+    const modCompetition::CompetitionFitReport *shownFit() const;
 
 private:
     void DataChanged();
@@ -43,4 +50,7 @@ private:
                   const modCompetition::AssayConditions &assay, const modCompetition::CompetitionFitReport &report);
 
     AssayOfWindow m_assay;
+    bool m_hasFit = false;
+    modCompetition::CompetitionFitReport m_report;
+    QString m_unit; // the concentration unit of the fit
 };

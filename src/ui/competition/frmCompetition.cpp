@@ -4,10 +4,12 @@
 #include "competition/CompetitionGraph.h"
 #include "competition/CompetitionMessages.h"
 #include "competition/CompetitionRecord.h"
+#include "competition/CompetitionReport.h"
 #include "competition/Ic50Conversion.h"
 #include "equilibrium/EquilibriumInput.h"
 #include "exchange/ToolData.h"
 #include "fitting/FitDataTable.h"
+#include "fitting/FitResultsPanel.h"
 #include "graphing/ChooseNumberFormat.h"
 #include "graphing/GraphWindows.h"
 #include "graphing/PlotEngine.h"
@@ -16,10 +18,14 @@
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeFault.h"
+#include "printing/ReportDetails.h"
 #include "printing/ToolLists.h"
+#include "project/ProjectWindow.h"
 #include "session/Session.h"
 #include "session/StatusText.h"
 
+#include <QBoxLayout>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -29,6 +35,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace modCompetition;
 
 namespace {
@@ -37,6 +45,10 @@ void showProblem(const QString &text)
 {
     Messages::show(text, Messages::Buttons::Ok, Messages::Icon::Exclamation, CompetitionMessages::title());
 }
+
+// The Equilibrium Tool's size; the fit's page is as wide as that tool and
+// its graph beside it.
+constexpr double kNarrowWidth = 5070, kWideWidth = 11130, kHeight = 5895;
 
 QString heading(const QString &unit)
 {
@@ -60,6 +72,8 @@ QLineEdit *field(const char *name, bool readOnly = false)
     auto *f = new QLineEdit();
     f->setObjectName(QLatin1String(name));
     f->setReadOnly(readOnly);
+    if (readOnly) // Tab goes from input to input
+        f->setFocusPolicy(Qt::ClickFocus);
     return f;
 }
 
@@ -90,7 +104,45 @@ frmCompetition::frmCompetition()
         pageFit->flgCompetitionData->openData();
     });
     JoinSharedPreferences();
-    setTwipsGeometry(0, 0, 5070, 8400);
+    JoinProject();
+    ReportDetails::SetDetailsSource(modPlot_Graph::CompetitionTool,
+                                    [this] { return CompetitionReportSections(*this); });
+    setTwipsPosition(0, 0);
+    txtTotalA->setFocus(); // where typing starts when the window first shows
+}
+
+void frmCompetition::JoinProject()
+{
+    // The conversions are kept as shown; the fits are made again from the
+    // restored table and fields.
+    QLabel *const conversions[] = {lblKiChengPrusoff, lblKiMunsonRodbard,   lblKiNikolovskaColeska,
+                                   lblKiExact,        lblChengPrusoffError, lblRegime};
+    ProjectWindow::Extras extras = ProjectWindow::TablesNamed(
+        {{QStringLiteral("flgCompetitionData"), QStringLiteral("Competition")}});
+    extras.give = [this, conversions](Project::PartState &state) {
+        // The results panels' tables are made again by the fit.
+        state.tables.erase(std::remove_if(state.tables.begin(), state.tables.end(),
+                                          [](const Project::DataTable &t) {
+                                              return t.name != QLatin1String("Competition");
+                                          }),
+                           state.tables.end());
+        for (const QLabel *l : conversions)
+            state.values.insert(l->objectName(), l->text());
+        state.values.insert(QStringLiteral("titrationZone"), lblTitrationZone->isVisibleTo(fraIc50));
+        state.values.insert(QStringLiteral("fitted"), pageFit->shownFit() && !pageFit->fraExact->isOutOfDate());
+        state.values.insert(QStringLiteral("page"), tabCompetition->currentIndex());
+    };
+    extras.afterTake = [this, conversions](const Project::PartState &state) {
+        for (QLabel *l : conversions)
+            l->setText(state.values.value(l->objectName()).toString());
+        lblTitrationZone->setText(CompetitionMessages::titrationZone());
+        lblTitrationZone->setVisible(state.values.value(QStringLiteral("titrationZone")).toBool());
+        pageFit->clearFits();
+        if (state.values.value(QStringLiteral("fitted")).toBool())
+            pageFit->cmdFit_Click();
+        tabCompetition->setCurrentIndex(state.values.value(QStringLiteral("page")).toInt());
+    };
+    ProjectWindow::Join(this, QStringLiteral("competition"), extras);
 }
 
 void frmCompetition::JoinSharedPreferences()
@@ -122,6 +174,7 @@ void frmCompetition::JoinSharedPreferences()
 void frmCompetition::BuildControls()
 {
     auto *content = new QWidget();
+    // The window's twips size is made for an 8-point dialog font.
     QFont small = content->font();
     small.setPointSize(8);
     content->setFont(small);
@@ -130,65 +183,39 @@ void frmCompetition::BuildControls()
 
     fraCompetition = new QGroupBox(QStringLiteral("A + B <=> [A/B],  C + B <=> [C/B]"));
     fraCompetition->setObjectName(QStringLiteral("fraCompetition"));
-    auto *grid = new QGridLayout(fraCompetition);
+    m_inputGrid = new QGridLayout(fraCompetition);
+    m_inputGrid->setContentsMargins(6, 4, 6, 4);
+    m_inputGrid->setVerticalSpacing(4);
     lblInputHeading = label("lblInputHeading", heading(Session::current().concentrationUnit()));
-    grid->addWidget(lblInputHeading, 0, 0, 1, 4);
-    const auto addPair = [&](int row, int column, const char *labelName, const QString &caption, QLineEdit *f) {
-        QLabel *l = label(labelName, caption);
-        l->setBuddy(f);
-        grid->addWidget(l, row, column);
-        grid->addWidget(f, row, column + 1);
-    };
     txtTotalA = field("txtTotalA");
     txtTotalB = field("txtTotalB");
     txtKd = field("txtKd");
     txtTotalC = field("txtTotalC");
     txtKi = field("txtKi");
-    addPair(1, 0, "lblTotalA", QStringLiteral("Total A"), txtTotalA);
-    addPair(2, 0, "lblTotalB", QStringLiteral("Total B"), txtTotalB);
-    addPair(3, 0, "lblKd", QStringLiteral("Kd"), txtKd);
-    addPair(4, 0, "lblTotalC", QStringLiteral("Total C"), txtTotalC);
-    addPair(5, 0, "lblKi", QStringLiteral("Ki"), txtKi);
-    for (QLineEdit *f : {txtTotalA, txtTotalB, txtKd, txtTotalC, txtKi})
-        connect(f, &QLineEdit::returnPressed, this, &frmCompetition::cmdCalculate_Click);
-    outer->addWidget(fraCompetition);
-
-    fraResults = new QGroupBox(QStringLiteral("At equilibrium"));
-    fraResults->setObjectName(QStringLiteral("fraResults"));
-    auto *results = new QGridLayout(fraResults);
-    txtFreeA = field("txtFreeA", true);
-    txtFreeB = field("txtFreeB", true);
-    txtFreeC = field("txtFreeC", true);
-    txtComplexA = field("txtComplexA", true);
-    txtComplexC = field("txtComplexC", true);
-    txtFractionBound = field("txtFractionBound", true);
-    txtIc50OfSetUp = field("txtIc50OfSetUp", true);
-    const std::pair<const char *, QLineEdit *> rows[] = {
-        {"A", txtFreeA},         {"B", txtFreeB},        {"C", txtFreeC},
-        {"[A/B]", txtComplexA},  {"[C/B]", txtComplexC}, {"Fraction of A bound", txtFractionBound},
-        {"IC50", txtIc50OfSetUp}};
-    int row = 0;
-    for (const auto &[caption, f] : rows) {
-        results->addWidget(new QLabel(QLatin1String(caption)), row, 0);
-        results->addWidget(f, row++, 1);
+    const std::pair<const char *, QString> captions[] = {{"lblTotalA", QStringLiteral("Total A")},
+                                                         {"lblTotalB", QStringLiteral("Total B")},
+                                                         {"lblKd", QStringLiteral("Kd")},
+                                                         {"lblTotalC", QStringLiteral("Total C")},
+                                                         {"lblKi", QStringLiteral("Ki")}};
+    QLineEdit *const inputs[] = {txtTotalA, txtTotalB, txtKd, txtTotalC, txtKi};
+    for (int i = 0; i < 5; ++i) {
+        QLabel *l = label(captions[i].first, captions[i].second);
+        l->setBuddy(inputs[i]);
+        m_inputPairs.push_back({l, inputs[i]});
+        connect(inputs[i], &QLineEdit::returnPressed, this, &frmCompetition::cmdCalculate_Click);
     }
-    auto *equilibriumPage = new QWidget();
-    auto *equilibriumLayout = new QVBoxLayout(equilibriumPage);
-    equilibriumLayout->addWidget(fraResults);
 
     cmdCalculate = button("cmdCalculate", QStringLiteral("Calculate"));
     cmdCalculate->setDefault(true);
     cmdOptions = button("cmdOptions", QStringLiteral("Options"));
     cmdClearForm = button("cmdClearForm", QStringLiteral("Clear Form"));
     cmdClose = button("cmdClose", QStringLiteral("Close"));
-    auto *buttons = new QGridLayout();
-    buttons->addWidget(cmdCalculate, 0, 0);
-    buttons->addWidget(cmdOptions, 0, 1);
-    buttons->addWidget(cmdClearForm, 1, 0);
-    buttons->addWidget(cmdClose, 1, 1);
-    outer->addLayout(buttons);
-    equilibriumLayout->addWidget(BuildIc50Frame());
-    equilibriumLayout->addStretch();
+    m_buttons = new QGridLayout();
+    m_top = new QBoxLayout(QBoxLayout::TopToBottom);
+    m_top->addWidget(fraCompetition);
+    m_top->addLayout(m_buttons);
+    outer->addLayout(m_top);
+
     pageFit = new CompetitionFitPage([this](AssayConditions &assay) {
         if (!ReadAssay(assay))
             return false;
@@ -198,11 +225,14 @@ void frmCompetition::BuildControls()
     });
     tabCompetition = new QTabWidget();
     tabCompetition->setObjectName(QStringLiteral("tabCompetition"));
-    tabCompetition->addTab(equilibriumPage, QStringLiteral("Equilibrium and IC50"));
+    tabCompetition->addTab(BuildResultsPage(), QStringLiteral("Equilibrium"));
+    tabCompetition->addTab(BuildIc50Page(), QStringLiteral("IC50 <-> Ki"));
     tabCompetition->addTab(pageFit, QStringLiteral("Fit a Curve"));
     outer->addWidget(tabCompetition, 1);
     setWidget(content);
+    ArrangeForPage();
 
+    connect(tabCompetition, &QTabWidget::currentChanged, this, &frmCompetition::ArrangeForPage);
     connect(cmdCalculate, &QPushButton::clicked, this, &frmCompetition::cmdCalculate_Click);
     connect(cmdOptions, &QPushButton::clicked, this, &frmCompetition::cmdOptions_Click);
     connect(cmdClearForm, &QPushButton::clicked, this, &frmCompetition::cmdClearForm_Click);
@@ -212,45 +242,126 @@ void frmCompetition::BuildControls()
     connect(txtIc50, &QLineEdit::returnPressed, this, &frmCompetition::cmdKiFromIc50_Click);
 }
 
-QGroupBox *frmCompetition::BuildIc50Frame()
+QWidget *frmCompetition::BuildResultsPage()
 {
-    fraIc50 = new QGroupBox(QStringLiteral("IC50 <-> Ki (Total A, Total B and Kd above)"));
+    fraResults = new QWidget();
+    fraResults->setObjectName(QStringLiteral("fraResults"));
+    auto *results = new QGridLayout(fraResults);
+    results->setVerticalSpacing(4);
+    txtFreeA = field("txtFreeA", true);
+    txtFreeB = field("txtFreeB", true);
+    txtFreeC = field("txtFreeC", true);
+    txtComplexA = field("txtComplexA", true);
+    txtComplexC = field("txtComplexC", true);
+    txtFractionBound = field("txtFractionBound", true);
+    txtIc50OfSetUp = field("txtIc50OfSetUp", true);
+    // Free species on the left, what binds on the right.
+    const std::pair<const char *, QLineEdit *> rows[] = {{"A", txtFreeA},
+                                                         {"[A/B]", txtComplexA},
+                                                         {"B", txtFreeB},
+                                                         {"[C/B]", txtComplexC},
+                                                         {"C", txtFreeC},
+                                                         {"IC50", txtIc50OfSetUp},
+                                                         {"A bound", txtFractionBound}};
+    for (int i = 0; i < 7; ++i) {
+        auto *caption = new QLabel(QLatin1String(rows[i].first));
+        caption->setBuddy(rows[i].second);
+        results->addWidget(caption, i / 2, (i % 2) * 2);
+        results->addWidget(rows[i].second, i / 2, (i % 2) * 2 + 1);
+    }
+    txtFractionBound->setToolTip(QStringLiteral("The fraction of A bound"));
+    results->setRowStretch(4, 1);
+    return fraResults;
+}
+
+QWidget *frmCompetition::BuildIc50Page()
+{
+    fraIc50 = new QWidget();
     fraIc50->setObjectName(QStringLiteral("fraIc50"));
+    fraIc50->setToolTip(QStringLiteral("With Total A, Total B and Kd above"));
     auto *grid = new QGridLayout(fraIc50);
+    grid->setVerticalSpacing(4);
     txtIc50 = field("txtIc50");
-    QLabel *ic50 = label("lblIc50", QStringLiteral("Measured IC50"));
+    QLabel *ic50 = label("lblIc50", QStringLiteral("IC50"));
     ic50->setBuddy(txtIc50);
-    grid->addWidget(ic50, 0, 0);
-    grid->addWidget(txtIc50, 0, 1);
     cmdKiFromIc50 = button("cmdKiFromIc50", QStringLiteral("Ki from IC50"));
     cmdIc50FromKi = button("cmdIc50FromKi", QStringLiteral("IC50 from Ki"));
     cmdIc50FromKi->setToolTip(QStringLiteral("The exact IC50 of the Ki above"));
-    grid->addWidget(cmdKiFromIc50, 1, 0);
-    grid->addWidget(cmdIc50FromKi, 1, 1);
+    auto *entry = new QHBoxLayout();
+    ic50->setToolTip(QStringLiteral("The measured IC50; Ki below"));
+    entry->addWidget(ic50);
+    entry->addWidget(txtIc50, 1);
+    entry->addWidget(cmdKiFromIc50);
+    entry->addWidget(cmdIc50FromKi);
+    grid->addLayout(entry, 0, 0, 1, 4);
     lblKiChengPrusoff = label("lblKiChengPrusoff");
     lblKiMunsonRodbard = label("lblKiMunsonRodbard");
     lblKiNikolovskaColeska = label("lblKiNikolovskaColeska");
     lblKiExact = label("lblKiExact");
-    const std::pair<const char *, QLabel *> methods[] = {{"Ki Cheng-Prusoff", lblKiChengPrusoff},
-                                                         {"Ki Munson-Rodbard", lblKiMunsonRodbard},
-                                                         {"Ki Nikolovska-Coleska", lblKiNikolovskaColeska},
-                                                         {"Ki exact", lblKiExact}};
-    int row = 2;
-    for (const auto &[caption, value] : methods) {
-        grid->addWidget(new QLabel(QLatin1String(caption)), row, 0);
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        grid->addWidget(value, row++, 1);
+    // Ki by each method, two to a line.
+    const std::pair<const char *, QLabel *> methods[] = {{"Cheng-Prusoff", lblKiChengPrusoff},
+                                                         {"Munson-Rodbard", lblKiMunsonRodbard},
+                                                         {"Nikolovska-Coleska", lblKiNikolovskaColeska},
+                                                         {"Exact", lblKiExact}};
+    for (int i = 0; i < 4; ++i) {
+        auto *caption = new QLabel(QLatin1String(methods[i].first));
+        caption->setToolTip(QStringLiteral("Ki by ") + caption->text());
+        methods[i].second->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        grid->addWidget(caption, 1 + i / 2, (i % 2) * 2);
+        grid->addWidget(methods[i].second, 1 + i / 2, (i % 2) * 2 + 1);
     }
+    int row = 3;
     lblChengPrusoffError = label("lblChengPrusoffError");
     lblRegime = label("lblRegime");
     lblTitrationZone = label("lblTitrationZone");
     for (QLabel *l : {lblChengPrusoffError, lblRegime, lblTitrationZone}) {
         l->setWordWrap(true);
-        grid->addWidget(l, row++, 0, 1, 2);
+        grid->addWidget(l, row++, 0, 1, 4);
     }
     lblTitrationZone->setStyleSheet(QStringLiteral("color: #a02000"));
     lblTitrationZone->hide();
+    grid->setRowStretch(row, 1);
     return fraIc50;
+}
+
+void frmCompetition::ArrangeForPage()
+{
+    // The fit needs room for its table, results and plots: the window
+    // widens over the graph beside it and lays its fields out in one row.
+    const bool wide = tabCompetition->currentWidget() == pageFit;
+    for (const auto &[caption, input] : m_inputPairs) {
+        m_inputGrid->removeWidget(caption);
+        m_inputGrid->removeWidget(input);
+    }
+    // Narrow: the fields in two columns, the heading in the free place
+    // under Ki, the buttons in a row. Wide: the fields in a row under the
+    // heading, the buttons two by two beside them.
+    m_inputGrid->removeWidget(lblInputHeading);
+    if (wide)
+        m_inputGrid->addWidget(lblInputHeading, 0, 0, 1, 10);
+    else
+        m_inputGrid->addWidget(lblInputHeading, 2, 2, 1, 2);
+    for (int i = 0; i < int(m_inputPairs.size()); ++i) {
+        const int row = wide ? 1 : i % 3, column = wide ? 2 * i : 2 * (i / 3);
+        m_inputGrid->addWidget(m_inputPairs[size_t(i)].first, row, column);
+        m_inputGrid->addWidget(m_inputPairs[size_t(i)].second, row, column + 1);
+    }
+    QPushButton *const buttons[] = {cmdCalculate, cmdOptions, cmdClearForm, cmdClose};
+    for (int i = 0; i < 4; ++i) {
+        m_buttons->removeWidget(buttons[i]);
+        m_buttons->addWidget(buttons[i], wide ? i / 2 : 0, wide ? i % 2 : i);
+    }
+    m_top->setDirection(wide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    // Only the page shown sets the window's least size: the fit's page
+    // would keep the others wide.
+    for (int i = 0; i < tabCompetition->count(); ++i) {
+        const QSizePolicy::Policy policy = i == tabCompetition->currentIndex() ? QSizePolicy::Preferred
+                                                                               : QSizePolicy::Ignored;
+        tabCompetition->widget(i)->setSizePolicy(policy, policy);
+    }
+    // The pages' least sizes now, not at the next pass of events.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    setTwipsSize(wide ? kWideWidth : kNarrowWidth, kHeight);
 }
 
 CompetitionFieldTexts frmCompetition::fields() const
@@ -289,6 +400,8 @@ void frmCompetition::cmdCalculate_Click()
         for (int i = 0; i < 7; ++i)
             targets[i]->setText(texts[i]);
         LastCompetition() = {true, in, s, ic50, QString(), {}};
+        if (tabCompetition->currentWidget() == fraIc50)
+            tabCompetition->setCurrentWidget(fraResults);
         DrawCompetitionGraph(in, ic50);
     } catch (const RuntimeFault &) {
         showProblem(modVornish::ArithmeticFaultText());
@@ -355,6 +468,8 @@ void frmCompetition::cmdKiFromIc50_Click()
             targets[i]->setText(texts[i]);
         lblTitrationZone->setText(CompetitionMessages::titrationZone());
         lblTitrationZone->setVisible(r.titrationZone);
+        // The wrapped lines take their height now, not at the next layout pass.
+        fraIc50->layout()->activate();
     } catch (const RuntimeFault &) {
         showProblem(modVornish::ArithmeticFaultText());
     }

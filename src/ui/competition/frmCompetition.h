@@ -4,6 +4,11 @@
 #include "competition/Ic50Conversion.h"
 #include "platform/ChildWindow.h"
 
+#include <utility>
+#include <vector>
+
+class QBoxLayout;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -24,7 +29,7 @@ public:
     QGroupBox *fraCompetition = nullptr;
     QLabel *lblInputHeading = nullptr;
     QLineEdit *txtTotalA = nullptr, *txtTotalB = nullptr, *txtKd = nullptr, *txtTotalC = nullptr, *txtKi = nullptr;
-    QGroupBox *fraResults = nullptr;
+    QWidget *fraResults = nullptr;
     QLineEdit *txtFreeA = nullptr, *txtFreeB = nullptr, *txtFreeC = nullptr, *txtComplexA = nullptr,
               *txtComplexC = nullptr, *txtFractionBound = nullptr, *txtIc50OfSetUp = nullptr;
     QPushButton *cmdCalculate = nullptr, *cmdOptions = nullptr, *cmdClearForm = nullptr, *cmdClose = nullptr;
@@ -32,7 +37,7 @@ public:
     QTabWidget *tabCompetition = nullptr;
     CompetitionFitPage *pageFit = nullptr;
 
-    QGroupBox *fraIc50 = nullptr;
+    QWidget *fraIc50 = nullptr;
     QLineEdit *txtIc50 = nullptr;
     QPushButton *cmdKiFromIc50 = nullptr, *cmdIc50FromKi = nullptr;
     QLabel *lblKiChengPrusoff = nullptr, *lblKiMunsonRodbard = nullptr, *lblKiNikolovskaColeska = nullptr,
@@ -48,13 +53,23 @@ public:
     void cmdOptions_Click();
     void cmdClose_Click();
 
+    // The fields and buttons above the pages, and the window's size, for the page shown.
+    void ArrangeForPage();
+
 private:
     void BuildControls();
-    QGroupBox *BuildIc50Frame();
+    QWidget *BuildResultsPage();
+    QWidget *BuildIc50Page();
     void JoinSharedPreferences();
+    void JoinProject();
     // Reads the fields; false (after the message, focus on the field) when one is refused.
     bool ReadFields(modCompetition::CompetitionInput &input);
     // Total A, Total B and Kd alone (for an IC50 or a fit), in molar; false after the message.
     bool ReadAssay(modCompetition::AssayConditions &assay);
     void ClearConversions();
+
+    QGridLayout *m_inputGrid = nullptr;
+    QGridLayout *m_buttons = nullptr;
+    QBoxLayout *m_top = nullptr;
+    std::vector<std::pair<QLabel *, QLineEdit *>> m_inputPairs;
 };

@@ -94,6 +94,8 @@ void frmOptions::ConnectHandlers()
     connect(chkShowLegend, &QCheckBox::stateChanged, this, &frmOptions::chkShowLegend_Click);
     connect(chkBlackAndWhite, &QCheckBox::stateChanged, this, &frmOptions::chkBlackAndWhite_Click);
     connect(chkDynLogTime, &QCheckBox::stateChanged, this, [this] { SetChanged(); });
+    connect(optCompPercent, &QRadioButton::toggled, this,
+            [](bool percent) { storeSwitch("CompetitionPercent", percent ? 1 : 0); });
 
     const auto onSelect = [this](QRadioButton *option, auto handler) {
         connect(option, &QRadioButton::toggled, this, [handler](bool selected) {
@@ -148,6 +150,11 @@ void frmOptions::LoadPreferences()
     setCheckValue(chkDoNotRemind, storedSwitch("DoNotRemind", 0));
     setCheckValue(chkShowLegend, storedSwitch("ShowLegend", 1));
     setCheckValue(chkBlackAndWhite, storedSwitch("BlackAndWhite", 0));
+    {
+        // A stored choice is no change of the settings.
+        const QSignalBlocker quietPercent(optCompPercent), quietComplex(optCompComplex);
+        (storedSwitch("CompetitionPercent", 0) ? optCompPercent : optCompComplex)->setChecked(true);
+    }
     const std::pair<QString, QRadioButton *> times[] = {{QStringLiteral("ms"), optMillisec},
                                                         {QStringLiteral("s"), optSec},
                                                         {QStringLiteral("min."), optMin},

@@ -295,8 +295,10 @@ void frmVn_Main::mnuWindowsDocking_Click()
         w.dynamic->setTwipsGeometry(0, 0, 5070, 5895);
     if (w.dynamicAssistant)
         w.dynamicAssistant->hide();
-    if (w.competition)
-        w.competition->setTwipsGeometry(0, 0, 5070, 8400);
+    if (w.competition) {
+        w.competition->setTwipsPosition(0, 0);
+        w.competition->ArrangeForPage();
+    }
     if (w.graph)
         w.graph->setTwipsGeometry(5070, 0, 6060, 5895);
     if (w.saturation)
