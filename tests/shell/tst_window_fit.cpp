@@ -9,6 +9,7 @@
 #include "dynamic/frm_dbResults_DynamVn.h"
 #include "equilibrium/CombinationChart.h"
 #include "equilibrium/frmVnTlAssistant.h"
+#include "kineticsfit/frmKineticsFit.h"
 #include "platform/Twips.h"
 #include "printing/frmPrintOptions.h"
 #include "scatchard/SaturationFitPanel.h"
@@ -20,10 +21,13 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+
+#include <cmath>
 
 namespace {
 
@@ -149,6 +153,21 @@ private slots:
             w.options->ShowOnTab(tab);
             verifyButtons(w.options, "Options on tab " + QString::number(tab));
         }
+        // The Kinetics Fit window with a fit, and with the competitive model's fields.
+        hideAll();
+        w.kineticsFit->ShowWindow();
+        KineticsFit::Trace trace;
+        trace.concentration = 10;
+        for (int i = 0; i <= 20; ++i) {
+            trace.time.push_back(i);
+            trace.signal.push_back(1 - std::exp(-0.3 * i));
+        }
+        QVERIFY(w.kineticsFit->SetTraces({trace, trace}));
+        w.kineticsFit->cmdFit->click();
+        verifyButtons(w.kineticsFit, "the Kinetics Fit window with its fit");
+        w.kineticsFit->cmbModel->setCurrentIndex(w.kineticsFit->cmbModel->count() - 1);
+        verifyButtons(w.kineticsFit, "the Kinetics Fit window for competition");
+        verifyTextsFit(w.kineticsFit, "competition");
         // The fit frame widens the Scatchard window.
         hideAll();
         w.scatchard->showInFront();
