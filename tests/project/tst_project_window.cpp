@@ -4,6 +4,7 @@
 
 #include "dynamic/frmDynVornish.h"
 #include "exchange/ToolData.h"
+#include "fitting/FitDataTable.h"
 #include "kineticsfit/frmKineticsFit.h"
 #include "project/ProjectDocument.h"
 #include "project/ProjectFile.h"
@@ -11,6 +12,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>

@@ -26,12 +26,10 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGuiApplication>
-#include <QHeaderView>
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -129,12 +127,6 @@ void frmKineticsFit::TraceData_Edited()
                                                                   "competitor's in competitive kinetics)"));
     flgTraces->horizontalHeaderItem(2)->setToolTip(
         QStringLiteral("The time the trace's dissociation phase starts; empty for association alone"));
-    // Every column whole in sight, the Points last.
-    flgTraces->resizeColumnsToContents();
-    int width = 2 * flgTraces->frameWidth() + flgTraces->verticalScrollBar()->sizeHint().width();
-    for (int column = 0; column < flgTraces->columnCount(); ++column)
-        width += flgTraces->horizontalHeader()->sectionSize(column);
-    flgTraces->setMinimumWidth(width);
     clearResult();
 }
 

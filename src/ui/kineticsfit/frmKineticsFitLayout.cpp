@@ -22,9 +22,9 @@
 
 namespace {
 
-// The traces' plot is lower than a graph window's: with the residuals
-// below it, the page scrolls little at the main window's default size.
-constexpr double tracesPlotHeight = 2000;
+// The plots of the window, lower than a graph window's; the residuals below
+// the traces scroll with them.
+constexpr double tracesPlotHeight = 2600;
 
 template <typename T>
 T *named(T *widget, const char *name)
@@ -66,6 +66,8 @@ QWidget *frmKineticsFit::buildTraces()
     tabTraces = named(new QTabWidget(), "tabTraces");
     auto *listPage = new QWidget();
     auto *layout = new QVBoxLayout(listPage);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
     auto *buttons = new QHBoxLayout();
     cmdOpenTraces = button(listPage, "cmdOpenTraces", QStringLiteral("Open..."));
     cmdOpenTraces->setToolTip(QStringLiteral("Open traces from a CSV or tab-separated file"));
@@ -87,8 +89,15 @@ QWidget *frmKineticsFit::buildTraces()
     layout->addLayout(unitRow);
     flgTraces = named(new QTableWidget(0, 4, listPage), "flgTraces");
     flgTraces->verticalHeader()->hide();
-    flgTraces->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    flgTraces->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Rows of one line, and the columns sharing the list's width: every
+    // column whole in sight, no scrolling sideways.
+    flgTraces->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    flgTraces->verticalHeader()->setDefaultSectionSize(flgTraces->fontMetrics().height() + 6);
+    flgTraces->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QHeaderView *columns = flgTraces->horizontalHeader();
+    columns->setSectionResizeMode(QHeaderView::ResizeToContents);
+    columns->setSectionResizeMode(1, QHeaderView::Stretch);
+    columns->setSectionResizeMode(2, QHeaderView::Stretch);
     flgTraces->setToolTip(QStringLiteral("Each trace of the table: include it or not, its concentration, and the "
                                          "time its dissociation starts (empty for association alone)"));
     layout->addWidget(flgTraces, 1);
@@ -104,6 +113,8 @@ QWidget *frmKineticsFit::buildModel()
 {
     auto *frame = named(new QGroupBox(QStringLiteral("Model")), "fraModel");
     auto *grid = new QGridLayout(frame);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setVerticalSpacing(4);
     cmbModel = named(new QComboBox(frame), "cmbModel");
     for (KineticsFit::Model m :
          {KineticsFit::Model::PseudoFirstOrder, KineticsFit::Model::AssociationThenDissociation,
