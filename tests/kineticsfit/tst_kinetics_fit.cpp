@@ -207,7 +207,7 @@ private slots:
         QCOMPARE(labels.first(), QStringLiteral("Model:"));
         const int kd = int(labels.indexOf(QStringLiteral("Kd:")));
         QVERIFY(kd > 0);
-        QVERIFY(values[kd].contains(QStringLiteral("(profile ")));
+        QVERIFY(values[kd].contains(QStringLiteral("95% profile ")));
 
         const QList<ReportSection> tables = ReportTables(fit, Units());
         QCOMPARE(tables.size(), 3);

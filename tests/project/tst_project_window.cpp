@@ -158,9 +158,8 @@ private slots:
         window->flgTraces->item(1, 2)->setText(QStringLiteral("15"));
         window->cmbBaseline->setCurrentIndex(2);
         window->cmbTimeUnit->setCurrentIndex(1);
-        window->cmbScale->setCurrentIndex(1);
         QTest::mouseClick(window->cmdFit, Qt::LeftButton);
-        QVERIFY(window->result().fitted);
+        QVERIFY2(window->result().fitted, qPrintable(scriptedMessages().texts().join('\n')));
         const QList<QStringList> cells = window->flgTraceData->cells();
         const double kAss = window->result().fit.value(0);
 
@@ -181,7 +180,6 @@ private slots:
         QCOMPARE(window->flgTraces->item(2, 3)->text(), QStringLiteral("21"));
         QCOMPARE(window->cmbBaseline->currentIndex(), 2);
         QCOMPARE(window->cmbTimeUnit->currentText(), QStringLiteral("min"));
-        QCOMPARE(window->cmbScale->currentIndex(), 1);
         QVERIFY(window->result().fitted);
         QCOMPARE(window->result().fit.value(0), kAss);
         QVERIFY(scriptedMessages().shown.isEmpty());

@@ -2,7 +2,6 @@
 
 #include "fitting/FitTexts.h"
 #include "kineticsfit/KineticsFitTexts.h"
-#include "printing/FitReportList.h"
 
 namespace KineticsFit {
 namespace {
@@ -43,8 +42,13 @@ ReportColumns ReportList(const KineticsFitResult &result, const Units &units)
                          QStringLiteral("%1, times in %2, concentrations in %3")
                              .arg(result.model->traces().size())
                              .arg(units.time, units.concentration));
-    for (const Fitting::ParameterEstimate &e : result.constants)
-        ToolLists::AppendRow(list, e.name + QLatin1Char(':'), ToolLists::EstimateLine(e));
+    // Short enough for the page: the asymptotic interval is in the table.
+    for (const Fitting::ParameterEstimate &e : result.constants) {
+        const QString interval = e.profile.computed ? QStringLiteral("95% profile ") + Fitting::ProfileText(e)
+                                                    : QStringLiteral("95% ") + Fitting::AsymptoticText(e);
+        ToolLists::AppendRow(list, e.name + QLatin1Char(':'),
+                             QStringLiteral("%1 ± %2 %3, %4").arg(number(e.value), number(e.se), e.unit, interval));
+    }
     if (result.rateCorrelation != 0.0)
         ToolLists::AppendRow(list, QStringLiteral("Correlation of the rates:"), number(result.rateCorrelation));
     ToolLists::AppendRow(list, QStringLiteral("Residual SD:"),
