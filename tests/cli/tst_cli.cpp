@@ -15,6 +15,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -299,6 +300,50 @@ private slots:
              {QStringList{"ki", "--total-a", "1", "--total-b", "1", "--kd", "1", "--ic50", "5", "--ki", "1"},
               QStringList{"compete", "--total-a", "1", "--total-b", "1", "--kd", "1"}})
             QCOMPARE(RunCli(arguments).exitCode, 2);
+    }
+
+    // Five noise-free association traces of k_ass 1e7 per M per s and k_diss
+    // 0.01 per s (Kd 1 nM), each Y = Ymax (1 - exp(-(k_ass [L] + k_diss) t))
+    // computed here: the constants come back; bad files exit 1 with the line.
+    void fitKineticsFromAFile()
+    {
+        const double kAss = 1e7, kDiss = 1e-2;
+        const std::vector<double> ligands = {50, 16.7, 5.56, 1.85, 0.617}; // nM
+        QByteArray file = "Time";
+        for (double l : ligands)
+            file += ',' + QByteArray::number(l);
+        file += '\n';
+        for (int i = 0; i <= 60; ++i) {
+            const double t = 10.0 * i;
+            file += QByteArray::number(t);
+            for (double l : ligands)
+                file += ',' + QByteArray::number(l / (l + 1) * (1 - std::exp(-(kAss * l * 1e-9 + kDiss) * t)), 'g', 17);
+            file += '\n';
+        }
+        const CliRun run = RunCli({"fit-kinetics", "-", "--baseline", "zero", "--format", "json"}, file);
+        QCOMPARE(run.exitCode, 0);
+        QMap<QString, double> values;
+        for (const QJsonValue &c : QJsonDocument::fromJson(run.out).object().value("constants").toArray())
+            values[c.toObject().value("name").toString()] = c.toObject().value("value").toDouble();
+        QVERIFY2(relativeError(values.value("k_ass"), kAss) < 1e-8, run.out.constData());
+        QVERIFY(relativeError(values.value("k_diss"), kDiss) < 1e-8);
+        QVERIFY(relativeError(values.value("Kd"), 1.0) < 1e-8);
+
+        const CliRun csv = RunCli({"fit-kinetics", "-", "--format", "csv"}, file);
+        QCOMPARE(csv.exitCode, 0);
+        QVERIFY(csv.out.startsWith("Parameter,Value,SE,Low,High,Unit"));
+
+        for (const auto &[bad, line] : {std::pair<QByteArray, QByteArray>{"Time,50,5\n0,0,0\n1,2,3,4\n", "Line 3"},
+                                        {"Time,50\n0,0\n5,0.2\n4,0.3\n", "Line 4"},
+                                        {"Time,50\n0,0\n1,x\n", "Line 3"}}) {
+            const CliRun refused = RunCli({"fit-kinetics", "-"}, bad);
+            QCOMPARE(refused.exitCode, 1);
+            QVERIFY2(refused.err.startsWith("vornish-cli: fit-kinetics: ") && refused.err.contains(line),
+                     refused.err.constData());
+            QVERIFY(refused.out.isEmpty());
+        }
+        QCOMPARE(RunCli({"fit-kinetics", "-", "--model", "quadratic"}, file).exitCode, 2);
+        QCOMPARE(RunCli({"fit-kinetics"}).exitCode, 2);
     }
 
     // The tool's worked example: slope -0.49 / 5, residual sum of squares

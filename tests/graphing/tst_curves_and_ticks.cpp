@@ -8,6 +8,7 @@
 #include "graphing/GraphFigure.h"
 #include "graphing/GraphState.h"
 #include "graphing/PlotGeometry.h"
+#include "graphing/SeriesPlot.h"
 #include "graphing/TickScale.h"
 #include "platform/NumberText.h"
 #include "session/Session.h"
@@ -143,6 +144,64 @@ private slots:
         QCOMPARE(LegendTexts({{{"Kd", 5, nM}, {"Total B", 10, nM}}, {{"Kd", 5, nM}, {"Total B", 20, nM}}}),
                  QStringList({"Total B = 10 nM", "Total B = 20 nM"}));
         QCOMPARE(LegendTexts({{{"Kd", 5, nM}, {"Total B", 10, nM}}}), QStringList({"Kd = 5 nM, Total B = 10 nM"}));
+    }
+
+    // A fit window's plot: its legend covers no point and no curve, whether
+    // a corner is free (points rising to a plateau leave the bottom right)
+    // or the data fill every corner (the Y axis then makes room above them).
+    void aPlotsLegendLeavesTheDataInSight()
+    {
+        const auto approach = [](double rate, double top, int points) {
+            PlotSeries series;
+            series.legend = QStringLiteral("rate %1").arg(rate);
+            for (int i = 0; i <= points; ++i) {
+                series.x.push_back(i);
+                series.y.push_back(top * (1 - std::exp(-rate * i)));
+            }
+            return series;
+        };
+        const auto verifyLegendFree = [](const SeriesPlot &plot) {
+            DisplayList list;
+            QVERIFY(DrawSeriesPlot(list, plot));
+            QRectF box;
+            for (const DisplayItem &item : list.legendItems())
+                if (item.kind == DisplayItem::Box)
+                    box = QRectF(QPointF(item.x1, item.y1), QPointF(item.x2, item.y2)).normalized();
+            QVERIFY(!box.isEmpty());
+            for (const DisplayItem &item : list.items()) {
+                if (item.kind == DisplayItem::Circle)
+                    QVERIFY2(!box.contains(item.x1, item.y1), "a point under the legend");
+                if (item.kind == DisplayItem::Line && item.color != qRgb(0, 0, 0) && item.color != qRgb(128, 128, 128))
+                    for (double f = 0; f <= 1; f += 0.1)
+                        QVERIFY2(!box.contains(item.x1 + f * (item.x2 - item.x1), item.y1 + f * (item.y2 - item.y1)),
+                                 "a curve under the legend");
+            }
+        };
+        SeriesPlot rising;
+        for (double rate : {0.5, 0.2, 0.1}) {
+            rising.series.push_back(approach(rate, 1, 30));
+            rising.series.back().color = QColor(0, 114, 178);
+        }
+        verifyLegendFree(rising);
+
+        // Curves at every level from corner to corner, and points on both sides.
+        SeriesPlot full;
+        full.plotHeight = 2000;
+        for (double level : {0.0, 0.25, 0.5, 0.75, 1.0}) {
+            PlotSeries flat;
+            flat.kind = PlotSeries::Curve;
+            flat.legend = QStringLiteral("level %1").arg(level);
+            flat.color = QColor(213, 94, 0);
+            flat.x = {0, 30};
+            flat.y = {level, level};
+            full.series.push_back(flat);
+        }
+        verifyLegendFree(full);
+        SeriesPlot residuals = full;
+        residuals.symmetricY = true;
+        residuals.series.resize(2);
+        residuals.series[0].y = {-1, -1};
+        verifyLegendFree(residuals);
     }
 
     void legendOfTheSvgExportNamesEachCurveInItsColour()

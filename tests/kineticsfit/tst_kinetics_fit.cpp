@@ -4,6 +4,7 @@
 #include "kineticsfit/CompetitiveCourse.h"
 #include "kineticsfit/KineticModels.h"
 #include "kineticsfit/KineticsFit.h"
+#include "kineticsfit/KineticsFitReport.h"
 #include "kineticsfit/KineticsFitTexts.h"
 
 #include <QTest>
@@ -231,6 +232,38 @@ private slots:
                  NoDissociationStartText());
         QCOMPARE(FitKinetics(request(Model::Exact, dilutionTraces(11))).refusal, NoTotalBText());
         QCOMPARE(FitKinetics(request(Model::Competitive, dilutionTraces(11))).refusal, NoLabelledLigandText());
+    }
+
+    // The report: the model and every constant with its intervals (Kd's
+    // from its profile), each trace's concentration, points and time span,
+    // every parameter, and the warnings whole in lines that fit the page.
+    void reportPage()
+    {
+        std::vector<Trace> traces;
+        for (double l : {0.5, 0.6})
+            traces.push_back(PseudoFirstOrderTrace(l, KAss, KDiss, 60, 31));
+        const KineticsFitResult fit = FitKinetics(request(Model::PseudoFirstOrder, traces));
+        QVERIFY2(fit.fitted, qPrintable(fit.refusal));
+        const ReportColumns list = ReportList(fit, Units());
+        const QStringList labels = list.labels.split(QStringLiteral("\r\n"));
+        const QStringList values = list.values.split(QStringLiteral("\r\n"));
+        QCOMPARE(labels.first(), QStringLiteral("Model:"));
+        const int kd = int(labels.indexOf(QStringLiteral("Kd:")));
+        QVERIFY(kd > 0);
+        QVERIFY(values[kd].contains(QStringLiteral("95% profile ")));
+
+        const QList<ReportSection> tables = ReportTables(fit, Units());
+        QCOMPARE(tables.size(), 3);
+        QCOMPARE(tables[0].rows.size(), 3); // the headings and the two traces
+        QCOMPARE(tables[0].rows[2][2], QStringLiteral("31"));
+        QCOMPARE(tables[0].rows[2][3], QStringLiteral("0.0 to 60.0"));
+        QCOMPARE(tables[1].rows.size(), 1 + int(ReportedFit(fit).parameters.size()));
+        QStringList warned;
+        for (const QStringList &row : tables[2].rows) {
+            QVERIFY(row.first().size() <= 95);
+            warned << row.first();
+        }
+        QCOMPARE(warned.join(QLatin1Char(' ')), fit.warnings.join(QLatin1Char(' ')));
     }
 
     // Dissociation alone: k_diss and its half-time, the profile interval of

@@ -5,15 +5,24 @@
 #include "ScriptedFileDialogs.h"
 #include "TextFit.h"
 #include "dynamic/frmDynVornish.h"
+#include "fitting/FitDataTable.h"
 #include "fitting/FitResultsPanel.h"
 #include "fitting/PlotPicture.h"
 #include "fitting/ResidualGraph.h"
+#include "graphing/DisplayList.h"
 #include "kineticsfit/frmKineticsFit.h"
+#include "platform/EditableGrid.h"
+#include "printing/ReportDetails.h"
+#include "printing/ReportTool.h"
+#include "printing/ToolLists.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QTableWidget>
+
+#include <set>
 
 namespace {
 
@@ -103,6 +112,60 @@ private slots:
         QVERIFY(!window->cmdSimulate->isEnabled());
     }
 
+    // Traces typed into the table and their concentrations into the list
+    // fit as a file's do; every column of the list is whole in sight; each
+    // trace keeps its row's colour in the plot when another is left out; a
+    // time that goes back is refused naming the trace, the cells kept.
+    void tracesTypedInTheTable()
+    {
+        std::vector<KineticsFit::Trace> traces;
+        for (double l : KineticsTesting::DilutionSeries())
+            traces.push_back(KineticsTesting::PseudoFirstOrderTrace(l, 0.01, 0.01, 600, 31));
+        QList<QStringList> cells;
+        for (size_t i = 0; i < traces[0].time.size(); ++i) {
+            QStringList row{QString::number(traces[0].time[i])};
+            for (const KineticsFit::Trace &t : traces)
+                row << QString::number(t.signal[i], 'g', 17);
+            cells << row;
+        }
+        window->tabTraces->setCurrentWidget(window->flgTraceData);
+        window->flgTraceData->enterCells(cells);
+        window->tabTraces->setCurrentIndex(0);
+        QCOMPARE(window->flgTraces->rowCount(), 5);
+        for (int row = 0; row < 5; ++row) {
+            QCOMPARE(window->flgTraces->item(row, 3)->text(), QStringLiteral("31"));
+            window->flgTraces->item(row, 1)->setText(QString::number(traces[size_t(row)].concentration));
+        }
+        const QHeaderView *header = window->flgTraces->horizontalHeader();
+        for (int column = 0; column < header->count(); ++column) {
+            QVERIFY(header->sectionSize(column) >= header->sectionSizeHint(column));
+            QVERIFY(header->sectionViewportPosition(column) + header->sectionSize(column)
+                    <= window->flgTraces->viewport()->width());
+        }
+        window->flgTraces->item(1, 0)->setCheckState(Qt::Unchecked);
+        QTest::mouseClick(window->cmdFit, Qt::LeftButton);
+        QVERIFY2(scriptedMessages().texts().isEmpty(), qPrintable(scriptedMessages().texts().join('\n')));
+        QVERIFY(std::fabs(window->result().fit.value(0) / 0.01 - 1) < 1e-6);
+        QVERIFY(std::fabs(window->result().fit.value(1) / 0.01 - 1) < 1e-6);
+        std::set<QRgb> plotted, listed;
+        for (const DisplayItem &item : window->picTraces->displayList().items())
+            if (item.kind == DisplayItem::Circle)
+                plotted.insert(item.color);
+        for (int row : {0, 2, 3, 4})
+            listed.insert(window->flgTraces->item(row, 0)->foreground().color().rgb());
+        QCOMPARE(plotted, listed);
+
+        window->flgTraceData->grid->setTextMatrix(3, 1, QStringLiteral("5"));
+        QVERIFY(!window->result().fitted);
+        QTest::mouseClick(window->cmdFit, Qt::LeftButton);
+        QCOMPARE(scriptedMessages().texts().size(), 1);
+        QVERIFY2(scriptedMessages().texts().first().startsWith(
+                     QStringLiteral("Trace 1: the time 5 does not come after 20")),
+                 qPrintable(scriptedMessages().texts().first()));
+        QVERIFY(window->flgTraceData->isVisible());
+        QCOMPARE(window->flgTraceData->grid->TextMatrix(3, 1), QStringLiteral("5"));
+    }
+
     // A ragged file: the message names the line, and the traces already
     // listed stay.
     void badFileKeepsTheList()
@@ -120,6 +183,11 @@ private slots:
     {
         open(dilutionFile());
         QTest::mouseClick(window->cmdFit, Qt::LeftButton);
+        // The window in front is the report's tool: its list and tables.
+        QCOMPARE(ReportTool::ActiveToolWindow(), short(modPlot_Graph::KineticsFitTool));
+        QVERIFY(ToolLists::ToolList(modPlot_Graph::KineticsFitTool, QStringLiteral("nM"))
+                    .labels.startsWith(QStringLiteral("Model:")));
+        QCOMPARE(ReportDetails::DetailsOf(modPlot_Graph::KineticsFitTool).size(), 2);
         const QString path = QDir(TestFixture::temporaryFolder()).filePath(QStringLiteral("parameters.csv"));
         resetFileDialogs({path});
         QTest::mouseClick(window->cmdExportParameters, Qt::LeftButton);

@@ -9,6 +9,7 @@
 #include "fitting/FitDataTable.h"
 #include "fitting/FitResultsPanel.h"
 #include "platform/EditableGrid.h"
+#include "kineticsfit/frmKineticsFit.h"
 #include "project/ProjectDocument.h"
 #include "project/ProjectFile.h"
 #include "scatchard/frmSaturation.h"
@@ -27,6 +28,8 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+
+#include <cmath>
 
 namespace {
 
@@ -256,6 +259,52 @@ private slots:
         QCOMPARE(tool.flgBinding->cells().value(0).value(1), QStringLiteral("7"));
         QCOMPARE(tool.fitResults->tblParameters->rowCount(), 0);
         QVERIFY(tool.fits().empty());
+        QVERIFY(scriptedMessages().shown.isEmpty());
+    }
+
+    // The Kinetics Fit's table, its list with the checks, the model and
+    // the fit come back with the project.
+    void kineticsFitComesBack()
+    {
+        item("mnuKineticsFit")->trigger();
+        frmKineticsFit *window = appWindows().kineticsFit;
+        std::vector<KineticsFit::Trace> traces(3);
+        for (size_t k = 0; k < traces.size(); ++k) {
+            traces[k].concentration = 3.0 * double(k + 1);
+            for (int i = 0; i <= 20; ++i) {
+                traces[k].time.push_back(i);
+                traces[k].signal.push_back(1 - std::exp(-(0.1 * traces[k].concentration + 0.05) * i));
+            }
+        }
+        QVERIFY(window->SetTraces(traces));
+        window->flgTraces->item(1, 0)->setCheckState(Qt::Unchecked);
+        window->flgTraces->item(1, 2)->setText(QStringLiteral("15"));
+        window->cmbBaseline->setCurrentIndex(2);
+        window->cmbTimeUnit->setCurrentIndex(1);
+        QTest::mouseClick(window->cmdFit, Qt::LeftButton);
+        QVERIFY2(window->result().fitted, qPrintable(scriptedMessages().texts().join('\n')));
+        const QList<QStringList> cells = window->flgTraceData->cells();
+        const double kAss = window->result().fit.value(0);
+
+        resetFileDialogs({path("Kinetics")});
+        item("mnuFileSaveProject")->trigger();
+        item("mnuFileNewProject")->trigger();
+        QVERIFY(window->flgTraceData->cells().isEmpty());
+        QCOMPARE(window->flgTraces->rowCount(), 0);
+        QVERIFY(!window->result().fitted);
+
+        program.main->findChild<QAction *>(QStringLiteral("mnuFileRecent1"))->trigger();
+        QCOMPARE(window->flgTraceData->cells(), cells);
+        QCOMPARE(window->flgTraces->rowCount(), 3);
+        QCOMPARE(window->flgTraces->item(1, 0)->checkState(), Qt::Unchecked);
+        QCOMPARE(window->flgTraces->item(2, 0)->checkState(), Qt::Checked);
+        QCOMPARE(window->flgTraces->item(1, 2)->text(), QStringLiteral("15"));
+        QCOMPARE(window->flgTraces->item(2, 1)->text(), QStringLiteral("9"));
+        QCOMPARE(window->flgTraces->item(2, 3)->text(), QStringLiteral("21"));
+        QCOMPARE(window->cmbBaseline->currentIndex(), 2);
+        QCOMPARE(window->cmbTimeUnit->currentText(), QStringLiteral("min"));
+        QVERIFY(window->result().fitted);
+        QCOMPARE(window->result().fit.value(0), kAss);
         QVERIFY(scriptedMessages().shown.isEmpty());
     }
 

@@ -12,6 +12,7 @@
 #include "equilibrium/CombinationChart.h"
 #include "equilibrium/frmVnTlAssistant.h"
 #include "fitting/FitDataTable.h"
+#include "kineticsfit/frmKineticsFit.h"
 #include "platform/Twips.h"
 #include "printing/frmPrintOptions.h"
 #include "scatchard/SaturationFitPanel.h"
@@ -30,6 +31,8 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QTabWidget>
+
+#include <cmath>
 
 namespace {
 
@@ -155,6 +158,21 @@ private slots:
             w.options->ShowOnTab(tab);
             verifyButtons(w.options, "Options on tab " + QString::number(tab));
         }
+        // The Kinetics Fit window with a fit, and with the competitive model's fields.
+        hideAll();
+        w.kineticsFit->ShowWindow();
+        KineticsFit::Trace trace;
+        trace.concentration = 10;
+        for (int i = 0; i <= 20; ++i) {
+            trace.time.push_back(i);
+            trace.signal.push_back(1 - std::exp(-0.3 * i));
+        }
+        QVERIFY(w.kineticsFit->SetTraces({trace, trace}));
+        w.kineticsFit->cmdFit->click();
+        verifyButtons(w.kineticsFit, "the Kinetics Fit window with its fit");
+        w.kineticsFit->cmbModel->setCurrentIndex(w.kineticsFit->cmbModel->count() - 1);
+        verifyButtons(w.kineticsFit, "the Kinetics Fit window for competition");
+        verifyTextsFit(w.kineticsFit, "competition");
         // The fit frame widens the Scatchard window.
         hideAll();
         w.scatchard->showInFront();

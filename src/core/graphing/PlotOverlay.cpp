@@ -116,19 +116,39 @@ bool isFinite(QPointF p)
 
 } // namespace
 
-void DrawLegend(DrawingSurface &surface, double left, const std::vector<LegendEntry> &entries)
+QSizeF LegendSize(DrawingSurface &surface, const std::vector<LegendEntry> &entries)
 {
-    surface.beginLegend();
     surface.setFont(QStringLiteral("Arial"), 8, false);
     double textWidth = 0;
     for (const LegendEntry &entry : entries)
         textWidth = std::max(textWidth, surface.textWidth(entry.text));
+    const QSizeF size(3 * legendMargin + sampleLength + textWidth,
+                      2 * legendMargin + surface.textHeight() * double(entries.size()));
+    surface.setFont(QStringLiteral("Arial"), 9, false);
+    return size;
+}
+
+std::optional<QPointF> FreeLegendCorner(const QRectF &area, QSizeF size, const std::vector<QPointF> &drawn)
+{
+    const QRectF inside = area.adjusted(legendMargin, legendMargin, -legendMargin, -legendMargin);
+    for (const QPointF &corner : {QPointF(inside.right() - size.width(), inside.top()), inside.topLeft(),
+                                  QPointF(inside.right() - size.width(), inside.bottom() - size.height()),
+                                  QPointF(inside.left(), inside.bottom() - size.height())}) {
+        const QRectF box = QRectF(corner, size).adjusted(-legendMargin, -legendMargin, legendMargin, legendMargin);
+        if (std::none_of(drawn.begin(), drawn.end(), [&box](const QPointF &p) { return box.contains(p); }))
+            return corner;
+    }
+    return std::nullopt;
+}
+
+void DrawLegend(DrawingSurface &surface, QPointF topLeft, const std::vector<LegendEntry> &entries)
+{
+    const QSizeF size = LegendSize(surface, entries);
+    surface.beginLegend();
+    surface.setFont(QStringLiteral("Arial"), 8, false);
     const double rowHeight = surface.textHeight();
-    const double width = 3 * legendMargin + sampleLength + textWidth;
-    const double height = 2 * legendMargin + rowHeight * double(entries.size());
-    const QPointF topRight(left + PlotWidth - legendMargin, PlotTop + legendMargin);
-    const QPointF topLeft(topRight.x() - width, topRight.y());
-    surface.drawBox(topLeft, topLeft + QPointF(width, height), QColor(0, 0, 0), true, QColor(255, 255, 255));
+    surface.drawBox(topLeft, topLeft + QPointF(size.width(), size.height()), QColor(0, 0, 0), true,
+                    QColor(255, 255, 255));
     for (size_t i = 0; i < entries.size(); ++i) {
         const LegendEntry &entry = entries[i];
         const double top = topLeft.y() + legendMargin + double(i) * rowHeight;
@@ -225,10 +245,15 @@ void PlotLegend(const std::vector<LegendEntry> &entries, short printerEcho)
             removeLegend(printerPage());
         return;
     }
+    // The top right corner of the plot area.
+    const auto drawAt = [&entries](DrawingSurface &surface, double left) {
+        const QRectF area(left, PlotTop, PlotWidth, PlotHeight);
+        DrawLegend(surface, *FreeLegendCorner(area, LegendSize(surface, entries), {}), entries);
+    };
     if (DrawingSurface *picture = GraphSurface())
-        DrawLegend(*picture, ScreenLeft, entries);
+        drawAt(*picture, ScreenLeft);
     if (printerEcho != 0)
-        DrawLegend(printerPage(), PrinterLeft, entries);
+        drawAt(printerPage(), PrinterLeft);
 }
 
 } // namespace modPlot_Graph

@@ -3,8 +3,11 @@
 #include "graphing/CurveStyles.h"
 
 #include <QPointF>
+#include <QRectF>
+#include <QSizeF>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class DrawingSurface;
@@ -40,8 +43,14 @@ struct LegendEntry
 // entry) the legend drawn before is removed and none is drawn.
 void PlotLegend(const std::vector<LegendEntry> &entries, short printerEcho);
 
-// The same legend on one surface, for a plot area whose left edge is left
-// (a plot of its own, as the fit windows draw).
-void DrawLegend(DrawingSurface &surface, double left, const std::vector<LegendEntry> &entries);
+// The same legend on one surface, for a plot of its own (as the fit windows
+// draw), its box's top left corner at topLeft.
+void DrawLegend(DrawingSurface &surface, QPointF topLeft, const std::vector<LegendEntry> &entries);
+// The size of that box on the surface.
+QSizeF LegendSize(DrawingSurface &surface, const std::vector<LegendEntry> &entries);
+// Where in a plot area a legend box covers none of the drawn points: the
+// top left of the box in the first free corner (top right, top left,
+// bottom right, bottom left); none when every corner covers some.
+std::optional<QPointF> FreeLegendCorner(const QRectF &area, QSizeF size, const std::vector<QPointF> &drawn);
 
 } // namespace modPlot_Graph

@@ -7,9 +7,13 @@
 #include "graphing/PlotPoint.h"
 #include "graphing/TickScale.h"
 
+#include <QLineF>
+
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
+#include <optional>
 
 namespace modPlot_Graph {
 namespace {
@@ -19,6 +23,8 @@ constexpr double capHalfWidth = 50;
 constexpr double rightMargin = 500;
 constexpr double titleSpace = 900; // below the X axis: labels and the title
 const QColor zeroGrey(128, 128, 128);
+constexpr double legendRoom = 300;     // between the raised data and the legend
+constexpr double maxLegendRoom = 0.75; // of the plot's height: the data keep a quarter at least
 
 struct Range
 {
@@ -47,6 +53,46 @@ void roundRange(double &low, double &high, bool fromZero)
     }
     RoundDownAxisMinimum(low);
     RoundUpAxisMaximum(high);
+}
+
+using Mapping = std::function<QPointF(double x, double y)>;
+
+// Where the plot's points and curves fall: each point, and each curve at
+// steps no longer than a symbol.
+std::vector<QPointF> drawnPoints(const SeriesPlot &plot, const Mapping &at)
+{
+    std::vector<QPointF> drawn;
+    for (const PlotSeries &series : plot.series) {
+        bool started = false;
+        QPointF previous;
+        for (size_t i = 0; i < series.x.size() && i < series.y.size(); ++i) {
+            if (!std::isfinite(series.x[i]) || !std::isfinite(series.y[i])) {
+                started = false;
+                continue;
+            }
+            const QPointF p = at(series.x[i], series.y[i]);
+            if (series.kind == PlotSeries::Curve && started) {
+                const int steps = int(QLineF(previous, p).length() / symbolRadius);
+                for (int step = 1; step < steps; ++step)
+                    drawn.push_back(previous + (p - previous) * step / steps);
+            }
+            drawn.push_back(p);
+            previous = p;
+            started = true;
+        }
+    }
+    return drawn;
+}
+
+std::vector<LegendEntry> legendOf(const SeriesPlot &plot)
+{
+    std::vector<LegendEntry> legend;
+    for (const PlotSeries &series : plot.series)
+        if (!series.legend.isEmpty())
+            legend.push_back({series.legend,
+                              {series.color, LineDash::Solid},
+                              series.kind == PlotSeries::Points ? short(PlotClosedCircle) : short(0)});
+    return legend;
 }
 
 } // namespace
@@ -81,23 +127,42 @@ bool DrawSeriesPlot(DrawingSurface &surface, const SeriesPlot &plot)
     } else {
         roundRange(yMin, yMax, true);
     }
+    const double height = plot.plotHeight;
+    const double left = plot.left;
+    const Mapping at = [&](double x, double y) {
+        return QPointF(left + (x - xMin) * PlotWidth / (xMax - xMin),
+                       PlotTop + height - (y - yMin) * height / (yMax - yMin));
+    };
+    surface.setFont(QStringLiteral("Arial"), 9, false);
+    // The legend hides no point and no curve: in a free corner, or above
+    // them, the Y axis raised to make room.
+    const std::vector<LegendEntry> legend = legendOf(plot);
+    const QRectF area(left, PlotTop, PlotWidth, height);
+    std::optional<QPointF> legendAt;
+    if (!legend.empty()) {
+        const QSizeF size = LegendSize(surface, legend);
+        legendAt = FreeLegendCorner(area, size, drawnPoints(plot, at));
+        // Symmetric: the room is taken from both halves.
+        const double room = (plot.symmetricY ? 2 : 1) * (size.height() + legendRoom) / height;
+        if (!legendAt && room < maxLegendRoom) {
+            yMax = plot.symmetricY ? yMax / (1 - room) : yMin + (yMax - yMin) / (1 - room);
+            RoundUpAxisMaximum(yMax);
+            if (plot.symmetricY)
+                yMin = -yMax;
+            legendAt = FreeLegendCorner(area, size, drawnPoints(plot, at));
+        }
+        if (!legendAt)
+            legendAt = FreeLegendCorner(area, size, {});
+    }
     double xTick = 0, yTick = 0;
     ComputeTickDistance(QStringLiteral("x"), xMin, xMax, xTick);
     ComputeTickDistance(QStringLiteral("y"), yMin, yMax, yTick);
 
-    const double height = plot.plotHeight;
-    surface.setFont(QStringLiteral("Arial"), 9, false);
     surface.setLineWidth(plot.lineWidth);
-    const double left = plot.left;
     DrawAxes(surface, left, PlotWidth, int(height), xMin, xMax, yMin, yMax, xTick, yTick, false);
-    const auto at = [&](double x, double y) {
-        return QPointF(left + (x - xMin) * PlotWidth / (xMax - xMin),
-                       PlotTop + height - (y - yMin) * height / (yMax - yMin));
-    };
     if (plot.symmetricY)
         surface.drawLine(at(xMin, 0), at(xMax, 0), zeroGrey);
 
-    std::vector<LegendEntry> legend;
     for (const PlotSeries &series : plot.series) {
         bool started = false;
         QPointF previous;
@@ -123,13 +188,9 @@ bool DrawSeriesPlot(DrawingSurface &surface, const SeriesPlot &plot)
             }
             surface.drawCircle(p, symbolRadius, series.color, true, series.color);
         }
-        if (!series.legend.isEmpty())
-            legend.push_back({series.legend,
-                              {series.color, LineDash::Solid},
-                              series.kind == PlotSeries::Points ? short(PlotClosedCircle) : short(0)});
     }
-    if (!legend.empty())
-        DrawLegend(surface, left, legend);
+    if (legendAt)
+        DrawLegend(surface, *legendAt, legend);
     if (!plot.drawTitles)
         return true;
 

@@ -1,7 +1,7 @@
 #include "kineticsfit/KineticsPlots.h"
 
 #include "fitting/FitTexts.h"
-#include "scatchard/SaturationPlots.h"
+#include "graphing/CurveStyles.h"
 
 #include <algorithm>
 
@@ -17,7 +17,8 @@ QString TraceName(const Trace &trace, const Units &units)
     return Fitting::FitNumberText(trace.concentration) + QLatin1Char(' ') + units.concentration;
 }
 
-modPlot_Graph::SeriesPlot TracesPlot(const KineticsFitResult &result, const Units &units)
+modPlot_Graph::SeriesPlot TracesPlot(const KineticsFitResult &result, const Units &units,
+                                     const std::vector<int> &places)
 {
     modPlot_Graph::SeriesPlot plot;
     plot.xTitle = QStringLiteral("Time (%1)").arg(units.time);
@@ -25,7 +26,7 @@ modPlot_Graph::SeriesPlot TracesPlot(const KineticsFitResult &result, const Unit
     const std::vector<Trace> &traces = result.model->traces();
     for (size_t set = 0; set < traces.size(); ++set) {
         const Trace &trace = traces[set];
-        const QColor color = modStatistics::CurveColor(int(set));
+        const QColor color = modPlot_Graph::CurveStyleAt(set < places.size() ? places[set] : int(set), false).color;
         modPlot_Graph::PlotSeries points;
         points.color = color;
         points.x = trace.time;
@@ -52,7 +53,7 @@ modPlot_Graph::SeriesPlot KObsPlot(const KineticsFitResult &result, const Units 
     plot.xTitle = QStringLiteral("Concentration (%1)").arg(units.concentration);
     plot.yTitle = QStringLiteral("k_obs (%1-1)").arg(units.time);
     modPlot_Graph::PlotSeries points;
-    points.color = modStatistics::CurveColor(0);
+    points.color = modPlot_Graph::CurveStyleAt(0, false).color;
     double highest = 0.0;
     for (const TraceSummary &t : result.traces)
         if (t.kObsFitted) {
@@ -69,7 +70,7 @@ modPlot_Graph::SeriesPlot KObsPlot(const KineticsFitResult &result, const Units 
         modPlot_Graph::PlotSeries line;
         line.kind = modPlot_Graph::PlotSeries::Curve;
         line.legend = QStringLiteral("k_ass [L] + k_diss");
-        line.color = modStatistics::CurveColor(1);
+        line.color = modPlot_Graph::CurveStyleAt(1, false).color;
         line.x = {0.0, highest};
         line.y = {result.fit.value(1), result.fit.value(0) * highest + result.fit.value(1)};
         plot.series.push_back(line);

@@ -11,7 +11,10 @@ namespace KineticsFit {
 
 QString TraceName(const Trace &trace, const Units &units);
 
-modPlot_Graph::SeriesPlot TracesPlot(const KineticsFitResult &result, const Units &units);
+// The colour of each fitted trace (Okabe-Ito) is that of its place in
+// places (the list the user sees), or of its place among the fitted ones.
+modPlot_Graph::SeriesPlot TracesPlot(const KineticsFitResult &result, const Units &units,
+                                     const std::vector<int> &places = {});
 
 // Empty (no series) when no trace has its own k_obs.
 modPlot_Graph::SeriesPlot KObsPlot(const KineticsFitResult &result, const Units &units);

@@ -110,6 +110,8 @@ Source sourceOfGraph()
         return Source::Saturation;
     case modPlot_Graph::CompetitionTool:
         return Source::Competition;
+    case modPlot_Graph::KineticsFitTool:
+        return Source::KineticsFit;
     case modPlot_Graph::NoTool:
         break;
     }
@@ -215,6 +217,7 @@ void ExportActiveWindowData()
     case Source::ResultsTable:
         return ExportBrowserTable();
     case Source::Saturation:
+    case Source::KineticsFit:
         ToolData::ExportDataOf(source);
         return;
     case Source::Graph:
@@ -259,7 +262,8 @@ void OpenScatchardData()
 void OpenActiveWindowData()
 {
     const Source source = activeSource();
-    if ((source == Source::Saturation || source == Source::Competition) && ToolData::OpenDataOf(source))
+    if ((source == Source::Saturation || source == Source::Competition || source == Source::KineticsFit)
+        && ToolData::OpenDataOf(source))
         return;
     OpenScatchardData();
 }

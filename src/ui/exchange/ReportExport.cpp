@@ -23,6 +23,8 @@ QString reportSubject()
         return QStringLiteral("Saturation Binding report");
     case modPlot_Graph::CompetitionTool:
         return QStringLiteral("Competition report");
+    case modPlot_Graph::KineticsFitTool:
+        return QStringLiteral("Kinetics Fit report");
     default:
         return QStringLiteral("Vornish report");
     }

@@ -33,7 +33,7 @@ QString formatText(const QString &xHeading, const QString &yHeading, int replica
 FitDataTable::FitDataTable(const QString &gridName, const QString &title, const QString &xHeading,
                            const QString &yHeading, int replicates, QWidget *parent)
     : QWidget(parent)
-    , m_replicates(std::clamp(replicates, 1, MaxReplicates))
+    , m_replicates(std::max(1, replicates))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

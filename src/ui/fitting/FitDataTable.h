@@ -8,9 +8,9 @@
 class EditableGrid;
 class QLabel;
 
-// The data table of every fit window: an X column and one to six replicate
-// Y columns, as many rows as the data need (a spare empty row always at the
-// end), blanks allowed. Cells are typed as in every grid of the program;
+// The data table of every fit window: an X column and its Y columns (one to
+// six replicates, or a kinetics fit's traces), as many rows as the data
+// need (a spare empty row always at the end), blanks allowed. Cells are typed as in every grid of the program;
 // Copy and Paste work on blocks of cells, and Open Data reads a file of
 // columns (its context menu). Any change of a cell, by typing, pasting,
 // Open Data or clearing, emits edited().
@@ -22,7 +22,7 @@ public:
     static constexpr int MaxReplicates = 6;
 
     // The grid is named gridName; the headings are the X column's and the
-    // replicates' ("Free", "Total" gives "Total 1", "Total 2", ...).
+    // Y columns' ("Free", "Total" gives "Total 1", "Total 2", ...).
     FitDataTable(const QString &gridName, const QString &title, const QString &xHeading, const QString &yHeading,
                  int replicates, QWidget *parent = nullptr);
 

@@ -6,19 +6,22 @@
 
 #include <vector>
 
+class FitDataTable;
 class FitResultsPanel;
 class PlotPicture;
 class ResidualGraph;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class QTableWidget;
 
-// The Kinetics Fit window: measured traces opened, pasted or taken from the
-// last simulation, listed with a check box each; the model and what the
+// The Kinetics Fit window: measured traces typed into the table, opened,
+// pasted or taken from the last simulation, listed with a check box, the
+// concentration and the dissociation start of each; the model and what the
 // traces share; the global fit with its constants, intervals and warnings;
 // the traces with their fitted curves, the residuals and k_obs against the
 // concentration; the parameters and curves as CSV, and the fitted constants
@@ -35,7 +38,9 @@ public:
     QPushButton *cmdPasteTraces = nullptr;
     QPushButton *cmdFromSimulation = nullptr;
     QComboBox *cmbTimeUnit = nullptr;
-    QTableWidget *flgTraces = nullptr; // include, concentration, dissociation start, points
+    QTabWidget *tabTraces = nullptr;
+    QTableWidget *flgTraces = nullptr;    // include, concentration, dissociation start, points
+    FitDataTable *flgTraceData = nullptr; // time, then one signal column per trace
     // Model
     QComboBox *cmbModel = nullptr;
     QComboBox *cmbScale = nullptr;
@@ -59,8 +64,15 @@ public:
 
     // Shows the window in front, placed at its first showing.
     void ShowWindow();
-    // Puts traces into the list, every one checked; the last fit goes.
-    void SetTraces(const std::vector<KineticsFit::Trace> &traces);
+    // Up to MaxTraces traces, as many as the table has signal columns.
+    static constexpr int MaxTraces = 8;
+    // Puts traces into the table and the list, every one checked; the last
+    // fit goes. False (with the message shown, nothing changed) when they
+    // do not fit the table.
+    bool SetTraces(const std::vector<KineticsFit::Trace> &traces);
+    // The traces as the table and the list give them; false (with the
+    // message shown) when a cell is not a number or time does not increase.
+    bool ReadTraces(std::vector<KineticsFit::Trace> &traces);
     const KineticsFit::KineticsFitResult &result() const { return m_result; }
 
     void cmdOpenTraces_Click();
@@ -72,27 +84,34 @@ public:
     void cmdExportParameters_Click();
     void cmdExportCurves_Click();
     void cmdClose_Click();
+    // The table changed: the list follows its signal columns, the fit goes.
+    void TraceData_Edited();
 
 signals:
     // "Simulate these constants": k_ass per M per s and Kd in M.
     void simulateRequested(double kAss, double kd);
 
 private:
-    void buildTraces(QWidget *content);
-    void buildModel(QWidget *content);
-    void buildResults(QWidget *content);
+    QWidget *buildTraces();
+    QWidget *buildModel();
+    QWidget *buildResults();
+    QLayout *buildButtons();
     void connectHandlers();
+    void joinProject();
+    void joinReport();
+    void setListRow(int row, const QString &concentration, const QString &dissociation, bool included);
     // Reads a reading's traces into the list, or says why it cannot.
     void takeReading(const KineticsFit::TraceReading &reading, const QString &source);
-    // The request from the list and the model's fields; false (with the
-    // message shown) when a field is not a number.
-    bool readRequest(KineticsFit::FitRequest &request);
+    // The request from the table, the list and the model's fields, and the
+    // list's row of each trace fitted; false (with the message shown) when
+    // a field is not a number.
+    bool readRequest(KineticsFit::FitRequest &request, std::vector<int> &places);
     KineticsFit::Units units() const;
     void showResult();
     void clearResult();
 
-    std::vector<KineticsFit::Trace> m_traces;
     KineticsFit::KineticsFitResult m_result;
     KineticsFit::Units m_fittedUnits;
+    std::vector<int> m_fittedPlaces; // each fitted trace's row in the list
     bool m_placed = false;
 };
