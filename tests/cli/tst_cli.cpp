@@ -297,8 +297,10 @@ private slots:
         const QList<QByteArray> lines = one.out.split('\n');
         QVERIFY(lines[0].startsWith("# Assay plan, concentrations in nM"));
         const QByteArray header = "Ligand (nM),Free ligand (nM),Sites occupied (%),Ligand bound (%)";
-        const int at = int(lines.indexOf(lines.filter(header).value(0)));
-        QVERIFY(at > 0);
+        int at = 0;
+        while (at < lines.size() && !lines[at].startsWith(header))
+            ++at;
+        QVERIFY(at + 1 < lines.size());
         const QList<QByteArray> first = lines[at + 1].split(',');
         QCOMPARE(first[0].toDouble(), 1.0);
         QVERIFY(std::fabs(first[3].toDouble() - 50 * (3 - std::sqrt(5.0))) < 1e-9);
@@ -309,7 +311,10 @@ private slots:
                                            "--labelled", "3", "--ki", "5", "--format", "json"});
         QCOMPARE(competition.exitCode, 0);
         const QJsonObject plan = QJsonDocument::fromJson(competition.out).object();
-        QVERIFY(plan.value("Advised binding sites, at most").toString().endsWith(" nM"));
+        // Cheng-Prusoff is 6 % off with the label at Kd and 300 pM sites, 11 % off with 500 pM.
+        const QString sites = plan.value("Advised binding sites, at most").toString();
+        QVERIFY2(sites.endsWith(" pM") && sites.chopped(3).toDouble() > 300 && sites.chopped(3).toDouble() < 500,
+                 qPrintable(sites));
         QCOMPARE(plan.value("rows").toArray().size(), 12);
         QVERIFY(plan.value("rows").toArray()[0].toObject().contains("Competitor (nM)"));
 

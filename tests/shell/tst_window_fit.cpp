@@ -9,6 +9,7 @@
 #include "dynamic/frm_dbResults_DynamVn.h"
 #include "equilibrium/CombinationChart.h"
 #include "equilibrium/frmVnTlAssistant.h"
+#include "planning/frmAssayPlanner.h"
 #include "platform/Twips.h"
 #include "printing/frmPrintOptions.h"
 #include "scatchard/SaturationFitPanel.h"
@@ -144,6 +145,9 @@ private slots:
         hideAll();
         w.kinetics->ShowSummary();
         verifyButtons(w.kinetics, "the Kinetics Summary");
+        hideAll();
+        w.planner->showInFront();
+        verifyButtons(w.planner, "the Assay Planner");
         for (int tab = frmOptions::TabGeneral; tab <= frmOptions::TabScatchard; ++tab) {
             hideAll();
             w.options->ShowOnTab(tab);

@@ -15,7 +15,8 @@ enum ToolCode : short {
     ScatchardTool = 2,
     DynamicTool = 3,
     SaturationTool = 4,
-    CompetitionTool = 5
+    CompetitionTool = 5,
+    PlannerTool = 7
 };
 
 // A snapshot of the graph preferences the Options window holds. Texts are

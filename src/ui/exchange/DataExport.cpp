@@ -110,6 +110,8 @@ Source sourceOfGraph()
         return Source::Saturation;
     case modPlot_Graph::CompetitionTool:
         return Source::Competition;
+    case modPlot_Graph::PlannerTool:
+        return Source::Planner;
     case modPlot_Graph::NoTool:
         break;
     }
@@ -215,6 +217,7 @@ void ExportActiveWindowData()
     case Source::ResultsTable:
         return ExportBrowserTable();
     case Source::Saturation:
+    case Source::Planner:
         ToolData::ExportDataOf(source);
         return;
     case Source::Graph:

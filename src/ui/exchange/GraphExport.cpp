@@ -91,6 +91,8 @@ QString graphSubject()
         return QStringLiteral("Saturation Binding graph");
     case modPlot_Graph::CompetitionTool:
         return QStringLiteral("Competition graph");
+    case modPlot_Graph::PlannerTool:
+        return QStringLiteral("Assay plan graph");
     case modPlot_Graph::NoTool:
         break;
     }

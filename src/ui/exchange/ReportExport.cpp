@@ -23,6 +23,8 @@ QString reportSubject()
         return QStringLiteral("Saturation Binding report");
     case modPlot_Graph::CompetitionTool:
         return QStringLiteral("Competition report");
+    case modPlot_Graph::PlannerTool:
+        return QStringLiteral("Assay plan report");
     default:
         return QStringLiteral("Vornish report");
     }

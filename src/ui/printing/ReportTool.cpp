@@ -33,6 +33,8 @@ short ActiveToolWindow()
             return modPlot_Graph::SaturationTool;
         case ToolData::Source::Competition:
             return modPlot_Graph::CompetitionTool;
+        case ToolData::Source::Planner:
+            return modPlot_Graph::PlannerTool;
         case ToolData::Source::None:
         case ToolData::Source::ResultsTable:
         case ToolData::Source::Graph:
