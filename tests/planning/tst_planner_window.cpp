@@ -125,7 +125,7 @@ private slots:
         QCOMPARE(planner->flgPrecision->item(0, 0)->text(), QStringLiteral("8"));
         QCOMPARE(planner->flgPrecision->item(0, 1)->text(), QStringLiteral("12"));
         for (int design = 0; design < 2; ++design)
-            QVERIFY(planner->flgPrecision->item(2, design)->text().endsWith(QStringLiteral("% of Kd")));
+            QVERIFY(planner->flgPrecision->item(2, design)->text().endsWith(QStringLiteral(" %")));
         QVERIFY(scriptedMessages().shown.isEmpty());
     }
 

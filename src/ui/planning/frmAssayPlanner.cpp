@@ -339,8 +339,7 @@ void frmAssayPlanner::ShowPrecision()
         const PrecisionEstimate &e = estimates[size_t(d)];
         const QString texts[] = {QString::number(m_designs[size_t(d)].ligand.size()),
                                  QString::number(m_designs[size_t(d)].replicates),
-                                 e.failed < e.experiments ? PercentText(e.medianWidth) + QStringLiteral(" of Kd")
-                                                          : QStringLiteral("no interval"),
+                                 e.failed < e.experiments ? PercentText(e.medianWidth) : QStringLiteral("no interval"),
                                  e.failed < e.experiments ? cell(e.medianKd) : QString(), PercentText(e.failedShare())};
         for (int r = 0; r < 5; ++r)
             flgPrecision->setItem(r, d, item(texts[r]));

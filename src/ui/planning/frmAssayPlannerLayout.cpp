@@ -174,7 +174,7 @@ QWidget *frmAssayPlanner::BuildPrecisionPage()
     flgPrecision->setRowCount(5);
     flgPrecision->setHorizontalHeaderLabels({QStringLiteral("Design 1"), QStringLiteral("Design 2")});
     flgPrecision->setVerticalHeaderLabels({QStringLiteral("Points"), QStringLiteral("Replicates"),
-                                           QStringLiteral("Median width of the 95 % interval of Kd"),
+                                           QStringLiteral("Median width of the 95 % interval of Kd, of Kd"),
                                            QStringLiteral("Median fitted Kd / expected"),
                                            QStringLiteral("Failed fits")});
     flgPrecision->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
