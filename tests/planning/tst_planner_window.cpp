@@ -7,6 +7,8 @@
 
 #include "dynamic/frmDynVornish.h"
 #include "planning/frmAssayPlanner.h"
+#include "printing/ReportDetails.h"
+#include "printing/ToolLists.h"
 #include "shell/AppWindows.h"
 
 #include <QAction>
@@ -129,9 +131,17 @@ private slots:
         QVERIFY(scriptedMessages().shown.isEmpty());
     }
 
-    void simulateAndExport()
+    void simulateExportAndReport()
     {
         plan("2", "0.05");
+        // The report: the inputs and the plan's figures, then the table and its notes.
+        const ReportColumns list = ToolLists::ToolList(modPlot_Graph::PlannerTool, QStringLiteral("nM"));
+        QVERIFY(list.labels.startsWith(QStringLiteral("Experiment\r\nExpected Kd (nM)\r\nBinding sites (nM)")));
+        QVERIFY(list.values.contains(QStringLiteral("22.3 min (the slowest point to 95 %)")));
+        const QList<ReportSection> details = ReportDetails::DetailsOf(modPlot_Graph::PlannerTool);
+        QCOMPARE(details.size(), 2);
+        QCOMPARE(details[0].rows.size(), 9); // headings and eight rows
+        QCOMPARE(details[1].rows.size(), int(planner->plan().notes.size()));
         planner->flgPlan->selectRow(0);
         QTest::mouseClick(planner->cmdSimulate, Qt::LeftButton);
         frmDynVornish *wizard = appWindows().dynamic;
