@@ -14,6 +14,7 @@
 #include "graphing/frmGraph.h"
 #include "graphing/frmOptions.h"
 #include "kineticsfit/frmKineticsFit.h"
+#include "planning/frmAssayPlanner.h"
 #include "platform/EditableGrid.h"
 #include "printing/frmPrintOptions.h"
 #include "scatchard/frmSaturation.h"
@@ -60,6 +61,7 @@ QStringList GuideFigures::makeAll()
         maximisedGraph();
         printWindow();
         kineticsFit();
+        assayPlanner();
     } catch (const std::exception &missing) {
         m_faults << QString::fromUtf8(missing.what());
     }
@@ -323,4 +325,29 @@ void GuideFigures::kineticsFit()
     fit.tabResults->setCurrentIndex(0); // the traces with their curves
     save(fit, QStringLiteral("kinetics-fit.png"));
     fit.hide();
+}
+
+// The guide's worked plan: Kd 2 nM expected, binding sites 50 pM, no rate
+// constant known, 5 % scatter; 8 points in duplicate against 12 in singlet.
+void GuideFigures::assayPlanner()
+{
+    m_main.mnuAssayPlanner_Click();
+    frmAssayPlanner &planner = window<frmAssayPlanner>();
+    planner.txtKd->setText(QStringLiteral("2"));
+    planner.txtSites->setText(QStringLiteral("0.05"));
+    planner.cmdPlan->click();
+    expectMessages({}, QStringLiteral("assay planner"));
+    expectText(planner.txtNotes->toPlainText(), QStringLiteral("binding regime"), QStringLiteral("assay planner"));
+    expectText(planner.txtNotes->toPlainText(), QStringLiteral("Incubation: 22.3 min"),
+               QStringLiteral("assay planner"));
+    save(planner, QStringLiteral("assay-planner.png"));
+    planner.cmdPrecision->click();
+    while (planner.precisionRunning())
+        QApplication::processEvents();
+    planner.showInFront(); // the events of the run may have raised another window
+    planner.tabResults->setCurrentIndex(2);
+    save(planner, QStringLiteral("assay-planner-curves.png"));
+    planner.tabResults->setCurrentIndex(1);
+    save(planner, QStringLiteral("assay-planner-precision.png"));
+    planner.hide();
 }

@@ -33,6 +33,7 @@ private:
     void optionsWindow();
     void printWindow();
     void kineticsFit();
+    void assayPlanner();
 
     template <typename Window>
     Window &window() const;

@@ -33,6 +33,7 @@ const Subcommand &CompeteCommand();
 const Subcommand &KiCommand();
 const Subcommand &FitCompetitionCommand();
 const Subcommand &FitKineticsCommand();
+const Subcommand &PlanCommand();
 
 // Every subcommand, in the order the help lists them.
 const std::vector<const Subcommand *> &Subcommands();

@@ -346,6 +346,48 @@ private slots:
         QCOMPARE(RunCli({"fit-kinetics"}).exitCode, 2);
     }
 
+    void planSubcommand()
+    {
+        // Sites 1 nM, Kd 1 nM, ligand 1 nM: (3 - sqrt 5) / 2 of it bound.
+        const CliRun one = RunCli({"plan", "--kd", "1", "--sites", "1", "--lowest", "1", "--highest", "2", "--points",
+                                   "3", "--format", "csv"});
+        QCOMPARE(one.exitCode, 0);
+        const QList<QByteArray> lines = one.out.split('\n');
+        QVERIFY(lines[0].startsWith("# Assay plan, concentrations in nM"));
+        const QByteArray header = "Ligand (nM),Free ligand (nM),Sites occupied (%),Ligand bound (%)";
+        int at = 0;
+        while (at < lines.size() && !lines[at].startsWith(header))
+            ++at;
+        QVERIFY(at + 1 < lines.size());
+        const QList<QByteArray> first = lines[at + 1].split(',');
+        QCOMPARE(first[0].toDouble(), 1.0);
+        QVERIFY(std::fabs(first[3].toDouble() - 50 * (3 - std::sqrt(5.0))) < 1e-9);
+        QCOMPARE(first[4].toDouble(), 1.0);
+        QVERIFY(one.out.contains("# Regime: intermediate: fit with the depletion model"));
+
+        const CliRun competition = RunCli({"plan", "--experiment", "competition", "--kd", "1", "--sites", "2",
+                                           "--labelled", "3", "--ki", "5", "--format", "json"});
+        QCOMPARE(competition.exitCode, 0);
+        const QJsonObject plan = QJsonDocument::fromJson(competition.out).object();
+        // Cheng-Prusoff is 6 % off with the label at Kd and 300 pM sites, 11 % off with 500 pM.
+        const QString sites = plan.value("Advised binding sites, at most").toString();
+        QVERIFY2(sites.endsWith(" pM") && sites.chopped(3).toDouble() > 300 && sites.chopped(3).toDouble() < 500,
+                 qPrintable(sites));
+        QCOMPARE(plan.value("rows").toArray().size(), 12);
+        QVERIFY(plan.value("rows").toArray()[0].toObject().contains("Competitor (nM)"));
+
+        const CliRun precision = RunCli({"plan", "--kd", "1", "--sites", "0.001", "--cv", "5", "--simulations", "40"});
+        QCOMPARE(precision.exitCode, 0);
+        QVERIFY(precision.out.contains("Predicted 95 % interval of Kd (median width): "));
+
+        const CliRun zero = RunCli({"plan", "--kd", "1", "--sites", "0"});
+        QCOMPARE(zero.exitCode, 1);
+        QVERIFY(zero.err.contains("binding-site concentration"));
+        QVERIFY(zero.out.isEmpty());
+        QCOMPARE(RunCli({"plan", "--sites", "1"}).exitCode, 2);
+        QCOMPARE(RunCli({"plan", "--kd", "1", "--sites", "1", "--experiment", "other"}).exitCode, 2);
+    }
+
     // The tool's worked example: slope -0.49 / 5, residual sum of squares
     // 2.8e-4 on 2 df, t = 4.3027; the window's four-decimal texts.
     void scatchardWorkedExample()

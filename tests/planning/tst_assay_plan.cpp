@@ -1,6 +1,9 @@
 #include "TestMain.h"
 
+#include "dynamic/BindingTimeCourse.h"
 #include "planning/AssayPlan.h"
+#include "scatchard/OneSiteModels.h"
+#include "scatchard/SaturationModels.h"
 
 #include <QTest>
 
@@ -26,6 +29,44 @@ PlanInput oneConcentration(double ligand, double sites, double kd)
     return input;
 }
 
+// The complex of A + B <=> [A/B] from the totals: the smaller root of the
+// quadratic, in the form without cancellation.
+double complexOf(double ligand, double sites, double kd)
+{
+    const double sum = ligand + sites + kd;
+    return 2 * ligand * sites / (sum + std::sqrt(sum * sum - 4 * ligand * sites));
+}
+
+// The labelled complex with a competitor: free sites b solve
+// Tb = b + Ta b / (Kd + b) + Tc b / (Ki + b), bisected on [0, Tb].
+double labelledComplex(double ta, double tb, double tc, double kd, double ki)
+{
+    double low = 0, high = tb;
+    for (int i = 0; i < 200; ++i) {
+        const double b = (low + high) / 2;
+        (b + ta * b / (kd + b) + tc * b / (ki + b) > tb ? high : low) = b;
+    }
+    const double b = (low + high) / 2;
+    return ta * b / (kd + b);
+}
+
+// The Total C that halves the labelled complex, bisected in log.
+double ic50Of(double ta, double tb, double kd, double ki)
+{
+    const double half = labelledComplex(ta, tb, 0, kd, ki) / 2;
+    double low = std::log(ki * 1e-6), high = std::log(1e6 * (ki + tb));
+    for (int i = 0; i < 200; ++i) {
+        const double middle = (low + high) / 2;
+        (labelledComplex(ta, tb, std::exp(middle), kd, ki) < half ? high : low) = middle;
+    }
+    return std::exp((low + high) / 2);
+}
+
+double chengPrusoffError(double ta, double tb, double kd, double ki)
+{
+    return ic50Of(ta, tb, kd, ki) / (1 + ta / kd) / ki - 1;
+}
+
 } // namespace
 
 class AssayPlanTest : public QObject
@@ -47,6 +88,21 @@ private slots:
         QVERIFY(near(row.t99, 2302.59, 1e-3));
         QVERIFY(near(plan.fiveHalfTimes, 1732.87, 1e-3));
         QCOMPARE(plan.regime, Regime::Binding);
+        // Five half-times reach 1 - 2^-5 of the way.
+        const modKinetics::BindingTimeCourse course(1e-9, 1e-12, 0, 1e6, 1e-3);
+        QVERIFY(near(course.complexAt(plan.fiveHalfTimes) / course.equilibrium().AB, 0.96875, 1e-3));
+
+        // A kinetics plan samples at -ln(1 - f) / kObs, and the wash-out at
+        // -ln(1 - f) / kDiss.
+        input.experiment = Experiment::Kinetics;
+        const AssayPlan kinetics = MakePlan(input);
+        const std::vector<double> &samples = kinetics.rows.front().samples;
+        QCOMPARE(samples.size(), std::size(sampleFractions));
+        QCOMPARE(kinetics.dissociation.size(), std::size(sampleFractions));
+        for (size_t i = 0; i < samples.size(); ++i) {
+            QVERIFY(near(samples[i], -std::log(1 - sampleFractions[i]) / 2e-3, 1e-3));
+            QVERIFY(near(kinetics.dissociation[i], -std::log(1 - sampleFractions[i]) / 1e-3, 1e-9));
+        }
     }
 
     void depletionWhenSitesMatchTheLigand()
@@ -60,6 +116,72 @@ private slots:
         QVERIFY(near(row.ligandBound, (3 - std::sqrt(5.0)) / 2, 1e-12));
         QVERIFY(row.depleted);
         QCOMPARE(plan.regime, Regime::Intermediate);
+    }
+
+    void titrationMeasuresTheSitesNotKd()
+    {
+        // Sites at 100 and 200 × Kd, ligand over 0.1 to 10 × sites, fitted
+        // with the hyperbola in the ligand added: the apparent Kd follows
+        // the sites, far above the true Kd.
+        const double kd = 1e-9;
+        double apparent[2] = {};
+        for (int k = 0; k < 2; ++k) {
+            const double sites = (k + 1) * 100 * kd;
+            modStatistics::SaturationData data;
+            for (int i = 0; i < 12; ++i) {
+                const double ligand = 0.1 * sites * std::pow(100.0, i / 11.0);
+                data.binding.x.push_back(ligand);
+                data.binding.y.push_back(complexOf(ligand, sites, kd));
+            }
+            const modStatistics::SaturationModelFit fit =
+                modStatistics::FitSaturationModel(modStatistics::SaturationModel::OneSite, data, {});
+            QCOMPARE(fit.result.outcome, Fitting::FitResult::Fitted);
+            apparent[k] = fit.result.value(modStatistics::OneSiteModel::Kd);
+            QVERIFY(apparent[k] > 10 * kd);
+
+            PlanInput input;
+            input.kd = kd;
+            input.sites = sites;
+            const AssayPlan plan = MakePlan(input);
+            QCOMPARE(plan.regime, Regime::Titration);
+            QVERIFY(RegimeText(plan.regime).startsWith(QStringLiteral("titration")));
+            QVERIFY(plan.notes.join(' ').contains(QStringLiteral("Titration")));
+        }
+        QVERIFY2(near(apparent[1] / apparent[0], 2.0, 0.05), qPrintable(QString::number(apparent[1] / apparent[0])));
+    }
+
+    void competitionKeepsChengPrusoffWithinATenth()
+    {
+        // Label and sites at 3 × Kd: Cheng-Prusoff strays by a fifth; the advised
+        // design (label at Kd, the most sites) keeps it at a tenth, and a
+        // fifth more sites would not.
+        PlanInput input;
+        input.experiment = Experiment::Competition;
+        input.kd = 1e-9;
+        input.labelled = 3e-9;
+        input.sites = 3e-9;
+        input.ki = 5e-9;
+        const AssayPlan plan = MakePlan(input);
+        const CompetitionDesign &design = plan.competition;
+        QVERIFY(near(design.ic50, ic50Of(3e-9, 3e-9, 1e-9, 5e-9), 1e-6));
+        QVERIFY(near(design.chengPrusoffError, chengPrusoffError(3e-9, 3e-9, 1e-9, 5e-9), 1e-5));
+        QVERIFY(design.chengPrusoffError > 0.1);
+        QCOMPARE(design.labelledAdvised, 1e-9);
+        QVERIFY(std::fabs(chengPrusoffError(1e-9, design.sitesAdvised, 1e-9, 5e-9) - 0.1) < 1e-4);
+        QVERIFY(chengPrusoffError(1e-9, 1.2 * design.sitesAdvised, 1e-9, 5e-9) > 0.1);
+        QVERIFY(plan.notes.join(' ').contains(QStringLiteral("For Cheng-Prusoff within 10 % of Ki")));
+        // The proposed competitor range brackets the IC50 by decades, and
+        // the label's occupancy falls through half across it.
+        QVERIFY(plan.rows.front().ligand <= design.ic50 / 100 && plan.rows.back().ligand >= design.ic50 * 100);
+        QVERIFY(plan.rows.back().occupancy < 0.1 * plan.rows.front().occupancy);
+        QVERIFY(!design.titrationZone);
+
+        // A Ki far below the sites: the IC50 follows the sites.
+        input.ki = 1e-13;
+        input.sites = 1e-8;
+        const AssayPlan tight = MakePlan(input);
+        QVERIFY(tight.competition.titrationZone);
+        QVERIFY(tight.notes.join(' ').contains(QStringLiteral("below what this design can resolve")));
     }
 
     void regimesAndProposedRange()

@@ -142,10 +142,10 @@ private slots:
                 tips << a->toolTip();
             }
         QCOMPARE(keys, (QStringList{"New", "Print", "Cut", "Copy", "Paste", "Vornish", "Scatchard Analysis", "DynamVn",
-                                    "Saturation Binding", "Competition", "Kinetics Fit"}));
+                                    "Saturation Binding", "Competition", "Kinetics Fit", "Assay Planner"}));
         QCOMPARE(tips, (QStringList{"New Tool", "Print", "Cut", "Copy", "Paste", "Equilibrium Tool",
                                     "Scatchard Analysis Tool", "Dynamic Equilibrium Tool", "Saturation Binding",
-                                    "Competition Tool", "Kinetics Fit"}));
+                                    "Competition Tool", "Kinetics Fit", "Assay Planner"}));
         main->tbToolBar_ButtonClick("Vornish");
         QVERIFY(appWindows().vornish->isVisible());
         main->tbToolBar_ButtonClick("Saturation Binding");

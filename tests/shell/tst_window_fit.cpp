@@ -13,6 +13,7 @@
 #include "equilibrium/frmVnTlAssistant.h"
 #include "fitting/FitDataTable.h"
 #include "kineticsfit/frmKineticsFit.h"
+#include "planning/frmAssayPlanner.h"
 #include "platform/Twips.h"
 #include "printing/frmPrintOptions.h"
 #include "scatchard/SaturationFitPanel.h"
@@ -153,6 +154,9 @@ private slots:
         hideAll();
         w.kinetics->ShowSummary();
         verifyButtons(w.kinetics, "the Kinetics Summary");
+        hideAll();
+        w.planner->showInFront();
+        verifyButtons(w.planner, "the Assay Planner");
         for (int tab = frmOptions::TabGeneral; tab <= frmOptions::TabScatchard; ++tab) {
             hideAll();
             w.options->ShowOnTab(tab);

@@ -16,7 +16,18 @@ class QObject;
 // commands that read it know the tools' data, not their windows.
 namespace ToolData {
 
-enum class Source { None, Equilibrium, Scatchard, Dynamic, ResultsTable, Graph, Saturation, Competition, KineticsFit };
+enum class Source {
+    None,
+    Equilibrium,
+    Scatchard,
+    Dynamic,
+    ResultsTable,
+    Graph,
+    Saturation,
+    Competition,
+    KineticsFit,
+    Planner
+};
 // A tool's own window, or a companion of it (an assistant) that exports the
 // tool's data but prints no report of its own.
 enum class Role { Tool, Companion };

@@ -5,7 +5,7 @@ namespace {
 
 UnitDisplay &entry(UnitDisplayWindow window)
 {
-    static UnitDisplay displays[4];
+    static UnitDisplay displays[5];
     return displays[static_cast<int>(window)];
 }
 

@@ -37,7 +37,7 @@ struct UnitDisplay
 };
 
 // The windows in the order the conversion visits them.
-enum class UnitDisplayWindow { Equilibrium, Dynamic, Scatchard, Competition };
+enum class UnitDisplayWindow { Equilibrium, Dynamic, Scatchard, Competition, Planner };
 
 void SetUnitDisplay(UnitDisplayWindow window, UnitDisplay display);
 const UnitDisplay &GetUnitDisplay(UnitDisplayWindow window);

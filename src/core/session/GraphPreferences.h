@@ -16,7 +16,8 @@ enum ToolCode : short {
     DynamicTool = 3,
     SaturationTool = 4,
     CompetitionTool = 5,
-    KineticsFitTool = 6
+    KineticsFitTool = 6,
+    PlannerTool = 7
 };
 
 // A snapshot of the graph preferences the Options window holds. Texts are

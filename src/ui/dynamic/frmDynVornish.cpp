@@ -250,6 +250,19 @@ void frmDynVornish::FillRateConstants(double kAss, double kd)
     txtKd->setText(NumberText::generalText(kd));
 }
 
+void frmDynVornish::FillPlannedPoint(double ligand, double sites, double kAss, double kd, double seconds)
+{
+    FillRateConstants(kAss, kd);
+    const double factor = Session::current().concentrationFactor();
+    const auto threeDigits = [](double v) { return NumberText::generalText(QString::number(v, 'g', 3).toDouble()); };
+    txtA->setText(threeDigits(ligand / factor));
+    txtB->setText(threeDigits(sites / factor));
+    txtAB->setText(QStringLiteral("0"));
+    cmbTimeUnit->setCurrentIndex(1); // seconds
+    txtEndTime->setText(threeDigits(seconds));
+    txtRecordingInterval->setText(threeDigits(seconds / 50));
+}
+
 void frmDynVornish::cmdClearForm_Click()
 {
     for (QLineEdit *box : {txtA, txtB, txtAB, txtK_ass_rate, txtK_diss_rate, txtKd})

@@ -43,6 +43,9 @@ public:
     // Step 1 with the rate constants of a kinetics fit: k_ass (M-1 s-1)
     // and Kd (M); k_diss is left empty, as two of the three are given.
     void FillRateConstants(double kAss, double kd);
+    // One planned point: ligand and sites in M, no complex yet, the rate
+    // constants as above, run for the time given (s).
+    void FillPlannedPoint(double ligand, double sites, double kAss, double kd, double seconds);
 
     // Brings the controls in line with the unit preferences.
     void ShowConcentrationUnit(const QString &unit);

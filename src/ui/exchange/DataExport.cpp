@@ -112,6 +112,8 @@ Source sourceOfGraph()
         return Source::Competition;
     case modPlot_Graph::KineticsFitTool:
         return Source::KineticsFit;
+    case modPlot_Graph::PlannerTool:
+        return Source::Planner;
     case modPlot_Graph::NoTool:
         break;
     }
@@ -218,6 +220,7 @@ void ExportActiveWindowData()
         return ExportBrowserTable();
     case Source::Saturation:
     case Source::KineticsFit:
+    case Source::Planner:
         ToolData::ExportDataOf(source);
         return;
     case Source::Graph:

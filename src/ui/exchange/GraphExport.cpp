@@ -93,6 +93,8 @@ QString graphSubject()
         return QStringLiteral("Competition graph");
     case modPlot_Graph::KineticsFitTool:
         return QStringLiteral("Kinetics Fit graph");
+    case modPlot_Graph::PlannerTool:
+        return QStringLiteral("Assay plan graph");
     case modPlot_Graph::NoTool:
         break;
     }

@@ -25,6 +25,8 @@ QString reportSubject()
         return QStringLiteral("Competition report");
     case modPlot_Graph::KineticsFitTool:
         return QStringLiteral("Kinetics Fit report");
+    case modPlot_Graph::PlannerTool:
+        return QStringLiteral("Assay plan report");
     default:
         return QStringLiteral("Vornish report");
     }

@@ -8,8 +8,9 @@ namespace modVnPublic {
 void ConvertDisplayedConcentrations(float ratio)
 {
     const RescaleText rescale = [ratio](const QString &text) { return RescaledConcentrationText(text, ratio); };
-    for (UnitDisplayWindow window : {UnitDisplayWindow::Equilibrium, UnitDisplayWindow::Dynamic,
-                                     UnitDisplayWindow::Scatchard, UnitDisplayWindow::Competition}) {
+    for (UnitDisplayWindow window :
+         {UnitDisplayWindow::Equilibrium, UnitDisplayWindow::Dynamic, UnitDisplayWindow::Scatchard,
+          UnitDisplayWindow::Competition, UnitDisplayWindow::Planner}) {
         if (const auto &convert = GetUnitDisplay(window).rescaleConcentrations)
             convert(rescale);
     }
@@ -23,8 +24,9 @@ void ShowConcentrationUnit(const QString &unit, const QString &scatchardLabel)
     ConcentrationUnitTexts texts = UnitTextsFor(*entry);
     if (!scatchardLabel.isEmpty())
         texts.scatchardLabel = scatchardLabel;
-    for (UnitDisplayWindow window : {UnitDisplayWindow::Equilibrium, UnitDisplayWindow::Dynamic,
-                                     UnitDisplayWindow::Scatchard, UnitDisplayWindow::Competition}) {
+    for (UnitDisplayWindow window :
+         {UnitDisplayWindow::Equilibrium, UnitDisplayWindow::Dynamic, UnitDisplayWindow::Scatchard,
+          UnitDisplayWindow::Competition, UnitDisplayWindow::Planner}) {
         if (const auto &show = GetUnitDisplay(window).showConcentrationUnit)
             show(texts);
     }

@@ -35,6 +35,8 @@ short ActiveToolWindow()
             return modPlot_Graph::CompetitionTool;
         case ToolData::Source::KineticsFit:
             return modPlot_Graph::KineticsFitTool;
+        case ToolData::Source::Planner:
+            return modPlot_Graph::PlannerTool;
         case ToolData::Source::None:
         case ToolData::Source::ResultsTable:
         case ToolData::Source::Graph:

@@ -19,6 +19,7 @@ class frmPrintOptions;
 class frmVnAbout;
 class frmContribute;
 class frmCompetition;
+class frmAssayPlanner;
 
 // The windows of the running program. They are created once at start-up, in
 // the order of the members below, by the main window, and live until it is
@@ -44,6 +45,7 @@ struct AppWindows
     frmVnAbout *about = nullptr;
     frmContribute *contribute = nullptr;
     frmCompetition *competition = nullptr;
+    frmAssayPlanner *planner = nullptr;
 };
 
 AppWindows &appWindows();

@@ -24,6 +24,7 @@ const QHash<QString, QString> &topics()
         {QStringLiteral("frmKinetics"), QStringLiteral("kinetics-summary.html")},
         {QStringLiteral("frmCompetition"), QStringLiteral("competition-tool.html")},
         {QStringLiteral("frmKineticsFit"), QStringLiteral("kinetics-fit.html")},
+        {QStringLiteral("frmAssayPlanner"), QStringLiteral("assay-planner.html")},
         {QStringLiteral("frmGraph"), QStringLiteral("graph-window.html")},
         {QStringLiteral("frmOptions"), QStringLiteral("options-window.html")},
         {QStringLiteral("frmPrintOptions"), QStringLiteral("print-window.html")},

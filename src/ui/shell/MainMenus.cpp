@@ -93,6 +93,8 @@ void frmVn_Main::BuildMenus()
             &frmVn_Main::mnuSaturation_Click);
     connect(addItem(tools, "mnuCompetition", QStringLiteral("&Competition Tool...")), &QAction::triggered, this,
             &frmVn_Main::mnuCompetition_Click);
+    connect(addItem(tools, "mnuAssayPlanner", QStringLiteral("&Assay Planner...")), &QAction::triggered, this,
+            &frmVn_Main::mnuAssayPlanner_Click);
     addBar(tools, "mnuEquiBar1");
     addItem(tools, "mnuVnOptions", QStringLiteral("&Options..."));
 
@@ -187,6 +189,7 @@ void frmVn_Main::BuildToolBar()
         {"Saturation Binding", "Saturation Binding"},
         {"Competition", "Competition Tool"},
         {"Kinetics Fit", "Kinetics Fit"},
+        {"Assay Planner", "Assay Planner"},
     };
     for (const Button &b : buttons) {
         const QString key = QLatin1String(b.key);

@@ -132,6 +132,26 @@ void drawKineticsFit(QPainter &p, const QRectF &r)
         p.drawEllipse(QPointF(r.left() + s * t, r.top() + s * (0.62 - 0.35 * t)), s * 0.05, s * 0.05);
 }
 
+// A planned series of log-spaced points on a rising curve, a clock above.
+void drawPlanner(QPainter &p, const QRectF &r)
+{
+    const double s = r.width();
+    p.setPen(QPen(Qt::black, s / 24));
+    p.drawLine(QPointF(r.left() + s * 0.1, r.top() + s * 0.1), QPointF(r.left() + s * 0.1, r.bottom() - s * 0.1));
+    p.drawLine(QPointF(r.left() + s * 0.1, r.bottom() - s * 0.1), QPointF(r.right() - s * 0.1, r.bottom() - s * 0.1));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kAccent);
+    for (double t : {0.2, 0.35, 0.5, 0.65, 0.8})
+        p.drawEllipse(QPointF(r.left() + s * t, r.bottom() - s * (0.15 + 0.5 / (1 + std::exp(-10 * (t - 0.5))))),
+                      s * 0.05, s * 0.05);
+    p.setPen(QPen(kInk, s / 20));
+    p.setBrush(Qt::NoBrush);
+    const QPointF clock(r.left() + s * 0.3, r.top() + s * 0.28);
+    p.drawEllipse(clock, s * 0.14, s * 0.14);
+    p.drawLine(clock, clock + QPointF(0, -s * 0.1));
+    p.drawLine(clock, clock + QPointF(s * 0.07, 0));
+}
+
 QPixmap canvas(int size)
 {
     QPixmap pixmap(size, size);
@@ -158,6 +178,8 @@ QPixmap toolPicture(const QString &key, int size)
         drawSaturation(p, r);
     else if (key == QLatin1String("Competition"))
         drawCompetition(p, r);
+    else if (key == QLatin1String("Assay Planner"))
+        drawPlanner(p, r);
     else
         drawReaction(p, r);
     return pixmap;
@@ -168,7 +190,7 @@ QIcon icon(const QString &key)
     const int size = 24;
     if (key == QLatin1String("Vornish") || key == QLatin1String("Scatchard Analysis") || key == QLatin1String("DynamVn")
         || key == QLatin1String("Saturation Binding") || key == QLatin1String("Competition")
-        || key == QLatin1String("Kinetics Fit"))
+        || key == QLatin1String("Kinetics Fit") || key == QLatin1String("Assay Planner"))
         return QIcon(toolPicture(key, size));
 
     QPixmap pixmap = canvas(size);

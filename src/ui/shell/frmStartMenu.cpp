@@ -78,7 +78,13 @@ frmStartMenu::frmStartMenu(frmVn_Main *mainWindow)
                              QStringLiteral("Kinetics Fit"),
                              QStringLiteral("Fit k_ass, k_diss and Kd globally to measured association and "
                                             "dissociation traces."));
+    cmdAssayPlanner = addTool(grid, 6, "cmdAssayPlanner", QStringLiteral("Assay Planner"),
+                              QStringLiteral("Click here to plan a binding experiment"),
+                              QStringLiteral("Assay Planner"),
+                              QStringLiteral("Plan concentrations and incubation time, and predict how well Kd will "
+                                             "be determined."));
     setWidget(content);
+    connect(cmdAssayPlanner, &QToolButton::clicked, this, &frmStartMenu::cmdAssayPlanner_Click);
     connect(cmdKineticsFit, &QToolButton::clicked, this, &frmStartMenu::cmdKineticsFit_Click);
     connect(cmdSaturationTl, &QToolButton::clicked, this, &frmStartMenu::cmdSaturationTl_Click);
     connect(cmdVnTl, &QToolButton::clicked, this, &frmStartMenu::cmdVnTl_Click);
@@ -117,6 +123,11 @@ void frmStartMenu::cmdDynamVn_Click()
 {
     m_main->mnuDynamVn_Click();
     hide();
+}
+
+void frmStartMenu::cmdAssayPlanner_Click()
+{
+    m_main->mnuAssayPlanner_Click();
 }
 
 void frmStartMenu::cmdCompetition_Click()

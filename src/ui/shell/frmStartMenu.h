@@ -20,6 +20,7 @@ public:
     QToolButton *cmdKineticsFit = nullptr;
     QToolButton *cmdSaturationTl = nullptr;
     QToolButton *cmdCompetition = nullptr;
+    QToolButton *cmdAssayPlanner = nullptr;
 
     void cmdVnTl_Click();
     void cmdScatchTl_Click();
@@ -27,6 +28,7 @@ public:
     void cmdKineticsFit_Click();
     void cmdSaturationTl_Click();
     void cmdCompetition_Click();
+    void cmdAssayPlanner_Click();
 
     // Centred horizontally on the main window, a third of the way down.
     void Form_Load();

@@ -16,6 +16,7 @@
 #include "graphing/frmGraph.h"
 #include "graphing/frmOptions.h"
 #include "kineticsfit/frmKineticsFit.h"
+#include "planning/frmAssayPlanner.h"
 #include "platform/ClipboardCommands.h"
 #include "platform/DocumentLauncher.h"
 #include "platform/Messages.h"
@@ -147,6 +148,14 @@ void frmVn_Main::CreateChildWindows()
         if (frmDynVornish *wizard = appWindows().dynamic)
             wizard->FillRateConstants(kAss, kd);
     });
+    w.planner = new frmAssayPlanner();
+    AddChild(w.planner);
+    connect(w.planner, &frmAssayPlanner::simulateRequested, this,
+            [this](double ligand, double sites, double kAss, double kd, double seconds) {
+                mnuDynamVn_Click();
+                if (frmDynVornish *wizard = appWindows().dynamic)
+                    wizard->FillPlannedPoint(ligand, sites, kAss, kd, seconds);
+            });
     w.waiting = new frmWaiting();
     AddChild(w.waiting);
     w.graph = new frmGraph();
@@ -233,6 +242,11 @@ void frmVn_Main::mnuCompetition_Click()
     OpenTool(appWindows().competition, {appWindows().vornishAssistant, appWindows().scatchardAssistant});
 }
 
+void frmVn_Main::mnuAssayPlanner_Click()
+{
+    OpenTool(appWindows().planner, {appWindows().vornishAssistant, appWindows().scatchardAssistant});
+}
+
 void frmVn_Main::mnuKineticsFit_Click()
 {
     OpenTool(appWindows().kineticsFit, {appWindows().vornishAssistant, appWindows().scatchardAssistant});
@@ -241,11 +255,11 @@ void frmVn_Main::mnuKineticsFit_Click()
 void frmVn_Main::mnuFileNew_Click()
 {
     AppWindows &w = appWindows();
-    for (ChildWindow *window :
-         {static_cast<ChildWindow *>(w.vornish), static_cast<ChildWindow *>(w.vornishAssistant),
-          static_cast<ChildWindow *>(w.graph), static_cast<ChildWindow *>(w.scatchard),
-          static_cast<ChildWindow *>(w.scatchardAssistant), static_cast<ChildWindow *>(w.saturation),
-          static_cast<ChildWindow *>(w.competition), static_cast<ChildWindow *>(w.kineticsFit)})
+    for (ChildWindow *window : {static_cast<ChildWindow *>(w.vornish), static_cast<ChildWindow *>(w.vornishAssistant),
+                                static_cast<ChildWindow *>(w.graph), static_cast<ChildWindow *>(w.scatchard),
+                                static_cast<ChildWindow *>(w.scatchardAssistant),
+                                static_cast<ChildWindow *>(w.saturation), static_cast<ChildWindow *>(w.competition),
+                                static_cast<ChildWindow *>(w.kineticsFit), static_cast<ChildWindow *>(w.planner)})
         if (window)
             window->hide();
     if (w.startMenu)
@@ -303,6 +317,8 @@ void frmVn_Main::mnuWindowsDocking_Click()
         w.graph->setTwipsGeometry(5070, 0, 6060, 5895);
     if (w.saturation)
         w.saturation->setTwipsPosition(0, 0);
+    if (w.planner)
+        w.planner->setTwipsPosition(0, 0);
 }
 
 void frmVn_Main::mnuReadMe_Click()
@@ -334,6 +350,8 @@ void frmVn_Main::tbToolBar_ButtonClick(const QString &key)
         mnuSaturation_Click();
     else if (key == QLatin1String("Competition"))
         mnuCompetition_Click();
+    else if (key == QLatin1String("Assay Planner"))
+        mnuAssayPlanner_Click();
 }
 
 void frmVn_Main::TileWindows(Qt::Orientation stacking)

@@ -47,6 +47,7 @@ public:
     void mnuSaturation_Click();
     void mnuDynamVn_Click();
     void mnuCompetition_Click();
+    void mnuAssayPlanner_Click();
     void mnuKineticsFit_Click();
 
     void mnuFileNew_Click();
