@@ -105,8 +105,9 @@ private slots:
     }
 
     // Every species within a few units in the last place of its exact
-    // value, over every combination of magnitudes of the five inputs; the
-    // sites' and both ligands' balances hold to rounding.
+    // value, over every combination of magnitudes of the five inputs, the
+    // fit's polish as well as the full one; the sites' and both ligands'
+    // balances hold to rounding.
     void exactOverTheRangeOfMagnitudes()
     {
         const double magnitudes[] = {1e-15, 3.3e-12, 1e-9, 7.1e-7, 1e-3, 1};
@@ -117,9 +118,18 @@ private slots:
                     for (double kd : magnitudes)
                         for (double ki : magnitudes) {
                             const CompetitionSpecies s = SolveCompetition({ta, tb, tc, kd, ki});
+                            const CompetitionSpecies f = SolveCompetition({ta, tb, tc, kd, ki}, Polish::Fit);
                             const ExactSpecies e = exactCompetition(ta, tb, tc, kd, ki, s.B);
-                            const std::array<std::pair<double, Big>, 5> pairs = {
-                                {{s.A, e.A}, {s.B, e.B}, {s.C, e.C}, {s.AB, e.AB}, {s.CB, e.CB}}};
+                            const std::array<std::pair<double, Big>, 10> pairs = {{{s.A, e.A},
+                                                                                   {s.B, e.B},
+                                                                                   {s.C, e.C},
+                                                                                   {s.AB, e.AB},
+                                                                                   {s.CB, e.CB},
+                                                                                   {f.A, e.A},
+                                                                                   {f.B, e.B},
+                                                                                   {f.C, e.C},
+                                                                                   {f.AB, e.AB},
+                                                                                   {f.CB, e.CB}}};
                             for (size_t q = 0; q < pairs.size(); ++q) {
                                 const double ulps = ulpsFrom(pairs[q].first, pairs[q].second);
                                 worst = std::max(worst, ulps);

@@ -58,10 +58,11 @@ struct MassBalanceOfB
     }
 
     // Newton steps kept inside the bracket [lo, hi] that holds the root,
-    // halving it whenever a step would leave it; then the best of the
-    // neighbouring doubles.
-    double root() const
+    // halving it whenever a step would leave it; then, polished to the last
+    // place, the best of the neighbouring doubles.
+    double root(Polish polish) const
     {
+        constexpr double fitStep = 1e-9;
         double lo = 0, hi = tb, b = closedForm();
         for (int i = 0; i < 200 && lo < hi; ++i) {
             const double f = value(b);
@@ -69,12 +70,22 @@ struct MassBalanceOfB
                 return b;
             (f < 0 ? lo : hi) = b;
             double next = b - f / slope(b);
-            if (!(next > lo && next < hi))
-                next = lo + (hi - lo) / 2;
-            if (next == b || next == lo || next == hi)
+            // A step below half a unit in the last place ends it here: b
+            // is already a bound of the bracket, and halving the bracket
+            // would only walk back to it.
+            if (next == b)
                 break;
+            const bool newton = next > lo && next < hi;
+            if (!newton)
+                next = lo + (hi - lo) / 2;
+            if (next == lo || next == hi)
+                break;
+            if (polish == Polish::Fit && newton && std::fabs(next - b) <= fitStep * next)
+                return next;
             b = next;
         }
+        if (polish == Polish::Fit)
+            return b;
         double best = b, bestError = std::fabs(value(b));
         for (double neighbour : {std::nextafter(b, 0.0), std::nextafter(b, tb)}) {
             const double error = std::fabs(value(neighbour));
@@ -97,7 +108,7 @@ void checkInput(const CompetitionInput &in)
 
 } // namespace
 
-CompetitionSpecies SolveCompetition(const CompetitionInput &in)
+CompetitionSpecies SolveCompetition(const CompetitionInput &in, Polish polish)
 {
     checkInput(in);
     CompetitionSpecies s;
@@ -116,7 +127,7 @@ CompetitionSpecies SolveCompetition(const CompetitionInput &in)
         const auto scaled = [exponent](double v) { return std::ldexp(v, -exponent); };
         const MassBalanceOfB balance{scaled(in.totalA), scaled(in.totalB), scaled(in.totalC), scaled(in.kd),
                                      scaled(in.ki)};
-        const double b = balance.root();
+        const double b = balance.root(polish);
         const double u = balance.kd + b, v = balance.ki + b;
         const auto unscaled = [exponent](double value) { return fault::checkedFinite(std::ldexp(value, exponent)); };
         s.B = unscaled(b);

@@ -77,7 +77,7 @@ bool ExactCompetitionModel::value(int, double x, const std::vector<double> &p, d
         return false;
     CompetitionSpecies s;
     try {
-        s = SolveCompetition({m_totalA, m_totalB, x, m_kd, p[Ki]});
+        s = SolveCompetition({m_totalA, m_totalB, x, m_kd, p[Ki]}, Polish::Fit);
     } catch (const RuntimeFault &) {
         return false;
     }
