@@ -88,6 +88,8 @@ private slots:
         QVERIFY(program.graph().isVisible());
         QVERIFY(!program.picture().displayList().items().empty());
         QCOMPARE(program.graph().lblX_axis->text(), QStringLiteral("[Total C] (M)"));
+        // The graph beside the tool covers none of it.
+        QVERIFY(!tool->geometry().intersects(program.graph().geometry()));
 
         tool->tabCompetition->setCurrentWidget(tool->fraIc50);
         QTest::mouseClick(tool->cmdIc50FromKi, Qt::LeftButton);
@@ -128,7 +130,8 @@ private slots:
         QTest::mouseClick(tool->cmdKiFromIc50, Qt::LeftButton);
         QVERIFY(scriptedMessages().shown.isEmpty());
         QVERIFY(tool->lblTitrationZone->isVisible());
-        QVERIFY(TextFit::labelProblem(tool->lblTitrationZone).isEmpty());
+        QVERIFY2(TextFit::labelProblem(tool->lblTitrationZone).isEmpty(),
+                 qPrintable(TextFit::labelProblem(tool->lblTitrationZone)));
         verifyConversionsShown();
         const QString exact = tool->lblKiExact->text();
 

@@ -26,6 +26,7 @@
 
 #include <QBoxLayout>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -84,10 +85,15 @@ QLabel *label(const char *name, const QString &text = QString())
     return l;
 }
 
+// As narrow as its caption needs, not the style's least button width: the
+// four in a row then keep the tool as narrow as the Equilibrium Tool, clear
+// of the graph beside it.
 QPushButton *button(const char *name, const QString &caption)
 {
     auto *b = new QPushButton(caption);
     b->setObjectName(QLatin1String(name));
+    const QFontMetrics metrics = b->fontMetrics();
+    b->setMinimumWidth(metrics.horizontalAdvance(caption) + 2 * metrics.averageCharWidth());
     return b;
 }
 
@@ -298,7 +304,8 @@ QWidget *frmCompetition::BuildIc50Page()
     lblKiMunsonRodbard = label("lblKiMunsonRodbard");
     lblKiNikolovskaColeska = label("lblKiNikolovskaColeska");
     lblKiExact = label("lblKiExact");
-    // Ki by each method, two to a line.
+    // Ki by each method, two to a line, spaced closely enough to keep the
+    // page as narrow as the Equilibrium Tool.
     const std::pair<const char *, QLabel *> methods[] = {{"Cheng-Prusoff", lblKiChengPrusoff},
                                                          {"Munson-Rodbard", lblKiMunsonRodbard},
                                                          {"Nikolovska-Coleska", lblKiNikolovskaColeska},
@@ -310,6 +317,8 @@ QWidget *frmCompetition::BuildIc50Page()
         grid->addWidget(caption, 1 + i / 2, (i % 2) * 2);
         grid->addWidget(methods[i].second, 1 + i / 2, (i % 2) * 2 + 1);
     }
+    grid->setHorizontalSpacing(2);
+    grid->setContentsMargins(4, 4, 4, 4);
     int row = 3;
     lblChengPrusoffError = label("lblChengPrusoffError");
     lblRegime = label("lblRegime");
