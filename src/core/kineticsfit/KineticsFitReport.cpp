@@ -13,23 +13,6 @@ QString number(double v)
     return Fitting::FitNumberText(v);
 }
 
-// A text in lines of whole words, none longer than the page's width.
-QStringList wrapped(const QString &text)
-{
-    QStringList lines;
-    QString line;
-    for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (!line.isEmpty() && line.size() + 1 + word.size() > lineCharacters) {
-            lines << line;
-            line.clear();
-        }
-        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
-    }
-    if (!line.isEmpty())
-        lines << line;
-    return lines;
-}
-
 } // namespace
 
 ReportColumns ReportList(const KineticsFitResult &result, const Units &units)
@@ -91,7 +74,7 @@ QList<ReportSection> ReportTables(const KineticsFitResult &result, const Units &
     if (!result.warnings.isEmpty()) {
         ReportSection warnings{QStringLiteral("Warnings"), {}};
         for (const QString &warning : result.warnings)
-            for (const QString &line : wrapped(warning))
+            for (const QString &line : ReportDetails::WrappedLines(warning, lineCharacters))
                 warnings.rows << QStringList{line};
         sections << warnings;
     }

@@ -6,6 +6,23 @@
 #include <map>
 
 namespace ReportDetails {
+
+QStringList WrappedLines(const QString &text, int characters)
+{
+    QStringList lines;
+    QString line;
+    for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && line.size() + 1 + word.size() > characters) {
+            lines << line;
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    if (!line.isEmpty())
+        lines << line;
+    return lines;
+}
+
 namespace {
 
 std::map<modPlot_Graph::ToolCode, Source> &sources()

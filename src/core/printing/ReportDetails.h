@@ -24,6 +24,10 @@ namespace ReportDetails {
 
 // Each tool window registers the sections it gives, from what it shows.
 using Source = std::function<QList<ReportSection>()>;
+
+// A long text as lines of at most characters, broken between words: a
+// section's cell does not wrap by itself.
+QStringList WrappedLines(const QString &text, int characters);
 void SetDetailsSource(modPlot_Graph::ToolCode tool, Source source);
 QList<ReportSection> DetailsOf(modPlot_Graph::ToolCode tool);
 

@@ -15,26 +15,9 @@ using namespace Fitting;
 // A line of the report holds about this many characters of 9-point text.
 constexpr int lineCharacters = 100;
 
-// A long text as lines of at most lineCharacters, broken between words.
-QStringList wrapped(const QString &text)
-{
-    QStringList lines;
-    QString line;
-    for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (!line.isEmpty() && line.size() + 1 + word.size() > lineCharacters) {
-            lines << line;
-            line.clear();
-        }
-        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
-    }
-    if (!line.isEmpty())
-        lines << line;
-    return lines;
-}
-
 void appendWrapped(ReportSection &section, const QString &label, const QString &text)
 {
-    const QStringList lines = wrapped(text);
+    const QStringList lines = ReportDetails::WrappedLines(text, lineCharacters);
     for (int i = 0; i < lines.size(); ++i)
         section.rows.append({i == 0 ? label : QString(), lines[i]});
 }
