@@ -108,6 +108,7 @@ void GuideFigures::expectText(const QString &shown, const QString &quoted, const
 void GuideFigures::toolMenu()
 {
     save(m_main, QStringLiteral("tool-menu.png"));
+    window<frmStartMenu>().hide(); // taller than the docked tools: it would show below them in the next figures
 }
 
 // The competition example: Total A 5 nM, Total B 30 nM, Kd 17.92 nM, Total C
