@@ -146,10 +146,6 @@ void removeRow(DatabaseStatement &remove, qint64 rowId)
     }
 }
 
-} // namespace
-
-namespace {
-
 bool hasCompetitorTables(DatabaseConnection &db)
 {
     DatabaseStatement tables(db, QStringLiteral("select count(*) from sqlite_master where type = 'table' and name in "
