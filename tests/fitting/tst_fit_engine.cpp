@@ -27,18 +27,21 @@ bool near(double value, double reference, double relative)
     return std::fabs(value - reference) <= relative * std::fabs(reference);
 }
 
-// y = Vm x / (K + x), started from the given values.
+// y = Vm x / (K + x), started from the given values; Vm stated as linear
+// or not (the engine then solves for it at every step, or searches it).
 class Hyperbola : public FitModel
 {
 public:
-    Hyperbola(double vm, double k)
+    Hyperbola(double vm, double k, bool vmLinear = false)
         : vm_(vm)
         , k_(k)
+        , vmLinear_(vmLinear)
     {
     }
     std::vector<FitParameter> parameters() const override
     {
         FitParameter vm = parameter("Vm", vm_), k = parameter("K", k_);
+        vm.linear = vmLinear_;
         k.lower = 0;
         return {vm, k};
     }
@@ -54,6 +57,7 @@ public:
 
 private:
     double vm_, k_;
+    bool vmLinear_;
 };
 
 // y = b x: one parameter, so its profile is the parabola of the residual
@@ -103,8 +107,8 @@ private:
 class HyperbolaUpTo : public Hyperbola
 {
 public:
-    HyperbolaUpTo(double vm, double k, double kLimit)
-        : Hyperbola(vm, k)
+    HyperbolaUpTo(double vm, double k, double kLimit, bool vmLinear)
+        : Hyperbola(vm, k, vmLinear)
         , limit_(kLimit)
     {
     }
@@ -139,19 +143,29 @@ public:
 
 const Values ratioX = {1, 2, 4, 8, 16}, ratioY = {1.3, 1.7, 4.6, 7.2, 17.5};
 
+// R's Puromycin data, treated.
+const Values puromycinConc = {0.02, 0.02, 0.06, 0.06, 0.11, 0.11, 0.22, 0.22, 0.56, 0.56, 1.10, 1.10};
+const Values puromycinRate = {76, 47, 97, 107, 123, 139, 159, 152, 191, 201, 207, 200};
+
 } // namespace
 
 class FitEngineTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void puromycinIsTheLeastSquaresMinimum_data()
+    {
+        QTest::addColumn<bool>("vmLinear");
+        QTest::newRow("Vm searched") << false;
+        QTest::newRow("Vm solved for") << true;
+    }
+
     void puromycinIsTheLeastSquaresMinimum()
     {
-        // R's Puromycin data, treated; the minimum computed to 40 digits
-        // (R's nls stops short of it at its default tolerance).
-        const Values conc = {0.02, 0.02, 0.06, 0.06, 0.11, 0.11, 0.22, 0.22, 0.56, 0.56, 1.10, 1.10};
-        const Values rate = {76, 47, 97, 107, 123, 139, 159, 152, 191, 201, 207, 200};
-        const FitResult fit = Fit(Hyperbola(200, 0.1), {{conc, rate, {}}});
+        // The minimum computed to 40 digits (R's nls stops short of it at
+        // its default tolerance).
+        QFETCH(bool, vmLinear);
+        const FitResult fit = Fit(Hyperbola(200, 0.1, vmLinear), {{puromycinConc, puromycinRate, {}}});
         QCOMPARE(fit.outcome, FitResult::Fitted);
         QVERIFY(near(fit.value(0), 212.6837431, 5e-8));
         QVERIFY(near(fit.value(1), 0.06412128, 5e-8));
@@ -162,18 +176,13 @@ private slots:
         // AICc with K = 3: n ln(SS/n) + 2K + 2K(K+1)/(n-K-1).
         QVERIFY(near(fit.aicc, 12 * std::log(1195.448814 / 12) + 6 + 24.0 / 8, 1e-9));
         QVERIFY(fit.correlationOf(0, 1) > 0.5 && fit.correlationOf(0, 1) < 1);
-    }
 
-    void stepsIntoAModelsFailureAreRejected()
-    {
         // From far off, the first steps overshoot K into the region with no
-        // curve; the fit must still reach the Puromycin minimum.
-        const Values conc = {0.02, 0.02, 0.06, 0.06, 0.11, 0.11, 0.22, 0.22, 0.56, 0.56, 1.10, 1.10};
-        const Values rate = {76, 47, 97, 107, 123, 139, 159, 152, 191, 201, 207, 200};
-        const FitResult fit = Fit(HyperbolaUpTo(20, 0.005, 0.07), {{conc, rate, {}}});
-        QCOMPARE(fit.outcome, FitResult::Fitted);
-        QVERIFY(near(fit.value(0), 212.6837431, 5e-8));
-        QVERIFY(near(fit.value(1), 0.06412128, 5e-8));
+        // curve; they must be rejected and the fit reach the same minimum.
+        const FitResult far = Fit(HyperbolaUpTo(20, 0.005, 0.07, vmLinear), {{puromycinConc, puromycinRate, {}}});
+        QCOMPARE(far.outcome, FitResult::Fitted);
+        QVERIFY(near(far.value(0), 212.6837431, 5e-8));
+        QVERIFY(near(far.value(1), 0.06412128, 5e-8));
     }
 
     void profileOfALinearParameterIsTheAsymptoticInterval()

@@ -36,6 +36,12 @@ struct FitParameter
     double upper = std::numeric_limits<double>::infinity();
     bool fixed = false;
     QString unit; // shown beside the value in results and CSV
+    // The curve is this parameter times a term that no linear parameter
+    // changes, plus terms without it (a trace's scale or baseline), and it
+    // has no bounds: the engine then solves for it in closed form at every
+    // step and searches only the others. The model's derivatives must be
+    // analytic for this to pay.
+    bool linear = false;
 };
 
 // The measured points of one data set. A weight is the reciprocal of the

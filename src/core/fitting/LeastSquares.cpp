@@ -1,76 +1,22 @@
 #include "fitting/LeastSquares.h"
 
+#include "fitting/SolverFunctors.h"
+
 #include <unsupported/Eigen/NonLinearOptimization>
 
 #include <cmath>
 #include <limits>
-#include <utility>
 
 namespace Fitting {
 namespace {
 
-// The free parameters as the solver sees them; the fixed ones stay in p.
-// The solver asks for the Jacobian where its last trial step was accepted:
-// a model with its own derivatives gives them with every trial's
-// residuals, for one pass over the data per step instead of two.
-struct SolverFunctor
+Eigen::VectorXd valuesOf(const std::vector<double> &p, const std::vector<int> &indices)
 {
-    SolverFunctor(const LeastSquares &problem, const std::vector<int> &free, const Weights &weights,
-                  std::vector<double> p)
-        : problem(problem)
-        , free(free)
-        , weights(weights)
-        , p(std::move(p))
-    {
-    }
-
-    const LeastSquares &problem;
-    const std::vector<int> &free;
-    const Weights &weights;
-    mutable std::vector<double> p;
-    mutable bool analytic = true;
-    mutable bool hasJacobian = false;
-    mutable Eigen::VectorXd jacobianAt;
-    mutable Eigen::MatrixXd jacobian;
-
-    int values() const { return problem.points(); }
-
-    void place(const Eigen::VectorXd &x) const
-    {
-        for (size_t i = 0; i < free.size(); ++i)
-            p[size_t(free[i])] = x[Eigen::Index(i)];
-    }
-
-    // A trial step where the model cannot evaluate (or gives NaN or an
-    // infinity) is rejected, not the end of the fit: residuals beyond any
-    // finite ones make the solver shrink its step and go on. At the start,
-    // where there is no step to shrink, the Jacobian (df) then ends the fit.
-    int operator()(const Eigen::VectorXd &x, Eigen::VectorXd &residuals) const
-    {
-        place(x);
-        hasJacobian = false;
-        if (analytic) {
-            jacobian.resize(values(), Eigen::Index(free.size()));
-            hasJacobian = problem.evaluate(p, free, weights, residuals, &jacobian, &analytic) && analytic;
-            jacobianAt = x;
-        }
-        if (!hasJacobian && !problem.evaluate(p, free, weights, residuals, nullptr))
-            residuals.setConstant(std::numeric_limits<double>::max() / double(values() + 1));
-        return 0;
-    }
-
-    int df(const Eigen::VectorXd &x, Eigen::MatrixXd &out) const
-    {
-        if (hasJacobian && x == jacobianAt) {
-            out.swap(jacobian);
-            hasJacobian = false;
-            return 0;
-        }
-        place(x);
-        Eigen::VectorXd residuals(values());
-        return problem.evaluate(p, free, weights, residuals, &out, &analytic) ? 0 : -1;
-    }
-};
+    Eigen::VectorXd x(Eigen::Index(indices.size()));
+    for (size_t i = 0; i < indices.size(); ++i)
+        x[Eigen::Index(i)] = p[size_t(indices[i])];
+    return x;
+}
 
 bool converged(Eigen::LevenbergMarquardtSpace::Status status)
 {
@@ -91,6 +37,20 @@ bool converged(Eigen::LevenbergMarquardtSpace::Status status)
     }
 }
 
+// Runs the solver from x, leaving where it stopped in x: true when that is
+// a minimum.
+template <typename Functor>
+bool solve(Functor &functor, Eigen::VectorXd &x, double tolerance, int &evaluations)
+{
+    Eigen::LevenbergMarquardt<Functor> solver(functor);
+    solver.parameters.ftol = tolerance;
+    solver.parameters.xtol = tolerance;
+    solver.parameters.maxfev = 1000 * int(x.size());
+    const auto status = solver.minimize(x);
+    evaluations = int(solver.nfev);
+    return converged(status) && x.allFinite();
+}
+
 // The step of a central difference: about the cube root of the precision,
 // relative to the parameter.
 double differenceStep(double value)
@@ -107,6 +67,8 @@ LeastSquares::LeastSquares(const FitModel &model, const std::vector<FitDataSet> 
 {
     for (const FitDataSet &set : sets)
         points_ += int(set.x.size());
+    for (const FitParameter &parameter : model.parameters())
+        linear_.push_back(parameter.linear && std::isinf(parameter.lower) && std::isinf(parameter.upper));
 }
 
 Weights LeastSquares::baseWeights() const
@@ -165,6 +127,7 @@ bool LeastSquares::evaluate(const std::vector<double> &p, const std::vector<int>
     Eigen::Index row = 0;
     std::vector<double> gradient(free.size()), full(p.size());
     bool ownDerivatives = true;
+    bool finite = true;
     for (size_t s = 0; s < sets_.size(); ++s) {
         for (size_t i = 0; i < sets_[s].x.size(); ++i, ++row) {
             double y = 0;
@@ -173,14 +136,18 @@ bool LeastSquares::evaluate(const std::vector<double> &p, const std::vector<int>
                 return false;
             const double root = std::sqrt(weights[s][i]);
             residuals[row] = root * (y - sets_[s].y[i]);
+            finite &= std::isfinite(residuals[row]);
             if (jacobian)
-                for (size_t j = 0; j < free.size(); ++j)
-                    (*jacobian)(row, Eigen::Index(j)) = root * gradient[j];
+                for (size_t j = 0; j < free.size(); ++j) {
+                    const double derivative = root * gradient[j];
+                    (*jacobian)(row, Eigen::Index(j)) = derivative;
+                    finite &= std::isfinite(derivative);
+                }
         }
     }
     if (analytic)
         *analytic = ownDerivatives;
-    return residuals.allFinite() && (!jacobian || jacobian->allFinite());
+    return finite;
 }
 
 double LeastSquares::residualSS(const std::vector<double> &p, const Weights &weights) const
@@ -204,26 +171,29 @@ Eigen::MatrixXd LeastSquares::weightedJacobian(const std::vector<double> &p, con
 Minimum LeastSquares::minimize(std::vector<double> &p, const std::vector<int> &free, const Weights &weights,
                                double tolerance) const
 {
+    std::vector<int> nonlinear, linear;
+    for (int i : free)
+        (isLinear(i) ? linear : nonlinear).push_back(i);
     Minimum minimum;
     if (free.empty()) {
         minimum.residualSS = residualSS(p, weights);
         minimum.converged = std::isfinite(minimum.residualSS);
         return minimum;
     }
-    SolverFunctor functor{*this, free, weights, p};
-    Eigen::LevenbergMarquardt<SolverFunctor> solver(functor);
-    solver.parameters.ftol = tolerance;
-    solver.parameters.xtol = tolerance;
-    solver.parameters.maxfev = 1000 * int(free.size());
-    Eigen::VectorXd x(Eigen::Index(free.size()));
-    for (size_t i = 0; i < free.size(); ++i)
-        x[Eigen::Index(i)] = p[size_t(free[i])];
-    const auto status = solver.minimize(x);
-    minimum.evaluations = int(solver.nfev);
-    functor.place(x);
-    p = functor.p;
-    minimum.residualSS = residualSS(p, weights);
-    minimum.converged = converged(status) && x.allFinite() && std::isfinite(minimum.residualSS);
+    if (nonlinear.empty() || linear.empty()) {
+        SolverFunctor functor(*this, free, weights, p);
+        Eigen::VectorXd x = valuesOf(p, free);
+        const bool stopped = solve(functor, x, tolerance, minimum.evaluations);
+        p = functor.parametersAt(x);
+        minimum.residualSS = residualSS(p, weights);
+        minimum.converged = stopped && std::isfinite(minimum.residualSS);
+        return minimum;
+    }
+    ProjectedFunctor functor(*this, nonlinear, linear, weights, p);
+    Eigen::VectorXd x = valuesOf(p, nonlinear);
+    const bool stopped = solve(functor, x, tolerance, minimum.evaluations);
+    p = functor.parametersAt(x, minimum.residualSS);
+    minimum.converged = stopped && std::isfinite(minimum.residualSS);
     return minimum;
 }
 

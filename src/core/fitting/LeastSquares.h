@@ -35,6 +35,8 @@ public:
     // free, starting from p and leaving the minimum in p. The tolerance is
     // the relative change of the sum and of the parameters at which it
     // stops: the default is below what double precision can still improve.
+    // The free parameters the model states as linear are solved for in
+    // closed form at every step; the solver searches the others.
     Minimum minimize(std::vector<double> &p, const std::vector<int> &free, const Weights &weights,
                      double tolerance = 1e-15) const;
 
@@ -47,6 +49,9 @@ public:
                                      const Weights &weights) const;
 
     int points() const { return points_; }
+
+    // Whether the model states its parameter as linear (and it is unbounded).
+    bool isLinear(int parameter) const { return linear_[size_t(parameter)]; }
 
     // Weighted residuals sqrt(w) (curve - y) and, when jacobian is not null,
     // their derivatives in the free parameters. False where the model cannot
@@ -65,6 +70,7 @@ private:
     const FitModel &model_;
     const std::vector<FitDataSet> &sets_;
     int points_ = 0;
+    std::vector<bool> linear_;
 };
 
 } // namespace Fitting

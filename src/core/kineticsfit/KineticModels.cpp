@@ -26,7 +26,21 @@ double associationTime(const Trace &trace, double t)
 double washedOut(const Trace &trace, double t, double kDiss, double &since)
 {
     since = trace.dissociates && t > trace.dissociationStart ? t - trace.dissociationStart : 0.0;
-    return std::exp(-kDiss * since);
+    return since > 0.0 ? std::exp(-kDiss * since) : 1.0;
+}
+
+// e^-x and 1 - e^-x for x >= 0, each to full relative precision from one
+// exponential: the smaller of the two is computed, the larger is one less it.
+void decayAndApproach(double x, double &decay, double &approach)
+{
+    constexpr double ln2 = 0.69314718055994530942;
+    if (x < ln2) {
+        approach = -std::expm1(-x);
+        decay = 1.0 - approach;
+    } else {
+        decay = std::exp(-x);
+        approach = 1.0 - decay;
+    }
 }
 
 // The derivatives of the complex of the exact course from no complex by
@@ -131,12 +145,17 @@ std::vector<Fitting::FitParameter> KineticModel::parameters() const
         rate("k_obs");
         break;
     }
+    // The signal is linear in the scales and baselines; the competitive
+    // course has no analytic derivatives, where solving for them would
+    // difference every one of them at every step.
+    const bool linear = m_options.model != Model::Competitive;
     const bool perTraceScale = m_options.scale == Sharing::PerTrace;
     const int traces = int(m_traces.size());
     for (int i = 0; i < (perTraceScale ? traces : 1); ++i) {
         Fitting::FitParameter p;
         p.name = perTraceScale ? QStringLiteral("Scale %1").arg(i + 1) : QStringLiteral("Scale");
         p.start = perTraceScale ? m_scales[size_t(i)] : mean(m_scales);
+        p.linear = linear;
         list.push_back(p);
     }
     const bool perTraceBaseline = m_options.baseline == Baseline::PerTrace;
@@ -144,6 +163,7 @@ std::vector<Fitting::FitParameter> KineticModel::parameters() const
         Fitting::FitParameter p;
         p.name = perTraceBaseline ? QStringLiteral("Baseline %1").arg(i + 1) : QStringLiteral("Baseline");
         p.start = perTraceBaseline ? m_baselines[size_t(i)] : mean(m_baselines);
+        p.linear = linear;
         if (m_options.baseline == Baseline::Zero) {
             p.start = 0.0;
             p.fixed = true;
@@ -166,8 +186,8 @@ bool KineticModel::course(const Trace &trace, double t, const double *rates, dou
         double fa = 0.0, dAss = 0.0, dDiss = 0.0;
         if (kObs > 0.0 && tA > 0.0) {
             const double plateau = kAss * L / kObs;
-            const double decay = std::exp(-kObs * tA);
-            const double approach = -std::expm1(-kObs * tA);
+            double decay, approach;
+            decayAndApproach(kObs * tA, decay, approach);
             fa = plateau * approach;
             dAss = L * kDiss / (kObs * kObs) * approach + plateau * tA * decay * L;
             dDiss = -plateau / kObs * approach + plateau * tA * decay;

@@ -300,26 +300,36 @@ KineticsFitResult refused(const QString &why)
     return result;
 }
 
+// The model fitted from start. Where a rate constant ran below zero, the
+// fit goes on from the magnitudes, which fit as well where a model takes
+// them (see KineticModel::course).
+Fitting::FitResult fitRates(const KineticModel &model, const std::vector<double> &start,
+                            const Fitting::FitOptions &options)
+{
+    const int rateCount = RateParameterCount(model.options().model);
+    const Fitting::FitResult fit = Fitting::FitFrom(model, start, model.dataSets(), options);
+    if (fit.outcome != Fitting::FitResult::OutOfBounds || fit.boundParameter >= rateCount)
+        return fit;
+    std::vector<double> magnitudes = fit.lastValues;
+    for (int i = 0; i < rateCount; ++i)
+        magnitudes[size_t(i)] = std::fabs(magnitudes[size_t(i)]);
+    return Fitting::FitFrom(model, magnitudes, model.dataSets(), options);
+}
+
 // The fit itself: true when the engine fitted it; the refusal set otherwise.
 bool fitModel(const FitRequest &request, const ModelOptions &options, const std::vector<double> &rates,
               const std::vector<double> &scales, const std::vector<double> &baselines,
               const Fitting::FitOptions &fitOptions, KineticsFitResult &result)
 {
     auto model = std::make_shared<KineticModel>(options, request.traces, rates, scales, baselines);
-    const int rateCount = RateParameterCount(options.model);
     // The rate constants are read; the scales and baselines are not profiled.
     Fitting::FitOptions ratesProfiled = fitOptions;
-    for (int i = 0; i < rateCount; ++i)
+    for (int i = 0; i < RateParameterCount(options.model); ++i)
         ratesProfiled.profiled.push_back(i);
-    result.fit = Fitting::Fit(*model, model->dataSets(), ratesProfiled);
-    if (result.fit.outcome == Fitting::FitResult::OutOfBounds && result.fit.boundParameter < rateCount) {
-        // The magnitudes fit as well where a model takes them (see course):
-        // go on from there.
-        std::vector<double> start = result.fit.lastValues;
-        for (int i = 0; i < rateCount; ++i)
-            start[size_t(i)] = std::fabs(start[size_t(i)]);
-        result.fit = Fitting::FitFrom(*model, start, model->dataSets(), ratesProfiled);
-    }
+    std::vector<double> start;
+    for (const Fitting::FitParameter &parameter : model->parameters())
+        start.push_back(parameter.start);
+    result.fit = fitRates(*model, start, ratesProfiled);
     result.model = model;
     if (result.fit.outcome != Fitting::FitResult::Fitted) {
         result.refusal = Fitting::OutcomeText(result.fit, model->parameters());
@@ -399,7 +409,7 @@ void warnDepletion(const FitRequest &request, KineticsFitResult &result)
         }
     if (!(largest > result.fit.residualSD))
         return;
-    const Fitting::FitResult refit = Fitting::FitFrom(model, p, model.dataSets(), quick(request.fit));
+    const Fitting::FitResult refit = fitRates(model, p, quick(request.fit));
     if (refit.outcome != Fitting::FitResult::Fitted)
         return;
     const double kd = p[1] / p[0];
@@ -444,7 +454,7 @@ void addConstants(const FitRequest &request, KineticsFitResult &result)
                                std::vector<double>(n, 1.0), std::vector<double>(n, 0.0));
     Fitting::FitOptions kdProfiled = request.fit;
     kdProfiled.profiled = {1};
-    const Fitting::FitResult kdFit = Fitting::FitFrom(kdModel, start, kdModel.dataSets(), kdProfiled);
+    const Fitting::FitResult kdFit = fitRates(kdModel, start, kdProfiled);
     if (kdFit.outcome == Fitting::FitResult::Fitted)
         result.constants.push_back(
             scaled(kdFit.parameters[1], 1.0, QLatin1String(competitive ? "Ki" : "Kd"), u.concentration));
