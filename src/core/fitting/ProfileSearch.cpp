@@ -74,8 +74,12 @@ bool ProfileSearch::searchSide(int index, double halfWidth, int direction, doubl
     // so that they can follow a parameter that runs far.
     std::vector<double> warm = best_;
     const double limitRise = std::sqrt(limit_ - minSS_);
+    // A rise within 1e-9 of the limit's is the crossing (the parameter is
+    // then within about 1e-9 of its asymptotic half-width of it): the root
+    // finder stops there instead of narrowing its bracket further.
     const auto excess = [&](double u) {
-        return std::sqrt(std::max(profileSS(index, fromSearch(u), warm) - minSS_, 0.0)) - limitRise;
+        const double e = std::sqrt(std::max(profileSS(index, fromSearch(u), warm) - minSS_, 0.0)) - limitRise;
+        return std::fabs(e) <= 1e-9 * limitRise ? 0.0 : e;
     };
 
     double inside = origin, excessInside = -limitRise;
@@ -86,7 +90,7 @@ bool ProfileSearch::searchSide(int index, double halfWidth, int direction, doubl
         if (beyondBound(value) || !std::isfinite(value))
             break;
         const double excessOutside = excess(outside);
-        if (excessOutside > 0) {
+        if (excessOutside >= 0) { // at or beyond the crossing
             const bool upward = outside > inside;
             const double a = upward ? inside : outside, b = upward ? outside : inside;
             const double fa = upward ? excessInside : excessOutside, fb = upward ? excessOutside : excessInside;

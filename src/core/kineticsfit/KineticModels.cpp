@@ -94,6 +94,7 @@ int RateParameterCount(Model model)
 KineticModel::KineticModel(const ModelOptions &options, std::vector<Trace> traces, std::vector<double> rates,
                            std::vector<double> scales, std::vector<double> baselines)
     : m_options(options)
+    , m_rateCount(RateParameterCount(options.model))
     , m_traces(std::move(traces))
     , m_rates(std::move(rates))
     , m_scales(std::move(scales))
@@ -103,13 +104,13 @@ KineticModel::KineticModel(const ModelOptions &options, std::vector<Trace> trace
 
 int KineticModel::scaleIndex(int set) const
 {
-    return RateParameterCount(m_options.model) + (m_options.scale == Sharing::Shared ? 0 : set);
+    return m_rateCount + (m_options.scale == Sharing::Shared ? 0 : set);
 }
 
 int KineticModel::baselineIndex(int set) const
 {
     const int scales = m_options.scale == Sharing::Shared ? 1 : int(m_traces.size());
-    return RateParameterCount(m_options.model) + scales + (m_options.baseline == Baseline::PerTrace ? set : 0);
+    return m_rateCount + scales + (m_options.baseline == Baseline::PerTrace ? set : 0);
 }
 
 std::vector<Fitting::FitParameter> KineticModel::parameters() const
@@ -185,12 +186,12 @@ bool KineticModel::course(const Trace &trace, double t, const double *rates, dou
         const double kObs = kAss * L + kDiss;
         double fa = 0.0, dAss = 0.0, dDiss = 0.0;
         if (kObs > 0.0 && tA > 0.0) {
-            const double plateau = kAss * L / kObs;
+            const double perKObs = 1.0 / kObs, plateau = kAss * L * perKObs;
             double decay, approach;
             decayAndApproach(kObs * tA, decay, approach);
             fa = plateau * approach;
-            dAss = L * kDiss / (kObs * kObs) * approach + plateau * tA * decay * L;
-            dDiss = -plateau / kObs * approach + plateau * tA * decay;
+            dAss = L * kDiss * perKObs * perKObs * approach + plateau * tA * decay * L;
+            dDiss = -plateau * perKObs * approach + plateau * tA * decay;
         }
         double since;
         const double d = washedOut(trace, t, kDiss, since);
@@ -265,7 +266,6 @@ double KineticModel::occupancy(int set, double t, const std::vector<double> &p) 
 
 bool KineticModel::value(int set, double x, const std::vector<double> &p, double &y, double *gradient) const
 {
-    const int rates = RateParameterCount(m_options.model);
     double f = 0.0, df[3] = {0.0, 0.0, 0.0};
     const bool analytic = course(m_traces[size_t(set)], x, p.data(), f, gradient ? df : nullptr);
     const int scale = scaleIndex(set), baseline = baselineIndex(set);
@@ -275,7 +275,7 @@ bool KineticModel::value(int set, double x, const std::vector<double> &p, double
     if (!analytic)
         return false;
     std::fill(gradient, gradient + p.size(), 0.0);
-    for (int i = 0; i < rates; ++i)
+    for (int i = 0; i < m_rateCount; ++i)
         gradient[i] = p[size_t(scale)] * df[i];
     gradient[scale] = f;
     gradient[baseline] = 1.0;

@@ -73,6 +73,7 @@ private:
     bool course(const Trace &trace, double t, const double *rates, double &f, double *df) const;
 
     ModelOptions m_options;
+    int m_rateCount = 0; // RateParameterCount of the model: the rate parameters come first
     std::vector<Trace> m_traces;
     std::vector<double> m_rates, m_scales, m_baselines;
 };
