@@ -286,7 +286,7 @@ QWidget *frmCompetition::BuildIc50Page()
     fraIc50->setObjectName(QStringLiteral("fraIc50"));
     fraIc50->setToolTip(QStringLiteral("With Total A, Total B and Kd above"));
     auto *grid = new QGridLayout(fraIc50);
-    grid->setVerticalSpacing(4);
+    grid->setVerticalSpacing(2);
     txtIc50 = field("txtIc50");
     QLabel *ic50 = label("lblIc50", QStringLiteral("IC50"));
     ic50->setBuddy(txtIc50);
@@ -294,18 +294,19 @@ QWidget *frmCompetition::BuildIc50Page()
     cmdIc50FromKi = button("cmdIc50FromKi", QStringLiteral("IC50 from Ki"));
     cmdIc50FromKi->setToolTip(QStringLiteral("The exact IC50 of the Ki above"));
     auto *entry = new QHBoxLayout();
+    entry->setSpacing(6);
     ic50->setToolTip(QStringLiteral("The measured IC50; Ki below"));
     entry->addWidget(ic50);
     entry->addWidget(txtIc50, 1);
     entry->addWidget(cmdKiFromIc50);
     entry->addWidget(cmdIc50FromKi);
-    grid->addLayout(entry, 0, 0, 1, 4);
+    grid->addLayout(entry, 0, 0, 1, 2);
     lblKiChengPrusoff = label("lblKiChengPrusoff");
     lblKiMunsonRodbard = label("lblKiMunsonRodbard");
     lblKiNikolovskaColeska = label("lblKiNikolovskaColeska");
     lblKiExact = label("lblKiExact");
-    // Ki by each method, two to a line, spaced closely enough to keep the
-    // page as narrow as the Equilibrium Tool.
+    // Ki by each method, one to a line: two to a line do not fit the page,
+    // which is as narrow as the Equilibrium Tool.
     const std::pair<const char *, QLabel *> methods[] = {{"Cheng-Prusoff", lblKiChengPrusoff},
                                                          {"Munson-Rodbard", lblKiMunsonRodbard},
                                                          {"Nikolovska-Coleska", lblKiNikolovskaColeska},
@@ -314,18 +315,18 @@ QWidget *frmCompetition::BuildIc50Page()
         auto *caption = new QLabel(QLatin1String(methods[i].first));
         caption->setToolTip(QStringLiteral("Ki by ") + caption->text());
         methods[i].second->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        grid->addWidget(caption, 1 + i / 2, (i % 2) * 2);
-        grid->addWidget(methods[i].second, 1 + i / 2, (i % 2) * 2 + 1);
+        grid->addWidget(caption, 1 + i, 0);
+        grid->addWidget(methods[i].second, 1 + i, 1);
     }
-    grid->setHorizontalSpacing(2);
-    grid->setContentsMargins(4, 4, 4, 4);
-    int row = 3;
+    grid->setColumnStretch(1, 1);
+    grid->setContentsMargins(4, 2, 4, 2);
+    int row = 5;
     lblChengPrusoffError = label("lblChengPrusoffError");
     lblRegime = label("lblRegime");
     lblTitrationZone = label("lblTitrationZone");
     for (QLabel *l : {lblChengPrusoffError, lblRegime, lblTitrationZone}) {
         l->setWordWrap(true);
-        grid->addWidget(l, row++, 0, 1, 4);
+        grid->addWidget(l, row++, 0, 1, 2);
     }
     lblTitrationZone->setStyleSheet(QStringLiteral("color: #a02000"));
     lblTitrationZone->hide();
