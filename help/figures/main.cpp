@@ -4,6 +4,7 @@
 #include "platform/ModalDialog.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SettingsStore.h"
+#include "project/ProjectDocument.h"
 #include "shell/frmVn_Main.h"
 
 #include <QApplication>
@@ -60,6 +61,7 @@ int main(int argc, char *argv[])
     frmVn_Main mainWindow;
     mainWindow.ShowAfterSplash();
     const QStringList faults = GuideFigures(mainWindow, messages, folder).makeAll();
+    ProjectDocument::current().finish(); // a clean end: the recovery lock goes before its folder
     for (const QString &fault : faults)
         std::fprintf(stderr, "%s\n", qPrintable(fault));
     return faults.isEmpty() && waitingWindows == 0 ? 0 : 1;

@@ -227,6 +227,15 @@ private slots:
         // A splash still ticking must not outlive the window it would show.
         main.reset();
         QVERIFY(splash.isNull());
+
+        // Shown at once (as the tests and the guide's figures do), the frame
+        // ends the splash: three seconds on, its ticks would show the frame
+        // again and offer recovered work a second time.
+        main = std::make_unique<frmVn_Main>();
+        const QPointer<frmVnSplash> ended = main->splash();
+        main->ShowAfterSplash();
+        QVERIFY(!ended->isVisible() && !ended->Timer1->isActive());
+        QTRY_VERIFY(ended.isNull());
     }
 
     void unreadableStoredPlacementGivesDefaults()

@@ -194,6 +194,13 @@ void frmVn_Main::ConnectGraphMenus()
 
 void frmVn_Main::ShowAfterSplash()
 {
+    // The frame may be shown before the splash has ended (the tests, the
+    // guide's figures): the splash ends here, or three seconds on its ticks
+    // would show the frame again and offer the recovered work a second time.
+    if (m_splash) {
+        m_splash->Timer1->stop();
+        m_splash->close();
+    }
     show();
     if (appWindows().startMenu)
         appWindows().startMenu->showInFront();
