@@ -27,7 +27,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -112,16 +111,6 @@ QList<PdfWord> bodyWords(const QList<PdfWord> &words)
         if (word.top >= 800)
             body << word;
     return body;
-}
-
-// The text pdftotext reads from one page of a PDF file.
-QString pageText(const QString &path, int page)
-{
-    QProcess pdftotext;
-    const QString number = QString::number(page);
-    pdftotext.start(QStringLiteral("pdftotext"), {"-f", number, "-l", number, "-layout", path, "-"});
-    pdftotext.waitForFinished(20000);
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
 // The printed lines of a surface: text, x and y.
@@ -516,13 +505,13 @@ private slots:
         const QList<PdfWord> words = readPdfWords(pdfPath);
         QVERIFY(findWord(words, QStringLiteral("Binding")).top < 400);
         QVERIFY(findWord(words, QString::number(QDate::currentDate().year()) + ",").top < 800);
-        const QString second = pageText(pdfPath, 2);
+        const QString second = pdfLayoutText(pdfPath, 2);
         QVERIFY2(second.contains(QStringLiteral("Saturation Curve Fit")), qPrintable(second));
         // The last data row, and the fit: exact data give Kd 10 and Bmax 25.
         QVERIFY(second.contains(QRegularExpression(QStringLiteral("20 +0.5\\b"))));
         QVERIFY(second.contains(QRegularExpression(QStringLiteral("Kd: +10(\\.0+)? ± "))));
         QVERIFY(second.contains(QRegularExpression(QStringLiteral("Bmax: +25(\\.0+)? ± "))));
-        QVERIFY(pageText(pdfPath, 3).trimmed().isEmpty());
+        QVERIFY(pdfLayoutText(pdfPath, 3).trimmed().isEmpty());
         verifyPrintingEnded();
     }
 
@@ -547,7 +536,7 @@ private slots:
         QVERIFY2(scriptedMessages().shown.isEmpty(), qPrintable(scriptedMessages().texts().join(" | ")));
         QString text;
         for (int page = 1; page <= 3; ++page)
-            text += pageText(pdfPath, page);
+            text += pdfLayoutText(pdfPath, page);
         const auto has = [&text](const QString &pattern) {
             QVERIFY2(text.contains(QRegularExpression(pattern)), qPrintable(pattern + " not in:\n" + text));
         };
