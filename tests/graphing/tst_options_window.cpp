@@ -22,11 +22,6 @@ namespace {
 
 RunningProgram program;
 
-QString stored(const char *key)
-{
-    return SettingsStore::read("Vornish", "Settings", QLatin1String(key), "absent");
-}
-
 int textCount(const DisplayList &list)
 {
     return int(displayTexts(list).size());
@@ -113,7 +108,7 @@ private slots:
         QCOMPARE(frmOptions::checkValue(options.chkClearPrevGraph), 2);
         QVERIFY(!options.chkClearPrevGraph->isEnabled());
         QVERIFY(disable->isChecked());
-        QCOMPARE(stored("ToPlotOrNot"), QString("0"));
+        QCOMPARE(TestFixture::stored("Settings", "ToPlotOrNot"), QString("0"));
         QCOMPARE(Session::current().settingsChanged(), true);
 
         // The menu item turns graphs on again, and superimposing ends.
@@ -124,12 +119,12 @@ private slots:
         QCOMPARE(frmOptions::checkValue(options.chkClearPrevGraph), 1);
         QVERIFY(options.chkClearPrevGraph->isEnabled());
         QCOMPARE(Session::current().printerEcho(), false);
-        QCOMPARE(stored("ToPlotOrNot"), QString("1"));
+        QCOMPARE(TestFixture::stored("Settings", "ToPlotOrNot"), QString("1"));
 
         options.chkShowTable->click();
         options.chkDoNotRemind->click();
-        QCOMPARE(stored("ShowTable"), QString("1"));
-        QCOMPARE(stored("DoNotRemind"), QString("1"));
+        QCOMPARE(TestFixture::stored("Settings", "ShowTable"), QString("1"));
+        QCOMPARE(TestFixture::stored("Settings", "DoNotRemind"), QString("1"));
 
         // File > New hides the graph with the tools.
         program.vornish().cmdVornish_Click();

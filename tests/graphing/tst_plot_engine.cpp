@@ -117,35 +117,6 @@ private slots:
         QCOMPARE(v, down);
     }
 
-    void tickFormats_data()
-    {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("format");
-        QTest::addColumn<int>("widthClass");
-        QTest::newRow("10000") << 10000.0 << "Scientific" << 8;
-        QTest::newRow("-2500") << -2500.0 << "#####0" << 4;
-        QTest::newRow("150") << 150.0 << "####0" << 3;
-        QTest::newRow("80") << 80.0 << "###0" << 2;
-        QTest::newRow("5") << 5.0 << "##0" << 1;
-        QTest::newRow("2.5") << 2.5 << "##0.0#" << 4;
-        QTest::newRow("0.5") << 0.5 << "0.0##" << 5;
-        QTest::newRow("0.0833") << 0.0833 << "0.00##" << 6;
-        QTest::newRow("0.005") << 0.005 << "0.000##" << 7;
-        QTest::newRow("0.0005") << 0.0005 << "0.0000##" << 8;
-        QTest::newRow("0.00005") << 0.00005 << "Scientific" << 8;
-        QTest::newRow("0") << 0.0 << "0" << 1;
-    }
-
-    void tickFormats()
-    {
-        QFETCH(double, value);
-        QString format;
-        short widthClass = 0;
-        ChooseTickFormat(value, format, widthClass);
-        QTEST(format, "format");
-        QTEST(int(widthClass), "widthClass");
-    }
-
     void tickDistances()
     {
         double tick = -1;

@@ -28,11 +28,6 @@ namespace {
 
 const QString kPleaseWait = QStringLiteral("Please wait for web page to load ...");
 
-QString storedAsk()
-{
-    return SettingsStore::read("Vornish", "RegInfo", "Ask", "absent");
-}
-
 // A message request in one line: buttons, icon, title, text.
 QString described(const Messages::Request &r)
 {
@@ -221,7 +216,7 @@ private slots:
         SettingsStore::write("Vornish", "RegInfo", "Times", "14");
         start();
         QCOMPARE(closeAnswering([](frmContribute &r) { QTest::mouseClick(r.cmdNo, Qt::LeftButton); }), 1);
-        QCOMPARE(storedAsk(), QStringLiteral("absent"));
+        QCOMPARE(TestFixture::stored("RegInfo", "Ask"), QStringLiteral("absent"));
         main.reset();
 
         // Escape is "No": with the box ticked the reminder stops asking.
@@ -231,7 +226,7 @@ private slots:
                      QTest::keyClick(&r, Qt::Key_Escape);
                  }),
                  1);
-        QCOMPARE(storedAsk(), QStringLiteral("N"));
+        QCOMPARE(TestFixture::stored("RegInfo", "Ask"), QStringLiteral("N"));
         main.reset();
 
         start();
@@ -254,7 +249,7 @@ private slots:
         QCOMPARE(described(scriptedMessages().shown[1]),
                  "0 0 Vornish: You can always try to connect to the Vornish web site at another time.");
         QVERIFY(launches.isEmpty());
-        QCOMPARE(storedAsk(), QStringLiteral("absent")); // Cancel does not stop the asking
+        QCOMPARE(TestFixture::stored("RegInfo", "Ask"), QStringLiteral("absent")); // Cancel does not stop the asking
         main.reset();
 
         start();
@@ -264,7 +259,7 @@ private slots:
             QTest::mouseClick(r.cmdContribute, Qt::LeftButton);
         });
         QCOMPARE(launches, QStringList{launch(WebAddresses::contributionPage(), "Closing application ...", true)});
-        QCOMPARE(storedAsk(), QStringLiteral("N"));
+        QCOMPARE(TestFixture::stored("RegInfo", "Ask"), QStringLiteral("N"));
     }
 
     void reminderWaitsInARealModalLoop()

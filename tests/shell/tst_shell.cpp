@@ -34,11 +34,6 @@ namespace {
 
 const QString kApp = QStringLiteral("Vornish");
 
-QString stored(const char *section, const char *key)
-{
-    return SettingsStore::read(kApp, QLatin1String(section), QLatin1String(key), QStringLiteral("absent"));
-}
-
 } // namespace
 
 class ShellTest : public QObject
@@ -131,8 +126,8 @@ private slots:
         main->resize(Twips::toPixelsX(6000), Twips::toPixelsY(4000));
         main->move(Twips::toPixelsX(1440), Twips::toPixelsY(720));
         main->close();
-        QCOMPARE(stored("Settings", "MainLeft").toDouble(), 1440.0);
-        QCOMPARE(stored("Settings", "MainTop").toDouble(), 720.0);
+        QCOMPARE(TestFixture::stored("Settings", "MainLeft").toDouble(), 1440.0);
+        QCOMPARE(TestFixture::stored("Settings", "MainTop").toDouble(), 720.0);
         main.reset();
 
         start();
@@ -140,7 +135,7 @@ private slots:
         main->showMinimized();
         main->move(0, 0);
         main->close();
-        QCOMPARE(stored("Settings", "MainLeft").toDouble(), 1440.0);
+        QCOMPARE(TestFixture::stored("Settings", "MainLeft").toDouble(), 1440.0);
     }
 
     void placementUnchangedOrFittedToTheScreen()
@@ -149,7 +144,7 @@ private slots:
         SettingsStore::write(kApp, "Settings", "MainHeight", "7340");
         start();
         main->close();
-        QCOMPARE(stored("Settings", "MainHeight"), QStringLiteral("7340"));
+        QCOMPARE(TestFixture::stored("Settings", "MainHeight"), QStringLiteral("7340"));
         main.reset();
 
         // An unreadable width gives the default one.
@@ -168,8 +163,10 @@ private slots:
         QCOMPARE(main->frameGeometry().topLeft(), available.topLeft());
         QCOMPARE(main->frameGeometry().height(), available.height());
         main->close();
-        QCOMPARE(stored("Settings", "MainHeight").toDouble(), main->height() * 1440.0 / main->logicalDpiY());
-        QCOMPARE(stored("Settings", "MainLeft").toDouble(), available.left() * 1440.0 / main->logicalDpiX());
+        QCOMPARE(TestFixture::stored("Settings", "MainHeight").toDouble(),
+                 main->height() * 1440.0 / main->logicalDpiY());
+        QCOMPARE(TestFixture::stored("Settings", "MainLeft").toDouble(),
+                 available.left() * 1440.0 / main->logicalDpiX());
     }
 
     void splashPictureAndLifetime()
@@ -195,13 +192,13 @@ private slots:
         SettingsStore::write(kApp, "RegInfo", "Times", "13");
         start();
         main->close();
-        QCOMPARE(stored("RegInfo", "Times"), QStringLiteral("14"));
+        QCOMPARE(TestFixture::stored("RegInfo", "Times"), QStringLiteral("14"));
         QVERIFY(!main->contributionReminderDue());
         main.reset();
 
         start();
         main->close();
-        QCOMPARE(stored("RegInfo", "Times"), QStringLiteral("15"));
+        QCOMPARE(TestFixture::stored("RegInfo", "Times"), QStringLiteral("15"));
         QVERIFY(main->contributionReminderDue());
         main.reset();
 
@@ -209,7 +206,7 @@ private slots:
         SettingsStore::write(kApp, "RegInfo", "Times", "32767");
         start();
         main->close();
-        QCOMPARE(stored("RegInfo", "Times"), QStringLiteral("32767"));
+        QCOMPARE(TestFixture::stored("RegInfo", "Times"), QStringLiteral("32767"));
         QVERIFY(!main->contributionReminderDue());
         QCOMPARE(StatusText::current(), QStringLiteral("Closing application ..."));
     }
