@@ -91,4 +91,10 @@ void prepareApplication(QApplication &app)
     });
 }
 
+QString stored(const char *section, const char *key)
+{
+    return SettingsStore::read(QStringLiteral("Vornish"), QLatin1String(section), QLatin1String(key),
+                               QStringLiteral("absent"));
+}
+
 } // namespace TestFixture

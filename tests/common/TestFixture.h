@@ -18,6 +18,9 @@ QString temporaryFolder(); // removed when the program ends
 // A fresh empty settings folder and program folder for one test.
 void resetFolders();
 
+// What the program stored under its name in the settings, or "absent".
+QString stored(const char *section, const char *key);
+
 // The modal runner of the tests: a window that would wait for the user is
 // dismissed at once, as by Escape. A test that answers such a window itself
 // sets its own runner (ModalDialog::setRunner) and puts this one back.

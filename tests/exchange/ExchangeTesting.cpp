@@ -44,14 +44,6 @@ QStringList svgTexts(const QByteArray &svg)
     return texts;
 }
 
-QString pdfText(const QString &path)
-{
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    pdftotext.waitForFinished(30000);
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
-}
-
 void writeAwkwardResults(const QString &path, int rows)
 {
     using namespace modVornish;

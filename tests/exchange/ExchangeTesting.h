@@ -14,9 +14,6 @@ QString runPython(const QString &script, const QStringList &arguments);
 // The texts of an SVG document's text elements, in document order.
 QStringList svgTexts(const QByteArray &svg);
 
-// The text pdftotext reads from a PDF file.
-QString pdfText(const QString &path);
-
 // Fills a results file at path with rows of awkward doubles: every value
 // needs all 17 digits, some are tiny or negative.
 void writeAwkwardResults(const QString &path, int rows);

@@ -1,5 +1,6 @@
 #include "ExchangeTesting.h"
 #include "FileSizeLimit.h"
+#include "PdfText.h"
 #include "RunningProgram.h"
 #include "ScriptedFileDialogs.h"
 #include "TestMain.h"
@@ -153,7 +154,7 @@ private slots:
         QVERIFY(QSvgRenderer(svg).isValid());
         const QStringList svgWords = svgTexts(readAll(svg).toUtf8());
         verifyContainsWords(svgWords.join(' '), shown);
-        verifyContainsWords(pdfText(pdf), shown);
+        verifyContainsWords(pdfLayoutText(pdf), shown);
         // 5940 x 5415 twips at 300 dpi.
         const QImage image(png);
         QCOMPARE(image.size(), QSize(1238, 1128));
@@ -306,11 +307,9 @@ private slots:
         QString many = "Bound,Bound/Free\n";
         for (int i = 1; i <= 21; ++i)
             many += QString("%1,0.5\n").arg(i);
-        QFile file(tempPath("many.csv"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(many.toUtf8());
-        file.close();
-        resetFileDialogs({file.fileName()});
+        const QString file = tempPath("many.csv");
+        writeFile(file, many.toUtf8());
+        resetFileDialogs({file});
         resetMessages();
         const QString kept = grid.TextMatrix(1, 1);
         trigger("mnuFileOpenData");
@@ -323,10 +322,8 @@ private slots:
 
         // A data line that is not a pair is refused with its number, not
         // taken for a header; the grid keeps what it held.
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write("1.5e0x;2\r3;4\r");
-        file.close();
-        resetFileDialogs({file.fileName()});
+        writeFile(file, "1.5e0x;2\r3;4\r");
+        resetFileDialogs({file});
         resetMessages();
         trigger("mnuFileOpenData");
         QCOMPARE(scriptedMessages().titles(), QStringList{"Open Failed"});
@@ -420,7 +417,7 @@ private slots:
         print.chkPrintInfo->setChecked(true);
         print.cmdPrint_Click();
         QVERIFY(!print.isVisible());
-        const QString text = pdfText(pdf);
+        const QString text = pdfLayoutText(pdf);
         verifyContainsWords(text, {"Total A:", "Kd:", program.vornish().txtAB->text()});
         verifyContainsWords(text, {program.graph().lblX_axis->text()});
     }

@@ -111,8 +111,6 @@ private slots:
         QCOMPARE(tick, 25.0);
         ComputeTickDistance("y", 0, 10, tick); // 1.25 reads as it is
         QCOMPARE(tick, 1.25);
-        ComputeTickDistance("x", 0, 80, tick);
-        QCOMPARE(tick, 10.0);
         QCOMPARE(RoundTickStep(0.04375), 0.05);
         QCOMPARE(RoundTickStep(2.1), 2.5);
         QCOMPARE(RoundTickStep(1000), 1000.0);

@@ -1,3 +1,4 @@
+#include "DisplayTexts.h"
 #include "RunningProgram.h"
 #include "TestMain.h"
 
@@ -21,15 +22,9 @@ namespace {
 
 RunningProgram program;
 
-QString stored(const char *key)
-{
-    return SettingsStore::read("Vornish", "Settings", QLatin1String(key), "absent");
-}
-
 int textCount(const DisplayList &list)
 {
-    return int(std::count_if(list.items().begin(), list.items().end(),
-                             [](const DisplayItem &item) { return item.kind == DisplayItem::Text; }));
+    return int(displayTexts(list).size());
 }
 
 // What the tool windows that register unit displays were told.
@@ -67,7 +62,6 @@ private slots:
     void tabsAndCaptions()
     {
         frmOptions &options = program.options();
-        QCOMPARE(options.windowTitle(), QString("Options"));
         QStringList tabs;
         for (int i = 0; i < options.SSTab1->count(); ++i)
             tabs << options.SSTab1->tabText(i);
@@ -85,17 +79,10 @@ private slots:
             for (int j = 0; j < i; ++j)
                 QVERIFY(!tab.rect.intersects(rows->tabRect(j)));
         }
-        QCOMPARE(options.cmdApply->text(), QString("Apply to graph"));
-        QCOMPARE(options.optMicromolar->text(), QString("micro Molar (\u00B5M)"));
-        QCOMPARE(options.lblX_ScaleTitles->text(),
-                 "Low (Min.)" + QString(31, ' ') + "High (Max.)" + QString(25, ' ') + "Tick distance");
-        QCOMPARE(options.txtDynamVnGraphX->text(), QString("Time"));
-        QVERIFY(options.txtDynamVnGraphX->isReadOnly());
-
         // The log scale heading and tips, and the Equilibrium Tool's activation.
+        QVERIFY(options.lblX_ScaleTitles->text().startsWith("Low (Min.)"));
         options.optLog->setChecked(true);
-        QCOMPARE(options.lblX_ScaleTitles->text(),
-                 "Log(Min.)" + QString(32, ' ') + "Log(Max.)" + QString(27, ' ') + "Log(Tick dist.)");
+        QVERIFY(options.lblX_ScaleTitles->text().startsWith("Log(Min.)"));
         QVERIFY(options.txtX_Tick->toolTip().startsWith("Enter only the exponent of the Tick distance"));
         options.ShowXScaleTitles(false); // as another tool's activation does
         program.graph().showInFront();
@@ -121,7 +108,7 @@ private slots:
         QCOMPARE(frmOptions::checkValue(options.chkClearPrevGraph), 2);
         QVERIFY(!options.chkClearPrevGraph->isEnabled());
         QVERIFY(disable->isChecked());
-        QCOMPARE(stored("ToPlotOrNot"), QString("0"));
+        QCOMPARE(TestFixture::stored("Settings", "ToPlotOrNot"), QString("0"));
         QCOMPARE(Session::current().settingsChanged(), true);
 
         // The menu item turns graphs on again, and superimposing ends.
@@ -132,12 +119,12 @@ private slots:
         QCOMPARE(frmOptions::checkValue(options.chkClearPrevGraph), 1);
         QVERIFY(options.chkClearPrevGraph->isEnabled());
         QCOMPARE(Session::current().printerEcho(), false);
-        QCOMPARE(stored("ToPlotOrNot"), QString("1"));
+        QCOMPARE(TestFixture::stored("Settings", "ToPlotOrNot"), QString("1"));
 
         options.chkShowTable->click();
         options.chkDoNotRemind->click();
-        QCOMPARE(stored("ShowTable"), QString("1"));
-        QCOMPARE(stored("DoNotRemind"), QString("1"));
+        QCOMPARE(TestFixture::stored("Settings", "ShowTable"), QString("1"));
+        QCOMPARE(TestFixture::stored("Settings", "DoNotRemind"), QString("1"));
 
         // File > New hides the graph with the tools.
         program.vornish().cmdVornish_Click();
@@ -240,7 +227,7 @@ private slots:
         QVERIFY(scriptedMessages().shown.isEmpty());
     }
 
-    void unitSwitching()
+    void unitSwitchingAndDefaults()
     {
         UnitDisplayLog log;
         log.install();
@@ -264,15 +251,8 @@ private slots:
         QVERIFY(log.calls.isEmpty()); // only the Dynamic Equilibrium Tool shows times
         options.optMolar->setChecked(true);
         QCOMPARE(tool.txtA_tot->text(), QString("1.00E-08"));
-    }
 
-    void defaultsConvertOnce()
-    {
-        UnitDisplayLog log;
-        log.install();
-        frmOptions &options = program.options();
-        frmVornish &tool = program.vornish();
-        program.vornish("10", "10", "1");
+        // Defaults convert the shown values back once, and only once.
         options.optMicromolar->setChecked(true);
         options.optHour->setChecked(true);
         options.txtX_min->setText("2");

@@ -8,12 +8,12 @@
 #include "graphing/PlotEngine.h"
 #include "graphing/PlotGeometry.h"
 #include "graphing/PlotPoint.h"
-#include "graphing/PrinterPage.h"
 #include "graphing/TickScale.h"
 #include "graphing/UnitTables.h"
 #include "platform/RuntimeFault.h"
 #include "session/Session.h"
 
+#include "DisplayTexts.h"
 #include "ScriptedMessages.h"
 
 #include <QFontMetricsF>
@@ -36,14 +36,6 @@ QList<Label> labels(const DisplayList &list)
         if (item.kind == DisplayItem::Text)
             found.append({list.textOf(item), QPointF(item.x1, item.y1)});
     return found;
-}
-
-QStringList labelTexts(const DisplayList &list)
-{
-    QStringList texts;
-    for (const Label &label : labels(list))
-        texts << label.text;
-    return texts;
 }
 
 int faultNumber(const std::function<void()> &action)
@@ -125,35 +117,6 @@ private slots:
         QCOMPARE(v, down);
     }
 
-    void tickFormats_data()
-    {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("format");
-        QTest::addColumn<int>("widthClass");
-        QTest::newRow("10000") << 10000.0 << "Scientific" << 8;
-        QTest::newRow("-2500") << -2500.0 << "#####0" << 4;
-        QTest::newRow("150") << 150.0 << "####0" << 3;
-        QTest::newRow("80") << 80.0 << "###0" << 2;
-        QTest::newRow("5") << 5.0 << "##0" << 1;
-        QTest::newRow("2.5") << 2.5 << "##0.0#" << 4;
-        QTest::newRow("0.5") << 0.5 << "0.0##" << 5;
-        QTest::newRow("0.0833") << 0.0833 << "0.00##" << 6;
-        QTest::newRow("0.005") << 0.005 << "0.000##" << 7;
-        QTest::newRow("0.0005") << 0.0005 << "0.0000##" << 8;
-        QTest::newRow("0.00005") << 0.00005 << "Scientific" << 8;
-        QTest::newRow("0") << 0.0 << "0" << 1;
-    }
-
-    void tickFormats()
-    {
-        QFETCH(double, value);
-        QString format;
-        short widthClass = 0;
-        ChooseTickFormat(value, format, widthClass);
-        QTEST(format, "format");
-        QTEST(int(widthClass), "widthClass");
-    }
-
     void tickDistances()
     {
         double tick = -1;
@@ -178,41 +141,25 @@ private slots:
         QCOMPARE(DecadeTickDistance(-2), 2.0);
     }
 
-    void axesOfARangeFrom0To80()
+    // 0 to 80 by 10 on both axes; a Y label of 0 after a negative minimum
+    // keeps the format of the tick before it; a large narrow range keeps
+    // the format of its width, never scientific.
+    void tickLabelFormats()
     {
         DisplayList list;
         drawAxes(list, 0, 80, 10, 0, 80, 10);
-        const auto &items = list.items();
-        QCOMPARE(QLineF(items[0].x1, items[0].y1, items[0].x2, items[0].y2), QLineF(2100, 800, 2100, 4000));
-        QCOMPARE(QLineF(items[1].x1, items[1].y1, items[1].x2, items[1].y2), QLineF(2100, 4000, 5300, 4000));
+        const QString tens = "0 10 20 30 40 50 60 70 80";
+        QCOMPARE(displayTexts(list).join(' '), tens + ' ' + tens);
+        QCOMPARE(list.penPosition(), QPointF(5700, 4000)); // the pen rests one tick beyond the last
 
-        const QList<Label> all = labels(list);
-        QCOMPARE(all.size(), 18);
-        // Y: the first label, 0, has no format yet (class 0); then class 2.
-        QCOMPARE(all[0].text, QString("0"));
-        QCOMPARE(all[0].at, QPointF(2100 - 158 - 250, 3900));
-        QCOMPARE(all[1].text, QString("10"));
-        QCOMPARE(all[1].at, QPointF(2100 - 142 - 350, 3500));
-        QCOMPARE(all[8].at, QPointF(1608, 700));
-        // X: labels 40 twips per width class left of their ticks, 300 below the axis.
-        QStringList xTexts;
-        for (int i = 9; i < 18; ++i)
-            xTexts << all[i].text;
-        QCOMPARE(xTexts, QString("0 10 20 30 40 50 60 70 80").split(' '));
-        QCOMPARE(all[9].at, QPointF(2060, 4300));
-        QCOMPARE(all[10].at, QPointF(2420, 4300));
-        QCOMPARE(all[17].at, QPointF(5220, 4300));
-        // The pen rests one tick beyond the last.
-        QCOMPARE(list.penPosition(), QPointF(5700, 4000));
-    }
+        list.clear();
+        drawAxes(list, -0.3, 0.3, 0.1, -0.3, 0.3, 0.1);
+        QCOMPARE(displayTexts(list).join(' '), QString("-0.3 -0.2 -0.1 0.0 0.1 0.2 0.3 -0.3 -0.2 -0.1 0 0.1 0.2 0.3"));
 
-    void yLabelsOfALargeNarrowRange()
-    {
-        DisplayList list;
+        list.clear();
         drawAxes(list, 0, 8, 1, 60000, 60050, 50.0 / 8);
-        const QStringList texts = labelTexts(list);
-        QCOMPARE(texts.first(), QString("60000")); // "###0", the format of the range 50
-        QVERIFY(!texts.join(' ').contains('E'));
+        QCOMPARE(displayTexts(list).first(), QString("60000")); // "###0", the format of the range 50
+        QVERIFY(!displayTexts(list).join(' ').contains('E'));
     }
 
     void decadeLabelsStandRaised()
@@ -261,18 +208,9 @@ private slots:
                     QVERIFY(!boxes[i].intersects(stroke));
                 }
             }
-            QCOMPARE(labelTexts(list).mid(labelTexts(list).size() - 5), QString("0 1250 2500 3750 5000").split(' '));
+            QCOMPARE(displayTexts(list).mid(displayTexts(list).size() - 5),
+                     QString("0 1250 2500 3750 5000").split(' '));
         }
-    }
-
-    void zeroLabelAfterNegativeMinimum()
-    {
-        DisplayList list;
-        drawAxes(list, -0.3, 0.3, 0.1, -0.3, 0.3, 0.1);
-        const QStringList texts = labelTexts(list);
-        // A Y label of 0 keeps the format of the tick before it.
-        QCOMPARE(texts.mid(0, 7), QString("-0.3 -0.2 -0.1 0.0 0.1 0.2 0.3").split(' '));
-        QCOMPARE(texts.mid(7), QString("-0.3 -0.2 -0.1 0 0.1 0.2 0.3").split(' '));
     }
 
     void axisFaults()
@@ -287,75 +225,6 @@ private slots:
         // A tick against the axis's direction: a negative count of ticks.
         QCOMPARE(faultNumber([&] { drawAxes(list, 0, 80, 10, 0, 8, -1e-300); }), int(RuntimeFault::Overflow));
         QCOMPARE(faultNumber([&] { drawAxes(list, 0, 80, -10); }), int(RuntimeFault::Overflow));
-    }
-
-    void plotPointModesAndCorners()
-    {
-        PictureSurface picture;
-        PlotPoint(0, 0, 3200, 3200, 0, 10, 0, 5, PlotDot, 0);
-        const auto &items = picture.list.items();
-        QCOMPARE(items.size(), size_t(5));
-        const QPointF expected[] = {{2100, 3999}, {2101, 4000}, {2100, 4001}, {2099, 4000}, {2100, 4000}};
-        const QRgb colours[] = {qRgb(102, 102, 102), qRgb(102, 102, 102), qRgb(102, 102, 102), qRgb(0, 0, 0),
-                                qRgb(0, 0, 0)};
-        for (int i = 0; i < 5; ++i) {
-            QCOMPARE(items[i].kind, DisplayItem::Point);
-            QCOMPARE(QPointF(items[i].x1, items[i].y1), expected[i]);
-            QCOMPARE(items[i].color, colours[i]);
-        }
-        QCOMPARE(picture.list.penPosition(), QPointF(2100, 4000));
-
-        picture.list.clear();
-        PlotPoint(10, 5, 3200, 3200, 0, 10, 0, 5, PlotClosedCircle, 0);
-        PlotPoint(10, 5, 3200, 3200, 0, 10, 0, 5, PlotOpenSquare, 0);
-        PlotPoint(10, 5, 3200, 3200, 0, 10, 0, 5, 2, 0);
-        PlotPoint(10, 5, 3200, 3200, 0, 10, 0, 5, 25, 0);
-        QCOMPARE(items.size(), size_t(2));
-        QCOMPARE(items[0].kind, DisplayItem::Circle);
-        QCOMPARE(QPointF(items[0].x1, items[0].y1), QPointF(5300, 800));
-        QCOMPARE(items[0].x2, 40.0f);
-        QVERIFY(items[0].filled && items[0].fill == qRgb(0, 0, 0));
-        QCOMPARE(items[1].kind, DisplayItem::Box);
-        QCOMPARE(QRectF(QPointF(items[1].x1, items[1].y1), QPointF(items[1].x2, items[1].y2)),
-                 QRectF(5260, 760, 80, 80));
-        QCOMPARE(items[1].fill, qRgb(255, 255, 255));
-    }
-
-    void segmentsShadowAndFollowThePen()
-    {
-        PictureSurface picture;
-        // Right after the axes the pen stands one tick beyond the last one.
-        drawAxes(picture.list, 0, 80, 10, 0, 80, 10);
-        const size_t before = picture.list.items().size();
-        PlotPoint(40, 40, 3200, 3200, 0, 80, 0, 80, PlotSegment, 0);
-        const auto &items = picture.list.items();
-        QCOMPARE(items.size(), before + 3);
-        const auto line = [&](size_t i) { return QLineF(items[i].x1, items[i].y1, items[i].x2, items[i].y2); };
-        QCOMPARE(line(before), QLineF(5700, 3985, 3700, 2385));
-        QCOMPARE(items[before].color, qRgb(204, 204, 204));
-        QCOMPARE(line(before + 1), QLineF(5715, 4000, 3715, 2400));
-        QCOMPARE(line(before + 2), QLineF(5700, 4000, 3700, 2400));
-        QCOMPARE(items[before + 2].color, qRgb(0, 0, 0));
-        QCOMPARE(picture.list.penPosition(), QPointF(3700, 2400));
-    }
-
-    void printerEchoDrawsFurtherRight()
-    {
-        PictureSurface picture;
-        PrinterPage &page = printerPage();
-        page.discard();
-        PlotPoint(0, 0, 3200, 3200, 0, 10, 0, 10, PlotDot, -1);
-        PlotPoint(10, 10, 3200, 3200, 0, 10, 0, 10, PlotSegment, -1);
-        PlotPoint(5, 5, 3200, 3200, 0, 10, 0, 10, PlotOpenCircle, -1);
-        const auto &printed = page.items();
-        QCOMPARE(printed.size(), size_t(5 + 1 + 1));
-        QCOMPARE(QPointF(printed[4].x1, printed[4].y1), QPointF(2900, 4000));
-        QCOMPARE(QLineF(printed[5].x1, printed[5].y1, printed[5].x2, printed[5].y2), QLineF(2900, 4000, 6100, 800));
-        QCOMPARE(QPointF(printed[6].x1, printed[6].y1), QPointF(4500, 2400));
-        QCOMPARE(int(printed[6].lineWidth), 3);
-        QCOMPARE(picture.list.items().size(), size_t(5 + 3 + 1));
-        page.discard();
-        QVERIFY(page.isEmpty());
     }
 
     void coordinateOverflowIsAFault()

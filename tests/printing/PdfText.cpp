@@ -65,3 +65,14 @@ PdfWord findWord(const QList<PdfWord> &words, const QString &text)
             return word;
     return PdfWord();
 }
+
+QString pdfLayoutText(const QString &path, int page)
+{
+    QStringList arguments = {QStringLiteral("-layout"), path, QStringLiteral("-")};
+    if (page > 0)
+        arguments = QStringList{"-f", QString::number(page), "-l", QString::number(page)} + arguments;
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), arguments);
+    pdftotext.waitForFinished(30000);
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}

@@ -20,3 +20,7 @@ QList<PdfWord> wordsOnLine(const QList<PdfWord> &words, double top, double toler
 QString lineText(const QList<PdfWord> &words, double top, double tolerance = 60);
 // The first word with this text (a default word with an empty text if none).
 PdfWord findWord(const QList<PdfWord> &words, const QString &text);
+
+// The text pdftotext reads from a PDF file in its layout: one page, or all
+// of them when page is 0.
+QString pdfLayoutText(const QString &path, int page = 0);

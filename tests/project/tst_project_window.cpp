@@ -1,3 +1,4 @@
+#include "DisplayTexts.h"
 #include "RunningProgram.h"
 #include "ScriptedFileDialogs.h"
 #include "TestMain.h"
@@ -204,16 +205,8 @@ private slots:
 
         // The third curve takes the third colour, and the legend names all three.
         program.vornish("10", "10", "25");
-        const DisplayList &list = program.picture().displayList();
-        QStringList entries;
-        QRgb sample = 0;
-        for (const DisplayItem &item : list.legendItems()) {
-            if (item.kind == DisplayItem::Line)
-                sample = item.color;
-            else if (item.kind == DisplayItem::Text)
-                entries << list.textOf(item) + " " + QColor(sample).name();
-        }
-        QCOMPARE(entries, QStringList({"Kd = 1 nM #000000", "Kd = 5 nM #e69f00", "Kd = 25 nM #56b4e9"}));
+        QCOMPARE(legendEntries(program.picture().displayList()),
+                 QStringList({"Kd = 1 nM #000000", "Kd = 5 nM #e69f00", "Kd = 25 nM #56b4e9"}));
     }
 
     // The Saturation Binding window's triplicates, nonspecific binding, choices
