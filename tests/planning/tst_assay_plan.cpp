@@ -184,20 +184,6 @@ private slots:
         QVERIFY(tight.notes.join(' ').contains(QStringLiteral("below what this design can resolve")));
     }
 
-    void regimesAndProposedRange()
-    {
-        QCOMPARE(RegimeOf(0.05, 1), Regime::Binding);
-        QCOMPARE(RegimeOf(10, 1), Regime::Intermediate);
-        QCOMPARE(RegimeOf(100, 1), Regime::Titration);
-        PlanInput input;
-        input.kd = 2e-9;
-        input.sites = 1e-11;
-        const std::vector<double> proposed = PlannedConcentrations(input);
-        QCOMPARE(int(proposed.size()), 12);
-        QVERIFY(near(proposed.front(), 2e-10, 1e-14) && near(proposed.back(), 2e-8, 1e-14));
-        QVERIFY(near(proposed[1] / proposed[0], std::pow(100.0, 1.0 / 11), 1e-12));
-    }
-
     void inputProblems()
     {
         PlanInput input;

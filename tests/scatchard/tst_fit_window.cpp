@@ -17,7 +17,6 @@
 
 namespace {
 
-const QList<QStringList> kWorkedExample{{"1", "0.9"}, {"2", "0.8"}, {"3", "0.72"}, {"4", "0.6"}};
 const QRgb kBlack = qRgb(0, 0, 0);
 const QRgb kModelBlue = qRgb(0, 0, 192);
 
@@ -59,14 +58,7 @@ class FitWindowTest : public QObject
         return found;
     }
 
-    QList<DisplayItem> modelDashes() const
-    {
-        QList<DisplayItem> dashes;
-        for (const DisplayItem &item : program.picture().displayList().items())
-            if (item.kind == DisplayItem::Line && item.color == kModelBlue)
-                dashes << item;
-        return dashes;
-    }
+    QList<DisplayItem> modelDashes() const { return items(DisplayItem::Line, kModelBlue); }
 
 private slots:
     void init()

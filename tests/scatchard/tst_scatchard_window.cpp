@@ -25,7 +25,6 @@
 namespace {
 
 const QString kInvalid = QStringLiteral("Data Input Error");
-const QList<QStringList> kWorkedExample{{"1", "0.9"}, {"2", "0.8"}, {"3", "0.72"}, {"4", "0.6"}};
 
 // Twips of a value on the axes X 1..4 and Y 0.6..1.0 of the worked example.
 QPointF worked(double x, double y)
