@@ -3,6 +3,7 @@
 #include "platform/EditableGrid.h"
 
 #include <cmath>
+#include <functional>
 
 const QList<QStringList> kWorkedExample{{"1", "0.9"}, {"2", "0.8"}, {"3", "0.72"}, {"4", "0.6"}};
 
@@ -35,6 +36,8 @@ bool near(double value, double reference, double relative)
     return std::fabs(value - reference) <= relative * std::fabs(reference);
 }
 
+namespace {
+
 double goldenMinimum(const std::function<double(double)> &f, double a, double b)
 {
     const double ratio = (std::sqrt(5.0) - 1) / 2;
@@ -43,6 +46,44 @@ double goldenMinimum(const std::function<double(double)> &f, double a, double b)
         (f(c) < f(d) ? b : a) = (f(c) < f(d) ? d : c);
     }
     return (a + b) / 2;
+}
+
+} // namespace
+
+double IndependentProfile::bestBmax(double kd) const
+{
+    double gy = 0, gg = 0;
+    for (size_t i = 0; i < free.size(); ++i) {
+        const double g = free[i] / (kd + free[i]);
+        gy += g * bound[i];
+        gg += g * g;
+    }
+    return gy / gg;
+}
+
+double IndependentProfile::profile(double logKd) const
+{
+    const double kd = std::exp(logKd), bmax = bestBmax(kd);
+    double sum = 0;
+    for (size_t i = 0; i < free.size(); ++i) {
+        const double r = bound[i] - bmax * free[i] / (kd + free[i]);
+        sum += r * r;
+    }
+    return sum;
+}
+
+double IndependentProfile::bestLogKd(double logLow, double logHigh) const
+{
+    return goldenMinimum([&](double v) { return profile(v); }, logLow, logHigh);
+}
+
+double IndependentProfile::crossing(double inside, double outside, double limit) const
+{
+    for (int i = 0; i < 100; ++i) {
+        const double middle = (inside + outside) / 2;
+        (profile(middle) <= limit ? inside : outside) = middle;
+    }
+    return std::exp((inside + outside) / 2);
 }
 
 void typeIntoFocus(const QString &text)

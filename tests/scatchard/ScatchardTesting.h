@@ -2,7 +2,6 @@
 
 #include "TestFixture.h"
 
-#include <functional>
 #include <vector>
 
 class EditableGrid;
@@ -36,5 +35,15 @@ bool near(double value, double reference, double relative);
              qPrintable(                                                                                               \
                  QStringLiteral("%1 against %2").arg(double(value), 0, 'g', 17).arg(double(reference), 0, 'g', 17)))
 
-// The minimum of f on [a, b] by golden-section search.
-double goldenMinimum(const std::function<double(double)> &f, double a, double b);
+// An independent profile of the residual sum of squares of Bound = Bmax Free / (Kd + Free):
+// for each Kd the best Bmax in closed form, the best Kd by golden-section search in log Kd, the
+// limit crossings by bisection.
+struct IndependentProfile
+{
+    std::vector<double> free, bound;
+
+    double bestBmax(double kd) const;
+    double profile(double logKd) const;
+    double bestLogKd(double logLow, double logHigh) const;
+    double crossing(double inside, double outside, double limit) const;
+};
