@@ -14,7 +14,6 @@
 #include "platform/EditableGrid.h"
 #include "printing/ReportDetails.h"
 #include "printing/ReportTool.h"
-#include "printing/ToolLists.h"
 
 #include <QAction>
 #include <QDir>
@@ -173,8 +172,6 @@ private slots:
         QTest::mouseClick(window->cmdFit, Qt::LeftButton);
         // The window in front is the report's tool: its list and tables.
         QCOMPARE(ReportTool::ActiveToolWindow(), short(modPlot_Graph::KineticsFitTool));
-        QVERIFY(ToolLists::ToolList(modPlot_Graph::KineticsFitTool, QStringLiteral("nM"))
-                    .labels.startsWith(QStringLiteral("Model:")));
         QCOMPARE(ReportDetails::DetailsOf(modPlot_Graph::KineticsFitTool).size(), 2);
         const QString path = QDir(TestFixture::temporaryFolder()).filePath(QStringLiteral("parameters.csv"));
         resetFileDialogs({path});
