@@ -186,6 +186,22 @@ private slots:
         const CompetitionSpecies free = SolveCompetition({5e-9, 30e-9, 0, 17.92e-9, 10e-9});
         const CompetitionSpecies half = SolveCompetition({5e-9, 30e-9, ic50, 17.92e-9, 10e-9});
         QVERIFY(std::fabs(half.AB / free.AB - 0.5) < 1e-14);
+
+        // The curve's range brackets the IC50 and its [A/B] falls all along it.
+        double xMin = 0, xMax = 0;
+        AutomaticCompetitionRange(ic50, xMin, xMax);
+        QCOMPARE(xMin, -11.0);
+        QCOMPARE(xMax, -4.0);
+        int points = 0;
+        double previous = 1, last = 0;
+        SweepCompetitionCurve({5e-9, 30e-9, 0, 17.92e-9, 10e-9}, xMin, xMax, 200, [&](const CompetitionCurvePoint &p) {
+            QVERIFY(p.species.AB < previous);
+            previous = p.species.AB;
+            last = p.x;
+            ++points;
+        });
+        QCOMPARE(points, 201);
+        QCOMPARE(last, -4.0);
     }
 
     // Without depletion every conversion is Cheng-Prusoff's; an IC50 at or
@@ -211,28 +227,6 @@ private slots:
         QVERIFY(zone.titrationZone);
         QVERIFY(zone.ki.exact > 0);
         QVERIFY(!KiFromIc50(titration, 3 * tightest).titrationZone);
-    }
-
-    // The curve's range brackets the IC50 and its [A/B] falls from the
-    // value without competitor, through half of it at the IC50.
-    void curveAroundTheIc50()
-    {
-        const CompetitionInput input{5e-9, 30e-9, 0, 17.92e-9, 10e-9};
-        const double ic50 = ExactIc50({5e-9, 30e-9, 17.92e-9}, 10e-9);
-        double xMin = 0, xMax = 0;
-        AutomaticCompetitionRange(ic50, xMin, xMax);
-        QCOMPARE(xMin, -11.0);
-        QCOMPARE(xMax, -4.0);
-        int points = 0;
-        double previous = 1, last = 0;
-        SweepCompetitionCurve(input, xMin, xMax, 200, [&](const CompetitionCurvePoint &p) {
-            QVERIFY(p.species.AB < previous);
-            previous = p.species.AB;
-            last = p.x;
-            ++points;
-        });
-        QCOMPARE(points, 201);
-        QCOMPARE(last, -4.0);
     }
 
     // Both fit models: the analytic derivatives agree with central

@@ -73,21 +73,17 @@ class ScatchardWindowTest : public QObject
     QList<QPointF> symbolCentres(DisplayItem::Kind kind) const
     {
         QList<QPointF> centres;
-        for (const DisplayItem &item : program.picture().displayList().items()) {
-            if (item.kind == kind && kind == DisplayItem::Box)
-                centres << QPointF((item.x1 + item.x2) / 2, (item.y1 + item.y2) / 2);
-            else if (item.kind == kind && kind == DisplayItem::Circle)
-                centres << QPointF(item.x1, item.y1);
-        }
+        for (const DisplayItem &item : items(kind, kBlack))
+            centres << (kind == DisplayItem::Box ? QPointF((item.x1 + item.x2) / 2, (item.y1 + item.y2) / 2)
+                                                 : QPointF(item.x1, item.y1));
         return centres;
     }
 
     // A black line between the two points, as the fitted line is drawn.
     bool hasLine(QPointF from, QPointF to) const
     {
-        for (const DisplayItem &item : program.picture().displayList().items())
-            if (item.kind == DisplayItem::Line && QPointF(item.x1, item.y1) == from && QPointF(item.x2, item.y2) == to
-                && item.color == qRgb(0, 0, 0))
+        for (const DisplayItem &item : items(DisplayItem::Line, kBlack))
+            if (QPointF(item.x1, item.y1) == from && QPointF(item.x2, item.y2) == to)
                 return true;
         return false;
     }
