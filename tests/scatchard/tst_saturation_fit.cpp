@@ -150,7 +150,7 @@ private slots:
     }
 
     // Too few points, a zero, equal Free and no saturation are refused in
-    // words by the window (tst_fit_window); the other outcomes here.
+    // words by the window (tst_scatchard_window); the other outcomes here.
     void dataThatDefineNoCurve()
     {
         const auto outcome = [](const Values &free, const Values &bound, SaturationStart start = {1, 1}) {
