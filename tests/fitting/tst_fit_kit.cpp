@@ -79,7 +79,7 @@ class FitKitTest : public QObject
     Q_OBJECT
 
 private slots:
-    void columnsReadWithBlanksHeadersAndLabels()
+    void columnsReadOrRefused()
     {
         const ColumnsReader::Result plain = readColumns("Free,Total 1,Total 2\n0.5,10,\n1,,19\n2;30;31\n", 3);
         QCOMPARE(plain.stop, ColumnsReader::Stop::EndOfData);
@@ -92,10 +92,8 @@ private slots:
         const ColumnsReader::Result batch = readColumns("set,free,bound\nA,1,2\nB 7,3,4\n", 3, "SET");
         QCOMPARE(batch.labelIndex, 0);
         QCOMPARE(rowsOf(batch), QStringLiteral("A 1 2 | B 7 3 4"));
-    }
 
-    void columnsRefusedWithLineAndReason()
-    {
+        // Refused with the line and a reason.
         const ColumnsReader::Result wide = readColumns("1,2,3,4\n", 3);
         QCOMPARE(wide.stop, ColumnsReader::Stop::TooManyFields);
         QCOMPARE(ColumnsReader::StopText(wide, 3),
@@ -182,25 +180,23 @@ private slots:
         // Open Data replaces the table and is one edit.
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("data.csv"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("Free,T1,T2,T3\n1,10,11,\n2,20,,22\n");
-        file.close();
-        resetFileDialogs({path});
+        const auto openData = [&](const QByteArray &bytes) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+            file.close();
+            resetFileDialogs({path});
+            table->openData();
+        };
         edited.clear();
-        table->openData();
+        openData("Free,T1,T2,T3\n1,10,11,\n2,20,,22\n");
         QCOMPARE(edited.count(), 1);
         QVERIFY(table->table(read, problem));
         QCOMPARE(read.x, (std::vector<double>{1, 2}));
         QCOMPARE(table->grid->Rows() - 1, 12);
 
         // A file with more replicates than the table: a message, nothing changed.
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write("1,2,3,4,5\n");
-        file.close();
-        resetFileDialogs({path});
         resetMessages();
-        table->openData();
+        openData("1,2,3,4,5\n");
         QCOMPARE(scriptedMessages().shown.size(), 1);
         QVERIFY(scriptedMessages().texts().first().contains(QStringLiteral("Line 1: at most 4 values")));
         QVERIFY(table->table(read, problem));

@@ -2,12 +2,17 @@
 
 #include "dynamic/BindingTimeCourse.h"
 #include "planning/AssayPlan.h"
+#include "planning/PredictedPrecision.h"
 #include "scatchard/OneSiteModels.h"
 #include "scatchard/SaturationModels.h"
 
 #include <QTest>
 
+#include <boost/math/distributions/students_t.hpp>
+
+#include <algorithm>
 #include <cmath>
+#include <numeric>
 
 using namespace Planning;
 
@@ -67,8 +72,64 @@ double chengPrusoffError(double ta, double tb, double kd, double ki)
     return ic50Of(ta, tb, kd, ki) / (1 + ta / kd) / ki - 1;
 }
 
+using Values = std::vector<double>;
+
+// An independent profile interval of Kd for Bound = Bmax F / (Kd + F): for a
+// fixed Kd, Bmax has a closed form; the minimum by golden section in log Kd,
+// the limit crossings by bisection.
+struct Profile
+{
+    const Values &free, &bound;
+
+    double ss(double logKd) const
+    {
+        const double kd = std::exp(logKd);
+        double gy = 0, gg = 0;
+        for (size_t i = 0; i < free.size(); ++i) {
+            const double g = free[i] / (kd + free[i]);
+            gy += g * bound[i];
+            gg += g * g;
+        }
+        return std::max(0.0, std::inner_product(bound.begin(), bound.end(), bound.begin(), 0.0) - gy * gy / gg);
+    }
+
+    double width(double kd) const
+    {
+        double a = std::log(kd) - 5, b = std::log(kd) + 5;
+        const double ratio = (std::sqrt(5.0) - 1) / 2;
+        for (int i = 0; i < 200; ++i) {
+            const double c = b - ratio * (b - a), d = a + ratio * (b - a);
+            (ss(c) < ss(d) ? b : a) = (ss(c) < ss(d) ? d : c);
+        }
+        const double best = (a + b) / 2;
+        const int df = int(free.size()) - 2;
+        const double t = boost::math::quantile(boost::math::complement(boost::math::students_t(df), 0.025));
+        const double limit = ss(best) * (1 + t * t / df);
+        const auto crossing = [&](double outside) {
+            double in = best, out = outside;
+            for (int i = 0; i < 200; ++i) {
+                const double middle = (in + out) / 2;
+                (ss(middle) > limit ? out : in) = middle;
+            }
+            return std::exp((in + out) / 2);
+        };
+        return crossing(best + 20) - crossing(best - 20);
+    }
+};
+
+PrecisionDesign design(double kd, double cv)
+{
+    PrecisionDesign made;
+    for (int i = 0; i < 12; ++i)
+        made.ligand.push_back(0.1 * kd * std::pow(100.0, i / 11.0));
+    made.replicates = 1;
+    made.cv = cv;
+    return made;
+}
+
 } // namespace
 
+// The assay plan and its predicted precision against values worked out here.
 class AssayPlanTest : public QObject
 {
     Q_OBJECT
@@ -184,20 +245,6 @@ private slots:
         QVERIFY(tight.notes.join(' ').contains(QStringLiteral("below what this design can resolve")));
     }
 
-    void regimesAndProposedRange()
-    {
-        QCOMPARE(RegimeOf(0.05, 1), Regime::Binding);
-        QCOMPARE(RegimeOf(10, 1), Regime::Intermediate);
-        QCOMPARE(RegimeOf(100, 1), Regime::Titration);
-        PlanInput input;
-        input.kd = 2e-9;
-        input.sites = 1e-11;
-        const std::vector<double> proposed = PlannedConcentrations(input);
-        QCOMPARE(int(proposed.size()), 12);
-        QVERIFY(near(proposed.front(), 2e-10, 1e-14) && near(proposed.back(), 2e-8, 1e-14));
-        QVERIFY(near(proposed[1] / proposed[0], std::pow(100.0, 1.0 / 11), 1e-12));
-    }
-
     void inputProblems()
     {
         PlanInput input;
@@ -215,6 +262,39 @@ private slots:
         input.points = 8;
         input.experiment = Experiment::Competition;
         QVERIFY(!PlanInputProblem(input).isEmpty());
+    }
+
+    void noiseFreeDesignHasNoWidth()
+    {
+        PrecisionSimulation simulation(2e-9, 1e-12, design(2e-9, 0.0), 5, 1);
+        QVERIFY(simulation.step(10));
+        const PrecisionEstimate estimate = simulation.estimate();
+        QCOMPARE(estimate.failed, 0);
+        QVERIFY(estimate.medianWidth < 1e-6);
+        QVERIFY(std::fabs(estimate.medianKd - 1) < 1e-6);
+    }
+
+    void medianWidthAgreesWithAnIndependentFitOfTheSameSets()
+    {
+        const double kd = 2e-9;
+        constexpr int experiments = 60;
+        PrecisionSimulation simulation(kd, 1e-12, design(kd, 0.08), experiments, 7);
+        QVERIFY(!simulation.step(experiments / 2));
+        QCOMPARE(simulation.done(), experiments / 2);
+        QVERIFY(simulation.step(experiments));
+        const PrecisionEstimate estimate = simulation.estimate();
+        QCOMPARE(estimate.experiments, experiments);
+
+        PrecisionSimulation same(kd, 1e-12, design(kd, 0.08), experiments, 7);
+        Values widths;
+        for (int i = 0; i < experiments; ++i) {
+            const SimulatedExperiment experiment = same.simulate();
+            widths.push_back(Profile{experiment.freeLigand, experiment.bound}.width(kd) / kd);
+        }
+        std::sort(widths.begin(), widths.end());
+        const double reference = (widths[experiments / 2 - 1] + widths[experiments / 2]) / 2;
+        QVERIFY2(std::fabs(estimate.medianWidth - reference) < 0.1 * reference,
+                 qPrintable(QStringLiteral("%1 vs %2").arg(estimate.medianWidth).arg(reference)));
     }
 };
 

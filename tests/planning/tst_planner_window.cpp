@@ -57,7 +57,7 @@ private slots:
 
     void cleanup() { program.stop(); }
 
-    // Kd 2 nM, sites 50 pM: eight points from 0.2 to 20 nM, each occupancy
+    // Kd 2 nM, sites 50 pM: eight points from 0.2 to 20 nM evenly in log, each occupancy
     // the quadratic's, nothing depleted, the binding regime.
     void planByKeys()
     {
@@ -67,6 +67,7 @@ private slots:
         QVERIFY(planner->flgPlan->isVisible());
         QCOMPARE(cell(0, 0).toDouble(), 0.2);
         QCOMPARE(cell(7, 0).toDouble(), 20.0);
+        QVERIFY(std::fabs(cell(1, 0).toDouble() / cell(0, 0).toDouble() / std::pow(100.0, 1.0 / 7) - 1) < 1e-2);
         for (int r = 0; r < 8; ++r) {
             const double ligand = cell(r, 0).toDouble(), sum = ligand + 0.05 + 2;
             const double complex = (sum - std::sqrt(sum * sum - 4 * ligand * 0.05)) / 2;

@@ -1,13 +1,10 @@
-#include "ScatchardTesting.h"
+#include "TestFixture.h"
 #include "TestMain.h"
 
-#include "platform/NumberText.h"
 #include "platform/RuntimeFault.h"
 #include "scatchard/KdInterval.h"
 #include "scatchard/LinearRegression.h"
 #include "scatchard/ScatchardInput.h"
-
-#include <QLocale>
 
 #include <cmath>
 #include <random>
@@ -55,8 +52,6 @@ class StatisticsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { QLocale::setDefault(QLocale::c()); }
-
     void perfectFitOnlyWhenResidualsAreExactlyZero()
     {
         resetMessages();
@@ -146,23 +141,6 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(RuntimeFault, FitLine(3, {1, 2, 3}, {1e300, -1e300, 1e300}));
         QVERIFY_THROWS_EXCEPTION(RuntimeFault, KdOfSlope(1e-320));
         QVERIFY_THROWS_EXCEPTION(RuntimeFault, KdConfidenceInterval(-1e-309, 0.0, 2.0));
-    }
-
-    // The leading-number reading of grid cells and manual axis texts.
-    void cellReading()
-    {
-        QCOMPARE(NumberText::leadingNumber(QStringLiteral(" 1 2.5")), 12.5);
-        QCOMPARE(NumberText::leadingNumber(QStringLiteral("\t-3\n")), -3.0);
-        QCOMPARE(NumberText::leadingNumber(QStringLiteral("1.5D2")), 150.0);
-        QCOMPARE(NumberText::leadingNumber(QStringLiteral("5 nM")), 5.0);
-        QCOMPARE(NumberText::leadingNumber(QStringLiteral(".5.5")), 0.5);
-        QCOMPARE(NumberText::leadingNumber(QStringLiteral("abc")), 0.0);
-        QCOMPARE(NumberText::leadingNumber(QStringLiteral("   ")), 0.0);
-        QVERIFY_THROWS_EXCEPTION(RuntimeFault, NumberText::leadingNumber(QStringLiteral("1e400")));
-        // What the program writes in a decimal-comma locale reads back.
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        QCOMPARE(NumberText::leadingNumber(QStringLiteral("1,25")), 1.25);
-        QCOMPARE(NumberText::leadingNumber(QStringLiteral("1.25")), 1.25);
     }
 
     void inputRequirements()
