@@ -63,21 +63,6 @@ double relativeError(double value, const Wide &exact)
     return static_cast<double>(abs(Wide(value) - exact) / std::max(Wide(abs(exact)), Wide(1e-35)));
 }
 
-SimulationInput bindingRun(double A, double B, double AB, double kAss, double kDiss, double endTime, double interval,
-                           int precisionRow = 0)
-{
-    SimulationInput in;
-    in.initialA = A;
-    in.initialB = B;
-    in.initialAB = AB;
-    in.kAss = kAss;
-    in.kDiss = kDiss;
-    in.endTime = endTime;
-    in.recordingInterval = interval;
-    in.precisionFactor = modVornish::PrecisionFactor(precisionRow);
-    return in;
-}
-
 QList<ResultRecord> referenceSamples(const SimulationInput &in, QString *failure = nullptr)
 {
     ReferenceRun reference(in);
