@@ -144,7 +144,7 @@ private slots:
         QCOMPARE(leading, 1.5e-3);
     }
 
-    void settingsStoreDefaultsAndBadValues()
+    void settingsStoreDefaultsBadValuesAndOneReading()
     {
         TestFixture::resetFolders();
         const QString app = QStringLiteral("Vornish");
@@ -156,15 +156,10 @@ private slots:
         QCOMPARE(SettingsStore::readSingle(app, QStringLiteral("Settings"), QStringLiteral("MainTop"), 7), 7.0f);
         SettingsStore::write(app, QStringLiteral("RegInfo"), QStringLiteral("Times"), QStringLiteral("99999"));
         QCOMPARE(SettingsStore::readShort(app, QStringLiteral("RegInfo"), QStringLiteral("Times"), 0), short(0));
-    }
 
-    // The store reads its file once: a large settings file is not parsed
-    // again at every read. An edit made behind its back shows only once
-    // the store is closed and opened anew.
-    void settingsFileIsReadOnce()
-    {
-        TestFixture::resetFolders();
-        const QString app = QStringLiteral("Vornish");
+        // The store reads its file once: a large settings file is not parsed
+        // again at every read. An edit made behind its back shows only once
+        // the store is closed and opened anew.
         SettingsStore::write(app, QStringLiteral("RegInfo"), QStringLiteral("Ask"), QStringLiteral("Y"));
         const QString fileName = QSettings(QSettings::IniFormat, QSettings::UserScope, app, app).fileName();
         QFile file(fileName);
