@@ -41,6 +41,7 @@ struct WizardFixture
     // Leaves a box by moving the focus to another one, as the user does.
     void leave(QLineEdit *box, QWidget *next);
 
-    // The wizard is back on tabIndex, ready for input, with no trace of a run left.
+    // The wizard is on tabIndex (Finish on the last, Back from the second
+    // on), ready for input, with no trace of a run left.
     void verifyRestored(int tabIndex);
 };
