@@ -297,16 +297,14 @@ private slots:
         std::vector<double> complex;
         for (double t = 0; t <= span; t += h) {
             complex.push_back(x[2]);
-            State k1 = derivative(x), k2, k3, k4, y;
-            for (int i = 0; i < 5; ++i)
-                y[i] = x[i] + h / 2 * k1[i];
-            k2 = derivative(y);
-            for (int i = 0; i < 5; ++i)
-                y[i] = x[i] + h / 2 * k2[i];
-            k3 = derivative(y);
-            for (int i = 0; i < 5; ++i)
-                y[i] = x[i] + h * k3[i];
-            k4 = derivative(y);
+            const auto along = [&x](const State &slope, double step) {
+                State y;
+                for (int i = 0; i < 5; ++i)
+                    y[i] = x[i] + step * slope[i];
+                return y;
+            };
+            const State k1 = derivative(x), k2 = derivative(along(k1, h / 2)), k3 = derivative(along(k2, h / 2)),
+                        k4 = derivative(along(k3, h));
             for (int i = 0; i < 5; ++i)
                 x[i] += h / 6 * (k1[i] + 2 * k2[i] + 2 * k3[i] + k4[i]);
         }
