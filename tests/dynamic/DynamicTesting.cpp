@@ -15,18 +15,24 @@ using namespace modVornish;
 
 namespace DynamicTesting {
 
-SimulationInput tenSecondsEveryThree(int precisionIndex)
+SimulationInput bindingRun(double A, double B, double AB, double kAss, double kDiss, double endTime, double interval,
+                           int precisionRow)
 {
     SimulationInput in;
-    in.initialA = 1e-9;
-    in.initialB = 2e-9;
-    in.initialAB = 0.5e-9;
-    in.kAss = 1e6;
-    in.kDiss = 1e-3;
-    in.endTime = 10.0;
-    in.recordingInterval = 3.0;
-    in.precisionFactor = PrecisionFactor(precisionIndex);
+    in.initialA = A;
+    in.initialB = B;
+    in.initialAB = AB;
+    in.kAss = kAss;
+    in.kDiss = kDiss;
+    in.endTime = endTime;
+    in.recordingInterval = interval;
+    in.precisionFactor = PrecisionFactor(precisionRow);
     return in;
+}
+
+SimulationInput tenSecondsEveryThree(int precisionIndex)
+{
+    return bindingRun(1e-9, 2e-9, 0.5e-9, 1e6, 1e-3, 10.0, 3.0, precisionIndex);
 }
 
 QList<ResultRecord> run(const SimulationInput &input)

@@ -14,6 +14,10 @@
 // checked is what a later program would find in the file), and faults.
 namespace DynamicTesting {
 
+// A run without events in molar and seconds at the given precision row.
+modVornish::SimulationInput bindingRun(double A, double B, double AB, double kAss, double kDiss, double endTime,
+                                       double interval, int precisionRow = 0);
+
 // 1 nM A, 2 nM B, 0.5 nM [A/B], k_ass 1E+06, k_diss 1E-03, 10 s sampled
 // every 3 s (samples at 0, 3, 6, 9 and 12 s) at the given precision row.
 modVornish::SimulationInput tenSecondsEveryThree(int precisionIndex = 0);

@@ -51,23 +51,27 @@ void WizardFixture::reset()
     resetMessages();
 }
 
-void WizardFixture::fillStep1(const QString &a, const QString &b, const QString &ab, const QString &kAss,
-                              const QString &kDiss, const QString &kd)
+void WizardFixture::fillStep1(const QStringList &values)
 {
-    w->txtA->setText(a);
-    w->txtB->setText(b);
-    w->txtAB->setText(ab);
-    w->txtK_ass_rate->setText(kAss);
-    w->txtK_diss_rate->setText(kDiss);
-    w->txtKd->setText(kd);
+    const QList<QLineEdit *> boxes{w->txtA, w->txtB, w->txtAB, w->txtK_ass_rate, w->txtK_diss_rate, w->txtKd};
+    for (int i = 0; i < boxes.size(); ++i)
+        boxes[i]->setText(values.value(i));
 }
 
 void WizardFixture::prepareShortRun()
 {
-    fillStep1("1", "1", "1", "1E+06", "", "1E-09");
+    fillStep1({"1", "1", "1", "1E+06", "", "1E-09"});
     w->txtEndTime->setText(QStringLiteral("2"));
     w->txtRecordingInterval->setText(QStringLiteral("1"));
     w->cmbSimulationPrecision->setCurrentIndex(0);
+}
+
+void WizardFixture::prepareLongRun(const QString &seconds)
+{
+    prepareShortRun();
+    w->txtEndTime->setText(seconds);
+    w->cmbTimeUnit->setCurrentIndex(1);
+    w->cmbSimulationPrecision->setCurrentIndex(4);
 }
 
 void WizardFixture::finish()

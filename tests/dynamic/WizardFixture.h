@@ -21,12 +21,15 @@ struct WizardFixture
     // An empty form on step 1, minutes, no warnings given yet, no message.
     void reset();
 
-    void fillStep1(const QString &a, const QString &b, const QString &ab, const QString &kAss, const QString &kDiss,
-                   const QString &kd);
+    // A, B, [A/B], k_ass, k_diss and Kd as typed.
+    void fillStep1(const QStringList &values);
 
     // A run of two one-minute intervals at 5 %: three samples per table
     // and two more per event.
     void prepareShortRun();
+
+    // The short run over the given seconds at 0.01 %: 10,001 steps a second.
+    void prepareLongRun(const QString &seconds);
 
     // Step 3, then a click on Finish.
     void finish();
@@ -38,6 +41,7 @@ struct WizardFixture
     // Leaves a box by moving the focus to another one, as the user does.
     void leave(QLineEdit *box, QWidget *next);
 
-    // The wizard is back on tabIndex, ready for input, with no trace of a run left.
+    // The wizard is on tabIndex (Finish on the last, Back from the second
+    // on), ready for input, with no trace of a run left.
     void verifyRestored(int tabIndex);
 };

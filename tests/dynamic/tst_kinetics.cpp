@@ -63,21 +63,6 @@ double relativeError(double value, const Wide &exact)
     return static_cast<double>(abs(Wide(value) - exact) / std::max(Wide(abs(exact)), Wide(1e-35)));
 }
 
-SimulationInput bindingRun(double A, double B, double AB, double kAss, double kDiss, double endTime, double interval,
-                           int precisionRow = 0)
-{
-    SimulationInput in;
-    in.initialA = A;
-    in.initialB = B;
-    in.initialAB = AB;
-    in.kAss = kAss;
-    in.kDiss = kDiss;
-    in.endTime = endTime;
-    in.recordingInterval = interval;
-    in.precisionFactor = modVornish::PrecisionFactor(precisionRow);
-    return in;
-}
-
 QList<ResultRecord> referenceSamples(const SimulationInput &in, QString *failure = nullptr)
 {
     ReferenceRun reference(in);
@@ -312,16 +297,14 @@ private slots:
         std::vector<double> complex;
         for (double t = 0; t <= span; t += h) {
             complex.push_back(x[2]);
-            State k1 = derivative(x), k2, k3, k4, y;
-            for (int i = 0; i < 5; ++i)
-                y[i] = x[i] + h / 2 * k1[i];
-            k2 = derivative(y);
-            for (int i = 0; i < 5; ++i)
-                y[i] = x[i] + h / 2 * k2[i];
-            k3 = derivative(y);
-            for (int i = 0; i < 5; ++i)
-                y[i] = x[i] + h * k3[i];
-            k4 = derivative(y);
+            const auto along = [&x](const State &slope, double step) {
+                State y;
+                for (int i = 0; i < 5; ++i)
+                    y[i] = x[i] + step * slope[i];
+                return y;
+            };
+            const State k1 = derivative(x), k2 = derivative(along(k1, h / 2)), k3 = derivative(along(k2, h / 2)),
+                        k4 = derivative(along(k3, h));
             for (int i = 0; i < 5; ++i)
                 x[i] += h / 6 * (k1[i] + 2 * k2[i] + 2 * k3[i] + k4[i]);
         }

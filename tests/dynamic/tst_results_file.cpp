@@ -54,11 +54,6 @@ using namespace DynamicTesting;
 
 namespace {
 
-const DisplayList &picture()
-{
-    return appWindows().graph->PicGraph->displayList();
-}
-
 // Where the plot puts (x, y) on the axes X 0..xMax and Y yMin..yMax.
 QPointF expectedAt(double x, double y, double xMax, double yMin, double yMax)
 {
@@ -93,13 +88,6 @@ QStringList tablesIn(const QString &path)
     }
     sqlite3_close(db);
     return names;
-}
-
-void writeForeignFile()
-{
-    QFile foreign(ResultsFilePath());
-    QVERIFY(foreign.open(QIODevice::WriteOnly));
-    foreign.write(QByteArray(4096, 'x'));
 }
 
 QString shownText(QTableView *grid, int row, int column)
@@ -199,19 +187,8 @@ private slots:
         QVERIFY(times[2] >= 4.0 && times[2] < 6.0 && times[3] == times[2] && times[4] == 6.0);
     }
 
-    void aSecondRunReplacesTheFirst()
-    {
-        runIntoResultsFile(tenSecondsEveryThree());
-        // The first run's file is still open for reading when the second starts.
-        double low = 0, high = 0;
-        modPlot_Graph::ScanFieldRange(ResultsFilePath(), ResultsQuery(ResultsTable::A), TimeField, low, high);
-        SimulationInput shorter = tenSecondsEveryThree();
-        shorter.endTime = 3.0;
-        runIntoResultsFile(shorter);
-        for (const char *table : {"A", "B", "AB"})
-            QCOMPARE(timesOf(storedRows(table)), (QList<double>{0, 3}));
-    }
-
+    // Scanning finds the range of a field; a second run, started while the
+    // first run's file is still open for reading, replaces it.
     void scanningFindsTheRangeOrLeavesItAlone()
     {
         const QString path = ResultsFilePath();
@@ -226,7 +203,10 @@ private slots:
         SimulationInput still = tenSecondsEveryThree();
         still.initialA = 5e-9;
         still.initialB = still.initialAB = 0;
+        still.endTime = 3.0;
         runIntoResultsFile(still);
+        for (const char *table : {"A", "B", "AB"})
+            QCOMPARE(timesOf(storedRows(table)), (QList<double>{0, 3}));
         modPlot_Graph::ScanFieldRange(path, ResultsQuery(ResultsTable::A), ConcentrationField, low, high);
         QVERIFY(low == 5e-9 && high == 5e-9);
 
@@ -313,21 +293,39 @@ private slots:
         QCOMPARE(storedRows("AB").size(), kept);
     }
 
+    // Tables without rows, a missing, an empty or a foreign file: a message
+    // or a fault, nothing drawn, and reading never creates the file.
     void filesThatAreMissingEmptyOrForeignFailCleanly()
     {
         const QString path = ResultsFilePath();
+        ResetResultsDatabase(path);
+        appWindows().graph->PicGraph->clear();
+        PlotStoredResults();
+        QCOMPARE(scriptedMessages().shown.size(), 1);
+        QCOMPARE(scriptedMessages().shown[0].text,
+                 QStringLiteral("A graph can not be plotted as the results file is empty"));
+        QCOMPARE(scriptedMessages().shown[0].title, QStringLiteral("Database error"));
+        QVERIFY(appWindows().graph->PicGraph->displayList().items().empty());
+        resetMessages();
+
+        ReleaseResultsFile();
+        QFile::remove(path);
+        QCOMPARE(faultNumberOf([] { PlotStoredResults(); }), 53);
+        QVERIFY(appWindows().graph->PicGraph->displayList().items().empty());
         const QString query = ResultsQuery(ResultsTable::AB);
         double low = 0, high = 0;
         QCOMPARE(faultNumberOf([&] { modPlot_Graph::ScanFieldRange(path, query, TimeField, low, high); }), 53);
-        QVERIFY(!QFile::exists(path)); // reading never creates the file
+        QVERIFY(!QFile::exists(path));
 
-        QFile empty(path);
-        QVERIFY(empty.open(QIODevice::WriteOnly));
-        empty.close();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
         QVERIFY(IsResultsTableEmpty(path, query));
         ReleaseResultsFile();
 
-        writeForeignFile();
+        QVERIFY(file.open(QIODevice::WriteOnly)); // a file of another program
+        file.write(QByteArray(4096, 'x'));
+        file.close();
         QCOMPARE(faultNumberOf([&] { IsResultsTableEmpty(path, query); }), SQLITE_NOTADB);
         ReleaseResultsFile();
         // The browser reports it as a data error, once, and shows no rows.
@@ -512,11 +510,14 @@ private slots:
             if (item.kind == DisplayItem::Text && item.y1 > 4000)
                 xLabels << list.textOf(item);
         QCOMPARE(xLabels.join(' '), QString("10 0 10 1 10 2"));
-        QStringList legend;
-        for (const DisplayItem &item : list.legendItems())
-            if (item.kind == DisplayItem::Text)
-                legend << list.textOf(item);
-        QCOMPARE(legend, QStringList({"A", "B", "[A/B]"}));
+        const auto legend = [&list] {
+            QStringList texts;
+            for (const DisplayItem &item : list.legendItems())
+                if (item.kind == DisplayItem::Text)
+                    texts << list.textOf(item);
+            return texts;
+        };
+        QCOMPARE(legend(), QStringList({"A", "B", "[A/B]"}));
         QCOMPARE(appWindows().graph->lblY_axis->text(), QString("[A], [B], [A/B] (nM)"));
 
         // A run with a competitor shows it and its complex too.
@@ -525,11 +526,7 @@ private slots:
         challenged.events = {{4.0, -5e-9, EventTarget::A}};
         runIntoResultsFile(challenged);
         QVERIFY(PlotStoredResults());
-        legend.clear();
-        for (const DisplayItem &item : list.legendItems())
-            if (item.kind == DisplayItem::Text)
-                legend << list.textOf(item);
-        QCOMPARE(legend, QStringList({"A", "B", "[A/B]", "C", "[C/B]"}));
+        QCOMPARE(legend(), QStringList({"A", "B", "[A/B]", "C", "[C/B]"}));
 
         // The first point of A at log10(3 s) on the X axis; B's curve, orange, starts there too.
         const double firstX = 2100 + std::log10(3.0) * 3200 / 2;
@@ -579,23 +576,6 @@ private slots:
         PlotSimulationResults(0.0);
         Session::current().setConcentrationUnit(QStringLiteral("nM"), 1e-9);
         QCOMPARE(curvePoints(), (QList<QPointF>{QPointF(2100, 800 + 3200 / 2)}));
-    }
-
-    void anEmptyOrMissingFileDrawsNothing()
-    {
-        ResetResultsDatabase(ResultsFilePath());
-        appWindows().graph->PicGraph->clear();
-        PlotStoredResults();
-        QCOMPARE(scriptedMessages().shown.size(), 1);
-        QCOMPARE(scriptedMessages().shown[0].text,
-                 QStringLiteral("A graph can not be plotted as the results file is empty"));
-        QCOMPARE(scriptedMessages().shown[0].title, QStringLiteral("Database error"));
-        QVERIFY(picture().items().empty());
-
-        ReleaseResultsFile();
-        QFile::remove(ResultsFilePath());
-        QCOMPARE(faultNumberOf([] { PlotStoredResults(); }), 53);
-        QVERIFY(picture().items().empty());
     }
 };
 

@@ -27,11 +27,7 @@ bool sameState(const ResultRecord &a, const ResultRecord &b)
 // dissociation: each step multiplies [A/B] by (1 - step * kDiss).
 QList<int> stepsPerInterval(float factor, double interval)
 {
-    SimulationInput in;
-    in.initialAB = 1.0;
-    in.kDiss = 0.01 / interval;
-    in.recordingInterval = interval;
-    in.endTime = 10 * interval;
+    SimulationInput in = bindingRun(0, 0, 1.0, 0, 0.01 / interval, 10 * interval, interval);
     in.precisionFactor = factor;
     const QList<ResultRecord> s = run(in);
     const double perStep = std::log(1.0 - static_cast<double>(factor) * interval * in.kDiss);
@@ -46,6 +42,9 @@ class SimulationEngineTest : public QObject
     Q_OBJECT
 
 private slots:
+    // Samples at each multiple of the interval up to the first not below
+    // the end time; an end time of 0 gives the start alone; nothing present
+    // stays nothing.
     void sampleTimesEndAtTheFirstMultipleNotBelowTheEndTime()
     {
         QCOMPARE(timesOf(run(tenSecondsEveryThree())), (QList<double>{0, 3, 6, 9, 12}));
@@ -58,6 +57,12 @@ private slots:
         QCOMPARE(timesOf(one), (QList<double>{0}));
         QCOMPARE(one[0].A, 1e-9);
         QVERIFY(near(one[0].rAB, 1e6 * 1e-9 * 2e-9 - 0.5e-9 * 1e-3, 1e-12));
+
+        SimulationInput empty = tenSecondsEveryThree();
+        empty.initialA = empty.initialB = empty.initialAB = 0.0;
+        for (const ResultRecord &r : run(empty))
+            for (double v : {r.A, r.rA, r.B, r.rB, r.AB, r.rAB})
+                QCOMPARE(v, 0.0);
     }
 
     void stepCountsFollowTheSinglePrecisionFactors_data()
@@ -79,16 +84,6 @@ private slots:
             QCOMPARE(stepsPerInterval(PrecisionFactor(index), interval), (QList<int>{steps, steps}));
     }
 
-    void zeroConcentrationsStayZero()
-    {
-        SimulationInput in = tenSecondsEveryThree();
-        in.initialA = in.initialB = in.initialAB = 0.0;
-        for (const ResultRecord &r : run(in)) {
-            for (double v : {r.A, r.rA, r.B, r.rB, r.AB, r.rAB})
-                QCOMPARE(v, 0.0);
-        }
-    }
-
     void aStepThatWouldUseUpASpeciesLeavesAThousandth()
     {
         // One step of the main reaction would bind far more than all of A.
@@ -101,28 +96,11 @@ private slots:
 
         // Over a whole interval A falls by a thousandth per step, and what
         // leaves A leaves B and joins [A/B].
-        SimulationInput in;
-        in.initialA = 1.0;
-        in.initialB = 10.0;
-        in.kAss = 1e9;
-        in.endTime = in.recordingInterval = 1.0;
-        in.precisionFactor = PrecisionFactor(0);
-        const ResultRecord last = run(in).last();
+        const ResultRecord last = run(bindingRun(1.0, 10.0, 0, 1e9, 0, 1.0, 1.0)).last();
         QVERIFY(std::fabs(last.A / 1e-60 - 1.0) < 1e-9);
         QVERIFY(near(last.A + last.AB, 1.0, 1.0));
         QVERIFY(near(last.B + last.AB, 10.0, 10.0));
         QVERIFY(last.rA < 0.0 && last.rA == last.rB && last.rAB == -last.rA);
-    }
-
-    void competitorFloorsKeepMatter_data()
-    {
-        QTest::addColumn<double>("B");
-        QTest::addColumn<double>("Cp");
-        QTest::addColumn<double>("CpB");
-        QTest::newRow("both consume B, B floor") << 1.0 << 5.0 << 0.0;
-        QTest::newRow("competitor consumes all of itself") << 100.0 << 1.0 << 0.0;
-        QTest::newRow("competitor complex dissociates") << 1.0 << 0.0 << 1e12;
-        QTest::newRow("nothing left") << 0.0 << 0.0 << 0.0;
     }
 
     // With the competitor, matter is kept whichever floor fires:
@@ -130,27 +108,24 @@ private slots:
     // nothing falls to or below zero that was above it.
     void competitorFloorsKeepMatter()
     {
-        QFETCH(double, B);
-        QFETCH(double, Cp);
-        QFETCH(double, CpB);
         const ReactionConstants k{1e9, 1.0};
-        const Species w{5.0, B, 1.0, Cp, CpB};
-        const Species inc = StepIncrements(w, 0.05, k, true);
-        QVERIFY(near(inc.A + inc.AB, 0.0, 1.0));
-        QVERIFY(near(inc.B + inc.AB + inc.CpB, 0.0, 1.0 + CpB));
-        QVERIFY(near(inc.Cp + inc.CpB, 0.0, 1.0 + CpB));
-        for (auto [amount, change] :
-             {std::pair{w.A, inc.A}, {w.B, inc.B}, {w.AB, inc.AB}, {w.Cp, inc.Cp}, {w.CpB, inc.CpB}})
-            QVERIFY(amount == 0.0 ? change >= 0.0 : amount + change > 0.0);
-    }
+        // B, Cp, [Cp/B]: both consume B, to its floor; the competitor
+        // consumes all of itself; its complex dissociates; nothing left.
+        const double cases[][3] = {{1.0, 5.0, 0.0}, {100.0, 1.0, 0.0}, {1.0, 0.0, 1e12}, {0.0, 0.0, 0.0}};
+        for (const auto &[B, Cp, CpB] : cases) {
+            const Species w{5.0, B, 1.0, Cp, CpB};
+            const Species inc = StepIncrements(w, 0.05, k, true);
+            QVERIFY(near(inc.A + inc.AB, 0.0, 1.0));
+            QVERIFY(near(inc.B + inc.AB + inc.CpB, 0.0, 1.0 + CpB));
+            QVERIFY(near(inc.Cp + inc.CpB, 0.0, 1.0 + CpB));
+            for (auto [amount, change] :
+                 {std::pair{w.A, inc.A}, {w.B, inc.B}, {w.AB, inc.AB}, {w.Cp, inc.Cp}, {w.CpB, inc.CpB}})
+                QVERIFY(amount == 0.0 ? change >= 0.0 : amount + change > 0.0);
+        }
 
-    void theSharedBFloorSplitsInProportion()
-    {
         // A (1 M) and the competitor (5 M) would each bind more than the 1 M
         // of B present; the 0.999 M that may go is shared 1 : 5.
-        const ReactionConstants k{1e9, 0.0};
-        const Species w{1.0, 1.0, 0.0, 5.0, 0.0};
-        const Species step = StepIncrements(w, 0.05, k, true);
+        const Species step = StepIncrements({1.0, 1.0, 0.0, 5.0, 0.0}, 0.05, {1e9, 0.0}, true);
         QVERIFY(near(step.B, -0.999, 1.0));
         QVERIFY(near(step.AB, 0.999 / 6, 1.0));
         QVERIFY(near(step.CpB, 0.999 * 5 / 6, 1.0));

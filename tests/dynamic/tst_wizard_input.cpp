@@ -6,11 +6,14 @@
 #include "dynamic/frmDynamVnTlAssistant.h"
 #include "graphing/frmOptions.h"
 #include "platform/EditableGrid.h"
+#include "session/Session.h"
 #include "shell/AppWindows.h"
+#include "shell/frmVn_Main.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,7 +25,8 @@ using Messages::Answer;
 using namespace DynamicTesting;
 
 // The wizard's input rules: steps, suggestions, warnings, defaults, what
-// Finish refuses or settles, and the units of the Options window.
+// Finish refuses or settles, the units of the Options window; and its
+// assistant, its demonstration, and the links to the other windows.
 class WizardInputTest : public QObject, WizardFixture
 {
     Q_OBJECT
@@ -32,18 +36,14 @@ private slots:
     void cleanupTestCase() { stop(); }
     void init() { reset(); }
 
-    // Every "-1" of the rate-constant units is raised.
-    void unitLabelsWithSuperscripts()
+    // Every "-1" of the rate-constant units is raised. Step 3's check box
+    // and "Kinetics Summary" button show their whole texts side by side,
+    // clear of the page's border.
+    void unitsRaisedAndStepThreeControlsInsideTheirPage()
     {
         const QLabel *kAssUnit = w->findChild<QLabel *>(QStringLiteral("lblK_ass_rateUnit"));
         QCOMPARE(kAssUnit->text(), QStringLiteral("(M<sup>-1</sup> s<sup>-1</sup>)"));
         QCOMPARE(kAssUnit->textFormat(), Qt::RichText);
-    }
-
-    // Step 3's check box and "Kinetics Summary" button show their whole
-    // texts side by side, clear of the page's border.
-    void stepThreeControlsStayInsideTheirPage()
-    {
         w->ShowStep(2);
         QWidget *page = w->SSTab1->currentWidget();
         const QRect inside = page->rect().adjusted(4, 4, -4, -4);
@@ -57,61 +57,38 @@ private slots:
 
     void nextBackAndTabPicks()
     {
-        const auto verifyStep = [this](int step) {
-            QCOMPARE(w->CurrentStep(), step);
-            QCOMPARE(w->cmdGo->text(), step == 3 ? QStringLiteral("Finish") : QStringLiteral("Next"));
-            QCOMPARE(w->cmdBack->isEnabled(), step != 1);
-        };
         w->cmdBack_Click(); // Back on step 1 only disables Back
-        verifyStep(1);
-        for (int step : {2, 3}) {
+        verifyRestored(0);
+        for (int tab : {1, 2}) {
             QTest::mouseClick(w->cmdGo, Qt::LeftButton);
-            verifyStep(step);
+            verifyRestored(tab);
         }
-        for (int step : {2, 1}) {
+        for (int tab : {1, 0}) {
             QTest::mouseClick(w->cmdBack, Qt::LeftButton);
-            verifyStep(step);
+            verifyRestored(tab);
         }
         QTabBar *tabs = w->SSTab1->tabBar();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
-        verifyStep(3);
+        verifyRestored(2);
+        QCOMPARE(w->CurrentStep(), 3);
         QVERIFY(scriptedMessages().shown.isEmpty());
     }
 
-    void recordingIntervalSuggestion_data()
+    // The suggestion follows the end time as typed (a sign or an exponent
+    // still being typed is not an error yet); one typed by the user is kept.
+    void recordingIntervalSuggestedUntilTyped()
     {
-        QTest::addColumn<QString>("endTime");
-        QTest::addColumn<QString>("suggestion");
-        QTest::newRow("600") << "600"
-                             << "12";
-        QTest::newRow("7") << "7"
-                           << "0.1";
-        QTest::newRow("1") << "1"
-                           << "0.02";
-        QTest::newRow("0.2") << "0.2"
-                             << "0.004";
-        QTest::newRow("negative") << "-600"
-                                  << "12";
-        QTest::newRow("exponent") << "1e3"
-                                  << "20";
-    }
-
-    void recordingIntervalSuggestion()
-    {
-        QFETCH(QString, endTime);
-        QFETCH(QString, suggestion);
+        const std::pair<const char *, const char *> suggestions[] = {{"600", "12"},    {"7", "0.1"},   {"1", "0.02"},
+                                                                     {"0.2", "0.004"}, {"-600", "12"}, {"1e3", "20"}};
         w->ShowStep(1);
-        w->txtEndTime->clear();
-        QTest::keyClicks(w->txtEndTime, endTime);
-        QCOMPARE(w->txtRecordingInterval->text(), suggestion);
-        // A sign or an exponent still being typed is not an error yet.
+        for (const auto &[endTime, suggestion] : suggestions) {
+            w->txtEndTime->clear();
+            QTest::keyClicks(w->txtEndTime, endTime);
+            QCOMPARE(w->txtRecordingInterval->text(), QString(suggestion));
+            QCOMPARE(w->lblEndTime->text(), QString(endTime));
+        }
         QVERIFY(scriptedMessages().shown.isEmpty());
-        QCOMPARE(w->lblEndTime->text(), endTime);
-    }
 
-    void typedRecordingIntervalIsKept()
-    {
-        w->ShowStep(1);
         w->txtRecordingInterval->clear();
         QTest::keyClicks(w->txtRecordingInterval, QStringLiteral("5"));
         w->txtEndTime->clear();
@@ -164,7 +141,7 @@ private slots:
 
     void clearFormRestoresTheDefaults()
     {
-        fillStep1("1", "2", "3", "4", "5", "6");
+        fillStep1({"1", "2", "3", "4", "5", "6"});
         w->txtEndTime->setText(QStringLiteral("7"));
         w->cmbTimeUnit->setCurrentIndex(0);
         w->txtRecordingInterval->setText(QStringLiteral("8"));
@@ -172,7 +149,12 @@ private slots:
         // An edit still open on the hidden step 3 is not written back later.
         leaveEventEditOpen(4, 2, Qt::Key_9, QStringLiteral("9"));
         w->cmbSelectChangingVariable[2]->setCurrentIndex(2);
-        w->chkChallenge->setChecked(true);
+        // The competitor challenge locks the first event's variable to A.
+        w->cmbSelectChangingVariable[0]->setCurrentIndex(1);
+        QTest::mouseClick(w->chkChallenge, Qt::LeftButton, {}, QPoint(5, w->chkChallenge->height() / 2));
+        QVERIFY(w->chkChallenge->isChecked());
+        QCOMPARE(w->cmbSelectChangingVariable[0]->currentText(), QStringLiteral("A"));
+        QVERIFY(!w->cmbSelectChangingVariable[0]->isEnabled());
         assistant->demoStage = 1;
 
         QTest::mouseClick(w->cmdClearForm, Qt::LeftButton);
@@ -192,163 +174,119 @@ private slots:
         QCOMPARE(assistant->demoStage, 0);
     }
 
-    void challengeLocksTheFirstVariable()
-    {
-        w->cmbSelectChangingVariable[0]->setCurrentIndex(1);
-        QTest::mouseClick(w->chkChallenge, Qt::LeftButton, {}, QPoint(5, w->chkChallenge->height() / 2));
-        QVERIFY(w->chkChallenge->isChecked());
-        QCOMPARE(w->cmbSelectChangingVariable[0]->currentText(), QStringLiteral("A"));
-        QVERIFY(!w->cmbSelectChangingVariable[0]->isEnabled());
-    }
-
-    void finishRefusesInputThatCannotRun_data()
-    {
-        QTest::addColumn<QStringList>("step1");
-        QTest::addColumn<QString>("endTime");
-        QTest::addColumn<QString>("interval");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<int>("restoredTab");
-        const QStringList good = {"0.6", "0.05", "0.4", "5E+06", "", "1.6E-10"};
-        QTest::newRow("concentration missing")
-            << QStringList{"0.6", "", "0.4", "5E+06", "", "1.6E-10"} << "45"
-            << "1"
-            << "Please enter initial concentrations (i.e. concentrations at t = 0) for all the components of the "
-               "equilibrium."
-            << 0;
-        QTest::newRow("text in a concentration")
-            << QStringList{"0.6", "abc", "0.4", "5E+06", "", "1.6E-10"} << "45"
-            << "1"
-            << "Please enter initial concentrations (i.e. concentrations at t = 0) for all the components of the "
-               "equilibrium."
-            << 0;
-        QTest::newRow("one constant") << QStringList{"0.6", "0.05", "0.4", "", "", "1.6E-10"} << "45"
-                                      << "1"
-                                      << "You need to enter two out of three equilibrium constants." << 0;
-        QTest::newRow("Kd of 0") << QStringList{"0.6", "0.05", "0.4", "5E+06", "1E-03", "0"} << "45"
-                                 << "1"
-                                 << "Unexpected error #11 occurred: Division by zero" << 0;
-        QTest::newRow("text as Kd") << QStringList{"0.6", "0.05", "0.4", "5E+06", "1E-03", "x"} << "45"
-                                    << "1"
-                                    << "Unexpected error #11 occurred: Division by zero" << 0;
-        QTest::newRow("k_ass of 0") << QStringList{"0.6", "0.05", "0.4", "0", "1E-03", ""} << "45"
-                                    << "1"
-                                    << "Unexpected error #11 occurred: Division by zero" << 0;
-        QTest::newRow("end time text") << good << "soon"
-                                       << "1"
-                                       << "Please enter a simulation end time (see 'Simulation time window')." << 1;
-        QTest::newRow("interval text") << good << "45"
-                                       << ""
-                                       << "Please enter a recording interval." << 1;
-        QTest::newRow("zero interval") << good << "45"
-                                       << "0"
-                                       << "Enter a positive ( >0 ) numeric value for the Recording interval" << 1;
-    }
-
     void finishRefusesInputThatCannotRun()
     {
-        QFETCH(QStringList, step1);
-        QFETCH(QString, endTime);
-        QFETCH(QString, interval);
-        QFETCH(QString, message);
-        QFETCH(int, restoredTab);
-        fillStep1(step1[0], step1[1], step1[2], step1[3], step1[4], step1[5]);
-        w->txtEndTime->setText(endTime);
-        w->txtRecordingInterval->setText(interval);
-        finish();
-        QCOMPARE(scriptedMessages().texts(), QStringList{message});
-        verifyRestored(restoredTab);
+        const QString concentrations = QStringLiteral("Please enter initial concentrations (i.e. concentrations at "
+                                                      "t = 0) for all the components of the equilibrium.");
+        const QString division = QStringLiteral("Unexpected error #11 occurred: Division by zero");
+        const QStringList good = {"0.6", "0.05", "0.4", "5E+06", "", "1.6E-10"};
+        const struct
+        {
+            QStringList step1;
+            const char *endTime, *interval;
+            QString message;
+            int restoredTab;
+        } cases[] = {
+            {{"0.6", "", "0.4", "5E+06", "", "1.6E-10"}, "45", "1", concentrations, 0},
+            {{"0.6", "abc", "0.4", "5E+06", "", "1.6E-10"}, "45", "1", concentrations, 0},
+            {{"0.6", "0.05", "0.4", "", "", "1.6E-10"},
+             "45",
+             "1",
+             "You need to enter two out of three equilibrium constants.",
+             0},
+            {{"0.6", "0.05", "0.4", "5E+06", "1E-03", "0"}, "45", "1", division, 0},
+            {{"0.6", "0.05", "0.4", "5E+06", "1E-03", "x"}, "45", "1", division, 0},
+            {{"0.6", "0.05", "0.4", "0", "1E-03", ""}, "45", "1", division, 0},
+            {good, "soon", "1", "Please enter a simulation end time (see 'Simulation time window').", 1},
+            {good, "45", "", "Please enter a recording interval.", 1},
+            {good, "45", "0", "Enter a positive ( >0 ) numeric value for the Recording interval", 1},
+        };
+        for (const auto &c : cases) {
+            reset();
+            fillStep1(c.step1);
+            w->txtEndTime->setText(c.endTime);
+            w->txtRecordingInterval->setText(c.interval);
+            finish();
+            QCOMPARE(scriptedMessages().texts(), QStringList{c.message});
+            verifyRestored(c.restoredTab);
+        }
     }
 
-    void rateConstantsAreSettled_data()
-    {
-        QTest::addColumn<QStringList>("constants");
-        QTest::addColumn<QList<Answer>>("answers");
-        QTest::addColumn<QStringList>("settled");
-        QTest::addColumn<bool>("asked");
-        QTest::addColumn<bool>("ran");
-        // k_diss / k_ass = 1E-09 M
-        QTest::newRow("within 0.1 %") << QStringList{"1E+06", "1E-03", "1.0009E-09"} << QList<Answer>{}
-                                      << QStringList{"1E+06", "1E-03", "1.0009E-09"} << false << true;
-        QTest::newRow("0.2 % apart, OK") << QStringList{"1E+06", "1E-03", "1.002E-09"} << QList<Answer>{Answer::Ok}
-                                         << QStringList{"1E+06", "1E-03", "1.00E-09"} << true << true;
-        QTest::newRow("0.2 % apart, Cancel")
-            << QStringList{"1E+06", "1E-03", "0.998E-09"} << QList<Answer>{Answer::Cancel}
-            << QStringList{"1E+06", "1E-03", "0.998E-09"} << true << false;
-        QTest::newRow("negative entries") << QStringList{"-1E+06", "-1E-03", "-1E-09"} << QList<Answer>{}
-                                          << QStringList{"-1E+06", "-1E-03", "-1E-09"} << false << true;
-        QTest::newRow("Kd computed") << QStringList{"2E+06", "1E-03", ""} << QList<Answer>{}
-                                     << QStringList{"2E+06", "1E-03", "5.00E-10"} << false << true;
-        QTest::newRow("k_diss computed") << QStringList{"2E+06", "", "1E-09"} << QList<Answer>{}
-                                         << QStringList{"2E+06", "2.00E-03", "1E-09"} << false << true;
-        QTest::newRow("k_ass computed") << QStringList{"", "1E-03", "-4E-09"} << QList<Answer>{}
-                                        << QStringList{"2.50E+05", "1E-03", "-4E-09"} << false << true;
-    }
-
+    // k_diss / k_ass = 1E-09 M: within 0.1 % of Kd the three stand; further
+    // apart the user may let Kd be rounded to them or cancel; one missing
+    // is computed from the two others, whatever their signs.
     void rateConstantsAreSettled()
     {
-        QFETCH(QStringList, constants);
-        QFETCH(QList<Answer>, answers);
-        QFETCH(QStringList, settled);
-        QFETCH(bool, asked);
-        QFETCH(bool, ran);
-        prepareShortRun();
-        fillStep1("1", "1", "1", constants[0], constants[1], constants[2]);
-        QFile::remove(modVornish::ResultsFilePath());
-        resetMessages(answers);
-        finish();
-        QCOMPARE(scriptedMessages().shown.size(), asked ? 1 : 0);
-        if (asked) {
-            QVERIFY(scriptedMessages().shown.first().text.startsWith(
-                QStringLiteral("There is a conflict in the values that have been entered")));
-            QCOMPARE(scriptedMessages().shown.first().buttons, Messages::Buttons::OkCancel);
+        const struct
+        {
+            QStringList constants;
+            Answer answer;
+            QStringList settled;
+            bool asked, ran;
+        } cases[] = {
+            {{"1E+06", "1E-03", "1.0009E-09"}, Answer::Ok, {"1E+06", "1E-03", "1.0009E-09"}, false, true},
+            {{"1E+06", "1E-03", "1.002E-09"}, Answer::Ok, {"1E+06", "1E-03", "1.00E-09"}, true, true},
+            {{"1E+06", "1E-03", "0.998E-09"}, Answer::Cancel, {"1E+06", "1E-03", "0.998E-09"}, true, false},
+            {{"-1E+06", "-1E-03", "-1E-09"}, Answer::Ok, {"-1E+06", "-1E-03", "-1E-09"}, false, true},
+            {{"2E+06", "1E-03", ""}, Answer::Ok, {"2E+06", "1E-03", "5.00E-10"}, false, true},
+            {{"2E+06", "", "1E-09"}, Answer::Ok, {"2E+06", "2.00E-03", "1E-09"}, false, true},
+            {{"", "1E-03", "-4E-09"}, Answer::Ok, {"2.50E+05", "1E-03", "-4E-09"}, false, true},
+        };
+        for (const auto &c : cases) {
+            reset();
+            prepareShortRun();
+            fillStep1(QStringList{"1", "1", "1"} + c.constants);
+            QFile::remove(modVornish::ResultsFilePath());
+            resetMessages({c.answer});
+            finish();
+            QCOMPARE(scriptedMessages().shown.size(), c.asked ? 1 : 0);
+            if (c.asked) {
+                QVERIFY(scriptedMessages().shown.first().text.startsWith(
+                    QStringLiteral("There is a conflict in the values that have been entered")));
+                QCOMPARE(scriptedMessages().shown.first().buttons, Messages::Buttons::OkCancel);
+            }
+            QCOMPARE((QStringList{w->txtK_ass_rate->text(), w->txtK_diss_rate->text(), w->txtKd->text()}), c.settled);
+            QCOMPARE(storedSamples().size(), c.ran ? 3 : 0);
+            verifyRestored(c.ran ? 2 : 0);
         }
-        QCOMPARE((QStringList{w->txtK_ass_rate->text(), w->txtK_diss_rate->text(), w->txtKd->text()}), settled);
-        QCOMPARE(storedSamples().size(), ran ? 3 : 0);
-        verifyRestored(ran ? 2 : 0);
     }
 
-    void programmedEventsAreRead_data()
-    {
-        QTest::addColumn<QStringList>("times");
-        QTest::addColumn<QStringList>("changes");
-        QTest::addColumn<int>("messages");
-        QTest::addColumn<int>("events");
-        QTest::addColumn<QStringList>("timesAfter");
-        QTest::newRow("gap at row 3") << QStringList{"0.5", "1", "", "1.5"} << QStringList{"1", "1", "", "1"} << 0 << 2
-                                      << QStringList{"0.5", "1", "", "1.5"};
-        QTest::newRow("time without change") << QStringList{"0.5", "1", "", ""} << QStringList{"1", "", "", ""} << 1
-                                             << 1 << QStringList{"0.5", "1", "", ""};
-        QTest::newRow("negative time, text change")
-            << QStringList{"-0.5", "1", "1.5", ""} << QStringList{"2", "x", "-1"} << 1 << 3
-            << QStringList{"0.5", "1", "1.5", ""};
-    }
-
+    // A gap in the table is skipped; a time without a change, or a change
+    // that is text, is reported once and ignored; a negative time counts as
+    // its magnitude; a change still in its cell's editor counts.
     void programmedEventsAreRead()
     {
-        QFETCH(QStringList, times);
-        QFETCH(QStringList, changes);
-        QFETCH(int, messages);
-        QFETCH(int, events);
-        QFETCH(QStringList, timesAfter);
-        prepareShortRun();
-        for (int row = 1; row <= 4; ++row) {
-            w->SetEventCell(row, 1, times.value(row - 1));
-            w->SetEventCell(row, 2, changes.value(row - 1));
+        const struct
+        {
+            QStringList times, changes;
+            int messages, events;
+            QStringList timesAfter;
+        } cases[] = {
+            {{"0.5", "1", "", "1.5"}, {"1", "1", "", "1"}, 0, 2, {"0.5", "1", "", "1.5"}},
+            {{"0.5", "1", "", ""}, {"1", "", "", ""}, 1, 1, {"0.5", "1", "", ""}},
+            {{"-0.5", "1", "1.5", ""}, {"2", "x", "-1"}, 1, 3, {"0.5", "1", "1.5", ""}},
+        };
+        for (const auto &c : cases) {
+            reset();
+            prepareShortRun();
+            for (int row = 1; row <= 4; ++row) {
+                w->SetEventCell(row, 1, c.times.value(row - 1));
+                w->SetEventCell(row, 2, c.changes.value(row - 1));
+            }
+            finish();
+            QCOMPARE(scriptedMessages().texts(),
+                     QStringList(c.messages, QStringLiteral("Non-valid input in Programmed Events. These "
+                                                            "values will be ignored in the simulation.")));
+            if (c.messages)
+                QCOMPARE(scriptedMessages().shown.first().title, QStringLiteral("Input error"));
+            QCOMPARE(storedSamples().size(), 3 + 2 * c.events);
+            for (int row = 1; row <= 4; ++row)
+                QCOMPARE(w->EventCell(row, 1), c.timesAfter[row - 1]);
+            verifyRestored(2);
         }
-        finish();
-        QCOMPARE(scriptedMessages().texts(),
-                 QStringList(messages, QStringLiteral("Non-valid input in Programmed Events. These "
-                                                      "values will be ignored in the simulation.")));
-        if (messages)
-            QCOMPARE(scriptedMessages().shown.first().title, QStringLiteral("Input error"));
-        QCOMPARE(storedSamples().size(), 3 + 2 * events);
-        for (int row = 1; row <= 4; ++row)
-            QCOMPARE(w->EventCell(row, 1), timesAfter[row - 1]);
-        verifyRestored(2);
-    }
 
-    void cellBeingEditedCountsAtFinish()
-    {
+        // A change still being typed in its cell counts at Finish.
+        reset();
         prepareShortRun();
         w->ShowStep(2);
         w->SetEventCell(1, 1, QStringLiteral("1.5"));
@@ -386,6 +324,116 @@ private slots:
         QCOMPARE(w->txtEndTime->text(), QStringLiteral("45")); // not converted
         options->cmdDefaults_Click();
         QCOMPARE(w->cmbTimeUnit->currentIndex(), 2);
+        options->hide();
+    }
+
+    void assistantGuidesStepOne()
+    {
+        QTest::mouseClick(w->cmdDynamVnTlAssistant, Qt::LeftButton);
+        QVERIFY(assistant->isVisible());
+        QCOMPARE(assistant->lblInputSuggestion->text(),
+                 QStringLiteral("Enter the concentration(s) of 3 molecule(s): A, B, [A/B] . \n\n"
+                                "The values represent the concentrations at the beginning of the simulation "
+                                "(t = 0). \n\nEnter these concentrations in nM."));
+        QVERIFY(w->lblStar1->isVisible());
+        QVERIFY(!w->lblStar2->isVisible());
+        QCOMPARE(w->lblStar1->y(), w->txtA->y());
+
+        QTest::keyClicks(w->txtA, QStringLiteral("1"));
+        QTest::keyClicks(w->txtB, QStringLiteral("1"));
+        QVERIFY(assistant->lblInputSuggestion->text().startsWith(
+            QStringLiteral("Enter the concentration(s) of 1 molecule(s): [A/B] . ")));
+        QCOMPARE(w->lblStar1->y(), w->txtAB->y());
+
+        QTest::keyClicks(w->txtAB, QStringLiteral("1"));
+        QTest::keyClicks(w->txtKd, QStringLiteral("1E-9"));
+        QVERIFY(assistant->lblInputSuggestion->text().startsWith(
+            QStringLiteral("Enter the values for 1 of 3 of the equilibrium constants.")));
+        QVERIFY(!w->lblStar1->isVisible());
+        QVERIFY(w->lblStar2->isVisible());
+        QCOMPARE(w->lblStar2->y(), w->txtK_ass_rate->y());
+
+        QTest::keyClicks(w->txtK_diss_rate, QStringLiteral("1"));
+        QCOMPARE(assistant->lblInputSuggestion->text(),
+                 QStringLiteral("Check whether all values are valid and correct. Then click on the 'Next' button "
+                                "for the next step."));
+        QVERIFY(!w->lblStar1->isVisible() && !w->lblStar2->isVisible());
+
+        QTest::mouseClick(w->cmdGo, Qt::LeftButton);
+        QVERIFY(assistant->lblInputSuggestion->text().startsWith(QStringLiteral("Time window: Period of simulation.")));
+        QTest::mouseClick(w->cmdGo, Qt::LeftButton);
+        QVERIFY(assistant->lblInputSuggestion->text().startsWith(
+            QStringLiteral("You may use the Programmed events table")));
+
+        // Closing the assistant takes the stars away.
+        w->ShowStep(0);
+        w->txtA->clear();
+        QVERIFY(w->lblStar1->isVisible());
+        assistant->close();
+        QVERIFY(!assistant->isVisible());
+        QVERIFY(!w->lblStar1->isVisible());
+    }
+
+    void assistantTopicsAndTheDemoSteps()
+    {
+        QTest::mouseClick(w->cmdDynamVnTlAssistant, Qt::LeftButton);
+        QVERIFY(!assistant->fraWhatAbout->isVisible());
+        const int shortHeight = assistant->height();
+        QTest::mouseClick(assistant->lblWhat_About_Units, Qt::LeftButton);
+        QVERIFY(assistant->fraWhatAbout->isVisible() && assistant->height() > shortHeight);
+        QCOMPARE(assistant->lblWhatAboutText->text(),
+                 QStringLiteral("Concentrations are expressed in nM\n\nTime is expressed in min.\n\n"
+                                "Equilibrium rate constants are expressed in the respective SI units."));
+
+        // The demo fills the example once and follows Next and Back.
+        w->txtA->setText(QStringLiteral("99"));
+        w->ShowStep(2);
+        QTest::mouseClick(assistant->lblWhat_About_a_Demo, Qt::LeftButton);
+        QCOMPARE(assistant->demoStage, 1);
+        QCOMPARE(w->CurrentStep(), 1);
+        QCOMPARE(w->txtA->text(), QStringLiteral("0.6"));
+        QCOMPARE(w->txtK_ass_rate->text(), QStringLiteral("5.00E+06"));
+        QCOMPARE(w->txtKd->text(), QStringLiteral("1.60E-10"));
+        QVERIFY(w->txtK_diss_rate->text().isEmpty());
+        QCOMPARE(w->EventCell(2, 2), QStringLiteral("-1"));
+        QCOMPARE(w->cmbSelectChangingVariable[1]->currentText(), QStringLiteral("[A/B]"));
+        QCOMPARE(assistant->lblWhatAboutTitle->text(), QStringLiteral("Demo"));
+        QVERIFY(assistant->lblWhatAboutText->text().startsWith(QStringLiteral("Click on the 'Next' button")));
+        QTest::mouseClick(w->cmdGo, Qt::LeftButton);
+        QTest::mouseClick(w->cmdGo, Qt::LeftButton);
+        QVERIFY(assistant->lblWhatAboutText->text().startsWith(QStringLiteral("Click on the 'Finish' button")));
+        QTest::mouseClick(w->cmdBack, Qt::LeftButton);
+        QVERIFY(assistant->lblWhatAboutText->text().startsWith(QStringLiteral("Click on the 'Next' button")));
+        QCOMPARE(w->txtA->text(), QStringLiteral("0.6")); // the example is filled once
+
+        // A run that draws no graph does not end the demonstration.
+        frmOptions *options = appWindows().options;
+        options->chkToPlotOrNot->setChecked(false);
+        finish();
+        options->chkToPlotOrNot->setChecked(true);
+        Session::current().setSettingsChanged(false);
+        QCOMPARE(scriptedMessages().titles(), QStringList{QStringLiteral("Accuracy check")});
+        QCOMPARE(storedSamples().size(), 50);
+        QCOMPARE(assistant->demoStage, 1);
+        QVERIFY(assistant->fraWhatAbout->isVisible());
+    }
+
+    void placedByDockingAndLinkedToTheOptionsWindow()
+    {
+        w->move(200, 100);
+        assistant->showInFront();
+        m_main->mnuWindowsDocking_Click();
+        QCOMPARE(w->pos(), QPoint(0, 0));
+        QVERIFY(!assistant->isVisible());
+
+        frmOptions *options = appWindows().options;
+        QTest::mouseClick(w->cmdOptions, Qt::LeftButton);
+        QVERIFY(options->isVisible());
+        QCOMPARE(options->SSTab1->currentIndex(), 4);
+        options->ShowXScaleTitles(true);
+        w->showInFront(); // activation: the time axis is linear
+        QTRY_VERIFY(options->txtX_min->toolTip().isEmpty());
+        QVERIFY(options->lblX_ScaleTitles->text().startsWith(QStringLiteral("Low (Min.)")));
         options->hide();
     }
 };

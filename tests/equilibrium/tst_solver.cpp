@@ -70,17 +70,6 @@ class SolverTest : public QObject
     Q_OBJECT
 
 private slots:
-    void workedExample()
-    {
-        double A = 0, Atot = 10, B = 0, Btot = 10, AB = 0, Kd = 1;
-        short code = TotalsAndKd;
-        SolveEquilibrium(A, Atot, B, Btot, AB, Kd, code);
-        const double expectedAB = (21 - std::sqrt(41.0)) / 2;
-        QVERIFY(relativeError(AB, expectedAB) < 1e-15);
-        QVERIFY(relativeError(A, 10 - expectedAB) < 1e-15);
-        QCOMPARE(A, B);
-    }
-
     // Over the whole range a user can type, every accepted input pattern
     // gives each of the six quantities to the last few bits of its exact
     // value (two units in the last place, four for the quadratic), or the
@@ -138,35 +127,6 @@ private slots:
         qInfo("%d inputs solved, %d overflow faults, worst %.2f ulps", solved, faults, worstUlps);
     }
 
-    void closedFormCodes_data()
-    {
-        QTest::addColumn<short>("code");
-        QTest::addColumn<QVector<double>>("given"); // A, Atot, B, Btot, AB, Kd (0 = unknown)
-        const double A = 2, B = 3, AB = 6, Kd = A * B / AB, Atot = A + AB, Btot = B + AB;
-        QTest::newRow("2 free and complex") << short(2) << QVector<double>{A, 0, B, 0, AB, 0};
-        QTest::newRow("3 free and Kd") << short(3) << QVector<double>{A, 0, B, 0, 0, Kd};
-        QTest::newRow("4 A complex Kd") << short(4) << QVector<double>{A, 0, 0, 0, AB, Kd};
-        QTest::newRow("5 B complex Kd") << short(5) << QVector<double>{0, 0, B, 0, AB, Kd};
-        QTest::newRow("6 A total A B") << short(6) << QVector<double>{A, Atot, B, 0, 0, 0};
-        QTest::newRow("7 A B total B") << short(7) << QVector<double>{A, 0, B, Btot, 0, 0};
-        QTest::newRow("8 A totals") << short(8) << QVector<double>{A, Atot, 0, Btot, 0, 0};
-        QTest::newRow("9 B totals") << short(9) << QVector<double>{0, Atot, B, Btot, 0, 0};
-    }
-
-    void closedFormCodes()
-    {
-        QFETCH(short, code);
-        QFETCH(QVector<double>, given);
-        double A = given[0], Atot = given[1], B = given[2], Btot = given[3], AB = given[4], Kd = given[5];
-        SolveEquilibrium(A, Atot, B, Btot, AB, Kd, code);
-        QCOMPARE(A, 2.0);
-        QCOMPARE(B, 3.0);
-        QCOMPARE(AB, 6.0);
-        QCOMPARE(Atot, 8.0);
-        QCOMPARE(Btot, 9.0);
-        QCOMPARE(Kd, 1.0);
-    }
-
     // Beyond the largest double and below the smallest (a Kd of 1e-600,
     // which would show as 0), a fault and nothing written.
     void outOfRangeIsAFaultNotAnInfinityOrZero()
@@ -181,59 +141,45 @@ private slots:
         QCOMPARE(kd, 0.0);
     }
 
-    void patternsInTheirOrder_data()
-    {
-        QTest::addColumn<QStringList>("texts"); // A, Atot, B, Btot, AB, Kd
-        QTest::addColumn<short>("code");
-        QTest::addColumn<int>("problem");
-        const int none = int(InputProblem::None);
-        QTest::newRow("all six: totals and Kd decide")
-            << QStringList{"1", "10", "1", "10", "1", "1"} << short(1) << none;
-        QTest::newRow("A B AB") << QStringList{"1", "", "2", "", "3", ""} << short(2) << none;
-        QTest::newRow("A B Kd") << QStringList{"1", "", "2", "", "", "3"} << short(3) << none;
-        QTest::newRow("A Atot Kd") << QStringList{"1", "3", "", "", "", "3"} << short(4) << none;
-        QTest::newRow("A AB Kd") << QStringList{"1", "", "", "", "2", "3"} << short(4) << none;
-        QTest::newRow("B Btot Kd") << QStringList{"", "", "1", "3", "", "3"} << short(5) << none;
-        QTest::newRow("B AB Kd") << QStringList{"", "", "1", "", "2", "3"} << short(5) << none;
-        QTest::newRow("A Atot B") << QStringList{"1", "3", "2", "", "", ""} << short(6) << none;
-        QTest::newRow("A B Btot") << QStringList{"1", "", "2", "5", "", ""} << short(7) << none;
-        QTest::newRow("A Atot Btot") << QStringList{"1", "3", "", "5", "", ""} << short(8) << none;
-        QTest::newRow("Atot B Btot") << QStringList{"", "5", "2", "5", "", ""} << short(9) << none;
-        QTest::newRow("Atot Btot AB rejected")
-            << QStringList{"", "3", "", "5", "1", ""} << short(0) << int(InputProblem::NoValidCombination);
-        QTest::newRow("two fields") << QStringList{"", "3", "", "5", "", ""} << short(0)
-                                    << int(InputProblem::NoValidCombination);
-        QTest::newRow("letters count as empty") << QStringList{"abc", "10", "", "10", "", "1"} << short(1) << none;
-        QTest::newRow("Kd zero") << QStringList{"", "10", "", "10", "", "0"} << short(1)
-                                 << int(InputProblem::NotGreaterThanZero);
-        QTest::newRow("A equals total A")
-            << QStringList{"4", "4", "2", "", "", ""} << short(6) << int(InputProblem::TotalCannotBeLower);
-        QTest::newRow("A above total A with Kd")
-            << QStringList{"5", "4", "", "", "", "2"} << short(4) << int(InputProblem::NotGreaterThanZero);
-        QTest::newRow("Total A minus A") << QStringList{"2", "10", "", "5", "", ""} << short(8)
-                                         << int(InputProblem::TotalAMinusATooLarge);
-        QTest::newRow("Total B minus B") << QStringList{"", "5", "2", "10", "", ""} << short(9)
-                                         << int(InputProblem::TotalBMinusBTooLarge);
-        QTest::newRow("Total B not above B")
-            << QStringList{"1", "", "5", "5", "", ""} << short(7) << int(InputProblem::TotalCannotBeLower);
-    }
-
+    // The accepted combinations in their order of precedence, and the
+    // refusals of values that cannot be.
     void patternsInTheirOrder()
     {
-        QFETCH(QStringList, texts);
-        QFETCH(short, code);
-        QFETCH(int, problem);
-        const EquilibriumFields fields{texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]};
-        const EquilibriumInput in = ReadEquilibriumInput(fields, 1e-9);
-        QCOMPARE(in.code, code);
-        QCOMPARE(int(in.problem), problem);
-    }
-
-    void negativeInputsCountAsTheirMagnitude()
-    {
-        const EquilibriumInput in = ReadEquilibriumInput({"-5", "", "2", "", "3", ""}, 1e-9);
-        QCOMPARE(in.code, short(FreeAndComplex));
-        QCOMPARE(in.A, 5e-9);
+        const int none = int(InputProblem::None), noCombination = int(InputProblem::NoValidCombination),
+                  notAboveZero = int(InputProblem::NotGreaterThanZero),
+                  totalTooLow = int(InputProblem::TotalCannotBeLower);
+        const struct
+        {
+            QStringList texts; // A, Atot, B, Btot, AB, Kd
+            short code;
+            int problem;
+        } cases[] = {
+            {{"1", "10", "1", "10", "1", "1"}, 1, none}, // all six: the totals and Kd decide
+            {{"1", "", "2", "", "3", ""}, 2, none},
+            {{"1", "", "2", "", "", "3"}, 3, none},
+            {{"1", "3", "", "", "", "3"}, 4, none},
+            {{"1", "", "", "", "2", "3"}, 4, none},
+            {{"", "", "1", "3", "", "3"}, 5, none},
+            {{"", "", "1", "", "2", "3"}, 5, none},
+            {{"1", "3", "2", "", "", ""}, 6, none},
+            {{"1", "", "2", "5", "", ""}, 7, none},
+            {{"1", "3", "", "5", "", ""}, 8, none},
+            {{"", "5", "2", "5", "", ""}, 9, none},
+            {{"", "3", "", "5", "1", ""}, 0, noCombination},
+            {{"", "3", "", "5", "", ""}, 0, noCombination},
+            {{"abc", "10", "", "10", "", "1"}, 1, none}, // letters count as empty
+            {{"", "10", "", "10", "", "0"}, 1, notAboveZero},
+            {{"4", "4", "2", "", "", ""}, 6, totalTooLow},
+            {{"5", "4", "", "", "", "2"}, 4, notAboveZero},
+            {{"2", "10", "", "5", "", ""}, 8, int(InputProblem::TotalAMinusATooLarge)},
+            {{"", "5", "2", "10", "", ""}, 9, int(InputProblem::TotalBMinusBTooLarge)},
+            {{"1", "", "5", "5", "", ""}, 7, totalTooLow},
+        };
+        for (const auto &c : cases) {
+            const QStringList &t = c.texts;
+            const EquilibriumInput in = ReadEquilibriumInput({t[0], t[1], t[2], t[3], t[4], t[5]}, 1e-9);
+            QVERIFY2(in.code == c.code && int(in.problem) == c.problem, qPrintable(t.join(QLatin1Char(' '))));
+        }
     }
 
     void guidanceByFilledFields()

@@ -35,59 +35,38 @@ class PlatformTest : public QObject
 private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    void formatPatterns_data()
-    {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("pattern");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("six decimals") << 2.7015621187164243 << "##0.0#####"
-                                      << "2.701562";
-        QTest::newRow("one required decimal") << 10.0 << "###0.0##"
-                                              << "10.0";
-        QTest::newRow("half") << 0.5 << "##0.0#####"
-                              << "0.5";
-        QTest::newRow("three decimals") << 12.3456 << "###0.0##"
-                                        << "12.346";
-        QTest::newRow("hundreds") << 150.0 << "#####0.0#"
-                                  << "150.0";
-        QTest::newRow("zero") << 0.0 << "0"
-                              << "0";
-        QTest::newRow("integer") << 2.4 << "#0"
-                                 << "2";
-        QTest::newRow("negative") << -0.098 << "#####0.0###"
-                                  << "-0.098";
-        QTest::newRow("negative rounds to zero") << -0.00001 << "##0.0#"
-                                                 << "0.0";
-        QTest::newRow("scientific large") << 25000.0 << "Scientific"
-                                          << "2.50E+04";
-        QTest::newRow("scientific small") << 0.00005 << "Scientific"
-                                          << "5.00E-05";
-        QTest::newRow("scientific nano") << 1e-9 << "Scientific"
-                                         << "1.00E-09";
-        QTest::newRow("general") << 0.1 << "General Number"
-                                 << "0.1";
-        QTest::newRow("general exponent") << 1e20 << "General Number"
-                                          << "1E+20";
-    }
-
     void formatPatterns()
     {
-        QFETCH(double, value);
-        QFETCH(QString, pattern);
-        QFETCH(QString, expected);
-        QCOMPARE(NumberText::format(value, pattern), expected);
+        const struct
+        {
+            double value;
+            const char *pattern, *expected;
+        } cases[] = {
+            {2.7015621187164243, "##0.0#####", "2.701562"},
+            {10.0, "###0.0##", "10.0"},
+            {0.5, "##0.0#####", "0.5"},
+            {12.3456, "###0.0##", "12.346"},
+            {150.0, "#####0.0#", "150.0"},
+            {0.0, "0", "0"},
+            {2.4, "#0", "2"},
+            {-0.098, "#####0.0###", "-0.098"},
+            {-0.00001, "##0.0#", "0.0"}, // a negative value rounding to zero shows no sign
+            {25000.0, "Scientific", "2.50E+04"},
+            {0.00005, "Scientific", "5.00E-05"},
+            {1e-9, "Scientific", "1.00E-09"},
+            {0.1, "General Number", "0.1"},
+            {1e20, "General Number", "1E+20"},
+        };
+        for (const auto &c : cases)
+            QCOMPARE(NumberText::format(c.value, QLatin1String(c.pattern)), QLatin1String(c.expected));
     }
 
     void strictTestAndReading()
     {
-        QVERIFY(NumberText::isNumeric(QStringLiteral(" -5 ")));
-        QVERIFY(NumberText::isNumeric(QStringLiteral("1.5e-3")));
-        QVERIFY(NumberText::isNumeric(QStringLiteral(".5")));
-        QVERIFY(!NumberText::isNumeric(QString()));
-        QVERIFY(!NumberText::isNumeric(QStringLiteral(" ")));
-        QVERIFY(!NumberText::isNumeric(QStringLiteral("abc")));
-        QVERIFY(!NumberText::isNumeric(QStringLiteral("1.2.3")));
-        QVERIFY(!NumberText::isNumeric(QStringLiteral("5 nM")));
+        for (const char *numeric : {" -5 ", "1.5e-3", ".5"})
+            QVERIFY2(NumberText::isNumeric(QLatin1String(numeric)), numeric);
+        for (const char *text : {"", " ", "abc", "1.2.3", "5 nM"})
+            QVERIFY2(!NumberText::isNumeric(QLatin1String(text)), text);
         QCOMPARE(NumberText::numericValue(QStringLiteral(" -5 ")), -5.0);
         QVERIFY_THROWS_EXCEPTION(RuntimeFault, NumberText::numericValue(QStringLiteral("1e400")));
         QVERIFY_THROWS_EXCEPTION(RuntimeFault, NumberText::numericValue(QStringLiteral("x")));
@@ -165,7 +144,7 @@ private slots:
         QCOMPARE(leading, 1.5e-3);
     }
 
-    void settingsStoreDefaultsAndBadValues()
+    void settingsStoreDefaultsBadValuesAndOneReading()
     {
         TestFixture::resetFolders();
         const QString app = QStringLiteral("Vornish");
@@ -177,15 +156,10 @@ private slots:
         QCOMPARE(SettingsStore::readSingle(app, QStringLiteral("Settings"), QStringLiteral("MainTop"), 7), 7.0f);
         SettingsStore::write(app, QStringLiteral("RegInfo"), QStringLiteral("Times"), QStringLiteral("99999"));
         QCOMPARE(SettingsStore::readShort(app, QStringLiteral("RegInfo"), QStringLiteral("Times"), 0), short(0));
-    }
 
-    // The store reads its file once: a large settings file is not parsed
-    // again at every read. An edit made behind its back shows only once
-    // the store is closed and opened anew.
-    void settingsFileIsReadOnce()
-    {
-        TestFixture::resetFolders();
-        const QString app = QStringLiteral("Vornish");
+        // The store reads its file once: a large settings file is not parsed
+        // again at every read. An edit made behind its back shows only once
+        // the store is closed and opened anew.
         SettingsStore::write(app, QStringLiteral("RegInfo"), QStringLiteral("Ask"), QStringLiteral("Y"));
         const QString fileName = QSettings(QSettings::IniFormat, QSettings::UserScope, app, app).fileName();
         QFile file(fileName);

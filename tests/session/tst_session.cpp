@@ -12,7 +12,7 @@ class SessionTest : public QObject
     Q_OBJECT
 
 private slots:
-    void changesAreAnnouncedOnce()
+    void changesAreAnnouncedOnceAndResetIsAFreshStart()
     {
         Session &session = Session::current();
         session.reset();
@@ -30,11 +30,8 @@ private slots:
         QCOMPARE(running.count(), 1);
         QCOMPARE(unit.count(), 1);
         QCOMPARE(session.concentrationFactor(), 1e-6);
-    }
 
-    void resetIsAFreshStart()
-    {
-        Session &session = Session::current();
+        // A reset is a fresh start.
         modPlot_Graph::GraphPreferences typed;
         typed.xMax = QStringLiteral("80");
         session.setGraphPreferences(typed);
