@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <functional>
+#include <numeric>
 
 const QList<QStringList> kWorkedExample{{"1", "0.9"}, {"2", "0.8"}, {"3", "0.72"}, {"4", "0.6"}};
 
@@ -52,13 +53,12 @@ double goldenMinimum(const std::function<double(double)> &f, double a, double b)
 
 double IndependentProfile::bestBmax(double kd) const
 {
-    double gy = 0, gg = 0;
-    for (size_t i = 0; i < free.size(); ++i) {
-        const double g = free[i] / (kd + free[i]);
-        gy += g * bound[i];
-        gg += g * g;
-    }
-    return gy / gg;
+    // Bound is Bmax times the occupancy g: the least-squares Bmax is g.y / g.g.
+    std::vector<double> g;
+    for (double f : free)
+        g.push_back(f / (kd + f));
+    return std::inner_product(g.begin(), g.end(), bound.begin(), 0.0)
+           / std::inner_product(g.begin(), g.end(), g.begin(), 0.0);
 }
 
 double IndependentProfile::profile(double logKd) const
