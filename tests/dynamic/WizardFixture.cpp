@@ -20,6 +20,10 @@
 
 void WizardFixture::start()
 {
+    // Fresh folders: the main window of an earlier class, deleted without
+    // closing as after a crash, leaves its recovery file behind, and this
+    // one would offer its work back.
+    TestFixture::resetFolders();
     m_main = new frmVn_Main;
     // The splash ends now rather than three seconds into the tests.
     for (int tick = 0; tick < 3; ++tick)
