@@ -6,8 +6,8 @@ namespace Fitting {
 
 // The normal equations of the columns scaled to unit norm: a few columns
 // over many points cost a few products, not a factorisation of the tall
-// matrix. A second solve on the residual of the first recovers the digits the squared condition of the normal equations
-// costs.
+// matrix. A second solve on the residual of the first recovers the digits
+// that the squared condition of the normal equations costs.
 LinearColumns::LinearColumns(const Eigen::Ref<const Eigen::MatrixXd> &columns)
     : columns_(columns)
     , rows_(size_t(columns.cols()))
