@@ -57,30 +57,38 @@ void roundRange(double &low, double &high, bool fromZero)
 
 using Mapping = std::function<QPointF(double x, double y)>;
 
+// Visits the finite points of a series in order: its index, where it falls,
+// and where the point before it fell, if the series is unbroken there (a
+// value that is not finite breaks a curve).
+template <typename Visit>
+void walkSeries(const PlotSeries &series, const Mapping &at, Visit visit)
+{
+    std::optional<QPointF> previous;
+    for (size_t i = 0; i < series.x.size() && i < series.y.size(); ++i) {
+        if (!std::isfinite(series.x[i]) || !std::isfinite(series.y[i])) {
+            previous.reset();
+            continue;
+        }
+        const QPointF p = at(series.x[i], series.y[i]);
+        visit(i, p, previous);
+        previous = p;
+    }
+}
+
 // Where the plot's points and curves fall: each point, and each curve at
 // steps no longer than a symbol.
 std::vector<QPointF> drawnPoints(const SeriesPlot &plot, const Mapping &at)
 {
     std::vector<QPointF> drawn;
-    for (const PlotSeries &series : plot.series) {
-        bool started = false;
-        QPointF previous;
-        for (size_t i = 0; i < series.x.size() && i < series.y.size(); ++i) {
-            if (!std::isfinite(series.x[i]) || !std::isfinite(series.y[i])) {
-                started = false;
-                continue;
-            }
-            const QPointF p = at(series.x[i], series.y[i]);
-            if (series.kind == PlotSeries::Curve && started) {
-                const int steps = int(QLineF(previous, p).length() / symbolRadius);
+    for (const PlotSeries &series : plot.series)
+        walkSeries(series, at, [&](size_t, QPointF p, const std::optional<QPointF> &previous) {
+            if (series.kind == PlotSeries::Curve && previous) {
+                const int steps = int(QLineF(*previous, p).length() / symbolRadius);
                 for (int step = 1; step < steps; ++step)
-                    drawn.push_back(previous + (p - previous) * step / steps);
+                    drawn.push_back(*previous + (p - *previous) * step / steps);
             }
             drawn.push_back(p);
-            previous = p;
-            started = true;
-        }
-    }
+        });
     return drawn;
 }
 
@@ -163,21 +171,12 @@ bool DrawSeriesPlot(DrawingSurface &surface, const SeriesPlot &plot)
     if (plot.symmetricY)
         surface.drawLine(at(xMin, 0), at(xMax, 0), zeroGrey);
 
-    for (const PlotSeries &series : plot.series) {
-        bool started = false;
-        QPointF previous;
-        for (size_t i = 0; i < series.x.size() && i < series.y.size(); ++i) {
-            if (!std::isfinite(series.x[i]) || !std::isfinite(series.y[i])) {
-                started = false;
-                continue;
-            }
-            const QPointF p = at(series.x[i], series.y[i]);
+    for (const PlotSeries &series : plot.series)
+        walkSeries(series, at, [&](size_t i, QPointF p, const std::optional<QPointF> &previous) {
             if (series.kind == PlotSeries::Curve) {
-                if (started)
-                    surface.drawLine(previous, p, series.color);
-                previous = p;
-                started = true;
-                continue;
+                if (previous)
+                    surface.drawLine(*previous, p, series.color);
+                return;
             }
             const double error = i < series.error.size() && std::isfinite(series.error[i]) ? series.error[i] : 0;
             if (error > 0) {
@@ -187,8 +186,7 @@ bool DrawSeriesPlot(DrawingSurface &surface, const SeriesPlot &plot)
                     surface.drawLine(end - QPointF(capHalfWidth, 0), end + QPointF(capHalfWidth, 0), series.color);
             }
             surface.drawCircle(p, symbolRadius, series.color, true, series.color);
-        }
-    }
+        });
     if (legendAt)
         DrawLegend(surface, *legendAt, legend);
     if (!plot.drawTitles)
